@@ -1,0 +1,68 @@
+#pragma once
+
+#include "dberror.h"
+
+#include <QString>
+#include <memory>
+
+struct sqlite3;
+class Recordset;
+
+// The one connection to an open catalogue file (an SQLite database).
+// Shared by the document and everything that borrows it for a command.
+class Connection
+{
+public:
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Opens an existing catalogue file for reading and writing. A missing file
+    // is never created; a file that is not a database is refused unchanged.
+    static std::shared_ptr<Connection> open(const QString &path, DbError *error = nullptr);
+
+    // Runs one SQL statement. Rows it returns come back as an open recordset on
+    // its first row (an empty, closed one for statements without rows);
+    // recordsAffected gets the rows inserted, changed or deleted. Null on error.
+    std::unique_ptr<Recordset> execute(const QString &sql, int *recordsAffected = nullptr,
+                                       DbError *error = nullptr);
+
+    // Groups statements so that they commit together (see Transaction).
+    bool begin(DbError *error = nullptr);
+    bool commit(DbError *error = nullptr);
+    void rollback();
+    bool inTransaction() const;
+
+    QString path() const { return m_path; }
+    sqlite3 *handle() const { return m_db; }
+
+    DbError lastError() const;
+
+private:
+    Connection() = default;
+    bool run(const char *sql, DbError *error);
+
+    sqlite3 *m_db = nullptr;
+    QString m_path;
+};
+
+// Commits on commit(), rolls back when destroyed without one. Nested guards on
+// a connection that already has a transaction do nothing, so a caller's
+// transaction simply includes the work of a function that opens its own.
+class Transaction
+{
+public:
+    explicit Transaction(Connection &connection);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    [[nodiscard]] bool isActive() const { return m_ok; }
+    bool commit(DbError *error = nullptr);
+
+private:
+    Connection &m_connection;
+    bool m_owner = false;
+    bool m_ok = false;
+    bool m_done = false;
+};

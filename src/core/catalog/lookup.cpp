@@ -1,0 +1,104 @@
+#include "lookup.h"
+
+#include "connection.h"
+#include "recordset.h"
+#include "sqlvalue.h"
+
+QString LookupIdColumn(const QString &table)
+{
+    return table.mid(4) + QLatin1String("ID");
+}
+
+bool ReadLookupNames(const QString &table, Connection &connection, QStringList &names)
+{
+    const QString sql = QStringLiteral("SELECT * FROM %1").arg(table);
+    Recordset rs;
+    DbError error;
+    if (!rs.open(connection, sql, &error)) {
+        ShowDbError(sql, error);
+        return false;
+    }
+    const int name = rs.fieldIndex(QStringLiteral("Name"));
+    while (!rs.isEOF()) {
+        names << FieldToText(rs.field(name));
+        if (!rs.moveNext(&error)) {
+            if (error.isSet()) {
+                ShowDbError(sql, error);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool LookupName(const QString &table, const QString &idText, Connection &connection, QString &name)
+{
+    if (idText.isEmpty()) {
+        name.clear();
+        return true;
+    }
+    const QString sql = QStringLiteral("SELECT * FROM %1 WHERE %2=%3").arg(table, LookupIdColumn(table), idText);
+    Recordset rs;
+    DbError error;
+    if (!rs.open(connection, sql, &error)) {
+        ShowDbError(sql, error);
+        return false;
+    }
+    if (rs.isEOF())
+        return false;
+    name = FieldToText(rs.field(QStringLiteral("Name")));
+    return true;
+}
+
+bool GetOrInsertLookupId(const QString &table, const QString &name, Connection &connection,
+                         QString &idText)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty()) {
+        idText = QStringLiteral("NULL");
+        return true;
+    }
+    const QString idColumn = LookupIdColumn(table);
+    const QString literal = FormatSqlValue(trimmed, SqlText);
+    DbError error;
+
+    QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE Name=%3").arg(idColumn, table, literal);
+    {
+        Recordset rs;
+        if (!rs.open(connection, sql, &error)) {
+            ShowDbError(sql, error);
+            return false;
+        }
+        if (!rs.isEOF()) {
+            idText = QString::number(rs.field(0).toInt());
+            return true;
+        }
+    }
+
+    int newId = 1;
+    sql = QStringLiteral("SELECT COUNT(*) FROM %1").arg(table);
+    {
+        Recordset rs;
+        if (!rs.open(connection, sql, &error)) {
+            ShowDbError(sql, error);
+            return false;
+        }
+        if (rs.field(0).toInt() != 0) {
+            sql = QStringLiteral("SELECT MAX(%1) FROM %2").arg(idColumn, table);
+            Recordset max;
+            if (!max.open(connection, sql, &error)) {
+                ShowDbError(sql, error);
+                return false;
+            }
+            newId = max.field(0).toInt() + 1;
+        }
+    }
+
+    sql = QStringLiteral("INSERT INTO %1 (%2, Name) VALUES (%3, %4)").arg(table, idColumn).arg(newId).arg(literal);
+    if (!connection.execute(sql, nullptr, &error)) {
+        ShowDbError(sql, error);
+        return false;
+    }
+    idText = QString::number(newId);
+    return true;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "dberror.h"
+#include "fieldvalue.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct sqlite3_stmt;
+class Connection;
+
+// A forward-only cursor over the rows of one SQL statement. After open() it
+// stands on the first row (or at its end when there are none).
+class Recordset
+{
+public:
+    Recordset() = default;
+    ~Recordset();
+    Recordset(const Recordset &) = delete;
+    Recordset &operator=(const Recordset &) = delete;
+
+    // Prepares and runs the statement; false (with the error) when it fails.
+    bool open(Connection &connection, const QString &sql, DbError *error = nullptr);
+    void close();
+
+    bool isOpen() const { return m_stmt != nullptr; }
+    bool isEOF() const { return m_eof; }
+    bool moveNext(DbError *error = nullptr);
+
+    int fieldCount() const { return int(m_names.size()); }
+    QString fieldName(int index) const { return m_names.value(index); }
+    // Column position for a name compared without regard to case, -1 if none.
+    int fieldIndex(const QString &name) const;
+
+    FieldValue field(int index) const;
+    FieldValue field(const QString &name) const { return field(fieldIndex(name)); }
+
+    int recordsAffected() const { return m_changes; }
+    const DbError &lastError() const { return m_error; }
+
+private:
+    friend class Connection;
+    bool step(DbError *error);
+
+    Connection *m_connection = nullptr;
+    sqlite3_stmt *m_stmt = nullptr;
+    QStringList m_names;
+    std::vector<FieldValue::Kind> m_declared;
+    bool m_eof = true;
+    int m_changes = 0;
+    DbError m_error;
+};
