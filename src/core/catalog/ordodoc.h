@@ -1,0 +1,61 @@
+#pragma once
+
+#include "connection.h"
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <memory>
+
+// The one open catalogue: its connection, the current category, the selected
+// books and the new-catalogue flag. Views borrow all of it; they hear about
+// changes through the signals.
+class COrdoDoc : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit COrdoDoc(QObject *parent = nullptr);
+    ~COrdoDoc() override;
+
+    // Opens the catalogue at path (the only route: File > Open, the recent
+    // list, the command line and File > New Database). Failures are shown
+    // through the messenger; false leaves no catalogue or the old one.
+    bool OnOpenDocument(const QString &path);
+    // The empty document of start-up: no connection.
+    void OnNewDocument();
+    // Copies the template ordo.dbt to path and opens the copy as a new
+    // catalogue (its fixed rows named in the interface language).
+    bool NewDatabase(const QString &path);
+
+    bool hasConnection() const { return bool(m_connection); }
+    Connection *connection() const { return m_connection.get(); }
+    std::shared_ptr<Connection> sharedConnection() const { return m_connection; }
+    QString path() const { return m_path; }
+
+    // -1 until the tree selects something; 5 = All Books, 6 = Recycle Bin.
+    int currentCategory() const { return m_currentCategory; }
+    void setCurrentCategory(int category);
+
+    // BookIDs of the selected list rows, in row order.
+    const QVector<int> &selectedBooks() const { return m_selectedBooks; }
+    void setSelectedBooks(const QVector<int> &books) { m_selectedBooks = books; }
+    void clearSelectedBooks() { m_selectedBooks.clear(); }
+
+    bool newCatalogueFlag() const { return m_newCatalogue; }
+    void setNewCatalogueFlag(bool set) { m_newCatalogue = set; }
+
+    // Asks the tree to reload when a catalogue is open.
+    void RefreshTree();
+
+signals:
+    void documentOpened(const QString &path);
+    void treeRefillRequested();
+
+private:
+    std::shared_ptr<Connection> m_connection;
+    QString m_path;
+    int m_currentCategory = -1;
+    QVector<int> m_selectedBooks;
+    bool m_newCatalogue = false;
+};
