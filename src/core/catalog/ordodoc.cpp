@@ -1,0 +1,172 @@
+#include "ordodoc.h"
+
+#include "app/apppaths.h"
+#include "app/messenger.h"
+#include "app/strings.h"
+#include "imagesfolder.h"
+#include "recordset.h"
+#include "sqlvalue.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+struct LocalisedRow
+{
+    const char *sql;
+    int stringId;
+};
+
+// Fixed rows of a new catalogue, renamed into the interface language.
+const LocalisedRow kLocalisedRows[] = {
+    {"UPDATE bookbinding SET Name=%1 WHERE BindingID=1", IDS_HARDCOVER},
+    {"UPDATE bookbinding SET Name=%1 WHERE BindingID=2", IDS_PAPERBACK},
+    {"UPDATE bookbinding SET Name=%1 WHERE BindingID=3", IDS_UNKNOWN_BINDING},
+    {"UPDATE bookextras SET Name=%1 WHERE ExtrasID=3", IDS_FLOPPY_DISK},
+    {"UPDATE booklanguage SET Name=%1 WHERE LanguageID=1", IDS_LANG_ENGLISH},
+    {"UPDATE booklanguage SET Name=%1 WHERE LanguageID=2", IDS_LANG_CHINESE},
+    {"UPDATE bookstatus SET Name=%1 WHERE StatusID=1", IDS_IN_COLLECTION},
+    {"UPDATE bookstatus SET Name=%1 WHERE StatusID=2", IDS_WISH_LIST},
+    {"UPDATE bookstatus SET Name=%1 WHERE StatusID=3", IDS_REFERENCE_ONLY},
+    {"UPDATE bookstatus SET Name=%1 WHERE StatusID=4", IDS_FOR_SALE},
+    {"UPDATE category SET Name=%1 WHERE CatID=1", IDS_BOOK_COLLECTION},
+    {"UPDATE category SET Name=%1 WHERE CatID=2", IDS_FAVORITES},
+    {"UPDATE category SET Name=%1 WHERE CatID=3", IDS_SEARCH_RESULTS},
+    {"UPDATE category SET Name=%1 WHERE CatID=4", IDS_READING_LIST},
+};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("COrdoDoc", text);
+}
+
+// The file must exist and be readable before the engine sees it.
+bool precheckFile(const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        messenger().showMessage(tr("%1 was not found.").arg(shown), IMessenger::Icon::Error);
+        return false;
+    }
+    QFile f(path);
+    if (info.isDir() || !f.open(QIODevice::ReadOnly)) {
+        messenger().showMessage(tr("Access to %1 was denied.").arg(shown), IMessenger::Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+bool isCatalogue(Connection &connection)
+{
+    Recordset rs;
+    return rs.open(connection, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table' "
+                                              "AND name IN ('book','category','book_category','link')"))
+           && rs.field(0).toInt() == 4;
+}
+
+} // namespace
+
+COrdoDoc::COrdoDoc(QObject *parent) : QObject(parent) {}
+
+COrdoDoc::~COrdoDoc() = default;
+
+void COrdoDoc::OnNewDocument()
+{
+    m_currentCategory = -1;
+    m_selectedBooks.clear();
+}
+
+void COrdoDoc::setCurrentCategory(int category)
+{
+    m_currentCategory = category;
+}
+
+bool COrdoDoc::OnOpenDocument(const QString &path)
+{
+    if (!precheckFile(path))
+        return false;
+
+    // The new catalogue is prepared on a connection of its own; the open one is
+    // replaced only once everything has worked, so a failed open never leaves
+    // the program half in one catalogue and half in another.
+    DbError error;
+    std::shared_ptr<Connection> connection = Connection::open(path, &error);
+    if (connection && !isCatalogue(*connection)) {
+        connection.reset();
+        error.message = tr("%1 is not an Ordoteca catalogue.").arg(QDir::toNativeSeparators(path));
+    }
+    if (!connection) {
+        m_newCatalogue = false;
+        messenger().showMessage(error.message, IMessenger::Icon::Error);
+        return false;
+    }
+
+    if (m_newCatalogue && !UILanguageCode().isEmpty()) {
+        Transaction transaction(*connection);
+        for (const LocalisedRow &row : kLocalisedRows) {
+            const QString sql = QString::fromLatin1(row.sql).arg(FormatSqlValue(LoadStr(row.stringId), SqlText));
+            if (!connection->execute(sql, nullptr, &error)) {
+                m_newCatalogue = false;
+                messenger().showMessage(error.message, IMessenger::Icon::Error);
+                return false;
+            }
+        }
+        if (!transaction.commit(&error)) {
+            m_newCatalogue = false;
+            messenger().showMessage(error.message, IMessenger::Icon::Error);
+            return false;
+        }
+        m_newCatalogue = false;
+    }
+
+    // The special categories must exist; an existing row keeps its name.
+    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(2, 'Favorites')"), false, *connection);
+    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(3, 'Search Results')"), false, *connection);
+    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(4, 'Reading List')"), false, *connection);
+
+    const QString images = ImagesFolderForCatalog(QFileInfo(path).absoluteFilePath());
+    const QFileInfo imagesInfo(images);
+    if (!imagesInfo.isDir() && !QDir().mkdir(images)) {
+        messenger().showMessage(LoadStr(IDS_CANNOT_CREATE_DIRECTORY, QDir::toNativeSeparators(images)),
+                                IMessenger::Icon::Error);
+        return false;
+    }
+
+    m_connection = std::move(connection);
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_currentCategory = -1;
+    m_selectedBooks.clear();
+    SetImagesFolder(images);
+    emit documentOpened(m_path);
+    RefreshTree();
+    return true;
+}
+
+bool COrdoDoc::NewDatabase(const QString &path)
+{
+    const QString source = AppFolder() + QStringLiteral("ordo.dbt");
+    bool copied = QFileInfo(source).isFile();
+    if (copied && QFileInfo::exists(path))
+        copied = QFile::remove(path);
+    if (copied)
+        copied = QFile::copy(source, path);
+    if (!copied) {
+        messenger().showMessage(LoadStr(IDS_CANNOT_CREATE_FILE, QDir::toNativeSeparators(path)),
+                                IMessenger::Icon::Error);
+        return false;
+    }
+    // The template may be installed read-only; the copy must be writable.
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::ReadOwner);
+    m_newCatalogue = true;
+    return OnOpenDocument(path);
+}
+
+void COrdoDoc::RefreshTree()
+{
+    if (m_connection)
+        emit treeRefillRequested();
+}
