@@ -1,0 +1,84 @@
+#include "basicsearch.h"
+
+#include "app/messenger.h"
+#include "connection.h"
+#include "recordset.h"
+#include "sqlvalue.h"
+
+#include <QCoreApplication>
+
+QString BasicSearchSql(const QString &keyword)
+{
+    // The keyword is deliberately not escaped: its own % and _ stay wildcards.
+    const QString pattern = FormatSqlValue(QLatin1Char('%') + keyword + QLatin1Char('%'), SqlText);
+    return QStringLiteral("SELECT BookID FROM book WHERE Title LIKE %1 OR Author LIKE %1 OR ISBN LIKE %1 "
+                          "OR Description LIKE %1 OR Notes LIKE %1 OR UserText1 LIKE %1 OR UserText2 LIKE %1")
+        .arg(pattern);
+}
+
+std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword, bool clearFirst)
+{
+    // One transaction for the clearing and all memberships: thousands of
+    // single-row inserts would otherwise each wait for their own disk sync.
+    // It is committed on failure too, so whatever was done before an error stays.
+    Transaction transaction(connection);
+
+    if (clearFirst)
+        ExecuteSql(QStringLiteral("DELETE FROM book_category WHERE CatID=%1").arg(kSearchResultsCategory),
+                   false, connection);
+
+    const QString sql = BasicSearchSql(keyword);
+    Recordset rs;
+    DbError error;
+    int found = 0;
+    bool ok = rs.open(connection, sql, &error);
+    while (ok && !rs.isEOF()) {
+        const int bookId = rs.field(0).toInt();
+        // A membership that exists already is refused by the key; the book
+        // still counts as found.
+        ExecuteSql(QStringLiteral("INSERT INTO book_category(BookID,CatID) VALUES(%1,%2)")
+                       .arg(bookId)
+                       .arg(kSearchResultsCategory),
+                   false, connection);
+        ++found;
+        ok = rs.moveNext(&error);
+    }
+    rs.close();
+
+    DbError commitError;
+    const bool committed = transaction.commit(&commitError);
+    if (!ok) {
+        ShowDbError(sql, error);
+        return std::nullopt;
+    }
+    if (!committed) {
+        ShowDbError(QStringLiteral("COMMIT"), commitError);
+        return std::nullopt;
+    }
+    return found;
+}
+
+BasicSearchOutcome BasicSearchFollowUp(const std::optional<int> &found, int currentCategory)
+{
+    if (!found)
+        return BasicSearchOutcome::Failed;
+    if (*found == 0)
+        return BasicSearchOutcome::NoResults;
+    return currentCategory == kSearchResultsCategory ? BasicSearchOutcome::ReloadList
+                                                     : BasicSearchOutcome::SelectSearchResults;
+}
+
+QString NoSearchResultsText()
+{
+    return QCoreApplication::translate("BasicSearch", "No search results found.");
+}
+
+BasicSearchOutcome BasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
+                               int currentCategory)
+{
+    const BasicSearchOutcome outcome =
+        BasicSearchFollowUp(RunBasicSearch(connection, keyword, clearFirst), currentCategory);
+    if (outcome == BasicSearchOutcome::NoResults)
+        messenger().showMessage(NoSearchResultsText(), IMessenger::Icon::Information);
+    return outcome;
+}

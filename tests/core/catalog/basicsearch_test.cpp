@@ -1,0 +1,212 @@
+#include "catalog/basicsearch.h"
+#include "catalog/connection.h"
+#include "catalog/recordset.h"
+#include "catalog/sqlvalue.h"
+#include "recordingmessenger.h"
+#include "testcatalog.h"
+
+#include <QTest>
+
+namespace {
+
+void addBook(TestCatalog &cat, int id, const QString &column, const QString &value)
+{
+    cat.exec(QStringLiteral("INSERT INTO book (BookID, Title, %1) VALUES (%2, 'T%2', %3)")
+                 .arg(column == QLatin1String("Title") ? QStringLiteral("Subtitle") : column)
+                 .arg(id)
+                 .arg(FormatSqlValue(value, SqlText)));
+    if (column == QLatin1String("Title"))
+        cat.exec(QStringLiteral("UPDATE book SET Title=%1 WHERE BookID=%2")
+                     .arg(FormatSqlValue(value, SqlText))
+                     .arg(id));
+}
+
+QList<int> searchResults(Connection &connection)
+{
+    QList<int> ids;
+    Recordset rs;
+    if (!rs.open(connection,
+                 QStringLiteral("SELECT BookID FROM book_category WHERE CatID=3 ORDER BY BookID")))
+        return {-1};
+    for (; !rs.isEOF(); rs.moveNext())
+        ids << rs.field(0).toInt();
+    return ids;
+}
+
+// A handful of books, each with its text in another column.
+void addSampleBooks(TestCatalog &cat)
+{
+    addBook(cat, 1, "Title", "The Dragon Book");
+    addBook(cat, 2, "Author", "Patrick O'Brian");
+    addBook(cat, 3, "ISBN", "0131103628");
+    addBook(cat, 4, "Description", "<p>A story of a cat and a hat</p>");
+    addBook(cat, 5, "Notes", "lent to zebulon in march");
+    addBook(cat, 6, "UserText1", "shelf 100% full");
+    addBook(cat, 7, "UserText2", "signed copy");
+    addBook(cat, 8, "Subtitle", "hidden subtitle word");
+    addBook(cat, 9, "Edition", "concatenated edition");
+}
+
+} // namespace
+
+class BasicSearchTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keyword_findsBooksByLikeRules_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QList<int>>("expected");
+
+        QTest::newRow("title, other case") << "dragon" << QList<int>{1};
+        QTest::newRow("author with apostrophe") << "O'Brian" << QList<int>{2};
+        QTest::newRow("isbn part") << "1103" << QList<int>{3};
+        QTest::newRow("description inside markup") << "CAT AND" << QList<int>{4};
+        QTest::newRow("notes only") << "zebulon" << QList<int>{5};
+        QTest::newRow("user text 1") << "shelf" << QList<int>{6};
+        QTest::newRow("user text 2") << "signed" << QList<int>{7};
+        QTest::newRow("subtitle is not searched") << "hidden" << QList<int>{};
+        QTest::newRow("edition is not searched") << "concatenated" << QList<int>{};
+        QTest::newRow("leading blank kept inside the pattern") << " hat" << QList<int>{4};
+        QTest::newRow("underscore is a wildcard") << "c_t " << QList<int>{4};
+        QTest::newRow("percent is a wildcard") << "lent%march" << QList<int>{5};
+        QTest::newRow("percent in the keyword") << "100%" << QList<int>{6};
+        QTest::newRow("percent alone finds every book") << "%" << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
+        QTest::newRow("quote only") << "'" << QList<int>{2};
+        QTest::newRow("no match") << "unicorn" << QList<int>{};
+    }
+
+    void keyword_findsBooksByLikeRules()
+    {
+        QFETCH(QString, keyword);
+        QFETCH(QList<int>, expected);
+        TestCatalog cat;
+        RecordingMessenger m;
+        addSampleBooks(cat);
+
+        const std::optional<int> found = RunBasicSearch(cat.connection(), keyword, true);
+        QVERIFY(found.has_value());
+        QCOMPARE(*found, int(expected.size()));
+        QCOMPARE(searchResults(cat.connection()), expected);
+        QVERIFY(m.messages.isEmpty());
+    }
+
+    void leadingBlank_isInsideThePattern()
+    {
+        QCOMPARE(BasicSearchSql(" cat").count(QStringLiteral("LIKE '% cat%'")), 7);
+        QVERIFY(BasicSearchSql("it's").contains(QStringLiteral("Title LIKE '%it''s%'")));
+    }
+
+    void notesOnlyWord_selectsSearchResults()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        addSampleBooks(cat);
+
+        QCOMPARE(BasicSearch(cat.connection(), "zebulon", true, 1), BasicSearchOutcome::SelectSearchResults);
+        QCOMPARE(searchResults(cat.connection()), QList<int>{5});
+        // Already showing Search Results: the list reloads instead.
+        QCOMPARE(BasicSearch(cat.connection(), "zebulon", true, 3), BasicSearchOutcome::ReloadList);
+        QVERIFY(m.messages.isEmpty());
+    }
+
+    void withoutClearing_keepsEarlierResultsAndCountsAgain()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        addSampleBooks(cat);
+        cat.exec("INSERT INTO book_category (BookID, CatID) VALUES (9, 3)");
+
+        QCOMPARE(RunBasicSearch(cat.connection(), "dragon", false), std::optional<int>(1));
+        QCOMPARE(RunBasicSearch(cat.connection(), "o", false), std::optional<int>(5)); // 1 again
+        QCOMPARE(searchResults(cat.connection()), (QList<int>{1, 2, 4, 5, 7, 9}));
+        QVERIFY(m.messages.isEmpty()); // the refused duplicate memberships are silent
+    }
+
+    void noMatchAfterClearing_leavesSearchResultsEmpty()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        addSampleBooks(cat);
+        cat.exec("INSERT INTO book_category (BookID, CatID) VALUES (1, 3), (2, 3), (2, 2)");
+
+        QCOMPARE(BasicSearch(cat.connection(), "unicorn", true, 2), BasicSearchOutcome::NoResults);
+        QVERIFY(searchResults(cat.connection()).isEmpty());
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM book_category WHERE CatID=2"), 1);
+        QCOMPARE(m.messages, QStringList{"No search results found."});
+    }
+
+    void followUp_data()
+    {
+        QTest::addColumn<int>("found"); // -1: failed
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("failed") << -1 << 1 << int(BasicSearchOutcome::Failed);
+        QTest::newRow("nothing") << 0 << 3 << int(BasicSearchOutcome::NoResults);
+        QTest::newRow("found, elsewhere") << 2 << 5 << int(BasicSearchOutcome::SelectSearchResults);
+        QTest::newRow("found, nothing selected yet")
+            << 2 << -1 << int(BasicSearchOutcome::SelectSearchResults);
+        QTest::newRow("found, showing results") << 1 << 3 << int(BasicSearchOutcome::ReloadList);
+    }
+
+    void followUp()
+    {
+        QFETCH(int, found);
+        QFETCH(int, current);
+        QFETCH(int, outcome);
+        const std::optional<int> f = found < 0 ? std::nullopt : std::optional<int>(found);
+        QCOMPARE(int(BasicSearchFollowUp(f, current)), outcome);
+    }
+
+    void results_areCommittedForOtherConnections()
+    {
+        TestCatalog cat;
+        addSampleBooks(cat);
+        QVERIFY(RunBasicSearch(cat.connection(), "o", true).has_value());
+        QVERIFY(!cat.connection().inTransaction());
+        auto other = Connection::open(cat.path());
+        QVERIFY(other);
+        QCOMPARE(searchResults(*other), (QList<int>{1, 2, 4, 5, 7}));
+    }
+
+    void errorWhileReadingRows_keepsRowsAlreadyAdded()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        addSampleBooks(cat);
+        cat.exec("INSERT INTO book_category (BookID, CatID) VALUES (7, 3)");
+        // Reading book 5 fails with an engine error half-way through the rows.
+        cat.exec("ALTER TABLE book RENAME TO book_data");
+        cat.exec(
+            "CREATE VIEW book AS SELECT BookID, Title, Author, ISBN, Description, UserText1, UserText2, "
+            "CASE WHEN BookID=5 THEN abs(-9223372036854775807 - 1) ELSE Notes END AS Notes FROM book_data");
+
+        const BasicSearchOutcome outcome = BasicSearch(cat.connection(), "o", true, 1);
+        QCOMPARE(outcome, BasicSearchOutcome::Failed);
+        QCOMPARE(m.messages.size(), 1);
+        QCOMPARE(m.icons.first(), IMessenger::Icon::Error);
+        QVERIFY(m.messages.first().startsWith(BasicSearchSql("o") + "\n"));
+        QVERIFY(m.messages.first().contains("integer overflow"));
+        QVERIFY(!cat.connection().inTransaction());
+        auto other = Connection::open(cat.path());
+        QCOMPARE(searchResults(*other), (QList<int>{1, 2, 4})); // cleared, then filled up to the error
+    }
+
+    void queryError_keepsTheClearingAndShowsTheStatement()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        addSampleBooks(cat);
+        cat.exec("INSERT INTO book_category (BookID, CatID) VALUES (7, 3)");
+        cat.exec("ALTER TABLE book RENAME COLUMN Notes TO Remarks");
+
+        QVERIFY(!RunBasicSearch(cat.connection(), "x", true).has_value());
+        QCOMPARE(m.messages.size(), 1);
+        QCOMPARE(m.messages.first(), BasicSearchSql("x") + "\nno such column: Notes");
+        QVERIFY(searchResults(cat.connection()).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(BasicSearchTest)
+#include "basicsearch_test.moc"
