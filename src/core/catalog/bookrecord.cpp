@@ -1,0 +1,551 @@
+#include "bookrecord.h"
+
+#include "app/messenger.h"
+#include "app/registrykey.h"
+#include "app/strings.h"
+#include "connection.h"
+#include "lookup.h"
+#include "recordset.h"
+#include "sqlvalue.h"
+
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+
+namespace {
+
+const QString kDefaultProductPageHost = QStringLiteral("www.amazon.com");
+const QLatin1String kProductPagePath("/exec/obidos/tg/detail/-/");
+
+QMutex g_hostMutex;
+QString g_productPageHost = kDefaultProductPageHost;
+
+// Columns read and written as plain text (the rest are lookups or integers).
+struct TextColumn
+{
+    const char *column;
+    QString CBookRecord::*member;
+};
+
+const TextColumn kTextColumns[] = {
+    {"FrontCover", &CBookRecord::FrontCover},
+    {"BackCover", &CBookRecord::BackCover},
+    {"Title", &CBookRecord::Title},
+    {"Subtitle", &CBookRecord::Subtitle},
+    {"Author", &CBookRecord::Author},
+    {"URL", &CBookRecord::URL},
+    {"Edition", &CBookRecord::Edition},
+    {"ReleaseDate", &CBookRecord::ReleaseDate},
+    {"ISBN", &CBookRecord::ISBN},
+    {"PageCount", &CBookRecord::PageCount},
+    {"Dimension", &CBookRecord::Dimension},
+    {"PurchaseDate", &CBookRecord::PurchaseDate},
+    {"PurchasePrice", &CBookRecord::PurchasePrice},
+    {"ListPrice", &CBookRecord::ListPrice},
+    {"AmazonPrice", &CBookRecord::AmazonPrice},
+    {"CurrentPage", &CBookRecord::CurrentPage},
+    {"AmazonRating", &CBookRecord::AmazonRating},
+    {"NumOfReviews", &CBookRecord::NumOfReviews},
+    {"UserText1", &CBookRecord::UserText1},
+    {"UserText2", &CBookRecord::UserText2},
+    {"BookSize", &CBookRecord::BookSize},
+    {"Description", &CBookRecord::Description},
+    {"Notes", &CBookRecord::Notes},
+};
+
+// Lookup columns in the order their names are turned into ids on save.
+struct LookupColumn
+{
+    const char *table;
+    const char *idColumn;
+    QString CBookRecord::*member;
+};
+
+const LookupColumn kLookups[] = {
+    {"bookpublisher", "PublisherID", &CBookRecord::Publisher},
+    {"booklanguage", "LanguageID", &CBookRecord::Language},
+    {"bookbinding", "BindingID", &CBookRecord::Binding},
+    {"bookextras", "ExtrasID", &CBookRecord::Extras},
+    {"bookstore", "StoreID", &CBookRecord::Store},
+    {"booklocation", "LocationID", &CBookRecord::Location},
+    {"bookformat", "FormatID", &CBookRecord::Format},
+    {"bookstatus", "StatusID", &CBookRecord::Status},
+};
+enum LookupIndex { Publisher, Language, Binding, Extras, Store, Location, Format, Status, LookupCount };
+
+// The failed statement of an operation, shown once the transaction is gone.
+struct Failure
+{
+    QString sql;
+    DbError error;
+    bool alreadyShown = false;
+
+    bool fail(const QString &statement, const DbError &e)
+    {
+        sql = statement;
+        error = e;
+        return false;
+    }
+    void show() const
+    {
+        if (!alreadyShown)
+            ShowDbError(sql, error);
+    }
+};
+
+bool queryInt(Connection &connection, const QString &sql, int &value, Failure &failure)
+{
+    Recordset rs;
+    DbError error;
+    if (!rs.open(connection, sql, &error))
+        return failure.fail(sql, error);
+    value = rs.isEOF() ? 0 : rs.field(0).toInt();
+    return true;
+}
+
+bool execute(Connection &connection, const QString &sql, Failure &failure)
+{
+    DbError error;
+    if (!connection.execute(sql, nullptr, &error))
+        return failure.fail(sql, error);
+    return true;
+}
+
+// Leading integer of a field's text; 0 for NULL or no digits.
+int leadingInt(const QString &text)
+{
+    const QString literal = FormatSqlValue(text, SqlInteger);
+    return literal == QLatin1String("NULL") ? 0 : literal.toInt();
+}
+
+// Extension of a picture path: from the last "." of its file name on, or
+// nothing when the file name has none (a dot in a folder name does not count).
+QString extensionOf(const QString &path)
+{
+    const int slash = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > slash ? path.mid(dot) : QString();
+}
+
+bool isPlainInteger(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// What one cover needs on disk once the database has the book.
+struct CoverPlan
+{
+    QString name;           // stored name, empty for no cover
+    QString source;         // picture to copy in, empty when nothing is copied
+    QString deletePrevious; // old stored name whose file goes, empty for none
+    QString staged;         // copy of source waiting inside the images folder
+};
+
+CoverPlan planCover(const QString &source, const QString &previous, int bookId, const QString &suffix,
+                    const QString &imagesFolder, bool isNew)
+{
+    CoverPlan plan;
+    // A new book owns no picture yet: a stale name in the record belongs to
+    // some other book and must not cost that book its cover.
+    const QString owned = isNew ? QString() : previous;
+    if (source.isEmpty()) {
+        plan.deletePrevious = owned;
+        return plan;
+    }
+    plan.name = QString::number(bookId) + suffix + extensionOf(source);
+    if (source != imagesFolder + QLatin1Char('/') + plan.name) {
+        plan.source = source;
+        plan.deletePrevious = owned;
+    }
+    return plan;
+}
+
+void reportCopyFailure(const QString &target)
+{
+    messenger().showMessage(LoadStr(IDS_CANNOT_COPY_COVER, target), IMessenger::Icon::Warning);
+}
+
+// Puts the pictures in place. Every source is copied before any old file is
+// deleted, so swapping the front and back pictures works, and a picture
+// that cannot be copied never costs the book the file it already has under
+// the same name.
+void applyCovers(CoverPlan *plans, int count, const QString &imagesFolder)
+{
+    const QString folder = imagesFolder + QLatin1Char('/');
+    QVector<bool> failed(count, false);
+    for (int i = 0; i < count; ++i) {
+        CoverPlan &p = plans[i];
+        if (p.source.isEmpty())
+            continue;
+        const QString staged = folder + QLatin1Char('.') + p.name + QLatin1String(".saving");
+        QFile::remove(staged);
+        if (QFile::copy(p.source, staged)) {
+            p.staged = staged;
+            // A read-only source must not give a cover that cannot be replaced.
+            QFile::setPermissions(staged, QFile::permissions(staged) | QFile::WriteOwner);
+        } else {
+            failed[i] = true;
+            reportCopyFailure(folder + p.name);
+        }
+    }
+    for (int i = 0; i < count; ++i) {
+        const CoverPlan &p = plans[i];
+        if (p.deletePrevious.isEmpty() || (failed[i] && p.deletePrevious == p.name))
+            continue;
+        QFile::remove(folder + p.deletePrevious);
+    }
+    for (int i = 0; i < count; ++i) {
+        const CoverPlan &p = plans[i];
+        if (p.staged.isEmpty())
+            continue;
+        const QString target = folder + p.name;
+        QFile::remove(target);
+        if (!QFile::rename(p.staged, target)) {
+            QFile::remove(p.staged);
+            reportCopyFailure(target);
+        }
+    }
+}
+
+// The database part of saving a book; covers gets what the files need.
+bool writeBook(const CBookRecord &r, bool isNew, int categoryId, const QString &imagesFolder,
+               Connection &connection, CoverPlan covers[2], Failure &failure)
+{
+    int bookId = r.BookID;
+    if (isNew) {
+        int count = 0;
+        if (!queryInt(connection, QStringLiteral("SELECT COUNT(*) FROM book"), count, failure))
+            return false;
+        bookId = 1;
+        if (count != 0) {
+            int max = 0;
+            if (!queryInt(connection, QStringLiteral("SELECT MAX(BookID) FROM book"), max, failure))
+                return false;
+            bookId = max + 1;
+        }
+    }
+
+    covers[0] = planCover(r.newFrontCoverSource, r.FrontCover, bookId, QString(), imagesFolder, isNew);
+    covers[1] =
+        planCover(r.newBackCoverSource, r.BackCover, bookId, QStringLiteral("b"), imagesFolder, isNew);
+
+    QStringList categories;
+    if (isNew) {
+        categories << QString::number(categoryId);
+    } else {
+        const QString sql = QStringLiteral("SELECT CatID FROM book_category WHERE BookID=%1").arg(bookId);
+        Recordset rs;
+        DbError error;
+        if (!rs.open(connection, sql, &error))
+            return failure.fail(sql, error);
+        while (!rs.isEOF()) {
+            categories << FieldToText(rs.field(0));
+            if (!rs.moveNext(&error) && error.isSet())
+                return failure.fail(sql, error);
+        }
+        rs.close();
+        // Its links and memberships go with it and are written again below.
+        if (!execute(connection, QStringLiteral("DELETE FROM book WHERE BookID=%1").arg(bookId), failure))
+            return false;
+    }
+
+    QString ids[LookupCount];
+    for (int i = 0; i < LookupCount; ++i) {
+        if (!GetOrInsertLookupId(QLatin1String(kLookups[i].table), r.*kLookups[i].member, connection,
+                                 ids[i])) {
+            failure.alreadyShown = true;
+            return false;
+        }
+    }
+
+    const auto text = [](const QString &v) { return FormatSqlValue(v, SqlText); };
+    const auto integer = [](const QString &v) { return FormatSqlValue(v, SqlInteger); };
+    const auto decimal = [](const QString &v) { return FormatSqlValue(v, SqlDecimal); };
+    const QString rating = r.MyRating != 0 ? QString::number(r.MyRating) : QString();
+    const QStringList values = {QString::number(bookId),
+                                text(r.Title),
+                                text(r.Subtitle),
+                                text(r.URL),
+                                text(r.Author),
+                                text(r.Edition),
+                                ids[Publisher],
+                                text(r.ISBN),
+                                integer(r.PageCount),
+                                ids[Language],
+                                ids[Binding],
+                                text(r.Dimension),
+                                ids[Extras],
+                                text(r.ReleaseDate),
+                                text(r.PurchaseDate),
+                                ids[Store],
+                                decimal(r.PurchasePrice),
+                                decimal(r.ListPrice),
+                                decimal(r.AmazonPrice),
+                                integer(r.CurrentPage),
+                                QString::number(r.EBookOnly),
+                                ids[Location],
+                                ids[Status],
+                                decimal(r.AmazonRating),
+                                integer(r.NumOfReviews),
+                                integer(rating),
+                                text(r.UserText1),
+                                text(r.UserText2),
+                                ids[Format],
+                                decimal(r.BookSize),
+                                text(r.Description),
+                                text(r.Notes),
+                                text(covers[0].name),
+                                text(covers[1].name)};
+    const QString insert =
+        QStringLiteral(
+            "INSERT INTO Book (BookID,Title,Subtitle,URL,Author,Edition,PublisherID,ISBN,PageCount,"
+            "LanguageID,BindingID,Dimension,ExtrasID,ReleaseDate,PurchaseDate,StoreID,PurchasePrice,"
+            "ListPrice,AmazonPrice,CurrentPage,EBookOnly,LocationID,StatusID,AmazonRating,"
+            "NumOfReviews,MyRating,UserText1,UserText2,FormatID,BookSize,Description,Notes,"
+            "FrontCover,BackCover) VALUES(") +
+        values.join(QLatin1Char(',')) + QLatin1Char(')');
+    if (!execute(connection, insert, failure))
+        return false;
+
+    for (int p = 0; p < r.links.size(); ++p) {
+        const CLinkEntry &link = r.links.at(p);
+        // The user's texts go in last, in one pass, so a "%1" in them stays text.
+        const QString sql =
+            QStringLiteral("INSERT INTO link (BookID,LinkID,Name,Path,Notes) VALUES (%1,%2,%3,%4,%5)")
+                .arg(bookId)
+                .arg(p + 1)
+                .arg(text(link.Name), text(link.Path), text(link.Notes));
+        if (!execute(connection, sql, failure))
+            return false;
+    }
+    for (const QString &category : std::as_const(categories)) {
+        const QString sql = QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, %2)")
+                                .arg(bookId)
+                                .arg(category);
+        if (!execute(connection, sql, failure))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CBookRecord::TemporaryFiles::~TemporaryFiles()
+{
+    for (const QString &path : std::as_const(*this))
+        QFile::remove(path);
+}
+
+CBookRecord::CBookRecord() : productPageBaseUrl(ProductPageBaseUrl()), statusText(LoadStr(IDS_IDLE_MESSAGE))
+{
+}
+
+QString CBookRecord::ProductPageBaseUrl()
+{
+    QMutexLocker lock(&g_hostMutex);
+    return QLatin1String("http://") + g_productPageHost + kProductPagePath;
+}
+
+void CBookRecord::SetProductPageHost(const QString &host)
+{
+    QMutexLocker lock(&g_hostMutex);
+    g_productPageHost = host.isEmpty() ? kDefaultProductPageHost : host;
+}
+
+void CBookRecord::ResetToDefaults()
+{
+    for (const TextColumn &c : kTextColumns)
+        (this->*c.member).clear();
+    for (const LookupColumn &c : kLookups)
+        (this->*c.member).clear();
+    MyRating = 0;
+    EBookOnly = 0;
+    newFrontCoverSource.clear();
+    newBackCoverSource.clear();
+
+    CRegistryKey key;
+    if (!key.SetKey(QStringLiteral("Software\\Quenlow\\Ordo\\Settings\\Default"), false))
+        return;
+    const QString none;
+    Language = key.ReadString(QStringLiteral("Language"), none);
+    Extras = key.ReadString(QStringLiteral("Extras"), none);
+    Store = key.ReadString(QStringLiteral("Store"), none);
+    Location = key.ReadString(QStringLiteral("Location"), none);
+    UserText1 = key.ReadString(QStringLiteral("UserText1"), none);
+    UserText2 = key.ReadString(QStringLiteral("UserText2"), none);
+    Format = key.ReadString(QStringLiteral("Format"), none);
+    PurchaseDate = key.ReadString(QStringLiteral("PurchaseDate"), none);
+    Status = key.ReadString(QStringLiteral("Status"), none);
+    EBookOnly = key.ReadInt(QStringLiteral("EbookOnly"), 0);
+}
+
+bool CBookRecord::Load(int bookId, Connection &connection)
+{
+    BookID = bookId;
+    QString sql = QStringLiteral("SELECT * FROM book WHERE BookID=%1").arg(bookId);
+    Recordset rs;
+    DbError error;
+    if (!rs.open(connection, sql, &error)) {
+        ShowDbError(sql, error);
+        return false;
+    }
+    if (rs.isEOF())
+        return true;
+
+    for (const TextColumn &c : kTextColumns)
+        this->*c.member = FieldToText(rs.field(QLatin1String(c.column)));
+    MyRating = leadingInt(FieldToText(rs.field(QStringLiteral("MyRating"))));
+    EBookOnly = rs.field(QStringLiteral("EBookOnly")).toBool() ? 1 : 0;
+
+    for (const LookupColumn &c : kLookups) {
+        const QString idText = FieldToText(rs.field(QLatin1String(c.idColumn)));
+        if (idText.isEmpty()) {
+            (this->*c.member).clear();
+            continue;
+        }
+        // Same query as LookupName, but a failure must end the load while a
+        // missing row only leaves the field as it was.
+        sql = QStringLiteral("SELECT * FROM %1 WHERE %2=%3")
+                  .arg(QLatin1String(c.table), LookupIdColumn(QLatin1String(c.table)), idText);
+        Recordset name;
+        if (!name.open(connection, sql, &error)) {
+            ShowDbError(sql, error);
+            return false;
+        }
+        if (!name.isEOF())
+            this->*c.member = FieldToText(name.field(QStringLiteral("Name")));
+    }
+    rs.close();
+
+    sql = QStringLiteral("SELECT * FROM link WHERE BookID=%1 ORDER BY LinkID ASC").arg(bookId);
+    if (!rs.open(connection, sql, &error)) {
+        ShowDbError(sql, error);
+        return false;
+    }
+    const int linkId = rs.fieldIndex(QStringLiteral("LinkID"));
+    const int name = rs.fieldIndex(QStringLiteral("Name"));
+    const int path = rs.fieldIndex(QStringLiteral("Path"));
+    const int notes = rs.fieldIndex(QStringLiteral("Notes"));
+    while (!rs.isEOF()) {
+        links.append({FieldToText(rs.field(linkId)), FieldToText(rs.field(name)), FieldToText(rs.field(path)),
+                      FieldToText(rs.field(notes))});
+        if (!rs.moveNext(&error) && error.isSet()) {
+            ShowDbError(sql, error);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesFolder, Connection &connection)
+{
+    Failure failure;
+    CoverPlan covers[2];
+    bool saved = false;
+    {
+        // An edit is a delete followed by an insert: both, with the links,
+        // memberships and new lookup rows, commit together or not at all.
+        Transaction transaction(connection);
+        if (!transaction.isActive()) {
+            ShowDbError(QStringLiteral("BEGIN"), connection.lastError());
+            return false;
+        }
+        DbError error;
+        if (writeBook(*this, isNew, categoryId, imagesFolder, connection, covers, failure)) {
+            saved = transaction.commit(&error);
+            if (!saved)
+                failure.fail(QStringLiteral("COMMIT"), error);
+        }
+    }
+    if (!saved) {
+        failure.show();
+        return false;
+    }
+
+    // Files change only now that the catalogue holds the new names.
+    applyCovers(covers, 2, imagesFolder);
+    FrontCover = covers[0].name;
+    BackCover = covers[1].name;
+    return true;
+}
+
+bool CBookRecord::AddBooksToCategory(const QVector<int> &bookIds, int categoryId, Connection &connection)
+{
+    return AddBooksToCategory(int(bookIds.size()), bookIds.constData(), categoryId, connection);
+}
+
+bool CBookRecord::AddBooksToCategory(int count, const int *bookIds, int categoryId, Connection &connection)
+{
+    Failure failure;
+    int duplicates = 0;
+    {
+        // One transaction for speed only: rows added before a failure stay.
+        Transaction transaction(connection);
+        if (!transaction.isActive()) {
+            ShowDbError(QStringLiteral("BEGIN"), connection.lastError());
+            return false;
+        }
+        bool ok = true;
+        for (int i = 0; ok && i < count; ++i) {
+            const QString sql = QStringLiteral("SELECT * FROM book_category WHERE BookID=%1 AND CatID=%2")
+                                    .arg(bookIds[i])
+                                    .arg(categoryId);
+            Recordset rs;
+            DbError error;
+            if (!rs.open(connection, sql, &error)) {
+                ok = failure.fail(sql, error);
+            } else if (rs.isEOF()) {
+                rs.close();
+                ok = execute(connection,
+                             QStringLiteral("INSERT INTO book_category (bookID, CatID) VALUES (%1, %2)")
+                                 .arg(bookIds[i])
+                                 .arg(categoryId),
+                             failure);
+            } else {
+                ++duplicates;
+            }
+        }
+        DbError error;
+        const bool committed = transaction.commit(&error);
+        if (!ok) {
+            failure.show();
+            return false;
+        }
+        if (!committed) {
+            ShowDbError(QStringLiteral("COMMIT"), error);
+            return false;
+        }
+    }
+    if (duplicates > 0)
+        messenger().showMessage(LoadStr(IDS_DUPLICATES_NOT_SAVED, QString::number(duplicates)),
+                                IMessenger::Icon::Information);
+    return true;
+}
+
+bool CBookRecord::GetLinkPath(const QString &bookIdText, const QString &linkIdText, Connection &connection,
+                              QString &path)
+{
+    // The numbers come from an address inside page content: never let them
+    // become anything but numbers in the statement.
+    const QString book = bookIdText.trimmed();
+    const QString link = linkIdText.trimmed();
+    if (!isPlainInteger(book) || !isPlainInteger(link))
+        return false;
+    const QString sql = QStringLiteral("SELECT Path FROM link WHERE BookID=%1 AND LinkID=%2").arg(book, link);
+    Recordset rs;
+    DbError error;
+    if (!rs.open(connection, sql, &error)) {
+        ShowDbError(sql, error);
+        return false;
+    }
+    if (rs.isEOF())
+        return false;
+    path = FieldToText(rs.field(0));
+    return true;
+}

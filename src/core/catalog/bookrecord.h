@@ -1,0 +1,129 @@
+#pragma once
+
+#include "linkentry.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class Connection;
+
+// One book in memory. The catalogue fields are named after the columns of
+// table book and hold text exactly as the user or the online lookup gave it;
+// values become SQL literals only when the book is saved. Lookup columns
+// (Publisher, Language, Binding, Extras, Store, Location, Status, Format) are
+// held by name: Load turns ids into names, Save turns names back into ids and
+// adds lookup rows for new names.
+//
+// A record holds no connection. Copying or assigning a record copies every
+// field except temporaryFiles, which stays with the record that made the
+// files and is deleted with it.
+class CBookRecord
+{
+public:
+    // Files that belong to one record: a copy starts empty, assigning leaves
+    // the target's own list alone, and destroying the list deletes the files.
+    class TemporaryFiles : public QStringList
+    {
+    public:
+        TemporaryFiles() = default;
+        TemporaryFiles(const TemporaryFiles &) : QStringList() {}
+        TemporaryFiles &operator=(const TemporaryFiles &) { return *this; }
+        ~TemporaryFiles();
+    };
+
+    CBookRecord();
+
+    // Prepares the record for a new book: empties the catalogue fields and
+    // both new cover sources, then fills the defaults for new books from the
+    // settings (Settings\Default). BookID, links, the lookup working fields
+    // and temporaryFiles are left alone.
+    void ResetToDefaults();
+
+    // Reads book bookId with its links (appended to links). A book that does
+    // not exist is not an error: BookID becomes bookId and the other fields
+    // keep their values. False after a database error, which has been shown.
+    bool Load(int bookId, Connection &connection);
+
+    // Writes the record as a new book (id MAX+1, member of categoryId) or over
+    // the existing book BookID (keeping its category memberships). Cover
+    // sources are copied into imagesFolder as "<id><ext>" and "<id>b<ext>";
+    // links are renumbered 1, 2, 3 ... The database part is all or nothing:
+    // on failure the catalogue, the cover files and this record stay as they
+    // were and the error has been shown. A cover that cannot be copied is
+    // reported and does not fail the save. BookID is not changed, even for a
+    // new book; FrontCover and BackCover get the stored names.
+    [[nodiscard]] bool Save(bool isNew, int categoryId, const QString &imagesFolder, Connection &connection);
+
+    // Makes the books members of categoryId, skipping books that already are
+    // and reporting how many were skipped ("%d duplicate(s) are not saved.").
+    // False after a database error, which has been shown; memberships added
+    // before it stay.
+    static bool AddBooksToCategory(int count, const int *bookIds, int categoryId, Connection &connection);
+    static bool AddBooksToCategory(const QVector<int> &bookIds, int categoryId, Connection &connection);
+
+    // Path of link linkIdText of book bookIdText (both as taken from an
+    // ordolink address). Only plain non-negative integers are looked up;
+    // anything else finds nothing. False (path untouched) when not found.
+    static bool GetLinkPath(const QString &bookIdText, const QString &linkIdText, Connection &connection,
+                            QString &path);
+
+    // The address prefix of the bookstore's product pages given to new
+    // records ("http://" + host + "/exec/obidos/tg/detail/-/"). The host can
+    // be changed for the whole program (tests point it at a local server).
+    static QString ProductPageBaseUrl();
+    static void SetProductPageHost(const QString &host);
+
+    // Catalogue fields, in the order of the book table's design. Numbers,
+    // prices and dates are text; only these three are integers.
+    int BookID = 0;
+    QString FrontCover; // bare file name inside the images folder
+    QString BackCover;  // bare file name inside the images folder
+    QString Title;
+    QString Subtitle;
+    QString Author;
+    QString URL;
+    QString Edition;
+    QString ReleaseDate; // "Jan 05, 2004"
+    QString Publisher;   // name in bookpublisher
+    QString ISBN;
+    QString PageCount;
+    QString Language; // name in booklanguage
+    QString Binding;  // name in bookbinding
+    QString Dimension;
+    QString Extras;       // name in bookextras
+    QString PurchaseDate; // "Jan 05, 2004"
+    QString Store;        // name in bookstore
+    QString PurchasePrice;
+    QString ListPrice;
+    QString AmazonPrice;
+    QString Location; // name in booklocation
+    QString Status;   // name in bookstatus
+    QString CurrentPage;
+    QString AmazonRating;
+    QString NumOfReviews;
+    int MyRating = 0; // 0 = not rated, stored as NULL
+    QString UserText1;
+    QString UserText2;
+    int EBookOnly = 0; // 0 or 1
+    QString Format;    // name in bookformat
+    QString BookSize;
+    QString Description; // HTML
+    QString Notes;       // HTML
+    QVector<CLinkEntry> links;
+
+    // Working values of the online lookup.
+    QString productPageBaseUrl; // product page of a book = this + its ISBN
+    QString largeImageUrl;      // cover picture address from the last item request
+    QString statusText;         // progress text of a running lookup
+    QString errorText;          // message of the last failed lookup
+    bool fatalError = false;    // the item request could not be made at all
+
+    // Full paths of the pictures that are to be the covers after the next
+    // save; empty means "no cover".
+    QString newFrontCoverSource;
+    QString newBackCoverSource;
+
+    // Files made for this record (downloaded pages and pictures).
+    TemporaryFiles temporaryFiles;
+};
