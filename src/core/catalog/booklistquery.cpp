@@ -1,0 +1,99 @@
+#include "booklistquery.h"
+
+#include "connection.h"
+#include "recordset.h"
+#include "sqlvalue.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace {
+
+// Every publisher name by id, read in one pass so that a list of many books
+// costs one extra query instead of one per row.
+bool readPublishers(Connection &connection, QHash<int, QString> &names)
+{
+    Recordset rs;
+    if (!rs.open(connection, QStringLiteral("SELECT PublisherID, Name FROM bookpublisher")))
+        return false;
+    while (!rs.isEOF()) {
+        const FieldValue id = rs.field(0);
+        if (id.kind == FieldValue::Kind::Int32)
+            names.insert(id.toInt(), FieldToText(rs.field(1)));
+        if (!rs.moveNext() && rs.lastError().isSet())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const QString &BookListRow::text(int column) const
+{
+    switch (column) {
+    case 0:
+        return title;
+    case 1:
+        return author;
+    case 2:
+        return publisher;
+    case 3:
+        return isbn;
+    default:
+        return edition;
+    }
+}
+
+QString BookListSql(int category)
+{
+    if (category == AllBooksCategory)
+        return QStringLiteral(
+            "SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book ORDER BY Title DESC");
+    if (category == RecycleBinCategory)
+        return QStringLiteral(
+            "SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book WHERE BookID NOT "
+            "IN (SELECT DISTINCT BookID FROM book_category) ORDER BY Title DESC");
+    return QStringLiteral("SELECT book.BookID, Title, Author, PublisherID, ISBN, Edition ") +
+           QStringLiteral("FROM book, book_category WHERE book.BookID = book_category.BookID ") +
+           QStringLiteral("AND book_category.CatID = ") + QString::number(category) +
+           QStringLiteral(" ORDER BY Title DESC");
+}
+
+BookListLoad LoadBookListRows(Connection &connection, int category, QVector<BookListRow> &rows)
+{
+    rows.clear();
+    const QString sql = BookListSql(category);
+    Recordset rs;
+    if (!rs.open(connection, sql))
+        return BookListLoad::OpenFailed;
+
+    QHash<int, QString> publishers;
+    const bool havePublishers = readPublishers(connection, publishers);
+
+    BookListLoad result = BookListLoad::Loaded;
+    while (!rs.isEOF()) {
+        BookListRow row;
+        row.bookId = FieldToText(rs.field(0)).toInt();
+        row.title = FieldToText(rs.field(1));
+        row.author = FieldToText(rs.field(2));
+        const FieldValue publisherId = rs.field(3);
+        // A NULL id, an id with no row or a value that is no id at all give
+        // an empty name.
+        if (publisherId.kind == FieldValue::Kind::Int32 && havePublishers)
+            row.publisher = publishers.value(publisherId.toInt());
+        row.isbn = FieldToText(rs.field(4));
+        row.edition = FieldToText(rs.field(5));
+        rows.append(std::move(row));
+
+        DbError error;
+        if (!rs.moveNext(&error) && error.isSet()) {
+            ShowDbError(sql, error);
+            result = BookListLoad::ReadFailed;
+            break;
+        }
+    }
+    // The query runs newest title first and the list is built by putting each
+    // row at the top: the shown order is the query's order reversed.
+    std::reverse(rows.begin(), rows.end());
+    return result;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+class Connection;
+
+// One row of the book list: the book's id and the five column texts.
+struct BookListRow
+{
+    int bookId = 0;
+    QString title;
+    QString author;
+    QString publisher;
+    QString isbn;
+    QString edition;
+
+    // Column text by column index (0 Title ... 4 Edition).
+    const QString &text(int column) const;
+};
+
+// Category values that exist only in the tree.
+enum : int { AllBooksCategory = 5, RecycleBinCategory = 6, NoCategory = -1 };
+
+// The list's query for a category: All Books, the Recycle Bin (books in no
+// category) or the members of one category, newest titles first.
+QString BookListSql(int category);
+
+enum class BookListLoad {
+    Loaded,     // every row read
+    OpenFailed, // the query could not run; nothing was read, nothing shown
+    ReadFailed  // rows stopped early; the error has been shown, rows holds what was read
+};
+
+// Reads the rows of a category in the order the list shows them after a load:
+// ascending titles, books with equal titles in the reverse of the query's
+// order (the list builds itself by putting each row of the descending query
+// at the top). Publisher names are read once, not per row.
+[[nodiscard]] BookListLoad LoadBookListRows(Connection &connection, int category, QVector<BookListRow> &rows);
