@@ -1,0 +1,64 @@
+#include "sqlconsole.h"
+
+#include "app/messenger.h"
+#include "connection.h"
+#include "recordset.h"
+#include "sqlvalue.h"
+
+#include <QCoreApplication>
+
+SqlRunResult RunSql(Connection &connection, const QString &statement)
+{
+    SqlRunResult result;
+    result.statement = statement.trimmed();
+    if (result.statement.isEmpty()) {
+        result.error = {1, QCoreApplication::translate("SqlConsole", "SQL statement cannot be empty.")};
+        return result;
+    }
+
+    const bool wasInTransaction = connection.inTransaction();
+    int affected = 0;
+    auto rs = connection.execute(result.statement, &affected, &result.error);
+    if (!rs)
+        return result;
+    result.recordsAffected = affected;
+
+    if (affected == 0) {
+        int rows = 0;
+        bool ok = true;
+        while (ok && rs->isOpen() && !rs->isEOF()) {
+            ++rows;
+            ok = rs->moveNext(&result.error);
+        }
+        if (!ok)
+            return result;
+        result.rowCount = rows;
+    }
+    rs.reset();
+
+    if (!wasInTransaction && connection.inTransaction() && !connection.commit(&result.error)) {
+        connection.rollback();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+QString SqlResultText(const SqlRunResult &result)
+{
+    return QCoreApplication::translate(
+               "SqlConsole", "Records affected: %1\nNumber of records in the returned recordset: %2")
+        .arg(result.recordsAffected)
+        .arg(result.rowCount);
+}
+
+bool RunSqlCommand(Connection &connection, const QString &statement)
+{
+    const SqlRunResult result = RunSql(connection, statement);
+    if (!result.ok) {
+        ShowDbError(result.statement, result.error);
+        return false;
+    }
+    messenger().showMessage(SqlResultText(result), IMessenger::Icon::Information);
+    return result.recordsAffected != 0;
+}
