@@ -1,0 +1,69 @@
+#include "bookpage.h"
+
+#include "app/apppaths.h"
+#include "app/messenger.h"
+#include "app/strings.h"
+#include "bookxml.h"
+#include "htmlexport.h"
+
+bool CBookPage::Update(const QVector<int> &bookIds, Connection *connection, const QString &imagesFolder,
+                       const QString &xslPath)
+{
+    Clear();
+    if (bookIds.isEmpty() || !connection)
+        return false;
+
+    const QString xml = BuildBookXml(bookIds, *connection, imagesFolder, m_creationDate);
+    if (xml.isEmpty())
+        return false;
+
+    TransformResult result = TransformBookXml(xml, xslPath);
+    m_lastStatus = result.status;
+    m_lastErrorText = result.errorText;
+    if (!result.ok()) {
+        if (const int messageId = TransformMessageId(result.status))
+            messenger().showMessage(LoadStr(messageId), IMessenger::Icon::Error);
+        return false;
+    }
+    m_strXml = xml;
+    m_strHtml = std::move(result.html);
+    return true;
+}
+
+void CBookPage::Clear()
+{
+    m_strXml.clear();
+    m_strHtml.clear();
+    m_lastStatus = TransformStatus::Ok;
+    m_lastErrorText.clear();
+}
+
+bool CBookPage::SaveAsXml(const QString &filePath) const
+{
+    if (m_strXml.isEmpty())
+        return true;
+    if (WriteExportFile(filePath, m_strXml))
+        return true;
+    messenger().showMessage(LoadStr(IDS_CANNOT_OPEN_FOR_WRITING), IMessenger::Icon::Error);
+    return false;
+}
+
+bool CBookPage::SaveAsHtml(const QString &filePath, const QString &cssPath, Connection *connection) const
+{
+    if (m_strHtml.isEmpty())
+        return true;
+    if (WriteExportFile(filePath, MakeHtmlExportText(m_strHtml, cssPath, connection)))
+        return true;
+    messenger().showMessage(LoadStr(IDS_CANNOT_OPEN_FOR_WRITING), IMessenger::Icon::Error);
+    return false;
+}
+
+QString CBookPage::TemplatePath(const QString &templateName)
+{
+    return AppFolder() + QLatin1String("Styles/") + templateName + QLatin1String(".xsl");
+}
+
+QString CBookPage::StyleSheetPath(const QString &styleName)
+{
+    return AppFolder() + QLatin1String("Styles/CSS/") + styleName + QLatin1String(".css");
+}
