@@ -1,0 +1,251 @@
+#include "mainframe.h"
+
+#include "app/apppaths.h"
+#include "app/messenger.h"
+#include "catalog/ordodoc.h"
+#include "commandids.h"
+#include "widgets/toolbarimageset.h"
+#include "widgets/toolbarstrip.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+constexpr int kMaxStyleEntries = 100;
+const char kWebsite[] = "https://ordoteca.example.org/";
+const char kForum[] = "https://ordoteca.example.org/forum/";
+
+// File titles of the files matching pattern in folder, at most 100.
+QStringList fileTitles(const QString &folder, const QString &pattern)
+{
+    QStringList titles;
+    const QFileInfoList files = QDir(folder).entryInfoList({pattern}, QDir::Files, QDir::Name);
+    for (const QFileInfo &info : files) {
+        if (titles.size() == kMaxStyleEntries)
+            break;
+        titles << info.completeBaseName();
+    }
+    return titles;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(COrdoDoc *doc, QWidget *parent) : QMainWindow(parent), m_doc(doc)
+{
+    setWindowTitle(QStringLiteral("Ordoteca"));
+    setObjectName(QStringLiteral("mainFrame"));
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction *CMainFrame::makeAction(int id, const QString &text, const QKeySequence &shortcut)
+{
+    auto *action = new QAction(text, this);
+    action->setData(id);
+    action->setObjectName(QStringLiteral("cmd%1").arg(id));
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, id] {
+        m_router.run(id);
+        updateCommandStates();
+    });
+    m_actions.insert(id, action);
+    return action;
+}
+
+bool CMainFrame::create()
+{
+    // Both style folders must hold something: the page cannot be shown without.
+    m_styles = fileTitles(AppFolder() + QStringLiteral("Styles/CSS"), QStringLiteral("*.css"));
+    if (m_styles.isEmpty()) {
+        messenger().showMessage(tr("No CSS files found."), IMessenger::Icon::Error);
+        return false;
+    }
+    m_templates = fileTitles(AppFolder() + QStringLiteral("Styles"), QStringLiteral("*.xsl"));
+    if (m_templates.isEmpty()) {
+        messenger().showMessage(tr("No XSL files found."), IMessenger::Icon::Error);
+        return false;
+    }
+
+    buildActions();
+    buildToolbar();
+    buildMenus();
+    buildStatusBar();
+    buildPanes();
+
+    m_router.setChain({this});
+    m_updateTimer = new QTimer(this);
+    m_updateTimer->setInterval(250);
+    connect(m_updateTimer, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
+    m_updateTimer->start();
+    connect(&m_router, &CommandRouter::activePaneChanged, this, &CMainFrame::updateCommandStates);
+    connect(m_doc, &COrdoDoc::documentOpened, this, &CMainFrame::updateTitle);
+    connect(m_doc, &COrdoDoc::documentOpened, this, &CMainFrame::updateCommandStates);
+    updateTitle();
+    updateCommandStates();
+    return true;
+}
+
+void CMainFrame::addCommandTarget(ICommandTarget *target)
+{
+    m_router.addToChain(target);
+    updateCommandStates();
+}
+
+void CMainFrame::updateTitle()
+{
+    if (m_doc->hasConnection())
+        setWindowTitle(QStringLiteral("%1 - Ordoteca").arg(QFileInfo(m_doc->path()).fileName()));
+    else
+        setWindowTitle(QStringLiteral("Ordoteca"));
+}
+
+void CMainFrame::setRecentFiles(const QStringList &paths)
+{
+    m_recentFiles = paths.mid(0, 4);
+    for (int i = 0; i < 4; ++i) {
+        QAction *a = m_actions.value(Cmd::RecentFileFirst + i);
+        if (!a)
+            continue;
+        const bool used = i < m_recentFiles.size();
+        a->setVisible(used);
+        if (used)
+            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(m_recentFiles.at(i))));
+    }
+    if (m_recentSeparator)
+        m_recentSeparator->setVisible(!m_recentFiles.isEmpty());
+}
+
+void CMainFrame::showContextPopup(const QString &title, const QPoint &globalPos)
+{
+    if (QMenu *menu = m_popups.value(title)) {
+        updateCommandStates();
+        menu->exec(globalPos);
+    }
+}
+
+void CMainFrame::setBookCountText(const QString &text)
+{
+    if (m_countPane)
+        m_countPane->setText(text);
+}
+
+void CMainFrame::updateCommandStates()
+{
+    for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it) {
+        QAction *action = it.value();
+        if (action->menu())
+            continue;
+        const int id = it.key();
+        action->setEnabled(m_router.isEnabled(id));
+        if (action->isCheckable())
+            action->setChecked(m_router.isChecked(id));
+    }
+}
+
+bool CMainFrame::servesCommand(int id) const
+{
+    switch (id) {
+    case Cmd::BasicSearch:
+    case Cmd::RunSql:
+    case Cmd::Options:
+    case Cmd::ViewToolbar:
+    case Cmd::ViewStatusBar:
+    case Cmd::Website:
+    case Cmd::Forum:
+    case Cmd::HelpTopics:
+    case Cmd::ContextHelp:
+    case Cmd::HelpMode:
+    case Cmd::DefaultHelp:
+    case Cmd::NextPane:
+    case Cmd::PrevPane:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::isCommandEnabled(int id) const
+{
+    if (id == Cmd::BasicSearch || id == Cmd::RunSql)
+        return m_doc->hasConnection();
+    return true;
+}
+
+bool CMainFrame::isCommandChecked(int id) const
+{
+    if (id == Cmd::ViewToolbar)
+        return m_toolbar && !m_toolbar->isHidden();
+    if (id == Cmd::ViewStatusBar)
+        return !statusBar()->isHidden();
+    return false;
+}
+
+void CMainFrame::runCommand(int id)
+{
+    switch (id) {
+    case Cmd::BasicSearch:
+        onBasicSearch();
+        break;
+    case Cmd::RunSql:
+        onRunSql();
+        break;
+    case Cmd::Options:
+        onOptions();
+        break;
+    case Cmd::ViewToolbar:
+        m_toolbar->setVisible(m_toolbar->isHidden());
+        break;
+    case Cmd::ViewStatusBar:
+        statusBar()->setVisible(statusBar()->isHidden());
+        break;
+    case Cmd::Website:
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebsite)));
+        break;
+    case Cmd::Forum:
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kForum)));
+        break;
+    case Cmd::HelpTopics:
+    case Cmd::ContextHelp:
+    case Cmd::HelpMode:
+    case Cmd::DefaultHelp:
+        QDesktopServices::openUrl(QUrl::fromLocalFile(AppFolder() + QStringLiteral("docs/index.html")));
+        break;
+    case Cmd::NextPane:
+        movePaneFocus(1);
+        break;
+    case Cmd::PrevPane:
+        movePaneFocus(-1);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::movePaneFocus(int step)
+{
+    const int n = m_router.paneCount();
+    if (n == 0)
+        return;
+    int current = 0;
+    for (int i = 0; i < n; ++i) {
+        if (m_router.paneWidget(i) == m_router.activePaneWidget())
+            current = i;
+    }
+    QWidget *next = m_router.paneWidget((current + step + n) % n);
+    m_router.setActivePane(next);
+    next->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "commandrouter.h"
+#include "commandtarget.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+class COrdoDoc;
+class COrdoTreeView;
+class COrdoListView;
+class COrdoHtmlView;
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QTimer;
+class QToolBar;
+
+// The main window: the category tree on the left, the book list above the
+// book page on the right, the menus, toolbar and status bar. It routes every
+// command to the pane that serves it and serves the commands that belong to
+// no pane (Basic Search, Run SQL, Options, web site, forum, help).
+class CMainFrame : public QMainWindow, public ICommandTarget
+{
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(COrdoDoc *doc, QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    // Builds bars, menus, style lists and panes. False (after showing "No CSS
+    // files found." or "No XSL files found.") when a style folder is empty.
+    bool create();
+
+    COrdoDoc *document() const { return m_doc; }
+    COrdoTreeView *treeView() const { return m_tree; }
+    COrdoListView *listView() const { return m_list; }
+    COrdoHtmlView *htmlView() const { return m_html; }
+    CommandRouter &router() { return m_router; }
+
+    // File titles of Styles/CSS/*.css and Styles/*.xsl (at most 100 each).
+    QStringList styleList() const { return m_styles; }
+    QStringList templateList() const { return m_templates; }
+
+    // The application (open, recent files, exit, about) and the document's
+    // own commands (New Database) join the routing chain after the frame.
+    void addCommandTarget(ICommandTarget *target);
+    void setRecentFiles(const QStringList &paths);
+
+    QAction *action(int id) const { return m_actions.value(id); }
+    QMenu *contextPopup(const QString &title) const { return m_popups.value(title); }
+    void showContextPopup(const QString &title, const QPoint &globalPos);
+    void setBookCountText(const QString &text);
+    // Refreshes enabled and checked states of every action now.
+    void updateCommandStates();
+
+    // ICommandTarget
+    bool servesCommand(int id) const override;
+    bool isCommandEnabled(int id) const override;
+    bool isCommandChecked(int id) const override;
+    void runCommand(int id) override;
+
+signals:
+    void recentFileChosen(const QString &path);
+
+private:
+    QAction *makeAction(int id, const QString &text, const QKeySequence &shortcut = {});
+    void buildActions();
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    bool buildStyleLists();
+    void buildPanes();
+    void wirePanes();
+    void updateTitle();
+    void movePaneFocus(int step);
+    void onBasicSearch();
+    void onRunSql();
+    void onOptions();
+
+    COrdoDoc *m_doc = nullptr;
+    CommandRouter m_router;
+    QHash<int, QAction *> m_actions;
+    QHash<QString, QMenu *> m_popups;
+    QStringList m_styles;
+    QStringList m_templates;
+    QStringList m_recentFiles;
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_recentSeparator = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QLabel *m_countPane = nullptr;
+    QLabel *m_capsPane = nullptr;
+    QLabel *m_numPane = nullptr;
+    QLabel *m_scrollPane = nullptr;
+    QSplitter *m_outer = nullptr;
+    QSplitter *m_inner = nullptr;
+    COrdoTreeView *m_tree = nullptr;
+    COrdoListView *m_list = nullptr;
+    COrdoHtmlView *m_html = nullptr;
+    QTimer *m_updateTimer = nullptr;
+};

@@ -1,0 +1,292 @@
+// Menus, accelerators, toolbar and status bar of the main window.
+#include "commandids.h"
+#include "mainframe.h"
+#include "widgets/toolbarimageset.h"
+#include "widgets/toolbarstrip.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+struct CommandText
+{
+    int id;
+    const char *text;
+    const char *prompt; // status-bar prompt, then a line break and the tooltip
+};
+
+const CommandText kCommands[] = {
+    {Cmd::NewDatabase, QT_TR_NOOP("&New Database..."), QT_TR_NOOP("Create a new book database\nNew Database")},
+    {Cmd::OpenDatabase, QT_TR_NOOP("&Open Database..."), QT_TR_NOOP("Open an existing book database\nOpen Database")},
+    {Cmd::SaveAsHtml, QT_TR_NOOP("Save As &HTML..."), QT_TR_NOOP("Save the book page as an HTML file\nSave As HTML")},
+    {Cmd::SaveAsXml, QT_TR_NOOP("Save As &XML..."), QT_TR_NOOP("Save the selected books as an XML file\nSave As XML")},
+    {Cmd::PageSetup, QT_TR_NOOP("Page Set&up..."), QT_TR_NOOP("Change the printing options\nPage Setup")},
+    {Cmd::PrintPreview, QT_TR_NOOP("Print Pre&view..."), QT_TR_NOOP("Display the book page as it will be printed\nPrint Preview")},
+    {Cmd::Print, QT_TR_NOOP("&Print..."), QT_TR_NOOP("Print the book page\nPrint")},
+    {Cmd::Exit, QT_TR_NOOP("E&xit"), QT_TR_NOOP("Quit the application\nExit")},
+    {Cmd::Cut, QT_TR_NOOP("Cu&t"), QT_TR_NOOP("Cut the selection and put it on the Clipboard\nCut")},
+    {Cmd::Copy, QT_TR_NOOP("&Copy"), QT_TR_NOOP("Copy the selection and put it on the Clipboard\nCopy")},
+    {Cmd::Paste, QT_TR_NOOP("&Paste"), QT_TR_NOOP("Insert Clipboard contents\nPaste")},
+    {Cmd::SelectAll, QT_TR_NOOP("Select &All"), QT_TR_NOOP("Select everything\nSelect All")},
+    {Cmd::Undo, QT_TR_NOOP("&Undo"), QT_TR_NOOP("Undo the last action\nUndo")},
+    {Cmd::AddSubCategory, QT_TR_NOOP("Add &Sub Category..."), QT_TR_NOOP("Add a sub category to the selected category\nAdd Sub Category")},
+    {Cmd::RemoveCategory, QT_TR_NOOP("&Remove Category"), QT_TR_NOOP("Delete the selected category\nRemove Category")},
+    {Cmd::EditCategory, QT_TR_NOOP("&Edit Category..."), QT_TR_NOOP("Rename or annotate the selected category\nEdit Category")},
+    {Cmd::AddBook, QT_TR_NOOP("Add &Book..."), QT_TR_NOOP("Add a book to the selected category\nAdd Book")},
+    {Cmd::RemoveBook, QT_TR_NOOP("&Remove Book"), QT_TR_NOOP("Remove the selected books\nRemove Book")},
+    {Cmd::EditBook, QT_TR_NOOP("&Edit Book..."), QT_TR_NOOP("Edit the selected book\nEdit Book")},
+    {Cmd::SendToFavorites, QT_TR_NOOP("&Favorites"), QT_TR_NOOP("Add the selected books to Favorites\nFavorites")},
+    {Cmd::SendToReadingList, QT_TR_NOOP("&Reading List"), QT_TR_NOOP("Add the selected books to the Reading List\nReading List")},
+    {Cmd::SendToSearchResults, QT_TR_NOOP("&Search Results"), QT_TR_NOOP("Add the selected books to Search Results\nSearch Results")},
+    {Cmd::BasicSearch, QT_TR_NOOP("Basic &Search"), QT_TR_NOOP("Search the catalogue for a keyword\nBasic Search")},
+    {Cmd::ViewToolbar, QT_TR_NOOP("&Toolbar"), QT_TR_NOOP("Show or hide the toolbar\nToggle Toolbar")},
+    {Cmd::ViewStatusBar, QT_TR_NOOP("&Status Bar"), QT_TR_NOOP("Show or hide the status bar\nToggle Status Bar")},
+    {Cmd::Refresh, QT_TR_NOOP("&Refresh"), QT_TR_NOOP("Show the book page again\nRefresh")},
+    {Cmd::RunSql, QT_TR_NOOP("&Run SQL..."), QT_TR_NOOP("Submit SQL statement to the database\nRun SQL")},
+    {Cmd::Options, QT_TR_NOOP("&Options..."), QT_TR_NOOP("Set default values and the interface language\nOptions")},
+    {Cmd::HelpTopics, QT_TR_NOOP("&Help Topics"), QT_TR_NOOP("Open the user guide\nHelp Topics")},
+    {Cmd::About, QT_TR_NOOP("&About Ordo..."), QT_TR_NOOP("Display program information, version number and copyright\nAbout")},
+    {Cmd::Website, QT_TR_NOOP("Ordoteca &Website"), QT_TR_NOOP("Visit the Ordoteca web site\nWebsite")},
+    {Cmd::Forum, QT_TR_NOOP("Support &Forum"), QT_TR_NOOP("Visit the Ordoteca support forum\nForum")},
+    {Cmd::ContextHelp, QT_TR_NOOP("&Help"), QT_TR_NOOP("Display help for the current task\nHelp")},
+    {Cmd::HelpMode, QT_TR_NOOP("Help &Mode"), QT_TR_NOOP("Display help for clicked buttons, menus and windows\nHelp")},
+    {Cmd::NextPane, QT_TR_NOOP("Next Pane"), QT_TR_NOOP("Switch to the next window pane\nNext Pane")},
+    {Cmd::PrevPane, QT_TR_NOOP("Previous Pane"), QT_TR_NOOP("Switch back to the previous window pane\nPrevious Pane")},
+};
+
+// Keys of each command; the first is shown in the menus.
+QList<QKeySequence> keysOf(int id)
+{
+    switch (id) {
+    case Cmd::NewDatabase: return {QKeySequence(Qt::CTRL | Qt::Key_N)};
+    case Cmd::OpenDatabase: return {QKeySequence(Qt::CTRL | Qt::Key_O)};
+    case Cmd::SaveAsHtml: return {QKeySequence(Qt::CTRL | Qt::Key_S)};
+    case Cmd::Print: return {QKeySequence(Qt::CTRL | Qt::Key_P)};
+    case Cmd::Cut: return {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)};
+    case Cmd::Copy: return {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)};
+    case Cmd::Paste: return {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)};
+    case Cmd::SelectAll: return {QKeySequence(Qt::CTRL | Qt::Key_A)};
+    case Cmd::Undo: return {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)};
+    case Cmd::AddBook: return {QKeySequence(Qt::Key_Insert)};
+    case Cmd::RemoveBook: return {QKeySequence(Qt::Key_Delete)};
+    case Cmd::EditBook: return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
+    case Cmd::BasicSearch: return {QKeySequence(Qt::CTRL | Qt::Key_F)};
+    case Cmd::ContextHelp: return {QKeySequence(Qt::Key_F1)};
+    case Cmd::HelpMode: return {QKeySequence(Qt::SHIFT | Qt::Key_F1)};
+    case Cmd::NextPane: return {QKeySequence(Qt::Key_F6)};
+    case Cmd::PrevPane: return {QKeySequence(Qt::SHIFT | Qt::Key_F6)};
+    default: return {};
+    }
+}
+
+// Tracks Caps Lock, Num Lock and Scroll Lock from the key presses that toggle them.
+class LockKeyTracker : public QObject
+{
+public:
+    LockKeyTracker(QLabel *caps, QLabel *num, QLabel *scroll, QObject *parent)
+        : QObject(parent), m_caps(caps), m_num(num), m_scroll(scroll)
+    {
+        for (QLabel *l : {caps, num, scroll})
+            l->setEnabled(false);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
+            switch (static_cast<QKeyEvent *>(event)->key()) {
+            case Qt::Key_CapsLock: m_caps->setEnabled(!m_caps->isEnabled()); break;
+            case Qt::Key_NumLock: m_num->setEnabled(!m_num->isEnabled()); break;
+            case Qt::Key_ScrollLock: m_scroll->setEnabled(!m_scroll->isEnabled()); break;
+            default: break;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QLabel *m_caps;
+    QLabel *m_num;
+    QLabel *m_scroll;
+};
+
+} // namespace
+
+void CMainFrame::buildActions()
+{
+    for (const CommandText &c : kCommands) {
+        QAction *a = makeAction(c.id, tr(c.text));
+        const QStringList prompt = tr(c.prompt).split(QLatin1Char('\n'));
+        a->setStatusTip(prompt.value(0));
+        a->setToolTip(prompt.value(1, a->text().remove(QLatin1Char('&'))));
+        const QList<QKeySequence> keys = keysOf(c.id);
+        if (!keys.isEmpty()) {
+            a->setShortcuts(keys);
+            a->setShortcutContext(Qt::WindowShortcut);
+        }
+        addAction(a); // accelerators work with the menus hidden too
+    }
+    m_actions.value(Cmd::ViewToolbar)->setCheckable(true);
+    m_actions.value(Cmd::ViewStatusBar)->setCheckable(true);
+
+    for (int i = 0; i < 4; ++i) {
+        QAction *a = makeAction(Cmd::RecentFileFirst + i, QString());
+        a->setStatusTip(tr("Open this database"));
+        a->setVisible(false);
+    }
+
+    // The two style lists become checkable commands 30000 + i and 30100 + i.
+    auto *styles = new QActionGroup(this);
+    for (int i = 0; i < m_styles.size(); ++i) {
+        QAction *a = makeAction(Cmd::StyleFirst + i, m_styles.at(i));
+        a->setCheckable(true);
+        styles->addAction(a);
+    }
+    auto *templates = new QActionGroup(this);
+    for (int i = 0; i < m_templates.size(); ++i) {
+        QAction *a = makeAction(Cmd::TemplateFirst + i, m_templates.at(i));
+        a->setCheckable(true);
+        templates->addAction(a);
+    }
+}
+
+void CMainFrame::buildToolbar()
+{
+    CToolbarImageSet images;
+    const QVector<int> &commands = MainToolbarCommands();
+    images.Create(16, 16, true, int(commands.size()));
+    images.Load(DrawMainToolbarStrip());
+
+    m_toolbar = addToolBar(tr("Standard"));
+    m_toolbar->setObjectName(QStringLiteral("mainToolbar"));
+    m_toolbar->setIconSize(QSize(16, 16));
+    m_toolbar->setMovable(false);
+    int image = 0;
+    for (int id : commands) {
+        if (id == 0) {
+            m_toolbar->addSeparator();
+            continue;
+        }
+        // The menus show the same icon beside the same command.
+        m_actions.value(id)->setIcon(images.icon(image++));
+        m_toolbar->addAction(m_actions.value(id));
+    }
+}
+
+void CMainFrame::buildMenus()
+{
+    auto a = [this](int id) { return m_actions.value(id); };
+    QMenuBar *bar = menuBar();
+
+    m_fileMenu = bar->addMenu(tr("&File"));
+    m_fileMenu->addActions({a(Cmd::NewDatabase), a(Cmd::OpenDatabase)});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addActions({a(Cmd::SaveAsHtml), a(Cmd::SaveAsXml)});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addActions({a(Cmd::PageSetup), a(Cmd::PrintPreview), a(Cmd::Print)});
+    m_fileMenu->addSeparator();
+    for (int i = 0; i < 4; ++i)
+        m_fileMenu->addAction(a(Cmd::RecentFileFirst + i));
+    m_recentSeparator = m_fileMenu->addSeparator();
+    m_recentSeparator->setVisible(false);
+    m_fileMenu->addAction(a(Cmd::Exit));
+
+    QMenu *sendTo = new QMenu(tr("&Send To"), this);
+    sendTo->setObjectName(QStringLiteral("menuSendTo"));
+    sendTo->addActions({a(Cmd::SendToFavorites), a(Cmd::SendToReadingList), a(Cmd::SendToSearchResults)});
+
+    QMenu *edit = bar->addMenu(tr("&Edit"));
+    edit->addActions({a(Cmd::Cut), a(Cmd::Copy), a(Cmd::Paste), a(Cmd::SelectAll)});
+    edit->addSeparator();
+    edit->addActions({a(Cmd::AddSubCategory), a(Cmd::RemoveCategory), a(Cmd::EditCategory)});
+    edit->addSeparator();
+    edit->addActions({a(Cmd::AddBook), a(Cmd::RemoveBook), a(Cmd::EditBook)});
+    edit->addMenu(sendTo);
+    edit->addSeparator();
+    edit->addAction(a(Cmd::BasicSearch));
+
+    QMenu *templateMenu = new QMenu(tr("Content &Template"), this);
+    templateMenu->setObjectName(QStringLiteral("menuContentTemplate"));
+    for (int i = 0; i < m_templates.size(); ++i)
+        templateMenu->addAction(a(Cmd::TemplateFirst + i));
+    QMenu *styleMenu = new QMenu(tr("Display &Style"), this);
+    styleMenu->setObjectName(QStringLiteral("menuDisplayStyle"));
+    for (int i = 0; i < m_styles.size(); ++i)
+        styleMenu->addAction(a(Cmd::StyleFirst + i));
+
+    // View reads Toolbar, Status Bar, Content Template, Display Style, Refresh.
+    QMenu *view = bar->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("menuView"));
+    view->addActions({a(Cmd::ViewToolbar), a(Cmd::ViewStatusBar), a(Cmd::Refresh)});
+    view->insertMenu(a(Cmd::Refresh), templateMenu);
+    view->insertMenu(a(Cmd::Refresh), styleMenu);
+
+    QMenu *tools = bar->addMenu(tr("&Tools"));
+    tools->addActions({a(Cmd::RunSql), a(Cmd::Options)});
+
+    QMenu *help = bar->addMenu(tr("&Help"));
+    help->addAction(a(Cmd::HelpTopics));
+    help->addSeparator();
+    help->addActions({a(Cmd::Website), a(Cmd::Forum)});
+    help->addSeparator();
+    help->addAction(a(Cmd::About));
+
+    for (QMenu *menu : {m_fileMenu, edit, view, tools, help, sendTo, templateMenu, styleMenu})
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+
+    // Context popups, shown by the panes by title.
+    auto *tree = new QMenu(QStringLiteral("Tree"), this);
+    tree->addActions({a(Cmd::AddSubCategory), a(Cmd::AddBook), a(Cmd::RemoveCategory), a(Cmd::EditCategory)});
+    tree->addSeparator();
+    tree->addActions({a(Cmd::Cut), a(Cmd::Paste)});
+
+    auto *list = new QMenu(QStringLiteral("List"), this);
+    list->addActions({a(Cmd::AddBook), a(Cmd::RemoveBook), a(Cmd::EditBook)});
+    list->addSeparator();
+    list->addMenu(sendTo);
+    list->addSeparator();
+    list->addActions({a(Cmd::Cut), a(Cmd::Copy), a(Cmd::Paste), a(Cmd::SelectAll)});
+
+    // Html reads Copy, Select All, Print, -, Content Template, Display Style,
+    // Refresh, -, Save As HTML, Save As XML.
+    auto *html = new QMenu(QStringLiteral("Html"), this);
+    html->addActions({a(Cmd::Copy), a(Cmd::SelectAll), a(Cmd::Print)});
+    html->addSeparator();
+    html->addMenu(templateMenu);
+    html->addMenu(styleMenu);
+    html->addAction(a(Cmd::Refresh));
+    html->addSeparator();
+    html->addActions({a(Cmd::SaveAsHtml), a(Cmd::SaveAsXml)});
+
+    for (QMenu *popup : {tree, list, html}) {
+        popup->setObjectName(QStringLiteral("popup") + popup->title());
+        m_popups.insert(popup->title(), popup);
+    }
+}
+
+void CMainFrame::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->showMessage(tr("Ready"));
+    m_countPane = new QLabel(this);
+    m_countPane->setObjectName(QStringLiteral("bookCountPane"));
+    m_countPane->setMinimumWidth(160);
+    m_capsPane = new QLabel(QStringLiteral("CAP"), this);
+    m_numPane = new QLabel(QStringLiteral("NUM"), this);
+    m_scrollPane = new QLabel(QStringLiteral("SCRL"), this);
+    bar->addPermanentWidget(m_countPane);
+    for (QLabel *l : {m_capsPane, m_numPane, m_scrollPane}) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+        bar->addPermanentWidget(l);
+    }
+    qApp->installEventFilter(new LockKeyTracker(m_capsPane, m_numPane, m_scrollPane, this));
+}

@@ -1,0 +1,273 @@
+#include "app/apppaths.h"
+#include "app/commandids.h"
+#include "app/commandrouter.h"
+#include "app/mainframe.h"
+#include "catalog/ordodoc.h"
+#include "recordingmessenger.h"
+#include "testcatalog.h"
+#include "testsettings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+void touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+}
+
+// An application folder with the given numbers of style sheets and templates.
+class StyleFolder
+{
+public:
+    StyleFolder(int css, int xsl)
+    {
+        QDir().mkpath(m_dir.path() + "/Styles/CSS");
+        for (int i = 0; i < css; ++i)
+            touch(QString("%1/Styles/CSS/style%2.css").arg(m_dir.path()).arg(i, 3, 10, QChar('0')));
+        for (int i = 0; i < xsl; ++i)
+            touch(QString("%1/Styles/page%2Enu.xsl").arg(m_dir.path()).arg(i, 3, 10, QChar('0')));
+        SetAppFolder(m_dir.path());
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A pane or chain member that serves a fixed set of commands and records runs.
+class FakeTarget : public ICommandTarget
+{
+public:
+    FakeTarget(QSet<int> served, bool enabled = true) : m_served(std::move(served)), m_enabled(enabled) {}
+    bool servesCommand(int id) const override { return m_served.contains(id); }
+    bool isCommandEnabled(int) const override { return m_enabled; }
+    void runCommand(int id) override { runs << id; }
+    QList<int> runs;
+
+private:
+    QSet<int> m_served;
+    bool m_enabled;
+};
+
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        texts << (a->isSeparator() ? QString("-") : a->text());
+    return texts;
+}
+
+QMenu *topMenu(CMainFrame &frame, const QString &title)
+{
+    for (QAction *a : frame.menuBar()->actions()) {
+        if (a->text() == title)
+            return a->menu();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class MainFrameTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void create_oneStyleAndOneTemplate_giveIds30000And30100()
+    {
+        StyleFolder folder(1, 1);
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        QCOMPARE(frame.styleList(), QStringList{"style000"});
+        QCOMPARE(frame.templateList(), QStringList{"page000Enu"});
+        QVERIFY(frame.action(Cmd::StyleFirst));
+        QVERIFY(frame.action(Cmd::TemplateFirst));
+        QVERIFY(!frame.action(Cmd::StyleFirst + 1));
+
+        QMenu *view = topMenu(frame, "&View");
+        QVERIFY(view);
+        QCOMPARE(menuTexts(view), QStringList({"&Toolbar", "&Status Bar", "Content &Template", "Display &Style", "&Refresh"}));
+        QCOMPARE(view->actions().at(2)->menu()->actions().first()->data().toInt(), 30100);
+        QCOMPARE(view->actions().at(3)->menu()->actions().first()->data().toInt(), 30000);
+
+        QCOMPARE(menuTexts(frame.contextPopup("Html")),
+                 QStringList({"&Copy", "Select &All", "&Print...", "-", "Content &Template", "Display &Style",
+                              "&Refresh", "-", "Save As &HTML...", "Save As &XML..."}));
+        QCOMPARE(menuTexts(frame.contextPopup("Tree")),
+                 QStringList({"Add &Sub Category...", "Add &Book...", "&Remove Category", "&Edit Category...", "-",
+                              "Cu&t", "&Paste"}));
+        QCOMPARE(menuTexts(frame.contextPopup("List")),
+                 QStringList({"Add &Book...", "&Remove Book", "&Edit Book...", "-", "&Send To", "-", "Cu&t", "&Copy",
+                              "&Paste", "Select &All"}));
+    }
+
+    void create_101Styles_listsOnly100()
+    {
+        StyleFolder folder(101, 101);
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        QCOMPARE(frame.styleList().size(), 100);
+        QCOMPARE(frame.templateList().size(), 100);
+        QCOMPARE(frame.action(Cmd::StyleLast)->text(), QString("style099"));
+        // The 101st style would have collided with the first template's id.
+        QCOMPARE(frame.action(Cmd::TemplateFirst)->text(), QString("page000Enu"));
+    }
+
+    void create_withoutStyles_isRefusedWithAMessage_data()
+    {
+        QTest::addColumn<int>("css");
+        QTest::addColumn<int>("xsl");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no css") << 0 << 1 << "No CSS files found.";
+        QTest::newRow("no xsl") << 1 << 0 << "No XSL files found.";
+    }
+    void create_withoutStyles_isRefusedWithAMessage()
+    {
+        QFETCH(int, css);
+        QFETCH(int, xsl);
+        QFETCH(QString, message);
+        StyleFolder folder(css, xsl);
+        RecordingMessenger m;
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(!frame.create());
+        QCOMPARE(m.messages, QStringList{message});
+    }
+
+    void menus_carryTheirShortcutsAndPrompts()
+    {
+        StyleFolder folder(1, 1);
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        QCOMPARE(frame.action(Cmd::NewDatabase)->shortcut(), QKeySequence("Ctrl+N"));
+        QCOMPARE(frame.action(Cmd::SaveAsHtml)->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(frame.action(Cmd::AddBook)->shortcut(), QKeySequence(Qt::Key_Insert));
+        QCOMPARE(frame.action(Cmd::RemoveBook)->shortcut(), QKeySequence(Qt::Key_Delete));
+        QVERIFY(frame.action(Cmd::Cut)->shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Delete)));
+        QVERIFY(frame.action(Cmd::Paste)->shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Insert)));
+        QCOMPARE(frame.action(Cmd::RunSql)->statusTip(), QString("Submit SQL statement to the database"));
+        QCOMPARE(frame.action(Cmd::RunSql)->toolTip(), QString("Run SQL"));
+        QCOMPARE(menuTexts(topMenu(frame, "&Tools")), QStringList({"&Run SQL...", "&Options..."}));
+        // The toolbar holds its ten items, separators included, with icons.
+        QToolBar *bar = frame.findChild<QToolBar *>("mainToolbar");
+        QVERIFY(bar);
+        QCOMPARE(bar->actions().size(), 10);
+        QVERIFY(!frame.action(Cmd::Print)->icon().isNull());
+        QVERIFY(frame.findChild<QLabel *>("bookCountPane"));
+    }
+
+    void searchAndSql_greyedWithoutCatalogue()
+    {
+        StyleFolder folder(1, 1);
+        TestSettings settings;
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        frame.updateCommandStates();
+        QVERIFY(!frame.action(Cmd::BasicSearch)->isEnabled());
+        QVERIFY(!frame.action(Cmd::RunSql)->isEnabled());
+        QVERIFY(frame.action(Cmd::Options)->isEnabled());
+
+        TestCatalog cat;
+        RecordingMessenger m;
+        QVERIFY(doc.OnOpenDocument(cat.path()));
+        frame.updateCommandStates();
+        QVERIFY(frame.action(Cmd::BasicSearch)->isEnabled());
+        QVERIFY(frame.action(Cmd::RunSql)->isEnabled());
+        QCOMPARE(frame.windowTitle(), QString("test.mdb - Ordoteca"));
+    }
+
+    void router_activePaneFirstThenChainThenOtherPanes()
+    {
+        QWidget treeWidget, listWidget, pageWidget;
+        FakeTarget tree({Cmd::Cut, Cmd::Paste});
+        FakeTarget list({Cmd::Cut, Cmd::RemoveBook});
+        FakeTarget page({Cmd::Cut, Cmd::Copy});
+        FakeTarget frame({Cmd::BasicSearch, Cmd::Copy});
+        CommandRouter router;
+        router.setPanes({{&treeWidget, &tree}, {&listWidget, &list}, {&pageWidget, &page}});
+        router.setChain({&frame});
+
+        // The tree is active until another pane takes the focus.
+        QVERIFY(router.run(Cmd::Cut));
+        QCOMPARE(tree.runs, QList<int>{Cmd::Cut});
+        // Served only by another pane: Delete reaches the list while the tree is active.
+        QVERIFY(router.run(Cmd::RemoveBook));
+        QCOMPARE(list.runs, QList<int>{Cmd::RemoveBook});
+        // The chain comes before the other panes.
+        QVERIFY(router.run(Cmd::Copy));
+        QCOMPARE(frame.runs, QList<int>{Cmd::Copy});
+        // With the page active its Cut and Copy are its own.
+        router.setActivePane(&pageWidget);
+        QVERIFY(router.run(Cmd::Cut));
+        QVERIFY(router.run(Cmd::Copy));
+        QCOMPARE(page.runs, QList<int>({Cmd::Cut, Cmd::Copy}));
+        QCOMPARE(tree.runs.size(), 1);
+        // Nobody serves Undo.
+        QVERIFY(!router.targetFor(Cmd::Undo));
+        QVERIFY(!router.run(Cmd::Undo));
+    }
+
+    void router_activePaneOwnsTheEnableCheck()
+    {
+        QWidget a, b;
+        FakeTarget disabledActive({Cmd::Paste}, false);
+        FakeTarget enabledOther({Cmd::Paste}, true);
+        CommandRouter router;
+        router.setPanes({{&a, &disabledActive}, {&b, &enabledOther}});
+        // The active pane serves Paste but says no: the other pane is never asked.
+        QVERIFY(!router.isEnabled(Cmd::Paste));
+        QVERIFY(!router.run(Cmd::Paste));
+        QVERIFY(enabledOther.runs.isEmpty());
+    }
+
+    void accelerator_ofADisabledCommandDoesNothing()
+    {
+        StyleFolder folder(1, 1);
+        TestSettings settings;
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        FakeTarget search({Cmd::BasicSearch}, false);
+        // A target that claims Basic Search but refuses it: Ctrl+F must not run it.
+        frame.router().setChain({&search, &frame});
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.updateCommandStates();
+        QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(search.runs.isEmpty());
+        // Triggering the action directly is checked again at run time too.
+        frame.action(Cmd::BasicSearch)->setEnabled(true);
+        frame.action(Cmd::BasicSearch)->trigger();
+        QVERIFY(search.runs.isEmpty());
+    }
+
+    void bookCountPane_showsTheListText()
+    {
+        StyleFolder folder(1, 1);
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        frame.setBookCountText("3 books; 1 selected");
+        QCOMPARE(frame.findChild<QLabel *>("bookCountPane")->text(), QString("3 books; 1 selected"));
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "mainframe_test.moc"
