@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QStringList>
 #include <QtEndian>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -96,9 +98,17 @@ int CRegistryKey::ReadInt(const QString &name, int defaultValue) const
         std::copy(bytes.begin(), bytes.end(), le);
         return qFromLittleEndian<qint32>(le);
     }
+    // A number typed into the file by hand: decimal, or hexadecimal with "0x"
+    // (a leading zero is not octal). Values up to 0xFFFFFFFF keep their 32 bits,
+    // as a DWORD written by another tool would.
+    const QString text = v.toString().trimmed();
     bool ok = false;
-    const int value = v.toString().trimmed().toInt(&ok, 0);
-    return ok ? value : defaultValue;
+    const qlonglong value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                                ? text.mid(2).toLongLong(&ok, 16)
+                                : text.toLongLong(&ok, 10);
+    if (!ok || value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<quint32>::max())
+        return defaultValue;
+    return qint32(quint32(value));
 }
 
 bool CRegistryKey::WriteString(const QString &name, const QString &value)

@@ -87,8 +87,12 @@ void COrdoDoc::setCurrentCategory(int category)
 
 bool COrdoDoc::OnOpenDocument(const QString &path)
 {
-    if (!precheckFile(path))
+    if (!precheckFile(path)) {
+        // Left set, the flag would rename the fixed rows of whatever catalogue
+        // is opened next.
+        m_newCatalogue = false;
         return false;
+    }
 
     // The new catalogue is prepared on a connection of its own; the open one is
     // replaced only once everything has worked, so a failed open never leaves
