@@ -1,0 +1,164 @@
+#include "booklistmodel.h"
+
+#include <QBitmap>
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const int kImageSize = 16;
+const QRgb kTransparentKey = qRgb(255, 0, 255);
+
+// Image 0: a closed book seen from the front.
+void drawClosedBook(QPainter &p, int x)
+{
+    p.fillRect(x + 4, 2, 10, 13, QColor(236, 232, 220)); // page edges
+    p.fillRect(x + 3, 1, 10, 13, QColor(40, 80, 160));   // cover
+    p.fillRect(x + 3, 1, 2, 13, QColor(20, 45, 105));    // spine
+    p.fillRect(x + 6, 4, 6, 2, QColor(230, 190, 60));    // title label
+    p.fillRect(x + 6, 7, 4, 1, QColor(230, 190, 60));
+    p.setPen(QColor(15, 30, 70));
+    p.drawRect(x + 3, 1, 10, 13);
+    p.setPen(QColor(120, 115, 100));
+    p.drawLine(x + 5, 15, x + 14, 15);
+    p.drawLine(x + 14, 3, x + 14, 15);
+}
+
+// Image 1: an open book.
+void drawOpenBook(QPainter &p, int x)
+{
+    p.fillRect(x + 1, 4, 14, 10, QColor(40, 80, 160)); // cover behind the pages
+    p.fillRect(x + 2, 3, 6, 10, QColor(250, 248, 240));
+    p.fillRect(x + 8, 3, 6, 10, QColor(250, 248, 240));
+    p.setPen(QColor(150, 150, 150));
+    for (int y = 5; y <= 11; y += 2) {
+        p.drawLine(x + 3, y, x + 6, y);
+        p.drawLine(x + 9, y, x + 12, y);
+    }
+    p.setPen(QColor(20, 45, 105));
+    p.drawLine(x + 8, 3, x + 8, 13);
+    p.drawRect(x + 1, 4, 14, 10);
+}
+
+} // namespace
+
+CBookListModel::CBookListModel(QObject *parent) : QAbstractTableModel(parent)
+{
+    m_bookImage = QIcon(imageStrip().copy(0, 0, kImageSize, kImageSize));
+}
+
+QPixmap CBookListModel::imageStrip()
+{
+    QImage strip(2 * kImageSize, kImageSize, QImage::Format_RGB32);
+    strip.fill(kTransparentKey);
+    {
+        // No antialiasing: blended edges would no longer match the colour key.
+        QPainter p(&strip);
+        drawClosedBook(p, 0);
+        drawOpenBook(p, kImageSize);
+    }
+    QPixmap pixmap = QPixmap::fromImage(strip);
+    pixmap.setMask(QBitmap::fromImage(strip.createMaskFromColor(kTransparentKey, Qt::MaskOutColor)));
+    return pixmap;
+}
+
+int CBookListModel::defaultColumnWidth(int column)
+{
+    return column == TitleColumn ? 240 : column == AuthorColumn ? 120 : 100;
+}
+
+void CBookListModel::setRows(QVector<BookListRow> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void CBookListModel::clear()
+{
+    setRows({});
+}
+
+QVector<int> CBookListModel::sortRows(int column, bool ascending)
+{
+    QVector<int> order(m_rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (column < 0 || column >= ColumnCount)
+        return order;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const QString &first = m_rows.at(a).text(column);
+        const QString &second = m_rows.at(b).text(column);
+        return ascending ? QString::compare(first, second, Qt::CaseSensitive) < 0
+                         : QString::compare(second, first, Qt::CaseSensitive) < 0;
+    });
+    QVector<BookListRow> sorted;
+    sorted.reserve(m_rows.size());
+    for (int old : std::as_const(order))
+        sorted.append(std::move(m_rows[old]));
+    setRows(std::move(sorted));
+    return order;
+}
+
+int CBookListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int CBookListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CBookListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const BookListRow &row = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return row.text(index.column());
+    case Qt::DecorationRole:
+        return index.column() == TitleColumn ? QVariant(m_bookImage) : QVariant();
+    case Qt::UserRole:
+        return row.bookId;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    default:
+        return {};
+    }
+}
+
+QVariant CBookListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case TitleColumn:
+        return QCoreApplication::translate("COrdoListView", "Title");
+    case AuthorColumn:
+        return QCoreApplication::translate("COrdoListView", "Author");
+    case PublisherColumn:
+        return QCoreApplication::translate("COrdoListView", "Publisher");
+    case IsbnColumn:
+        return QCoreApplication::translate("COrdoListView", "ISBN");
+    case EditionColumn:
+        return QCoreApplication::translate("COrdoListView", "Edition");
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags CBookListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+}

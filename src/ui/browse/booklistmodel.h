@@ -1,0 +1,45 @@
+#pragma once
+
+#include "catalog/booklistquery.h"
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <QVector>
+
+// The rows of the book list: five text columns, the book image in the first
+// column and the BookID as Qt::UserRole of every cell.
+class CBookListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { TitleColumn, AuthorColumn, PublisherColumn, IsbnColumn, EditionColumn, ColumnCount };
+
+    explicit CBookListModel(QObject *parent = nullptr);
+
+    void setRows(QVector<BookListRow> rows);
+    void clear();
+    const QVector<BookListRow> &rows() const { return m_rows; }
+    int bookId(int row) const { return m_rows.at(row).bookId; }
+
+    // Orders the rows by one column's text, compared exactly (case-sensitive,
+    // code unit by code unit); rows with equal texts keep their order.
+    // Returns the old row index of each new row.
+    QVector<int> sortRows(int column, bool ascending);
+
+    // Initial header widths in pixels.
+    static int defaultColumnWidth(int column);
+    // The list's image strip: two 16 by 16 images side by side whose magenta
+    // pixels are transparent.
+    static QPixmap imageStrip();
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    QVector<BookListRow> m_rows;
+    QIcon m_bookImage;
+};

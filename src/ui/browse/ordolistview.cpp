@@ -1,0 +1,471 @@
+#include "ordolistview.h"
+
+#include "app/commandids.h"
+#include "app/messenger.h"
+#include "booklistmodel.h"
+#include "catalog/bookcommands.h"
+#include "catalog/booklistquery.h"
+#include "catalog/clipboardformats.h"
+#include "catalog/imagesfolder.h"
+#include "catalog/ordodoc.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QItemSelection>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QToolTip>
+#include <vector>
+
+namespace {
+
+const int kRootCategory = 1;
+const int kFavorites = 2;
+const int kSearchResults = 3;
+const int kReadingList = 4;
+const int kFirstUserCategory = 32;
+
+} // namespace
+
+COrdoListView::COrdoListView(COrdoDoc *doc, QWidget *parent)
+    : QTableView(parent), m_doc(doc), m_model(new CBookListModel(this))
+{
+    setObjectName(QStringLiteral("bookList"));
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(true);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    setIconSize(QSize(16, 16));
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+
+    // Rows of fixed height keep a list of a hundred thousand books cheap.
+    QHeaderView *rows = verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(1);
+    rows->setDefaultSectionSize(qMax(18, fontMetrics().height() + 4));
+
+    QHeaderView *header = horizontalHeader();
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    for (int column = 0; column < CBookListModel::ColumnCount; ++column)
+        setColumnWidth(column, CBookListModel::defaultColumnWidth(column));
+    clearSortMark();
+
+    m_tick.setSingleShot(true);
+    m_tick.setInterval(kTickInterval);
+    connect(&m_tick, &QTimer::timeout, this, &COrdoListView::OnTimer);
+    connect(header, &QHeaderView::sectionClicked, this, &COrdoListView::onColumnClicked);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &COrdoListView::onSelectionChanged);
+    if (QClipboard *clipboard = QGuiApplication::clipboard()) {
+        connect(clipboard, &QClipboard::dataChanged, this, &COrdoListView::onClipboardChanged);
+        onClipboardChanged();
+    }
+}
+
+COrdoListView::~COrdoListView() = default;
+
+void COrdoListView::LoadBooks()
+{
+    clearSortMark();
+    QVector<BookListRow> rows;
+    BookListLoad result = BookListLoad::OpenFailed;
+    if (m_doc && m_doc->connection())
+        result = LoadBookListRows(*m_doc->connection(), m_doc->currentCategory(), rows);
+
+    m_quiet = true;
+    m_model->setRows(std::move(rows)); // a reset: the old selection goes without notice
+    m_selectedRows.clear();
+    m_quiet = false;
+    m_tick.start();
+    if (result == BookListLoad::OpenFailed)
+        return;
+    m_doc->clearSelectedBooks();
+    m_refreshPending = false;
+    emit showBookPageRequested();
+}
+
+QVector<int> COrdoListView::collectSelectedRows() const
+{
+    QVector<int> result;
+    const int count = m_model->rowCount();
+    if (!selectionModel() || count == 0)
+        return result;
+    const QItemSelection selection = selectionModel()->selection();
+    if (selection.isEmpty())
+        return result;
+    // Ranges may overlap and come in any order; a mark per row gives row order.
+    std::vector<bool> marked(size_t(count), false);
+    for (const QItemSelectionRange &range : selection) {
+        for (int row = qMax(0, range.top()); row <= range.bottom() && row < count; ++row)
+            marked[size_t(row)] = true;
+    }
+    for (int row = 0; row < count; ++row) {
+        if (marked[size_t(row)])
+            result.append(row);
+    }
+    return result;
+}
+
+void COrdoListView::RebuildSelection()
+{
+    m_selectedRows = collectSelectedRows();
+    QVector<int> books;
+    books.reserve(m_selectedRows.size());
+    for (int row : std::as_const(m_selectedRows))
+        books.append(m_model->bookId(row));
+    if (m_doc)
+        m_doc->setSelectedBooks(books);
+    m_refreshPending = true;
+}
+
+void COrdoListView::onSelectionChanged()
+{
+    if (m_quiet)
+        return;
+    RebuildSelection();
+    // One book is shown at once; any other selection waits for the tick, so
+    // a range of changes renders the page once.
+    if (m_doc && m_doc->selectedBooks().size() == 1) {
+        emit showBookPageRequested();
+        m_refreshPending = false;
+    }
+    setFocus();
+    m_tick.start();
+}
+
+void COrdoListView::OnTimer()
+{
+    emit statusTextChanged(statusText());
+    if (m_refreshPending) {
+        m_refreshPending = false;
+        emit showBookPageRequested();
+    }
+}
+
+QString COrdoListView::statusText() const
+{
+    return tr("%1 books; %2 selected").arg(m_model->rowCount()).arg(m_selectedRows.size());
+}
+
+void COrdoListView::clearSortMark()
+{
+    horizontalHeader()->setSortIndicatorShown(false);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+void COrdoListView::onColumnClicked(int column)
+{
+    if (column < 0 || column >= CBookListModel::ColumnCount)
+        return;
+    m_sortAscending = column != m_sortColumn ? true : !m_sortAscending;
+    m_sortColumn = column;
+
+    const int count = m_model->rowCount();
+    std::vector<bool> wasSelected(size_t(count), false);
+    for (int row : collectSelectedRows())
+        wasSelected[size_t(row)] = true;
+    const QModelIndex current = currentIndex();
+    const int scroll = verticalScrollBar()->value();
+
+    m_quiet = true;
+    const QVector<int> order = m_model->sortRows(column, m_sortAscending);
+    // The selection follows its books to their new rows, as whole runs.
+    QItemSelection selection;
+    int runStart = -1;
+    for (int row = 0; row <= count; ++row) {
+        const bool selected = row < count && wasSelected[size_t(order[row])];
+        if (selected && runStart < 0)
+            runStart = row;
+        if (!selected && runStart >= 0) {
+            selection.select(m_model->index(runStart, 0),
+                             m_model->index(row - 1, CBookListModel::ColumnCount - 1));
+            runStart = -1;
+        }
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (current.isValid()) {
+        const int newRow = int(order.indexOf(current.row()));
+        if (newRow >= 0)
+            selectionModel()->setCurrentIndex(m_model->index(newRow, current.column()),
+                                              QItemSelectionModel::NoUpdate);
+    }
+    m_quiet = false;
+    verticalScrollBar()->setValue(scroll);
+
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(column, m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    RebuildSelection();
+    m_tick.start();
+}
+
+void COrdoListView::OnRemoveBook()
+{
+    if (!m_doc || !m_doc->connection() || m_doc->selectedBooks().isEmpty())
+        return;
+    if (!messenger().askYesNo(RemoveBooksQuestion(m_doc->currentCategory()), IMessenger::Icon::Question))
+        return;
+    DeleteSelectedBooks();
+}
+
+void COrdoListView::DeleteSelectedBooks()
+{
+    if (!m_doc || !m_doc->connection())
+        return;
+    ::DeleteSelectedBooks(*m_doc->connection(), m_doc->currentCategory(), m_doc->selectedBooks(),
+                          ImagesFolder());
+    LoadBooks();
+}
+
+void COrdoListView::ReloadAndSelectRow(int row)
+{
+    LoadBooks();
+    const int count = m_model->rowCount();
+    if (count == 0)
+        return;
+    const QModelIndex index = m_model->index(qBound(0, row, count - 1), 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+    setFocus();
+    if (m_refreshPending) {
+        m_refreshPending = false;
+        emit showBookPageRequested();
+    }
+}
+
+void COrdoListView::onEditBook()
+{
+    if (!m_doc || m_doc->selectedBooks().isEmpty() || m_selectedRows.isEmpty())
+        return;
+    emit editBookRequested(m_doc->selectedBooks().first(), m_selectedRows.first());
+}
+
+QMimeData *COrdoListView::createBookMimeData() const
+{
+    auto *data = new QMimeData;
+    data->setData(kOrdoBookMime, EncodeBookPayload(m_doc ? m_doc->selectedBooks() : QVector<int>()));
+    return data;
+}
+
+void COrdoListView::onCopy()
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->setMimeData(createBookMimeData());
+}
+
+void COrdoListView::onClipboardChanged()
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    const QMimeData *data = clipboard ? clipboard->mimeData() : nullptr;
+    m_clipboardHasBooks = data && data->hasFormat(kOrdoBookMime);
+}
+
+void COrdoListView::sendTo(int category)
+{
+    if (m_doc && m_doc->connection())
+        SendBooksTo(*m_doc->connection(), m_doc->selectedBooks(), category);
+}
+
+Qt::DropActions COrdoListView::allowedDragActions() const
+{
+    const int category = m_doc ? m_doc->currentCategory() : NoCategory;
+    if (category == AllBooksCategory || category == RecycleBinCategory)
+        return Qt::CopyAction;
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+void COrdoListView::finishDrag(Qt::DropAction result, int sourceCategory, const QVector<int> &books)
+{
+    if (!m_doc || !m_doc->connection())
+        return;
+    // Books dragged out of All Books or the Recycle Bin are never taken away
+    // from anything, whatever the drop target answered.
+    if (result == Qt::MoveAction && sourceCategory != AllBooksCategory &&
+        sourceCategory != RecycleBinCategory) {
+        ::DeleteSelectedBooks(*m_doc->connection(), sourceCategory, books, ImagesFolder());
+        LoadBooks();
+    } else if (result != Qt::IgnoreAction && sourceCategory == RecycleBinCategory) {
+        LoadBooks(); // the books now have a category and leave the Recycle Bin
+    }
+}
+
+void COrdoListView::startDrag(Qt::DropActions)
+{
+    if (!m_doc || m_doc->selectedBooks().isEmpty())
+        return;
+    // The drop may change the current category or the selection before the
+    // drag returns; what follows the drag acts on where it started.
+    const int category = m_doc->currentCategory();
+    const QVector<int> books = m_doc->selectedBooks();
+    const Qt::DropActions allowed = allowedDragActions();
+    auto *drag = new QDrag(this);
+    drag->setMimeData(createBookMimeData());
+    drag->setPixmap(CBookListModel::imageStrip().copy(0, 0, 16, 16));
+    const Qt::DropAction result =
+        drag->exec(allowed, allowed.testFlag(Qt::MoveAction) ? Qt::MoveAction : Qt::CopyAction);
+    finishDrag(result, category, books);
+}
+
+void COrdoListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QPoint at =
+        event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(QPoint(0, 0)) : event->globalPos();
+    emit contextMenuRequested(QStringLiteral("List"), at);
+    event->accept();
+}
+
+void COrdoListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && !m_selectedRows.isEmpty())
+        onEditBook();
+}
+
+void COrdoListView::keyPressEvent(QKeyEvent *event)
+{
+    // Enter edits the first selected book even when several are selected
+    // (the menu command wants exactly one and then leaves the key to us).
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (!m_selectedRows.isEmpty()) {
+            onEditBook();
+            event->accept();
+            return;
+        }
+    }
+    // The table's own Copy would put one cell's text on the clipboard.
+    if (event->matches(QKeySequence::Copy)) {
+        if (!m_selectedRows.isEmpty())
+            onCopy();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+bool COrdoListView::viewportEvent(QEvent *event)
+{
+    // Info tips: the full text of a cell only where it is cut off.
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid()) {
+            const QString text = index.data().toString();
+            const QRect cell = visualRect(index);
+            int needed = fontMetrics().horizontalAdvance(text) + 8;
+            if (index.column() == CBookListModel::TitleColumn)
+                needed += iconSize().width() + 4;
+            if (needed > cell.width()) {
+                QToolTip::showText(help->globalPos(), text, viewport(), cell);
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+bool COrdoListView::servesCommand(int id) const
+{
+    switch (id) {
+    case Cmd::AddBook:
+    case Cmd::RemoveBook:
+    case Cmd::EditBook:
+    case Cmd::SendToFavorites:
+    case Cmd::SendToReadingList:
+    case Cmd::SendToSearchResults:
+    case Cmd::Cut:
+    case Cmd::Copy:
+    case Cmd::Paste:
+    case Cmd::SelectAll:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool COrdoListView::isCommandEnabled(int id) const
+{
+    const int category = m_doc ? m_doc->currentCategory() : NoCategory;
+    const bool open = m_doc && m_doc->hasConnection();
+    const bool any = open && !m_selectedRows.isEmpty();
+    switch (id) {
+    case Cmd::AddBook:
+        return open && (category == kRootCategory || category >= kFirstUserCategory);
+    case Cmd::RemoveBook:
+    case Cmd::Copy:
+        return any;
+    case Cmd::EditBook:
+        return open && m_selectedRows.size() == 1;
+    case Cmd::SendToFavorites:
+        return any && category != kFavorites;
+    case Cmd::SendToReadingList:
+        return any && category != kReadingList;
+    case Cmd::SendToSearchResults:
+        return any && category != kSearchResults;
+    case Cmd::Cut:
+        return any && category != AllBooksCategory && category != RecycleBinCategory;
+    case Cmd::Paste:
+        return open && category != AllBooksCategory && category != RecycleBinCategory &&
+               category != NoCategory && m_clipboardHasBooks;
+    case Cmd::SelectAll:
+        return m_model->rowCount() > 0;
+    default:
+        return false;
+    }
+}
+
+void COrdoListView::runCommand(int id)
+{
+    switch (id) {
+    case Cmd::AddBook:
+        emit addBookRequested();
+        break;
+    case Cmd::RemoveBook:
+        OnRemoveBook();
+        break;
+    case Cmd::EditBook:
+        onEditBook();
+        break;
+    case Cmd::SendToFavorites:
+        sendTo(kFavorites);
+        break;
+    case Cmd::SendToReadingList:
+        sendTo(kReadingList);
+        break;
+    case Cmd::SendToSearchResults:
+        sendTo(kSearchResults);
+        break;
+    case Cmd::Cut:
+        onCopy();
+        DeleteSelectedBooks();
+        break;
+    case Cmd::Copy:
+        onCopy();
+        break;
+    case Cmd::Paste:
+        if (const QClipboard *clipboard = QGuiApplication::clipboard())
+            emit pasteRequested(clipboard->mimeData());
+        break;
+    case Cmd::SelectAll:
+        selectAll();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "app/commandtarget.h"
+
+#include <QPointer>
+#include <QTableView>
+#include <QTimer>
+#include <QVector>
+
+class COrdoDoc;
+class CBookListModel;
+class QMimeData;
+
+// The book list: the books of the current category, one row each, whose
+// selection is the document's selected books. It serves the book commands
+// (Add, Remove, Edit, Send To, Cut, Copy, Paste, Select All), column sorting,
+// the OrdoBook clipboard and drag payload, and the status text counting books
+// and selected books.
+class COrdoListView : public QTableView, public ICommandTarget
+{
+    Q_OBJECT
+
+public:
+    explicit COrdoListView(COrdoDoc *doc, QWidget *parent = nullptr);
+    ~COrdoListView() override;
+
+    // Reloads the rows of the document's current category. Empties the
+    // selected books and asks the page to show no book; a query that cannot
+    // run leaves the list empty and everything else as it was.
+    void LoadBooks();
+    // The selected books in row order into the document; the page follows on
+    // the next tick.
+    void RebuildSelection();
+    // Remove Book: asks, then DeleteSelectedBooks (also used by the tree when
+    // books are dropped on the Recycle Bin).
+    void OnRemoveBook();
+    // Removes the selected books from the current category (All Books: from
+    // every category; Recycle Bin: for good, with their covers), then reloads.
+    void DeleteSelectedBooks();
+    // After an edit: reload, select and focus the row at index row (clamped),
+    // and show the page.
+    void ReloadAndSelectRow(int row);
+    // The tick: status text and the deferred page refresh.
+    void OnTimer();
+
+    CBookListModel *bookListModel() const { return m_model; }
+    int sortColumn() const { return m_sortColumn; }
+    bool isSortAscending() const { return m_sortAscending; }
+    int selectedRowCount() const { return int(m_selectedRows.size()); }
+    // Selected rows in row order, as of the last rebuild.
+    const QVector<int> &selectedRowNumbers() const { return m_selectedRows; }
+    bool isPageRefreshPending() const { return m_refreshPending; }
+    QString statusText() const;
+
+    // Drag: what a drag out of the list may do (copy only out of All Books
+    // and the Recycle Bin), and what follows its end for the books and the
+    // category it started from.
+    Qt::DropActions allowedDragActions() const;
+    void finishDrag(Qt::DropAction result, int sourceCategory, const QVector<int> &books);
+    QMimeData *createBookMimeData() const;
+
+    // How long after a change the tick runs, in milliseconds.
+    static constexpr int kTickInterval = 50;
+
+    // ICommandTarget
+    bool servesCommand(int id) const override;
+    bool isCommandEnabled(int id) const override;
+    void runCommand(int id) override;
+
+signals:
+    // The page must show the single selected book, or no book.
+    void showBookPageRequested();
+    void statusTextChanged(const QString &text);
+    void addBookRequested();
+    void editBookRequested(int bookId, int row);
+    // The tree pastes the clipboard's books into the current category.
+    void pasteRequested(const QMimeData *data);
+    void contextMenuRequested(const QString &popupTitle, const QPoint &globalPos);
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    void onSelectionChanged();
+    void onColumnClicked(int column);
+    void onClipboardChanged();
+    void onEditBook();
+    void onCopy();
+    void sendTo(int category);
+    void clearSortMark();
+    QVector<int> collectSelectedRows() const;
+
+    QPointer<COrdoDoc> m_doc;
+    CBookListModel *m_model = nullptr;
+    QTimer m_tick;
+    QVector<int> m_selectedRows;
+    int m_sortColumn = 0;
+    bool m_sortAscending = false; // the first click on Title sorts ascending
+    bool m_refreshPending = false;
+    bool m_clipboardHasBooks = false;
+    bool m_quiet = false; // selection changes made by the list itself
+};
