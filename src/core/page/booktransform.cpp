@@ -127,7 +127,6 @@ void initEngines()
         // libxslt keeps its generic handler in a process-wide variable; the
         // handler itself writes to the sink of the calling thread.
         xsltSetGenericErrorFunc(nullptr, genericError);
-        xsltSetGenericDebugFunc(nullptr, genericError);
 
         s_defaultLoader = xsltDocDefaultLoader;
         xsltSetLoaderFunc(safeDocLoader);
