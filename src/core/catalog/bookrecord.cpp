@@ -198,7 +198,12 @@ void applyCovers(CoverPlan *plans, int count, const QString &imagesFolder)
         const CoverPlan &p = plans[i];
         if (p.deletePrevious.isEmpty() || (failed[i] && p.deletePrevious == p.name))
             continue;
-        QFile::remove(folder + p.deletePrevious);
+        // A name the other cover now uses is that cover's file.
+        bool inUse = false;
+        for (int j = 0; j < count; ++j)
+            inUse = inUse || (j != i && plans[j].name == p.deletePrevious);
+        if (!inUse)
+            QFile::remove(folder + p.deletePrevious);
     }
     for (int i = 0; i < count; ++i) {
         const CoverPlan &p = plans[i];

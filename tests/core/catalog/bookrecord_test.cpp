@@ -328,6 +328,17 @@ private slots:
         QCOMPARE(filesIn(f.images), QStringList({"12.jpg", "12b.jpg"}));
     }
 
+    void cover_newBookFromACopiedRecordLeavesTheOtherBooksPicture()
+    {
+        Fixture f;
+        f.cat.exec("INSERT INTO book (BookID, Title, FrontCover) VALUES (12, 'T', '12.jpg')");
+        writeFile(f.image("12.jpg"), "book 12");
+        CBookRecord r = loaded(f.cat, 12);
+        QVERIFY(r.Save(true, 1, f.images, f.cat.connection()));
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book WHERE BookID=13 AND FrontCover IS NULL"), 1);
+        QCOMPARE(readFile(f.image("12.jpg")), QByteArray("book 12"));
+    }
+
     void cover_failedCopyIsReportedAndSaveGoesOn()
     {
         Fixture f;
