@@ -1,0 +1,176 @@
+#include "categorycommands.h"
+
+#include "app/strings.h"
+#include "catalog/connection.h"
+#include "catalog/recordset.h"
+#include "catalog/sqlvalue.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QLocale>
+#include <algorithm>
+
+namespace {
+
+bool isSpecialRow(int catId)
+{
+    return catId == 2 || catId == 3 || catId == 4;
+}
+
+struct Row
+{
+    int catId = 0;
+    QString name;
+};
+
+// Builds the visible children of parentKey from the rows grouped by parent.
+// Only rows reached from the top level are visited, so a parent chain that
+// loops without reaching the top can never recurse for ever.
+void buildChildren(const QHash<qint64, QVector<Row>> &byParent, qint64 parentKey,
+                   QVector<CCategoryCommands::Node> &out)
+{
+    const auto it = byParent.constFind(parentKey);
+    if (it == byParent.constEnd())
+        return;
+    QVector<Row> rows = *it;
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row &a, const Row &b) { return CCategoryCommands::NameLess(a.name, b.name); });
+    out.reserve(rows.size());
+    for (const Row &row : rows) {
+        if (isSpecialRow(row.catId))
+            continue;
+        CCategoryCommands::Node node;
+        node.catId = row.catId;
+        node.name = row.name;
+        buildChildren(byParent, row.catId, node.children);
+        out << std::move(node);
+    }
+}
+
+bool openOrShow(Recordset &rs, Connection &connection, const QString &sql)
+{
+    DbError error;
+    if (rs.open(connection, sql, &error))
+        return true;
+    ShowDbError(sql, error);
+    return false;
+}
+
+} // namespace
+
+bool CCategoryCommands::NameLess(const QString &a, const QString &b)
+{
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+bool CCategoryCommands::LoadTree(Connection &connection, QVector<Node> &topLevel)
+{
+    topLevel.clear();
+    // One query for the whole table: a query per level is far too slow for
+    // catalogues with thousands of categories.
+    Recordset rs;
+    if (!rs.open(connection, QStringLiteral("SELECT CatID, Name, ParentID FROM category")))
+        return false;
+    constexpr qint64 kTopLevel = qint64(1) << 40; // no 32-bit CatID can equal it
+    QHash<qint64, QVector<Row>> byParent;
+    const int catIdField = rs.fieldIndex(QStringLiteral("CatID"));
+    const int nameField = rs.fieldIndex(QStringLiteral("Name"));
+    const int parentField = rs.fieldIndex(QStringLiteral("ParentID"));
+    while (!rs.isEOF()) {
+        const FieldValue parent = rs.field(parentField);
+        const qint64 key = parent.isNull() ? kTopLevel : qint64(parent.toInt());
+        byParent[key] << Row{rs.field(catIdField).toInt(), FieldToText(rs.field(nameField))};
+        if (!rs.moveNext())
+            return false;
+    }
+    buildChildren(byParent, kTopLevel, topLevel);
+    return true;
+}
+
+std::optional<int> CCategoryCommands::NewCategoryId(Connection &connection)
+{
+    Recordset rs;
+    if (!openOrShow(rs, connection, QStringLiteral("SELECT MAX(CatID) from category")))
+        return std::nullopt;
+    const int highest = rs.isEOF() ? 0 : rs.field(0).toInt();
+    return highest < 31 ? 32 : highest + 1;
+}
+
+bool CCategoryCommands::InsertCategory(Connection &connection, int catId, const QString &name, int parentId,
+                                       const QString &notes)
+{
+    const QString sql =
+        QStringLiteral("INSERT INTO category (CatID, Name, ParentID, Notes) VALUES (%1, %2, %3, %4)")
+            .arg(QString::number(catId), FormatSqlValue(name, SqlText), QString::number(parentId),
+                 FormatSqlValue(notes, SqlText));
+    return ExecuteSql(sql, true, connection);
+}
+
+QString CCategoryCommands::FormatOperationDate(const QDateTime &when)
+{
+    if (!when.isValid())
+        return QCoreApplication::translate("COrdoTreeView", "Invalid DateTime");
+    const QLocale locale = QLocale::system();
+    QString text = locale.toString(when.date(), QLocale::ShortFormat);
+    // A date without a time of day shows the date alone.
+    if (when.time() != QTime(0, 0)) {
+        QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+        timeFormat.remove(QLatin1Char('t')); // no time zone: the stored time has none
+        text += QLatin1Char(' ') + locale.toString(when.time(), timeFormat.trimmed());
+    }
+    return text;
+}
+
+bool CCategoryCommands::ReadDetails(Connection &connection, int catId, Details &details)
+{
+    details = Details();
+    QDateTime when;
+    {
+        Recordset rs;
+        if (!openOrShow(rs, connection, QStringLiteral("SELECT * FROM category WHERE CatID=%1").arg(catId)))
+            return false;
+        if (!rs.isEOF()) {
+            details.name = FieldToText(rs.field(QStringLiteral("Name")));
+            details.notes = FieldToText(rs.field(QStringLiteral("Notes")));
+            const FieldValue date = rs.field(QStringLiteral("OperationDate"));
+            if (date.kind == FieldValue::Kind::Date)
+                when = date.toDateTime();
+        }
+    }
+    details.lastUpdated = FormatOperationDate(when);
+
+    QString counts[2];
+    const QString countSql[2] = {
+        QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID=%1").arg(catId),
+        QStringLiteral("SELECT COUNT(*) FROM category WHERE ParentID=%1").arg(catId)};
+    for (int i = 0; i < 2; ++i) {
+        Recordset rs;
+        if (!openOrShow(rs, connection, countSql[i]))
+            return false;
+        counts[i] = rs.isEOF() ? QString() : FieldToText(rs.field(0));
+    }
+    details.summary = LoadStr(IDS_CATEGORY_SUMMARY).arg(counts[0], counts[1]);
+    return true;
+}
+
+bool CCategoryCommands::UpdateCategory(Connection &connection, int catId, const QString &name,
+                                       const QString &notes)
+{
+    // One arg() call: a name holding "%1" must not be substituted again.
+    const QString sql =
+        QStringLiteral("UPDATE category SET Name=%1,Notes=%2 WHERE CatID=%3")
+            .arg(FormatSqlValue(name, SqlText), FormatSqlValue(notes, SqlText), QString::number(catId));
+    return ExecuteSql(sql, true, connection);
+}
+
+bool CCategoryCommands::DeleteCategory(Connection &connection, int catId)
+{
+    return ExecuteSql(QStringLiteral("DELETE FROM category WHERE CatID=%1").arg(catId), true, connection);
+}
+
+bool CCategoryCommands::MoveCategory(Connection &connection, int catId, int newParentId)
+{
+    return ExecuteSql(
+        QStringLiteral("UPDATE category SET ParentID=%1 WHERE CatID=%2").arg(newParentId).arg(catId), true,
+        connection);
+}
