@@ -28,9 +28,14 @@ QDate ParsePurchaseDate(const QString &text)
     }
     const QLocale user;
     for (QLocale::FormatType type : {QLocale::ShortFormat, QLocale::LongFormat, QLocale::NarrowFormat}) {
-        const QDate d = user.toDate(t, type);
-        if (d.isValid())
-            return d;
+        const QString format = user.dateFormat(type);
+        const QDate d = user.toDate(t, format);
+        if (!d.isValid())
+            continue;
+        // Two-digit years read as 19xx; take 00-29 as 2000-2029 instead.
+        if (!format.contains(QLatin1String("yyyy")) && d.year() < 1930)
+            return d.addYears(100);
+        return d;
     }
     return {};
 }

@@ -1,0 +1,35 @@
+#include "options.h"
+
+#include "app/strings.h"
+#include "optionsdefaultpage.h"
+#include "optionsuipage.h"
+
+COptions::COptions(std::shared_ptr<Connection> connection, QWidget *parent)
+    : CPropertySheet(LoadStr(IDS_OPTIONS), parent), m_defaultPage(new COptionsDefaultPage),
+      m_uiPage(new COptionsUIPage), m_connection(std::move(connection))
+{
+    m_defaultPage->setConnection(m_connection.get());
+    AddPage(m_defaultPage);
+    AddPage(m_uiPage);
+}
+
+COptions::~COptions() = default;
+
+DefaultValues COptions::defaultValues() const
+{
+    return m_defaultPage->values();
+}
+
+std::optional<QString> COptions::chosenLanguage() const
+{
+    // A page never opened has chosen nothing: the setting stays as it is
+    // rather than becoming empty (which would mean English).
+    if (!m_uiPage->IsInitialized())
+        return std::nullopt;
+    return m_uiPage->languageName();
+}
+
+void COptions::save(const QStringList &templates, int currentTemplate) const
+{
+    SaveOptions(defaultValues(), chosenLanguage(), templates, currentTemplate);
+}
