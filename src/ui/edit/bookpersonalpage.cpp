@@ -1,0 +1,66 @@
+#include "bookpersonalpage.h"
+#include "ui_bookpersonalpage.h"
+
+#include "lookupcombo.h"
+
+CBookPersonalPage::CBookPersonalPage(QWidget *parent)
+    : CPropertyPage(tr("Personal"), parent), ui(std::make_unique<Ui::CBookPersonalPage>())
+{
+    ui->setupUi(this);
+}
+
+CBookPersonalPage::~CBookPersonalPage() = default;
+
+void CBookPersonalPage::OnInitDialog()
+{
+    FillLookupCombo(ui->comboStore, QStringLiteral("bookstore"), m_connection);
+    FillLookupCombo(ui->comboLocation, QStringLiteral("booklocation"), m_connection);
+    FillLookupCombo(ui->comboStatus, QStringLiteral("bookstatus"), m_connection);
+    FillLookupCombo(ui->comboFormat, QStringLiteral("bookformat"), m_connection);
+    if (m_isNew && m_status.isEmpty() && ui->comboStatus->count() > 0)
+        m_status = ui->comboStatus->itemText(0);
+    CPropertyPage::OnInitDialog();
+}
+
+void CBookPersonalPage::DoDataExchange(bool saveAndValidate)
+{
+    if (saveAndValidate) {
+        m_purchaseDate = ui->datePurchase->date();
+        m_store = ComboText(ui->comboStore);
+        m_purchasePrice = ui->editPurchasePrice->text();
+        m_listPrice = ui->editListPrice->text();
+        m_amazonPrice = ui->editAmazonPrice->text();
+        m_location = ComboText(ui->comboLocation);
+        m_status = ComboText(ui->comboStatus);
+        m_currentPage = ui->editCurrentPage->text();
+        m_amazonRating = ui->editAmazonRating->text();
+        m_numOfReviews = ui->editNumOfReviews->text();
+        // A rating outside the list (typed in by SQL) shows no entry and is
+        // kept until the user picks one.
+        if (ui->comboMyRating->currentIndex() >= 0)
+            m_myRating = ui->comboMyRating->currentIndex();
+        m_userText1 = ui->editUserText1->text();
+        m_userText2 = ui->editUserText2->text();
+        m_ebookOnly = ui->checkEbookOnly->isChecked() ? 1 : 0;
+        m_format = ComboText(ui->comboFormat);
+        m_size = ui->editSize->text();
+        return;
+    }
+    ui->datePurchase->setDate(m_purchaseDate);
+    SetComboText(ui->comboStore, m_store);
+    ui->editPurchasePrice->setText(m_purchasePrice);
+    ui->editListPrice->setText(m_listPrice);
+    ui->editAmazonPrice->setText(m_amazonPrice);
+    SetComboText(ui->comboLocation, m_location);
+    SetComboText(ui->comboStatus, m_status);
+    ui->editCurrentPage->setText(m_currentPage);
+    ui->editAmazonRating->setText(m_amazonRating);
+    ui->editNumOfReviews->setText(m_numOfReviews);
+    const bool listed = m_myRating >= 0 && m_myRating < ui->comboMyRating->count();
+    ui->comboMyRating->setCurrentIndex(listed ? m_myRating : -1);
+    ui->editUserText1->setText(m_userText1);
+    ui->editUserText2->setText(m_userText2);
+    ui->checkEbookOnly->setChecked(m_ebookOnly != 0);
+    SetComboText(ui->comboFormat, m_format);
+    ui->editSize->setText(m_size);
+}

@@ -1,0 +1,167 @@
+#include "bookproperties.h"
+
+#include "app/defaultvalues.h"
+#include "app/strings.h"
+#include "bookbasicpage.h"
+#include "bookpersonalpage.h"
+#include "catalog/connection.h"
+#include "catalog/imagesfolder.h"
+#include "catalog/sqlvalue.h"
+
+QDate ReadBookDate(const QString &text)
+{
+    // The settings' purchase date follows the same rules as a book's dates.
+    return ParsePurchaseDate(text);
+}
+
+namespace {
+
+QString storedDateText(const QDate &date)
+{
+    return date.isValid() ? FormatCatalogDate(date) : QString();
+}
+
+QString coverPath(const QString &fileName)
+{
+    return fileName.isEmpty() ? QString() : ImagesFolder() + QLatin1Char('/') + fileName;
+}
+
+} // namespace
+
+CBookProperties::CBookProperties(int captionId, QWidget *parent) : CPropertySheet(LoadStr(captionId), parent)
+{
+    m_basicPage = new CBookBasicPage;
+    m_personalPage = new CBookPersonalPage;
+    AddPage(m_basicPage);
+    AddPage(m_personalPage);
+    resize(minimumSizeHint().expandedTo(QSize(640, 480)));
+}
+
+CBookProperties::~CBookProperties() = default;
+
+void CBookProperties::SetNewBook(bool isNew)
+{
+    m_isNew = isNew;
+    m_personalPage->setNewBook(isNew);
+}
+
+void CBookProperties::SetConnection(std::shared_ptr<Connection> connection)
+{
+    m_connection = std::move(connection);
+    m_basicPage->setConnection(m_connection.get());
+    m_personalPage->setConnection(m_connection.get());
+}
+
+void CBookProperties::OnInitDialog()
+{
+    copyRecordToPages();
+    m_pagesFilled = true;
+    // The start page was set up before the record reached its members.
+    if (CPropertyPage *page = GetActivePage())
+        page->UpdateData(false);
+}
+
+void CBookProperties::copyRecordToPages()
+{
+    const CBookRecord &r = m_record;
+    CBookBasicPage &g = *m_basicPage;
+    g.m_title = r.Title;
+    g.m_subtitle = r.Subtitle;
+    g.m_author = r.Author;
+    g.m_url = r.URL;
+    g.m_edition = r.Edition;
+    g.m_publisher = r.Publisher;
+    g.m_isbn = r.ISBN;
+    g.m_pageCount = r.PageCount;
+    g.m_language = r.Language;
+    // An empty or unreadable date opens as "no date": saving must not turn a
+    // missing date into today's.
+    g.m_releaseDate = ReadBookDate(r.ReleaseDate);
+    g.m_binding = r.Binding;
+    g.m_dimension = r.Dimension;
+    g.m_extras = r.Extras;
+
+    CBookPersonalPage &p = *m_personalPage;
+    p.m_purchaseDate = ReadBookDate(r.PurchaseDate);
+    p.m_store = r.Store;
+    p.m_purchasePrice = r.PurchasePrice;
+    p.m_listPrice = r.ListPrice;
+    p.m_amazonPrice = r.AmazonPrice;
+    p.m_location = r.Location;
+    p.m_status = r.Status;
+    p.m_currentPage = r.CurrentPage;
+    p.m_amazonRating = r.AmazonRating;
+    p.m_numOfReviews = r.NumOfReviews;
+    p.m_myRating = r.MyRating;
+    p.m_userText1 = r.UserText1;
+    p.m_userText2 = r.UserText2;
+    p.m_ebookOnly = r.EBookOnly;
+    p.m_format = r.Format;
+    p.m_size = r.BookSize;
+
+    m_description = r.Description;
+    m_notes = r.Notes;
+    if (m_isNew) {
+        // The pictures fetched for the new book.
+        m_frontCoverPath = r.newFrontCoverSource;
+        m_backCoverPath = r.newBackCoverSource;
+    } else {
+        // The book's own cover files: saving finds them in place and keeps them.
+        m_frontCoverPath = coverPath(r.FrontCover);
+        m_backCoverPath = coverPath(r.BackCover);
+    }
+}
+
+void CBookProperties::copyPagesToRecord()
+{
+    CBookRecord &r = m_record;
+    const CBookBasicPage &g = *m_basicPage;
+    r.Title = g.m_title;
+    r.Subtitle = g.m_subtitle;
+    r.Author = g.m_author;
+    r.URL = g.m_url;
+    r.Edition = g.m_edition;
+    r.Publisher = g.m_publisher;
+    r.ISBN = QString(g.m_isbn).remove(QLatin1Char('-'));
+    r.PageCount = g.m_pageCount;
+    r.Language = g.m_language;
+    r.ReleaseDate = storedDateText(g.m_releaseDate);
+    r.Binding = g.m_binding;
+    r.Dimension = g.m_dimension;
+    r.Extras = g.m_extras;
+
+    const CBookPersonalPage &p = *m_personalPage;
+    r.PurchaseDate = storedDateText(p.m_purchaseDate);
+    r.Store = p.m_store;
+    r.PurchasePrice = p.m_purchasePrice;
+    r.ListPrice = p.m_listPrice;
+    r.AmazonPrice = p.m_amazonPrice;
+    r.Location = p.m_location;
+    r.Status = p.m_status;
+    r.CurrentPage = p.m_currentPage;
+    r.AmazonRating = p.m_amazonRating;
+    r.NumOfReviews = p.m_numOfReviews;
+    r.MyRating = p.m_myRating;
+    r.UserText1 = p.m_userText1;
+    r.UserText2 = p.m_userText2;
+    r.EBookOnly = p.m_ebookOnly;
+    r.Format = p.m_format;
+    r.BookSize = p.m_size;
+
+    r.Description = m_description;
+    r.Notes = m_notes;
+    r.newFrontCoverSource = m_frontCoverPath;
+    r.newBackCoverSource = m_backCoverPath;
+}
+
+bool CBookProperties::OnOK()
+{
+    if (!CPropertySheet::OnOK())
+        return false;
+    if (!m_pagesFilled)
+        copyRecordToPages(); // OK without the sheet ever shown: save the record as given
+    copyPagesToRecord();
+    m_saved = m_connection && m_record.Save(m_isNew, m_categoryId, ImagesFolder(), *m_connection);
+    // The save has reported its own problems; the sheet closes either way.
+    return true;
+}
