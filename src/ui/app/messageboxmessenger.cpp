@@ -1,0 +1,60 @@
+#include "messageboxmessenger.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QThread>
+
+namespace {
+
+QMessageBox::Icon boxIcon(IMessenger::Icon icon)
+{
+    switch (icon) {
+    case IMessenger::Icon::Information:
+        return QMessageBox::Information;
+    case IMessenger::Icon::Warning:
+        return QMessageBox::Warning;
+    case IMessenger::Icon::Error:
+        return QMessageBox::Critical;
+    case IMessenger::Icon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString boxTitle()
+{
+    const QString name = QGuiApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("Ordoteca") : name;
+}
+
+// Runs fn on the user-interface thread, waiting for it when called elsewhere.
+template <typename Fn> void onGuiThread(Fn fn)
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread())
+        fn();
+    else
+        QMetaObject::invokeMethod(app, fn, Qt::BlockingQueuedConnection);
+}
+
+} // namespace
+
+void CMessageBoxMessenger::showMessage(const QString &text, Icon icon)
+{
+    onGuiThread([&] {
+        QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Ok, m_parent);
+        box.exec();
+    });
+}
+
+bool CMessageBoxMessenger::askYesNo(const QString &text, Icon icon)
+{
+    bool yes = false;
+    onGuiThread([&] {
+        QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Yes | QMessageBox::No, m_parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        yes = box.exec() == QMessageBox::Yes;
+    });
+    return yes;
+}
