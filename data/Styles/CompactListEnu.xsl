@@ -59,7 +59,7 @@
   <xsl:template match="Book">
     <tbody class="book-rows">
       <tr class="book-row">
-        <td class="col-cover">
+        <td class="col-cover" rowspan="2">
           <xsl:apply-templates select="FrontCover" mode="cover"/>
         </td>
         <td class="col-title">
@@ -87,7 +87,6 @@
         </td>
       </tr>
       <tr class="more-row">
-        <td class="col-cover"/>
         <td colspan="7">
           <details class="more">
             <summary>More</summary>
