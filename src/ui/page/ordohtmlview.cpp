@@ -1,0 +1,424 @@
+#include "ordohtmlview.h"
+
+#include "app/commandids.h"
+#include "app/messenger.h"
+#include "app/registrykey.h"
+#include "app/strings.h"
+#include "catalog/imagesfolder.h"
+#include "catalog/ordodoc.h"
+#include "ordowebpage.h"
+#include "page/pagelink.h"
+#include "pagescript.h"
+#include "pagetarget.h"
+
+#include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QWebEngineScript>
+
+namespace {
+
+const QString kSettingsKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings");
+const QString kStyleValue = QStringLiteral("CSS");
+const QString kTemplateValue = QStringLiteral("XSL");
+const QString kPopupTitle = QStringLiteral("Html");
+
+// Printing rasterises each page at the printer's resolution; more than this
+// gives no visible gain and costs hundreds of megabytes per page.
+constexpr int kMaxPrintResolution = 300;
+
+// "HTML Files (*.htm, *.html)|*.htm;*.html||" -> "HTML Files (*.htm *.html)":
+// the string table's filter in the form the Qt file dialogs take.
+QString dialogFilter(const QString &tableFilter)
+{
+    const QStringList parts = tableFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i);
+        if (description.isEmpty())
+            continue;
+        const qsizetype open = description.indexOf(QLatin1Char('('));
+        if (open >= 0)
+            description = description.left(open).trimmed();
+        const QString patterns =
+            parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        filters << description + QLatin1String(" (") + patterns + QLatin1Char(')');
+    }
+    return filters.join(QLatin1String(";;"));
+}
+
+QString defaultSaveDialog(QWidget *parent, const QString &caption, const QString &filter,
+                          const QString &defaultSuffix)
+{
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // Asking before replacing an existing file is the dialog's default.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool defaultPrintDialog(QPrinter *printer, QWidget *parent)
+{
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int readIndex(const QString &name, qsizetype count)
+{
+    CRegistryKey key;
+    if (!key.SetKey(kSettingsKey, false))
+        return 0;
+    const int value = key.ReadInt(name, 0);
+    return value < 0 || value >= count ? 0 : value;
+}
+
+void writeIndex(const QString &name, int value)
+{
+    CRegistryKey key;
+    if (key.SetKey(kSettingsKey, true))
+        key.WriteInt(name, value);
+}
+
+} // namespace
+
+COrdoHtmlView::COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QStringList &templates,
+                             QWidget *parent)
+    : QWebEngineView(parent), m_doc(doc), m_styles(styles), m_templates(templates), m_opener(OpenPageTarget),
+      m_saveDialog(defaultSaveDialog), m_printDialog(defaultPrintDialog)
+{
+    setObjectName(QStringLiteral("htmlView"));
+    m_webPage = new COrdoWebPage(this);
+    setPage(m_webPage);
+
+    m_nStyle = readIndex(kStyleValue, m_styles.size());
+    m_nTemplate = readIndex(kTemplateValue, m_templates.size());
+
+    // The engine calls the navigation hook from inside its own callback; the
+    // opener may show a message box, so it runs on the next turn instead.
+    connect(
+        m_webPage, &COrdoWebPage::linkActivated, this,
+        [this](const QUrl &url) { OpenPageAddress(PageAddressText(url)); }, Qt::QueuedConnection);
+    connect(m_webPage, &QWebEnginePage::loadFinished, this, &COrdoHtmlView::onLoadFinished);
+    connect(m_webPage, &QWebEnginePage::renderProcessTerminated, this,
+            &COrdoHtmlView::onRenderProcessTerminated);
+    connect(this, &QWebEngineView::printFinished, this, &COrdoHtmlView::onPrintFinished);
+    connect(this, &QWebEngineView::pdfPrintingFinished, this,
+            [this](const QString &, bool ok) { onPrintFinished(ok); });
+
+    // The first display follows the load of the blank page.
+    m_webPage->loadBlankPage();
+}
+
+COrdoHtmlView::~COrdoHtmlView() = default;
+
+void COrdoHtmlView::onLoadFinished(bool ok)
+{
+    if (!ok || m_blankReady)
+        return;
+    m_blankReady = true;
+    ShowBookPage(false);
+}
+
+void COrdoHtmlView::onRenderProcessTerminated()
+{
+    // The page is gone with its renderer: load the blank page again, and the
+    // display follows as at the start.
+    m_blankReady = false;
+    m_printing = false;
+    m_webPage->loadBlankPage();
+}
+
+void COrdoHtmlView::ShowBookPage(bool reload)
+{
+    if (m_blankReady)
+        triggerPageAction(QWebEnginePage::Unselect);
+
+    if (m_doc)
+        m_page.Update(m_doc->selectedBooks(), m_doc->connection(), ImagesFolder(), currentTemplatePath());
+    else
+        m_page.Clear();
+
+    // Until the blank page has loaded there is nothing to write into; its
+    // load shows the page.
+    if (!m_blankReady)
+        return;
+    writePage(m_page.Html().isEmpty() ? LoadStr(IDS_WELCOME_PAGE) : m_page.Html(), reload);
+}
+
+void COrdoHtmlView::writePage(const QString &bodyHtml, bool reload)
+{
+    QUrl styleSheet = QUrl::fromLocalFile(currentStyleSheetPath());
+    if (reload)
+        styleSheet.setQuery(QStringLiteral("v=%1").arg(++m_styleSerial));
+
+    // One script for the whole display: the page HTML of a thousand books
+    // runs to megabytes and crosses to the renderer once.
+    QPointer<COrdoHtmlView> self(this);
+    m_webPage->runJavaScript(PageDisplayScript(LoadStr(IDS_PAGE_TITLE), bodyHtml, styleSheet, reload),
+                             QWebEngineScript::ApplicationWorld, [self](const QVariant &) {
+                                 if (self)
+                                     emit self->pageDisplayed();
+                             });
+}
+
+QString COrdoHtmlView::currentStyleSheetPath() const
+{
+    return CBookPage::StyleSheetPath(m_styles.value(m_nStyle));
+}
+
+QString COrdoHtmlView::currentTemplatePath() const
+{
+    return CBookPage::TemplatePath(m_templates.value(m_nTemplate));
+}
+
+void COrdoHtmlView::SelectStyle(int index)
+{
+    if (index < 0 || index >= m_styles.size())
+        return;
+    m_nStyle = index;
+    writeIndex(kStyleValue, index);
+    ShowBookPage(true);
+}
+
+void COrdoHtmlView::SelectTemplate(int index)
+{
+    if (index < 0 || index >= m_templates.size())
+        return;
+    m_nTemplate = index;
+    writeIndex(kTemplateValue, index);
+    ShowBookPage(false);
+}
+
+void COrdoHtmlView::setOpener(Opener opener)
+{
+    m_opener = opener ? std::move(opener) : Opener(OpenPageTarget);
+}
+
+void COrdoHtmlView::setSaveDialog(SaveDialog dialog)
+{
+    m_saveDialog = dialog ? std::move(dialog) : SaveDialog(defaultSaveDialog);
+}
+
+void COrdoHtmlView::setPrintDialog(PrintDialog dialog)
+{
+    m_printDialog = dialog ? std::move(dialog) : PrintDialog(defaultPrintDialog);
+}
+
+void COrdoHtmlView::OpenPageAddress(const QString &address)
+{
+    const QString target = ResolvePageLink(address, ImagesFolder(), m_doc ? m_doc->connection() : nullptr);
+    if (!m_opener(target))
+        messenger().showMessage(LoadStr(IDS_OPERATION_FAILED_PATH, target), IMessenger::Icon::Warning);
+}
+
+void COrdoHtmlView::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit contextMenuRequested(kPopupTitle, event->globalPos());
+    event->accept();
+}
+
+// ---- Commands -------------------------------------------------------------
+
+bool COrdoHtmlView::servesCommand(int id) const
+{
+    switch (id) {
+    case Cmd::SaveAsHtml:
+    case Cmd::SaveAsXml:
+    case Cmd::Refresh:
+    case Cmd::PrintPreview:
+    case Cmd::PageSetup:
+    case Cmd::Print:
+    case Cmd::SelectAll:
+    case Cmd::Copy:
+    case Cmd::Cut:
+    case Cmd::Paste:
+        return true;
+    default:
+        return (id >= Cmd::StyleFirst && id <= Cmd::StyleLast) ||
+               (id >= Cmd::TemplateFirst && id <= Cmd::TemplateLast);
+    }
+}
+
+bool COrdoHtmlView::isCommandEnabled(int id) const
+{
+    const bool hasPage = !m_page.Html().isEmpty();
+    switch (id) {
+    case Cmd::SaveAsHtml:
+    case Cmd::Refresh:
+        return hasPage;
+    case Cmd::SaveAsXml:
+        return !m_page.Xml().isEmpty();
+    case Cmd::Print:
+    case Cmd::PrintPreview:
+        // One print at a time: the engine refuses a second one.
+        return hasPage && m_blankReady && !m_printing;
+    case Cmd::SelectAll:
+        return hasPage && m_blankReady;
+    case Cmd::PageSetup:
+        return true;
+    case Cmd::Copy:
+        return m_webPage->action(QWebEnginePage::Copy)->isEnabled();
+    case Cmd::Cut:
+        return m_webPage->action(QWebEnginePage::Cut)->isEnabled();
+    case Cmd::Paste:
+        return m_webPage->action(QWebEnginePage::Paste)->isEnabled();
+    default:
+        return servesCommand(id);
+    }
+}
+
+bool COrdoHtmlView::isCommandChecked(int id) const
+{
+    if (id >= Cmd::StyleFirst && id <= Cmd::StyleLast)
+        return id - Cmd::StyleFirst == m_nStyle;
+    if (id >= Cmd::TemplateFirst && id <= Cmd::TemplateLast)
+        return id - Cmd::TemplateFirst == m_nTemplate;
+    return false;
+}
+
+void COrdoHtmlView::runCommand(int id)
+{
+    if (!isCommandEnabled(id))
+        return;
+    switch (id) {
+    case Cmd::SaveAsHtml:
+        saveAsHtml();
+        break;
+    case Cmd::SaveAsXml:
+        saveAsXml();
+        break;
+    case Cmd::Refresh:
+        ShowBookPage(true);
+        break;
+    case Cmd::PrintPreview:
+        printPreview();
+        break;
+    case Cmd::PageSetup:
+        pageSetup();
+        break;
+    case Cmd::Print:
+        startPrint();
+        break;
+    case Cmd::SelectAll:
+        triggerPageAction(QWebEnginePage::SelectAll);
+        break;
+    case Cmd::Copy:
+        triggerPageAction(QWebEnginePage::Copy);
+        break;
+    case Cmd::Cut:
+        triggerPageAction(QWebEnginePage::Cut);
+        break;
+    case Cmd::Paste:
+        triggerPageAction(QWebEnginePage::Paste);
+        break;
+    default:
+        if (id >= Cmd::StyleFirst && id <= Cmd::StyleLast)
+            SelectStyle(id - Cmd::StyleFirst);
+        else if (id >= Cmd::TemplateFirst && id <= Cmd::TemplateLast)
+            SelectTemplate(id - Cmd::TemplateFirst);
+        break;
+    }
+}
+
+// ---- Exports --------------------------------------------------------------
+
+void COrdoHtmlView::saveAsXml()
+{
+    if (m_page.Xml().isEmpty())
+        return;
+    const QString path =
+        m_saveDialog(this, tr("Save As XML"), dialogFilter(LoadStr(IDS_FILTER_XML)), QStringLiteral("xml"));
+    if (path.isEmpty())
+        return;
+    (void)m_page.SaveAsXml(path);
+}
+
+void COrdoHtmlView::saveAsHtml()
+{
+    if (m_page.Html().isEmpty())
+        return;
+    const QString path =
+        m_saveDialog(this, tr("Save As HTML"), dialogFilter(LoadStr(IDS_FILTER_HTML)), QStringLiteral("htm"));
+    if (path.isEmpty())
+        return;
+    (void)m_page.SaveAsHtml(path, currentStyleSheetPath(), m_doc ? m_doc->connection() : nullptr);
+}
+
+// ---- Printing -------------------------------------------------------------
+
+QPrinter *COrdoHtmlView::printer()
+{
+    // Made on first use: asking the print system for its printers takes time.
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (m_printer->resolution() > kMaxPrintResolution)
+            m_printer->setResolution(kMaxPrintResolution);
+    }
+    return m_printer.get();
+}
+
+void COrdoHtmlView::startPrint()
+{
+    QPrinter *target = printer();
+    if (!m_printDialog(target, this))
+        return;
+    m_printing = true;
+    // Printing to a PDF file keeps the page's text as text; a printer gets
+    // the rendered pages.
+    if (target->outputFormat() == QPrinter::PdfFormat && !target->outputFileName().isEmpty())
+        printToPdf(target->outputFileName(), target->pageLayout(), target->pageRanges());
+    else
+        print(target);
+}
+
+void COrdoHtmlView::onPrintFinished(bool ok)
+{
+    // The preview's own rendering ends here too; it waits for it itself.
+    if (!m_printing)
+        return;
+    m_printing = false;
+    if (!ok)
+        messenger().showMessage(tr("The page could not be printed."), IMessenger::Icon::Error);
+}
+
+void COrdoHtmlView::printPreview()
+{
+    QPrintPreviewDialog preview(printer(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &COrdoHtmlView::renderForPreview);
+    preview.exec();
+}
+
+void COrdoHtmlView::renderForPreview(QPrinter *target)
+{
+    // The preview paints synchronously; the engine prints asynchronously.
+    QEventLoop loop;
+    bool ok = false;
+    connect(this, &QWebEngineView::printFinished, &loop, [&](bool success) {
+        ok = success;
+        loop.quit();
+    });
+    connect(m_webPage, &QWebEnginePage::renderProcessTerminated, &loop, &QEventLoop::quit);
+    print(target);
+    loop.exec();
+    if (ok)
+        return;
+    QPainter painter;
+    if (painter.begin(target))
+        painter.drawText(
+            QRect(QPoint(0, 0), target->pageLayout().paintRectPixels(target->resolution()).size()),
+            Qt::AlignCenter, tr("The page could not be rendered for printing."));
+}
+
+void COrdoHtmlView::pageSetup()
+{
+    QPageSetupDialog dialog(printer(), this);
+    dialog.exec();
+}

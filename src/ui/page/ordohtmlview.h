@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/commandtarget.h"
+#include "page/bookpage.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWebEngineView>
+#include <functional>
+#include <memory>
+
+class COrdoDoc;
+class COrdoWebPage;
+class QPrinter;
+
+// The book page pane: the selected books transformed with the chosen XSL
+// template and shown with the chosen CSS style sheet, or the welcome page
+// when no book is selected. One blank page is loaded once; every display
+// only rewrites its title, body and style-sheet link. Clicked links never
+// navigate the pane: they are opened outside (web addresses in the browser,
+// files with their programs, ordocover:// and ordolink:// as the cover
+// picture or related link they name). Serves print, print preview, page
+// setup, select all, copy, cut, paste, refresh, the two exports and the
+// Display Style and Content Template menus, remembered in the settings.
+class COrdoHtmlView : public QWebEngineView, public ICommandTarget
+{
+    Q_OBJECT
+
+public:
+    // Opens what a click resolved to; returns success.
+    using Opener = std::function<bool(const QString &target)>;
+    // Asks for the file to save to; empty when the user cancels.
+    using SaveDialog = std::function<QString(QWidget *parent, const QString &caption, const QString &filter,
+                                             const QString &defaultSuffix)>;
+    // Lets the user choose and set up the printer; false when cancelled.
+    using PrintDialog = std::function<bool(QPrinter *printer, QWidget *parent)>;
+
+    // styles and templates are the file titles of Styles/CSS/*.css and
+    // Styles/*.xsl, in menu order. The settings "CSS" and "XSL" choose the
+    // current entries (0 when missing or out of range).
+    COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QStringList &templates,
+                  QWidget *parent = nullptr);
+    ~COrdoHtmlView() override;
+
+    // Rebuilds and shows the page for the document's selected books. With
+    // reload the style sheet is read again (Refresh, style change).
+    void ShowBookPage(bool reload);
+
+    int currentStyle() const { return m_nStyle; }
+    int currentTemplate() const { return m_nTemplate; }
+    // Command 30000 + index / 30100 + index; remembered in the settings.
+    void SelectStyle(int index);
+    void SelectTemplate(int index);
+
+    const CBookPage &bookPage() const { return m_page; }
+    // Full path of the current display style's CSS file.
+    QString currentStyleSheetPath() const;
+
+    // The default opener uses QDesktopServices::openUrl (see pagetarget.h).
+    void setOpener(Opener opener);
+    void setSaveDialog(SaveDialog dialog);
+    void setPrintDialog(PrintDialog dialog);
+
+    bool isBlankPageReady() const { return m_blankReady; }
+    // True while a print job started by Print runs.
+    bool isPrinting() const { return m_printing; }
+
+    // What happens after the pane cancelled a click on address: the resolved
+    // target is opened, or message 139 names it.
+    void OpenPageAddress(const QString &address);
+
+    // ICommandTarget
+    bool servesCommand(int id) const override;
+    bool isCommandEnabled(int id) const override;
+    bool isCommandChecked(int id) const override;
+    void runCommand(int id) override;
+
+signals:
+    // The frame shows its context popup (title "Html") instead of the
+    // browser's own menu.
+    void contextMenuRequested(const QString &popupTitle, const QPoint &globalPos);
+    // A display was written into the page.
+    void pageDisplayed();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void onLoadFinished(bool ok);
+    void onRenderProcessTerminated();
+    void writePage(const QString &bodyHtml, bool reload);
+    QString currentTemplatePath() const;
+    void saveAsXml();
+    void saveAsHtml();
+    void startPrint();
+    void onPrintFinished(bool ok);
+    void printPreview();
+    void pageSetup();
+    void renderForPreview(QPrinter *printer);
+    QPrinter *printer();
+
+    QPointer<COrdoDoc> m_doc;
+    QStringList m_styles;
+    QStringList m_templates;
+    COrdoWebPage *m_webPage = nullptr;
+    CBookPage m_page;
+    int m_nStyle = 0;
+    int m_nTemplate = 0;
+    int m_styleSerial = 0; // makes each re-pointed style-sheet address new
+    bool m_blankReady = false;
+    bool m_printing = false;
+    std::unique_ptr<QPrinter> m_printer;
+    Opener m_opener;
+    SaveDialog m_saveDialog;
+    PrintDialog m_printDialog;
+};
