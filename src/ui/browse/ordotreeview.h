@@ -3,12 +3,12 @@
 #include "app/commandtarget.h"
 #include "categorycommands.h"
 
+#include <QMimeData>
 #include <QTreeWidget>
 #include <functional>
 
 class CCategoryProperties;
 class COrdoDoc;
-class QMimeData;
 
 // The left pane: the catalogue's categories as a tree, then five fixed entries
 // (Favorites, Reading List, Search Results, All Books, Recycle Bin). Each item
