@@ -3,6 +3,7 @@
 #include "browse/ordotreeview.h"
 #include "catalog/connection.h"
 #include "catalog/ordodoc.h"
+#include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
 
 #include <QApplication>
