@@ -1,11 +1,33 @@
+#include "app/ordoapp.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
+    // Must happen before the application object exists.
+    COrdoApp::RegisterUrlSchemes();
+
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Ordoteca"));
-    window.showMaximized();
-    return app.exec();
+    QApplication::setOrganizationName(QStringLiteral("Quenlow"));
+    QApplication::setApplicationName(QStringLiteral("Ordo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ordoteca"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0 RC1"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Catalogue manager for a book collection"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("catalogue"),
+                                 QCoreApplication::translate("main", "The catalogue (.mdb) to open."),
+                                 QStringLiteral("[catalogue]"));
+    parser.process(app);
+
+    COrdoApp ordo;
+    if (!ordo.InitInstance(COrdoApp::CatalogueFromArguments(parser.positionalArguments())))
+        return 1;
+    const int result = app.exec();
+    ordo.ExitInstance();
+    return result;
 }

@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QWidget>
 
-
 // Shows the program's messages and questions in message boxes over the main
 // window. Safe to call from a worker thread: the box is shown by the
 // user-interface thread while the caller waits.

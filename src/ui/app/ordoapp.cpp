@@ -1,0 +1,319 @@
+#include "ordoapp.h"
+
+#include "aboutdlg.h"
+#include "app/apppaths.h"
+#include "app/languagetable.h"
+#include "app/registrykey.h"
+#include "app/strings.h"
+#include "catalog/ordodoc.h"
+#include "commandids.h"
+#include "mainframe.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <QUrl>
+#include <QWebEngineUrlScheme>
+
+namespace {
+
+COrdoApp *g_instance = nullptr;
+
+const QString kSettingsKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings");
+
+// "Ordoteca Databases (*.mdb)|*.mdb||" -> "Ordoteca Databases (*.mdb)": the
+// descriptions of a filter string, in the form the Qt file dialogs take.
+QString dialogFilter(const QString &tableFilter)
+{
+    const QStringList parts = tableFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        if (!parts.at(i).isEmpty())
+            filters << parts.at(i);
+    }
+    return filters.join(QLatin1String(";;"));
+}
+
+QString databaseFilter()
+{
+    return dialogFilter(LoadStr(IDS_FILTER_DATABASES));
+}
+
+QString defaultOpenDialog(QWidget *parent, const QString &startFolder)
+{
+    const QString filter =
+        databaseFilter() + QLatin1String(";;") + QCoreApplication::translate("COrdoApp", "All Files (*)");
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("COrdoApp", "Open Database"),
+                                        startFolder, filter);
+}
+
+QString defaultSaveDialog(QWidget *parent, const QString &startFolder)
+{
+    QFileDialog dialog(parent, QCoreApplication::translate("COrdoApp", "New Database"), startFolder,
+                       databaseFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("mdb"));
+    // Asking before replacing an existing file is the dialog's default.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+// Qt's own texts (dialog buttons) for the interface languages we know.
+QString qtLocaleOf(const QString &code)
+{
+    if (code == QLatin1String("Chs"))
+        return QStringLiteral("zh_CN");
+    if (code == QLatin1String("Cht"))
+        return QStringLiteral("zh_TW");
+    if (code == QLatin1String("Ita"))
+        return QStringLiteral("it");
+    return {};
+}
+
+} // namespace
+
+COrdoApp::COrdoApp(QObject *parent) : QObject(parent)
+{
+    g_instance = this;
+    m_openDialog = defaultOpenDialog;
+    m_saveDialog = defaultSaveDialog;
+}
+
+COrdoApp::~COrdoApp()
+{
+    ExitInstance();
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+COrdoApp *COrdoApp::instance()
+{
+    return g_instance;
+}
+
+void COrdoApp::RegisterUrlSchemes()
+{
+    // Registered schemes reach the page's navigation hook instead of being
+    // handed to the desktop as unknown protocols. They name local things.
+    for (const char *name : {"ordocover", "ordolink"}) {
+        QWebEngineUrlScheme scheme(name);
+        scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+        scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+        QWebEngineUrlScheme::registerScheme(scheme);
+    }
+}
+
+QString COrdoApp::CatalogueFromArguments(const QStringList &positional)
+{
+    if (positional.isEmpty())
+        return {};
+    const QString arg = positional.constFirst();
+    if (arg.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return QUrl(arg).toLocalFile();
+    return arg;
+}
+
+bool COrdoApp::InitInstance(const QString &commandLineFile)
+{
+    SetAppFolder(m_appFolderOverride.isEmpty() ? LocateAppFolder(QCoreApplication::applicationDirPath())
+                                               : m_appFolderOverride);
+    loadLanguage();
+    FillLanguageTable();
+
+    if (m_useMessageBoxes && !m_messengerInstalled) {
+        setMessenger(&m_messenger);
+        m_messengerInstalled = true;
+    }
+    m_recent.ReadList();
+
+    m_doc = new COrdoDoc(this);
+    m_frame = std::make_unique<CMainFrame>(m_doc);
+    if (!m_frame->create()) {
+        m_frame.reset();
+        return false;
+    }
+    m_messenger.setParentWidget(m_frame.get());
+    m_frame->addCommandTarget(this);
+    connect(m_frame.get(), &CMainFrame::recentFileChosen, this, &COrdoApp::openRecent);
+    connect(m_doc, &COrdoDoc::documentOpened, this, &COrdoApp::onDocumentOpened);
+    showRecentFiles();
+
+    m_doc->OnNewDocument();
+    // A catalogue that cannot be opened leaves the program running without
+    // one, rather than ending it.
+    if (!commandLineFile.isEmpty())
+        OpenDocumentFile(commandLineFile);
+
+    m_frame->showMaximized();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    // The most recent catalogue (the command line's, when one was given and
+    // opened) is opened now, or the user picks one.
+    const QString recent = m_recent.entry(0);
+    if (!recent.isEmpty()) {
+        OpenDocumentFile(recent);
+    } else {
+        const QString path = m_openDialog(m_frame.get(), startFolder());
+        if (!path.isEmpty())
+            OpenDocumentFile(path);
+    }
+    return true;
+}
+
+void COrdoApp::loadLanguage()
+{
+    CRegistryKey key;
+    QString code;
+    if (key.SetKey(kSettingsKey, false))
+        code = key.ReadString(QStringLiteral("UILanguage"), QString());
+
+    // Exact comparison: "enu" is a language of its own, looked for as a file.
+    if (code.isEmpty() || code == QLatin1String("Enu")) {
+        m_languageCode = QStringLiteral("Enu");
+    } else {
+        m_languageCode = code;
+        auto translator = std::make_unique<QTranslator>();
+        const QString file = AppFolder() + QStringLiteral("Languages/OrdoRes") + code + QStringLiteral(".qm");
+        // A missing or unreadable file keeps the built-in English, silently.
+        if (QFileInfo(file).isFile() && translator->load(file) &&
+            QCoreApplication::installTranslator(translator.get()))
+            m_translator = std::move(translator);
+
+        const QString locale = qtLocaleOf(code);
+        auto qtTranslator = std::make_unique<QTranslator>();
+        if (m_translator && !locale.isEmpty() &&
+            qtTranslator->load(QStringLiteral("qtbase_") + locale,
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+            QCoreApplication::installTranslator(qtTranslator.get()))
+            m_qtTranslator = std::move(qtTranslator);
+    }
+    SetUILanguageCode(m_languageCode);
+}
+
+int COrdoApp::ExitInstance()
+{
+    if (m_frame)
+        m_frame->hide();
+    m_messenger.setParentWidget(nullptr);
+    if (m_messengerInstalled) {
+        setMessenger(nullptr);
+        m_messengerInstalled = false;
+    }
+    if (m_qtTranslator) {
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+        m_qtTranslator.reset();
+    }
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+        m_translator.reset();
+    }
+    return 0;
+}
+
+bool COrdoApp::OpenDocumentFile(const QString &path)
+{
+    return m_doc && m_doc->OnOpenDocument(path);
+}
+
+void COrdoApp::onDocumentOpened(const QString &path)
+{
+    // Another running copy of the program may have changed the list meanwhile.
+    m_recent.ReadList();
+    m_recent.Add(path);
+    showRecentFiles();
+}
+
+void COrdoApp::showRecentFiles()
+{
+    if (m_frame)
+        m_frame->setRecentFiles(m_recent.entries());
+}
+
+void COrdoApp::openRecent(const QString &path)
+{
+    // An entry that no longer opens leaves the list.
+    if (!OpenDocumentFile(path)) {
+        m_recent.Remove(path);
+        showRecentFiles();
+    }
+}
+
+QString COrdoApp::startFolder() const
+{
+    if (m_doc && m_doc->hasConnection())
+        return QFileInfo(m_doc->path()).absolutePath();
+    const QString recent = m_recent.entry(0);
+    if (!recent.isEmpty() && QFileInfo(QFileInfo(recent).absolutePath()).isDir())
+        return QFileInfo(recent).absolutePath();
+    return QDir::homePath();
+}
+
+void COrdoApp::onFileOpen()
+{
+    const QString path = m_openDialog(m_frame.get(), startFolder());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+void COrdoApp::onFileNew()
+{
+    const QString path = m_saveDialog(m_frame.get(), startFolder());
+    if (path.isEmpty() || !m_doc)
+        return;
+    // The copy is opened like any catalogue and so joins the recent files.
+    m_doc->NewDatabase(path);
+}
+
+void COrdoApp::onAbout()
+{
+    CAboutDlg dialog(m_frame.get());
+    dialog.exec();
+}
+
+bool COrdoApp::servesCommand(int id) const
+{
+    switch (id) {
+    case Cmd::NewDatabase:
+    case Cmd::OpenDatabase:
+    case Cmd::Exit:
+    case Cmd::About:
+        return true;
+    default:
+        return id >= Cmd::RecentFileFirst && id < Cmd::RecentFileFirst + CRecentFileList::kMaxEntries;
+    }
+}
+
+bool COrdoApp::isCommandEnabled(int id) const
+{
+    if (id >= Cmd::RecentFileFirst && id < Cmd::RecentFileFirst + CRecentFileList::kMaxEntries)
+        return id - Cmd::RecentFileFirst < m_recent.count();
+    return true;
+}
+
+void COrdoApp::runCommand(int id)
+{
+    switch (id) {
+    case Cmd::NewDatabase:
+        onFileNew();
+        break;
+    case Cmd::OpenDatabase:
+        onFileOpen();
+        break;
+    case Cmd::Exit:
+        if (m_frame)
+            m_frame->close();
+        break;
+    case Cmd::About:
+        onAbout();
+        break;
+    default:
+        if (isCommandEnabled(id) && servesCommand(id))
+            openRecent(m_recent.entry(id - Cmd::RecentFileFirst));
+        break;
+    }
+}
