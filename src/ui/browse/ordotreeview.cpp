@@ -84,6 +84,8 @@ COrdoTreeView::COrdoTreeView(COrdoDoc *doc, QWidget *parent) : QTreeWidget(paren
 
     m_runSheet = [](CCategoryProperties &sheet) { return sheet.exec() == QDialog::Accepted; };
     connect(this, &QTreeWidget::currentItemChanged, this, &COrdoTreeView::onCurrentItemChanged);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { m_clipboardKnown = false; });
 }
 
 COrdoTreeView::~COrdoTreeView()
@@ -257,8 +259,13 @@ bool COrdoTreeView::servesCommand(int id) const
 
 bool COrdoTreeView::clipboardHas(const QString &mimeType) const
 {
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasFormat(mimeType);
+    if (!m_clipboardKnown) {
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        m_clipboardHasBooks = data && data->hasFormat(kOrdoBookMime);
+        m_clipboardHasCategory = data && data->hasFormat(kOrdoCategoryMime);
+        m_clipboardKnown = true;
+    }
+    return mimeType == kOrdoBookMime ? m_clipboardHasBooks : m_clipboardHasCategory;
 }
 
 bool COrdoTreeView::isCommandEnabled(int id) const

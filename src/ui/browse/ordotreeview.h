@@ -125,4 +125,9 @@ private:
     QTreeWidgetItem *m_highlighted = nullptr;
     QTreeWidgetItem *m_cutItem = nullptr;
     QTreeWidgetItem *m_fixed[5] = {}; // values 2 to 6
+    // Formats on the clipboard, read once per clipboard change: the Paste
+    // check runs often, and asking another program for them can be slow.
+    mutable bool m_clipboardKnown = false;
+    mutable bool m_clipboardHasBooks = false;
+    mutable bool m_clipboardHasCategory = false;
 };
