@@ -1,6 +1,5 @@
 #include "booklistmodel.h"
 
-#include <QBitmap>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
@@ -61,9 +60,16 @@ QPixmap CBookListModel::imageStrip()
         drawClosedBook(p, 0);
         drawOpenBook(p, kImageSize);
     }
-    QPixmap pixmap = QPixmap::fromImage(strip);
-    pixmap.setMask(QBitmap::fromImage(strip.createMaskFromColor(kTransparentKey, Qt::MaskOutColor)));
-    return pixmap;
+    // The colour key becomes transparency.
+    QImage withAlpha = strip.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < withAlpha.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(withAlpha.scanLine(y));
+        for (int x = 0; x < withAlpha.width(); ++x) {
+            if (line[x] == kTransparentKey)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    return QPixmap::fromImage(withAlpha);
 }
 
 int CBookListModel::defaultColumnWidth(int column)

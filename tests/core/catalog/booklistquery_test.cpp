@@ -1,0 +1,178 @@
+#include "catalog/booklistquery.h"
+#include "catalog/recordset.h"
+#include "catalog/sqlvalue.h"
+#include "recordingmessenger.h"
+#include "testcatalog.h"
+
+#include <QTest>
+
+namespace {
+
+void addBook(TestCatalog &cat, int id, const QString &title,
+             const QString &publisherId = QStringLiteral("NULL"))
+{
+    cat.exec(QStringLiteral("INSERT INTO book (BookID, Title, Author, PublisherID, ISBN, Edition) "
+                            "VALUES (%1, %2, 'Author %1', %3, 'ISBN%1', 'Ed %1')")
+                 .arg(id)
+                 .arg(FormatSqlValue(title, SqlText), publisherId));
+}
+
+void addMember(TestCatalog &cat, int bookId, int catId)
+{
+    cat.exec(
+        QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, %2)").arg(bookId).arg(catId));
+}
+
+QVector<int> idsOf(const QVector<BookListRow> &rows)
+{
+    QVector<int> ids;
+    for (const BookListRow &row : rows)
+        ids << row.bookId;
+    return ids;
+}
+
+QVector<int> load(TestCatalog &cat, int category)
+{
+    QVector<BookListRow> rows;
+    if (LoadBookListRows(cat.connection(), category, rows) != BookListLoad::Loaded)
+        return {-1};
+    return idsOf(rows);
+}
+
+} // namespace
+
+class BookListQueryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sql_byCategory_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("all books")
+            << 5
+            << "SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book ORDER BY "
+               "Title DESC";
+        QTest::newRow("recycle bin")
+            << 6
+            << "SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book WHERE "
+               "BookID NOT IN (SELECT DISTINCT BookID FROM book_category) ORDER BY Title "
+               "DESC";
+        QTest::newRow("user category")
+            << 32
+            << "SELECT book.BookID, Title, Author, PublisherID, ISBN, Edition FROM book, "
+               "book_category WHERE book.BookID = book_category.BookID AND "
+               "book_category.CatID = 32 ORDER BY Title DESC";
+        QTest::newRow("no category yet")
+            << -1
+            << "SELECT book.BookID, Title, Author, PublisherID, ISBN, Edition FROM "
+               "book, book_category WHERE book.BookID = book_category.BookID AND "
+               "book_category.CatID = -1 ORDER BY Title DESC";
+    }
+    void sql_byCategory()
+    {
+        QFETCH(int, category);
+        QFETCH(QString, sql);
+        QCOMPARE(BookListSql(category), sql);
+    }
+
+    // The shown order is the descending query read backwards: ascending
+    // without regard to case, equal titles in the reverse of the query's order.
+    void allBooks_ascendingTitles_equalTitlesReversedFromQuery()
+    {
+        TestCatalog cat;
+        addBook(cat, 1, "banana");
+        addBook(cat, 2, "apple");
+        addBook(cat, 3, "Banana");
+        addBook(cat, 4, "Cherry");
+        addBook(cat, 5, "apple");
+        addBook(cat, 6, "APPLE pie");
+
+        QVector<int> queryOrder;
+        Recordset rs;
+        QVERIFY(rs.open(cat.connection(), BookListSql(5)));
+        for (; !rs.isEOF(); rs.moveNext())
+            queryOrder.prepend(rs.field(0).toInt());
+
+        const QVector<int> shown = load(cat, 5);
+        QCOMPARE(shown, queryOrder);
+        QCOMPARE(shown, (QVector<int>{2, 5, 6, 1, 3, 4}));
+    }
+
+    void recycleBin_holdsExactlyBooksWithoutMembership()
+    {
+        TestCatalog cat;
+        cat.exec("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Novels', 1)");
+        addBook(cat, 1, "In Favorites");
+        addBook(cat, 2, "Nowhere B");
+        addBook(cat, 3, "In a user category");
+        addBook(cat, 4, "Nowhere A");
+        addBook(cat, 5, "In two");
+        addMember(cat, 1, 2);
+        addMember(cat, 3, 32);
+        addMember(cat, 5, 1);
+        addMember(cat, 5, 4);
+
+        QCOMPARE(load(cat, 6), (QVector<int>{4, 2}));
+        QCOMPARE(load(cat, 32), (QVector<int>{3}));
+        QCOMPARE(load(cat, 2), (QVector<int>{1}));
+        QCOMPARE(load(cat, 5).size(), 5);
+        QCOMPARE(load(cat, -1), QVector<int>());
+    }
+
+    void rows_carryColumnTextsAndPublisherNames()
+    {
+        TestCatalog cat;
+        cat.exec("INSERT INTO bookpublisher (PublisherID, Name) VALUES (7, 'Addison-Wesley')");
+        cat.exec("INSERT INTO bookpublisher (PublisherID, Name) VALUES (8, NULL)");
+        addBook(cat, 1, "A", "7");
+        addBook(cat, 2, "B", "NULL");
+        addBook(cat, 3, "C", "99"); // no such publisher
+        addBook(cat, 4, "D", "8");
+        addBook(cat, 5, "E", "7");
+
+        QVector<BookListRow> rows;
+        QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::Loaded);
+        QCOMPARE(rows.size(), 5);
+        const QStringList expected = {"Addison-Wesley", "", "", "", "Addison-Wesley"};
+        for (int i = 0; i < rows.size(); ++i)
+            QCOMPARE(rows.at(i).publisher, expected.at(i));
+        const BookListRow &first = rows.first();
+        QCOMPARE(first.bookId, 1);
+        QCOMPARE(first.title, QStringLiteral("A"));
+        QCOMPARE(first.author, QStringLiteral("Author 1"));
+        QCOMPARE(first.isbn, QStringLiteral("ISBN1"));
+        QCOMPARE(first.edition, QStringLiteral("Ed 1"));
+        QCOMPARE(first.text(0), first.title);
+        QCOMPARE(first.text(2), first.publisher);
+        QCOMPARE(first.text(4), first.edition);
+    }
+
+    void nullTexts_readAsEmpty()
+    {
+        TestCatalog cat;
+        cat.exec("INSERT INTO book (BookID) VALUES (3)");
+        QVector<BookListRow> rows;
+        QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::Loaded);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().bookId, 3);
+        QVERIFY(rows.first().title.isEmpty());
+        QVERIFY(rows.first().author.isEmpty());
+    }
+
+    void queryThatCannotRun_failsQuietlyWithNoRows()
+    {
+        RecordingMessenger messenger;
+        TestCatalog cat;
+        addBook(cat, 1, "A");
+        cat.exec("ALTER TABLE book RENAME COLUMN Edition TO Printing");
+        QVector<BookListRow> rows{BookListRow{}};
+        QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::OpenFailed);
+        QVERIFY(rows.isEmpty());
+        QVERIFY(messenger.messages.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(BookListQueryTest)
+#include "booklistquery_test.moc"
