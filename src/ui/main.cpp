@@ -1,4 +1,5 @@
 #include "app/ordoapp.h"
+#include "widgets/appicon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Ordo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ordoteca"));
     QApplication::setApplicationVersion(QStringLiteral("1.0 RC1"));
+    QApplication::setWindowIcon(OrdotecaIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

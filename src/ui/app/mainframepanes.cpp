@@ -1,44 +1,34 @@
-// The three panes of the main window and how they are coupled.
+// The three panes of the main window and how they are coupled, and the
+// frame's own commands that work on the catalogue.
+#include "app/messenger.h"
+#include "browse/basicsearchdlg.h"
+#include "browse/inputsqldlg.h"
+#include "browse/ordolistview.h"
+#include "browse/ordotreeview.h"
+#include "catalog/basicsearch.h"
 #include "catalog/ordodoc.h"
+#include "catalog/sqlconsole.h"
 #include "commandids.h"
+#include "edit/bookeditor.h"
 #include "mainframe.h"
+#include "options.h"
+#include "page/ordohtmlview.h"
 
-#include <QLabel>
 #include <QSplitter>
-
-namespace {
-
-// Stands in for a pane whose view is not built yet; serves no command.
-class PlaceholderPane : public QLabel, public ICommandTarget
-{
-public:
-    explicit PlaceholderPane(const QString &name, QWidget *parent) : QLabel(parent)
-    {
-        setObjectName(name);
-        setFocusPolicy(Qt::StrongFocus);
-        setAlignment(Qt::AlignCenter);
-    }
-    bool servesCommand(int) const override { return false; }
-    bool isCommandEnabled(int) const override { return false; }
-    void runCommand(int) override {}
-};
-
-} // namespace
 
 void CMainFrame::buildPanes()
 {
     m_outer = new QSplitter(Qt::Horizontal, this);
     m_outer->setObjectName(QStringLiteral("outerSplitter"));
-    m_inner = new QSplitter(Qt::Vertical, m_outer);
-    m_inner->setObjectName(QStringLiteral("innerSplitter"));
 
     // Views are created in the order tree, list, page view: the routing order.
-    auto *tree = new PlaceholderPane(QStringLiteral("treePane"), m_outer);
-    m_outer->insertWidget(0, tree);
-    auto *list = new PlaceholderPane(QStringLiteral("listPane"), m_inner);
-    auto *page = new PlaceholderPane(QStringLiteral("pagePane"), m_inner);
-    m_inner->addWidget(list);
-    m_inner->addWidget(page);
+    m_tree = new COrdoTreeView(m_doc, m_outer);
+    m_inner = new QSplitter(Qt::Vertical, m_outer);
+    m_inner->setObjectName(QStringLiteral("innerSplitter"));
+    m_list = new COrdoListView(m_doc, m_inner);
+    m_html = new COrdoHtmlView(m_doc, m_styles, m_templates, m_inner);
+    m_list->resize(400, 300);
+    m_html->resize(400, 300);
 
     m_outer->setStretchFactor(0, 0);
     m_outer->setStretchFactor(1, 1);
@@ -46,22 +36,63 @@ void CMainFrame::buildPanes()
     m_inner->setSizes({300, 300});
     setCentralWidget(m_outer);
 
-    m_router.setPanes({{tree, tree}, {list, list}, {page, page}});
+    m_router.setPanes({{m_tree, m_tree}, {m_list, m_list}, {m_html, m_html}});
     wirePanes();
 }
 
 void CMainFrame::wirePanes()
 {
+    connect(m_doc, &COrdoDoc::treeRefillRequested, m_tree, &COrdoTreeView::FillTree);
+    connect(m_tree, &COrdoTreeView::categorySelected, m_list, &COrdoListView::LoadBooks);
+    connect(m_tree, &COrdoTreeView::listReloadRequested, m_list, &COrdoListView::LoadBooks);
+    connect(m_tree, &COrdoTreeView::removeBooksRequested, m_list, &COrdoListView::OnRemoveBook);
+    connect(m_list, &COrdoListView::pasteRequested, m_tree,
+            [this](const QMimeData *data) { m_tree->PasteData(data, false); });
+    connect(m_list, &COrdoListView::showBookPageRequested, m_html, [this] { m_html->ShowBookPage(false); });
+    connect(m_list, &COrdoListView::statusTextChanged, this, &CMainFrame::setBookCountText);
+    connect(m_tree, &COrdoTreeView::contextMenuRequested, this, &CMainFrame::showContextPopup);
+    connect(m_list, &COrdoListView::contextMenuRequested, this, &CMainFrame::showContextPopup);
+    connect(m_html, &COrdoHtmlView::contextMenuRequested, this, &CMainFrame::showContextPopup);
+
+    auto *editor = new CBookEditor(m_doc, this);
+    editor->attachList(m_list);
 }
 
 void CMainFrame::onBasicSearch()
 {
+    if (!m_doc->hasConnection())
+        return;
+    CBasicSearchDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    switch (BasicSearch(*m_doc->connection(), dialog.keyword(), dialog.clearFirst(), m_doc->currentCategory())) {
+    case BasicSearchOutcome::ReloadList:
+        m_list->LoadBooks();
+        break;
+    case BasicSearchOutcome::SelectSearchResults:
+        m_tree->SelectFixedEntry(kSearchResultsCategory);
+        break;
+    case BasicSearchOutcome::NoResults:
+    case BasicSearchOutcome::Failed:
+        break;
+    }
 }
 
 void CMainFrame::onRunSql()
 {
+    if (!m_doc->hasConnection())
+        return;
+    CInputSQLDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (RunSqlCommand(*m_doc->connection(), dialog.sql()))
+        m_doc->RefreshTree();
 }
 
 void CMainFrame::onOptions()
 {
+    COptions sheet(m_doc->sharedConnection(), this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    sheet.save(m_templates, m_html->currentTemplate());
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon: a closed book with a bookmark, drawn at the usual sizes.
+QIcon OrdotecaIcon();
