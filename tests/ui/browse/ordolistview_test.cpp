@@ -12,6 +12,7 @@
 #include "testcatalog.h"
 #include "testsettings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -633,6 +634,37 @@ private slots:
                  QStringList{"Are you sure you want to remove the selected book(s) from this category?"});
         QCOMPARE(f.shownIds(), QVector<int>{1});
         QVERIFY(!router.isEnabled(Cmd::EditBook));
+    }
+
+    // The frame's Delete and Enter shortcuts still fire while the list has
+    // the focus: the list must not take those keys for itself.
+    void focusedList_leavesTheFrameShortcutsAlone()
+    {
+        ListFixture f;
+        QWidget window;
+        f.view.setParent(&window);
+        const auto giveBack = qScopeGuard([&] { f.view.setParent(nullptr); });
+        int deletes = 0;
+        int enters = 0;
+        QAction remove(&window);
+        remove.setShortcut(Qt::Key_Delete);
+        connect(&remove, &QAction::triggered, this, [&] { ++deletes; });
+        QAction edit(&window);
+        edit.setShortcut(Qt::Key_Return);
+        connect(&edit, &QAction::triggered, this, [&] { ++enters; });
+        window.addAction(&remove);
+        window.addAction(&edit);
+        showAndWait(window);
+        f.show(5);
+        f.select({0});
+        f.view.setFocus();
+        QTRY_VERIFY(f.view.hasFocus());
+        QSignalSpy editSignal(&f.view, &COrdoListView::editBookRequested);
+        QTest::keyClick(&f.view, Qt::Key_Delete);
+        QTest::keyClick(&f.view, Qt::Key_Return);
+        QCOMPARE(deletes, 1);
+        QCOMPARE(enters, 1);
+        QCOMPARE(editSignal.count(), 0); // the shortcut had it, not the list
     }
 
     void reloadAndSelectRow_afterAnEdit()
