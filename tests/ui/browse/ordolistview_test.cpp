@@ -578,15 +578,6 @@ private slots:
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE BookID=2"), 1);
     }
 
-    void dragPayload_isTheOrdoBookFormat()
-    {
-        ListFixture f;
-        f.show(5);
-        f.select({0, 5});
-        std::unique_ptr<QMimeData> data(f.view.createBookMimeData());
-        QCOMPARE(data->data(kOrdoBookMime), EncodeBookPayload({2, 6}));
-    }
-
     void contextMenu_popupListAtMouseOrTopLeft()
     {
         ListFixture f;
