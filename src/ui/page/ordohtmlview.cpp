@@ -19,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWebEngineHistory>
 #include <QWebEngineScript>
 
 namespace {
@@ -107,8 +108,10 @@ COrdoHtmlView::COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QSt
         m_webPage, &COrdoWebPage::linkActivated, this,
         [this](const QUrl &url) { OpenPageAddress(PageAddressText(url)); }, Qt::QueuedConnection);
     connect(m_webPage, &QWebEnginePage::loadFinished, this, &COrdoHtmlView::onLoadFinished);
-    connect(m_webPage, &QWebEnginePage::renderProcessTerminated, this,
-            &COrdoHtmlView::onRenderProcessTerminated);
+    connect(m_webPage, &QWebEnginePage::renderProcessTerminated, this, &COrdoHtmlView::reloadBlankPage);
+    // Queued: the engine is still busy with the navigation that replaced it.
+    connect(m_webPage, &COrdoWebPage::blankPageLost, this, &COrdoHtmlView::reloadBlankPage,
+            Qt::QueuedConnection);
     connect(this, &QWebEngineView::printFinished, this, &COrdoHtmlView::onPrintFinished);
     connect(this, &QWebEngineView::pdfPrintingFinished, this,
             [this](const QString &, bool ok) { onPrintFinished(ok); });
@@ -121,16 +124,21 @@ COrdoHtmlView::~COrdoHtmlView() = default;
 
 void COrdoHtmlView::onLoadFinished(bool ok)
 {
-    if (!ok || m_blankReady)
+    // Cancelled navigations end here too, as failed loads.
+    if (!ok || m_blankReady || m_webPage->url() != m_webPage->blankPageUrl())
         return;
     m_blankReady = true;
+    // Back and Forward have nowhere to go.
+    m_webPage->history()->clear();
     ShowBookPage(false);
 }
 
-void COrdoHtmlView::onRenderProcessTerminated()
+void COrdoHtmlView::reloadBlankPage()
 {
-    // The page is gone with its renderer: load the blank page again, and the
-    // display follows as at the start.
+    // The page is gone (with its renderer, or replaced by the engine): load
+    // the blank page again, and the display follows as at the start.
+    if (!m_blankReady && m_webPage->url() == m_webPage->blankPageUrl() && m_webPage->isLoading())
+        return;
     m_blankReady = false;
     m_printing = false;
     m_webPage->loadBlankPage();

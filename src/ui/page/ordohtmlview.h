@@ -87,7 +87,7 @@ protected:
 
 private:
     void onLoadFinished(bool ok);
-    void onRenderProcessTerminated();
+    void reloadBlankPage();
     void writePage(const QString &bodyHtml, bool reload);
     QString currentTemplatePath() const;
     void saveAsXml();

@@ -28,6 +28,8 @@ signals:
     // Emitted from inside the engine's navigation callback: connect queued
     // when the slot may open a window or a message box.
     void linkActivated(const QUrl &url);
+    // The page shows something else than the blank page now.
+    void blankPageLost();
 
 protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message, int lineNumber,

@@ -13,6 +13,25 @@ QUrl existingFileUrl(const QString &path)
     return QUrl::fromLocalFile(path);
 }
 
+// QUrl reads an all-digit host as an IPv4 address ("12" becomes
+// "0.0.0.12"); the book number of an ordolink is that number again.
+QString hostText(const QUrl &url)
+{
+    const QString host = url.host(QUrl::FullyDecoded);
+    const QStringList parts = host.split(QLatin1Char('.'));
+    if (parts.size() != 4)
+        return host;
+    quint64 value = 0;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const uint byte = part.toUInt(&ok);
+        if (!ok || byte > 255)
+            return host;
+        value = value * 256 + byte;
+    }
+    return QString::number(value);
+}
+
 } // namespace
 
 QUrl PageTargetUrl(const QString &target)
@@ -46,5 +65,7 @@ QString PageAddressText(const QUrl &url)
 {
     if (url.isLocalFile())
         return url.toLocalFile();
+    if (url.scheme().compare(QLatin1String("ordolink"), Qt::CaseInsensitive) == 0)
+        return QLatin1String("ordolink://") + hostText(url) + url.path(QUrl::FullyDecoded);
     return url.toString();
 }
