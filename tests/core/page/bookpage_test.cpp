@@ -102,7 +102,7 @@ private slots:
         CBookPage page;
         // A page that showed books before.
         QVERIFY(
-            page.Update({12}, &cat.connection(), imagesFolder(), CBookPage::TemplatePath("CompactListEnu")));
+            page.Update({12}, &cat.connection(), imagesFolder(), CBookPage::TemplatePath("ListEnu")));
         QVERIFY(!page.Html().isEmpty());
 
         QVERIFY(!page.Update(books, &cat.connection(), imagesFolder(), path));

@@ -312,7 +312,7 @@ private slots:
         QVERIFY(refreshed != night);
 
         // Another template rebuilds the page and leaves the style sheet alone.
-        const int compact = f.templates.indexOf("CompactListEnu");
+        const int compact = f.templates.indexOf("ListEnu");
         QVERIFY(compact >= 0);
         const QString before = f.view->bookPage().Html();
         QVERIFY(f.displayAfter([&] { f.view->runCommand(Cmd::TemplateFirst + compact); }));
