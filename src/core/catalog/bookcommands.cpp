@@ -131,9 +131,7 @@ int DeleteSelectedBooks(Connection &connection, int category, const QVector<int>
             const QString select =
                 QStringLiteral("SELECT FrontCover,BackCover FROM book WHERE BookID=%1").arg(bookId);
             Recordset rs;
-            DbError error;
-            if (!rs.open(connection, select, &error)) {
-                ShowDbError(select, error);
+            if (!OpenRecordset(rs, connection, select)) {
                 ++failures;
                 continue;
             }

@@ -391,11 +391,8 @@ bool CBookRecord::Load(int bookId, Connection &connection)
     BookID = bookId;
     QString sql = QStringLiteral("SELECT * FROM book WHERE BookID=%1").arg(bookId);
     Recordset rs;
-    DbError error;
-    if (!rs.open(connection, sql, &error)) {
-        ShowDbError(sql, error);
+    if (!OpenRecordset(rs, connection, sql))
         return false;
-    }
     if (rs.isEOF())
         return true;
 
@@ -415,24 +412,21 @@ bool CBookRecord::Load(int bookId, Connection &connection)
         sql = QStringLiteral("SELECT * FROM %1 WHERE %2=%3")
                   .arg(QLatin1String(c.table), LookupIdColumn(QLatin1String(c.table)), idText);
         Recordset name;
-        if (!name.open(connection, sql, &error)) {
-            ShowDbError(sql, error);
+        if (!OpenRecordset(name, connection, sql))
             return false;
-        }
         if (!name.isEOF())
             this->*c.member = FieldToText(name.field(QStringLiteral("Name")));
     }
     rs.close();
 
     sql = QStringLiteral("SELECT * FROM link WHERE BookID=%1 ORDER BY LinkID ASC").arg(bookId);
-    if (!rs.open(connection, sql, &error)) {
-        ShowDbError(sql, error);
+    if (!OpenRecordset(rs, connection, sql))
         return false;
-    }
     const int linkId = rs.fieldIndex(QStringLiteral("LinkID"));
     const int name = rs.fieldIndex(QStringLiteral("Name"));
     const int path = rs.fieldIndex(QStringLiteral("Path"));
     const int notes = rs.fieldIndex(QStringLiteral("Notes"));
+    DbError error;
     while (!rs.isEOF()) {
         links.append({FieldToText(rs.field(linkId)), FieldToText(rs.field(name)), FieldToText(rs.field(path)),
                       FieldToText(rs.field(notes))});
@@ -540,11 +534,8 @@ bool CBookRecord::GetLinkPath(const QString &bookIdText, const QString &linkIdTe
         return false;
     const QString sql = QStringLiteral("SELECT Path FROM link WHERE BookID=%1 AND LinkID=%2").arg(book, link);
     Recordset rs;
-    DbError error;
-    if (!rs.open(connection, sql, &error)) {
-        ShowDbError(sql, error);
+    if (!OpenRecordset(rs, connection, sql))
         return false;
-    }
     if (rs.isEOF())
         return false;
     path = FieldToText(rs.field(0));

@@ -13,19 +13,15 @@ bool ReadLookupNames(const QString &table, Connection &connection, QStringList &
 {
     const QString sql = QStringLiteral("SELECT * FROM %1").arg(table);
     Recordset rs;
-    DbError error;
-    if (!rs.open(connection, sql, &error)) {
-        ShowDbError(sql, error);
+    if (!OpenRecordset(rs, connection, sql))
         return false;
-    }
     const int name = rs.fieldIndex(QStringLiteral("Name"));
+    DbError error;
     while (!rs.isEOF()) {
         names << FieldToText(rs.field(name));
-        if (!rs.moveNext(&error)) {
-            if (error.isSet()) {
-                ShowDbError(sql, error);
-                return false;
-            }
+        if (!rs.moveNext(&error) && error.isSet()) {
+            ShowDbError(sql, error);
+            return false;
         }
     }
     return true;
@@ -39,11 +35,8 @@ bool LookupName(const QString &table, const QString &idText, Connection &connect
     }
     const QString sql = QStringLiteral("SELECT * FROM %1 WHERE %2=%3").arg(table, LookupIdColumn(table), idText);
     Recordset rs;
-    DbError error;
-    if (!rs.open(connection, sql, &error)) {
-        ShowDbError(sql, error);
+    if (!OpenRecordset(rs, connection, sql))
         return false;
-    }
     if (rs.isEOF())
         return false;
     name = FieldToText(rs.field(QStringLiteral("Name")));
@@ -65,10 +58,8 @@ bool GetOrInsertLookupId(const QString &table, const QString &name, Connection &
     QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE Name=%3").arg(idColumn, table, literal);
     {
         Recordset rs;
-        if (!rs.open(connection, sql, &error)) {
-            ShowDbError(sql, error);
+        if (!OpenRecordset(rs, connection, sql))
             return false;
-        }
         if (!rs.isEOF()) {
             idText = QString::number(rs.field(0).toInt());
             return true;
@@ -79,17 +70,13 @@ bool GetOrInsertLookupId(const QString &table, const QString &name, Connection &
     sql = QStringLiteral("SELECT COUNT(*) FROM %1").arg(table);
     {
         Recordset rs;
-        if (!rs.open(connection, sql, &error)) {
-            ShowDbError(sql, error);
+        if (!OpenRecordset(rs, connection, sql))
             return false;
-        }
         if (rs.field(0).toInt() != 0) {
             sql = QStringLiteral("SELECT MAX(%1) FROM %2").arg(idColumn, table);
             Recordset max;
-            if (!max.open(connection, sql, &error)) {
-                ShowDbError(sql, error);
+            if (!OpenRecordset(max, connection, sql))
                 return false;
-            }
             newId = max.field(0).toInt() + 1;
         }
     }

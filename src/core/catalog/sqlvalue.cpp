@@ -151,3 +151,12 @@ bool ExecuteSql(const QString &sql, bool showError, Connection &connection)
         ShowDbError(sql, error);
     return false;
 }
+
+bool OpenRecordset(Recordset &rs, Connection &connection, const QString &sql)
+{
+    DbError error;
+    if (rs.open(connection, sql, &error))
+        return true;
+    ShowDbError(sql, error);
+    return false;
+}

@@ -6,6 +6,7 @@
 #include <QString>
 
 class Connection;
+class Recordset;
 
 // Value kinds of FormatSqlValue.
 enum SqlValueKind { SqlText = 0, SqlInteger = 1, SqlDecimal = 2 };
@@ -28,6 +29,9 @@ bool ExecuteSql(const QString &sql, bool showError, Connection &connection);
 // Shows the standard database error message: the SQL text, a line break and
 // the engine's message text.
 void ShowDbError(const QString &sql, const DbError &error);
+
+// Opens sql on rs; on failure shows the standard database error message.
+[[nodiscard]] bool OpenRecordset(Recordset &rs, Connection &connection, const QString &sql);
 
 // English month abbreviations whatever the locale: "Jan 05, 2004".
 QString FormatCatalogDate(const QDate &date);
