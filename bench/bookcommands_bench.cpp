@@ -1,6 +1,7 @@
 // The book list's bulk commands on 10,000 selected books of a 100,000-book
 // catalogue: Remove Book in All Books, in a category and in the Recycle Bin,
 // Send To (new and existing memberships) and Paste. Target: each under 2 s.
+#include "benchmain.h"
 #include "app/messenger.h"
 #include "catalog/bookcommands.h"
 #include "catalog/bookrecord.h"
@@ -185,11 +186,5 @@ BENCHMARK(BM_Paste)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithApp<QCoreApplication>(argc, argv);
 }

@@ -3,6 +3,7 @@
 // takes to print the same rows (measured side by side: counters ours_ms,
 // sqlite3_ms and ratio). Also sorting, selecting everything and removing
 // 10,000 books with the reload that follows (under 2 s).
+#include "benchmain.h"
 #include "browse/booklistmodel.h"
 #include "browse/ordolistview.h"
 #include "catalog/booklistquery.h"
@@ -167,13 +168,5 @@ BENCHMARK(BM_RemoveTenThousandAndReload)->Unit(benchmark::kMillisecond)->Iterati
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithApp<QApplication>(argc, argv);
 }

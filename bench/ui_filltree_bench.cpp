@@ -1,5 +1,6 @@
 // Filling the category tree from a catalogue with 2,000 categories nested six
 // levels deep. Target: under 200 ms per FillTree.
+#include "benchmain.h"
 #include "browse/ordotreeview.h"
 #include "catalog/connection.h"
 #include "catalog/ordodoc.h"
@@ -83,13 +84,5 @@ BENCHMARK(BM_FillTree)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithApp<QApplication>(argc, argv);
 }
