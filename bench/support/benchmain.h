@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <benchmark/benchmark.h>
 
 // The main() of a benchmark that needs a Qt application object (App is
