@@ -61,12 +61,14 @@ const Entry kStrings[] = {
     ORDO_STR(184, "Parsing html..."),
     ORDO_STR(185, "Downloading cover..."),
     ORDO_STR(191, "Please select a folder from the list:"),
-    ORDO_STR(198, "<html><body style=\"font-family: Georgia, 'Times New Roman', Times, serif\">"
+    // The page view writes this into the body of its page, so the font is set
+    // on an inner block, not on the body tag.
+    ORDO_STR(198, "<html><body><div style=\"font-family: Georgia, 'Times New Roman', Times, serif\">"
                   "<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>"
                   "<p align=\"center\"><font color=\"#cc6633\" size=\"7\">Welcome to Ordoteca</font></p>"
                   "<p align=\"center\">Quenlow Software</p>"
                   "<p align=\"center\"><a href=\"https://ordoteca.example.org/\">ordoteca.example.org</a></p>"
-                  "</body></html>"),
+                  "</div></body></html>"),
     ORDO_STR(199, "Yes"),
     ORDO_STR(200, "No"),
     ORDO_STR(201, "Ordoteca Book Information"),
