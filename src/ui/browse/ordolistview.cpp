@@ -214,6 +214,8 @@ void COrdoListView::onColumnClicked(int column)
 
 void COrdoListView::OnRemoveBook()
 {
+    if (m_dragging)
+        m_removeRanDuringDrag = true;
     if (!m_doc || !m_doc->connection() || m_doc->selectedBooks().isEmpty())
         return;
     if (!messenger().askYesNo(RemoveBooksQuestion(m_doc->currentCategory()), IMessenger::Icon::Question))
@@ -314,8 +316,14 @@ void COrdoListView::startDrag(Qt::DropActions)
     auto *drag = new QDrag(this);
     drag->setMimeData(createBookMimeData());
     drag->setPixmap(CBookListModel::imageStrip().copy(0, 0, 16, 16));
+    const Qt::DropAction defaultAction = allowed.testFlag(Qt::MoveAction) ? Qt::MoveAction : Qt::CopyAction;
+    m_dragging = true;
+    m_removeRanDuringDrag = false;
     const Qt::DropAction result =
-        drag->exec(allowed, allowed.testFlag(Qt::MoveAction) ? Qt::MoveAction : Qt::CopyAction);
+        m_runDrag ? m_runDrag(*drag, allowed, defaultAction) : drag->exec(allowed, defaultAction);
+    m_dragging = false;
+    if (m_removeRanDuringDrag)
+        return; // dropped on the Recycle Bin: Remove Book has done what the user chose
     finishDrag(result, category, books);
 }
 

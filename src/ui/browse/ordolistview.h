@@ -6,9 +6,11 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVector>
+#include <functional>
 
 class COrdoDoc;
 class CBookListModel;
+class QDrag;
 class QMimeData;
 
 // The book list: the books of the current category, one row each, whose
@@ -62,6 +64,12 @@ public:
     // How long after a change the tick runs, in milliseconds.
     static constexpr int kTickInterval = 50;
 
+    // Runs the drag loop and returns its result; tests replace it so that
+    // nothing blocks. The default is QDrag::exec.
+    using DragRunner =
+        std::function<Qt::DropAction(QDrag &drag, Qt::DropActions allowed, Qt::DropAction defaultAction)>;
+    void setDragRunner(DragRunner runner) { m_runDrag = std::move(runner); }
+
     // ICommandTarget
     bool servesCommand(int id) const override;
     bool isCommandEnabled(int id) const override;
@@ -103,4 +111,10 @@ private:
     bool m_refreshPending = false;
     bool m_clipboardHasBooks = false;
     bool m_quiet = false; // selection changes made by the list itself
+    DragRunner m_runDrag;
+    // A drop of the dragged books on the Recycle Bin runs Remove Book, which
+    // asks and removes them itself; the end of the drag must not remove
+    // them a second time (or at all, after the user said No).
+    bool m_dragging = false;
+    bool m_removeRanDuringDrag = false;
 };

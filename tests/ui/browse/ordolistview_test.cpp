@@ -140,6 +140,14 @@ public:
     void runCommand(int) override {}
 };
 
+// The list with its drag start reachable, as a mouse drag would start it.
+class DraggableList : public COrdoListView
+{
+public:
+    using COrdoListView::COrdoListView;
+    using COrdoListView::startDrag;
+};
+
 } // namespace
 
 class OrdoListViewTest : public QObject
@@ -576,6 +584,50 @@ private slots:
         f.select({f.rowOf(2)});
         f.view.finishDrag(Qt::MoveAction, 5, f.doc.selectedBooks());
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE BookID=2"), 1);
+    }
+
+    // Dropping books on the Recycle Bin runs Remove Book during the drag; the
+    // drag's end must leave the books to the user's answer.
+    void drag_ontoRecycleBin_followsTheRemoveAnswer_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("remaining");
+        QTest::newRow("No keeps the books") << false << 3;
+        QTest::newRow("Yes removes them once") << true << 1;
+    }
+    void drag_ontoRecycleBin_followsTheRemoveAnswer()
+    {
+        QFETCH(bool, answer);
+        QFETCH(int, remaining);
+        ListFixture f;
+        DraggableList list(&f.doc);
+        f.doc.setCurrentCategory(32);
+        list.LoadBooks();
+        QItemSelection selection;
+        selection.select(list.model()->index(0, 0), list.model()->index(1, 4));
+        list.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(f.doc.selectedBooks().size(), 2);
+
+        f.messenger.answer = answer;
+        int drops = 0;
+        list.setDragRunner([&](QDrag &, Qt::DropActions allowed, Qt::DropAction) {
+            ++drops;
+            list.OnRemoveBook(); // what the tree runs for a drop on the Recycle Bin
+            return allowed.testFlag(Qt::MoveAction) ? Qt::MoveAction : Qt::CopyAction;
+        });
+        list.startDrag(Qt::CopyAction | Qt::MoveAction);
+        QCOMPARE(drops, 1);
+        QCOMPARE(f.messenger.questions.size(), 1);
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE CatID=32"), remaining);
+        QVERIFY(f.messenger.messages.isEmpty());
+
+        // A later drag onto a category is a plain move again.
+        f.messenger.clear();
+        list.selectionModel()->select(list.model()->index(0, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list.setDragRunner([](QDrag &, Qt::DropActions, Qt::DropAction) { return Qt::MoveAction; });
+        list.startDrag(Qt::CopyAction | Qt::MoveAction);
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE CatID=32"), remaining - 1);
     }
 
     void contextMenu_popupListAtMouseOrTopLeft()
