@@ -119,12 +119,15 @@ bool Recordset::open(Connection &connection, const QString &sql, DbError *error)
         m_names << QString::fromUtf8(sqlite3_column_name(m_stmt, i));
         m_declared.push_back(kindOfDeclaredType(sqlite3_column_decltype(m_stmt, i)));
     }
-    const bool writes = !sqlite3_stmt_readonly(m_stmt);
+    m_changes = 0;
+    // The engine keeps the count of the last INSERT, UPDATE or DELETE until
+    // the next one; only a statement that changed rows itself may report it.
+    const sqlite3_int64 before = sqlite3_total_changes64(connection.handle());
     if (!step(error)) {
         close();
         return false;
     }
-    if (writes)
+    if (sqlite3_total_changes64(connection.handle()) != before)
         m_changes = sqlite3_changes(connection.handle());
     return true;
 }

@@ -159,6 +159,31 @@ private slots:
         QCOMPARE(rows, 5);
     }
 
+    // The engine keeps the count of the last INSERT, UPDATE or DELETE until
+    // the next one: statements of other kinds and a reused recordset must
+    // not report it again.
+    void execute_countsOnlyWhatThisStatementChanged()
+    {
+        TestCatalog cat;
+        for (int id = 1; id <= 5; ++id)
+            cat.exec(QString("INSERT INTO book (BookID, Title) VALUES (%1, 't')").arg(id));
+        int affected = -1;
+        QVERIFY(cat.connection().execute("UPDATE book SET Edition='2nd'", &affected));
+        QCOMPARE(affected, 5);
+        for (const char *sql : {"CREATE TABLE extra (a INTEGER)", "CREATE INDEX book_isbn ON book(ISBN)",
+                                "DROP TABLE extra", "PRAGMA user_version = 7"}) {
+            affected = -1;
+            QVERIFY2(cat.connection().execute(sql, &affected), sql);
+            QCOMPARE(affected, 0);
+        }
+
+        Recordset rs;
+        QVERIFY(rs.open(cat.connection(), "DELETE FROM book WHERE BookID<=2"));
+        QCOMPARE(rs.recordsAffected(), 2);
+        QVERIFY(rs.open(cat.connection(), "SELECT * FROM book"));
+        QCOMPARE(rs.recordsAffected(), 0);
+    }
+
     void execute_refusesASecondStatement()
     {
         TestCatalog cat;

@@ -61,6 +61,19 @@ private slots:
         QCOMPARE(m.icons.first(), IMessenger::Icon::Information);
     }
 
+    // A statement that changes no rows reports 0 and leaves the tree alone,
+    // whatever the statement before it changed.
+    void schemaStatementAfterAnUpdate_reportsNoRecordsAffected()
+    {
+        TestCatalog cat;
+        addBooks(cat, 7);
+        QCOMPARE(RunSql(cat.connection(), "UPDATE book SET Notes='x' WHERE BookID<=5").recordsAffected, 5);
+
+        RecordingMessenger m;
+        QVERIFY(!RunSqlCommand(cat.connection(), "CREATE TABLE extra (a INTEGER)"));
+        QCOMPARE(m.messages, QStringList{resultText(0, 0)});
+    }
+
     void update_changesTheCatalogue()
     {
         TestCatalog cat;
