@@ -138,6 +138,14 @@ bool isPlainInteger(const QString &text)
     return true;
 }
 
+// A stored cover name comes from the catalogue file: only a plain file name
+// inside the images folder may ever be deleted, never "../x" or a path.
+bool isPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
 // What one cover needs on disk once the database has the book.
 struct CoverPlan
 {
@@ -196,7 +204,8 @@ void applyCovers(CoverPlan *plans, int count, const QString &imagesFolder)
     }
     for (int i = 0; i < count; ++i) {
         const CoverPlan &p = plans[i];
-        if (p.deletePrevious.isEmpty() || (failed[i] && p.deletePrevious == p.name))
+        if (p.deletePrevious.isEmpty() || (failed[i] && p.deletePrevious == p.name) ||
+            !isPlainFileName(p.deletePrevious))
             continue;
         // A name the other cover now uses is that cover's file.
         bool inUse = false;
@@ -402,11 +411,16 @@ bool CBookRecord::Load(int bookId, Connection &connection)
     EBookOnly = rs.field(QStringLiteral("EBookOnly")).toBool() ? 1 : 0;
 
     for (const LookupColumn &c : kLookups) {
-        const QString idText = FieldToText(rs.field(QLatin1String(c.idColumn)));
-        if (idText.isEmpty()) {
+        const FieldValue id = rs.field(QLatin1String(c.idColumn));
+        if (id.isNull()) {
             (this->*c.member).clear();
             continue;
         }
+        // Ids are integers; anything else (text left by Run SQL) has no row
+        // and must not become part of the statement.
+        if (id.kind != FieldValue::Kind::Int32)
+            continue;
+        const QString idText = FieldToText(id);
         // Same query as LookupName, but a failure must end the load while a
         // missing row only leaves the field as it was.
         sql = QStringLiteral("SELECT * FROM %1 WHERE %2=%3")

@@ -207,6 +207,31 @@ private slots:
         QCOMPARE(r.Status, QString());                   // NULL id
     }
 
+    void load_lookupIdThatIsNoNumber_isNeverPutIntoSql_data()
+    {
+        QTest::addColumn<QString>("storedId");
+        QTest::newRow("word") << "abc";
+        QTest::newRow("condition") << "0 OR 1=1";
+        QTest::newRow("subquery") << "(SELECT MAX(PublisherID) FROM bookpublisher)";
+    }
+
+    // Run SQL can leave text in an id column; such an id has no row, so the
+    // name stays as it was and the book still loads.
+    void load_lookupIdThatIsNoNumber_isNeverPutIntoSql()
+    {
+        QFETCH(QString, storedId);
+        Fixture f;
+        RecordingMessenger m;
+        f.cat.exec("INSERT INTO bookpublisher (PublisherID, Name) VALUES (1, 'Any House')");
+        f.cat.exec(
+            QString("INSERT INTO book (BookID, Title, PublisherID) VALUES (3, 'T', '%1')").arg(storedId));
+        CBookRecord r;
+        QVERIFY(r.Load(3, f.cat.connection()));
+        QCOMPARE(r.Title, QString("T"));
+        QCOMPARE(r.Publisher, QString());
+        QVERIFY(m.messages.isEmpty());
+    }
+
     // --- edits: memberships and links --------------------------------------
 
     void saveExisting_keepsIdAndMemberships()
@@ -337,6 +362,33 @@ private slots:
         QVERIFY(r.Save(true, 1, f.images, f.cat.connection()));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book WHERE BookID=13 AND FrontCover IS NULL"), 1);
         QCOMPARE(readFile(f.image("12.jpg")), QByteArray("book 12"));
+    }
+
+    void cover_storedNameOutsideTheImagesFolder_isNeverDeleted_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("cover replaced") << true;
+        QTest::newRow("cover removed") << false;
+    }
+
+    // Stored names come from the catalogue file, which anyone may have
+    // edited: only a plain file name inside the images folder is removed.
+    void cover_storedNameOutsideTheImagesFolder_isNeverDeleted()
+    {
+        QFETCH(bool, replace);
+        Fixture f;
+        RecordingMessenger m;
+        const QString victim = f.cat.dir() + "/keep.txt";
+        writeFile(victim, "precious");
+        f.cat.exec("INSERT INTO book (BookID, Title, FrontCover, BackCover) VALUES (12, 'T', '../keep.txt', "
+                   "'../keep.txt')");
+        CBookRecord r = loaded(f.cat, 12);
+        if (replace)
+            r.newFrontCoverSource = f.picture("new.jpg", "jpeg");
+        QVERIFY(r.Save(false, 0, f.images, f.cat.connection()));
+        QCOMPARE(readFile(victim), QByteArray("precious"));
+        QCOMPARE(filesIn(f.images), replace ? QStringList({"12.jpg"}) : QStringList());
+        QVERIFY(m.messages.isEmpty());
     }
 
     void cover_failedCopyIsReportedAndSaveGoesOn()
