@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <utility>
 
 class Connection;
 
@@ -23,12 +24,22 @@ class CBookRecord
 public:
     // Files that belong to one record: a copy starts empty, assigning leaves
     // the target's own list alone, and destroying the list deletes the files.
+    // Moving hands the files over: the target owns them along with its own.
     class TemporaryFiles : public QStringList
     {
     public:
         TemporaryFiles() = default;
         TemporaryFiles(const TemporaryFiles &) : QStringList() {}
+        TemporaryFiles(TemporaryFiles &&other) noexcept : QStringList(std::exchange<QStringList>(other, {}))
+        {
+        }
         TemporaryFiles &operator=(const TemporaryFiles &) { return *this; }
+        TemporaryFiles &operator=(TemporaryFiles &&other)
+        {
+            if (&other != this)
+                append(std::exchange<QStringList>(other, {}));
+            return *this;
+        }
         ~TemporaryFiles();
     };
 

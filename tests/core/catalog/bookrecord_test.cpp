@@ -519,6 +519,39 @@ private slots:
         QVERIFY(!QFile::exists(mine));
     }
 
+    // A moved record (returned, or relocated as a list grows) takes its files
+    // along: the record left behind must not delete a picture still to be saved.
+    void temporaryFiles_goAlongWhenARecordIsMoved()
+    {
+        QTemporaryDir dir;
+        const QString first = dir.path() + "/OrdoFirst.jpg";
+        const QString second = dir.path() + "/OrdoSecond.jpg";
+        writeFile(first, "a");
+        writeFile(second, "b");
+        {
+            QVector<CBookRecord> records;
+            {
+                CBookRecord r;
+                r.temporaryFiles << first;
+                records.append(std::move(r));
+            }
+            for (int i = 0; i < 40; ++i)
+                records.append(CBookRecord());
+            QVERIFY(QFile::exists(first));
+            QCOMPARE(records.first().temporaryFiles, QStringList({first}));
+
+            CBookRecord target;
+            target.temporaryFiles << second;
+            target = std::move(records.first());
+            records.clear();
+            QVERIFY(QFile::exists(first));
+            QVERIFY(QFile::exists(second));
+            QCOMPARE(target.temporaryFiles, QStringList({second, first}));
+        }
+        QVERIFY(!QFile::exists(first));
+        QVERIFY(!QFile::exists(second));
+    }
+
     void construct_startsWithLookupDefaults()
     {
         const CBookRecord r;
