@@ -8,9 +8,11 @@
 #include "recordset.h"
 #include "sqlvalue.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
+#include <limits>
 
 namespace {
 
@@ -236,8 +238,13 @@ bool writeBook(const CBookRecord &r, bool isNew, int categoryId, const QString &
         // MAX alone (NULL, read as 0, for an empty table) gives the same id as
         // counting first, without counting 100,000 rows on every save.
         int max = 0;
-        if (!queryInt(connection, QStringLiteral("SELECT MAX(BookID) FROM book"), max, failure))
+        const QString sql = QStringLiteral("SELECT MAX(BookID) FROM book");
+        if (!queryInt(connection, sql, max, failure))
             return false;
+        if (max == std::numeric_limits<int>::max())
+            return failure.fail(
+                sql, {1, QCoreApplication::translate(
+                             "Catalogue", "No new number is free: the highest one is already in use.")});
         bookId = max + 1;
     }
 

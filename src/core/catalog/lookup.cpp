@@ -4,6 +4,9 @@
 #include "recordset.h"
 #include "sqlvalue.h"
 
+#include <QCoreApplication>
+#include <limits>
+
 QString LookupIdColumn(const QString &table)
 {
     return table.mid(4) + QLatin1String("ID");
@@ -77,7 +80,14 @@ bool GetOrInsertLookupId(const QString &table, const QString &name, Connection &
             Recordset max;
             if (!OpenRecordset(max, connection, sql))
                 return false;
-            newId = max.field(0).toInt() + 1;
+            const int highest = max.field(0).toInt();
+            if (highest == std::numeric_limits<int>::max()) {
+                ShowDbError(
+                    sql, {1, QCoreApplication::translate(
+                                 "Catalogue", "No new number is free: the highest one is already in use.")});
+                return false;
+            }
+            newId = highest + 1;
         }
     }
 

@@ -88,6 +88,19 @@ private slots:
         QVERIFY(m.messages.isEmpty());
     }
 
+    void save_newBookWhenNoIdIsLeft_failsAndAddsNothing()
+    {
+        Fixture f;
+        RecordingMessenger m;
+        f.addBook(2147483647, "Last");
+        CBookRecord r;
+        r.Title = "New";
+        QVERIFY(!r.Save(true, 1, f.images, f.cat.connection()));
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book"), 1);
+        QCOMPARE(m.messages.size(), 1);
+        QVERIFY(m.messages.first().startsWith("SELECT MAX(BookID) FROM book\n"));
+    }
+
     void save_myRatingZero_isNullAndLoadsAsZero()
     {
         Fixture f;

@@ -43,6 +43,20 @@ private slots:
         QCOMPARE(id, QString("8"));
     }
 
+    // Run SQL can store the largest id there is; the next one would not fit.
+    void getOrInsert_noIdLeftIsAnErrorAndAddsNothing()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        cat.exec("INSERT INTO bookpublisher (PublisherID, Name) VALUES (2147483647, 'Last')");
+        QString id = "5";
+        QVERIFY(!GetOrInsertLookupId("bookpublisher", "New House", cat.connection(), id));
+        QCOMPARE(id, QString("5"));
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM bookpublisher"), 1);
+        QCOMPARE(m.messages.size(), 1);
+        QVERIFY(m.messages.first().startsWith("SELECT MAX(publisherID) FROM bookpublisher\n"));
+    }
+
     void getOrInsert_errorIsShownAndIdKept()
     {
         TestCatalog cat;
