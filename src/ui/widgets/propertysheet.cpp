@@ -118,6 +118,18 @@ void CPropertySheet::showEvent(QShowEvent *event)
         activatePage(m_startPage);
     }
     OnInitDialog();
+    // The keyboard starts in the start page's first field, as in any dialog;
+    // left to the window it would land on the tab bar, where typing is lost
+    // and Enter presses OK on an untouched page.
+    if (CPropertyPage *page = GetActivePage()) {
+        for (QWidget *w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+            if (page->isAncestorOf(w) && w->isVisibleTo(page) && w->isEnabled() &&
+                (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
 }
 
 void CPropertySheet::onTabChanged(int index)

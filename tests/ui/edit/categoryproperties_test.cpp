@@ -145,6 +145,25 @@ private slots:
         QCOMPARE(sheet.generalPage()->name(), QStringLiteral("Travel"));
     }
 
+    // The name can be typed as soon as the sheet opens.
+    void nameHasTheFocusWhenTheSheetOpens()
+    {
+        RecordingMessenger messages;
+        CCategoryProperties sheet(IDS_ADD_NEW_CATEGORY);
+        QString typedInto;
+        QTimer::singleShot(0, &sheet, [&] {
+            QWidget *focus = sheet.focusWidget();
+            typedInto = focus ? focus->objectName() : QString();
+            QTest::keyClicks(focus ? focus : &sheet, QStringLiteral("Poetry"));
+            QTest::keyClick(focus ? focus : &sheet, Qt::Key_Return);
+        });
+        QTimer::singleShot(5000, &sheet, &QDialog::reject); // never hang
+        QCOMPARE(sheet.exec(), int(QDialog::Accepted));
+        QCOMPARE(typedInto, QStringLiteral("editName"));
+        QVERIFY(messages.messages.isEmpty());
+        QCOMPARE(sheet.generalPage()->name(), QStringLiteral("Poetry"));
+    }
+
     void modalRunWithTheKeyboard()
     {
         RecordingMessenger messages;

@@ -1,5 +1,6 @@
 #include "widgets/propertysheet.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -132,6 +133,28 @@ private slots:
         QCOMPARE(sheet.second->inits, 1);
         QCOMPARE(sheet.first->inits, 0);
         QVERIFY(!sheet.SetActivePage(5));
+    }
+
+    // Typing straight away goes into the start page's first field, not to
+    // the tab bar, so Enter does not press OK on an empty page.
+    void keyboardStartsInTheStartPagesFirstField_data()
+    {
+        QTest::addColumn<int>("startPage");
+        QTest::newRow("first page") << 0;
+        QTest::newRow("second page") << 1;
+    }
+    void keyboardStartsInTheStartPagesFirstField()
+    {
+        QFETCH(int, startPage);
+        SavingSheet sheet;
+        QVERIFY(sheet.SetActivePage(startPage));
+        sheet.show();
+        QApplication::setActiveWindow(&sheet);
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        QLineEdit *expected = startPage == 0 ? sheet.first->edit : sheet.second->edit;
+        QCOMPARE(QApplication::focusWidget(), expected);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("typed"));
+        QCOMPARE(expected->text(), QStringLiteral("typed"));
     }
 
     void refusedLeaveKeepsThePage()
