@@ -8,6 +8,7 @@
 #include "catalog/basicsearch.h"
 #include "catalog/ordodoc.h"
 #include "catalog/sqlconsole.h"
+#include "catalog/sqlvalue.h"
 #include "commandids.h"
 #include "edit/bookeditor.h"
 #include "mainframe.h"
@@ -82,11 +83,25 @@ void CMainFrame::onRunSql()
 {
     if (!m_doc->hasConnection())
         return;
-    CInputSQLDlg dialog(this);
-    if (dialog.exec() != QDialog::Accepted)
+    // A statement the database refused comes back for correcting rather
+    // than having to be typed again; Cancel ends the command.
+    QString statement;
+    for (;;) {
+        CInputSQLDlg dialog(this);
+        dialog.setSql(statement);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        statement = dialog.sql();
+        const SqlRunResult result = RunSql(*m_doc->connection(), statement);
+        if (!result.ok) {
+            ShowDbError(result.statement, result.error);
+            continue;
+        }
+        messenger().showMessage(SqlResultText(result), IMessenger::Icon::Information);
+        if (result.recordsAffected != 0)
+            m_doc->RefreshTree();
         return;
-    if (RunSqlCommand(*m_doc->connection(), dialog.sql()))
-        m_doc->RefreshTree();
+    }
 }
 
 void CMainFrame::onOptions()

@@ -16,6 +16,11 @@ CInputSQLDlg::CInputSQLDlg(QWidget *parent) : QDialog(parent), ui(std::make_uniq
 
 CInputSQLDlg::~CInputSQLDlg() = default;
 
+void CInputSQLDlg::setSql(const QString &sql)
+{
+    ui->editSql->setText(sql);
+}
+
 void CInputSQLDlg::accept()
 {
     const QString trimmed = ui->editSql->text().trimmed();

@@ -19,6 +19,8 @@ public:
 
     // After OK: the statement as typed.
     QString sql() const { return m_sql; }
+    // Before showing: a statement to start from (one to correct).
+    void setSql(const QString &sql);
 
 public slots:
     void accept() override;

@@ -2,6 +2,7 @@
 #include "app/commandids.h"
 #include "app/commandrouter.h"
 #include "app/mainframe.h"
+#include "browse/inputsqldlg.h"
 #include "catalog/ordodoc.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
@@ -12,12 +13,15 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
+#include <functional>
 
 namespace {
 
@@ -190,6 +194,54 @@ private slots:
         QVERIFY(frame.action(Cmd::BasicSearch)->isEnabled());
         QVERIFY(frame.action(Cmd::RunSql)->isEnabled());
         QCOMPARE(frame.windowTitle(), QString("test.mdb - Ordoteca"));
+    }
+
+    // A statement the database refuses is shown with the error and offered
+    // again for correcting; a good one then runs and the dialog stays closed.
+    void runSql_refusedStatementComesBackForCorrecting()
+    {
+        StyleFolder folder(1, 1);
+        TestSettings settings;
+        TestCatalog cat;
+        RecordingMessenger messages;
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        QVERIFY(doc.OnOpenDocument(cat.path()));
+        messages.clear();
+
+        const QString typo = QStringLiteral("UPDATE book SET Titel='x'");
+        QStringList shown;
+        std::function<void()> answer;
+        QObject timers; // pending answers end with the test
+        answer = [&] {
+            auto *dialog = qobject_cast<CInputSQLDlg *>(QApplication::activeModalWidget());
+            if (!dialog) {
+                QTimer::singleShot(10, &timers, answer);
+                return;
+            }
+            auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("editSql"));
+            shown << edit->text();
+            if (shown.size() == 1) {
+                edit->setText(typo);
+            } else if (shown.size() == 2) {
+                edit->setText(QStringLiteral("SELECT * FROM category"));
+            } else {
+                dialog->reject(); // never hang on a third round
+                return;
+            }
+            dialog->accept();
+            if (shown.size() < 2)
+                QTimer::singleShot(10, &timers, answer);
+        };
+        QTimer::singleShot(0, &timers, answer);
+        frame.updateCommandStates();
+        QVERIFY(frame.router().run(Cmd::RunSql));
+
+        QCOMPARE(shown, (QStringList{QString(), typo}));
+        QCOMPARE(messages.messages.size(), 2);
+        QVERIFY(messages.messages.at(0).startsWith(typo + "\n"));
+        QVERIFY(messages.messages.at(1).startsWith("Records affected: 0"));
     }
 
     void router_activePaneFirstThenChainThenOtherPanes()
