@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QLocale>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -47,15 +48,6 @@ void buildChildren(const QHash<qint64, QVector<Row>> &byParent, qint64 parentKey
     }
 }
 
-bool openOrShow(Recordset &rs, Connection &connection, const QString &sql)
-{
-    DbError error;
-    if (rs.open(connection, sql, &error))
-        return true;
-    ShowDbError(sql, error);
-    return false;
-}
-
 } // namespace
 
 bool CCategoryCommands::NameLess(const QString &a, const QString &b)
@@ -89,10 +81,16 @@ bool CCategoryCommands::LoadTree(Connection &connection, QVector<Node> &topLevel
 
 std::optional<int> CCategoryCommands::NewCategoryId(Connection &connection)
 {
+    const QString sql = QStringLiteral("SELECT MAX(CatID) from category");
     Recordset rs;
-    if (!openOrShow(rs, connection, QStringLiteral("SELECT MAX(CatID) from category")))
+    if (!OpenRecordset(rs, connection, sql))
         return std::nullopt;
     const int highest = rs.isEOF() ? 0 : rs.field(0).toInt();
+    if (highest == std::numeric_limits<int>::max()) {
+        ShowDbError(sql, {1, QCoreApplication::translate(
+                                 "Catalogue", "No new number is free: the highest one is already in use.")});
+        return std::nullopt;
+    }
     return highest < 31 ? 32 : highest + 1;
 }
 
@@ -127,7 +125,7 @@ bool CCategoryCommands::ReadDetails(Connection &connection, int catId, Details &
     QDateTime when;
     {
         Recordset rs;
-        if (!openOrShow(rs, connection, QStringLiteral("SELECT * FROM category WHERE CatID=%1").arg(catId)))
+        if (!OpenRecordset(rs, connection, QStringLiteral("SELECT * FROM category WHERE CatID=%1").arg(catId)))
             return false;
         if (!rs.isEOF()) {
             details.name = FieldToText(rs.field(QStringLiteral("Name")));
@@ -145,7 +143,7 @@ bool CCategoryCommands::ReadDetails(Connection &connection, int catId, Details &
         QStringLiteral("SELECT COUNT(*) FROM category WHERE ParentID=%1").arg(catId)};
     for (int i = 0; i < 2; ++i) {
         Recordset rs;
-        if (!openOrShow(rs, connection, countSql[i]))
+        if (!OpenRecordset(rs, connection, countSql[i]))
             return false;
         counts[i] = rs.isEOF() ? QString() : FieldToText(rs.field(0));
     }

@@ -372,6 +372,21 @@ private slots:
         QCOMPARE(f.tree->currentItem(), f.item(1)); // the selection stays
     }
 
+    void addSubCategoryWhenNoIdIsLeft_isRefusedWithTheStandardError()
+    {
+        Fixture f;
+        f.addCategory(2147483647, "Last possible", 1);
+        f.tree->FillTree();
+        SheetDriver sheet{"New one", ""};
+        f.tree->setSheetRunner(sheet.runner());
+        const int before = f.count("SELECT COUNT(*) FROM category");
+
+        f.tree->runCommand(Cmd::AddSubCategory);
+        QCOMPARE(f.count("SELECT COUNT(*) FROM category"), before);
+        QCOMPARE(f.messages.messages.size(), 1);
+        QVERIFY(f.messages.messages.first().startsWith("SELECT MAX(CatID) from category\n"));
+    }
+
     void addSubCategoryInsertsSortedUnderTheSelection()
     {
         Fixture f;
