@@ -52,13 +52,18 @@ QString SqlResultText(const SqlRunResult &result)
         .arg(result.rowCount);
 }
 
-bool RunSqlCommand(Connection &connection, const QString &statement)
+SqlRunResult RunSqlAndReport(Connection &connection, const QString &statement)
 {
     const SqlRunResult result = RunSql(connection, statement);
-    if (!result.ok) {
+    if (result.ok)
+        messenger().showMessage(SqlResultText(result), IMessenger::Icon::Information);
+    else
         ShowDbError(result.statement, result.error);
-        return false;
-    }
-    messenger().showMessage(SqlResultText(result), IMessenger::Icon::Information);
-    return result.recordsAffected != 0;
+    return result;
+}
+
+bool RunSqlCommand(Connection &connection, const QString &statement)
+{
+    const SqlRunResult result = RunSqlAndReport(connection, statement);
+    return result.ok && result.recordsAffected != 0;
 }

@@ -28,4 +28,8 @@ QString SqlResultText(const SqlRunResult &result);
 // The whole command after the dialog: runs the statement and shows either the
 // database error (statement, line break, message) or the result with an
 // information icon. True when records were affected: the tree must refill.
+// Runs the statement and shows either the database error or the result;
+// returns what happened so a caller can offer a refused statement again.
+SqlRunResult RunSqlAndReport(Connection &connection, const QString &statement);
+
 [[nodiscard]] bool RunSqlCommand(Connection &connection, const QString &statement);

@@ -1,6 +1,5 @@
 // The three panes of the main window and how they are coupled, and the
 // frame's own commands that work on the catalogue.
-#include "app/messenger.h"
 #include "browse/basicsearchdlg.h"
 #include "browse/inputsqldlg.h"
 #include "browse/ordolistview.h"
@@ -8,7 +7,6 @@
 #include "catalog/basicsearch.h"
 #include "catalog/ordodoc.h"
 #include "catalog/sqlconsole.h"
-#include "catalog/sqlvalue.h"
 #include "commandids.h"
 #include "edit/bookeditor.h"
 #include "mainframe.h"
@@ -92,12 +90,9 @@ void CMainFrame::onRunSql()
         if (dialog.exec() != QDialog::Accepted)
             return;
         statement = dialog.sql();
-        const SqlRunResult result = RunSql(*m_doc->connection(), statement);
-        if (!result.ok) {
-            ShowDbError(result.statement, result.error);
+        const SqlRunResult result = RunSqlAndReport(*m_doc->connection(), statement);
+        if (!result.ok)
             continue;
-        }
-        messenger().showMessage(SqlResultText(result), IMessenger::Icon::Information);
         if (result.recordsAffected != 0)
             m_doc->RefreshTree();
         return;
