@@ -138,6 +138,134 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("<b>Ἰλιάς</b>"), kWait);
         QVERIFY(f.collected().contains("<b>Ἰλιάς</b>"));
     }
+
+    void toolbar_hasEveryButtonWithItsTooltip()
+    {
+        EditorFixture f("");
+        QToolBar *bar = f.page->toolBar();
+        QStringList tips;
+        for (QAction *a : bar->actions())
+            tips << (a->isSeparator() ? QString("|") : a->toolTip());
+        QCOMPARE(tips.join(','), QString("Cut,Copy,Paste,Delete,|,Bold,Underline,Italic,|,Font,Background Color,|,"
+                                         "Left Justify,Center,Right Justify,|,Ordered List,Unordered List,Outdent,"
+                                         "Indent,|,Horizontal Line,Add Hyperlink,Insert image,|,"
+                                         "Switch Design/Preview Mode"));
+        auto *bold = qobject_cast<QToolButton *>(bar->widgetForAction(f.page->action(EditorCmd::Bold)));
+        QVERIFY(bold);
+        QCOMPARE(bold->toolTip(), QString("Bold"));
+        QVERIFY(!bold->icon().isNull());
+        QCOMPARE(f.page->action(EditorCmd::InsertImage)->text(), QString("Insert Image"));
+        QCOMPARE(f.page->action(EditorCmd::SelectAll)->shortcut(), QKeySequence("Ctrl+A"));
+        QCOMPARE(f.page->action(EditorCmd::Delete)->shortcut(), QKeySequence(Qt::Key_Delete));
+        // Nothing runs before the text is in.
+        if (!f.page->isReady())
+            QVERIFY(!f.page->action(EditorCmd::Bold)->isEnabled());
+        QVERIFY(f.ready());
+        QVERIFY(f.page->action(EditorCmd::Bold)->isEnabled());
+    }
+
+    void modeSwitch_twiceReturnsToEditing()
+    {
+        EditorFixture f("<p>x</p>");
+        QVERIFY(f.ready());
+        QSignalSpy switched(f.page, &CHtmlEditorPage::modeSwitched);
+        f.page->action(EditorCmd::SwitchMode)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(switched.size(), 1, kWait);
+        QCOMPARE(switched.at(0).at(0).toBool(), false);
+        QCOMPARE(f.eval("document.designMode").toString(), QString("off"));
+        f.page->action(EditorCmd::SwitchMode)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(switched.size(), 2, kWait);
+        QCOMPARE(switched.at(1).at(0).toBool(), true);
+        QCOMPARE(f.eval("document.designMode").toString(), QString("on"));
+        QVERIFY(!f.page->isEdited());
+    }
+
+    void rightClick_showsNoMenu()
+    {
+        EditorFixture f("<p>Menu</p>");
+        QVERIFY(f.ready());
+        QCOMPARE(f.page->editor()->contextMenuPolicy(), Qt::NoContextMenu);
+        // The page's own right-click event is cancelled as well.
+        QVERIFY(f.eval("(function () { var e = new MouseEvent('contextmenu', {bubbles: true, cancelable: true});"
+                       " document.body.firstChild.dispatchEvent(e); return e.defaultPrevented; })()")
+                    .toBool());
+        QWidget *target = f.page->editor()->focusProxy();
+        QTest::mouseClick(target, Qt::RightButton, {}, QPoint(20, 15));
+        QTest::qWait(300);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY(!(qobject_cast<QMenu *>(w) && w->isVisible()));
+    }
+
+    void storedScripts_neverRun()
+    {
+        EditorFixture f("<p>a</p><script>document.title='pwned by script'</script>"
+                        "<img id=\"broken\" src=\"missing.png\" onerror=\"document.title='pwned by handler'\">"
+                        "<p onclick=\"document.title='pwned by click'\" id=\"c\">c</p>");
+        QVERIFY(f.ready());
+        // Let the broken picture fail to load.
+        QTRY_VERIFY_WITH_TIMEOUT(f.eval("document.getElementById('broken').complete").toBool(), kWait);
+        f.eval("document.getElementById('c').click()");
+        f.page->action(EditorCmd::SwitchMode)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(f.eval("document.designMode").toString(), QString("off"), kWait);
+        f.eval("document.getElementById('c').click()");
+        QTest::qWait(200);
+        QCOMPARE(f.eval("document.title").toString(), QString("Ordo"));
+    }
+
+    void linkClick_isRefusedAndOpensOutside()
+    {
+        EditorFixture f("<p>See <a id=\"a\" href=\"https://example.org/книга\">this</a>.</p>");
+        QVERIFY(f.ready());
+        const QUrl start = f.page->editor()->url();
+        // An edit, then preview, where links react.
+        f.selectAllText();
+        f.page->action(EditorCmd::Italic)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("<i>"), kWait);
+        f.page->action(EditorCmd::SwitchMode)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(f.eval("document.designMode").toString(), QString("off"), kWait);
+        QVERIFY(f.eval("(function () { document.getElementById('a').click(); return true; })()").toBool());
+        QTRY_COMPARE_WITH_TIMEOUT(f.opened.size(), 1, kWait);
+        QCOMPARE(f.opened.at(0), QUrl("https://example.org/книга"));
+        auto *page = static_cast<COrdoWebPage *>(f.page->editor()->page());
+        QVERIFY(!page->acceptNavigationRequest(QUrl("https://example.org/x"),
+                                               QWebEnginePage::NavigationTypeRedirect, true));
+        QTest::qWait(200);
+        QCOMPARE(f.page->editor()->url(), start);
+        QCOMPARE(f.opened.size(), 1);
+        // The edit is still there.
+        QVERIFY(f.collected().contains("<i>"));
+    }
+
+    void commandsAskTheirValue_andCancelChangesNothing()
+    {
+        EditorFixture f("<p>Colour</p>");
+        QVERIFY(f.ready());
+        f.selectAllText();
+        f.choice.clear();
+        QVERIFY(!f.page->RunCommand(EditorCmd::BackgroundColor));
+        QCOMPARE(f.asked, QList<int>{EditorCmd::BackgroundColor});
+        QTest::qWait(100);
+        QVERIFY(!f.page->isEdited());
+        f.choice = "#ffff00";
+        QVERIFY(f.page->RunCommand(EditorCmd::BackgroundColor));
+        QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("background-color"), kWait);
+        f.choice = "https://example.org/";
+        QVERIFY(f.page->RunCommand(EditorCmd::AddHyperlink));
+        QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("href=\"https://example.org/\""), kWait);
+        QVERIFY(f.collected().contains("background-color"));
+    }
+
+    void failedLoad_keepsTheText()
+    {
+        const QString stored = "<P>Kept</P>";
+        EditorFixture f(stored);
+        QVERIFY(f.ready());
+        emit f.page->editor()->page()->loadFinished(false);
+        QVERIFY(f.page->loadFailed());
+        QVERIFY(!f.page->action(EditorCmd::Bold)->isEnabled());
+        QVERIFY(!f.page->RunCommand(EditorCmd::Bold));
+        QCOMPARE(f.collected(), stored);
+    }
 };
 
 QTEST_MAIN(HtmlEditorPageTest)
