@@ -21,7 +21,7 @@ bool withinAllocationLimit(const QSize &size)
 
 } // namespace
 
-CPictureCtrl::CPictureCtrl(QWidget *parent) : QWidget(parent)
+CPictureCtrl::CPictureCtrl(QWidget *parent) : QFrame(parent)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CPictureCtrl::AdvanceFrame);
@@ -166,14 +166,15 @@ QRect CPictureCtrl::pictureRect() const
 {
     if (!m_loaded || !m_drawn || m_pictureSize.isEmpty())
         return {};
-    const QRect area = m_drawingRect.isEmpty() ? rect() : m_drawingRect;
+    const QRect area = m_drawingRect.isEmpty() ? contentsRect() : m_drawingRect;
     const QSize size = m_pictureSize.scaled(area.size(), Qt::KeepAspectRatio);
     return QRect(area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2),
                  size);
 }
 
-void CPictureCtrl::paintEvent(QPaintEvent *)
+void CPictureCtrl::paintEvent(QPaintEvent *event)
 {
+    QFrame::paintEvent(event);
     const QRect target = pictureRect();
     if (target.isEmpty() || m_image.isNull())
         return;

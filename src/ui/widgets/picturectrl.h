@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QTimer>
 #include <QVector>
-#include <QWidget>
+#include <QFrame>
 #include <memory>
 
 class QImageReader;
@@ -23,7 +23,7 @@ class QImageReader;
 // memory whole); each frame's delay comes from the file's own blocks. A
 // picture whose decoded size would pass Qt's allocation limit, or a GIF of
 // more than kMaxFrames frames, is refused.
-class CPictureCtrl : public QWidget
+class CPictureCtrl : public QFrame
 {
     Q_OBJECT
 
@@ -38,7 +38,8 @@ public:
     bool LoadFromResource(const QString &name);
     bool LoadFromMemory(const QByteArray &data);
 
-    // Where the picture goes, in control coordinates; empty = the whole control.
+    // Where the picture goes, in control coordinates; empty = inside the
+    // control's frame, following its size.
     void SetDrawingRect(const QRect &rect);
     QRect drawingRect() const { return m_drawingRect; }
 

@@ -533,7 +533,7 @@ private slots:
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM bookpublisher WHERE Name='Cancelled Press'"), 0);
     }
 
-    void covers_passThroughUntilTheirPageExists()
+    void covers_unvisitedPage_keepsTheCovers()
     {
         Fixture f;
         // An existing book keeps its cover files.
