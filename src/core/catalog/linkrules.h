@@ -16,6 +16,6 @@ bool IsWebAddress(const QString &text);
 LinkType GuessLinkType(const QString &path);
 
 // The number of a link added to a list: one more than both the highest number
-// shown and the number of rows, so a number is never given twice even after
-// rows were deleted or numbers read from the catalogue were not 1..n.
+// (shown or given before) and the number of rows, so a number is never given
+// twice even when the numbers read from the catalogue were not 1..n.
 int NextLinkNumber(int highestNumber, int rowCount);

@@ -39,8 +39,10 @@ void CBookLinksPage::OnInitDialog()
     for (int column = 0; column < 4; ++column)
         list->setColumnWidth(column, widths[column]);
     list->header()->setStretchLastSection(true);
-    for (const CLinkEntry &link : std::as_const(m_links))
+    for (const CLinkEntry &link : std::as_const(m_links)) {
         new QTreeWidgetItem(list, {link.LinkID, link.Name, link.Path, link.Notes});
+        ++m_linkCounter;
+    }
 }
 
 bool CBookLinksPage::OnKillActive()
@@ -64,7 +66,7 @@ int CBookLinksPage::selectedRow() const
 int CBookLinksPage::nextNumber() const
 {
     const QTreeWidget *list = ui->listLinks;
-    int highest = 0;
+    int highest = m_linkCounter;
     for (int row = 0; row < list->topLevelItemCount(); ++row) {
         bool ok = false;
         const int number = list->topLevelItem(row)->text(IdColumn).toInt(&ok);
@@ -85,7 +87,8 @@ void CBookLinksPage::Add()
     if (runSheet(sheet) != QDialog::Accepted)
         return;
     const CLinkGeneralPage *link = sheet.generalPage();
-    auto *item = new QTreeWidgetItem(ui->listLinks, {QString::number(nextNumber()), link->m_title,
+    m_linkCounter = nextNumber();
+    auto *item = new QTreeWidgetItem(ui->listLinks, {QString::number(m_linkCounter), link->m_title,
                                                      link->m_path, link->m_notes});
     ui->listLinks->setCurrentItem(item);
 }

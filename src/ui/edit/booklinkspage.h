@@ -19,9 +19,10 @@ class CBookLinksPage;
 //
 // m_links is what the sheet gives and takes: the page lists it when first
 // shown and writes the list back into it whenever it is left. A new link is
-// numbered one past both the highest number shown and the row count, so a
-// number is never given twice while the sheet is open; saving the book
-// numbers the links 1, 2, 3 ... again.
+// numbered one past the last number given, the highest number shown and the
+// row count, so a number is never given twice while the sheet is open (not
+// even one of a deleted link); saving the book numbers the links 1, 2, 3 ...
+// again.
 class CBookLinksPage : public CPropertyPage
 {
     Q_OBJECT
@@ -55,4 +56,5 @@ private:
 
     std::unique_ptr<Ui::CBookLinksPage> ui;
     SheetRunner m_runner;
+    int m_linkCounter = 0; // the last number given (the row count at first)
 };
