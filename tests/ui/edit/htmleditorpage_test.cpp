@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -253,6 +254,31 @@ private slots:
         QVERIFY(f.page->RunCommand(EditorCmd::AddHyperlink));
         QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("href=\"https://example.org/\""), kWait);
         QVERIFY(f.collected().contains("background-color"));
+    }
+
+    void droppedFiles_areRefused()
+    {
+        EditorFixture f("<p>Drop</p>");
+        QVERIFY(f.ready());
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile("/tmp/picture.png")});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QApplication::sendEvent(f.page->editor(), &enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        drop.setAccepted(false);
+        QApplication::sendEvent(f.page->editor(), &drop);
+        QVERIFY(!drop.isAccepted());
+        // The page refuses a drop of files that reaches it anyway.
+        QVERIFY(f.eval("(function () { var dt = new DataTransfer();"
+                       " dt.items.add(new File(['x'], 'x.txt', {type: 'text/plain'}));"
+                       " var e = new DragEvent('drop', {bubbles: true, cancelable: true, dataTransfer: dt});"
+                       " document.body.dispatchEvent(e); return e.defaultPrevented; })()")
+                    .toBool());
+        QTest::qWait(100);
+        QCOMPARE(f.body(), QString("<p>Drop</p>"));
+        QVERIFY(!f.page->isEdited());
     }
 
     void failedLoad_keepsTheText()
