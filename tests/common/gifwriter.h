@@ -41,7 +41,10 @@ public:
     // The looping block browsers and Qt expect in animations.
     GifWriter &loop()
     {
-        m_data.append("\x21\xff\x0b" "NETSCAPE2.0" "\x03\x01\x00\x00\x00", 19);
+        m_data.append("\x21\xff\x0b"
+                      "NETSCAPE2.0"
+                      "\x03\x01\x00\x00\x00",
+                      19);
         return *this;
     }
 

@@ -88,8 +88,8 @@ void CBookLinksPage::Add()
         return;
     const CLinkGeneralPage *link = sheet.generalPage();
     m_linkCounter = nextNumber();
-    auto *item = new QTreeWidgetItem(ui->listLinks, {QString::number(m_linkCounter), link->m_title,
-                                                     link->m_path, link->m_notes});
+    auto *item = new QTreeWidgetItem(
+        ui->listLinks, {QString::number(m_linkCounter), link->m_title, link->m_path, link->m_notes});
     ui->listLinks->setCurrentItem(item);
 }
 

@@ -181,8 +181,8 @@ void CBookProperties::collectEditorTexts()
         QEventLoop loop;
     };
     auto state = std::make_shared<State>();
-    for (CHtmlEditorPage *page : {static_cast<CHtmlEditorPage *>(m_descriptionPage),
-                                  static_cast<CHtmlEditorPage *>(m_notesPage)}) {
+    for (CHtmlEditorPage *page :
+         {static_cast<CHtmlEditorPage *>(m_descriptionPage), static_cast<CHtmlEditorPage *>(m_notesPage)}) {
         if (!page->isReady())
             continue;
         ++state->pending;

@@ -47,41 +47,44 @@ QString EditorStartScript(const QString &html, bool edited)
     script += JsStringLiteral(html);
     script += QLatin1String(";\nwindow.ordoEdited = ");
     script += edited ? QLatin1String("true") : QLatin1String("false");
-    script += QLatin1String(
-        ";\n"
-        "if (!window.ordoListening) {\n"
-        "  window.ordoListening = true;\n"
-        "  d.addEventListener('input', function () { window.ordoEdited = true; }, true);\n"
-        "  d.addEventListener('contextmenu', function (e) { e.preventDefault(); }, true);\n"
-        "  var noFiles = function (e) {\n"
-        "    if (e.dataTransfer && e.dataTransfer.types && Array.prototype.indexOf.call(e.dataTransfer.types, "
-        "'Files') >= 0) {\n"
-        "      e.preventDefault(); e.stopPropagation(); e.dataTransfer.dropEffect = 'none';\n"
-        "    }\n"
-        "  };\n"
-        "  d.addEventListener('dragover', noFiles, true);\n"
-        "  d.addEventListener('drop', noFiles, true);\n"
-        "}\n"
-        "d.designMode = 'on';\n"
-        "return true;\n"
-        "})();\n");
+    script +=
+        QLatin1String(";\n"
+                      "if (!window.ordoListening) {\n"
+                      "  window.ordoListening = true;\n"
+                      "  d.addEventListener('input', function () { window.ordoEdited = true; }, true);\n"
+                      "  d.addEventListener('contextmenu', function (e) { e.preventDefault(); }, true);\n"
+                      "  var noFiles = function (e) {\n"
+                      "    if (e.dataTransfer && e.dataTransfer.types && "
+                      "Array.prototype.indexOf.call(e.dataTransfer.types, "
+                      "'Files') >= 0) {\n"
+                      "      e.preventDefault(); e.stopPropagation(); e.dataTransfer.dropEffect = 'none';\n"
+                      "    }\n"
+                      "  };\n"
+                      "  d.addEventListener('dragover', noFiles, true);\n"
+                      "  d.addEventListener('drop', noFiles, true);\n"
+                      "}\n"
+                      "d.designMode = 'on';\n"
+                      "return true;\n"
+                      "})();\n");
     return script;
 }
 
 QString EditorReadScript()
 {
-    return QStringLiteral("(function () { return window.ordoEdited === true ? document.body.innerHTML : null; })();");
+    return QStringLiteral(
+        "(function () { return window.ordoEdited === true ? document.body.innerHTML : null; })();");
 }
 
 QString EditorCommandScript(const QString &command, bool needEnabled, const QString &value, bool marksEdit)
 {
-    return QStringLiteral("(function (c, e, v, m) {\n"
-                          "var d = document;\n"
-                          "if (!d.queryCommandSupported(c) || (e && !d.queryCommandEnabled(c))) return false;\n"
-                          "var done = d.execCommand(c, false, v);\n"
-                          "if (done && m) window.ordoEdited = true;\n"
-                          "return done;\n"
-                          "})(%1, %2, %3, %4);")
+    return QStringLiteral(
+               "(function (c, e, v, m) {\n"
+               "var d = document;\n"
+               "if (!d.queryCommandSupported(c) || (e && !d.queryCommandEnabled(c))) return false;\n"
+               "var done = d.execCommand(c, false, v);\n"
+               "if (done && m) window.ordoEdited = true;\n"
+               "return done;\n"
+               "})(%1, %2, %3, %4);")
         .arg(JsStringLiteral(command), needEnabled ? QStringLiteral("true") : QStringLiteral("false"),
              value.isNull() ? QStringLiteral("null") : JsStringLiteral(value),
              marksEdit ? QStringLiteral("true") : QStringLiteral("false"));

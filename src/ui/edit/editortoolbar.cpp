@@ -10,7 +10,8 @@ namespace {
 const QColor kInk(40, 45, 60);
 const QColor kLine(90, 95, 110);
 
-void letter(QPainter &p, const QString &text, bool bold, bool italic, bool underline, const QColor &colour = kInk)
+void letter(QPainter &p, const QString &text, bool bold, bool italic, bool underline,
+            const QColor &colour = kInk)
 {
     QFont f(QStringLiteral("DejaVu Serif"));
     f.setPixelSize(13);
@@ -187,20 +188,23 @@ void drawSwitchMode(QPainter &p)
 const QVector<int> &EditorToolbarCommands()
 {
     using namespace EditorCmd;
-    static const QVector<int> commands{Cut,         Copy,          Paste,        Delete,
-                                       0,           Bold,          Underline,    Italic,
-                                       0,           Font,          BackgroundColor,
-                                       0,           LeftJustify,   Center,       RightJustify,
-                                       0,           OrderedList,   UnorderedList, Outdent,
-                                       Indent,      0,             HorizontalLine, AddHyperlink,
-                                       InsertImage, 0,             SwitchMode};
+    static const QVector<int> commands{Cut,         Copy,           Paste,           Delete,
+                                       0,           Bold,           Underline,       Italic,
+                                       0,           Font,           BackgroundColor, 0,
+                                       LeftJustify, Center,         RightJustify,    0,
+                                       OrderedList, UnorderedList,  Outdent,         Indent,
+                                       0,           HorizontalLine, AddHyperlink,    InsertImage,
+                                       0,           SwitchMode};
     return commands;
 }
 
 QImage DrawEditorToolbarStrip()
 {
-    return DrawToolbarStrip({DrawCutImage, DrawCopyImage, DrawPasteImage, drawDelete, drawBold, drawUnderline,
-                             drawItalic, drawFont, drawBackgroundColour, drawLeft, drawCenter, drawRight,
-                             drawOrderedList, drawUnorderedList, drawOutdent, drawIndent, drawHorizontalLine,
-                             drawHyperlink, drawImage, drawSwitchMode});
+    return DrawToolbarStrip({DrawCutImage,    DrawCopyImage,      DrawPasteImage,
+                             drawDelete,      drawBold,           drawUnderline,
+                             drawItalic,      drawFont,           drawBackgroundColour,
+                             drawLeft,        drawCenter,         drawRight,
+                             drawOrderedList, drawUnorderedList,  drawOutdent,
+                             drawIndent,      drawHorizontalLine, drawHyperlink,
+                             drawImage,       drawSwitchMode});
 }

@@ -350,7 +350,7 @@ QString CHtmlEditorPage::defaultChoice(int commandId)
     case EditorCmd::AddHyperlink: {
         bool ok = false;
         const QString address = QInputDialog::getText(this, m_actions.value(commandId)->text(), tr("URL:"),
-                                                       QLineEdit::Normal, QStringLiteral("https://"), &ok);
+                                                      QLineEdit::Normal, QStringLiteral("https://"), &ok);
         return ok ? address.trimmed() : QString();
     }
     case EditorCmd::InsertImage:

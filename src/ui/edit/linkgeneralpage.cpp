@@ -120,7 +120,8 @@ void CLinkGeneralPage::Browse()
 QString CLinkGeneralPage::defaultChoice(LinkType type)
 {
     if (type == LinkType::File)
-        return QFileDialog::getOpenFileName(this, QString(), QString(), DialogFilter(LoadStr(IDS_FILTER_LINK_FILES)));
+        return QFileDialog::getOpenFileName(this, QString(), QString(),
+                                            DialogFilter(LoadStr(IDS_FILTER_LINK_FILES)));
     return QFileDialog::getExistingDirectory(this, LoadStr(IDS_SELECT_FOLDER), QString(),
                                              QFileDialog::ShowDirsOnly);
 }

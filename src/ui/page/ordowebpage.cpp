@@ -43,7 +43,8 @@ void installSchemeHandlers(QWebEngineProfile *profile)
 
 COrdoWebPage::COrdoWebPage(QObject *parent) : COrdoWebPage(BlankPageUrl(), parent) {}
 
-COrdoWebPage::COrdoWebPage(const QUrl &blankUrl, QObject *parent) : QWebEnginePage(parent), m_blankUrl(blankUrl)
+COrdoWebPage::COrdoWebPage(const QUrl &blankUrl, QObject *parent)
+    : QWebEnginePage(parent), m_blankUrl(blankUrl)
 {
     QWebEngineSettings *s = settings();
     // Descriptions and notes come from the web: their scripts never run.

@@ -168,7 +168,8 @@ QRect CPictureCtrl::pictureRect() const
         return {};
     const QRect area = m_drawingRect.isEmpty() ? contentsRect() : m_drawingRect;
     const QSize size = m_pictureSize.scaled(area.size(), Qt::KeepAspectRatio);
-    return QRect(area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2),
+    return QRect(area.topLeft() +
+                     QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2),
                  size);
 }
 

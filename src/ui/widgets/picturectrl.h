@@ -2,10 +2,10 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFrame>
 #include <QImage>
 #include <QTimer>
 #include <QVector>
-#include <QFrame>
 #include <memory>
 
 class QImageReader;

@@ -68,13 +68,13 @@ private slots:
         QTest::newRow("not a GIF") << QByteArray("\x89PNG\r\n\x1a\n", 8) << false << 0;
         QTest::newRow("header only") << QByteArray("GIF89a") << false << 0;
         QTest::newRow("no image block") << GifWriter(4, 4).bytes() << true << 0;
-        QTest::newRow("comment only") << QByteArray(GifWriter(4, 4).unterminated() + "\x21\xfe\x02hi\x00;")
-                                      << true << 0;
+        QTest::newRow("comment only")
+            << QByteArray(GifWriter(4, 4).unterminated() + "\x21\xfe\x02hi\x00;") << true << 0;
         QTest::newRow("second frame cut") << full.left(full.size() - 6) << true << 1;
         QTest::newRow("no trailer") << two.unterminated() << true << 2;
         QTest::newRow("garbage after first frame")
-            << QByteArray(GifWriter(4, 4).add({0, 0, 4, 4, {}, 10, 0}).unterminated() + "\x99\x2c\x00") << true
-            << 1;
+            << QByteArray(GifWriter(4, 4).add({0, 0, 4, 4, {}, 10, 0}).unterminated() + "\x99\x2c\x00")
+            << true << 1;
         QByteArray table = GifWriter(4, 4).bytes();
         table[10] = char(0x87); // a global table of 256 colours that is not there
         QTest::newRow("colour table past the end") << table << true << 0;

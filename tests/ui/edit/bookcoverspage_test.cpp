@@ -197,7 +197,8 @@ private slots:
         QVERIFY(editor.AddPreparedBook(prepared));
         QVERIFY(shown);
         const int id = cat.count("SELECT MAX(BookID) FROM book");
-        QCOMPARE(cat.scalar(QString("SELECT FrontCover FROM book WHERE BookID=%1").arg(id)), QString("%1.jpg").arg(id));
+        QCOMPARE(cat.scalar(QString("SELECT FrontCover FROM book WHERE BookID=%1").arg(id)),
+                 QString("%1.jpg").arg(id));
         QVERIFY(QFile::exists(images + QString("/%1.jpg").arg(id)));
         QVERIFY(QFile::exists(download)); // still the lookup's until its record goes
     }
@@ -237,7 +238,8 @@ private slots:
             covers->Clear(CBookCoversPage::Back);
             QVERIFY(sheet.PressOk());
         }
-        QCOMPARE(cat.scalar(QString("SELECT FrontCover FROM book WHERE BookID=%1").arg(id)), QString("%1.bmp").arg(id));
+        QCOMPARE(cat.scalar(QString("SELECT FrontCover FROM book WHERE BookID=%1").arg(id)),
+                 QString("%1.bmp").arg(id));
         QVERIFY(cat.scalar(QString("SELECT BackCover FROM book WHERE BookID=%1").arg(id)).isEmpty());
         QVERIFY(QFile::exists(images + QString("/%1.bmp").arg(id)));
         QVERIFY(!QFile::exists(backFile));

@@ -157,8 +157,9 @@ private slots:
         f.page->Delete();
         f.inputs = {{LinkType::Other, "ISBN", "0-201-61622-X", ""}};
         f.page->Add();
-        QCOMPARE(f.rows(), QStringList({"1|a|x|", "3|c|z|", "4|Author's website|https://example.org/author|café",
-                                        "6|ISBN|0-201-61622-X|"}));
+        QCOMPARE(f.rows(),
+                 QStringList({"1|a|x|", "3|c|z|", "4|Author's website|https://example.org/author|café",
+                              "6|ISBN|0-201-61622-X|"}));
         // Cancel adds nothing.
         f.page->Add();
         QCOMPARE(f.rows().size(), 4);
@@ -197,8 +198,8 @@ private slots:
         f.list()->setCurrentItem(nullptr);
         child<QPushButton>(f.page, "buttonEdit")->click();
         child<QPushButton>(f.page, "buttonDelete")->click();
-        QCOMPARE(m_messenger.messages,
-                 QStringList({"Please select one item from the list.", "Please select one item from the list."}));
+        QCOMPARE(m_messenger.messages, QStringList({"Please select one item from the list.",
+                                                    "Please select one item from the list."}));
         QCOMPARE(f.rows().size(), 1);
         QVERIFY(f.captions.isEmpty());
     }
@@ -224,7 +225,8 @@ private slots:
         QTest::newRow("web address") << "https://example.org/книга" << int(LinkType::Url)
                                      << QStringList({"Author's website", "This book on publisher's website"})
                                      << false;
-        QTest::newRow("file") << "%F" << int(LinkType::File) << QStringList({"eBook file", "Other info"}) << true;
+        QTest::newRow("file") << "%F" << int(LinkType::File) << QStringList({"eBook file", "Other info"})
+                              << true;
         QTest::newRow("folder") << "%D" << int(LinkType::Folder)
                                 << QStringList({"eBook folder", "Source code folder"}) << true;
         QTest::newRow("other") << "shelf 3, box 2" << int(LinkType::Other) << QStringList() << false;
@@ -301,21 +303,30 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("focusOnPath");
-        QTest::newRow("blank title") << int(LinkType::Other) << "   " << "x" << "Link title and path cannot be empty."
-                                     << false;
-        QTest::newRow("blank path") << int(LinkType::Url) << "Site" << " \t " << "Link title and path cannot be empty."
-                                    << false;
-        QTest::newRow("URL without scheme") << int(LinkType::Url) << "Site" << "www.example.org"
+        QTest::newRow("blank title") << int(LinkType::Other) << "   "
+                                     << "x"
+                                     << "Link title and path cannot be empty." << false;
+        QTest::newRow("blank path") << int(LinkType::Url) << "Site"
+                                    << " \t "
+                                    << "Link title and path cannot be empty." << false;
+        QTest::newRow("URL without scheme") << int(LinkType::Url) << "Site"
+                                            << "www.example.org"
                                             << "URL is not valid." << true;
-        QTest::newRow("URL without dot") << int(LinkType::Url) << "Site" << "http://localhost"
+        QTest::newRow("URL without dot") << int(LinkType::Url) << "Site"
+                                         << "http://localhost"
                                          << "URL is not valid." << true;
-        QTest::newRow("missing file") << int(LinkType::File) << "eBook" << "%D/missing.pdf" << "File does not exist."
-                                      << true;
-        QTest::newRow("folder as file") << int(LinkType::File) << "eBook" << "%D" << "File does not exist." << true;
-        QTest::newRow("missing folder") << int(LinkType::Folder) << "eBooks" << "%D/gone" << "Folder does not exist."
-                                        << true;
-        QTest::newRow("file as folder") << int(LinkType::Folder) << "eBooks" << "%F" << "Folder does not exist."
-                                        << true;
+        QTest::newRow("missing file") << int(LinkType::File) << "eBook"
+                                      << "%D/missing.pdf"
+                                      << "File does not exist." << true;
+        QTest::newRow("folder as file") << int(LinkType::File) << "eBook"
+                                        << "%D"
+                                        << "File does not exist." << true;
+        QTest::newRow("missing folder") << int(LinkType::Folder) << "eBooks"
+                                        << "%D/gone"
+                                        << "Folder does not exist." << true;
+        QTest::newRow("file as folder") << int(LinkType::Folder) << "eBooks"
+                                        << "%F"
+                                        << "Folder does not exist." << true;
     }
     void wrongInput_isRefusedWithItsMessage()
     {
@@ -358,7 +369,8 @@ private slots:
         QFETCH(QString, path);
         path.replace("%F", m_file).replace("%D", m_folder);
         CLinkProperties sheet(IDS_ADD_LINK, true);
-        QCOMPARE(fillAndConfirm(sheet, {LinkType(type), " Title ", path + " ", " notes "}), int(QDialog::Accepted));
+        QCOMPARE(fillAndConfirm(sheet, {LinkType(type), " Title ", path + " ", " notes "}),
+                 int(QDialog::Accepted));
         QCOMPARE(sheet.generalPage()->m_title, QString("Title"));
         QCOMPARE(sheet.generalPage()->m_path, path);
         QCOMPARE(sheet.generalPage()->m_notes, QString(" notes "));

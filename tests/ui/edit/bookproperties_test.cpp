@@ -5,17 +5,17 @@
 #include "catalog/bookrecord.h"
 #include "catalog/imagesfolder.h"
 #include "catalog/ordodoc.h"
-#include "edit/bookeditor.h"
 #include "edit/bookcoverspage.h"
 #include "edit/bookdescriptionpage.h"
+#include "edit/bookeditor.h"
 #include "edit/booklinkspage.h"
 #include "edit/booknotespage.h"
-#include "edit/editortoolbar.h"
-#include "edit/linkgeneralpage.h"
-#include "edit/linkproperties.h"
 #include "edit/bookpersonalpage.h"
 #include "edit/bookproperties.h"
 #include "edit/datepickerwithnone.h"
+#include "edit/editortoolbar.h"
+#include "edit/linkgeneralpage.h"
+#include "edit/linkproperties.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -586,7 +586,8 @@ private slots:
         QStringList tabs;
         for (int i = 0; i < sheet->tabWidget()->count(); ++i)
             tabs << sheet->tabWidget()->tabText(i);
-        QCOMPARE(tabs, QStringList({"General", "Personal", "Related Links", "Description", "Notes", "Covers"}));
+        QCOMPARE(tabs,
+                 QStringList({"General", "Personal", "Related Links", "Description", "Notes", "Covers"}));
         QCOMPARE(sheet->GetPage(CBookProperties::DescriptionPage), sheet->descriptionPage());
         QCOMPARE(sheet->GetPage(CBookProperties::CoversPage), sheet->coversPage());
     }
@@ -613,7 +614,8 @@ private slots:
                                                              result = value;
                                                              done = true;
                                                          });
-            QTest::qWaitFor([&] { return done; }, 20000);
+            if (!QTest::qWaitFor([&] { return done; }, 20000))
+                qWarning("no answer from the editor");
             return result;
         };
         // Bold on the whole description through its toolbar.
@@ -625,7 +627,8 @@ private slots:
         sheet->okButton()->click();
         QVERIFY(!sheet->isVisible());
         const CBookRecord saved = loaded(f.cat, id);
-        QVERIFY2(saved.Description.contains("<b>Ἰλιάς — Война и мир — 红楼梦</b>"), qPrintable(saved.Description));
+        QVERIFY2(saved.Description.contains("<b>Ἰλιάς — Война и мир — 红楼梦</b>"),
+                 qPrintable(saved.Description));
         QCOMPARE(saved.Notes, r.Notes);
     }
 

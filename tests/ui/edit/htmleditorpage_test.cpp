@@ -44,7 +44,11 @@ struct EditorFixture
         sheet.show();
     }
 
-    bool ready() { return QTest::qWaitFor([&] { return page->isReady() || page->loadFailed(); }, kWait) && page->isReady(); }
+    bool ready()
+    {
+        return QTest::qWaitFor([&] { return page->isReady() || page->loadFailed(); }, kWait) &&
+               page->isReady();
+    }
 
     QVariant eval(const QString &script)
     {
@@ -120,8 +124,10 @@ private slots:
         QWidget *target = f.page->editor()->focusProxy();
         QVERIFY(target);
         target->setFocus();
-        f.eval("(function () { var r = document.createRange(); r.selectNodeContents(document.body.firstChild);"
-               " r.collapse(false); var s = getSelection(); s.removeAllRanges(); s.addRange(r); return true; })()");
+        f.eval(
+            "(function () { var r = document.createRange(); r.selectNodeContents(document.body.firstChild);"
+            " r.collapse(false); var s = getSelection(); s.removeAllRanges(); s.addRange(r); return true; "
+            "})()");
         QTest::keyClicks(target, " ok");
         QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("Café ok"), kWait);
         QCOMPARE(f.collected(), f.body());
@@ -147,10 +153,11 @@ private slots:
         QStringList tips;
         for (QAction *a : bar->actions())
             tips << (a->isSeparator() ? QString("|") : a->toolTip());
-        QCOMPARE(tips.join(','), QString("Cut,Copy,Paste,Delete,|,Bold,Underline,Italic,|,Font,Background Color,|,"
-                                         "Left Justify,Center,Right Justify,|,Ordered List,Unordered List,Outdent,"
-                                         "Indent,|,Horizontal Line,Add Hyperlink,Insert image,|,"
-                                         "Switch Design/Preview Mode"));
+        QCOMPARE(tips.join(','),
+                 QString("Cut,Copy,Paste,Delete,|,Bold,Underline,Italic,|,Font,Background Color,|,"
+                         "Left Justify,Center,Right Justify,|,Ordered List,Unordered List,Outdent,"
+                         "Indent,|,Horizontal Line,Add Hyperlink,Insert image,|,"
+                         "Switch Design/Preview Mode"));
         auto *bold = qobject_cast<QToolButton *>(bar->widgetForAction(f.page->action(EditorCmd::Bold)));
         QVERIFY(bold);
         QCOMPARE(bold->toolTip(), QString("Bold"));
@@ -187,9 +194,10 @@ private slots:
         QVERIFY(f.ready());
         QCOMPARE(f.page->editor()->contextMenuPolicy(), Qt::NoContextMenu);
         // The page's own right-click event is cancelled as well.
-        QVERIFY(f.eval("(function () { var e = new MouseEvent('contextmenu', {bubbles: true, cancelable: true});"
-                       " document.body.firstChild.dispatchEvent(e); return e.defaultPrevented; })()")
-                    .toBool());
+        QVERIFY(
+            f.eval("(function () { var e = new MouseEvent('contextmenu', {bubbles: true, cancelable: true});"
+                   " document.body.firstChild.dispatchEvent(e); return e.defaultPrevented; })()")
+                .toBool());
         QWidget *target = f.page->editor()->focusProxy();
         QTest::mouseClick(target, Qt::RightButton, {}, QPoint(20, 15));
         QTest::qWait(300);
@@ -199,9 +207,10 @@ private slots:
 
     void storedScripts_neverRun()
     {
-        EditorFixture f("<p>a</p><script>document.title='pwned by script'</script>"
-                        "<img id=\"broken\" src=\"missing.png\" onerror=\"document.title='pwned by handler'\">"
-                        "<p onclick=\"document.title='pwned by click'\" id=\"c\">c</p>");
+        EditorFixture f(
+            "<p>a</p><script>document.title='pwned by script'</script>"
+            "<img id=\"broken\" src=\"missing.png\" onerror=\"document.title='pwned by handler'\">"
+            "<p onclick=\"document.title='pwned by click'\" id=\"c\">c</p>");
         QVERIFY(f.ready());
         // Let the broken picture fail to load.
         QTRY_VERIFY_WITH_TIMEOUT(f.eval("document.getElementById('broken').complete").toBool(), kWait);

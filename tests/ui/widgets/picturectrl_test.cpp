@@ -1,3 +1,4 @@
+#include "app/strings.h"
 #include "edit/bookcoverspage.h"
 #include "gifwriter.h"
 #include "widgets/opendlgex.h"
@@ -45,12 +46,14 @@ private slots:
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QRect>("area");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("tall picture, wide area") << QSize(100, 200) << QRect(0, 0, 300, 100) << QRect(125, 0, 50, 100);
-        QTest::newRow("wide picture, tall area") << QSize(400, 100) << QRect(10, 10, 200, 200)
-                                                 << QRect(10, 85, 200, 50);
-        QTest::newRow("small picture grows") << QSize(15, 21) << QRect(0, 0, 150, 210) << QRect(0, 0, 150, 210);
-        QTest::newRow("huge picture shrinks") << QSize(3000, 4300) << QRect(0, 0, 150, 215)
-                                              << QRect(0, 0, 150, 215);
+        QTest::newRow("tall picture, wide area")
+            << QSize(100, 200) << QRect(0, 0, 300, 100) << QRect(125, 0, 50, 100);
+        QTest::newRow("wide picture, tall area")
+            << QSize(400, 100) << QRect(10, 10, 200, 200) << QRect(10, 85, 200, 50);
+        QTest::newRow("small picture grows")
+            << QSize(15, 21) << QRect(0, 0, 150, 210) << QRect(0, 0, 150, 210);
+        QTest::newRow("huge picture shrinks")
+            << QSize(3000, 4300) << QRect(0, 0, 150, 215) << QRect(0, 0, 150, 215);
     }
     void stillPicture_fitsTheFrameKeepingItsAspect()
     {
@@ -191,7 +194,8 @@ private slots:
         if (square.isValid())
             QCOMPARE(shown, square);
         else
-            QVERIFY2(shown != QColor(Qt::green) && shown != QColor(Qt::red), qPrintable(shown.name(QColor::HexArgb)));
+            QVERIFY2(shown != QColor(Qt::green) && shown != QColor(Qt::red),
+                     qPrintable(shown.name(QColor::HexArgb)));
         QCOMPARE(ctrl.currentImage().pixelColor(1, 1), QColor(Qt::red));
         // Round again: the first frame covers everything.
         ctrl.AdvanceFrame();
@@ -254,6 +258,13 @@ private slots:
         QCOMPARE(preview.width(), 100);
         emit dialog.currentChanged(dir.path());
         QVERIFY(dialog.preview().isNull());
+
+        // The covers' filter: PNG pictures, both JPEG endings, and any file.
+        COpenDlgEx covers(LoadStr(IDS_FILTER_PICTURES));
+        QCOMPARE(covers.nameFilters(),
+                 QStringList({"All Pictures (*.jpg *.jpeg *.gif *.bmp *.png)", "JPEG Files (*.jpg *.jpeg)",
+                              "GIF Files (*.gif)", "Windows Bitmap (*.bmp)", "PNG Files (*.png)",
+                              "All Files (*)"}));
     }
 };
 
