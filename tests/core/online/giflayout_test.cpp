@@ -89,6 +89,29 @@ private slots:
         QCOMPARE(layout.frames.size(), frames);
     }
 
+    void everyTruncationAndCorruption_isReadSafely()
+    {
+        GifWriter gif(9, 7);
+        gif.loop();
+        gif.add({0, 0, 9, 7, QVector<int>(63, 1), 10, 2, true});
+        gif.add({1, 1, 3, 3, QVector<int>(9, 2), 0, 3});
+        const QByteArray full = gif.bytes();
+        for (qsizetype size = 0; size <= full.size(); ++size) {
+            const CGifLayout layout = CGifLayout::Read(full.left(size));
+            QVERIFY(layout.frames.size() <= 2);
+        }
+        // Every byte set to each of a few values that mean something to the walk.
+        for (qsizetype at = 0; at < full.size(); ++at) {
+            for (char value : {'\x00', '\x21', '\x2c', '\x3b', '\xf9', '\xff'}) {
+                QByteArray bent = full;
+                bent[at] = value;
+                const CGifLayout layout = CGifLayout::Read(bent);
+                for (const CGifFrameInfo &frame : layout.frames)
+                    QVERIFY(frame.disposal >= 0 && frame.disposal <= 7);
+            }
+        }
+    }
+
     void screenSizeUpToSixteenBits()
     {
         GifWriter gif(65535, 40000);
