@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -146,6 +147,19 @@ private slots:
         QVERIFY(f.collected().contains("<b>Ἰλιάς</b>"));
     }
 
+    void deleteKey_deletesForward()
+    {
+        EditorFixture f("<p>Ωmega</p>");
+        QVERIFY(f.ready());
+        QWidget *target = f.page->editor()->focusProxy();
+        target->setFocus();
+        f.eval("(function () { var r = document.createRange(); r.setStart(document.body.firstChild.firstChild, 0);"
+               " r.collapse(true); var s = getSelection(); s.removeAllRanges(); s.addRange(r); return true; })()");
+        QTest::keyClick(target, Qt::Key_Delete);
+        QTRY_COMPARE_WITH_TIMEOUT(f.body(), QString("<p>mega</p>"), kWait);
+        QVERIFY(f.collected() == "<p>mega</p>");
+    }
+
     void toolbar_hasEveryButtonWithItsTooltip()
     {
         EditorFixture f("");
@@ -161,6 +175,11 @@ private slots:
         auto *bold = qobject_cast<QToolButton *>(bar->widgetForAction(f.page->action(EditorCmd::Bold)));
         QVERIFY(bold);
         QCOMPARE(bold->toolTip(), QString("Bold"));
+        // Hovering shows it.
+        QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), bold->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(bold, &hover);
+        QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), QString("Bold"), 5000);
+        QToolTip::hideText();
         QVERIFY(!bold->icon().isNull());
         QCOMPARE(f.page->action(EditorCmd::InsertImage)->text(), QString("Insert Image"));
         QCOMPARE(f.page->action(EditorCmd::SelectAll)->shortcut(), QKeySequence("Ctrl+A"));
