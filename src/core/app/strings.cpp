@@ -61,6 +61,12 @@ const Entry kStrings[] = {
     ORDO_STR(184, "Parsing html..."),
     ORDO_STR(185, "Downloading cover..."),
     ORDO_STR(191, "Please select a folder from the list:"),
+    ORDO_STR(192, "eBook folder"),
+    ORDO_STR(193, "Source code folder"),
+    ORDO_STR(194, "eBook file"),
+    ORDO_STR(195, "Other info"),
+    ORDO_STR(196, "Author's website"),
+    ORDO_STR(197, "This book on publisher's website"),
     // The page view writes this into the body of its page, so the font is set
     // on an inner block, not on the body tag.
     ORDO_STR(198, "<html><body><div style=\"font-family: Georgia, 'Times New Roman', Times, serif\">"
@@ -74,7 +80,9 @@ const Entry kStrings[] = {
     ORDO_STR(201, "Ordoteca Book Information"),
     ORDO_STR(204, "Unable to copy the cover picture to the following location:\n%s"),
     ORDO_STR(205, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||"),
-    ORDO_STR(206, "All Pictures (*.jpg; *.jpeg; *.gif; *.bmp)|*.jpg;*.jpeg;*.gif;*.bmp|JPEG Files (*.jpg; *.jpeg)|*.jpg;*jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp||"),
+    // PNG pictures are common covers now; "All Files" lets a picture with an
+    // unusual extension be chosen at all.
+    ORDO_STR(206, "All Pictures (*.jpg; *.jpeg; *.gif; *.bmp; *.png)|*.jpg;*.jpeg;*.gif;*.bmp;*.png|JPEG Files (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp|PNG Files (*.png)|*.png|All Files (*)|*||"),
     ORDO_STR(207, "Ordoteca Databases (*.mdb)|*.mdb||"),
     ORDO_STR(208, "HTML Files (*.htm, *.html)|*.htm;*.html||"),
     ORDO_STR(209, "XML Files (*.xml)|*.xml||"),
@@ -97,6 +105,27 @@ const Entry kStrings[] = {
     ORDO_STR(228, "No book with ISBN %s was found at %s."),
     ORDO_STR(229, "Failed to load book info from %s."),
     ORDO_STR(230, "Error message returned from %s:\n%s"),
+    // The HTML editor pages' commands: prompt, line feed, tooltip.
+    ORDO_STR(32788, "Underline\nUnderline"),
+    ORDO_STR(32789, "Italic\nItalic"),
+    ORDO_STR(32790, "Bold\nBold"),
+    ORDO_STR(32791, "Left Justify\nLeft Justify"),
+    ORDO_STR(32792, "Center\nCenter"),
+    ORDO_STR(32793, "Right Justify\nRight Justify"),
+    ORDO_STR(32794, "Add Hyperlink\nAdd Hyperlink"),
+    ORDO_STR(32795, "Ordered List\nOrdered List"),
+    ORDO_STR(32796, "Indent\nIndent"),
+    ORDO_STR(32797, "Outdent\nOutdent"),
+    ORDO_STR(32798, "Unordered List\nUnordered List"),
+    ORDO_STR(32799, "Switch Design/Preview Mode\nSwitch Design/Preview Mode"),
+    ORDO_STR(32800, "Insert Image\nInsert image"),
+    ORDO_STR(32801, "Font\nFont"),
+    ORDO_STR(32802, "Cut\nCut"),
+    ORDO_STR(32803, "Copy\nCopy"),
+    ORDO_STR(32804, "Paste\nPaste"),
+    ORDO_STR(32805, "Background Color\nBackground Color"),
+    ORDO_STR(32806, "Horizontal Line\nHorizontal Line"),
+    ORDO_STR(32807, "Delete\nDelete"),
     ORDO_STR(57344, "Ordo"),
     ORDO_STR(57345, "For Help, press F1"),
 };

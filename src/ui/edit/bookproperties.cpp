@@ -3,10 +3,18 @@
 #include "app/defaultvalues.h"
 #include "app/strings.h"
 #include "bookbasicpage.h"
+#include "bookcoverspage.h"
+#include "bookdescriptionpage.h"
+#include "booklinkspage.h"
+#include "booknotespage.h"
 #include "bookpersonalpage.h"
 #include "catalog/connection.h"
 #include "catalog/imagesfolder.h"
 #include "catalog/sqlvalue.h"
+
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
 
 QDate ReadBookDate(const QString &text)
 {
@@ -32,8 +40,16 @@ CBookProperties::CBookProperties(int captionId, QWidget *parent) : CPropertyShee
 {
     m_basicPage = new CBookBasicPage;
     m_personalPage = new CBookPersonalPage;
+    m_linksPage = new CBookLinksPage;
+    m_descriptionPage = new CBookDescriptionPage;
+    m_notesPage = new CBookNotesPage;
+    m_coversPage = new CBookCoversPage;
     AddPage(m_basicPage);
     AddPage(m_personalPage);
+    AddPage(m_linksPage);
+    AddPage(m_descriptionPage);
+    AddPage(m_notesPage);
+    AddPage(m_coversPage);
     resize(minimumSizeHint().expandedTo(QSize(640, 480)));
 }
 
@@ -99,16 +115,17 @@ void CBookProperties::copyRecordToPages()
     p.m_format = r.Format;
     p.m_size = r.BookSize;
 
-    m_description = r.Description;
-    m_notes = r.Notes;
+    m_linksPage->m_links = r.links;
+    m_descriptionPage->m_html = r.Description;
+    m_notesPage->m_html = r.Notes;
     if (m_isNew) {
         // The pictures fetched for the new book.
-        m_frontCoverPath = r.newFrontCoverSource;
-        m_backCoverPath = r.newBackCoverSource;
+        m_coversPage->m_frontPath = r.newFrontCoverSource;
+        m_coversPage->m_backPath = r.newBackCoverSource;
     } else {
         // The book's own cover files: saving finds them in place and keeps them.
-        m_frontCoverPath = coverPath(r.FrontCover);
-        m_backCoverPath = coverPath(r.BackCover);
+        m_coversPage->m_frontPath = coverPath(r.FrontCover);
+        m_coversPage->m_backPath = coverPath(r.BackCover);
     }
 }
 
@@ -148,18 +165,61 @@ void CBookProperties::copyPagesToRecord()
     r.Format = p.m_format;
     r.BookSize = p.m_size;
 
-    r.Description = m_description;
-    r.Notes = m_notes;
-    r.newFrontCoverSource = m_frontCoverPath;
-    r.newBackCoverSource = m_backCoverPath;
+    r.links = m_linksPage->m_links;
+    r.Description = m_descriptionPage->m_html;
+    r.Notes = m_notesPage->m_html;
+    r.newFrontCoverSource = m_coversPage->m_frontPath;
+    r.newBackCoverSource = m_coversPage->m_backPath;
+}
+
+void CBookProperties::collectEditorTexts()
+{
+    // Shared with the callbacks, which may still arrive after a time-out.
+    struct State
+    {
+        int pending = 0;
+        QEventLoop loop;
+    };
+    auto state = std::make_shared<State>();
+    for (CHtmlEditorPage *page :
+         {static_cast<CHtmlEditorPage *>(m_descriptionPage), static_cast<CHtmlEditorPage *>(m_notesPage)}) {
+        if (!page->isReady())
+            continue;
+        ++state->pending;
+        page->CollectHtml([weak = std::weak_ptr<State>(state)] {
+            if (auto s = weak.lock(); s && --s->pending == 0)
+                s->loop.quit();
+        });
+    }
+    if (state->pending == 0)
+        return;
+    // The buttons wait with the sheet; a second OK or a Cancel meanwhile
+    // would run the save twice or close over a running save.
+    okButton()->setEnabled(false);
+    cancelButton()->setEnabled(false);
+    QTimer::singleShot(kCollectTimeoutMs, &state->loop, &QEventLoop::quit);
+    state->loop.exec(QEventLoop::ExcludeUserInputEvents);
+    okButton()->setEnabled(true);
+    cancelButton()->setEnabled(true);
+}
+
+void CBookProperties::reject()
+{
+    if (!m_collecting)
+        CPropertySheet::reject();
 }
 
 bool CBookProperties::OnOK()
 {
+    if (m_collecting)
+        return false;
     if (!CPropertySheet::OnOK())
         return false;
     if (!m_pagesFilled)
         copyRecordToPages(); // OK without the sheet ever shown: save the record as given
+    m_collecting = true;
+    collectEditorTexts();
+    m_collecting = false;
     copyPagesToRecord();
     m_saved = m_connection && m_record.Save(m_isNew, m_categoryId, ImagesFolder(), *m_connection);
     // The save has reported its own problems; the sheet closes either way.

@@ -6,6 +6,10 @@
 #include <memory>
 
 class CBookBasicPage;
+class CBookCoversPage;
+class CBookDescriptionPage;
+class CBookLinksPage;
+class CBookNotesPage;
 class CBookPersonalPage;
 class Connection;
 
@@ -14,8 +18,9 @@ class Connection;
 // connection, and runs it. On OK the pages are copied back into the record
 // and the book is saved before the sheet closes; Cancel writes nothing.
 //
-// The description, notes, links and covers are not edited here yet: they
-// pass through unchanged (an existing book's cover files stay its covers).
+// The description and notes editors give their text back asynchronously:
+// OK waits for both (at most kCollectTimeoutMs; a page that does not answer
+// keeps the text it had) before it saves.
 class CBookProperties : public CPropertySheet
 {
     Q_OBJECT
@@ -38,36 +43,50 @@ public:
 
     CBookBasicPage *basicPage() const { return m_basicPage; }
     CBookPersonalPage *personalPage() const { return m_personalPage; }
+    CBookLinksPage *linksPage() const { return m_linksPage; }
+    CBookDescriptionPage *descriptionPage() const { return m_descriptionPage; }
+    CBookNotesPage *notesPage() const { return m_notesPage; }
+    CBookCoversPage *coversPage() const { return m_coversPage; }
+
+    static constexpr int kCollectTimeoutMs = 10000;
 
     // After OK: whether the save succeeded (a failure has been shown; the
     // sheet closes with OK either way).
     bool saveSucceeded() const { return m_saved; }
 
     // The page indexes, which are also the tab order.
-    enum PageIndex { GeneralPage = 0, PersonalPage = 1 };
+    enum PageIndex {
+        GeneralPage = 0,
+        PersonalPage = 1,
+        LinksPage = 2,
+        DescriptionPage = 3,
+        NotesPage = 4,
+        CoversPage = 5
+    };
 
 protected:
     void OnInitDialog() override;
     bool OnOK() override;
+    void reject() override;
 
 private:
     void copyRecordToPages();
     void copyPagesToRecord();
+    void collectEditorTexts();
 
     CBookBasicPage *m_basicPage = nullptr;
     CBookPersonalPage *m_personalPage = nullptr;
+    CBookLinksPage *m_linksPage = nullptr;
+    CBookDescriptionPage *m_descriptionPage = nullptr;
+    CBookNotesPage *m_notesPage = nullptr;
+    CBookCoversPage *m_coversPage = nullptr;
     CBookRecord m_record;
     int m_categoryId = -1;
     bool m_isNew = false;
     std::shared_ptr<Connection> m_connection;
     bool m_saved = false;
     bool m_pagesFilled = false;
-
-    // Held for the pages still to come (Description, Notes, Covers).
-    QString m_description;
-    QString m_notes;
-    QString m_frontCoverPath;
-    QString m_backCoverPath;
+    bool m_collecting = false;
 };
 
 // Reads a date stored with a book: "Jan 05, 2004" (English month names), the

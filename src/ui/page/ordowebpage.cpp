@@ -41,7 +41,10 @@ void installSchemeHandlers(QWebEngineProfile *profile)
 
 } // namespace
 
-COrdoWebPage::COrdoWebPage(QObject *parent) : QWebEnginePage(parent), m_blankUrl(BlankPageUrl())
+COrdoWebPage::COrdoWebPage(QObject *parent) : COrdoWebPage(BlankPageUrl(), parent) {}
+
+COrdoWebPage::COrdoWebPage(const QUrl &blankUrl, QObject *parent)
+    : QWebEnginePage(parent), m_blankUrl(blankUrl)
 {
     QWebEngineSettings *s = settings();
     // Descriptions and notes come from the web: their scripts never run.

@@ -16,6 +16,9 @@ class COrdoWebPage : public QWebEnginePage
 
 public:
     explicit COrdoWebPage(QObject *parent = nullptr);
+    // A page whose blank page is blankUrl instead of the pane's (the HTML
+    // editors load their own wrapper page).
+    COrdoWebPage(const QUrl &blankUrl, QObject *parent);
 
     // Loads the blank page (again after the renderer was lost).
     void loadBlankPage();

@@ -123,9 +123,27 @@ const QVector<int> &MainToolbarCommands()
 
 QImage DrawMainToolbarStrip()
 {
-    using Painter = void (*)(QPainter &);
-    const Painter painters[] = {drawNew, drawOpen, drawSaveHtml, drawCut, drawCopy, drawPaste, drawPrint, drawHelp};
-    const int count = int(std::size(painters));
+    return DrawToolbarStrip({drawNew, drawOpen, drawSaveHtml, drawCut, drawCopy, drawPaste, drawPrint, drawHelp});
+}
+
+void DrawCutImage(QPainter &p)
+{
+    drawCut(p);
+}
+
+void DrawCopyImage(QPainter &p)
+{
+    drawCopy(p);
+}
+
+void DrawPasteImage(QPainter &p)
+{
+    drawPaste(p);
+}
+
+QImage DrawToolbarStrip(const QVector<ToolbarPainter> &painters)
+{
+    const int count = int(painters.size());
     QImage strip(kSize * count, kSize, QImage::Format_RGB32);
     strip.fill(CToolbarImageSet::kMaskColour);
     for (int i = 0; i < count; ++i) {

@@ -5,10 +5,17 @@
 #include "catalog/bookrecord.h"
 #include "catalog/imagesfolder.h"
 #include "catalog/ordodoc.h"
+#include "edit/bookcoverspage.h"
+#include "edit/bookdescriptionpage.h"
 #include "edit/bookeditor.h"
+#include "edit/booklinkspage.h"
+#include "edit/booknotespage.h"
 #include "edit/bookpersonalpage.h"
 #include "edit/bookproperties.h"
 #include "edit/datepickerwithnone.h"
+#include "edit/editortoolbar.h"
+#include "edit/linkgeneralpage.h"
+#include "edit/linkproperties.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -23,6 +30,9 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
+#include <QWebEngineScript>
+#include <QWebEngineView>
 
 namespace {
 
@@ -533,7 +543,7 @@ private slots:
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM bookpublisher WHERE Name='Cancelled Press'"), 0);
     }
 
-    void covers_passThroughUntilTheirPageExists()
+    void covers_unvisitedPage_keepsTheCovers()
     {
         Fixture f;
         // An existing book keeps its cover files.
@@ -567,6 +577,106 @@ private slots:
         QCOMPARE(f.cat.scalar(QString("SELECT FrontCover FROM book WHERE BookID=%1").arg(newId)),
                  QString("%1.GIF").arg(newId));
         QVERIFY(QFile::exists(f.images + QString("/%1.GIF").arg(newId)));
+    }
+
+    void sheet_hasSixPagesInOrder()
+    {
+        Fixture f;
+        auto sheet = f.openAdd();
+        QStringList tabs;
+        for (int i = 0; i < sheet->tabWidget()->count(); ++i)
+            tabs << sheet->tabWidget()->tabText(i);
+        QCOMPARE(tabs,
+                 QStringList({"General", "Personal", "Related Links", "Description", "Notes", "Covers"}));
+        QCOMPARE(sheet->GetPage(CBookProperties::DescriptionPage), sheet->descriptionPage());
+        QCOMPARE(sheet->GetPage(CBookProperties::CoversPage), sheet->coversPage());
+    }
+
+    void description_editedIsSaved_untouchedNotesKeepTheirBytes()
+    {
+        Fixture f;
+        CBookRecord r = fullBook();
+        r.Description = "<P>Ἰλιάς — Война и мир — 红楼梦</P>";
+        r.Notes = "<B>Reread</B>\r\n  <I>soon</i>";
+        const int id = f.addBook(r);
+        auto sheet = f.openEdit(id);
+        CBookDescriptionPage *description = sheet->descriptionPage();
+        CBookNotesPage *notes = sheet->notesPage();
+        QVERIFY(sheet->SetActivePage(CBookProperties::NotesPage));
+        QVERIFY(sheet->SetActivePage(CBookProperties::DescriptionPage));
+        QVERIFY(QTest::qWaitFor([&] { return description->isReady() && notes->isReady(); }, 20000));
+
+        const auto eval = [&](const QString &script) {
+            QVariant result;
+            bool done = false;
+            description->editor()->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                                         [&](const QVariant &value) {
+                                                             result = value;
+                                                             done = true;
+                                                         });
+            if (!QTest::qWaitFor([&] { return done; }, 20000))
+                qWarning("no answer from the editor");
+            return result;
+        };
+        // Bold on the whole description through its toolbar.
+        eval("(function () { var r = document.createRange(); r.selectNodeContents(document.body);"
+             " var s = getSelection(); s.removeAllRanges(); s.addRange(r); return true; })()");
+        description->action(EditorCmd::Bold)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(eval("document.body.innerHTML").toString().contains("<b>"), 20000);
+
+        sheet->okButton()->click();
+        QVERIFY(!sheet->isVisible());
+        const CBookRecord saved = loaded(f.cat, id);
+        QVERIFY2(saved.Description.contains("<b>Ἰλιάς — Война и мир — 红楼梦</b>"),
+                 qPrintable(saved.Description));
+        QCOMPARE(saved.Notes, r.Notes);
+    }
+
+    void links_numberedOnTheSheet_renumberedBySave()
+    {
+        Fixture f;
+        CBookRecord r;
+        r.Title = "Linked";
+        r.links = {{"", "a", "https://example.org/a", ""},
+                   {"", "b", "https://example.org/b", ""},
+                   {"", "c", "https://example.org/c", ""}};
+        const int id = f.addBook(r);
+        auto sheet = f.openEdit(id);
+        CBookLinksPage *links = sheet->linksPage();
+        QStringList added = {"d", "e", "f"};
+        links->setSheetRunner([&](CLinkProperties &s) {
+            s.show();
+            CLinkGeneralPage *page = s.generalPage();
+            page->ChooseType(LinkType::Other);
+            control<QComboBox>(page, "comboTitle")->setCurrentText(added.takeFirst());
+            control<QLineEdit>(page, "editPath")->setText("shelf");
+            s.PressOk();
+            return s.result();
+        });
+        QVERIFY(sheet->SetActivePage(CBookProperties::LinksPage));
+        auto *list = control<QTreeWidget>(sheet.get(), "listLinks");
+        const auto idsShown = [&] {
+            QStringList ids;
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                ids << list->topLevelItem(i)->text(0);
+            return ids.join(',');
+        };
+        QCOMPARE(idsShown(), QString("1,2,3"));
+        links->Add();
+        links->Add();
+        QCOMPARE(idsShown(), QString("1,2,3,4,5"));
+        list->setCurrentItem(list->topLevelItem(3));
+        links->Delete();
+        links->Add();
+        QCOMPARE(idsShown(), QString("1,2,3,5,6"));
+        sheet->okButton()->click();
+        QVERIFY(!sheet->isVisible());
+
+        const CBookRecord saved = loaded(f.cat, id);
+        QStringList stored;
+        for (const CLinkEntry &l : saved.links)
+            stored << l.LinkID + ' ' + l.Name;
+        QCOMPARE(stored, QStringList({"1 a", "2 b", "3 c", "4 e", "5 f"}));
     }
 
     void failedSave_stillClosesWithOk()

@@ -1,0 +1,117 @@
+#include "bookcoverspage.h"
+
+#include "app/strings.h"
+#include "page/pagetarget.h"
+#include "ui_bookcoverspage.h"
+#include "widgets/opendlgex.h"
+#include "widgets/picturectrl.h"
+
+#include <QMouseEvent>
+
+// The resources live in a static library: make sure they are registered.
+static void initOrdoResources()
+{
+    Q_INIT_RESOURCE(ordo);
+}
+
+CBookCoversPage::CBookCoversPage(QWidget *parent)
+    : CPropertyPage(tr("Covers"), parent), ui(std::make_unique<Ui::CBookCoversPage>())
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("coversPage"));
+    m_chooser = [this] { return COpenDlgEx::ChoosePicture(this, LoadStr(IDS_FILTER_PICTURES)); };
+    m_opener = [](const QString &path) { OpenPageTarget(path); };
+
+    connect(ui->buttonBrowseFront, &QPushButton::clicked, this, [this] { Browse(Front); });
+    connect(ui->buttonBrowseBack, &QPushButton::clicked, this, [this] { Browse(Back); });
+    connect(ui->buttonClearFront, &QPushButton::clicked, this, [this] { Clear(Front); });
+    connect(ui->buttonClearBack, &QPushButton::clicked, this, [this] { Clear(Back); });
+    ui->pictureFront->installEventFilter(this);
+    ui->pictureBack->installEventFilter(this);
+}
+
+CBookCoversPage::~CBookCoversPage() = default;
+
+QString CBookCoversPage::PlaceholderResource()
+{
+    initOrdoResources();
+    return QStringLiteral(":/pictures/nocover.gif");
+}
+
+CPictureCtrl *CBookCoversPage::picture(Side side) const
+{
+    return side == Front ? ui->pictureFront : ui->pictureBack;
+}
+
+void CBookCoversPage::setChooser(Chooser chooser)
+{
+    if (chooser)
+        m_chooser = std::move(chooser);
+}
+
+void CBookCoversPage::setOpener(Opener opener)
+{
+    if (opener)
+        m_opener = std::move(opener);
+}
+
+void CBookCoversPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    showCover(Front);
+    showCover(Back);
+}
+
+void CBookCoversPage::DoDataExchange(bool saveAndValidate)
+{
+    // The paths change only through Browse and Clear; the edits show them.
+    if (saveAndValidate)
+        return;
+    ui->editFrontPath->setText(m_frontPath);
+    ui->editBackPath->setText(m_backPath);
+}
+
+void CBookCoversPage::showCover(Side side)
+{
+    CPictureCtrl *control = picture(side);
+    const QString &file = path(side);
+    // A missing or unreadable picture shows the placeholder instead.
+    if (file.isEmpty() || !control->LoadFromFile(file))
+        control->LoadFromResource(PlaceholderResource());
+    control->Draw();
+    // Only a cover with a file behind it can be opened.
+    if (file.isEmpty())
+        control->unsetCursor();
+    else
+        control->setCursor(Qt::PointingHandCursor);
+}
+
+void CBookCoversPage::Browse(Side side)
+{
+    const QString chosen = m_chooser ? m_chooser() : QString();
+    if (chosen.isEmpty())
+        return;
+    path(side) = chosen;
+    (side == Front ? ui->editFrontPath : ui->editBackPath)->setText(chosen);
+    showCover(side);
+}
+
+void CBookCoversPage::Clear(Side side)
+{
+    if (path(side).isEmpty())
+        return;
+    path(side).clear();
+    (side == Front ? ui->editFrontPath : ui->editBackPath)->clear();
+    showCover(side);
+}
+
+bool CBookCoversPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        const Side side = watched == ui->pictureFront ? Front : Back;
+        if ((watched == ui->pictureFront || watched == ui->pictureBack) && !path(side).isEmpty() && m_opener)
+            m_opener(path(side));
+    }
+    return CPropertyPage::eventFilter(watched, event);
+}

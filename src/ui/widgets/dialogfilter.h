@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// "HTML Files (*.htm, *.html)|*.htm;*.html||" -> "HTML Files (*.htm *.html)":
+// a string-table filter (description|patterns pairs) in the form the Qt file
+// dialogs take, one filter per ";;".
+QString DialogFilter(const QString &tableFilter);
