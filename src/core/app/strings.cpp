@@ -48,6 +48,10 @@ const Entry kStrings[] = {
     ORDO_STR(165, "Category name cannot be empty."),
     ORDO_STR(166, "Cannot create file:\n%s"),
     ORDO_STR(167, "Link title and path cannot be empty."),
+    ORDO_STR(169, "First page"),
+    ORDO_STR(170, "Previous page"),
+    ORDO_STR(171, "Next page"),
+    ORDO_STR(172, "Last page"),
     ORDO_STR(173, "%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)"),
     ORDO_STR(174, "Add New Category"),
     ORDO_STR(175, "Edit Category"),
@@ -60,6 +64,11 @@ const Entry kStrings[] = {
     ORDO_STR(183, "Loading XML from %s..."),
     ORDO_STR(184, "Parsing html..."),
     ORDO_STR(185, "Downloading cover..."),
+    ORDO_STR(186, "Title"),
+    ORDO_STR(187, "Author"),
+    ORDO_STR(188, "Publisher"),
+    ORDO_STR(189, "ISBN"),
+    ORDO_STR(190, "Edition"),
     ORDO_STR(191, "Please select a folder from the list:"),
     // The page view writes this into the body of its page, so the font is set
     // on an inner block, not on the body tag.

@@ -10,6 +10,7 @@
 #include "page/pagelink.h"
 #include "pagescript.h"
 #include "pagetarget.h"
+#include "widgets/filedialogfilter.h"
 
 #include <QContextMenuEvent>
 #include <QEventLoop>
@@ -32,26 +33,6 @@ const QString kPopupTitle = QStringLiteral("Html");
 // Printing rasterises each page at the printer's resolution; more than this
 // gives no visible gain and costs hundreds of megabytes per page.
 constexpr int kMaxPrintResolution = 300;
-
-// "HTML Files (*.htm, *.html)|*.htm;*.html||" -> "HTML Files (*.htm *.html)":
-// the string table's filter in the form the Qt file dialogs take.
-QString dialogFilter(const QString &tableFilter)
-{
-    const QStringList parts = tableFilter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts.at(i);
-        if (description.isEmpty())
-            continue;
-        const qsizetype open = description.indexOf(QLatin1Char('('));
-        if (open >= 0)
-            description = description.left(open).trimmed();
-        const QString patterns =
-            parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-        filters << description + QLatin1String(" (") + patterns + QLatin1Char(')');
-    }
-    return filters.join(QLatin1String(";;"));
-}
 
 QString defaultSaveDialog(QWidget *parent, const QString &caption, const QString &filter,
                           const QString &defaultSuffix)
@@ -343,7 +324,7 @@ void COrdoHtmlView::saveAsXml()
     if (m_page.Xml().isEmpty())
         return;
     const QString path =
-        m_saveDialog(this, tr("Save As XML"), dialogFilter(LoadStr(IDS_FILTER_XML)), QStringLiteral("xml"));
+        m_saveDialog(this, tr("Save As XML"), FileDialogFilter(LoadStr(IDS_FILTER_XML)), QStringLiteral("xml"));
     if (path.isEmpty())
         return;
     (void)m_page.SaveAsXml(path);
@@ -354,7 +335,7 @@ void COrdoHtmlView::saveAsHtml()
     if (m_page.Html().isEmpty())
         return;
     const QString path =
-        m_saveDialog(this, tr("Save As HTML"), dialogFilter(LoadStr(IDS_FILTER_HTML)), QStringLiteral("htm"));
+        m_saveDialog(this, tr("Save As HTML"), FileDialogFilter(LoadStr(IDS_FILTER_HTML)), QStringLiteral("htm"));
     if (path.isEmpty())
         return;
     (void)m_page.SaveAsHtml(path, currentStyleSheetPath(), m_doc ? m_doc->connection() : nullptr);

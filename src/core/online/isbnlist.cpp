@@ -1,0 +1,85 @@
+#include "isbnlist.h"
+
+#include "catalog/isbn.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace {
+
+bool isIsbn13(const QString &text)
+{
+    QString digits = text;
+    digits.remove(QLatin1Char('-'));
+    digits = digits.trimmed();
+    if (digits.size() != 13 || !(digits.startsWith(QLatin1String("978")) || digits.startsWith(QLatin1String("979"))))
+        return false;
+    // 979-0 is the prefix of printed music, not of books.
+    if (digits.startsWith(QLatin1String("9790")))
+        return false;
+    int sum = 0;
+    for (int i = 0; i < 13; ++i) {
+        const QChar c = digits.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        sum += (c.unicode() - '0') * (i % 2 ? 3 : 1);
+    }
+    return sum % 10 == 0;
+}
+
+} // namespace
+
+QString IsbnFromListLine(const QString &line)
+{
+    QString isbn = line.trimmed();
+    // A barcode reader that also reads the price add-on sends 18 digits, or
+    // the 13 digits, a separator and the 5 digits.
+    static const QRegularExpression withAddOn(QStringLiteral("^(97[89]\\d{10})[- ]?\\d{5}$"));
+    const QRegularExpressionMatch match = withAddOn.match(isbn);
+    if (match.hasMatch())
+        isbn = match.captured(1);
+    return EanToIsbn(isbn);
+}
+
+bool IsAcceptedIsbn(const QString &isbn)
+{
+    return IsValidIsbn(isbn) || isIsbn13(isbn);
+}
+
+IsbnFileRead ReadIsbnListFile(const QString &path, QString &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return IsbnFileRead::CannotOpen;
+    if (file.size() > kMaxIsbnFileSize)
+        return IsbnFileRead::TooLarge;
+    // Also a file that grows while it is read stops at the cap.
+    const QByteArray bytes = file.read(kMaxIsbnFileSize + 1);
+    if (bytes.size() > kMaxIsbnFileSize)
+        return IsbnFileRead::TooLarge;
+
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QString result;
+    for (const QString &raw : QString::fromLocal8Bit(bytes).split(lineEnd)) {
+        const QString entry = raw.trimmed();
+        if (!entry.isEmpty())
+            result += entry + QLatin1String("\r\n");
+    }
+    text = result.trimmed();
+    return IsbnFileRead::Ok;
+}
+
+bool WriteIsbnListFile(const QString &path, const QString &text)
+{
+    QString body = text;
+    body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (!body.isEmpty() && !body.endsWith(QLatin1Char('\n')))
+        body += QLatin1Char('\n');
+    body.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(body.toLocal8Bit());
+    return file.commit();
+}
