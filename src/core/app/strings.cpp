@@ -102,6 +102,10 @@ const Entry kStrings[] = {
     ORDO_STR(224, "Favorites"),
     ORDO_STR(225, "Search Results"),
     ORDO_STR(226, "Reading List"),
+    ORDO_STR(227, "Loading book information from %s..."),
+    ORDO_STR(228, "No book with ISBN %s was found at %s."),
+    ORDO_STR(229, "Failed to load book info from %s."),
+    ORDO_STR(230, "Error message returned from %s:\n%s"),
     ORDO_STR(57344, "Ordo"),
     ORDO_STR(57345, "For Help, press F1"),
 };

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "linkentry.h"
+#include "sharedtext.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 #include <utility>
 
+class CCancelToken;
 class Connection;
+class IKeywordChooser;
 
 // One book in memory. The catalogue fields are named after the columns of
 // table book and hold text exactly as the user or the online lookup gave it;
@@ -79,6 +82,33 @@ public:
     static bool GetLinkPath(const QString &bookIdText, const QString &linkIdText, Connection &connection,
                             QString &path);
 
+    // Looks the book up at the lookup source chosen in the settings and fills
+    // the record: catalogue fields, URL, ISBN (in the stored ISBN form) and a
+    // downloaded cover in newFrontCoverSource (listed in temporaryFiles).
+    // With clearFirst the record is reset to the defaults first. True when
+    // the service returned the book. On failure the message has been shown
+    // through the messenger and errorText holds it; fatalError is set when
+    // the service could not be reached. A cover that cannot be downloaded
+    // does not fail the lookup. Runs on any thread; statusText follows the
+    // progress and cancelToken (when set) aborts the lookup.
+    bool LookupByIsbn(const QString &isbn, bool clearFirst);
+
+    // Searches by title, author and publisher (each trimmed) and lets the
+    // chooser (the results dialog) pick one item, which is then looked up as
+    // by LookupByIsbn(item, false). True when an item was chosen and its
+    // lookup succeeded. A cancelled choice sets errorText to the chooser's
+    // message text when that is not empty.
+    bool LookupByKeywords(const QString &title, const QString &author, const QString &publisher, bool clearFirst,
+                          IKeywordChooser &chooser);
+
+    // Downloads the picture at largeImageUrl into a new file in the temporary
+    // folder, named after its real format (.jpg, .gif, .png, .webp), and
+    // appends the file to temporaryFiles. False without a file when the
+    // answer is not a 2xx picture of at least 2048 bytes; only a failed
+    // request ("Unable to download the cover picture.") or an unwritable file
+    // ("Cannot open file for writing.") is shown.
+    bool DownloadCover(QString &coverPath);
+
     // The address prefix of the bookstore's product pages given to new
     // records ("http://" + host + "/exec/obidos/tg/detail/-/"). The host can
     // be changed for the whole program (tests point it at a local server).
@@ -126,9 +156,12 @@ public:
     // Working values of the online lookup.
     QString productPageBaseUrl; // product page of a book = this + its ISBN
     QString largeImageUrl;      // cover picture address from the last item request
-    QString statusText;         // progress text of a running lookup
+    CSharedText statusText;     // progress text of a running lookup; readable from any thread
     QString errorText;          // message of the last failed lookup
     bool fatalError = false;    // the item request could not be made at all
+    // Trip it from another thread to abort a running lookup (not owned; may
+    // be null). Copies share it.
+    CCancelToken *cancelToken = nullptr;
 
     // Full paths of the pictures that are to be the covers after the next
     // save; empty means "no cover".

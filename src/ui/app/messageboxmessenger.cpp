@@ -43,6 +43,8 @@ void CMessageBoxMessenger::showMessage(const QString &text, Icon icon)
 {
     onGuiThread([&] {
         QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Ok, m_parent);
+        // Messages can carry text from a web service: never render it as HTML.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     });
 }
@@ -52,6 +54,7 @@ bool CMessageBoxMessenger::askYesNo(const QString &text, Icon icon)
     bool yes = false;
     onGuiThread([&] {
         QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Yes | QMessageBox::No, m_parent);
+        box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
         yes = box.exec() == QMessageBox::Yes;

@@ -568,7 +568,7 @@ private slots:
     void construct_startsWithLookupDefaults()
     {
         const CBookRecord r;
-        QCOMPARE(r.statusText, QString("For Help, press F1"));
+        QCOMPARE(r.statusText.get(), QString("For Help, press F1"));
         QVERIFY(r.productPageBaseUrl.startsWith("http://"));
         QVERIFY(r.productPageBaseUrl.endsWith("/exec/obidos/tg/detail/-/"));
         CBookRecord::SetProductPageHost("127.0.0.1:8080");

@@ -1,0 +1,232 @@
+#include "httpclient.h"
+
+#include "canceltoken.h"
+
+#include <QCoreApplication>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QThread>
+#include <QUrl>
+#include <algorithm>
+#include <chrono>
+#include <curl/curl.h>
+#include <map>
+#include <mutex>
+
+#ifndef ORDO_VERSION
+#define ORDO_VERSION "1.0"
+#endif
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char kProjectAddress[] = "https://ordoteca.example.org/";
+const long kMaxRedirects = 5;
+
+std::once_flag g_initOnce;
+
+// One easy handle per thread: reset between requests, it keeps its
+// connection cache, so consecutive requests to one server reuse a connection.
+struct ThreadHandle
+{
+    CURL *handle = nullptr;
+    ~ThreadHandle()
+    {
+        if (handle)
+            curl_easy_cleanup(handle);
+    }
+};
+
+CURL *threadHandle()
+{
+    thread_local ThreadHandle t;
+    if (!t.handle)
+        t.handle = curl_easy_init();
+    else
+        curl_easy_reset(t.handle);
+    return t.handle;
+}
+
+// When each host may be asked next.
+QMutex g_gapMutex;
+std::map<QString, Clock::time_point> g_nextRequest;
+
+// Waits until host may be asked again and books the following slot.
+// False when cancelled while waiting.
+bool waitForHost(const QString &host, int gapMs, const CCancelToken *cancel)
+{
+    if (gapMs <= 0 || host.isEmpty())
+        return true;
+    Clock::time_point start;
+    {
+        QMutexLocker lock(&g_gapMutex);
+        const Clock::time_point now = Clock::now();
+        auto it = g_nextRequest.find(host);
+        start = (it == g_nextRequest.end() || it->second < now) ? now : it->second;
+        g_nextRequest[host] = start + std::chrono::milliseconds(gapMs);
+    }
+    while (Clock::now() < start) {
+        if (cancel && cancel->isCancelled())
+            return false;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(start - Clock::now()).count();
+        QThread::msleep(ulong(std::clamp<qint64>(qint64(left), 1, 20)));
+    }
+    return true;
+}
+
+struct Transfer
+{
+    QByteArray body;
+    qint64 cap = 0;
+    bool tooLarge = false;
+    const CCancelToken *cancel = nullptr;
+};
+
+size_t writeBody(char *data, size_t size, size_t count, void *user)
+{
+    auto *t = static_cast<Transfer *>(user);
+    const size_t bytes = size * count;
+    if (t->body.size() + qint64(bytes) > t->cap) {
+        t->tooLarge = true;
+        return 0; // libcurl aborts the transfer with a write error
+    }
+    t->body.append(data, qsizetype(bytes));
+    return bytes;
+}
+
+int progress(void *user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    auto *t = static_cast<Transfer *>(user);
+    return t->cancel && t->cancel->isCancelled() ? 1 : 0;
+}
+
+CHttpResponse::Error errorOf(CURLcode code, const Transfer &t)
+{
+    switch (code) {
+    case CURLE_OK:
+        return CHttpResponse::Error::None;
+    case CURLE_ABORTED_BY_CALLBACK:
+        return CHttpResponse::Error::Cancelled;
+    case CURLE_OPERATION_TIMEDOUT:
+        return CHttpResponse::Error::TimedOut;
+    case CURLE_FILESIZE_EXCEEDED:
+        return CHttpResponse::Error::TooLarge;
+    case CURLE_WRITE_ERROR:
+        return t.tooLarge ? CHttpResponse::Error::TooLarge : CHttpResponse::Error::Network;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return CHttpResponse::Error::RefusedScheme;
+    case CURLE_TOO_MANY_REDIRECTS:
+        return CHttpResponse::Error::TooManyRedirects;
+    default:
+        return CHttpResponse::Error::Network;
+    }
+}
+
+} // namespace
+
+CHttpClient::CHttpClient(const COnlineSettings &settings, const CCancelToken *cancel)
+    : m_settings(settings), m_cancel(cancel)
+{
+    GlobalInit();
+}
+
+void CHttpClient::GlobalInit()
+{
+    std::call_once(g_initOnce, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+void CHttpClient::ResetHostGaps()
+{
+    QMutexLocker lock(&g_gapMutex);
+    g_nextRequest.clear();
+}
+
+QString CHttpClient::UserAgent() const
+{
+    QString agent = QStringLiteral("Ordoteca/%1 (%2").arg(QLatin1String(ORDO_VERSION), QLatin1String(kProjectAddress));
+    if (!m_settings.contactEmail.isEmpty())
+        agent += QStringLiteral("; ") + m_settings.contactEmail;
+    return agent + QLatin1Char(')');
+}
+
+CHttpResponse CHttpClient::Get(const QString &url, Kind kind)
+{
+    CHttpResponse response;
+    const QUrl parsed(url);
+    const QString scheme = parsed.scheme().toLower();
+    if (!parsed.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        response.error = CHttpResponse::Error::RefusedScheme;
+        response.errorText = QStringLiteral("Only http and https addresses are used: %1").arg(url);
+        return response;
+    }
+    if (m_cancel && m_cancel->isCancelled()) {
+        response.error = CHttpResponse::Error::Cancelled;
+        return response;
+    }
+    if (!waitForHost(parsed.host().toLower(), m_settings.requestGap, m_cancel)) {
+        response.error = CHttpResponse::Error::Cancelled;
+        return response;
+    }
+
+    CURL *curl = threadHandle();
+    if (!curl) {
+        response.error = CHttpResponse::Error::Network;
+        response.errorText = QStringLiteral("libcurl could not be started.");
+        return response;
+    }
+
+    Transfer transfer;
+    transfer.cap = kind == Kind::Cover ? m_settings.maxCoverBytes : m_settings.maxAnswerBytes;
+    transfer.cancel = m_cancel;
+    const long totalMs = long(m_settings.totalTimeout) * 1000 * (kind == Kind::Cover ? 2 : 1);
+    const QByteArray urlBytes = parsed.toEncoded();
+    const QByteArray agent = UserAgent().toUtf8();
+    char errorBuffer[CURL_ERROR_SIZE] = {0};
+
+    curl_easy_setopt(curl, CURLOPT_URL, urlBytes.constData());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(m_settings.connectTimeout) * 1000);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, totalMs);
+    // Stall guard: less than one byte a second for stallTimeout seconds.
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, long(m_settings.stallTimeout));
+    curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, ""); // every encoding libcurl can undo, gzip among them
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, agent.constData());
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(transfer.cap));
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
+
+    const CURLcode code = curl_easy_perform(curl);
+
+    long status = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    response.status = int(status);
+    char *type = nullptr;
+    if (curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &type) == CURLE_OK && type)
+        response.contentType = QByteArray(type);
+    char *effective = nullptr;
+    if (curl_easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
+        response.effectiveUrl = QString::fromUtf8(effective);
+    curl_off_t retryAfter = -1;
+    if (curl_easy_getinfo(curl, CURLINFO_RETRY_AFTER, &retryAfter) == CURLE_OK && retryAfter > 0)
+        response.retryAfter = int(qMin<curl_off_t>(retryAfter, 1 << 30));
+
+    response.error = errorOf(code, transfer);
+    if (response.error == CHttpResponse::Error::None) {
+        response.body = std::move(transfer.body);
+    } else {
+        response.errorText = QString::fromUtf8(errorBuffer[0] ? errorBuffer : curl_easy_strerror(code));
+    }
+    // The handle stays with the thread; nothing may point into this frame.
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+    return response;
+}

@@ -1,0 +1,78 @@
+#include "onlinesettings.h"
+
+#include "app/registrykey.h"
+
+namespace {
+
+const QString kKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings\\Online");
+
+// A base address without its trailing "/", or the default when empty.
+QString baseAddress(const CRegistryKey &key, const QString &name, const QString &defaultValue)
+{
+    QString value = key.ReadString(name, defaultValue).trimmed();
+    while (value.endsWith(QLatin1Char('/')))
+        value.chop(1);
+    return value.isEmpty() ? defaultValue : value;
+}
+
+int positive(const CRegistryKey &key, const QString &name, int defaultValue)
+{
+    const int value = key.ReadInt(name, defaultValue);
+    return value > 0 ? value : defaultValue;
+}
+
+} // namespace
+
+COnlineSettings COnlineSettings::Load()
+{
+    COnlineSettings s;
+    CRegistryKey key;
+    if (!key.SetKey(kKey, false))
+        return s;
+    const QString source = key.ReadString(QStringLiteral("Source"), s.source).trimmed();
+    if (!source.isEmpty())
+        s.source = source;
+    s.openLibraryUrl = baseAddress(key, QStringLiteral("OpenLibraryUrl"), s.openLibraryUrl);
+    s.openLibraryCoversUrl = baseAddress(key, QStringLiteral("OpenLibraryCoversUrl"), s.openLibraryCoversUrl);
+    s.googleBooksUrl = baseAddress(key, QStringLiteral("GoogleBooksUrl"), s.googleBooksUrl);
+    s.googleBooksKey = key.ReadString(QStringLiteral("GoogleBooksKey"), QString()).trimmed();
+    s.locSruUrl = baseAddress(key, QStringLiteral("LocSruUrl"), s.locSruUrl);
+    s.bookstoreHost = baseAddress(key, QStringLiteral("BookstoreHost"), s.bookstoreHost);
+    s.bookstorePageHost = baseAddress(key, QStringLiteral("BookstorePageHost"), s.bookstorePageHost);
+    s.contactEmail = key.ReadString(QStringLiteral("ContactEmail"), QString()).trimmed();
+    const int form = key.ReadInt(QStringLiteral("IsbnForm"), s.isbnForm);
+    if (form == 0 || form == 10 || form == 13)
+        s.isbnForm = form;
+    s.connectTimeout = positive(key, QStringLiteral("ConnectTimeout"), s.connectTimeout);
+    s.totalTimeout = positive(key, QStringLiteral("TotalTimeout"), s.totalTimeout);
+    s.stallTimeout = positive(key, QStringLiteral("StallTimeout"), s.stallTimeout);
+    s.maxAnswerBytes = positive(key, QStringLiteral("MaxAnswerSize"), int(s.maxAnswerBytes));
+    s.maxCoverBytes = positive(key, QStringLiteral("MaxCoverSize"), int(s.maxCoverBytes));
+    const int gap = key.ReadInt(QStringLiteral("RequestGap"), s.requestGap);
+    if (gap >= 0)
+        s.requestGap = gap;
+    return s;
+}
+
+void COnlineSettings::Save() const
+{
+    CRegistryKey key;
+    if (!key.SetKey(kKey, true))
+        return;
+    key.WriteString(QStringLiteral("Source"), source);
+    key.WriteString(QStringLiteral("OpenLibraryUrl"), openLibraryUrl);
+    key.WriteString(QStringLiteral("OpenLibraryCoversUrl"), openLibraryCoversUrl);
+    key.WriteString(QStringLiteral("GoogleBooksUrl"), googleBooksUrl);
+    key.WriteString(QStringLiteral("GoogleBooksKey"), googleBooksKey);
+    key.WriteString(QStringLiteral("LocSruUrl"), locSruUrl);
+    key.WriteString(QStringLiteral("BookstoreHost"), bookstoreHost);
+    key.WriteString(QStringLiteral("BookstorePageHost"), bookstorePageHost);
+    key.WriteString(QStringLiteral("ContactEmail"), contactEmail);
+    key.WriteInt(QStringLiteral("IsbnForm"), isbnForm);
+    key.WriteInt(QStringLiteral("ConnectTimeout"), connectTimeout);
+    key.WriteInt(QStringLiteral("TotalTimeout"), totalTimeout);
+    key.WriteInt(QStringLiteral("StallTimeout"), stallTimeout);
+    key.WriteInt(QStringLiteral("MaxAnswerSize"), int(maxAnswerBytes));
+    key.WriteInt(QStringLiteral("MaxCoverSize"), int(maxCoverBytes));
+    key.WriteInt(QStringLiteral("RequestGap"), requestGap);
+}
