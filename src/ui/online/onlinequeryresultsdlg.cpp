@@ -65,16 +65,13 @@ void COnlineQueryResultsDlg::setQuery(IKeywordChooser::Query query, CCancelToken
 
 void COnlineQueryResultsDlg::setFirstPage(const CSearchPage &page)
 {
-    m_firstPage = page;
-    m_haveFirstPage = true;
+    m_currentPage = 1;
+    showPage(page);
 }
 
 int COnlineQueryResultsDlg::exec()
 {
-    if (m_currentPage == 0 && m_haveFirstPage) {
-        m_currentPage = 1;
-        showPage(m_firstPage);
-    } else if (m_currentPage == 0 && prepareQuery(1)) {
+    if (m_currentPage == 0 && prepareQuery(1)) {
         // The first page decides whether the window shows at all, so it is
         // queried under the small progress window, which can cancel it.
         CSearchPage result;

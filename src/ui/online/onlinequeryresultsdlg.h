@@ -28,7 +28,7 @@ public:
     // The keyword request for one page (it shows its own failures, from
     // whichever thread runs it) and the token that aborts it (may be null).
     void setQuery(IKeywordChooser::Query query, CCancelToken *token);
-    // Page 1 when the caller has already queried it.
+    // Page 1 when the caller has already queried it; the list shows it at once.
     void setFirstPage(const CSearchPage &page);
 
     // Queries the first page (unless given), then shows the window unless
@@ -69,8 +69,6 @@ private:
     std::unique_ptr<Ui::COnlineQueryResultsDlg> ui;
     IKeywordChooser::Query m_query;
     CCancelToken *m_token = nullptr;
-    CSearchPage m_firstPage;
-    bool m_haveFirstPage = false;
     int m_currentPage = 0;
     int m_totalPages = 0;
     QString m_chosen;
