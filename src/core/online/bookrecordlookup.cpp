@@ -1,22 +1,165 @@
-// The online lookup of CBookRecord: the record's side of a lookup (status,
-// messages, ISBN form, cover) around the source chosen in the settings.
+// The online lookup of CBookRecord: the record's side of a lookup (status
+// text, messages, ISBN form, cover download) around the source that the
+// settings choose.
 
 #include "catalog/bookrecord.h"
 
+#include "app/messenger.h"
+#include "app/strings.h"
 #include "canceltoken.h"
+#include "catalog/isbn.h"
+#include "descriptionhtml.h"
+#include "httpclient.h"
 #include "keywordchooser.h"
+#include "keywordquery.h"
+#include "lookupmessages.h"
+#include "lookupsource.h"
+#include "onlinesettings.h"
+#include "pictureformat.h"
 
-bool CBookRecord::LookupByIsbn(const QString &, bool)
+#include <QDir>
+#include <QTemporaryFile>
+#include <functional>
+
+namespace {
+
+// Smaller answers are placeholders ("no cover" pictures, 1 x 1 pixels).
+const int kMinCoverBytes = 2048;
+
+// What follows a source's item request: messages for the failures, cleaning
+// and the cover for a found book.
+bool finishLookup(CBookRecord &record, ILookupSource &source, LookupOutcome outcome, const QString &shownKey,
+                  const QString &serviceText)
 {
-    return false;
+    const QString name = source.DisplayName();
+    switch (outcome) {
+    case LookupOutcome::Found:
+        break;
+    case LookupOutcome::NotFound:
+        record.errorText = NotFoundMessage(shownKey, name);
+        messenger().showMessage(record.errorText, IMessenger::Icon::Warning);
+        return false;
+    case LookupOutcome::ServiceError:
+        record.statusText = serviceText;
+        record.errorText = ServiceErrorMessage(name, serviceText);
+        messenger().showMessage(record.errorText, IMessenger::Icon::Warning);
+        return false;
+    case LookupOutcome::Unreachable:
+        record.fatalError = true;
+        record.errorText = UnreachableMessage(name);
+        messenger().showMessage(record.errorText, IMessenger::Icon::Warning);
+        return false;
+    case LookupOutcome::Cancelled:
+        record.errorText.clear();
+        return false;
+    }
+
+    // Whatever the service sent, no script reaches the catalogue.
+    record.Description = CleanServiceHtml(record.Description);
+    if (record.Edition.contains(QLatin1Char('<')))
+        record.Edition = CleanServiceHtml(record.Edition);
+
+    QString cover;
+    if (!record.largeImageUrl.isEmpty() && record.DownloadCover(cover))
+        record.newFrontCoverSource = cover;
+    else
+        record.newFrontCoverSource.clear();
+    return true;
 }
 
-bool CBookRecord::LookupByKeywords(const QString &, const QString &, const QString &, bool, IKeywordChooser &)
+} // namespace
+
+bool CBookRecord::LookupByIsbn(const QString &isbn, bool clearFirst)
 {
-    return false;
+    if (clearFirst)
+        ResetToDefaults();
+    const COnlineSettings settings = COnlineSettings::Load();
+    const std::unique_ptr<ILookupSource> source = CreateLookupSource(settings, cancelToken);
+    statusText = LoadingMessage(source->DisplayName());
+
+    QString normalized = isbn;
+    normalized.remove(QLatin1Char('-'));
+    normalized = normalized.trimmed();
+
+    largeImageUrl.clear();
+    QString serviceText;
+    const LookupOutcome outcome = source->LookupIsbn(normalized, *this, serviceText);
+    if (outcome == LookupOutcome::Found)
+        ISBN = IsbnInForm(normalized, settings.isbnForm);
+    return finishLookup(*this, *source, outcome, normalized, serviceText);
 }
 
-bool CBookRecord::DownloadCover(QString &)
+bool CBookRecord::LookupByKeywords(const QString &title, const QString &author, const QString &publisher,
+                                   bool clearFirst, IKeywordChooser &chooser)
 {
-    return false;
+    if (clearFirst)
+        ResetToDefaults();
+    const COnlineSettings settings = COnlineSettings::Load();
+    const std::unique_ptr<ILookupSource> source = CreateLookupSource(settings, cancelToken);
+    const QString t = title.trimmed();
+    const QString a = author.trimmed();
+    const QString p = publisher.trimmed();
+    CKeywordQuery query(*source, t, a, p);
+
+    QString chosen;
+    QString message;
+    if (!chooser.Choose(t, a, p, [&query](int page) { return query.Run(page); }, chosen, message)) {
+        if (!message.isEmpty())
+            errorText = message;
+        return false;
+    }
+    if (IsValidAnyIsbn(chosen)) {
+        ISBN = chosen;
+        return LookupByIsbn(chosen, false);
+    }
+    if (!source->IsItemKey(chosen))
+        return false;
+
+    // An item without an ISBN: looked up by the source's own key.
+    statusText = LoadingMessage(source->DisplayName());
+    largeImageUrl.clear();
+    QString serviceText;
+    const LookupOutcome outcome = source->LookupItem(chosen, *this, serviceText);
+    return finishLookup(*this, *source, outcome, chosen, serviceText);
+}
+
+bool CBookRecord::DownloadCover(QString &coverPath)
+{
+    statusText = LoadStr(IDS_DOWNLOADING_COVER);
+    CHttpClient http(COnlineSettings::Load(), cancelToken);
+    const CHttpResponse response = http.Get(largeImageUrl, CHttpClient::Kind::Cover);
+    if (response.error == CHttpResponse::Error::Cancelled)
+        return false;
+    if (!response.completed()) {
+        errorText = LoadStr(IDS_COVER_DOWNLOAD_FAILED);
+        messenger().showMessage(errorText, IMessenger::Icon::Warning);
+        return false;
+    }
+    // An error page, a placeholder or something that is no picture: the
+    // book simply has no cover.
+    if (!response.ok() || response.body.size() < kMinCoverBytes)
+        return false;
+    const QString extension = PictureExtension(response.body);
+    if (extension.isEmpty())
+        return false;
+
+    // Created exclusively under a fresh name: no other file is overwritten,
+    // nor one that someone else prepared under a guessable name.
+    const QString pattern = QDir::tempPath() + QStringLiteral("/OrdoXXXXXX") + extension;
+    QTemporaryFile file(pattern);
+    file.setAutoRemove(false);
+    if (!file.open()) {
+        errorText = LoadStr(IDS_CANNOT_OPEN_FOR_WRITING) + QLatin1Char('\n') + pattern;
+        messenger().showMessage(errorText, IMessenger::Icon::Warning);
+        return false;
+    }
+    const QString path = file.fileName();
+    temporaryFiles.append(path);
+    if (file.write(response.body) != response.body.size() || !file.flush()) {
+        errorText = LoadStr(IDS_CANNOT_OPEN_FOR_WRITING) + QLatin1Char('\n') + path;
+        messenger().showMessage(errorText, IMessenger::Icon::Warning);
+        return false;
+    }
+    coverPath = path;
+    return true;
 }

@@ -26,26 +26,69 @@ const long kMaxRedirects = 5;
 
 std::once_flag g_initOnce;
 
-// One easy handle per thread: reset between requests, it keeps its
-// connection cache, so consecutive requests to one server reuse a connection.
-struct ThreadHandle
+// How often a transfer that waits for the server looks at the cancel token.
+const int kCancelPollMs = 50;
+
+// One easy handle per thread, driven by a multi handle of the same thread:
+// the multi handle keeps the connection cache, so consecutive requests to
+// one server reuse a connection, and its poll wakes up often enough to see a
+// cancel at once even while the server sends nothing (libcurl's own loop
+// calls the progress callback only about once a second then).
+struct ThreadHandles
 {
-    CURL *handle = nullptr;
-    ~ThreadHandle()
+    CURL *easy = nullptr;
+    CURLM *multi = nullptr;
+    ~ThreadHandles()
     {
-        if (handle)
-            curl_easy_cleanup(handle);
+        if (easy)
+            curl_easy_cleanup(easy);
+        if (multi)
+            curl_multi_cleanup(multi);
     }
 };
 
-CURL *threadHandle()
+ThreadHandles *threadHandles()
 {
-    thread_local ThreadHandle t;
-    if (!t.handle)
-        t.handle = curl_easy_init();
+    thread_local ThreadHandles t;
+    if (!t.multi)
+        t.multi = curl_multi_init();
+    if (!t.easy)
+        t.easy = curl_easy_init();
     else
-        curl_easy_reset(t.handle);
-    return t.handle;
+        curl_easy_reset(t.easy);
+    return t.easy && t.multi ? &t : nullptr;
+}
+
+// Runs the transfer set up on easy to its end or until the token is tripped.
+CURLcode perform(CURLM *multi, CURL *easy, const CCancelToken *cancel)
+{
+    if (curl_multi_add_handle(multi, easy) != CURLM_OK)
+        return CURLE_FAILED_INIT;
+    CURLcode result = CURLE_OK;
+    int running = 1;
+    while (running) {
+        if (curl_multi_perform(multi, &running) != CURLM_OK) {
+            result = CURLE_FAILED_INIT;
+            break;
+        }
+        if (!running)
+            break;
+        if (cancel && cancel->isCancelled()) {
+            result = CURLE_ABORTED_BY_CALLBACK;
+            running = 0;
+            break;
+        }
+        curl_multi_poll(multi, nullptr, 0, kCancelPollMs, nullptr);
+    }
+    if (result == CURLE_OK) {
+        int left = 0;
+        while (CURLMsg *msg = curl_multi_info_read(multi, &left)) {
+            if (msg->msg == CURLMSG_DONE && msg->easy_handle == easy)
+                result = msg->data.result;
+        }
+    }
+    curl_multi_remove_handle(multi, easy);
+    return result;
 }
 
 // When each host may be asked next.
@@ -169,7 +212,8 @@ CHttpResponse CHttpClient::Get(const QString &url, Kind kind)
         return response;
     }
 
-    CURL *curl = threadHandle();
+    ThreadHandles *handles = threadHandles();
+    CURL *curl = handles ? handles->easy : nullptr;
     if (!curl) {
         response.error = CHttpResponse::Error::Network;
         response.errorText = QStringLiteral("libcurl could not be started.");
@@ -205,7 +249,7 @@ CHttpResponse CHttpClient::Get(const QString &url, Kind kind)
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
 
-    const CURLcode code = curl_easy_perform(curl);
+    const CURLcode code = perform(handles->multi, curl, m_cancel);
 
     long status = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);

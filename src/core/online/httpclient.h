@@ -7,8 +7,9 @@
 
 class CCancelToken;
 
-// GET requests over libcurl. Each thread keeps one libcurl easy handle, so a
-// run of requests to one server reuses its connection. Only http and https
+// GET requests over libcurl. Each thread keeps one libcurl easy handle (and
+// the multi handle that drives it), so a run of requests to one server
+// reuses its connection. Only http and https
 // are followed (at most 5 redirects), bodies are capped while they arrive
 // (also chunked and gzip ones), the proxy comes from the environment
 // (http_proxy, https_proxy, no_proxy), and two requests to one host are at

@@ -1,8 +1,103 @@
 #include "openlibrarysource.h"
 
+#include "app/strings.h"
+#include "canceltoken.h"
 #include "catalog/bookrecord.h"
+#include "catalog/isbn.h"
+#include "descriptionhtml.h"
+#include "releasedate.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QThread>
+#include <QUrl>
+
+namespace {
+
+// Longest Retry-After we wait for before asking once more; a longer one
+// means the service is not usable now.
+const int kMaxRetryWaitSeconds = 10;
+
+QString percent(const QString &text)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(text));
+}
+
+QString text(const QJsonValue &value)
+{
+    if (value.isString())
+        return value.toString().trimmed();
+    if (value.isDouble())
+        return QString::number(value.toDouble(), 'g', 15);
+    return {};
+}
+
+// The first element of an array value; undefined for anything else.
+QJsonValue first(const QJsonValue &value)
+{
+    const QJsonArray array = value.toArray();
+    return array.isEmpty() ? QJsonValue(QJsonValue::Undefined) : array.at(0);
+}
+
+QString firstText(const QJsonValue &value)
+{
+    return value.isArray() ? text(first(value)) : text(value);
+}
+
+// A description is either a string or {"type": "/type/text", "value": "..."}.
+QString textValue(const QJsonValue &value)
+{
+    if (value.isObject())
+        return value.toObject().value(QLatin1String("value")).toString().trimmed();
+    return value.toString().trimmed();
+}
+
+QString bindingName(const QString &format)
+{
+    const QString lower = format.toLower();
+    if (lower.contains(QLatin1String("hardcover")) || lower.contains(QLatin1String("hardback")) ||
+        lower.contains(QLatin1String("hard cover")))
+        return LoadStr(IDS_HARDCOVER);
+    if (lower.contains(QLatin1String("paperback")) || lower.contains(QLatin1String("softcover")) ||
+        lower.contains(QLatin1String("soft cover")) || lower.contains(QLatin1String("mass market")))
+        return LoadStr(IDS_PAPERBACK);
+    return format;
+}
+
+// Open Library names languages by MARC code ("/languages/eng").
+QString languageName(const QString &key)
+{
+    static const struct
+    {
+        const char *code;
+        const char *name;
+    } kLanguages[] = {
+        {"eng", "English"},    {"fre", "French"},    {"ger", "German"},   {"spa", "Spanish"},  {"ita", "Italian"},
+        {"por", "Portuguese"}, {"dut", "Dutch"},     {"rus", "Russian"},  {"chi", "Chinese"},  {"jpn", "Japanese"},
+        {"kor", "Korean"},     {"gre", "Greek"},     {"lat", "Latin"},    {"pol", "Polish"},   {"swe", "Swedish"},
+        {"dan", "Danish"},     {"nor", "Norwegian"}, {"fin", "Finnish"},  {"cze", "Czech"},    {"hun", "Hungarian"},
+        {"tur", "Turkish"},    {"ara", "Arabic"},    {"heb", "Hebrew"},   {"hin", "Hindi"},    {"ukr", "Ukrainian"},
+        {"cat", "Catalan"},    {"rum", "Romanian"},  {"bul", "Bulgarian"}, {"srp", "Serbian"}, {"hrv", "Croatian"},
+    };
+    const QString code = key.section(QLatin1Char('/'), -1).toLower();
+    for (const auto &language : kLanguages) {
+        if (code == QLatin1String(language.code))
+            return QString::fromLatin1(language.name);
+    }
+    return {};
+}
+
+// The cover id inside a covers-service address (".../b/id/12345-L.jpg").
+qint64 coverIdFromUrl(const QString &url)
+{
+    static const QRegularExpression kId(QStringLiteral("/b/id/(\\d+)-"));
+    const QRegularExpressionMatch m = kId.match(url);
+    return m.hasMatch() ? m.captured(1).toLongLong() : 0;
+}
+
+} // namespace
 
 COpenLibrarySource::COpenLibrarySource(const COnlineSettings &settings, const CCancelToken *cancel)
     : m_settings(settings), m_cancel(cancel), m_http(settings, cancel)
@@ -14,25 +109,210 @@ QString COpenLibrarySource::DisplayName() const
     return QStringLiteral("Open Library");
 }
 
-LookupOutcome COpenLibrarySource::LookupIsbn(const QString &, CBookRecord &, QString &)
-{
-    return LookupOutcome::Unreachable;
-}
-
-LookupOutcome COpenLibrarySource::LookupItem(const QString &, CBookRecord &, QString &)
-{
-    return LookupOutcome::Unreachable;
-}
-
 bool COpenLibrarySource::IsItemKey(const QString &key) const
 {
-    return key.startsWith(QLatin1String("/books/OL"));
+    static const QRegularExpression kEditionKey(QStringLiteral("^/books/OL\\d+M$"));
+    return kEditionKey.match(key).hasMatch();
 }
 
-CSearchPage COpenLibrarySource::Search(const QString &, const QString &, const QString &, int page)
+LookupOutcome COpenLibrarySource::getJson(const QString &url, QJsonObject &object, QString &serviceText)
+{
+    CHttpResponse response = m_http.Get(url);
+    // A short Retry-After (rate limit, maintenance) is waited out once.
+    if (response.completed() && (response.status == 429 || response.status == 503) && response.retryAfter > 0 &&
+        response.retryAfter <= kMaxRetryWaitSeconds) {
+        for (int waited = 0; waited < response.retryAfter * 50; ++waited) {
+            if (m_cancel && m_cancel->isCancelled())
+                return LookupOutcome::Cancelled;
+            QThread::msleep(20);
+        }
+        response = m_http.Get(url);
+    }
+    if (response.error == CHttpResponse::Error::Cancelled)
+        return LookupOutcome::Cancelled;
+    if (!response.completed())
+        return LookupOutcome::Unreachable;
+
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(response.body, &error);
+    const QString message = doc.isObject() ? text(doc.object().value(QLatin1String("error"))) : QString();
+    if (!message.isEmpty() && response.status >= 200 && response.status < 500) {
+        serviceText = message;
+        return LookupOutcome::ServiceError;
+    }
+    if (!response.ok() || error.error != QJsonParseError::NoError || !doc.isObject())
+        return LookupOutcome::Unreachable;
+    object = doc.object();
+    return LookupOutcome::Found;
+}
+
+LookupOutcome COpenLibrarySource::LookupIsbn(const QString &isbn, CBookRecord &record, QString &serviceText)
+{
+    LookupOutcome outcome = lookupBibKey(QStringLiteral("ISBN:") + isbn, isbn, record, serviceText);
+    if (outcome != LookupOutcome::NotFound)
+        return outcome;
+    const QString other = OtherIsbnForm(isbn);
+    if (other.isEmpty())
+        return outcome;
+    return lookupBibKey(QStringLiteral("ISBN:") + other, other, record, serviceText);
+}
+
+LookupOutcome COpenLibrarySource::LookupItem(const QString &itemKey, CBookRecord &record, QString &serviceText)
+{
+    if (!IsItemKey(itemKey))
+        return LookupOutcome::NotFound;
+    return lookupBibKey(QStringLiteral("OLID:") + itemKey.section(QLatin1Char('/'), -1), QString(), record,
+                        serviceText);
+}
+
+LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QString &isbn, CBookRecord &record,
+                                               QString &serviceText)
+{
+    const QString url = m_settings.openLibraryUrl + QStringLiteral("/api/books?bibkeys=") + percent(bibKey) +
+                        QStringLiteral("&jscmd=data&format=json");
+    QJsonObject answer;
+    const LookupOutcome outcome = getJson(url, answer, serviceText);
+    if (outcome != LookupOutcome::Found)
+        return outcome;
+    // "{}" is the books API's way of saying it does not know the book.
+    QJsonObject data = answer.value(bibKey).toObject();
+    if (data.isEmpty() && !answer.isEmpty())
+        data = answer.begin()->toObject();
+    if (data.isEmpty())
+        return LookupOutcome::NotFound;
+
+    record.Title = text(data.value(QLatin1String("title")));
+    record.Subtitle = text(data.value(QLatin1String("subtitle")));
+    QStringList authors;
+    for (const QJsonValue &author : data.value(QLatin1String("authors")).toArray()) {
+        const QString name = text(author.toObject().value(QLatin1String("name")));
+        if (!name.isEmpty())
+            authors << name;
+    }
+    if (!authors.isEmpty())
+        record.Author += authors.join(QLatin1String(" / "));
+    record.Publisher = text(first(data.value(QLatin1String("publishers"))).toObject().value(
+        QLatin1String("name")));
+    record.ReleaseDate = NormalizeReleaseDate(text(data.value(QLatin1String("publish_date"))));
+    record.PageCount = text(data.value(QLatin1String("number_of_pages")));
+
+    const QString key = text(data.value(QLatin1String("key")));
+    if (IsItemKey(key))
+        record.URL = m_settings.openLibraryUrl + key;
+    else
+        record.URL = text(data.value(QLatin1String("url")));
+
+    qint64 coverId = coverIdFromUrl(text(data.value(QLatin1String("cover")).toObject().value(QLatin1String("large"))));
+    if (IsItemKey(key)) {
+        // The edition record has what the books API leaves out.
+        QJsonObject edition;
+        QString ignored;
+        const LookupOutcome editionOutcome = getJson(m_settings.openLibraryUrl + key + QStringLiteral(".json"),
+                                                     edition, ignored);
+        if (editionOutcome == LookupOutcome::Cancelled)
+            return editionOutcome;
+        if (editionOutcome == LookupOutcome::Found) {
+            record.Binding = bindingName(text(edition.value(QLatin1String("physical_format"))));
+            record.Dimension = text(edition.value(QLatin1String("physical_dimensions")));
+            record.Edition = text(edition.value(QLatin1String("edition_name")));
+            if (record.PageCount.isEmpty())
+                record.PageCount = text(edition.value(QLatin1String("number_of_pages")));
+            if (record.Language.isEmpty())
+                record.Language =
+                    languageName(text(first(edition.value(QLatin1String("languages"))).toObject().value(
+                        QLatin1String("key"))));
+            for (const QJsonValue &id : edition.value(QLatin1String("covers")).toArray()) {
+                if (id.toDouble() > 0) { // -1 marks a deleted picture
+                    coverId = qint64(id.toDouble());
+                    break;
+                }
+            }
+            QString description = textValue(edition.value(QLatin1String("description")));
+            const QString work = text(first(edition.value(QLatin1String("works"))).toObject().value(
+                QLatin1String("key")));
+            if (description.isEmpty() && work.startsWith(QLatin1String("/works/"))) {
+                QJsonObject workRecord;
+                const LookupOutcome workOutcome =
+                    getJson(m_settings.openLibraryUrl + work + QStringLiteral(".json"), workRecord, ignored);
+                if (workOutcome == LookupOutcome::Cancelled)
+                    return workOutcome;
+                description = textValue(workRecord.value(QLatin1String("description")));
+            }
+            record.Description = PlainTextToHtml(description);
+        }
+    }
+
+    if (coverId > 0)
+        record.largeImageUrl = m_settings.openLibraryCoversUrl + QStringLiteral("/b/id/%1-L.jpg").arg(coverId);
+    else if (!isbn.isEmpty())
+        record.largeImageUrl =
+            m_settings.openLibraryCoversUrl + QStringLiteral("/b/isbn/%1-L.jpg?default=false").arg(percent(isbn));
+    else
+        record.largeImageUrl.clear();
+    return LookupOutcome::Found;
+}
+
+CSearchPage COpenLibrarySource::Search(const QString &title, const QString &author, const QString &publisher,
+                                       int page)
 {
     CSearchPage result;
     result.page = page;
-    result.outcome = LookupOutcome::Unreachable;
+    QString url = m_settings.openLibraryUrl + QStringLiteral("/search.json?");
+    if (!title.isEmpty())
+        url += QStringLiteral("title=") + percent(title) + QLatin1Char('&');
+    if (!author.isEmpty())
+        url += QStringLiteral("author=") + percent(author) + QLatin1Char('&');
+    if (!publisher.isEmpty())
+        url += QStringLiteral("publisher=") + percent(publisher) + QLatin1Char('&');
+    url += QStringLiteral("page=%1&limit=%2").arg(page).arg(kPageSize);
+    url += QStringLiteral("&fields=key,title,author_name,publisher,first_publish_year,cover_edition_key,"
+                          "editions,editions.key,editions.title,editions.isbn,editions.publisher,"
+                          "editions.publish_date");
+
+    QJsonObject answer;
+    result.outcome = getJson(url, answer, result.serviceText);
+    if (result.outcome != LookupOutcome::Found)
+        return result;
+
+    const QJsonValue found = answer.contains(QLatin1String("numFound")) ? answer.value(QLatin1String("numFound"))
+                                                                         : answer.value(QLatin1String("num_found"));
+    result.totalResults = qMax(0, found.toInt());
+    result.totalPages = (result.totalResults + kPageSize - 1) / kPageSize;
+
+    for (const QJsonValue &value : answer.value(QLatin1String("docs")).toArray()) {
+        const QJsonObject work = value.toObject();
+        // The work's edition that matched the words best.
+        const QJsonObject edition =
+            first(work.value(QLatin1String("editions")).toObject().value(QLatin1String("docs"))).toObject();
+
+        CSearchRow row;
+        for (const QJsonValue &isbn : edition.value(QLatin1String("isbn")).toArray()) {
+            const QString candidate = NormalizeIsbn(text(isbn));
+            if (IsValidAnyIsbn(candidate) && (row.isbn.isEmpty() || candidate.size() == 13))
+                row.isbn = candidate;
+        }
+        QString editionKey = text(edition.value(QLatin1String("key")));
+        if (editionKey.isEmpty() && !text(work.value(QLatin1String("cover_edition_key"))).isEmpty())
+            editionKey = QStringLiteral("/books/") + text(work.value(QLatin1String("cover_edition_key")));
+        if (!row.isbn.isEmpty()) {
+            row.isbn = IsbnInForm(row.isbn, m_settings.isbnForm == 0 ? 13 : m_settings.isbnForm);
+            row.itemKey = row.isbn;
+        } else if (IsItemKey(editionKey)) {
+            row.itemKey = editionKey;
+        } else {
+            continue; // nothing to look it up by
+        }
+        row.title = text(edition.value(QLatin1String("title")));
+        if (row.title.isEmpty())
+            row.title = text(work.value(QLatin1String("title")));
+        row.author = firstText(work.value(QLatin1String("author_name")));
+        row.publisher = firstText(edition.value(QLatin1String("publisher")));
+        if (row.publisher.isEmpty())
+            row.publisher = firstText(work.value(QLatin1String("publisher")));
+        row.releaseDate = NormalizeReleaseDate(firstText(edition.value(QLatin1String("publish_date"))));
+        if (row.releaseDate.isEmpty())
+            row.releaseDate = NormalizeReleaseDate(text(work.value(QLatin1String("first_publish_year"))));
+        result.rows << row;
+    }
     return result;
 }
