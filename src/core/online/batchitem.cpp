@@ -12,26 +12,6 @@
 
 namespace {
 
-QString digitsOf(const QString &isbn)
-{
-    QString digits = isbn;
-    digits.remove(QLatin1Char('-'));
-    digits.remove(QLatin1Char(' '));
-    return digits.trimmed().toUpper();
-}
-
-// The ISBN-13 of a book's ISBN-10 (978 prefix), empty for anything else.
-QString isbn13Of(const QString &isbn10)
-{
-    if (isbn10.size() != 10 || !IsValidIsbn(isbn10))
-        return {};
-    QString ean = QLatin1String("978") + isbn10.left(9);
-    int sum = 0;
-    for (int i = 0; i < 12; ++i)
-        sum += (ean.at(i).unicode() - '0') * (i % 2 ? 3 : 1);
-    return ean + QChar(QLatin1Char(char('0' + (10 - sum % 10) % 10)));
-}
-
 // The reason a failed step gives: its last message, the engine's own text
 // after the statement a database error repeats.
 QString reasonOf(const QStringList &messages, const QString &fallback)
@@ -51,12 +31,12 @@ QString errorRow(const QString &reason)
 
 bool IsIsbnInCatalogue(const QString &isbn, Connection &connection)
 {
-    const QString digits = digitsOf(isbn);
+    const QString digits = NormalizeIsbn(isbn);
     if (digits.isEmpty())
         return false;
     QStringList forms = {FormatSqlValue(digits, SqlText)};
-    const QString other = digits.size() == 10 ? isbn13Of(digits) : EanToIsbn(digits);
-    if (!other.isEmpty() && other != digits)
+    const QString other = OtherIsbnForm(digits);
+    if (!other.isEmpty())
         forms << FormatSqlValue(other, SqlText);
     Recordset rs;
     const QString sql = QStringLiteral("SELECT COUNT(*) FROM book WHERE "

@@ -6,30 +6,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
-namespace {
-
-bool isIsbn13(const QString &text)
-{
-    QString digits = text;
-    digits.remove(QLatin1Char('-'));
-    digits = digits.trimmed();
-    if (digits.size() != 13 || !(digits.startsWith(QLatin1String("978")) || digits.startsWith(QLatin1String("979"))))
-        return false;
-    // 979-0 is the prefix of printed music, not of books.
-    if (digits.startsWith(QLatin1String("9790")))
-        return false;
-    int sum = 0;
-    for (int i = 0; i < 13; ++i) {
-        const QChar c = digits.at(i);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-        sum += (c.unicode() - '0') * (i % 2 ? 3 : 1);
-    }
-    return sum % 10 == 0;
-}
-
-} // namespace
-
 QString IsbnFromListLine(const QString &line)
 {
     QString isbn = line.trimmed();
@@ -44,7 +20,7 @@ QString IsbnFromListLine(const QString &line)
 
 bool IsAcceptedIsbn(const QString &isbn)
 {
-    return IsValidIsbn(isbn) || isIsbn13(isbn);
+    return IsValidAnyIsbn(isbn);
 }
 
 IsbnFileRead ReadIsbnListFile(const QString &path, QString &text)
