@@ -2,6 +2,7 @@
 // as Open Library: dialog, lookup on the worker, results dialog, batch and
 // the book sheet, into a real catalogue.
 #include "app/strings.h"
+#include "browse/ordolistview.h"
 #include "catalog/bookrecord.h"
 #include "catalog/imagesfolder.h"
 #include "catalog/isbn.h"
@@ -300,6 +301,10 @@ private slots:
         f.cat.exec("CREATE TRIGGER refuse BEFORE INSERT ON book WHEN NEW.Title = '书的故事' "
                    "BEGIN SELECT RAISE(ABORT, 'refused by test'); END");
         QSignalSpy reloaded(f.command, &CAddBookCommand::booksAdded);
+        COrdoListView list(&f.doc);
+        f.editor.attachList(&list);
+        list.LoadBooks();
+        QCOMPARE(list.model()->rowCount(), 0);
         f.enterIsbns("0596000278\n1565922433\n9791090636071\n0306406152\n080442957X");
         QStringList rows;
         int progress = -1;
@@ -316,6 +321,7 @@ private slots:
                                     "Error: refused by test", "Already in the catalogue", "Book 080442957X"}));
         QCOMPARE(progress, 100);
         QCOMPARE(reloaded.count(), 1);
+        QCOMPARE(list.model()->rowCount(), 2); // the list shows the saved books
         // No box per ISBN.
         QVERIFY(f.messages.messages.isEmpty());
         QVERIFY(f.messages.questions.isEmpty());
@@ -445,7 +451,11 @@ private slots:
         batch.setQueue({"0306406152", "080442957X"});
         batch.setTarget(1, f.doc.sharedConnection(), ImagesFolder());
         QElapsedTimer sinceCancel;
-        when(&batch, [&] { return f.server.requestCount() > 0; }, [&] {
+        // The status line follows the worker's record.
+        when(&batch, [&] {
+            return f.server.requestCount() > 0 &&
+                   batch.statusText() == "Loading book information from Open Library...";
+        }, [&] {
             sinceCancel.start();
             batch.reject();
         });

@@ -235,6 +235,18 @@ private slots:
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, rect.center());
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(d.chosenIdentifier(), QString("key-1-1"));
+
+        // Enter in the list is OK too.
+        COnlineQueryResultsDlg e;
+        e.setQuery(search.query(), nullptr);
+        e.setFirstPage(search.query()(1));
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        list(&e)->selectRow(2);
+        list(&e)->setFocus();
+        QTest::keyClick(list(&e), Qt::Key_Return);
+        QCOMPARE(e.result(), int(QDialog::Accepted));
+        QCOMPARE(e.chosenIdentifier(), QString("key-1-2"));
     }
 
     void aFailedLaterPageLeavesAnEmptyList()
