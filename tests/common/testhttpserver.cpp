@@ -61,6 +61,8 @@ TestHttpServer::TestHttpServer(const QString &root) : m_root(fixturePath(root))
     // Idle connections close at once, so stopping never waits for a client
     // that keeps one open; back-to-back requests still share a connection.
     m_server.set_keep_alive_timeout(0);
+    m_server.set_tcp_nodelay(true);
+    m_server.set_keep_alive_max_count(100000);
     m_port = m_server.bind_to_any_port("127.0.0.1");
     if (m_port <= 0) {
         m_port = 0;

@@ -145,10 +145,13 @@ bool CBookRecord::DownloadCover(QString &coverPath)
 
     // Created exclusively under a fresh name: no other file is overwritten,
     // nor one that someone else prepared under a guessable name.
-    const QString pattern = QDir::tempPath() + QStringLiteral("/OrdoXXXXXX") + extension;
+    // QDir::tempPath() is empty when TMPDIR names no existing folder; the
+    // file must then not land in the root folder.
+    const QString folder = QDir::tempPath();
+    const QString pattern = folder + QStringLiteral("/OrdoXXXXXX") + extension;
     QTemporaryFile file(pattern);
     file.setAutoRemove(false);
-    if (!file.open()) {
+    if (folder.isEmpty() || !file.open()) {
         errorText = LoadStr(IDS_CANNOT_OPEN_FOR_WRITING) + QLatin1Char('\n') + pattern;
         messenger().showMessage(errorText, IMessenger::Icon::Warning);
         return false;

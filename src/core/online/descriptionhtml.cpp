@@ -90,17 +90,24 @@ void cleanChildren(xmlNodePtr parent)
     }
 }
 
-xmlNodePtr findElement(xmlNodePtr node, const char *name)
+bool isNamed(xmlNodePtr node, const char *name)
 {
-    for (; node; node = node->next) {
-        if (node->type != XML_ELEMENT_NODE)
+    return node->type == XML_ELEMENT_NODE && xmlStrcasecmp(node->name, reinterpret_cast<const xmlChar *>(name)) == 0;
+}
+
+// Writes the content of the document without its html, head and body
+// wrappers. Text after a stray "</html>" ends up in a second html element;
+// it is kept too.
+void dumpContent(xmlOutputBufferPtr out, xmlDocPtr doc, xmlNodePtr parent)
+{
+    for (xmlNodePtr node = parent->children; node; node = node->next) {
+        if (isNamed(node, "head") || node->type == XML_DTD_NODE)
             continue;
-        if (xmlStrcasecmp(node->name, reinterpret_cast<const xmlChar *>(name)) == 0)
-            return node;
-        if (xmlNodePtr found = findElement(node->children, name))
-            return found;
+        if (isNamed(node, "html") || isNamed(node, "body"))
+            dumpContent(out, doc, node);
+        else
+            htmlNodeDumpFormatOutput(out, doc, node, "UTF-8", 0);
     }
-    return nullptr;
 }
 
 struct DocFree
@@ -121,17 +128,13 @@ QString CleanServiceHtml(const QString &html)
                                                             HTML_PARSE_NOWARNING));
     if (!doc)
         return html.toHtmlEscaped();
-    xmlNodePtr body = findElement(xmlDocGetRootElement(doc.get()), "body");
-    if (!body)
-        return {};
-    cleanChildren(body);
+    cleanChildren(reinterpret_cast<xmlNodePtr>(doc.get()));
 
     xmlCharEncodingHandlerPtr utf8 = xmlFindCharEncodingHandler("UTF-8");
     xmlOutputBufferPtr out = xmlAllocOutputBuffer(utf8);
     if (!out)
         return {};
-    for (xmlNodePtr node = body->children; node; node = node->next)
-        htmlNodeDumpFormatOutput(out, doc.get(), node, "UTF-8", 0);
+    dumpContent(out, doc.get(), reinterpret_cast<xmlNodePtr>(doc.get()));
     xmlOutputBufferFlush(out);
     const xmlBufPtr buffer = out->conv ? out->conv : out->buffer;
     const QString result = QString::fromUtf8(reinterpret_cast<const char *>(xmlBufContent(buffer)),

@@ -118,8 +118,9 @@ private slots:
     void get_stallGuardDropsADribblingServer()
     {
         TestHttpServer server;
+        // Not a compressible type: the server would hold the bytes back to compress them.
         server.handle("/dribble", [&server](const httplib::Request &, httplib::Response &res) {
-            res.set_chunked_content_provider("text/plain", [&server](size_t, httplib::DataSink &sink) {
+            res.set_chunked_content_provider("application/octet-stream", [&server](size_t, httplib::DataSink &sink) {
                 sink.write("x", 1);
                 server.pause(3000);
                 return !server.stopping();

@@ -448,6 +448,33 @@ private slots:
         QVERIFY(!messenger.askYesNo(QStringLiteral("Remove the book?")));
     }
 
+    void messageTextFromAServerIsNeverRenderedAsHtml()
+    {
+        CMessageBoxMessenger messenger;
+        Qt::TextFormat format = Qt::RichText;
+        QString shown;
+        auto *timer = new QTimer;
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, [&format, &shown, timer] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                if (!box || !box->isVisible())
+                    continue;
+                format = box->textFormat();
+                if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+                    shown = label->text();
+                timer->deleteLater();
+                box->button(QMessageBox::Ok)->click();
+                return;
+            }
+        });
+        timer->start();
+        const QString text = QStringLiteral("Error message returned from Open Library:\n<b>bold</b> <img src=x>");
+        messenger.showMessage(text);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, text);
+    }
+
     void messageFromAWorkerIsShownByTheInterfaceThread()
     {
         CMessageBoxMessenger messenger;
