@@ -71,7 +71,8 @@ void BM_BatchOf200WithCovers(benchmark::State &state)
     }
 
     // Every book is in the catalogue with its own cover file.
-    const int books = catalogue.count(QStringLiteral("SELECT COUNT(*) FROM book WHERE FrontCover IS NOT NULL"));
+    const int books =
+        catalogue.count(QStringLiteral("SELECT COUNT(*) FROM book WHERE FrontCover IS NOT NULL"));
     const int covers = int(QDir(ImagesFolder()).entryList(QDir::Files).size());
     if (books != saved || covers != saved)
         state.SkipWithError("not every book was saved with its cover");

@@ -1,11 +1,11 @@
 #include "batchitem.h"
 
 #include "app/collectingmessenger.h"
+#include "canceltoken.h"
 #include "catalog/bookrecord.h"
 #include "catalog/isbn.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
-#include "canceltoken.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -64,17 +64,18 @@ CBatchItemResult LookUpAndSaveIsbn(CBookRecord &record, const QString &isbn, con
             result.kind = CBatchItemResult::Cancelled;
             return result;
         }
-        result.rowText = errorRow(record.errorText.isEmpty() ? reasonOf(collected.messages, QString())
-                                                             : record.errorText);
+        result.rowText =
+            errorRow(record.errorText.isEmpty() ? reasonOf(collected.messages, QString()) : record.errorText);
         result.fatal = record.fatalError;
         record.fatalError = false;
         return result;
     }
 
     collected.messages.clear();
-    if (!target.connection || !record.Save(true, target.categoryId, target.imagesFolder, *target.connection)) {
-        result.rowText = errorRow(reasonOf(collected.messages, QCoreApplication::translate("CBatchQueryDlg",
-                                                                                           "the book was not saved")));
+    if (!target.connection ||
+        !record.Save(true, target.categoryId, target.imagesFolder, *target.connection)) {
+        result.rowText = errorRow(reasonOf(
+            collected.messages, QCoreApplication::translate("CBatchQueryDlg", "the book was not saved")));
         return result;
     }
     result.kind = CBatchItemResult::Saved;

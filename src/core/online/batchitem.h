@@ -19,7 +19,7 @@ struct CBatchItemResult
 {
     enum Kind { Saved, Duplicate, Failed, Cancelled };
     Kind kind = Failed;
-    QString rowText; // the title, "Already in the catalogue" or "Error: " and the reason
+    QString rowText;    // the title, "Already in the catalogue" or "Error: " and the reason
     bool fatal = false; // the service could not be reached: the batch stops
 };
 

@@ -55,7 +55,8 @@ void CBatchQueryDlg::setQueue(const QStringList &isbns)
     }
 }
 
-void CBatchQueryDlg::setTarget(int categoryId, std::shared_ptr<Connection> connection, const QString &imagesFolder)
+void CBatchQueryDlg::setTarget(int categoryId, std::shared_ptr<Connection> connection,
+                               const QString &imagesFolder)
 {
     m_categoryId = categoryId;
     m_connection = std::move(connection);
@@ -137,7 +138,8 @@ void CBatchQueryDlg::runWorker()
         const CBatchItemResult result = LookUpAndSaveIsbn(m_record, m_queue.at(index), target);
         if (result.kind != CBatchItemResult::Cancelled) {
             const QString text = result.rowText;
-            QMetaObject::invokeMethod(this, [this, index, text] { setRowTitle(index, text); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, index, text] { setRowTitle(index, text); }, Qt::QueuedConnection);
         }
         if (result.fatal) {
             QMetaObject::invokeMethod(&m_timer, qOverload<>(&QTimer::stop), Qt::QueuedConnection);
@@ -150,7 +152,8 @@ void CBatchQueryDlg::runWorker()
             break;
         }
     }
-    QMetaObject::invokeMethod(this, [this, stopped] { onWorkerEnded(stopped); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, stopped] { onWorkerEnded(stopped); }, Qt::QueuedConnection);
 }
 
 void CBatchQueryDlg::onWorkerEnded(bool stopped)

@@ -25,10 +25,12 @@ COnlineQueryResultsDlg::COnlineQueryResultsDlg(QWidget *parent)
 {
     ui->setupUi(this);
     QTableWidget *list = ui->listResults;
-    list->setHorizontalHeaderLabels({LoadStr(IDS_COLUMN_ISBN), LoadStr(IDS_COLUMN_TITLE), LoadStr(IDS_COLUMN_AUTHOR),
-                                     LoadStr(IDS_COLUMN_PUBLISHER), LoadStr(IDS_COLUMN_EDITION)});
+    list->setHorizontalHeaderLabels({LoadStr(IDS_COLUMN_ISBN), LoadStr(IDS_COLUMN_TITLE),
+                                     LoadStr(IDS_COLUMN_AUTHOR), LoadStr(IDS_COLUMN_PUBLISHER),
+                                     LoadStr(IDS_COLUMN_EDITION)});
     // Wide enough for an ISBN-13 in the list's own font.
-    list->setColumnWidth(ColIsbn, list->fontMetrics().horizontalAdvance(QStringLiteral("9780000000000")) + 16);
+    list->setColumnWidth(ColIsbn,
+                         list->fontMetrics().horizontalAdvance(QStringLiteral("9780000000000")) + 16);
     list->setColumnWidth(ColTitle, 280);
     list->setColumnWidth(ColAuthor, 80);
     list->setColumnWidth(ColPublisher, 80);

@@ -316,9 +316,10 @@ private slots:
             return result;
         });
         QVERIFY(f.command->Run());
-        QCOMPARE(rows, QStringList({"Café Cartography",
-                                    "Error: No book with ISBN 1565922433 was found at Open Library.",
-                                    "Error: refused by test", "Already in the catalogue", "Book 080442957X"}));
+        QCOMPARE(
+            rows,
+            QStringList({"Café Cartography", "Error: No book with ISBN 1565922433 was found at Open Library.",
+                         "Error: refused by test", "Already in the catalogue", "Book 080442957X"}));
         QCOMPARE(progress, 100);
         QCOMPARE(reloaded.count(), 1);
         QCOMPARE(list.model()->rowCount(), 2); // the list shows the saved books
@@ -357,23 +358,26 @@ private slots:
         const QStringList isbns = {"0306406152", "080442957X", "0596000278", "1565922433", "9791090636071"};
         std::atomic<bool> thirdAsked{false};
         const QString base = f.server.baseUrl();
-        f.server.handle("/api/books?bibkeys=ISBN:0596000278", [&](const httplib::Request &, httplib::Response &res) {
-            thirdAsked = true;
-            f.server.pause(300);
-            res.set_content(MadeUpBookAnswer("0596000278", base).toStdString(), "application/json");
-        });
+        f.server.handle(
+            "/api/books?bibkeys=ISBN:0596000278", [&](const httplib::Request &, httplib::Response &res) {
+                thirdAsked = true;
+                f.server.pause(300);
+                res.set_content(MadeUpBookAnswer("0596000278", base).toStdString(), "application/json");
+            });
         CBatchQueryDlg batch;
         batch.setQueue(isbns);
         batch.setTarget(1, f.doc.sharedConnection(), ImagesFolder());
         QString statusAfterCancel;
         bool cancelEnabled = true;
-        when(&batch, [&] { return thirdAsked.load(); }, [&] {
-            QCOMPARE(batch.currentIndex(), 2);
-            batch.reject();
-            statusAfterCancel = batch.findChild<QLabel *>("labelStatus")->text();
-            cancelEnabled = batch.findChild<QPushButton *>("buttonCancel")->isEnabled();
-            batch.reject(); // a second Cancel changes nothing
-        });
+        when(
+            &batch, [&] { return thirdAsked.load(); },
+            [&] {
+                QCOMPARE(batch.currentIndex(), 2);
+                batch.reject();
+                statusAfterCancel = batch.findChild<QLabel *>("labelStatus")->text();
+                cancelEnabled = batch.findChild<QPushButton *>("buttonCancel")->isEnabled();
+                batch.reject(); // a second Cancel changes nothing
+            });
         QCOMPARE(startBatch(batch), int(QDialog::Rejected));
         QCOMPARE(statusAfterCancel, QString("Finishing off, please wait..."));
         QVERIFY(!cancelEnabled);
@@ -431,10 +435,12 @@ private slots:
         f.server.hang("/api/books");
         f.enterIsbns("0596000278");
         QElapsedTimer sinceCancel;
-        when(qApp, [&] { return f.server.requestCount() > 0 && progressWindow(); }, [&] {
-            sinceCancel.start();
-            progressWindow()->reject();
-        });
+        when(
+            qApp, [&] { return f.server.requestCount() > 0 && progressWindow(); },
+            [&] {
+                sinceCancel.start();
+                progressWindow()->reject();
+            });
         QVERIFY(!f.command->Run());
         QVERIFY(sinceCancel.isValid());
         QVERIFY2(sinceCancel.elapsed() < 2000, qPrintable(QString::number(sinceCancel.elapsed())));
@@ -452,13 +458,16 @@ private slots:
         batch.setTarget(1, f.doc.sharedConnection(), ImagesFolder());
         QElapsedTimer sinceCancel;
         // The status line follows the worker's record.
-        when(&batch, [&] {
-            return f.server.requestCount() > 0 &&
-                   batch.statusText() == "Loading book information from Open Library...";
-        }, [&] {
-            sinceCancel.start();
-            batch.reject();
-        });
+        when(
+            &batch,
+            [&] {
+                return f.server.requestCount() > 0 &&
+                       batch.statusText() == "Loading book information from Open Library...";
+            },
+            [&] {
+                sinceCancel.start();
+                batch.reject();
+            });
         QCOMPARE(startBatch(batch), int(QDialog::Rejected));
         QVERIFY2(sinceCancel.elapsed() < 2000, qPrintable(QString::number(sinceCancel.elapsed())));
         QVERIFY(batch.rowTitle(0).isEmpty());

@@ -74,7 +74,8 @@ private slots:
         for (const char *name : {"editTitle", "editAuthor", "editPublisher"})
             QVERIFY(!d.edit(name)->isEnabled());
         QCOMPARE(d.radio("radioQueryByIsbn")->text(), QString("Query Online By ISBN(s)"));
-        QCOMPARE(d.radio("radioQueryByTitle")->text(), QString("Query Online By Title, Author and Publisher"));
+        QCOMPARE(d.radio("radioQueryByTitle")->text(),
+                 QString("Query Online By Title, Author and Publisher"));
         QCOMPARE(d.radio("radioManually")->text(), QString("Add a Book Manually"));
     }
 
@@ -112,25 +113,29 @@ private slots:
         QTest::addColumn<QStringList>("questions");
         QTest::newRow("hyphens stay") << "0-596-00027-8 " << QStringList{"0-596-00027-8"} << QStringList{};
         // A blank line (empty or only blanks) no longer ends the list.
-        QTest::newRow("blank line skipped") << "0-596-00027-8\n\n0596000278"
-                                            << QStringList{"0-596-00027-8", "0596000278"} << QStringList{};
+        QTest::newRow("blank line skipped")
+            << "0-596-00027-8\n\n0596000278" << QStringList{"0-596-00027-8", "0596000278"} << QStringList{};
         QTest::newRow("blank line of spaces") << "0596000278\r\n   \r\n1565922433\r\n"
                                               << QStringList{"0596000278", "1565922433"} << QStringList{};
         QTest::newRow("scanned 978 EAN") << "9780596000271" << QStringList{"0596000278"} << QStringList{};
-        QTest::newRow("EAN with add-on") << "978059600027152499" << QStringList{"0596000278"} << QStringList{};
-        QTest::newRow("EAN, space, add-on") << "9780596000271 52499" << QStringList{"0596000278"} << QStringList{};
+        QTest::newRow("EAN with add-on")
+            << "978059600027152499" << QStringList{"0596000278"} << QStringList{};
+        QTest::newRow("EAN, space, add-on")
+            << "9780596000271 52499" << QStringList{"0596000278"} << QStringList{};
         QTest::newRow("979 ISBN-13") << "9791090636071" << QStringList{"9791090636071"} << QStringList{};
-        QTest::newRow("979 with add-on") << "979109063607190000" << QStringList{"9791090636071"} << QStringList{};
-        QTest::newRow("hyphenated ISBN-13") << "978-1-56592-243-3" << QStringList{"978-1-56592-243-3"}
-                                            << QStringList{};
+        QTest::newRow("979 with add-on")
+            << "979109063607190000" << QStringList{"9791090636071"} << QStringList{};
+        QTest::newRow("hyphenated ISBN-13")
+            << "978-1-56592-243-3" << QStringList{"978-1-56592-243-3"} << QStringList{};
         QTest::newRow("invalid skipped on Yes") << "12345\n0596000278" << QStringList{"0596000278"}
                                                 << QStringList{"12345 is not a valid ISBN. Ignore this one?"};
         QTest::newRow("979-0 is music") << "9790000000001" << QStringList{}
                                         << QStringList{"9790000000001 is not a valid ISBN. Ignore this one?"};
         QTest::newRow("wrong check digit") << "0596000279" << QStringList{}
                                            << QStringList{"0596000279 is not a valid ISBN. Ignore this one?"};
-        QTest::newRow("any language") << "Κείμενο книга 书 é\n1565922433" << QStringList{"1565922433"}
-                                      << QStringList{"Κείμενο книга 书 é is not a valid ISBN. Ignore this one?"};
+        QTest::newRow("any language")
+            << "Κείμενο книга 书 é\n1565922433" << QStringList{"1565922433"}
+            << QStringList{"Κείμενο книга 书 é is not a valid ISBN. Ignore this one?"};
     }
     void isbnListIsReadLineByLine()
     {
