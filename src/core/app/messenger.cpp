@@ -8,7 +8,10 @@ namespace {
 class StderrMessenger : public IMessenger
 {
 public:
-    void showMessage(const QString &text, Icon) override { QTextStream(stderr) << text << '\n'; }
+    void showMessage(const QString &text, Icon) override
+    {
+        QTextStream(stderr) << text << '\n';
+    }
     bool askYesNo(const QString &text, Icon) override
     {
         QTextStream(stderr) << text << " [answered No]\n";
