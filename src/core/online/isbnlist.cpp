@@ -15,6 +15,10 @@ QString IsbnFromListLine(const QString &line)
     const QRegularExpressionMatch match = withAddOn.match(isbn);
     if (match.hasMatch())
         isbn = match.captured(1);
+    // A barcode whose own check digit is wrong was misread: it must not turn
+    // into the ISBN-10 of some book, so it stays as read and is refused.
+    if (isbn.size() == 13 && !IsValidIsbn13(isbn))
+        return isbn;
     return EanToIsbn(isbn);
 }
 
