@@ -1,4 +1,5 @@
 #include "app/ordoapp.h"
+#include "online/httpclient.h"
 #include "widgets/appicon.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@ int main(int argc, char *argv[])
 {
     // Must happen before the application object exists.
     COrdoApp::RegisterUrlSchemes();
+    // Before any thread exists: lookups may start on worker threads.
+    CHttpClient::GlobalInit();
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quenlow"));
