@@ -80,8 +80,10 @@ int COnlineQueryResultsDlg::exec()
         CLookupProgressDlg progress(parentWidget());
         progress.setCancelToken(m_token);
         progress.runJob([&] { result = m_query(1); });
-        if (progress.wasCancelled())
+        if (progress.wasCancelled()) {
+            setResult(Rejected);
             return Rejected;
+        }
         showPage(result);
     }
     const int rows = ui->listResults->rowCount();
