@@ -9,6 +9,20 @@
 #include "edit/bookeditor.h"
 #include "lookupprogressdlg.h"
 #include "online/canceltoken.h"
+#include "online/lookupmessages.h"
+#include "online/lookupsource.h"
+#include "online/onlinesettings.h"
+
+namespace {
+
+// What the progress window says before the lookup says more (a search does
+// not touch the record's status text until an item is chosen).
+QString startingStatus()
+{
+    return LoadingMessage(CreateLookupSource(COnlineSettings::Load())->DisplayName());
+}
+
+} // namespace
 
 CAddBookCommand::CAddBookCommand(COrdoDoc *doc, CBookEditor *editor, QWidget *dialogParent)
     : QObject(editor), m_doc(doc), m_editor(editor), m_parent(dialogParent)
@@ -39,6 +53,7 @@ bool CAddBookCommand::AddByIsbn(const QString &isbn)
     CBookRecord record;
     CCancelToken token;
     record.cancelToken = &token;
+    record.statusText = startingStatus();
     // The lookup's messages wait until it is over, so that "not found" and
     // the offer to add the book by hand come as one question.
     CCollectingMessenger collected;
@@ -76,6 +91,7 @@ bool CAddBookCommand::AddByKeywords(const QString &title, const QString &author,
     CBookRecord record;
     CCancelToken token;
     record.cancelToken = &token;
+    record.statusText = startingStatus();
     bool found = false;
     CLookupProgressDlg progress(m_parent);
     progress.setCancelToken(&token);

@@ -435,13 +435,16 @@ private slots:
         f.server.hang("/api/books");
         f.enterIsbns("0596000278");
         QElapsedTimer sinceCancel;
+        QString status;
         when(
             qApp, [&] { return f.server.requestCount() > 0 && progressWindow(); },
             [&] {
+                status = progressWindow()->statusText();
                 sinceCancel.start();
                 progressWindow()->reject();
             });
         QVERIFY(!f.command->Run());
+        QCOMPARE(status, QString("Loading book information from Open Library..."));
         QVERIFY(sinceCancel.isValid());
         QVERIFY2(sinceCancel.elapsed() < 2000, qPrintable(QString::number(sinceCancel.elapsed())));
         QVERIFY(f.sheets.isEmpty());
