@@ -2,7 +2,6 @@
 
 #include "canceltoken.h"
 
-#include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QThread>
