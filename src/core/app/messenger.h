@@ -20,3 +20,21 @@ public:
 IMessenger &messenger();
 // Installs a messenger (not owned); nullptr restores the default.
 void setMessenger(IMessenger *instance);
+
+// For its lifetime, messenger() on the calling thread returns instance
+// instead of the installed one (not owned). A worker uses it to collect the
+// messages of its steps or to hand them to the user-interface thread.
+class CThreadMessengerScope
+{
+public:
+    explicit CThreadMessengerScope(IMessenger *instance);
+    ~CThreadMessengerScope();
+    CThreadMessengerScope(const CThreadMessengerScope &) = delete;
+    CThreadMessengerScope &operator=(const CThreadMessengerScope &) = delete;
+
+private:
+    IMessenger *m_previous;
+};
+
+// The installed messenger, whatever the calling thread's scope says.
+IMessenger &installedMessenger();

@@ -5,9 +5,11 @@
 #include "browse/ordolistview.h"
 #include "catalog/bookrecord.h"
 #include "catalog/ordodoc.h"
+#include "online/addbookcommand.h"
 
 CBookEditor::CBookEditor(COrdoDoc *doc, QWidget *dialogParent)
-    : QObject(dialogParent), m_doc(doc), m_dialogParent(dialogParent)
+    : QObject(dialogParent), m_doc(doc), m_dialogParent(dialogParent),
+      m_addCommand(new CAddBookCommand(doc, this, dialogParent))
 {
 }
 
@@ -20,7 +22,8 @@ void CBookEditor::setSheetRunner(SheetRunner runner)
 
 void CBookEditor::attachList(COrdoListView *list)
 {
-    connect(list, &COrdoListView::addBookRequested, this, &CBookEditor::AddBook);
+    connect(list, &COrdoListView::addBookRequested, m_addCommand, &CAddBookCommand::Run);
+    connect(m_addCommand, &CAddBookCommand::booksAdded, list, &COrdoListView::LoadBooks);
     connect(list, &COrdoListView::editBookRequested, this, &CBookEditor::EditBook);
     connect(this, &CBookEditor::bookAdded, list, &COrdoListView::LoadBooks);
     connect(this, &CBookEditor::bookEdited, list, &COrdoListView::ReloadAndSelectRow);

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <functional>
 
+class CAddBookCommand;
 class CBookProperties;
 class CBookRecord;
 class COrdoDoc;
@@ -32,10 +33,13 @@ public:
     // Lets tests drive the sheet without a modal loop.
     void setSheetRunner(SheetRunner runner);
 
-    // Connects the list's Add Book and Edit Book to this editor, and the
-    // editor's results back to the list: LoadBooks after an addition,
-    // ReloadAndSelectRow after an edit.
+    // Connects the list's Add Book (the whole command: dialog, lookup,
+    // sheet) and Edit Book to this editor, and the results back to the list:
+    // LoadBooks after an addition or a batch, ReloadAndSelectRow after an edit.
     void attachList(COrdoListView *list);
+
+    // The Add Book command run for the list (owned by the editor).
+    CAddBookCommand *addBookCommand() const { return m_addCommand; }
 
     // Add Book by hand: the sheet "Add Book" on a record reset to the user's
     // defaults, for the current category. True when it closed with OK.
@@ -60,4 +64,5 @@ private:
     QPointer<COrdoDoc> m_doc;
     QPointer<QWidget> m_dialogParent;
     SheetRunner m_runner;
+    CAddBookCommand *m_addCommand = nullptr;
 };

@@ -16,6 +16,8 @@
 #include "edit/editortoolbar.h"
 #include "edit/linkgeneralpage.h"
 #include "edit/linkproperties.h"
+#include "online/addbookcommand.h"
+#include "online/addbookdlg.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -780,6 +782,12 @@ private slots:
         COrdoListView list(&doc);
         CBookEditor editor(&doc);
         editor.attachList(&list);
+        // Add Book asks how first; here: by hand.
+        editor.addBookCommand()->setAddBookDialogRunner([](CAddBookDlg &dialog) {
+            dialog.setMode(CAddBookDlg::ModeManual);
+            dialog.accept();
+            return dialog.result();
+        });
         int runs = 0;
         editor.setSheetRunner([&](CBookProperties &sheet) {
             ++runs;

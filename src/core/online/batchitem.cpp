@@ -1,0 +1,84 @@
+#include "batchitem.h"
+
+#include "app/collectingmessenger.h"
+#include "canceltoken.h"
+#include "catalog/bookrecord.h"
+#include "catalog/isbn.h"
+#include "catalog/recordset.h"
+#include "catalog/sqlvalue.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+// The reason a failed step gives: its last message, the engine's own text
+// after the statement a database error repeats.
+QString reasonOf(const QStringList &messages, const QString &fallback)
+{
+    const QString last = messages.isEmpty() ? fallback : messages.constLast();
+    const QStringList lines = last.trimmed().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? fallback : lines.constLast().trimmed();
+}
+
+QString errorRow(const QString &reason)
+{
+    // One line in the list, whatever the message looked like in a box.
+    return QCoreApplication::translate("CBatchQueryDlg", "Error: ") + reason.simplified();
+}
+
+} // namespace
+
+bool IsIsbnInCatalogue(const QString &isbn, Connection &connection)
+{
+    const QString digits = NormalizeIsbn(isbn);
+    if (digits.isEmpty())
+        return false;
+    QStringList forms = {FormatSqlValue(digits, SqlText)};
+    const QString other = OtherIsbnForm(digits);
+    if (!other.isEmpty())
+        forms << FormatSqlValue(other, SqlText);
+    Recordset rs;
+    const QString sql = QStringLiteral("SELECT COUNT(*) FROM book WHERE "
+                                       "UPPER(REPLACE(REPLACE(ISBN, '-', ''), ' ', '')) IN (%1)")
+                            .arg(forms.join(QLatin1Char(',')));
+    if (!rs.open(connection, sql) || rs.isEOF())
+        return false;
+    return rs.field(0).toInt() > 0;
+}
+
+CBatchItemResult LookUpAndSaveIsbn(CBookRecord &record, const QString &isbn, const CBatchTarget &target)
+{
+    CBatchItemResult result;
+    CCollectingMessenger collected;
+    CThreadMessengerScope scope(&collected);
+
+    if (!target.addDuplicates && target.connection && IsIsbnInCatalogue(isbn, *target.connection)) {
+        result.kind = CBatchItemResult::Duplicate;
+        result.rowText = QCoreApplication::translate("CBatchQueryDlg", "Already in the catalogue");
+        return result;
+    }
+
+    if (!record.LookupByIsbn(isbn, true)) {
+        if (record.cancelToken && record.cancelToken->isCancelled()) {
+            result.kind = CBatchItemResult::Cancelled;
+            return result;
+        }
+        result.rowText =
+            errorRow(record.errorText.isEmpty() ? reasonOf(collected.messages, QString()) : record.errorText);
+        result.fatal = record.fatalError;
+        record.fatalError = false;
+        return result;
+    }
+
+    collected.messages.clear();
+    if (!target.connection ||
+        !record.Save(true, target.categoryId, target.imagesFolder, *target.connection)) {
+        result.rowText = errorRow(reasonOf(
+            collected.messages, QCoreApplication::translate("CBatchQueryDlg", "the book was not saved")));
+        return result;
+    }
+    result.kind = CBatchItemResult::Saved;
+    result.rowText = record.Title;
+    return result;
+}

@@ -1,0 +1,200 @@
+#include "batchquerydlg.h"
+#include "ui_batchquerydlg.h"
+
+#include "app/messenger.h"
+#include "app/strings.h"
+#include "catalog/connection.h"
+#include "online/batchitem.h"
+#include "uithreadmessenger.h"
+
+#include <QEventLoop>
+#include <QHeaderView>
+#include <QThread>
+
+namespace {
+
+enum Column { ColIsbn, ColTitle };
+
+} // namespace
+
+CBatchQueryDlg::CBatchQueryDlg(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::CBatchQueryDlg>())
+{
+    ui->setupUi(this);
+    ui->listQueue->setHorizontalHeaderLabels({LoadStr(IDS_COLUMN_ISBN), LoadStr(IDS_COLUMN_TITLE)});
+    ui->listQueue->setColumnWidth(ColIsbn, 180);
+    ui->listQueue->setColumnWidth(ColTitle, 270);
+    ui->listQueue->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(ui->buttonStart, &QPushButton::clicked, this, &CBatchQueryDlg::OnStart);
+    connect(ui->buttonCancel, &QPushButton::clicked, this, &CBatchQueryDlg::reject);
+    m_timer.setInterval(100);
+    connect(&m_timer, &QTimer::timeout, this, &CBatchQueryDlg::onTimer);
+    m_record.cancelToken = &m_cancel;
+}
+
+CBatchQueryDlg::~CBatchQueryDlg()
+{
+    // Only reached with a running worker when the window is destroyed
+    // without closing; the worker must not outlive what it uses.
+    if (m_worker) {
+        m_runState = Stopping;
+        m_cancel.cancel();
+        QEventLoop loop;
+        connect(this, &CBatchQueryDlg::workerFinished, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+void CBatchQueryDlg::setQueue(const QStringList &isbns)
+{
+    for (const QString &isbn : isbns) {
+        m_queue << isbn;
+        const int row = ui->listQueue->rowCount();
+        ui->listQueue->insertRow(row);
+        ui->listQueue->setItem(row, ColIsbn, new QTableWidgetItem(isbn));
+        ui->listQueue->setItem(row, ColTitle, new QTableWidgetItem());
+    }
+}
+
+void CBatchQueryDlg::setTarget(int categoryId, std::shared_ptr<Connection> connection,
+                               const QString &imagesFolder)
+{
+    m_categoryId = categoryId;
+    m_connection = std::move(connection);
+    m_imagesFolder = imagesFolder;
+}
+
+int CBatchQueryDlg::rowCount() const
+{
+    return ui->listQueue->rowCount();
+}
+
+QString CBatchQueryDlg::rowIsbn(int row) const
+{
+    const QTableWidgetItem *item = ui->listQueue->item(row, ColIsbn);
+    return item ? item->text() : QString();
+}
+
+QString CBatchQueryDlg::rowTitle(int row) const
+{
+    const QTableWidgetItem *item = ui->listQueue->item(row, ColTitle);
+    return item ? item->text() : QString();
+}
+
+QString CBatchQueryDlg::statusText() const
+{
+    return ui->labelStatus->text();
+}
+
+int CBatchQueryDlg::progress() const
+{
+    return ui->progressBar->value();
+}
+
+void CBatchQueryDlg::setRowTitle(int row, const QString &text)
+{
+    if (QTableWidgetItem *item = ui->listQueue->item(row, ColTitle)) {
+        item->setText(text);
+        item->setToolTip(text);
+    }
+    ui->listQueue->scrollToItem(ui->listQueue->item(row, ColIsbn));
+}
+
+void CBatchQueryDlg::OnStart()
+{
+    if (m_runState != NotStarted)
+        return;
+    if (rowCount() == 0) {
+        messenger().showMessage(LoadStr(IDS_QUERY_QUEUE_EMPTY));
+        return;
+    }
+    ui->buttonStart->setEnabled(false);
+    ui->checkAddDuplicates->setEnabled(false);
+    m_addDuplicates = ui->checkAddDuplicates->isChecked();
+    m_runState = Running;
+    m_timer.start();
+    if (m_queue.size() != rowCount()) {
+        m_queue.clear();
+        for (int row = 0; row < rowCount(); ++row)
+            m_queue << rowIsbn(row);
+    }
+    m_total = int(m_queue.size());
+    m_currentIndex = 0;
+    m_cancel.reset();
+    m_worker = QThread::create([this] { runWorker(); });
+    m_worker->start();
+}
+
+// The worker thread: touches no widget; rows change through queued calls.
+void CBatchQueryDlg::runWorker()
+{
+    CBatchTarget target;
+    target.categoryId = m_categoryId;
+    target.imagesFolder = m_imagesFolder;
+    target.connection = m_connection.get();
+    target.addDuplicates = m_addDuplicates;
+
+    bool stopped = false;
+    for (int index = 0; index < m_total; ++index) {
+        const CBatchItemResult result = LookUpAndSaveIsbn(m_record, m_queue.at(index), target);
+        if (result.kind != CBatchItemResult::Cancelled) {
+            const QString text = result.rowText;
+            QMetaObject::invokeMethod(
+                this, [this, index, text] { setRowTitle(index, text); }, Qt::QueuedConnection);
+        }
+        if (result.fatal) {
+            QMetaObject::invokeMethod(&m_timer, qOverload<>(&QTimer::stop), Qt::QueuedConnection);
+            CUiThreadMessenger().showMessage(LoadStr(IDS_FATAL_ERROR_JOB_CANCELLED), IMessenger::Icon::Error);
+            m_runState = Stopping;
+        }
+        m_currentIndex = index + 1;
+        if (m_runState == Stopping) {
+            stopped = true;
+            break;
+        }
+    }
+    QMetaObject::invokeMethod(
+        this, [this, stopped] { onWorkerEnded(stopped); }, Qt::QueuedConnection);
+}
+
+void CBatchQueryDlg::onWorkerEnded(bool stopped)
+{
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+    m_timer.stop();
+    if (!stopped)
+        ui->progressBar->setValue(100);
+    emit workerFinished();
+    done(stopped ? Rejected : Accepted);
+}
+
+void CBatchQueryDlg::onTimer()
+{
+    if (m_total > 0)
+        ui->progressBar->setValue(m_currentIndex * 100 / m_total);
+    const QString status = m_record.statusText.get();
+    if (ui->labelStatus->text() != status)
+        ui->labelStatus->setText(status);
+}
+
+void CBatchQueryDlg::reject()
+{
+    switch (m_runState.load()) {
+    case NotStarted:
+        QDialog::reject();
+        return;
+    case Running:
+        m_timer.stop();
+        ui->labelStatus->setText(tr("Finishing off, please wait..."));
+        m_runState = Stopping;
+        ui->buttonCancel->setEnabled(false);
+        QTimer::singleShot(kCancelGraceMs, this, [this] {
+            if (m_worker)
+                m_cancel.cancel();
+        });
+        return;
+    default:
+        // Stopping: the window closes when the worker has stopped.
+        return;
+    }
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "catalog/bookrecord.h"
+#include "online/canceltoken.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <QTimer>
+#include <atomic>
+#include <memory>
+
+namespace Ui {
+class CBatchQueryDlg;
+}
+class Connection;
+class QThread;
+
+// Looks up a list of ISBNs one after another on a worker thread and saves
+// every book found straight into a category, with a progress bar and a
+// result per ISBN. The window never closes while the worker runs.
+class CBatchQueryDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum RunState { NotStarted = 0, Running = 1, Stopping = 4 };
+
+    // After a Cancel, the ISBN under way may finish for this long; then its
+    // transfer is aborted, so a hung server cannot hold the window open.
+    static constexpr int kCancelGraceMs = 1500;
+
+    explicit CBatchQueryDlg(QWidget *parent = nullptr);
+    ~CBatchQueryDlg() override;
+
+    // Appends the ISBNs to the queue, one row each.
+    void setQueue(const QStringList &isbns);
+    // Where found books are saved.
+    void setTarget(int categoryId, std::shared_ptr<Connection> connection, const QString &imagesFolder);
+
+    int runState() const { return m_runState.load(); }
+    int currentIndex() const { return m_currentIndex.load(); }
+    int rowCount() const;
+    QString rowIsbn(int row) const;
+    QString rowTitle(int row) const;
+    QString statusText() const;
+    int progress() const;
+
+public slots:
+    void OnStart();
+    // Cancel, Esc and the close box.
+    void reject() override;
+
+signals:
+    // The worker has ended (from the user-interface thread, just before closing).
+    void workerFinished();
+
+private:
+    void onTimer();
+    void runWorker();
+    void setRowTitle(int row, const QString &text);
+    void onWorkerEnded(bool stopped);
+
+    std::unique_ptr<Ui::CBatchQueryDlg> ui;
+    QStringList m_queue;
+    int m_categoryId = 1;
+    std::shared_ptr<Connection> m_connection;
+    QString m_imagesFolder;
+    bool m_addDuplicates = false;
+    int m_total = 0;
+
+    // Shared with the worker.
+    std::atomic<int> m_runState{NotStarted};
+    std::atomic<int> m_currentIndex{0};
+    CCancelToken m_cancel;
+    CBookRecord m_record; // the worker's record; only its status text is read here
+
+    QTimer m_timer;
+    QThread *m_worker = nullptr;
+};
