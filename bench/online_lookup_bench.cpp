@@ -2,6 +2,7 @@
 // against the local test server with no gap between requests.
 // Target: under 2 s for the 100 lookups, i.e. the client adds almost nothing
 // to what the network takes.
+#include "benchmain.h"
 #include "catalog/bookrecord.h"
 #include "openlibraryfixture.h"
 
@@ -43,11 +44,5 @@ BENCHMARK(BM_Online_100IsbnLookupsWithCovers)->Unit(benchmark::kMillisecond)->Us
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithApp<QCoreApplication>(argc, argv);
 }

@@ -1,8 +1,9 @@
 #include "messageboxmessenger.h"
 
+#include "uithread.h"
+
 #include <QApplication>
 #include <QMessageBox>
-#include <QThread>
 
 namespace {
 
@@ -27,21 +28,11 @@ QString boxTitle()
     return name.isEmpty() ? QStringLiteral("Ordoteca") : name;
 }
 
-// Runs fn on the user-interface thread, waiting for it when called elsewhere.
-template <typename Fn> void onGuiThread(Fn fn)
-{
-    QCoreApplication *app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() == app->thread())
-        fn();
-    else
-        QMetaObject::invokeMethod(app, fn, Qt::BlockingQueuedConnection);
-}
-
 } // namespace
 
 void CMessageBoxMessenger::showMessage(const QString &text, Icon icon)
 {
-    onGuiThread([&] {
+    RunOnUiThread([&] {
         QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Ok, m_parent);
         // Messages can carry text from a web service: never render it as HTML.
         box.setTextFormat(Qt::PlainText);
@@ -52,7 +43,7 @@ void CMessageBoxMessenger::showMessage(const QString &text, Icon icon)
 bool CMessageBoxMessenger::askYesNo(const QString &text, Icon icon)
 {
     bool yes = false;
-    onGuiThread([&] {
+    RunOnUiThread([&] {
         QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Yes | QMessageBox::No, m_parent);
         box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(QMessageBox::Yes);
