@@ -14,7 +14,9 @@ QVector<int> BookListSortOrder(const QVector<BookListRow> &rows, int column, boo
     if (column < 0 || column > 4)
         return order;
 
-    QCollator collator(locale);
+    // The C locale collates by code units ("Zazie" before "apprendre"); with
+    // no language set the letters still go in alphabetical order.
+    QCollator collator(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
     collator.setIgnorePunctuation(false);
