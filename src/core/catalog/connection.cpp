@@ -107,6 +107,12 @@ bool Connection::enforceForeignKeys(DbError *error)
     return run("PRAGMA foreign_keys = ON", error);
 }
 
+void Connection::restoreProgramSettings()
+{
+    enforceForeignKeys();
+    RegisterSqlFunctions(m_db);
+}
+
 bool Connection::foreignKeysEnforced() const
 {
     sqlite3_stmt *stmt = nullptr;

@@ -32,6 +32,10 @@ public:
     // transaction (the engine's rule).
     bool enforceForeignKeys(DbError *error = nullptr);
     bool foreignKeysEnforced() const;
+    // Foreign keys on and the program's SQL functions (Unicode LIKE, ...) in
+    // place again: "PRAGMA case_sensitive_like" typed by the user would
+    // otherwise bring back the engine's A-Z-only LIKE for the session.
+    void restoreProgramSettings();
 
     // Groups statements so that they commit together (see Transaction).
     bool begin(DbError *error = nullptr);

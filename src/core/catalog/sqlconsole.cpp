@@ -53,8 +53,8 @@ SqlRunResult RunSql(Connection &connection, const QString &statement)
     SqlRunResult result = runStatement(connection, statement);
     // "PRAGMA foreign_keys=OFF" typed here must not outlive the statement:
     // saving a book relies on the cascades from book to its links and
-    // memberships.
-    connection.enforceForeignKeys();
+    // memberships. The same for the program's LIKE.
+    connection.restoreProgramSettings();
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "catalog/basicsearch.h"
 #include "catalog/lookup.h"
 #include "catalog/recordset.h"
+#include "catalog/sqlconsole.h"
 #include "catalog/sqlvalue.h"
 #include "catalog/unicodetext.h"
 #include "recordingmessenger.h"
@@ -103,6 +104,21 @@ private slots:
         DbError error;
         QVERIFY(!cat.connection().execute("SELECT 'a' LIKE 'a' ESCAPE 'xy'", nullptr, &error));
         QVERIFY(error.isSet());
+    }
+
+    void runSql_usesTheSameLikeAndKeepsIt()
+    {
+        TestCatalog cat;
+        addBook(cat, 1, "Война и мир");
+        addBook(cat, 2, "Η Οδύσσεια");
+        SqlRunResult result = RunSql(cat.connection(), "SELECT BookID FROM book WHERE Title LIKE '%ВОЙНА%'");
+        QVERIFY(result.ok);
+        QCOMPARE(result.rowCount, 1);
+        // The engine's own LIKE would come back with this pragma.
+        QVERIFY(RunSql(cat.connection(), "PRAGMA case_sensitive_like=ON").ok);
+        result = RunSql(cat.connection(), "SELECT BookID FROM book WHERE Title LIKE '%ΟΔΎΣΣΕΙΑ'");
+        QVERIFY(result.ok);
+        QCOMPARE(result.rowCount, 1);
     }
 
     void lowerAndUpper_mapEveryScript()
