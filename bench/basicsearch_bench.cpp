@@ -77,7 +77,12 @@ void BM_BasicSearch_ClearAndFill(benchmark::State &state)
     if (searchResultCount(*c->connection) != kFound)
         state.SkipWithError("Search Results does not hold the books found");
 }
-BENCHMARK(BM_BasicSearch_ClearAndFill)->ArgName("ignoreAccents")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(5.0);
+BENCHMARK(BM_BasicSearch_ClearAndFill)
+    ->ArgName("ignoreAccents")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(5.0);
 
 // Searching again without clearing: every membership exists already and each
 // refused insert still costs its statement.

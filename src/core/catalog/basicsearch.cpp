@@ -86,8 +86,8 @@ QString NoSearchResultsText()
 BasicSearchOutcome BasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
                                int currentCategory, bool ignoreAccents)
 {
-    const BasicSearchOutcome outcome = BasicSearchFollowUp(
-        RunBasicSearch(connection, keyword, clearFirst, ignoreAccents), currentCategory);
+    const BasicSearchOutcome outcome =
+        BasicSearchFollowUp(RunBasicSearch(connection, keyword, clearFirst, ignoreAccents), currentCategory);
     if (outcome == BasicSearchOutcome::NoResults || outcome == BasicSearchOutcome::NoResultsReloadList)
         messenger().showMessage(NoSearchResultsText(), IMessenger::Icon::Information);
     return outcome;

@@ -13,4 +13,5 @@ QVector<int> BookListSortOrder(const QVector<BookListRow> &rows, int column, boo
                                const QLocale &locale = QLocale());
 
 // Rearranges rows by BookListSortOrder.
-void SortBookListRows(QVector<BookListRow> &rows, int column, bool ascending, const QLocale &locale = QLocale());
+void SortBookListRows(QVector<BookListRow> &rows, int column, bool ascending,
+                      const QLocale &locale = QLocale());

@@ -259,8 +259,10 @@ bool writeBook(const CBookRecord &r, bool isNew, int categoryId, const QString &
         // outside the program (foreign keys off); the new book takes the
         // freed number and must not inherit them.
         for (const char *table : {"link", "book_category"}) {
-            if (!execute(connection, QStringLiteral("DELETE FROM %1 WHERE BookID=%2").arg(QLatin1String(table)).arg(bookId),
-                         failure))
+            if (!execute(
+                    connection,
+                    QStringLiteral("DELETE FROM %1 WHERE BookID=%2").arg(QLatin1String(table)).arg(bookId),
+                    failure))
                 return false;
         }
     } else {

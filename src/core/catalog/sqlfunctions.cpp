@@ -98,10 +98,14 @@ void upperFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
 bool RegisterSqlFunctions(sqlite3 *db)
 {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    return sqlite3_create_function(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr) == SQLITE_OK &&
-           sqlite3_create_function(db, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr) == SQLITE_OK &&
+    return sqlite3_create_function(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr) ==
+               SQLITE_OK &&
+           sqlite3_create_function(db, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr) ==
+               SQLITE_OK &&
            sqlite3_create_function(db, "unaccented_like", 2, flags, nullptr, unaccentedLikeFunction, nullptr,
                                    nullptr) == SQLITE_OK &&
-           sqlite3_create_function(db, "lower", 1, flags, nullptr, lowerFunction, nullptr, nullptr) == SQLITE_OK &&
-           sqlite3_create_function(db, "upper", 1, flags, nullptr, upperFunction, nullptr, nullptr) == SQLITE_OK;
+           sqlite3_create_function(db, "lower", 1, flags, nullptr, lowerFunction, nullptr, nullptr) ==
+               SQLITE_OK &&
+           sqlite3_create_function(db, "upper", 1, flags, nullptr, upperFunction, nullptr, nullptr) ==
+               SQLITE_OK;
 }

@@ -87,7 +87,8 @@ std::optional<QString> ParsePriceText(const QString &text, const QLocale &locale
         const QChar mark = s.at(at);
         const bool single = s.count(mark) == 1;
         const bool threeAfter = s.size() - at - 1 == 3;
-        const bool localeGroups = locale.groupSeparator() == QString(mark) && locale.decimalPoint() != QString(mark);
+        const bool localeGroups =
+            locale.groupSeparator() == QString(mark) && locale.decimalPoint() != QString(mark);
         if (single && !(threeAfter && localeGroups))
             decimalAt = at;
     }

@@ -22,13 +22,20 @@ char32_t baseLetter(char32_t c)
 {
     // Letters whose stroke is not a combining mark have no decomposition.
     switch (c) {
-    case 0x0142: return U'l'; // ł
-    case 0x00F8: return U'o'; // ø
-    case 0x0111: return U'd'; // đ
-    case 0x0127: return U'h'; // ħ
-    case 0x0131: return U'i'; // dotless i
-    case 0x0167: return U't'; // ŧ
-    default: break;
+    case 0x0142:
+        return U'l'; // ł
+    case 0x00F8:
+        return U'o'; // ø
+    case 0x0111:
+        return U'd'; // đ
+    case 0x0127:
+        return U'h'; // ħ
+    case 0x0131:
+        return U'i'; // dotless i
+    case 0x0167:
+        return U't'; // ŧ
+    default:
+        break;
     }
     // Follow canonical decompositions to the first character: é -> e + ́,
     // ǻ -> å + ́ -> a. Compatibility forms (ligatures, full-width) stay.
@@ -193,16 +200,6 @@ bool matchFolded(const std::u32string &p, const std::u32string &t)
 
 } // namespace
 
-bool UnicodeLike(const char *pattern, int patternBytes, const char *text, int textBytes, char32_t escape,
-                 bool ignoreAccents)
-{
-    std::u32string p, t;
-    compilePattern(pattern, patternBytes, escape, ignoreAccents, p);
-    DecodeFolded(text, textBytes, ignoreAccents, t);
-    return matchFolded(p, t);
-}
-
-// The SQL functions keep the compiled pattern between rows.
 bool UnicodeLikeCompiled(const std::u32string &compiledPattern, const char *text, int textBytes,
                          bool ignoreAccents, std::u32string &buffer)
 {
@@ -210,7 +207,8 @@ bool UnicodeLikeCompiled(const std::u32string &compiledPattern, const char *text
     return matchFolded(compiledPattern, buffer);
 }
 
-void CompileLikePattern(const char *pattern, int bytes, char32_t escape, bool ignoreAccents, std::u32string &out)
+void CompileLikePattern(const char *pattern, int bytes, char32_t escape, bool ignoreAccents,
+                        std::u32string &out)
 {
     compilePattern(pattern, bytes, escape, ignoreAccents, out);
 }

@@ -15,18 +15,15 @@ char32_t FoldCodePoint(char32_t c, bool ignoreAccents);
 // LIKE pattern still stands for one character).
 QString FoldText(const QString &text, bool ignoreAccents = false);
 
-// SQL LIKE on already decoded text: "%" any run, "_" one character, escape
-// (0 for none) makes the next pattern character literal. Case is folded, and
-// accents ignored when asked. Pattern and text are UTF-8.
-bool UnicodeLike(const char *pattern, int patternBytes, const char *text, int textBytes, char32_t escape,
-                 bool ignoreAccents);
-
 // Decodes UTF-8 into code points, folded as FoldCodePoint does. Invalid bytes
 // become U+FFFD.
 void DecodeFolded(const char *utf8, int bytes, bool ignoreAccents, std::u32string &out);
 
-// The same match in two steps, for callers that test one pattern against
-// many texts: compile once, then match each text (buffer is scratch space).
-void CompileLikePattern(const char *pattern, int bytes, char32_t escape, bool ignoreAccents, std::u32string &out);
+// SQL LIKE with case folded (and accents ignored when asked), in two steps
+// so that one pattern is compiled once for many texts: "%" any run, "_" one
+// character, escape (0 for none) makes the next pattern character literal.
+// Pattern and text are UTF-8; buffer is scratch space.
+void CompileLikePattern(const char *pattern, int bytes, char32_t escape, bool ignoreAccents,
+                        std::u32string &out);
 bool UnicodeLikeCompiled(const std::u32string &compiledPattern, const char *text, int textBytes,
                          bool ignoreAccents, std::u32string &buffer);

@@ -85,7 +85,8 @@ void COptionsDefaultPage::DoDataExchange(bool saveAndValidate)
         v.userText2 = ui->editUserText2->text();
         v.format = comboText(ui->comboFormat);
         v.purchaseToday = ui->checkPurchaseToday->isChecked();
-        v.purchaseDate = ui->checkPurchaseDate->isChecked() || v.purchaseToday ? ui->datePurchase->date() : QDate();
+        v.purchaseDate =
+            ui->checkPurchaseDate->isChecked() || v.purchaseToday ? ui->datePurchase->date() : QDate();
         v.ebookOnly = ui->checkEbookOnly->isChecked();
         v.status = comboText(ui->comboStatus);
         return;

@@ -69,7 +69,8 @@ bool CBookBasicPage::OnKillActive()
     const std::optional<QString> pages = ParseCountText(m_pageCount);
     if (!pages) {
         messenger().showMessage(
-            tr("\"%1\" is not a number of pages. Please type digits only, for example 340.").arg(m_pageCount.trimmed()),
+            tr("\"%1\" is not a number of pages. Please type digits only, for example 340.")
+                .arg(m_pageCount.trimmed()),
             IMessenger::Icon::Warning);
         ui->editPage->setFocus();
         ui->editPage->selectAll();

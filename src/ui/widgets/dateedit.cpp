@@ -69,7 +69,8 @@ void CDateEdit::keyPressEvent(QKeyEvent *event)
         const int month = monthForPrefix(m_monthLetters);
         if (month > 0) {
             const QDate current = date();
-            const QDate wanted(current.year(), month, qMin(current.day(), QDate(current.year(), month, 1).daysInMonth()));
+            const QDate wanted(current.year(), month,
+                               qMin(current.day(), QDate(current.year(), month, 1).daysInMonth()));
             setDate(wanted);
         }
         setSelectedSection(MonthSection);

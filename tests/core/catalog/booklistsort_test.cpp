@@ -43,20 +43,21 @@ private slots:
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("French accents among their letters")
-            << "fr_FR" << QStringList{"Zazie dans le métro", "apprendre", "À la recherche du temps perdu", "Bonjour"}
+            << "fr_FR"
+            << QStringList{"Zazie dans le métro", "apprendre", "À la recherche du temps perdu", "Bonjour"}
             << QStringList{"À la recherche du temps perdu", "apprendre", "Bonjour", "Zazie dans le métro"};
-        QTest::newRow("numbers by value")
-            << "en_US" << QStringList{"Book 10", "Book 2", "Book 1", "Book 100"}
-            << QStringList{"Book 1", "Book 2", "Book 10", "Book 100"};
+        QTest::newRow("numbers by value") << "en_US" << QStringList{"Book 10", "Book 2", "Book 1", "Book 100"}
+                                          << QStringList{"Book 1", "Book 2", "Book 10", "Book 100"};
         QTest::newRow("case ignored, equal texts keep their order")
             << "en_US" << QStringList{"banana", "Apple", "BANANA", "apple"}
             << QStringList{"Apple", "apple", "banana", "BANANA"};
         QTest::newRow("German umlaut with its letter")
-            << "de_DE" << QStringList{"Zucker", "Öl", "Ofen", "Pause"} << QStringList{"Ofen", "Öl", "Pause", "Zucker"};
-        QTest::newRow("Russian")
-            << "ru_RU" << QStringList{"Яблоко", "ёлка", "Арбуз", "война"} << QStringList{"Арбуз", "война", "ёлка", "Яблоко"};
-        QTest::newRow("Greek")
-            << "el_GR" << QStringList{"Ωμέγα", "άλφα", "Βήτα"} << QStringList{"άλφα", "Βήτα", "Ωμέγα"};
+            << "de_DE" << QStringList{"Zucker", "Öl", "Ofen", "Pause"}
+            << QStringList{"Ofen", "Öl", "Pause", "Zucker"};
+        QTest::newRow("Russian") << "ru_RU" << QStringList{"Яблоко", "ёлка", "Арбуз", "война"}
+                                 << QStringList{"Арбуз", "война", "ёлка", "Яблоко"};
+        QTest::newRow("Greek") << "el_GR" << QStringList{"Ωμέγα", "άλφα", "Βήτα"}
+                               << QStringList{"άλφα", "Βήτα", "Ωμέγα"};
         QTest::newRow("no locale set (C) is still alphabetical")
             << "C" << QStringList{"Zazie", "apprendre", "Book 10", "Book 2"}
             << QStringList{"apprendre", "Book 2", "Book 10", "Zazie"};
@@ -85,8 +86,8 @@ private slots:
     {
         QLocale::setDefault(QLocale("fr_FR"));
         TestCatalog cat;
-        const QStringList titles = {"Zazie dans le métro", "apprendre", "À la recherche du temps perdu", "Tome 10",
-                                    "Tome 2"};
+        const QStringList titles = {"Zazie dans le métro", "apprendre", "À la recherche du temps perdu",
+                                    "Tome 10", "Tome 2"};
         for (int i = 0; i < titles.size(); ++i)
             cat.exec(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (%1, %2)")
                          .arg(i + 1)
@@ -94,8 +95,8 @@ private slots:
         QVector<BookListRow> rows;
         QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::Loaded);
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(titlesOf(rows), (QStringList{"À la recherche du temps perdu", "apprendre", "Tome 2", "Tome 10",
-                                              "Zazie dans le métro"}));
+        QCOMPARE(titlesOf(rows), (QStringList{"À la recherche du temps perdu", "apprendre", "Tome 2",
+                                              "Tome 10", "Zazie dans le métro"}));
     }
 };
 

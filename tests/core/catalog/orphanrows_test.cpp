@@ -23,8 +23,11 @@ void addLinkedBook(TestCatalog &cat, int id, const QString &title)
     cat.exec(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (%1, '%2')").arg(id).arg(title));
     cat.exec(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, 1)").arg(id));
     cat.exec(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, 2)").arg(id));
-    cat.exec(QStringLiteral("INSERT INTO link (BookID, LinkID, Name, Path) VALUES (%1, 1, 'Старая ссылка', 'a')").arg(id));
-    cat.exec(QStringLiteral("INSERT INTO link (BookID, LinkID, Name, Path) VALUES (%1, 2, 'Παλιό', 'b')").arg(id));
+    cat.exec(
+        QStringLiteral("INSERT INTO link (BookID, LinkID, Name, Path) VALUES (%1, 1, 'Старая ссылка', 'a')")
+            .arg(id));
+    cat.exec(
+        QStringLiteral("INSERT INTO link (BookID, LinkID, Name, Path) VALUES (%1, 2, 'Παλιό', 'b')").arg(id));
 }
 
 // Runs statements in the stock sqlite3 shell, as a user would.

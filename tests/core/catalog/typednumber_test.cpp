@@ -14,33 +14,85 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("comma decimal, English user") << "en_US" << "9,40" << "9.40";
-        QTest::newRow("point decimal, English user") << "en_US" << "9.40" << "9.40";
-        QTest::newRow("comma decimal, French user") << "fr_FR" << "9,40" << "9.40";
-        QTest::newRow("point decimal, French user") << "fr_FR" << "9.40" << "9.40";
-        QTest::newRow("euro before") << "fr_FR" << "€12,50" << "12.50";
-        QTest::newRow("euro after with space") << "de_DE" << "12,50 €" << "12.50";
-        QTest::newRow("euro after, no-break space") << "de_DE" << QString::fromUtf8("12,50\u00a0€") << "12.50";
-        QTest::newRow("dollar") << "en_US" << "$9.40" << "9.40";
-        QTest::newRow("dollar with space") << "en_US" << "$ 10" << "10";
-        QTest::newRow("pound") << "en_GB" << "£7.99" << "7.99";
-        QTest::newRow("yen") << "ja_JP" << "¥1,500" << "1500";
-        QTest::newRow("rupee sign") << "en_IN" << "₹499" << "499";
-        QTest::newRow("US$") << "en_US" << "US$ 10.00" << "10.00";
-        QTest::newRow("code before") << "en_US" << "EUR 12.50" << "12.50";
-        QTest::newRow("code after") << "de_DE" << "12,50 EUR" << "12.50";
-        QTest::newRow("German thousands") << "de_DE" << "1.234,50" << "1234.50";
-        QTest::newRow("English thousands") << "en_US" << "1,234.50" << "1234.50";
-        QTest::newRow("German thousands, English user") << "en_US" << "1.234,50" << "1234.50";
-        QTest::newRow("space thousands") << "fr_FR" << "1 234,50" << "1234.50";
-        QTest::newRow("narrow space thousands") << "fr_FR" << QString::fromUtf8("1\u202f234,50 €") << "1234.50";
-        QTest::newRow("Swiss apostrophe") << "de_CH" << "1'234.50" << "1234.50";
-        QTest::newRow("group mark of the locale") << "de_DE" << "1.234" << "1234";
-        QTest::newRow("decimal mark of the locale") << "en_US" << "1.234" << "1.234";
-        QTest::newRow("several groups") << "en_US" << "1,234,567" << "1234567";
-        QTest::newRow("whole number") << "en_US" << "12" << "12";
-        QTest::newRow("blanks around") << "en_US" << "  9.40  " << "9.40";
-        QTest::newRow("blank is no price") << "en_US" << "   " << "";
+        QTest::newRow("comma decimal, English user") << "en_US"
+                                                     << "9,40"
+                                                     << "9.40";
+        QTest::newRow("point decimal, English user") << "en_US"
+                                                     << "9.40"
+                                                     << "9.40";
+        QTest::newRow("comma decimal, French user") << "fr_FR"
+                                                    << "9,40"
+                                                    << "9.40";
+        QTest::newRow("point decimal, French user") << "fr_FR"
+                                                    << "9.40"
+                                                    << "9.40";
+        QTest::newRow("euro before") << "fr_FR"
+                                     << "€12,50"
+                                     << "12.50";
+        QTest::newRow("euro after with space") << "de_DE"
+                                               << "12,50 €"
+                                               << "12.50";
+        QTest::newRow("euro after, no-break space")
+            << "de_DE" << QString::fromUtf8("12,50\u00a0€") << "12.50";
+        QTest::newRow("dollar") << "en_US"
+                                << "$9.40"
+                                << "9.40";
+        QTest::newRow("dollar with space") << "en_US"
+                                           << "$ 10"
+                                           << "10";
+        QTest::newRow("pound") << "en_GB"
+                               << "£7.99"
+                               << "7.99";
+        QTest::newRow("yen") << "ja_JP"
+                             << "¥1,500"
+                             << "1500";
+        QTest::newRow("rupee sign") << "en_IN"
+                                    << "₹499"
+                                    << "499";
+        QTest::newRow("US$") << "en_US"
+                             << "US$ 10.00"
+                             << "10.00";
+        QTest::newRow("code before") << "en_US"
+                                     << "EUR 12.50"
+                                     << "12.50";
+        QTest::newRow("code after") << "de_DE"
+                                    << "12,50 EUR"
+                                    << "12.50";
+        QTest::newRow("German thousands") << "de_DE"
+                                          << "1.234,50"
+                                          << "1234.50";
+        QTest::newRow("English thousands") << "en_US"
+                                           << "1,234.50"
+                                           << "1234.50";
+        QTest::newRow("German thousands, English user") << "en_US"
+                                                        << "1.234,50"
+                                                        << "1234.50";
+        QTest::newRow("space thousands") << "fr_FR"
+                                         << "1 234,50"
+                                         << "1234.50";
+        QTest::newRow("narrow space thousands")
+            << "fr_FR" << QString::fromUtf8("1\u202f234,50 €") << "1234.50";
+        QTest::newRow("Swiss apostrophe") << "de_CH"
+                                          << "1'234.50"
+                                          << "1234.50";
+        QTest::newRow("group mark of the locale") << "de_DE"
+                                                  << "1.234"
+                                                  << "1234";
+        QTest::newRow("decimal mark of the locale") << "en_US"
+                                                    << "1.234"
+                                                    << "1.234";
+        QTest::newRow("several groups") << "en_US"
+                                        << "1,234,567"
+                                        << "1234567";
+        QTest::newRow("whole number") << "en_US"
+                                      << "12"
+                                      << "12";
+        QTest::newRow("blanks around") << "en_US"
+                                       << "  9.40  "
+                                       << "9.40";
+        QTest::newRow("blank is no price") << "en_US"
+                                           << "   "
+                                           << "";
         QTest::newRow("Arabic-Indic digits") << "ar_EG" << QString::fromUtf8("١٢٫٥٠") << "12.50";
     }
 
@@ -92,16 +144,26 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored"); // "refused" when refused
-        QTest::newRow("digits") << "340" << "340";
-        QTest::newRow("blanks around") << " 340 " << "340";
-        QTest::newRow("leading zeros") << "007" << "7";
-        QTest::newRow("blank") << "  " << "";
-        QTest::newRow("largest") << "2147483647" << "2147483647";
-        QTest::newRow("too large") << "2147483648" << "refused";
-        QTest::newRow("roman front matter") << "xii, 340" << "refused";
-        QTest::newRow("unit") << "340 p." << "refused";
-        QTest::newRow("negative") << "-3" << "refused";
-        QTest::newRow("decimal") << "3.5" << "refused";
+        QTest::newRow("digits") << "340"
+                                << "340";
+        QTest::newRow("blanks around") << " 340 "
+                                       << "340";
+        QTest::newRow("leading zeros") << "007"
+                                       << "7";
+        QTest::newRow("blank") << "  "
+                               << "";
+        QTest::newRow("largest") << "2147483647"
+                                 << "2147483647";
+        QTest::newRow("too large") << "2147483648"
+                                   << "refused";
+        QTest::newRow("roman front matter") << "xii, 340"
+                                            << "refused";
+        QTest::newRow("unit") << "340 p."
+                              << "refused";
+        QTest::newRow("negative") << "-3"
+                                  << "refused";
+        QTest::newRow("decimal") << "3.5"
+                                 << "refused";
         QTest::newRow("Devanagari digits") << QString::fromUtf8("३४०") << "340";
     }
 

@@ -25,8 +25,10 @@ private slots:
     {
         QTest::addColumn<int>("links");
         QTest::addColumn<QString>("note");
-        QTest::newRow("one") << 0 << "Removed 1 row left behind by books or categories deleted outside Ordoteca.";
-        QTest::newRow("three") << 2 << "Removed 3 rows left behind by books or categories deleted outside Ordoteca.";
+        QTest::newRow("one") << 0
+                             << "Removed 1 row left behind by books or categories deleted outside Ordoteca.";
+        QTest::newRow("three")
+            << 2 << "Removed 3 rows left behind by books or categories deleted outside Ordoteca.";
     }
 
     void open_notesRemovedRowsInTheStatusBar()

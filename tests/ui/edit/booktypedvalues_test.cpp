@@ -71,13 +71,27 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("comma") << "fr_FR" << "9,40" << "9.4";
-        QTest::newRow("point") << "fr_FR" << "9.40" << "9.4";
-        QTest::newRow("euro before") << "de_DE" << "€12,50" << "12.5";
-        QTest::newRow("euro after") << "de_DE" << "12,50 €" << "12.5";
-        QTest::newRow("dollar") << "en_US" << "$9.40" << "9.4";
-        QTest::newRow("thousands") << "de_DE" << "1.234,50" << "1234.5";
-        QTest::newRow("blank") << "en_US" << "" << "";
+        QTest::newRow("comma") << "fr_FR"
+                               << "9,40"
+                               << "9.4";
+        QTest::newRow("point") << "fr_FR"
+                               << "9.40"
+                               << "9.4";
+        QTest::newRow("euro before") << "de_DE"
+                                     << "€12,50"
+                                     << "12.5";
+        QTest::newRow("euro after") << "de_DE"
+                                    << "12,50 €"
+                                    << "12.5";
+        QTest::newRow("dollar") << "en_US"
+                                << "$9.40"
+                                << "9.4";
+        QTest::newRow("thousands") << "de_DE"
+                                   << "1.234,50"
+                                   << "1234.5";
+        QTest::newRow("blank") << "en_US"
+                               << ""
+                               << "";
     }
 
     void prices_areStoredAsTheNumberTyped()
@@ -103,12 +117,18 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("purchase price, word") << "editPurchasePrice" << "cheap";
-        QTest::newRow("purchase price, Russian") << "editPurchasePrice" << "девять";
-        QTest::newRow("list price, two prices") << "editListPrice" << "9.40 / 12.00";
-        QTest::newRow("list price, Chinese") << "editListPrice" << "九元";
-        QTest::newRow("list price, Greek") << "editListPrice" << "εννέα €";
-        QTest::newRow("current page, roman") << "editCurrentPage" << "xii";
+        QTest::newRow("purchase price, word") << "editPurchasePrice"
+                                              << "cheap";
+        QTest::newRow("purchase price, Russian") << "editPurchasePrice"
+                                                 << "девять";
+        QTest::newRow("list price, two prices") << "editListPrice"
+                                                << "9.40 / 12.00";
+        QTest::newRow("list price, Chinese") << "editListPrice"
+                                             << "九元";
+        QTest::newRow("list price, Greek") << "editListPrice"
+                                           << "εννέα €";
+        QTest::newRow("current page, roman") << "editCurrentPage"
+                                             << "xii";
     }
 
     void textThatIsNoPrice_keepsTheSheetOpenOnTheField()
@@ -177,11 +197,16 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("French") << "Éditions du Seuil" << "éditions du seuil";
-        QTest::newRow("German") << "Süddeutscher Verlag" << "SÜDDEUTSCHER VERLAG";
-        QTest::newRow("Russian") << "Издательство АСТ" << "издательство аст";
-        QTest::newRow("Greek") << "Εκδόσεις Πατάκη" << "ΕΚΔΌΣΕΙΣ ΠΑΤΆΚΗ";
-        QTest::newRow("Chinese") << "人民文学出版社" << "人民文学出版社";
+        QTest::newRow("French") << "Éditions du Seuil"
+                                << "éditions du seuil";
+        QTest::newRow("German") << "Süddeutscher Verlag"
+                                << "SÜDDEUTSCHER VERLAG";
+        QTest::newRow("Russian") << "Издательство АСТ"
+                                 << "издательство аст";
+        QTest::newRow("Greek") << "Εκδόσεις Πατάκη"
+                               << "ΕΚΔΌΣΕΙΣ ΠΑΤΆΚΗ";
+        QTest::newRow("Chinese") << "人民文学出版社"
+                                 << "人民文学出版社";
     }
 
     void lookupLists_matchNamesCaseFoldedInEveryScript()
@@ -190,7 +215,8 @@ private slots:
         QFETCH(QString, typed);
         Fixture f;
         f.cat.exec("INSERT INTO bookpublisher (PublisherID, Name) VALUES (1, 'Gallimard')");
-        f.cat.exec(QStringLiteral("INSERT INTO bookpublisher (PublisherID, Name) VALUES (2, '%1')").arg(stored));
+        f.cat.exec(
+            QStringLiteral("INSERT INTO bookpublisher (PublisherID, Name) VALUES (2, '%1')").arg(stored));
         auto sheet = std::make_unique<CBookProperties>(IDS_ADD_BOOK);
         sheet->record().Title = "Книга";
         sheet->record().Publisher = typed;

@@ -10,10 +10,10 @@
 #include "catalog/ordodoc.h"
 #include "page/ordohtmlview.h"
 
-#include <QWebEnginePage>
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
+#include <QWebEnginePage>
 
 #include <QDir>
 #include <QHash>
@@ -201,7 +201,8 @@ private slots:
         QVERIFY(!templates.isEmpty());
         for (const QString &style : styles) {
             for (const QString &pageTemplate : templates)
-                QTest::addRow("%s with %s", qPrintable(style), qPrintable(pageTemplate)) << style << pageTemplate;
+                QTest::addRow("%s with %s", qPrintable(style), qPrintable(pageTemplate))
+                    << style << pageTemplate;
         }
     }
 
@@ -234,13 +235,12 @@ private slots:
         const auto styled = [&view] {
             QVariant result;
             bool done = false;
-            view.page()->runJavaScript(
-                "(function(){var l=document.getElementById('ordo-style-sheet');"
-                "return !!(l && l.sheet) && document.fonts.status=='loaded';})()",
-                QWebEngineScript::ApplicationWorld, [&](const QVariant &v) {
-                    result = v;
-                    done = true;
-                });
+            view.page()->runJavaScript("(function(){var l=document.getElementById('ordo-style-sheet');"
+                                       "return !!(l && l.sheet) && document.fonts.status=='loaded';})()",
+                                       QWebEngineScript::ApplicationWorld, [&](const QVariant &v) {
+                                           result = v;
+                                           done = true;
+                                       });
             return QTest::qWaitFor([&] { return done; }, kWait) && result.toBool();
         };
         QVERIFY(QTest::qWaitFor(styled, kWait));
@@ -268,7 +268,8 @@ private slots:
             QVERIFY(!image.isNull());
             // For a look at the pictures: ORDO_PRINT_DIR=/some/folder.
             if (qEnvironmentVariableIsSet("ORDO_PRINT_DIR"))
-                image.save(qEnvironmentVariable("ORDO_PRINT_DIR") + '/' + style + '-' + pageTemplate + '-' + name);
+                image.save(qEnvironmentVariable("ORDO_PRINT_DIR") + '/' + style + '-' + pageTemplate + '-' +
+                           name);
             const Finding worst = worstTextContrast(image);
             QVERIFY2(worst.ratio >= kMinimumContrast,
                      qPrintable(QString("%1: text %2 on %3 at %4,%5 (pixels at %6 dpi) has a contrast of %7")

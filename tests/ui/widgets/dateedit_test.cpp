@@ -41,16 +41,19 @@ private slots:
         const int day = QDateTimeEdit::DaySection;
         const int month = QDateTimeEdit::MonthSection;
         const int year = QDateTimeEdit::YearSection;
-        for (const char *format : {"d MMM yyyy", "MMM dd, yyyy", "dd/MM/yyyy", "M/d/yyyy", "dd.MM.yyyy", "yyyy-MM-dd"}) {
+        for (const char *format :
+             {"d MMM yyyy", "MMM dd, yyyy", "dd/MM/yyyy", "M/d/yyyy", "dd.MM.yyyy", "yyyy-MM-dd"}) {
             const QString f = QString::fromLatin1(format);
             QTest::addRow("%s: month name", format) << f << month << QString("May") << QDate(2024, 5, 15);
-            QTest::addRow("%s: month name lower case", format) << f << month << QString("dec") << QDate(2024, 12, 15);
+            QTest::addRow("%s: month name lower case", format)
+                << f << month << QString("dec") << QDate(2024, 12, 15);
             QTest::addRow("%s: day", format) << f << day << QString("7") << QDate(2024, 1, 7);
             QTest::addRow("%s: two-digit day", format) << f << day << QString("28") << QDate(2024, 1, 28);
             QTest::addRow("%s: year", format) << f << year << QString("1999") << QDate(1999, 1, 15);
         }
         for (const char *format : {"dd/MM/yyyy", "M/d/yyyy", "yyyy-MM-dd"})
-            QTest::addRow("%s: month number", format) << QString::fromLatin1(format) << month << QString("5") << QDate(2024, 5, 15);
+            QTest::addRow("%s: month number", format)
+                << QString::fromLatin1(format) << month << QString("5") << QDate(2024, 5, 15);
     }
 
     void typing_replacesTheSectionTheCursorIsIn()
