@@ -213,6 +213,14 @@ private slots:
         QCOMPARE(LanguageDisplayName(QStringLiteral("Enu")), english);
         QCOMPARE(LanguageCodeOf(english), QStringLiteral("Enu"));
         QCOMPARE(m_messages->messages, QStringList()); // a missing language is silent
+        // Counts take the plural forms of the language, English ones otherwise.
+        const auto count = [](int n) {
+            return QCoreApplication::translate("COrdoListView", "%n book(s); %1 selected", nullptr, n).arg(0);
+        };
+        QCOMPARE(count(1), translated ? QStringLiteral("1 libro; 0 selezionati")
+                                      : QStringLiteral("1 book; 0 selected"));
+        QCOMPARE(count(7), translated ? QStringLiteral("7 libri; 0 selezionati")
+                                      : QStringLiteral("7 books; 0 selected"));
 
         app->ExitInstance();
         QCOMPARE(LoadStr(IDS_ENGLISH), QStringLiteral("English"));
