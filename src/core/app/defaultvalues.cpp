@@ -64,6 +64,7 @@ DefaultValues ReadDefaultValues()
     v.status = key.ReadString(QStringLiteral("Status"), none);
     v.ebookOnly = key.ReadInt(QStringLiteral("EbookOnly"), 0) != 0;
     v.purchaseDate = ParsePurchaseDate(key.ReadString(QStringLiteral("PurchaseDate"), none));
+    v.purchaseToday = key.ReadInt(QStringLiteral("PurchaseDateToday"), 0) != 0;
     return v;
 }
 
@@ -82,6 +83,7 @@ void WriteDefaultValues(const DefaultValues &v)
     key.WriteString(QStringLiteral("Status"), v.status);
     key.WriteInt(QStringLiteral("EbookOnly"), v.ebookOnly ? 1 : 0);
     key.WriteString(QStringLiteral("PurchaseDate"), PurchaseDateText(v.purchaseDate));
+    key.WriteInt(QStringLiteral("PurchaseDateToday"), v.purchaseToday ? 1 : 0);
 }
 
 QStringList FindLanguageCodes(const QString &appFolder)

@@ -20,6 +20,10 @@ struct DefaultValues
     QString status;
     bool ebookOnly = false;
     QDate purchaseDate; // null: no date
+    // Each new book gets the day it is added instead of purchaseDate. Kept as
+    // a value of its own ("PurchaseDateToday"), so settings written before it
+    // existed read as before and "PurchaseDate" still holds a plain date.
+    bool purchaseToday = false;
 };
 
 // Missing key or values read as empty texts, false and no date; a stored

@@ -7,16 +7,23 @@
 
 #include <QCoreApplication>
 
-QString BasicSearchSql(const QString &keyword)
+QString BasicSearchSql(const QString &keyword, bool ignoreAccents)
 {
     // The keyword is deliberately not escaped: its own % and _ stay wildcards.
     const QString pattern = FormatSqlValue(QLatin1Char('%') + keyword + QLatin1Char('%'), SqlText);
+    if (ignoreAccents)
+        return QStringLiteral("SELECT BookID FROM book WHERE unaccented_like(%1, Title) OR "
+                              "unaccented_like(%1, Author) OR unaccented_like(%1, ISBN) OR "
+                              "unaccented_like(%1, Description) OR unaccented_like(%1, Notes) OR "
+                              "unaccented_like(%1, UserText1) OR unaccented_like(%1, UserText2)")
+            .arg(pattern);
     return QStringLiteral("SELECT BookID FROM book WHERE Title LIKE %1 OR Author LIKE %1 OR ISBN LIKE %1 "
                           "OR Description LIKE %1 OR Notes LIKE %1 OR UserText1 LIKE %1 OR UserText2 LIKE %1")
         .arg(pattern);
 }
 
-std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword, bool clearFirst)
+std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
+                                  bool ignoreAccents)
 {
     // One transaction for the clearing and all memberships: thousands of
     // single-row inserts would otherwise each wait for their own disk sync.
@@ -27,7 +34,7 @@ std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword
         ExecuteSql(QStringLiteral("DELETE FROM book_category WHERE CatID=%1").arg(kSearchResultsCategory),
                    false, connection);
 
-    const QString sql = BasicSearchSql(keyword);
+    const QString sql = BasicSearchSql(keyword, ignoreAccents);
     Recordset rs;
     DbError error;
     int found = 0;
@@ -63,7 +70,10 @@ BasicSearchOutcome BasicSearchFollowUp(const std::optional<int> &found, int curr
     if (!found)
         return BasicSearchOutcome::Failed;
     if (*found == 0)
-        return BasicSearchOutcome::NoResults;
+        // Search Results on screen may just have been emptied: the list must
+        // not keep showing the old rows.
+        return currentCategory == kSearchResultsCategory ? BasicSearchOutcome::NoResultsReloadList
+                                                         : BasicSearchOutcome::NoResults;
     return currentCategory == kSearchResultsCategory ? BasicSearchOutcome::ReloadList
                                                      : BasicSearchOutcome::SelectSearchResults;
 }
@@ -74,11 +84,11 @@ QString NoSearchResultsText()
 }
 
 BasicSearchOutcome BasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
-                               int currentCategory)
+                               int currentCategory, bool ignoreAccents)
 {
     const BasicSearchOutcome outcome =
-        BasicSearchFollowUp(RunBasicSearch(connection, keyword, clearFirst), currentCategory);
-    if (outcome == BasicSearchOutcome::NoResults)
+        BasicSearchFollowUp(RunBasicSearch(connection, keyword, clearFirst, ignoreAccents), currentCategory);
+    if (outcome == BasicSearchOutcome::NoResults || outcome == BasicSearchOutcome::NoResultsReloadList)
         messenger().showMessage(NoSearchResultsText(), IMessenger::Icon::Information);
     return outcome;
 }

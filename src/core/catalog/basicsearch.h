@@ -9,24 +9,26 @@ class Connection;
 constexpr int kSearchResultsCategory = 3;
 
 // Puts every book whose Title, Author, ISBN, Description, Notes, UserText1 or
-// UserText2 contains keyword (LIKE rules: case-insensitive, % and _ are
-// wildcards) into Search Results, emptying that category first when
-// clearFirst is set. The keyword is used as typed, blanks included.
+// UserText2 contains keyword (LIKE rules: case-insensitive in every script,
+// % and _ are wildcards) into Search Results, emptying that category first
+// when clearFirst is set. The keyword is used as typed, blanks included.
+// With ignoreAccents, "etranger" also finds "L'Étranger".
 //
 // Returns the number of rows the search found; books that were already in
 // Search Results are counted again. nullopt after a database error, which has
 // been shown (the SQL text, a line break, the engine's message); the
 // memberships added before the error are kept.
 [[nodiscard]] std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword,
-                                                bool clearFirst);
+                                                bool clearFirst, bool ignoreAccents = false);
 
 // The SELECT that RunBasicSearch runs for keyword.
-QString BasicSearchSql(const QString &keyword);
+QString BasicSearchSql(const QString &keyword, bool ignoreAccents = false);
 
 // What the main window does after a search.
 enum class BasicSearchOutcome {
     Failed,              // error shown already; leave everything as it is
     NoResults,           // show NoSearchResultsText(); leave the display as it is
+    NoResultsReloadList, // the same, but Search Results is shown: reload the list
     ReloadList,          // Search Results is the current category: reload the list
     SelectSearchResults, // select Search Results in the tree (reloads the list)
 };
@@ -39,4 +41,4 @@ QString NoSearchResultsText();
 // The whole command after the dialog: runs the search, shows "No search
 // results found." when nothing was found, and says what the window must do.
 [[nodiscard]] BasicSearchOutcome BasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
-                                             int currentCategory);
+                                             int currentCategory, bool ignoreAccents = false);

@@ -1,5 +1,6 @@
 #include "booklistquery.h"
 
+#include "booklistsort.h"
 #include "connection.h"
 #include "recordset.h"
 #include "sqlvalue.h"
@@ -93,7 +94,11 @@ BookListLoad LoadBookListRows(Connection &connection, int category, QVector<Book
         }
     }
     // The query runs newest title first and the list is built by putting each
-    // row at the top: the shown order is the query's order reversed.
+    // row at the top: the shown order is the query's order reversed. The
+    // engine compares code units (A-Z folded), so the titles are then put in
+    // the order of the user's language, as a click on the header does; equal
+    // titles keep the reversed order.
     std::reverse(rows.begin(), rows.end());
+    SortBookListRows(rows, 0, true);
     return result;
 }

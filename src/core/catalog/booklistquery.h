@@ -33,7 +33,8 @@ enum class BookListLoad {
 };
 
 // Reads the rows of a category in the order the list shows them after a load:
-// ascending titles, books with equal titles in the reverse of the query's
-// order (the list builds itself by putting each row of the descending query
-// at the top). Publisher names are read once, not per row.
+// ascending titles in the user's collation (see BookListSortOrder), books
+// with equal titles in the reverse of the query's order (the list builds
+// itself by putting each row of the descending query at the top). Publisher
+// names are read once, not per row.
 [[nodiscard]] BookListLoad LoadBookListRows(Connection &connection, int category, QVector<BookListRow> &rows);

@@ -255,6 +255,16 @@ bool writeBook(const CBookRecord &r, bool isNew, int categoryId, const QString &
     QStringList categories;
     if (isNew) {
         categories << QString::number(categoryId);
+        // Links and memberships may outlive their book when it was deleted
+        // outside the program (foreign keys off); the new book takes the
+        // freed number and must not inherit them.
+        for (const char *table : {"link", "book_category"}) {
+            if (!execute(
+                    connection,
+                    QStringLiteral("DELETE FROM %1 WHERE BookID=%2").arg(QLatin1String(table)).arg(bookId),
+                    failure))
+                return false;
+        }
     } else {
         const QString sql = QStringLiteral("SELECT CatID FROM book_category WHERE BookID=%1").arg(bookId);
         Recordset rs;
@@ -398,6 +408,9 @@ void CBookRecord::ResetToDefaults()
     UserText2 = key.ReadString(QStringLiteral("UserText2"), none);
     Format = key.ReadString(QStringLiteral("Format"), none);
     PurchaseDate = key.ReadString(QStringLiteral("PurchaseDate"), none);
+    // "Today" in Options: the day the book is added.
+    if (key.ReadInt(QStringLiteral("PurchaseDateToday"), 0) != 0)
+        PurchaseDate = FormatCatalogDate(QDate::currentDate());
     Status = key.ReadString(QStringLiteral("Status"), none);
     EBookOnly = key.ReadInt(QStringLiteral("EbookOnly"), 0) != 0 ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 #include "connection.h"
 
 #include "recordset.h"
+#include "sqlfunctions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -69,6 +70,12 @@ std::shared_ptr<Connection> Connection::open(const QString &path, DbError *error
     }
     if (!c->run("PRAGMA foreign_keys = ON", error))
         return nullptr;
+    // Case-insensitive LIKE for every script, on this connection only: the
+    // file itself needs nothing the stock shell lacks.
+    if (!RegisterSqlFunctions(c->m_db)) {
+        setError(error, errorOf(c->m_db, sqlite3_errcode(c->m_db)));
+        return nullptr;
+    }
     return c;
 }
 
@@ -93,6 +100,28 @@ std::unique_ptr<Recordset> Connection::execute(const QString &sql, int *recordsA
     if (rs->fieldCount() == 0)
         rs->close();
     return rs;
+}
+
+bool Connection::enforceForeignKeys(DbError *error)
+{
+    return run("PRAGMA foreign_keys = ON", error);
+}
+
+void Connection::restoreProgramSettings()
+{
+    enforceForeignKeys();
+    RegisterSqlFunctions(m_db);
+}
+
+bool Connection::foreignKeysEnforced() const
+{
+    sqlite3_stmt *stmt = nullptr;
+    bool on = false;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA foreign_keys", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        on = sqlite3_column_int(stmt, 0) != 0;
+    sqlite3_finalize(stmt);
+    return on;
 }
 
 bool Connection::begin(DbError *error)

@@ -27,6 +27,16 @@ public:
     std::unique_ptr<Recordset> execute(const QString &sql, int *recordsAffected = nullptr,
                                        DbError *error = nullptr);
 
+    // Turns foreign keys (and their cascades) back on, for instance after a
+    // statement typed by the user switched them off. Does nothing inside a
+    // transaction (the engine's rule).
+    bool enforceForeignKeys(DbError *error = nullptr);
+    bool foreignKeysEnforced() const;
+    // Foreign keys on and the program's SQL functions (Unicode LIKE, ...) in
+    // place again: "PRAGMA case_sensitive_like" typed by the user would
+    // otherwise bring back the engine's A-Z-only LIKE for the session.
+    void restoreProgramSettings();
+
     // Groups statements so that they commit together (see Transaction).
     bool begin(DbError *error = nullptr);
     bool commit(DbError *error = nullptr);

@@ -58,8 +58,21 @@ bool GetOrInsertLookupId(const QString &table, const QString &name, Connection &
     const QString literal = FormatSqlValue(trimmed, SqlText);
     DbError error;
 
-    QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE Name=%3").arg(idColumn, table, literal);
-    {
+    // The column's own comparison (an index lookup) folds A-Z only; a name
+    // that differs in the case of other letters ("Éditions" and "éditions")
+    // is then found by the connection's LIKE, which folds every script. The
+    // name's own % and _ are escaped so that they match only themselves.
+    QString escaped = trimmed;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('%'), QLatin1String("\\%"))
+        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    const QString conditions[] = {
+        QStringLiteral("Name=%1").arg(literal),
+        QStringLiteral("Name LIKE %1 ESCAPE '\\'").arg(FormatSqlValue(escaped, SqlText)),
+    };
+    QString sql;
+    for (const QString &condition : conditions) {
+        sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(idColumn, table, condition);
         Recordset rs;
         if (!OpenRecordset(rs, connection, sql))
             return false;

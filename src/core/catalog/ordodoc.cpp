@@ -4,6 +4,7 @@
 #include "app/messenger.h"
 #include "app/strings.h"
 #include "imagesfolder.h"
+#include "orphanrows.h"
 #include "recordset.h"
 #include "sqlvalue.h"
 
@@ -132,6 +133,10 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(3, 'Search Results')"), false, *connection);
     ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(4, 'Reading List')"), false, *connection);
 
+    // Links and memberships of books deleted outside the program go now,
+    // before a new book can take a freed number and inherit them.
+    const int orphans = qMax(0, RemoveOrphanRows(*connection));
+
     const QString images = ImagesFolderForCatalog(QFileInfo(path).absoluteFilePath());
     const QFileInfo imagesInfo(images);
     if (!imagesInfo.isDir() && !QDir().mkdir(images)) {
@@ -145,7 +150,10 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     m_currentCategory = -1;
     m_selectedBooks.clear();
     SetImagesFolder(images);
+    m_orphanRowsRemoved = orphans;
     emit documentOpened(m_path);
+    if (m_orphanRowsRemoved > 0)
+        emit orphanRowsRemoved(m_orphanRowsRemoved);
     RefreshTree();
     return true;
 }
@@ -167,6 +175,13 @@ bool COrdoDoc::NewDatabase(const QString &path)
     QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::ReadOwner);
     m_newCatalogue = true;
     return OnOpenDocument(path);
+}
+
+QString COrdoDoc::OrphanRowsRemovedText(int count)
+{
+    return QCoreApplication::translate(
+        "COrdoDoc", "Removed %n row(s) left behind by books or categories deleted outside Ordoteca.", nullptr,
+        count);
 }
 
 void COrdoDoc::RefreshTree()

@@ -45,12 +45,20 @@ public:
     bool newCatalogueFlag() const { return m_newCatalogue; }
     void setNewCatalogueFlag(bool set) { m_newCatalogue = set; }
 
+    // Rows left behind by deletions made outside the program (links and
+    // memberships of missing books), removed by the last open.
+    int lastOrphanRowCount() const { return m_orphanRowsRemoved; }
+    // The status-bar note for count removed rows.
+    static QString OrphanRowsRemovedText(int count);
+
     // Asks the tree to reload when a catalogue is open.
     void RefreshTree();
 
 signals:
     void documentOpened(const QString &path);
     void treeRefillRequested();
+    // After documentOpened, when the open removed left-behind rows.
+    void orphanRowsRemoved(int count);
 
 private:
     std::shared_ptr<Connection> m_connection;
@@ -58,4 +66,5 @@ private:
     int m_currentCategory = -1;
     QVector<int> m_selectedBooks;
     bool m_newCatalogue = false;
+    int m_orphanRowsRemoved = 0;
 };

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 
-SqlRunResult RunSql(Connection &connection, const QString &statement)
+namespace {
+
+SqlRunResult runStatement(Connection &connection, const QString &statement)
 {
     SqlRunResult result;
     result.statement = statement.trimmed();
@@ -41,6 +43,18 @@ SqlRunResult RunSql(Connection &connection, const QString &statement)
         return result;
     }
     result.ok = true;
+    return result;
+}
+
+} // namespace
+
+SqlRunResult RunSql(Connection &connection, const QString &statement)
+{
+    SqlRunResult result = runStatement(connection, statement);
+    // "PRAGMA foreign_keys=OFF" typed here must not outlive the statement:
+    // saving a book relies on the cascades from book to its links and
+    // memberships. The same for the program's LIKE.
+    connection.restoreProgramSettings();
     return result;
 }
 

@@ -94,6 +94,9 @@ bool CMainFrame::create()
     connect(&m_router, &CommandRouter::activePaneChanged, this, &CMainFrame::updateCommandStates);
     connect(m_doc, &COrdoDoc::documentOpened, this, &CMainFrame::updateTitle);
     connect(m_doc, &COrdoDoc::documentOpened, this, &CMainFrame::updateCommandStates);
+    // Said once, in the status bar: the repair needs no answer.
+    connect(m_doc, &COrdoDoc::orphanRowsRemoved, this,
+            [this](int count) { statusBar()->showMessage(COrdoDoc::OrphanRowsRemovedText(count)); });
     updateTitle();
     updateCommandStates();
     return true;

@@ -64,8 +64,10 @@ void CMainFrame::onBasicSearch()
     CBasicSearchDlg dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    switch (BasicSearch(*m_doc->connection(), dialog.keyword(), dialog.clearFirst(), m_doc->currentCategory())) {
+    switch (BasicSearch(*m_doc->connection(), dialog.keyword(), dialog.clearFirst(), m_doc->currentCategory(),
+                        dialog.ignoreAccents())) {
     case BasicSearchOutcome::ReloadList:
+    case BasicSearchOutcome::NoResultsReloadList:
         m_list->LoadBooks();
         break;
     case BasicSearchOutcome::SelectSearchResults:

@@ -37,8 +37,15 @@ COptionsDefaultPage::COptionsDefaultPage(QWidget *parent)
     : CPropertyPage(tr("Default Values"), parent), ui(std::make_unique<Ui::COptionsDefaultPage>())
 {
     ui->setupUi(this);
-    ui->datePurchase->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
-    connect(ui->checkPurchaseDate, &QCheckBox::toggled, ui->datePurchase, &QWidget::setEnabled);
+    connect(ui->checkPurchaseDate, &QCheckBox::toggled, this, &COptionsDefaultPage::updateDateControls);
+    connect(ui->checkPurchaseToday, &QCheckBox::toggled, this, [this](bool today) {
+        // "Today" always means a date, and shows today's.
+        if (today) {
+            ui->checkPurchaseDate->setChecked(true);
+            ui->datePurchase->setDate(QDate::currentDate());
+        }
+        updateDateControls();
+    });
 }
 
 COptionsDefaultPage::~COptionsDefaultPage() = default;
@@ -77,7 +84,9 @@ void COptionsDefaultPage::DoDataExchange(bool saveAndValidate)
         v.userText1 = ui->editUserText1->text();
         v.userText2 = ui->editUserText2->text();
         v.format = comboText(ui->comboFormat);
-        v.purchaseDate = ui->checkPurchaseDate->isChecked() ? ui->datePurchase->date() : QDate();
+        v.purchaseToday = ui->checkPurchaseToday->isChecked();
+        v.purchaseDate =
+            ui->checkPurchaseDate->isChecked() || v.purchaseToday ? ui->datePurchase->date() : QDate();
         v.ebookOnly = ui->checkEbookOnly->isChecked();
         v.status = comboText(ui->comboStatus);
         return;
@@ -91,8 +100,18 @@ void COptionsDefaultPage::DoDataExchange(bool saveAndValidate)
     selectByPrefix(ui->comboFormat, v.format);
     // Without a date the picker keeps today's date for when the box is ticked.
     ui->datePurchase->setDate(v.purchaseDate.isValid() ? v.purchaseDate : QDate::currentDate());
-    ui->checkPurchaseDate->setChecked(v.purchaseDate.isValid());
-    ui->datePurchase->setEnabled(v.purchaseDate.isValid());
+    ui->checkPurchaseDate->setChecked(v.purchaseDate.isValid() || v.purchaseToday);
+    ui->checkPurchaseToday->setChecked(v.purchaseToday);
+    if (v.purchaseToday)
+        ui->datePurchase->setDate(QDate::currentDate());
+    updateDateControls();
     ui->checkEbookOnly->setChecked(v.ebookOnly);
     selectByPrefix(ui->comboStatus, v.status);
+}
+
+void COptionsDefaultPage::updateDateControls()
+{
+    const bool today = ui->checkPurchaseToday->isChecked();
+    ui->checkPurchaseDate->setEnabled(!today);
+    ui->datePurchase->setEnabled(ui->checkPurchaseDate->isChecked() && !today);
 }

@@ -35,6 +35,9 @@ protected:
     void DoDataExchange(bool saveAndValidate) override;
 
 private:
+    // The date editor is live only for a set date that is not "Today".
+    void updateDateControls();
+
     std::unique_ptr<Ui::COptionsDefaultPage> ui;
     Connection *m_connection = nullptr;
     // A new page holds no texts and today's purchase date.

@@ -7,6 +7,7 @@
 #include "app/strings.h"
 #include "catalog/ordodoc.h"
 #include "commandids.h"
+#include "englishplurals.h"
 #include "mainframe.h"
 
 #include <QCoreApplication>
@@ -155,13 +156,18 @@ bool COrdoApp::InitInstance(const QString &commandLineFile)
     // The most recent catalogue (the command line's, when one was given and
     // opened) is opened now, or the user picks one.
     const QString recent = m_recent.entry(0);
+    if (!recent.isEmpty() && OpenDocumentFile(recent))
+        return true;
     if (!recent.isEmpty()) {
-        OpenDocumentFile(recent);
-    } else {
-        const QString path = m_openDialog(m_frame.get(), startFolder());
-        if (!path.isEmpty())
-            OpenDocumentFile(path);
+        // A catalogue that no longer opens leaves the list, as it does when
+        // picked from the File menu; otherwise the same message would greet
+        // every start. The user picks another one instead.
+        m_recent.Remove(recent);
+        showRecentFiles();
     }
+    const QString path = m_openDialog(m_frame.get(), startFolder());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
     return true;
 }
 
@@ -171,6 +177,10 @@ void COrdoApp::loadLanguage()
     QString code;
     if (key.SetKey(kSettingsKey, false))
         code = key.ReadString(QStringLiteral("UILanguage"), QString());
+
+    // English counts ("1 book") come from the built-in forms; a language
+    // file installed after them gives its own.
+    InstallEnglishPlurals();
 
     // Exact comparison: "enu" is a language of its own, looked for as a file.
     if (code.isEmpty() || code == QLatin1String("Enu")) {

@@ -10,6 +10,7 @@ CBasicSearchDlg::CBasicSearchDlg(QWidget *parent)
 {
     ui->setupUi(this);
     ui->checkClearFirst->setChecked(m_clearFirst);
+    ui->checkIgnoreAccents->setChecked(m_ignoreAccents);
     ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &CBasicSearchDlg::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &CBasicSearchDlg::reject);
@@ -31,5 +32,6 @@ void CBasicSearchDlg::accept()
     }
     m_keyword = ui->editKeyword->text();
     m_clearFirst = ui->checkClearFirst->isChecked();
+    m_ignoreAccents = ui->checkIgnoreAccents->isChecked();
     QDialog::accept();
 }

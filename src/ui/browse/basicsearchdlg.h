@@ -20,6 +20,8 @@ public:
     // After OK: the keyword as typed (blanks included) and the check box.
     QString keyword() const { return m_keyword; }
     bool clearFirst() const { return m_clearFirst; }
+    // Accents set aside while matching ("etranger" finds "L'Étranger").
+    bool ignoreAccents() const { return m_ignoreAccents; }
 
 public slots:
     void accept() override;
@@ -28,4 +30,5 @@ private:
     std::unique_ptr<Ui::CBasicSearchDlg> ui;
     QString m_keyword;
     bool m_clearFirst = true;
+    bool m_ignoreAccents = true;
 };

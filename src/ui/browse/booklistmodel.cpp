@@ -1,5 +1,7 @@
 #include "booklistmodel.h"
 
+#include "catalog/booklistsort.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
@@ -91,16 +93,9 @@ void CBookListModel::clear()
 
 QVector<int> CBookListModel::sortRows(int column, bool ascending)
 {
-    QVector<int> order(m_rows.size());
-    std::iota(order.begin(), order.end(), 0);
     if (column < 0 || column >= ColumnCount)
-        return order;
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const QString &first = m_rows.at(a).text(column);
-        const QString &second = m_rows.at(b).text(column);
-        return ascending ? QString::compare(first, second, Qt::CaseSensitive) < 0
-                         : QString::compare(second, first, Qt::CaseSensitive) < 0;
-    });
+        return BookListSortOrder(m_rows, -1, ascending);
+    const QVector<int> order = BookListSortOrder(m_rows, column, ascending);
     QVector<BookListRow> sorted;
     sorted.reserve(m_rows.size());
     for (int old : std::as_const(order))

@@ -22,8 +22,8 @@ public:
     const QVector<BookListRow> &rows() const { return m_rows; }
     int bookId(int row) const { return m_rows.at(row).bookId; }
 
-    // Orders the rows by one column's text, compared exactly (case-sensitive,
-    // code unit by code unit); rows with equal texts keep their order.
+    // Orders the rows by one column's text in the user's collation (case
+    // ignored, numbers in numeric order); rows with equal texts keep their order.
     // Returns the old row index of each new row.
     QVector<int> sortRows(int column, bool ascending);
 

@@ -158,7 +158,8 @@ void COrdoListView::OnTimer()
 
 QString COrdoListView::statusText() const
 {
-    return tr("%1 books; %2 selected").arg(m_model->rowCount()).arg(m_selectedRows.size());
+    // "%n" takes the plural form of the interface language ("1 book").
+    return tr("%n book(s); %1 selected", nullptr, m_model->rowCount()).arg(m_selectedRows.size());
 }
 
 void COrdoListView::clearSortMark()

@@ -3,6 +3,7 @@
 
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "catalog/typednumber.h"
 #include "lookupcombo.h"
 
 CBookBasicPage::CBookBasicPage(QWidget *parent)
@@ -58,10 +59,23 @@ void CBookBasicPage::DoDataExchange(bool saveAndValidate)
 bool CBookBasicPage::OnKillActive()
 {
     m_title = m_title.trimmed();
-    if (!m_title.isEmpty())
-        return true;
-    ui->editTitle->setText(m_title);
-    messenger().showMessage(LoadStr(IDS_BOOK_TITLE_EMPTY), IMessenger::Icon::Warning);
-    ui->editTitle->setFocus();
-    return false;
+    if (m_title.isEmpty()) {
+        ui->editTitle->setText(m_title);
+        messenger().showMessage(LoadStr(IDS_BOOK_TITLE_EMPTY), IMessenger::Icon::Warning);
+        ui->editTitle->setFocus();
+        return false;
+    }
+    // The page count is stored as a number: "xii, 340" would become 0.
+    const std::optional<QString> pages = ParseCountText(m_pageCount);
+    if (!pages) {
+        messenger().showMessage(
+            tr("\"%1\" is not a number of pages. Please type digits only, for example 340.")
+                .arg(m_pageCount.trimmed()),
+            IMessenger::Icon::Warning);
+        ui->editPage->setFocus();
+        ui->editPage->selectAll();
+        return false;
+    }
+    m_pageCount = *pages;
+    return true;
 }

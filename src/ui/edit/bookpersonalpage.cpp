@@ -1,7 +1,13 @@
 #include "bookpersonalpage.h"
 #include "ui_bookpersonalpage.h"
 
+#include "app/messenger.h"
+#include "catalog/typednumber.h"
 #include "lookupcombo.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QRegularExpression>
 
 CBookPersonalPage::CBookPersonalPage(QWidget *parent)
     : CPropertyPage(tr("Personal"), parent), ui(std::make_unique<Ui::CBookPersonalPage>())
@@ -63,4 +69,51 @@ void CBookPersonalPage::DoDataExchange(bool saveAndValidate)
     ui->checkEbookOnly->setChecked(m_ebookOnly != 0);
     SetComboText(ui->comboFormat, m_format);
     ui->editSize->setText(m_size);
+}
+
+bool CBookPersonalPage::OnKillActive()
+{
+    // Prices as the user types them ("9,40", "€12,50", "1.234,50") are stored
+    // as plain numbers; text that is no price is refused rather than stored
+    // as 0 or as its leading digits.
+    const struct
+    {
+        QString *member;
+        QLineEdit *edit;
+    } prices[] = {
+        {&m_purchasePrice, ui->editPurchasePrice},
+        {&m_listPrice, ui->editListPrice},
+        {&m_amazonPrice, ui->editAmazonPrice},
+    };
+    // A stored amount shown unchanged ("12.345" read from the catalogue) is
+    // already in the plain form and must not be read again in the user's
+    // locale, where the point may group thousands.
+    static const QRegularExpression stored(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    for (const auto &price : prices) {
+        if (!price.edit->isModified() && stored.match(price.member->trimmed()).hasMatch())
+            continue;
+        const std::optional<QString> amount = ParsePriceText(*price.member);
+        if (!amount) {
+            const QLocale locale;
+            messenger().showMessage(tr("\"%1\" is not a price. Please type an amount, for example %2 or %3.")
+                                        .arg(price.member->trimmed(), locale.toString(12.5, 'f', 2),
+                                             locale.toCurrencyString(12.5)),
+                                    IMessenger::Icon::Warning);
+            price.edit->setFocus();
+            price.edit->selectAll();
+            return false;
+        }
+        *price.member = *amount;
+    }
+    const std::optional<QString> page = ParseCountText(m_currentPage);
+    if (!page) {
+        messenger().showMessage(tr("\"%1\" is not a page number. Please type digits only, for example 120.")
+                                    .arg(m_currentPage.trimmed()),
+                                IMessenger::Icon::Warning);
+        ui->editCurrentPage->setFocus();
+        ui->editCurrentPage->selectAll();
+        return false;
+    }
+    m_currentPage = *page;
+    return true;
 }

@@ -49,6 +49,9 @@ public:
 protected:
     void OnInitDialog() override;
     void DoDataExchange(bool saveAndValidate) override;
+    // Prices and the current page must be numbers as typed; the members get
+    // their plain form ("1234.50").
+    bool OnKillActive() override;
 
 private:
     std::unique_ptr<Ui::CBookPersonalPage> ui;

@@ -1,32 +1,18 @@
 #include "datepickerwithnone.h"
 
+#include "widgets/dateedit.h"
+
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QLocale>
-
-namespace {
-
-// The user's short date format with a four-digit year: two-digit years make
-// typing old release dates ambiguous.
-QString displayFormat()
-{
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return format;
-}
-
-} // namespace
 
 CDatePickerWithNone::CDatePickerWithNone(QWidget *parent) : QWidget(parent)
 {
     m_check = new QCheckBox(this);
     m_check->setToolTip(tr("Clear the box to leave the date empty"));
     m_check->setAccessibleName(tr("Has a date"));
-    m_edit = new QDateEdit(QDate::currentDate(), this);
-    m_edit->setCalendarPopup(true);
-    m_edit->setDisplayFormat(displayFormat());
+    // The user's date format, a calendar popup and typing in every section.
+    m_edit = new CDateEdit(this);
     m_edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     auto *layout = new QHBoxLayout(this);

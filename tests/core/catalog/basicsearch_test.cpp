@@ -143,7 +143,9 @@ private slots:
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("outcome");
         QTest::newRow("failed") << -1 << 1 << int(BasicSearchOutcome::Failed);
-        QTest::newRow("nothing") << 0 << 3 << int(BasicSearchOutcome::NoResults);
+        QTest::newRow("nothing, Search Results shown")
+            << 0 << 3 << int(BasicSearchOutcome::NoResultsReloadList);
+        QTest::newRow("nothing, another category shown") << 0 << 1 << int(BasicSearchOutcome::NoResults);
         QTest::newRow("found, elsewhere") << 2 << 5 << int(BasicSearchOutcome::SelectSearchResults);
         QTest::newRow("found, nothing selected yet")
             << 2 << -1 << int(BasicSearchOutcome::SelectSearchResults);

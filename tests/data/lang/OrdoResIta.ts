@@ -97,4 +97,14 @@
         <translation>L'elenco di lettura</translation>
     </message>
 </context>
+<context>
+    <name>COrdoListView</name>
+    <message numerus="yes">
+        <source>%n book(s); %1 selected</source>
+        <translation>
+            <numerusform>%n libro; %1 selezionati</numerusform>
+            <numerusform>%n libri; %1 selezionati</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

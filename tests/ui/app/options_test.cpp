@@ -238,6 +238,46 @@ private slots:
         QCOMPARE(storedDefault("PurchaseDate"), QString("Aug 09, 2021"));
     }
 
+    void purchaseDate_todayIsStoredBesideThePlainDate()
+    {
+        Fixture f;
+        storeDefault("PurchaseDate", "Jan 05, 2004");
+        {
+            COptions sheet(f.catalog.shared());
+            sheet.show();
+            auto *today = child<QCheckBox>(&sheet, "checkPurchaseToday");
+            auto *date = child<QDateEdit>(&sheet, "datePurchase");
+            QVERIFY(!today->isChecked()); // older settings: a fixed date
+            QCOMPARE(date->date(), QDate(2004, 1, 5));
+            // The editor takes typing, shows the user's format, has a calendar.
+            QVERIFY(date->inherits("CDateEdit"));
+            QVERIFY(date->calendarPopup());
+            today->setChecked(true);
+            QVERIFY(!date->isEnabled());
+            QVERIFY(child<QCheckBox>(&sheet, "checkPurchaseDate")->isChecked());
+            QVERIFY(sheet.PressOk());
+            sheet.save({}, 0);
+        }
+        CRegistryKey key;
+        key.SetKey(kDefaultKey, false);
+        QCOMPARE(key.ReadInt("PurchaseDateToday", 0), 1);
+        QCOMPARE(storedDefault("PurchaseDate"), PurchaseDateText(QDate::currentDate()));
+        {
+            // Shown again as "Today"; unticking gives the date editor back.
+            COptions sheet(f.catalog.shared());
+            sheet.show();
+            auto *today = child<QCheckBox>(&sheet, "checkPurchaseToday");
+            QVERIFY(today->isChecked());
+            today->setChecked(false);
+            QVERIFY(child<QDateEdit>(&sheet, "datePurchase")->isEnabled());
+            child<QDateEdit>(&sheet, "datePurchase")->setDate(QDate(2020, 2, 29));
+            QVERIFY(sheet.PressOk());
+            sheet.save({}, 0);
+        }
+        QCOMPARE(key.ReadInt("PurchaseDateToday", 0), 0);
+        QCOMPARE(storedDefault("PurchaseDate"), QString("Feb 29, 2020"));
+    }
+
     void withoutCatalogue_listsAreEmptyAndTypedNamesAreKept()
     {
         Fixture f;

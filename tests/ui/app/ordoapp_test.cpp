@@ -213,6 +213,14 @@ private slots:
         QCOMPARE(LanguageDisplayName(QStringLiteral("Enu")), english);
         QCOMPARE(LanguageCodeOf(english), QStringLiteral("Enu"));
         QCOMPARE(m_messages->messages, QStringList()); // a missing language is silent
+        // Counts take the plural forms of the language, English ones otherwise.
+        const auto count = [](int n) {
+            return QCoreApplication::translate("COrdoListView", "%n book(s); %1 selected", nullptr, n).arg(0);
+        };
+        QCOMPARE(count(1), translated ? QStringLiteral("1 libro; 0 selezionati")
+                                      : QStringLiteral("1 book; 0 selected"));
+        QCOMPARE(count(7), translated ? QStringLiteral("7 libri; 0 selezionati")
+                                      : QStringLiteral("7 books; 0 selected"));
 
         app->ExitInstance();
         QCOMPARE(LoadStr(IDS_ENGLISH), QStringLiteral("English"));
@@ -306,8 +314,35 @@ private slots:
         QVERIFY(!app->document()->hasConnection());
         QVERIFY(app->mainFrame()->isVisible());
         QCOMPARE(title(*app), QStringLiteral("Ordoteca"));
+        // The entry that failed left the list and the user was asked instead.
+        QCOMPARE(m_openDialogCalls, 1);
+        QCOMPARE(app->recentFiles(), QStringList());
+    }
+
+    void recentCatalogueThatFailsLeavesTheListAndIsNotTriedAgain()
+    {
+        TestCatalog other(QStringLiteral("other.mdb"));
+        TestCatalog picked(QStringLiteral("picked.mdb"));
+        const QString gone = m_appDir->filePath(QStringLiteral("gone.mdb"));
+        setRecentSetting({gone, other.path()});
+        m_openAnswer = picked.path();
+        {
+            auto app = makeApp();
+            QVERIFY(app->InitInstance());
+            QCOMPARE(m_messages->messages, QStringList{gone + QStringLiteral(" was not found.")});
+            QCOMPARE(m_openDialogCalls, 1);
+            QVERIFY(app->document()->hasConnection());
+            QCOMPARE(app->document()->path(), picked.path());
+            QCOMPARE(app->recentFiles(), QStringList({picked.path(), other.path()}));
+        }
+        // The next start opens the picked catalogue without a word.
+        m_messages->clear();
+        m_openDialogCalls = 0;
+        auto second = makeApp();
+        QVERIFY(second->InitInstance());
+        QVERIFY(m_messages->messages.isEmpty());
         QCOMPARE(m_openDialogCalls, 0);
-        QCOMPARE(app->recentFiles(), QStringList{gone});
+        QCOMPARE(second->document()->path(), picked.path());
     }
 
     void missingStylesEndStartUp()

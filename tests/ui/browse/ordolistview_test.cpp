@@ -1,5 +1,6 @@
 #include "app/commandids.h"
 #include "app/commandrouter.h"
+#include "app/englishplurals.h"
 #include "browse/booklistmodel.h"
 #include "browse/ordolistview.h"
 #include "catalog/booklistquery.h"
@@ -155,6 +156,7 @@ class OrdoListViewTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(InstallEnglishPlurals()); }
     void init() { QGuiApplication::clipboard()->clear(); }
 
     void construction_reportListWithFiveColumns()
@@ -283,7 +285,7 @@ private slots:
         QCOMPARE(page.count(), 3); // once per change, not on every tick
     }
 
-    void sort_clicksFollowTheExactComparison()
+    void sort_clicksFollowTheUsersCollation()
     {
         ListFixture f;
         showAndWait(f.view);
@@ -292,20 +294,25 @@ private slots:
         QVERIFY(!f.view.isSortAscending());
         f.select({f.rowOf(1), f.rowOf(5)}); // banana, date
         QCOMPARE(f.doc.selectedBooks(), (QVector<int>{1, 5}));
+        const QVector<int> loaded = f.shownIds();
+        // The load already orders by collation: case ignored, so "banana" and
+        // "Banana" are equal and keep their order.
+        QCOMPARE(loaded.first(), 2);
+        QCOMPARE(loaded.mid(3), (QVector<int>{4, 5, 6}));
 
-        // Case-sensitive: "Banana" < "Cherry" < "apple" < "banana".
         clickHeader(f.view, 0);
         QVERIFY(f.view.isSortAscending());
-        QCOMPARE(f.shownIds(), (QVector<int>{3, 4, 2, 1, 5, 6}));
+        QCOMPARE(f.shownIds(), loaded);
         QCOMPARE(f.view.horizontalHeader()->sortIndicatorSection(), 0);
         QCOMPARE(f.view.horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
         QVERIFY(f.view.horizontalHeader()->isSortIndicatorShown());
 
         clickHeader(f.view, 0);
-        QCOMPARE(f.shownIds(), (QVector<int>{6, 5, 1, 2, 4, 3}));
+        QCOMPARE(f.shownIds(), (QVector<int>{6, 5, 4, loaded.at(1), loaded.at(2), 2}));
         QCOMPARE(f.view.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
-        QCOMPARE(f.doc.selectedBooks(), (QVector<int>{5, 1})); // follow the rows
-        QCOMPARE(f.view.selectedRowNumbers(), (QVector<int>{1, 2}));
+        QCOMPARE(f.doc.selectedBooks().size(), 2); // follow the rows
+        QCOMPARE(f.doc.selectedBooks().first(), 5);
+        QCOMPARE(f.view.selectedRowNumbers(), (QVector<int>{1, f.rowOf(1)}));
 
         clickHeader(f.view, 1); // another column: ascending
         QCOMPARE(f.shownIds(), (QVector<int>{4, 5, 6, 3, 2, 1}));

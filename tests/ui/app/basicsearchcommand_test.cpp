@@ -1,0 +1,161 @@
+// Basic Search from the main window: the accent option of the dialog, the
+// list emptied when a search finds nothing while Search Results is shown, and
+// the counts of the status text.
+#include "app/apppaths.h"
+#include "app/commandids.h"
+#include "app/commandrouter.h"
+#include "app/englishplurals.h"
+#include "app/mainframe.h"
+#include "browse/basicsearchdlg.h"
+#include "browse/booklistmodel.h"
+#include "browse/ordolistview.h"
+#include "browse/ordotreeview.h"
+#include "catalog/ordodoc.h"
+#include "catalog/sqlvalue.h"
+#include "recordingmessenger.h"
+#include "testcatalog.h"
+#include "testsettings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// An application folder with one style sheet and one template.
+struct StyleFolder
+{
+    QTemporaryDir dir;
+    StyleFolder()
+    {
+        QDir().mkpath(dir.path() + "/Styles/CSS");
+        for (const QString &name : {QString("/Styles/CSS/Plain.css"), QString("/Styles/ListEnu.xsl")}) {
+            QFile f(dir.path() + name);
+            f.open(QIODevice::WriteOnly);
+        }
+        SetAppFolder(dir.path());
+    }
+};
+
+struct Fixture
+{
+    StyleFolder folder;
+    TestSettings settings;
+    TestCatalog cat;
+    RecordingMessenger messages;
+    COrdoDoc doc;
+    CMainFrame frame{&doc};
+
+    Fixture()
+    {
+        if (!frame.create() || !doc.OnOpenDocument(cat.path()))
+            qFatal("the main window could not start");
+        const QStringList titles = {"L'Étranger", "Война и мир", "Η Οδύσσεια", "红楼梦"};
+        for (int i = 0; i < titles.size(); ++i) {
+            cat.exec(QString("INSERT INTO book (BookID, Title) VALUES (%1, %2)")
+                         .arg(i + 1)
+                         .arg(FormatSqlValue(titles.at(i), SqlText)));
+            cat.exec(QString("INSERT INTO book_category (BookID, CatID) VALUES (%1, 1)").arg(i + 1));
+        }
+        messages.clear();
+    }
+
+    // Runs Basic Search with keyword; ignoreAccents sets the dialog's box.
+    void search(const QString &keyword, bool ignoreAccents = true)
+    {
+        QObject timers;
+        std::function<void()> answer = [&] {
+            auto *dialog = qobject_cast<CBasicSearchDlg *>(QApplication::activeModalWidget());
+            if (!dialog) {
+                QTimer::singleShot(10, &timers, answer);
+                return;
+            }
+            auto *accents = dialog->findChild<QCheckBox *>("checkIgnoreAccents");
+            if (!accents || !accents->isChecked()) // on by default
+                qWarning("the accent option is missing or off");
+            if (accents)
+                accents->setChecked(ignoreAccents);
+            dialog->findChild<QLineEdit *>("editKeyword")->setText(keyword);
+            dialog->accept();
+        };
+        QTimer::singleShot(0, &timers, answer);
+        frame.updateCommandStates();
+        if (!frame.router().run(Cmd::BasicSearch))
+            qWarning("Basic Search did not run");
+    }
+
+    int rows() const { return frame.listView()->model()->rowCount(); }
+};
+
+} // namespace
+
+class BasicSearchCommandTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(InstallEnglishPlurals()); }
+
+    void accentOption_isOnByDefaultAndPassedOn()
+    {
+        Fixture f;
+        f.search("etranger", false);
+        QCOMPARE(f.messages.messages, QStringList{"No search results found."});
+        f.messages.clear();
+        f.search("etranger");
+        QVERIFY(f.messages.messages.isEmpty());
+        QCOMPARE(f.doc.currentCategory(), 3);
+        QCOMPARE(f.rows(), 1);
+        f.search("ВОЙНА");
+        QCOMPARE(f.rows(), 1);
+        QCOMPARE(f.frame.listView()->bookListModel()->rows().first().title, QString("Война и мир"));
+    }
+
+    void emptySearch_emptiesTheShownSearchResults()
+    {
+        Fixture f;
+        f.search("οδύσσεια");
+        QCOMPARE(f.doc.currentCategory(), 3);
+        QCOMPARE(f.rows(), 1);
+
+        f.search("no such words");
+        QCOMPARE(f.messages.messages, QStringList{"No search results found."});
+        QCOMPARE(f.doc.currentCategory(), 3);
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE CatID=3"), 0);
+        QCOMPARE(f.rows(), 0); // not the old rows of an empty category
+    }
+
+    void emptySearch_elsewhereLeavesTheListAlone()
+    {
+        Fixture f;
+        f.frame.treeView()->SelectFixedEntry(5);
+        QCOMPARE(f.rows(), 4);
+        f.search("no such words");
+        QCOMPARE(f.doc.currentCategory(), 5);
+        QCOMPARE(f.rows(), 4);
+    }
+
+    void statusText_countsWithPluralForms()
+    {
+        Fixture f;
+        COrdoListView *list = f.frame.listView();
+        f.search("红楼");
+        QCOMPARE(list->statusText(), QString("1 book; 0 selected"));
+        list->selectAll();
+        QCOMPARE(list->statusText(), QString("1 book; 1 selected"));
+        f.frame.treeView()->SelectFixedEntry(5);
+        QCOMPARE(list->statusText(), QString("4 books; 0 selected"));
+        f.search("no such words");
+        f.frame.treeView()->SelectFixedEntry(3);
+        QCOMPARE(list->statusText(), QString("0 books; 0 selected"));
+    }
+};
+
+QTEST_MAIN(BasicSearchCommandTest)
+#include "basicsearchcommand_test.moc"
