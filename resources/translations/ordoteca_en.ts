@@ -1,20 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- English plural forms of the texts that count something (%n). The source
-     texts are written once with "(s)"; this file gives English its singular
-     and plural, as every interface language's file does for its own forms.
-     Built into the program and loaded before the interface language. -->
 <TS version="2.1" language="en">
-<context>
-    <name>COrdoListView</name>
-    <message numerus="yes">
-        <source>%n book(s); %1 selected</source>
-        <translation>
-            <numerusform>%n book; %1 selected</numerusform>
-            <numerusform>%n books; %1 selected</numerusform>
-        </translation>
-    </message>
-</context>
 <context>
     <name>COrdoDoc</name>
     <message numerus="yes">
@@ -22,6 +8,16 @@
         <translation>
             <numerusform>Removed %n row left behind by books or categories deleted outside Ordoteca.</numerusform>
             <numerusform>Removed %n rows left behind by books or categories deleted outside Ordoteca.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>COrdoListView</name>
+    <message numerus="yes">
+        <source>%n book(s); %1 selected</source>
+        <translation>
+            <numerusform>%n book; %1 selected</numerusform>
+            <numerusform>%n books; %1 selected</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,7 @@
 
 #include "strings.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QVector>
 #include <utility>
@@ -46,8 +47,9 @@ void FillLanguageTable()
     addPair(t, QStringLiteral("Enu"), LoadStr(IDS_ENGLISH));
     addPair(t, QStringLiteral("Chs"), LoadStr(IDS_SIMPLIFIED_CHINESE));
     addPair(t, QStringLiteral("Cht"), LoadStr(IDS_TRADITIONAL_CHINESE));
-    // Italian has no string of its own: the name is the same in every language.
-    addPair(t, QStringLiteral("Ita"), QStringLiteral("Italian"));
+    // Italian has no id in the string table, but its name is translated like
+    // the others so that each language is listed in the interface language.
+    addPair(t, QStringLiteral("Ita"), QCoreApplication::translate("LanguageTable", "Italian"));
     t.filled = true;
 }
 

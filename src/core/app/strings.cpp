@@ -6,140 +6,156 @@
 
 namespace {
 
+struct Text
+{
+    const char *source;  // English
+    const char *comment; // the id as text: the translation's disambiguation
+};
+
 struct Entry
 {
     int id;
-    const char *key;  // the id as text: the translation's disambiguation
-    const char *text; // English
+    Text text;
 };
 
-#define ORDO_STR(id, text) {id, #id, QT_TRANSLATE_NOOP("Strings", text)}
+// Each entry is written out in full (no macro) so that lupdate sees its text
+// and its id: a new entry must repeat its id as the third argument.
 
 // Sorted by id.
 const Entry kStrings[] = {
-    ORDO_STR(129, "Simplified Chinese"),
-    ORDO_STR(130, "Traditional Chinese"),
-    ORDO_STR(131, "English"),
-    ORDO_STR(135, "Cannot open file for writing."),
-    ORDO_STR(136, "Failed to instantiate an XML/XSL DOM."),
-    ORDO_STR(137, "Failed to load XML."),
-    ORDO_STR(138, "Failed to load XSL."),
-    ORDO_STR(139, "Operation failed. Please make sure the following is a valid path:\n%s"),
-    ORDO_STR(140, "Unable to create directory:\n%s"),
-    ORDO_STR(142, "Unable to download the cover picture."),
-    ORDO_STR(143, "Failed to load book info from Amazon.com."),
-    ORDO_STR(144, "Error message returned from Amazon:\n%s"),
-    ORDO_STR(145, "Unable to download the html page."),
-    ORDO_STR(147, "No valid ISBN found."),
-    ORDO_STR(148, "Please enter at least one of them: title, author and publisher."),
-    ORDO_STR(149, "Cannot open file for reading."),
-    ORDO_STR(150, "%s is not a valid ISBN. Ignore this one?"),
-    ORDO_STR(151, "Nothing to save."),
-    ORDO_STR(152, "File has been saved."),
-    ORDO_STR(153, "Fatal error occurred. Job will be cancelled."),
-    ORDO_STR(154, "Query queue is empty."),
-    ORDO_STR(155, "Book title cannot be empty."),
-    ORDO_STR(156, "Please select one item from the list."),
-    ORDO_STR(158, "URL is not valid."),
-    ORDO_STR(159, "File does not exist."),
-    ORDO_STR(160, "Folder does not exist."),
-    ORDO_STR(161, "No valid results found.\nNote: e-books are ignored."),
-    ORDO_STR(162, "%d duplicate(s) are not saved."),
-    ORDO_STR(165, "Category name cannot be empty."),
-    ORDO_STR(166, "Cannot create file:\n%s"),
-    ORDO_STR(167, "Link title and path cannot be empty."),
-    ORDO_STR(169, "First page"),
-    ORDO_STR(170, "Previous page"),
-    ORDO_STR(171, "Next page"),
-    ORDO_STR(172, "Last page"),
-    ORDO_STR(173, "%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)"),
-    ORDO_STR(174, "Add New Category"),
-    ORDO_STR(175, "Edit Category"),
-    ORDO_STR(176, "Add Book"),
-    ORDO_STR(177, "Edit Book"),
-    ORDO_STR(178, "Add Link"),
-    ORDO_STR(179, "Edit Link"),
-    ORDO_STR(180, "Options"),
-    ORDO_STR(182, "%1 Books, %2 Sub Categories"),
-    ORDO_STR(183, "Loading XML from %s..."),
-    ORDO_STR(184, "Parsing html..."),
-    ORDO_STR(185, "Downloading cover..."),
-    ORDO_STR(186, "Title"),
-    ORDO_STR(187, "Author"),
-    ORDO_STR(188, "Publisher"),
-    ORDO_STR(189, "ISBN"),
-    ORDO_STR(190, "Edition"),
-    ORDO_STR(191, "Please select a folder from the list:"),
-    ORDO_STR(192, "eBook folder"),
-    ORDO_STR(193, "Source code folder"),
-    ORDO_STR(194, "eBook file"),
-    ORDO_STR(195, "Other info"),
-    ORDO_STR(196, "Author's website"),
-    ORDO_STR(197, "This book on publisher's website"),
+    {129, QT_TRANSLATE_NOOP3("Strings", "Simplified Chinese", "129")},
+    {130, QT_TRANSLATE_NOOP3("Strings", "Traditional Chinese", "130")},
+    //: The interface language, as listed in Options.
+    {131, QT_TRANSLATE_NOOP3("Strings", "English", "131")},
+    {135, QT_TRANSLATE_NOOP3("Strings", "Cannot open file for writing.", "135")},
+    {136, QT_TRANSLATE_NOOP3("Strings", "Failed to instantiate an XML/XSL DOM.", "136")},
+    {137, QT_TRANSLATE_NOOP3("Strings", "Failed to load XML.", "137")},
+    {138, QT_TRANSLATE_NOOP3("Strings", "Failed to load XSL.", "138")},
+    {139, QT_TRANSLATE_NOOP3("Strings", "Operation failed. Please make sure the following is a valid path:\n%s", "139")},
+    {140, QT_TRANSLATE_NOOP3("Strings", "Unable to create directory:\n%s", "140")},
+    {142, QT_TRANSLATE_NOOP3("Strings", "Unable to download the cover picture.", "142")},
+    {143, QT_TRANSLATE_NOOP3("Strings", "Failed to load book info from Amazon.com.", "143")},
+    {144, QT_TRANSLATE_NOOP3("Strings", "Error message returned from Amazon:\n%s", "144")},
+    {145, QT_TRANSLATE_NOOP3("Strings", "Unable to download the html page.", "145")},
+    {147, QT_TRANSLATE_NOOP3("Strings", "No valid ISBN found.", "147")},
+    {148, QT_TRANSLATE_NOOP3("Strings", "Please enter at least one of them: title, author and publisher.", "148")},
+    {149, QT_TRANSLATE_NOOP3("Strings", "Cannot open file for reading.", "149")},
+    {150, QT_TRANSLATE_NOOP3("Strings", "%s is not a valid ISBN. Ignore this one?", "150")},
+    {151, QT_TRANSLATE_NOOP3("Strings", "Nothing to save.", "151")},
+    {152, QT_TRANSLATE_NOOP3("Strings", "File has been saved.", "152")},
+    {153, QT_TRANSLATE_NOOP3("Strings", "Fatal error occurred. Job will be cancelled.", "153")},
+    {154, QT_TRANSLATE_NOOP3("Strings", "Query queue is empty.", "154")},
+    {155, QT_TRANSLATE_NOOP3("Strings", "Book title cannot be empty.", "155")},
+    {156, QT_TRANSLATE_NOOP3("Strings", "Please select one item from the list.", "156")},
+    {158, QT_TRANSLATE_NOOP3("Strings", "URL is not valid.", "158")},
+    {159, QT_TRANSLATE_NOOP3("Strings", "File does not exist.", "159")},
+    {160, QT_TRANSLATE_NOOP3("Strings", "Folder does not exist.", "160")},
+    {161, QT_TRANSLATE_NOOP3("Strings", "No valid results found.\nNote: e-books are ignored.", "161")},
+    {162, QT_TRANSLATE_NOOP3("Strings", "%d duplicate(s) are not saved.", "162")},
+    {165, QT_TRANSLATE_NOOP3("Strings", "Category name cannot be empty.", "165")},
+    {166, QT_TRANSLATE_NOOP3("Strings", "Cannot create file:\n%s", "166")},
+    {167, QT_TRANSLATE_NOOP3("Strings", "Link title and path cannot be empty.", "167")},
+    {169, QT_TRANSLATE_NOOP3("Strings", "First page", "169")},
+    {170, QT_TRANSLATE_NOOP3("Strings", "Previous page", "170")},
+    {171, QT_TRANSLATE_NOOP3("Strings", "Next page", "171")},
+    {172, QT_TRANSLATE_NOOP3("Strings", "Last page", "172")},
+    {173, QT_TRANSLATE_NOOP3("Strings", "%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)", "173")},
+    {174, QT_TRANSLATE_NOOP3("Strings", "Add New Category", "174")},
+    {175, QT_TRANSLATE_NOOP3("Strings", "Edit Category", "175")},
+    {176, QT_TRANSLATE_NOOP3("Strings", "Add Book", "176")},
+    {177, QT_TRANSLATE_NOOP3("Strings", "Edit Book", "177")},
+    {178, QT_TRANSLATE_NOOP3("Strings", "Add Link", "178")},
+    {179, QT_TRANSLATE_NOOP3("Strings", "Edit Link", "179")},
+    {180, QT_TRANSLATE_NOOP3("Strings", "Options", "180")},
+    {182, QT_TRANSLATE_NOOP3("Strings", "%1 Books, %2 Sub Categories", "182")},
+    {183, QT_TRANSLATE_NOOP3("Strings", "Loading XML from %s...", "183")},
+    {184, QT_TRANSLATE_NOOP3("Strings", "Parsing html...", "184")},
+    {185, QT_TRANSLATE_NOOP3("Strings", "Downloading cover...", "185")},
+    {186, QT_TRANSLATE_NOOP3("Strings", "Title", "186")},
+    {187, QT_TRANSLATE_NOOP3("Strings", "Author", "187")},
+    {188, QT_TRANSLATE_NOOP3("Strings", "Publisher", "188")},
+    {189, QT_TRANSLATE_NOOP3("Strings", "ISBN", "189")},
+    {190, QT_TRANSLATE_NOOP3("Strings", "Edition", "190")},
+    {191, QT_TRANSLATE_NOOP3("Strings", "Please select a folder from the list:", "191")},
+    {192, QT_TRANSLATE_NOOP3("Strings", "eBook folder", "192")},
+    {193, QT_TRANSLATE_NOOP3("Strings", "Source code folder", "193")},
+    {194, QT_TRANSLATE_NOOP3("Strings", "eBook file", "194")},
+    {195, QT_TRANSLATE_NOOP3("Strings", "Other info", "195")},
+    {196, QT_TRANSLATE_NOOP3("Strings", "Author's website", "196")},
+    {197, QT_TRANSLATE_NOOP3("Strings", "This book on publisher's website", "197")},
     // The page view writes this into the body of its page, so the font is set
     // on an inner block, not on the body tag.
-    ORDO_STR(198, "<html><body><div style=\"font-family: Georgia, 'Times New Roman', Times, serif\">"
+    {198, QT_TRANSLATE_NOOP3("Strings", "<html><body><div style=\"font-family: Georgia, 'Times New Roman', Times, serif\">"
                   "<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>"
                   "<p align=\"center\"><font color=\"#cc6633\" size=\"7\">Welcome to Ordoteca</font></p>"
                   "<p align=\"center\">Quenlow Software</p>"
                   "<p align=\"center\"><a href=\"https://ordoteca.example.org/\">ordoteca.example.org</a></p>"
-                  "</div></body></html>"),
-    ORDO_STR(199, "Yes"),
-    ORDO_STR(200, "No"),
-    ORDO_STR(201, "Ordoteca Book Information"),
-    ORDO_STR(204, "Unable to copy the cover picture to the following location:\n%s"),
-    ORDO_STR(205, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||"),
+                  "</div></body></html>", "198")},
+    //: Written into the book page for yes/no fields (I only have eBook).
+    {199, QT_TRANSLATE_NOOP3("Strings", "Yes", "199")},
+    //: Written into the book page for yes/no fields (I only have eBook).
+    {200, QT_TRANSLATE_NOOP3("Strings", "No", "200")},
+    {201, QT_TRANSLATE_NOOP3("Strings", "Ordoteca Book Information", "201")},
+    {204, QT_TRANSLATE_NOOP3("Strings", "Unable to copy the cover picture to the following location:\n%s", "204")},
+    {205, QT_TRANSLATE_NOOP3("Strings", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||", "205")},
     // PNG pictures are common covers now; "All Files" lets a picture with an
     // unusual extension be chosen at all.
-    ORDO_STR(206, "All Pictures (*.jpg; *.jpeg; *.gif; *.bmp; *.png)|*.jpg;*.jpeg;*.gif;*.bmp;*.png|JPEG Files (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp|PNG Files (*.png)|*.png|All Files (*)|*||"),
-    ORDO_STR(207, "Ordoteca Databases (*.mdb)|*.mdb||"),
-    ORDO_STR(208, "HTML Files (*.htm, *.html)|*.htm;*.html||"),
-    ORDO_STR(209, "XML Files (*.xml)|*.xml||"),
-    ORDO_STR(210, "All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files (*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||"),
-    ORDO_STR(211, "Hardcover"),
-    ORDO_STR(212, "Paperback"),
-    ORDO_STR(213, "Unknown Binding"),
-    ORDO_STR(214, "Floppy Disk"),
-    ORDO_STR(215, "English"),
-    ORDO_STR(218, "Book Collection"),
-    ORDO_STR(219, "In Collection"),
-    ORDO_STR(220, "Wish List"),
-    ORDO_STR(221, "Reference Only"),
-    ORDO_STR(222, "For Sale"),
-    ORDO_STR(223, "Chinese"),
-    ORDO_STR(224, "Favorites"),
-    ORDO_STR(225, "Search Results"),
-    ORDO_STR(226, "Reading List"),
-    ORDO_STR(227, "Loading book information from %s..."),
-    ORDO_STR(228, "No book with ISBN %s was found at %s."),
-    ORDO_STR(229, "Failed to load book info from %s."),
-    ORDO_STR(230, "Error message returned from %s:\n%s"),
+    {206, QT_TRANSLATE_NOOP3("Strings", "All Pictures (*.jpg; *.jpeg; *.gif; *.bmp; *.png)|*.jpg;*.jpeg;*.gif;*.bmp;*.png|JPEG Files (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp|PNG Files (*.png)|*.png|All Files (*)|*||", "206")},
+    {207, QT_TRANSLATE_NOOP3("Strings", "Ordoteca Databases (*.mdb)|*.mdb||", "207")},
+    {208, QT_TRANSLATE_NOOP3("Strings", "HTML Files (*.htm, *.html)|*.htm;*.html||", "208")},
+    {209, QT_TRANSLATE_NOOP3("Strings", "XML Files (*.xml)|*.xml||", "209")},
+    {210, QT_TRANSLATE_NOOP3("Strings", "All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files (*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||", "210")},
+    {211, QT_TRANSLATE_NOOP3("Strings", "Hardcover", "211")},
+    {212, QT_TRANSLATE_NOOP3("Strings", "Paperback", "212")},
+    {213, QT_TRANSLATE_NOOP3("Strings", "Unknown Binding", "213")},
+    //: A medium that comes with the book (lookup value of "Extras").
+    {214, QT_TRANSLATE_NOOP3("Strings", "Floppy Disk", "214")},
+    //: The language a book is written in (lookup value), not the interface language.
+    {215, QT_TRANSLATE_NOOP3("Strings", "English", "215")},
+    //: The top category of the tree: the whole collection.
+    {218, QT_TRANSLATE_NOOP3("Strings", "Book Collection", "218")},
+    //: Book status: the book is in the owner's collection.
+    {219, QT_TRANSLATE_NOOP3("Strings", "In Collection", "219")},
+    //: Book status: the owner wants the book.
+    {220, QT_TRANSLATE_NOOP3("Strings", "Wish List", "220")},
+    //: Book status: the book is only consulted, not owned.
+    {221, QT_TRANSLATE_NOOP3("Strings", "Reference Only", "221")},
+    //: Book status: the owner sells the book.
+    {222, QT_TRANSLATE_NOOP3("Strings", "For Sale", "222")},
+    //: The language a book is written in (lookup value), not the interface language.
+    {223, QT_TRANSLATE_NOOP3("Strings", "Chinese", "223")},
+    {224, QT_TRANSLATE_NOOP3("Strings", "Favorites", "224")},
+    {225, QT_TRANSLATE_NOOP3("Strings", "Search Results", "225")},
+    {226, QT_TRANSLATE_NOOP3("Strings", "Reading List", "226")},
+    {227, QT_TRANSLATE_NOOP3("Strings", "Loading book information from %s...", "227")},
+    {228, QT_TRANSLATE_NOOP3("Strings", "No book with ISBN %s was found at %s.", "228")},
+    {229, QT_TRANSLATE_NOOP3("Strings", "Failed to load book info from %s.", "229")},
+    {230, QT_TRANSLATE_NOOP3("Strings", "Error message returned from %s:\n%s", "230")},
     // The HTML editor pages' commands: prompt, line feed, tooltip.
-    ORDO_STR(32788, "Underline\nUnderline"),
-    ORDO_STR(32789, "Italic\nItalic"),
-    ORDO_STR(32790, "Bold\nBold"),
-    ORDO_STR(32791, "Left Justify\nLeft Justify"),
-    ORDO_STR(32792, "Center\nCenter"),
-    ORDO_STR(32793, "Right Justify\nRight Justify"),
-    ORDO_STR(32794, "Add Hyperlink\nAdd Hyperlink"),
-    ORDO_STR(32795, "Ordered List\nOrdered List"),
-    ORDO_STR(32796, "Indent\nIndent"),
-    ORDO_STR(32797, "Outdent\nOutdent"),
-    ORDO_STR(32798, "Unordered List\nUnordered List"),
-    ORDO_STR(32799, "Switch Design/Preview Mode\nSwitch Design/Preview Mode"),
-    ORDO_STR(32800, "Insert Image\nInsert image"),
-    ORDO_STR(32801, "Font\nFont"),
-    ORDO_STR(32802, "Cut\nCut"),
-    ORDO_STR(32803, "Copy\nCopy"),
-    ORDO_STR(32804, "Paste\nPaste"),
-    ORDO_STR(32805, "Background Color\nBackground Color"),
-    ORDO_STR(32806, "Horizontal Line\nHorizontal Line"),
-    ORDO_STR(32807, "Delete\nDelete"),
-    ORDO_STR(57344, "Ordo"),
-    ORDO_STR(57345, "For Help, press F1"),
+    {32788, QT_TRANSLATE_NOOP3("Strings", "Underline\nUnderline", "32788")},
+    {32789, QT_TRANSLATE_NOOP3("Strings", "Italic\nItalic", "32789")},
+    {32790, QT_TRANSLATE_NOOP3("Strings", "Bold\nBold", "32790")},
+    {32791, QT_TRANSLATE_NOOP3("Strings", "Left Justify\nLeft Justify", "32791")},
+    {32792, QT_TRANSLATE_NOOP3("Strings", "Center\nCenter", "32792")},
+    {32793, QT_TRANSLATE_NOOP3("Strings", "Right Justify\nRight Justify", "32793")},
+    {32794, QT_TRANSLATE_NOOP3("Strings", "Add Hyperlink\nAdd Hyperlink", "32794")},
+    {32795, QT_TRANSLATE_NOOP3("Strings", "Ordered List\nOrdered List", "32795")},
+    {32796, QT_TRANSLATE_NOOP3("Strings", "Indent\nIndent", "32796")},
+    {32797, QT_TRANSLATE_NOOP3("Strings", "Outdent\nOutdent", "32797")},
+    {32798, QT_TRANSLATE_NOOP3("Strings", "Unordered List\nUnordered List", "32798")},
+    {32799, QT_TRANSLATE_NOOP3("Strings", "Switch Design/Preview Mode\nSwitch Design/Preview Mode", "32799")},
+    {32800, QT_TRANSLATE_NOOP3("Strings", "Insert Image\nInsert image", "32800")},
+    {32801, QT_TRANSLATE_NOOP3("Strings", "Font\nFont", "32801")},
+    {32802, QT_TRANSLATE_NOOP3("Strings", "Cut\nCut", "32802")},
+    {32803, QT_TRANSLATE_NOOP3("Strings", "Copy\nCopy", "32803")},
+    {32804, QT_TRANSLATE_NOOP3("Strings", "Paste\nPaste", "32804")},
+    {32805, QT_TRANSLATE_NOOP3("Strings", "Background Color\nBackground Color", "32805")},
+    {32806, QT_TRANSLATE_NOOP3("Strings", "Horizontal Line\nHorizontal Line", "32806")},
+    {32807, QT_TRANSLATE_NOOP3("Strings", "Delete\nDelete", "32807")},
+    //: Short name of the program.
+    {57344, QT_TRANSLATE_NOOP3("Strings", "Ordo", "57344")},
+    {57345, QT_TRANSLATE_NOOP3("Strings", "For Help, press F1", "57345")},
 };
-
-#undef ORDO_STR
 
 } // namespace
 
@@ -149,7 +165,15 @@ QString LoadStr(int id)
                                      [](const Entry &e, int key) { return e.id < key; });
     if (it == std::end(kStrings) || it->id != id)
         return {};
-    return QCoreApplication::translate("Strings", it->text, it->key);
+    return QCoreApplication::translate("Strings", it->text.source, it->text.comment);
+}
+
+QList<int> StringIds()
+{
+    QList<int> ids;
+    for (const Entry &e : kStrings)
+        ids << e.id;
+    return ids;
 }
 
 QString LoadStr(int id, const QString &arg)

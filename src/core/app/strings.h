@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // The program's string table: fixed ids, English texts, translated through
@@ -9,6 +10,9 @@ QString LoadStr(int id);
 
 // The string with its first "%s" or "%d" replaced by arg.
 QString LoadStr(int id, const QString &arg);
+
+// Every id the table holds, in ascending order.
+QList<int> StringIds();
 
 // String ids used by name in the code.
 enum StringId {

@@ -39,23 +39,18 @@ const LocalisedRow kLocalisedRows[] = {
     {"UPDATE category SET Name=%1 WHERE CatID=4", IDS_READING_LIST},
 };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("COrdoDoc", text);
-}
-
 // The file must exist and be readable before the engine sees it.
 bool precheckFile(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        messenger().showMessage(tr("%1 was not found.").arg(shown), IMessenger::Icon::Error);
+        messenger().showMessage(QCoreApplication::translate("COrdoDoc", "%1 was not found.").arg(shown), IMessenger::Icon::Error);
         return false;
     }
     QFile f(path);
     if (info.isDir() || !f.open(QIODevice::ReadOnly)) {
-        messenger().showMessage(tr("Access to %1 was denied.").arg(shown), IMessenger::Icon::Error);
+        messenger().showMessage(QCoreApplication::translate("COrdoDoc", "Access to %1 was denied.").arg(shown), IMessenger::Icon::Error);
         return false;
     }
     return true;

@@ -3,10 +3,8 @@
 #include "ui_aboutdlg.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QPushButton>
 #include <QStyle>
-#include <QUrl>
 
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::AboutDlg>())
 {
@@ -16,10 +14,9 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
         icon = style()->standardIcon(QStyle::SP_FileDialogInfoView);
     const int side = style()->pixelMetric(QStyle::PM_LargeIconSize) * 3 / 2;
     ui->labelIcon->setPixmap(icon.pixmap(side, side));
-    ui->labelLink->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(websiteUrl()));
+    ui->labelLink->setText(websiteUrl());
+    ui->labelLink->SetUrl(websiteUrl());
     ui->labelUnicode->setText(QStringLiteral("Unicode"));
-    connect(ui->labelLink, &QLabel::linkActivated, this,
-            [](const QString &link) { QDesktopServices::openUrl(QUrl(link)); });
     ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
 }
 

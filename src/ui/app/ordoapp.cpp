@@ -194,13 +194,18 @@ void COrdoApp::loadLanguage()
             QCoreApplication::installTranslator(translator.get()))
             m_translator = std::move(translator);
 
+        // Qt's own texts (standard buttons and dialogs, the page's context
+        // menu) in the same language, from the translations Qt ships.
         const QString locale = qtLocaleOf(code);
-        auto qtTranslator = std::make_unique<QTranslator>();
-        if (m_translator && !locale.isEmpty() &&
-            qtTranslator->load(QStringLiteral("qtbase_") + locale,
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-            QCoreApplication::installTranslator(qtTranslator.get()))
-            m_qtTranslator = std::move(qtTranslator);
+        if (m_translator && !locale.isEmpty()) {
+            for (const char *module : {"qtbase_", "qtwebengine_", "qtmultimedia_"}) {
+                auto qtTranslator = std::make_unique<QTranslator>();
+                if (qtTranslator->load(QLatin1String(module) + locale,
+                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+                    QCoreApplication::installTranslator(qtTranslator.get()))
+                    m_qtTranslators.push_back(std::move(qtTranslator));
+            }
+        }
     }
     SetUILanguageCode(m_languageCode);
 }
@@ -214,10 +219,9 @@ int COrdoApp::ExitInstance()
         setMessenger(nullptr);
         m_messengerInstalled = false;
     }
-    if (m_qtTranslator) {
-        QCoreApplication::removeTranslator(m_qtTranslator.get());
-        m_qtTranslator.reset();
-    }
+    for (const auto &translator : m_qtTranslators)
+        QCoreApplication::removeTranslator(translator.get());
+    m_qtTranslators.clear();
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator.get());
         m_translator.reset();

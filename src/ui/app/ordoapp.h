@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CMainFrame;
 class COrdoDoc;
@@ -77,7 +78,7 @@ private:
     QString m_appFolderOverride;
     QString m_languageCode;
     std::unique_ptr<QTranslator> m_translator;
-    std::unique_ptr<QTranslator> m_qtTranslator;
+    std::vector<std::unique_ptr<QTranslator>> m_qtTranslators; // Qt's own texts
     CRecentFileList m_recent;
     CMessageBoxMessenger m_messenger;
     bool m_useMessageBoxes = true;

@@ -98,6 +98,13 @@
     </message>
 </context>
 <context>
+    <name>LanguageTable</name>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+</context>
+<context>
     <name>COrdoListView</name>
     <message numerus="yes">
         <source>%n book(s); %1 selected</source>

@@ -1,5 +1,9 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!--
+  Master of the List<Code>.xsl templates: the build writes one copy per
+  interface language, with every label key (a name between double at signs) replaced from
+  labels/<Code>.txt.
+
   Ordoteca content template: the selected books as one compact table, one
   row per book, with every other field behind a "More" disclosure.
 
@@ -16,10 +20,10 @@
   <xsl:variable name="starGlyphs">&#x2605;&#x2605;&#x2605;&#x2605;&#x2605;</xsl:variable>
 
   <xsl:template match="/">
-    <html>
+    <html lang="@@lang@@">
       <head>
         <META http-equiv="Content-Type" content="text/html; charset=UTF-16"/>
-        <title>Ordoteca Book Information</title>
+        <title>@@pageTitle@@</title>
         <link rel="stylesheet" type="text/css" HREF="ordo.css"/>
       </head>
       <body>
@@ -27,14 +31,14 @@
           <table class="book-table">
             <thead>
               <tr>
-                <th class="col-cover"><span class="hidden-label">Cover</span></th>
-                <th class="col-title">Title</th>
-                <th class="col-author">Author</th>
-                <th class="col-publisher">Publisher</th>
-                <th class="col-date">Released</th>
-                <th class="col-isbn">ISBN</th>
-                <th class="col-status">Status</th>
-                <th class="col-rating">Rating</th>
+                <th class="col-cover"><span class="hidden-label">@@cover@@</span></th>
+                <th class="col-title">@@title@@</th>
+                <th class="col-author">@@author@@</th>
+                <th class="col-publisher">@@labelPublisher@@</th>
+                <th class="col-date">@@labelReleaseDate@@</th>
+                <th class="col-isbn">@@labelISBN@@</th>
+                <th class="col-status">@@labelStatus@@</th>
+                <th class="col-rating">@@rating@@</th>
               </tr>
             </thead>
             <xsl:apply-templates select="Ordoteca/Book"/>
@@ -42,11 +46,11 @@
           <p class="ordo-footer">
             <xsl:value-of select="count(Ordoteca/Book)"/>
             <xsl:choose>
-              <xsl:when test="count(Ordoteca/Book) = 1"> book</xsl:when>
-              <xsl:otherwise> books</xsl:otherwise>
+              <xsl:when test="count(Ordoteca/Book) = 1"> @@bookSingular@@</xsl:when>
+              <xsl:otherwise> @@bookPlural@@</xsl:otherwise>
             </xsl:choose>
             <xsl:if test="string(Ordoteca/@CreationDate) != ''">
-              <xsl:text> &#xB7; created </xsl:text>
+              <xsl:text> &#xB7; @@created@@ </xsl:text>
               <xsl:value-of select="Ordoteca/@CreationDate"/>
             </xsl:if>
           </p>
@@ -66,7 +70,7 @@
           <span class="title">
             <xsl:choose>
               <xsl:when test="Title"><xsl:value-of select="Title"/></xsl:when>
-              <xsl:otherwise>Untitled</xsl:otherwise>
+              <xsl:otherwise>@@untitled@@</xsl:otherwise>
             </xsl:choose>
           </span>
           <xsl:if test="Subtitle">
@@ -89,7 +93,7 @@
       <tr class="more-row">
         <td colspan="7">
           <details class="more">
-            <summary>More</summary>
+            <summary>@@more@@</summary>
             <div class="more-body">
               <dl class="fields">
                 <xsl:apply-templates mode="row"
@@ -97,19 +101,19 @@
               </dl>
               <xsl:if test="Description">
                 <div class="section description">
-                  <h2>Description</h2>
+                  <h2>@@description@@</h2>
                   <div class="html-text"><xsl:value-of select="Description" disable-output-escaping="yes"/></div>
                 </div>
               </xsl:if>
               <xsl:if test="Notes">
                 <div class="section notes">
-                  <h2>Notes</h2>
+                  <h2>@@notes@@</h2>
                   <div class="html-text"><xsl:value-of select="Notes" disable-output-escaping="yes"/></div>
                 </div>
               </xsl:if>
               <xsl:if test="Links/Link">
                 <div class="section links">
-                  <h2>Related links</h2>
+                  <h2>@@relatedLinks@@</h2>
                   <ul class="link-list">
                     <xsl:apply-templates select="Links/Link"/>
                   </ul>
@@ -129,28 +133,28 @@
 
   <!-- Labels -->
   <xsl:template match="*" mode="label"><xsl:value-of select="local-name()"/></xsl:template>
-  <xsl:template match="Edition" mode="label">Edition</xsl:template>
-  <xsl:template match="PageCount" mode="label">Pages</xsl:template>
-  <xsl:template match="Language" mode="label">Language</xsl:template>
-  <xsl:template match="Binding" mode="label">Binding</xsl:template>
-  <xsl:template match="Dimension" mode="label">Dimensions</xsl:template>
-  <xsl:template match="Extras" mode="label">Extras</xsl:template>
-  <xsl:template match="Format" mode="label">eBook format</xsl:template>
-  <xsl:template match="BookSize" mode="label">eBook size</xsl:template>
-  <xsl:template match="EbookOnly" mode="label">eBook only</xsl:template>
-  <xsl:template match="PurchaseDate" mode="label">Purchased</xsl:template>
-  <xsl:template match="Store" mode="label">Store</xsl:template>
-  <xsl:template match="PurchasePrice" mode="label">Price paid</xsl:template>
-  <xsl:template match="ListPrice" mode="label">List price</xsl:template>
-  <xsl:template match="AmazonPrice" mode="label">Amazon price</xsl:template>
-  <xsl:template match="Location" mode="label">Location</xsl:template>
-  <xsl:template match="CurrentPage" mode="label">Current page</xsl:template>
-  <xsl:template match="AmazonRating" mode="label">Amazon rating</xsl:template>
-  <xsl:template match="NumOfReviews" mode="label">Reviews</xsl:template>
-  <xsl:template match="UserText1" mode="label">User text 1</xsl:template>
-  <xsl:template match="UserText2" mode="label">User text 2</xsl:template>
-  <xsl:template match="URL" mode="label">Web page</xsl:template>
-  <xsl:template match="BackCover" mode="label">Back cover</xsl:template>
+  <xsl:template match="Edition" mode="label">@@labelEdition@@</xsl:template>
+  <xsl:template match="PageCount" mode="label">@@labelPageCount@@</xsl:template>
+  <xsl:template match="Language" mode="label">@@labelLanguage@@</xsl:template>
+  <xsl:template match="Binding" mode="label">@@labelBinding@@</xsl:template>
+  <xsl:template match="Dimension" mode="label">@@labelDimension@@</xsl:template>
+  <xsl:template match="Extras" mode="label">@@labelExtras@@</xsl:template>
+  <xsl:template match="Format" mode="label">@@labelFormat@@</xsl:template>
+  <xsl:template match="BookSize" mode="label">@@labelBookSize@@</xsl:template>
+  <xsl:template match="EbookOnly" mode="label">@@labelEbookOnly@@</xsl:template>
+  <xsl:template match="PurchaseDate" mode="label">@@labelPurchaseDate@@</xsl:template>
+  <xsl:template match="Store" mode="label">@@labelStore@@</xsl:template>
+  <xsl:template match="PurchasePrice" mode="label">@@labelPurchasePrice@@</xsl:template>
+  <xsl:template match="ListPrice" mode="label">@@labelListPrice@@</xsl:template>
+  <xsl:template match="AmazonPrice" mode="label">@@labelAmazonPrice@@</xsl:template>
+  <xsl:template match="Location" mode="label">@@labelLocation@@</xsl:template>
+  <xsl:template match="CurrentPage" mode="label">@@labelCurrentPage@@</xsl:template>
+  <xsl:template match="AmazonRating" mode="label">@@labelAmazonRating@@</xsl:template>
+  <xsl:template match="NumOfReviews" mode="label">@@labelNumOfReviews@@</xsl:template>
+  <xsl:template match="UserText1" mode="label">@@labelUserText1@@</xsl:template>
+  <xsl:template match="UserText2" mode="label">@@labelUserText2@@</xsl:template>
+  <xsl:template match="URL" mode="label">@@labelURL@@</xsl:template>
+  <xsl:template match="BackCover" mode="label">@@labelBackCover@@</xsl:template>
 
   <!-- Values -->
   <xsl:template match="*" mode="value"><xsl:value-of select="."/></xsl:template>
@@ -208,19 +212,19 @@
         <xsl:otherwise>0</xsl:otherwise>
       </xsl:choose>
     </xsl:variable>
-    <span class="stars" title="{$lit} of 5">
+    <span class="stars" title="@@starsOf5@@">
       <span class="star-on"><xsl:value-of select="substring($starGlyphs, 1, $lit)"/></span>
       <span class="star-off"><xsl:value-of select="substring($starGlyphs, 1, 5 - $lit)"/></span>
     </span>
   </xsl:template>
 
   <xsl:template match="FrontCover|BackCover" mode="cover">
-    <a ordohref="ordocover://{.}" class="cover-link {local-name()}" title="Open the picture">
+    <a ordohref="ordocover://{.}" class="cover-link {local-name()}" title="@@openPicture@@">
       <img ordosrc="{.}" class="cover thumb {local-name()}">
         <xsl:attribute name="alt">
           <xsl:choose>
-            <xsl:when test="self::FrontCover">Front cover</xsl:when>
-            <xsl:otherwise>Back cover</xsl:otherwise>
+            <xsl:when test="self::FrontCover">@@frontCover@@</xsl:when>
+            <xsl:otherwise>@@labelBackCover@@</xsl:otherwise>
           </xsl:choose>
         </xsl:attribute>
       </img>
@@ -233,7 +237,7 @@
         <xsl:choose>
           <xsl:when test="Title"><xsl:value-of select="Title"/></xsl:when>
           <xsl:when test="Path"><xsl:value-of select="Path"/></xsl:when>
-          <xsl:otherwise>Link <xsl:value-of select="LinkID"/></xsl:otherwise>
+          <xsl:otherwise>@@link@@ <xsl:value-of select="LinkID"/></xsl:otherwise>
         </xsl:choose>
       </a>
       <xsl:if test="Title and Path">
