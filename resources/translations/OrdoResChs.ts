@@ -5,1017 +5,1060 @@
     <name>AboutDlg</name>
     <message>
         <source>About Ordo</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Ordo</translation>
     </message>
     <message>
         <source>Ordoteca Version 1.0 RC1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca 版本 1.0 RC1</translation>
     </message>
     <message>
         <source>Quenlow Software</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Visit the Ordoteca web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlow Software</translation>
     </message>
 </context>
 <context>
     <name>BasicSearch</name>
     <message>
         <source>No search results found.</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到搜索结果。</translation>
     </message>
 </context>
 <context>
     <name>CAddBookCommand</name>
     <message>
         <source>Do you want to add this book by hand?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否要手动添加这本书？</translation>
     </message>
 </context>
 <context>
     <name>CAddBookDlg</name>
     <message>
         <source>Add Book</source>
-        <translation type="unfinished"></translation>
+        <translation>添加图书</translation>
     </message>
     <message>
         <source>Query Online By ISBN(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>按 ISBN 在线查询</translation>
     </message>
     <message>
         <source>Enter ISBNs below (one ISBN per line).</source>
-        <translation type="unfinished"></translation>
+        <translation>在下方输入 ISBN（每行一个）。</translation>
     </message>
     <message>
         <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
-        <translation type="unfinished"></translation>
+        <translation>提示：可在此处使用条码扫描器，例如 CueCat</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>加载(&amp;L)...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)...</translation>
     </message>
     <message>
         <source>Query Online By Title, Author and Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>按书名、作者和出版社在线查询</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>书名：</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>作者：</translation>
     </message>
     <message>
         <source>Publisher:</source>
-        <translation type="unfinished"></translation>
+        <translation>出版社：</translation>
     </message>
     <message>
         <source>Add a Book Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>手动添加图书</translation>
     </message>
 </context>
 <context>
     <name>CBasicSearchDlg</name>
     <message>
         <source>Basic Search</source>
-        <translation type="unfinished"></translation>
+        <translation>基本搜索</translation>
     </message>
     <message>
         <source>Enter keyword:</source>
-        <translation type="unfinished"></translation>
+        <translation>输入关键字：</translation>
     </message>
     <message>
         <source>&amp;Clear items in Search Results first</source>
-        <translation type="unfinished"></translation>
+        <translation>先清空搜索结果中的项目(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Ignore accents (e also finds é, è and ê)</source>
-        <translation type="unfinished"></translation>
+        <translation>忽略重音符号(&amp;I)（e 也能找到 é、è 和 ê）</translation>
     </message>
     <message>
         <source>Basic Search is able to search the following 7 fields: Book Title, Author, ISBN, Description, Notes, User Text 1 and User Text 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>基本搜索可搜索以下 7 个字段：书名、作者、ISBN、内容简介、备注、自定义文本 1 和自定义文本 2。</translation>
     </message>
     <message>
         <source>Please enter a search keyword.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入搜索关键字。</translation>
     </message>
 </context>
 <context>
     <name>CBatchQueryDlg</name>
     <message>
         <source>Batch Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>批量模式</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>就绪</translation>
     </message>
     <message>
         <source>Add books already in the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>添加书库中已有的图书</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <source>Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>错误：</translation>
     </message>
     <message>
         <source>Already in the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>已在书库中</translation>
     </message>
     <message>
         <source>the book was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>图书未保存</translation>
     </message>
     <message>
         <source>Finishing off, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在收尾，请稍候...</translation>
     </message>
 </context>
 <context>
     <name>CBookBasicPage</name>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>书名(&amp;T)：</translation>
     </message>
     <message>
         <source>&amp;Subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>副书名(&amp;S)：</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>作者(&amp;A)：</translation>
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>网址(&amp;U)：</translation>
     </message>
     <message>
         <source>&amp;Edition:</source>
-        <translation type="unfinished"></translation>
+        <translation>版次(&amp;E)：</translation>
     </message>
     <message>
         <source>&amp;Publisher:</source>
-        <translation type="unfinished"></translation>
+        <translation>出版社(&amp;P)：</translation>
     </message>
     <message>
         <source>&amp;ISBN:</source>
-        <translation type="unfinished"></translation>
+        <translation>ISBN(&amp;I)：</translation>
     </message>
     <message>
         <source>Pa&amp;ge:</source>
-        <translation type="unfinished"></translation>
+        <translation>页数(&amp;G)：</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>语言(&amp;L)：</translation>
     </message>
     <message>
         <source>&amp;Release Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>出版日期(&amp;R)：</translation>
     </message>
     <message>
         <source>&amp;Binding:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Hardcover, paperback...</extracomment>
+        <translation>装帧(&amp;B)：</translation>
     </message>
     <message>
         <source>&amp;Dimension:</source>
-        <translation type="unfinished"></translation>
+        <translation>尺寸(&amp;D)：</translation>
     </message>
     <message>
         <source>E&amp;xtras:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Material that comes with the book: CD-ROM, floppy disk, DVD, map...</extracomment>
+        <translation>附件(&amp;X)：</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of pages. Please type digits only, for example 340.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是页数。请只输入数字，例如 340。</translation>
     </message>
 </context>
 <context>
     <name>CBookCoversPage</name>
     <message>
         <source>Front Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>封面</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览...</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清除</translation>
     </message>
     <message>
         <source>Back Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>封底</translation>
     </message>
     <message>
         <source>Covers</source>
-        <translation type="unfinished"></translation>
+        <translation>封面和封底</translation>
     </message>
 </context>
 <context>
     <name>CBookDescriptionPage</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>内容简介</translation>
     </message>
 </context>
 <context>
     <name>CBookLinksPage</name>
     <message>
         <source>Add URLs, local files or folders which are related to this book.</source>
-        <translation type="unfinished"></translation>
+        <translation>添加与本书相关的网址、本地文件或文件夹。</translation>
     </message>
     <message>
         <source>e.g. author&apos;s website, ebook files.</source>
-        <translation type="unfinished"></translation>
+        <translation>例如作者网站、电子书文件。</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>编号</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>路径</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>备注</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>添加(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑(&amp;E)...</translation>
     </message>
     <message>
         <source>Related Links</source>
-        <translation type="unfinished"></translation>
+        <translation>相关链接</translation>
     </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>备注</translation>
     </message>
 </context>
 <context>
     <name>CBookPersonalPage</name>
     <message>
         <source>Purchase Info</source>
-        <translation type="unfinished"></translation>
+        <translation>购买信息</translation>
     </message>
     <message>
         <source>Purchase &amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>购买日期(&amp;D)：</translation>
     </message>
     <message>
         <source>St&amp;ore:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>购买商店(&amp;O)：</translation>
     </message>
     <message>
         <source>&amp;Purchase Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>购买价格(&amp;P)：</translation>
     </message>
     <message>
         <source>L&amp;ist Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>定价(&amp;I)：</translation>
     </message>
     <message>
         <source>Am&amp;azon Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>Amazon 价格(&amp;A)：</translation>
     </message>
     <message>
         <source>Misc Info</source>
-        <translation type="unfinished"></translation>
+        <translation>其他信息</translation>
     </message>
     <message>
         <source>&amp;Location:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Where the book is kept: shelf, room, box...</extracomment>
+        <translation>存放位置(&amp;L)：</translation>
     </message>
     <message>
         <source>S&amp;tatus:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>What the book is to the owner: in the collection, on the wish list, for sale...</extracomment>
+        <translation>状态(&amp;T)：</translation>
     </message>
     <message>
         <source>C&amp;urrent Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>当前页(&amp;U)：</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>评分</translation>
     </message>
     <message>
         <source>Amazon &amp;Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>Amazon 评分(&amp;R)：</translation>
     </message>
     <message>
         <source>&amp;Number of Reviews:</source>
-        <translation type="unfinished"></translation>
+        <translation>评论数(&amp;N)：</translation>
     </message>
     <message>
         <source>&amp;My Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>我的评分(&amp;M)：</translation>
     </message>
     <message>
         <source>Unrated</source>
-        <translation type="unfinished"></translation>
+        <translation>未评分</translation>
     </message>
     <message>
         <source>User Defined Texts</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义文本</translation>
     </message>
     <message>
         <source>User Text &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义文本 1(&amp;1)：</translation>
     </message>
     <message>
         <source>User Text &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义文本 2(&amp;2)：</translation>
     </message>
     <message>
         <source>eBook Info</source>
-        <translation type="unfinished"></translation>
+        <translation>电子书信息</translation>
     </message>
     <message>
         <source>I only have &amp;ebook</source>
-        <translation type="unfinished"></translation>
+        <translation>只有电子书(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The file format of an e-book (PDF, EPUB, CHM...); not the verb &quot;to format&quot;.</extracomment>
+        <translation>格式(&amp;F)：</translation>
     </message>
     <message>
         <source>Si&amp;ze (in MB):</source>
-        <translation type="unfinished"></translation>
+        <translation>大小 (MB)(&amp;Z)：</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>个人</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a price. Please type an amount, for example %2 or %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是价格。请输入金额，例如 %2 或 %3。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a page number. Please type digits only, for example 120.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是页码。请只输入数字，例如 120。</translation>
     </message>
 </context>
 <context>
     <name>CCategoryGeneralPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名称：</translation>
     </message>
     <message>
         <source>Contains:</source>
-        <translation type="unfinished"></translation>
+        <translation>包含：</translation>
     </message>
     <message>
         <source>Last Updated:</source>
-        <translation type="unfinished"></translation>
+        <translation>最后更新：</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>备注：</translation>
     </message>
 </context>
 <context>
     <name>CDatePickerWithNone</name>
     <message>
         <source>Clear the box to leave the date empty</source>
-        <translation type="unfinished"></translation>
+        <translation>取消勾选可不填日期</translation>
     </message>
     <message>
         <source>Has a date</source>
-        <translation type="unfinished"></translation>
+        <translation>有日期</translation>
     </message>
 </context>
 <context>
     <name>CHtmlEditorPage</name>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>网址：</translation>
     </message>
 </context>
 <context>
     <name>CInputSQLDlg</name>
     <message>
         <source>Run SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>运行 SQL</translation>
     </message>
     <message>
         <source>Input SQL statement:</source>
-        <translation type="unfinished"></translation>
+        <translation>输入 SQL 语句：</translation>
     </message>
     <message>
         <source>Note: Advanced users only.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：仅供高级用户使用。</translation>
     </message>
     <message>
         <source>SQL statement cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL 语句不能为空。</translation>
     </message>
 </context>
 <context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>类型：</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>网址</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>文件夹</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>其他</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>标题(&amp;T)：</translation>
     </message>
     <message>
         <source>&amp;Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>路径(&amp;P)：</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>备注(&amp;N)：</translation>
     </message>
     <message>
         <source>(Optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>（可选）</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
 </context>
 <context>
     <name>CLookupProgressDlg</name>
     <message>
         <source>Add Book</source>
-        <translation type="unfinished"></translation>
+        <translation>添加图书</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>No CSS files found.</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到 CSS 文件。</translation>
     </message>
     <message>
         <source>No XSL files found.</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到 XSL 文件。</translation>
     </message>
     <message>
         <source>&amp;New Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>新建数据库(&amp;N)...</translation>
     </message>
     <message>
         <source>Create a new book database
 New Database</source>
-        <translation type="unfinished"></translation>
+        <translation>创建新的图书数据库
+新建数据库</translation>
     </message>
     <message>
         <source>&amp;Open Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>打开数据库(&amp;O)...</translation>
     </message>
     <message>
         <source>Open an existing book database
 Open Database</source>
-        <translation type="unfinished"></translation>
+        <translation>打开现有的图书数据库
+打开数据库</translation>
     </message>
     <message>
         <source>Save As &amp;HTML...</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为 HTML(&amp;H)...</translation>
     </message>
     <message>
         <source>Save the book page as an HTML file
 Save As HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>将图书页面另存为 HTML 文件
+另存为 HTML</translation>
     </message>
     <message>
         <source>Save As &amp;XML...</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为 XML(&amp;X)...</translation>
     </message>
     <message>
         <source>Save the selected books as an XML file
 Save As XML</source>
-        <translation type="unfinished"></translation>
+        <translation>将所选图书另存为 XML 文件
+另存为 XML</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>页面设置(&amp;U)...</translation>
     </message>
     <message>
         <source>Change the printing options
 Page Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>更改打印选项
+页面设置</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>打印预览(&amp;V)...</translation>
     </message>
     <message>
         <source>Display the book page as it will be printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>显示图书页面的打印效果
+打印预览</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>打印(&amp;P)...</translation>
     </message>
     <message>
         <source>Print the book page
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>打印图书页面
+打印</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>Quit the application
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出应用程序
+退出</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>剪切(&amp;T)</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>剪切所选内容并放到剪贴板上
+剪切</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>复制(&amp;C)</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>复制所选内容并放到剪贴板上
+复制</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>插入剪贴板内容
+粘贴</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选(&amp;A)</translation>
     </message>
     <message>
         <source>Select everything
 Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>选择全部内容
+全选</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤消(&amp;U)</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤消上一步操作
+撤消</translation>
     </message>
     <message>
         <source>Add &amp;Sub Category...</source>
-        <translation type="unfinished"></translation>
+        <translation>添加子分类(&amp;S)...</translation>
     </message>
     <message>
         <source>Add a sub category to the selected category
 Add Sub Category</source>
-        <translation type="unfinished"></translation>
+        <translation>在所选分类下添加子分类
+添加子分类</translation>
     </message>
     <message>
         <source>&amp;Remove Category</source>
-        <translation type="unfinished"></translation>
+        <translation>删除分类(&amp;R)</translation>
     </message>
     <message>
         <source>Delete the selected category
 Remove Category</source>
-        <translation type="unfinished"></translation>
+        <translation>删除所选分类
+删除分类</translation>
     </message>
     <message>
         <source>&amp;Edit Category...</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑分类(&amp;E)...</translation>
     </message>
     <message>
         <source>Rename or annotate the selected category
 Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名所选分类或为其添加备注
+编辑分类</translation>
     </message>
     <message>
         <source>Add &amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>添加图书(&amp;B)...</translation>
     </message>
     <message>
         <source>Add a book to the selected category
 Add Book</source>
-        <translation type="unfinished"></translation>
+        <translation>向所选分类添加图书
+添加图书</translation>
     </message>
     <message>
         <source>&amp;Remove Book</source>
-        <translation type="unfinished"></translation>
+        <translation>移除图书(&amp;R)</translation>
     </message>
     <message>
         <source>Remove the selected books
 Remove Book</source>
-        <translation type="unfinished"></translation>
+        <translation>移除所选图书
+移除图书</translation>
     </message>
     <message>
         <source>&amp;Edit Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑图书(&amp;E)...</translation>
     </message>
     <message>
         <source>Edit the selected book
 Edit Book</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑所选图书
+编辑图书</translation>
     </message>
     <message>
         <source>&amp;Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>收藏夹(&amp;F)</translation>
     </message>
     <message>
         <source>Add the selected books to Favorites
 Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>将所选图书添加到收藏夹
+收藏夹</translation>
     </message>
     <message>
         <source>&amp;Reading List</source>
-        <translation type="unfinished"></translation>
+        <translation>阅读清单(&amp;R)</translation>
     </message>
     <message>
         <source>Add the selected books to the Reading List
 Reading List</source>
-        <translation type="unfinished"></translation>
+        <translation>将所选图书添加到阅读清单
+阅读清单</translation>
     </message>
     <message>
         <source>&amp;Search Results</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索结果(&amp;S)</translation>
     </message>
     <message>
         <source>Add the selected books to Search Results
 Search Results</source>
-        <translation type="unfinished"></translation>
+        <translation>将所选图书添加到搜索结果
+搜索结果</translation>
     </message>
     <message>
         <source>Basic &amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>基本搜索(&amp;S)</translation>
     </message>
     <message>
         <source>Search the catalogue for a keyword
 Basic Search</source>
-        <translation type="unfinished"></translation>
+        <translation>在书库中搜索关键字
+基本搜索</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>显示或隐藏工具栏
+切换工具栏</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>显示或隐藏状态栏
+切换状态栏</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新(&amp;R)</translation>
     </message>
     <message>
         <source>Show the book page again
 Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>重新显示图书页面
+刷新</translation>
     </message>
     <message>
         <source>&amp;Run SQL...</source>
-        <translation type="unfinished"></translation>
+        <translation>运行 SQL(&amp;R)...</translation>
     </message>
     <message>
         <source>Submit SQL statement to the database
 Run SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>向数据库提交 SQL 语句
+运行 SQL</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>选项(&amp;O)...</translation>
     </message>
     <message>
         <source>Set default values and the interface language
 Options</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认值和界面语言
+选项</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
         <source>Open the user guide
 Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>打开用户指南
+帮助主题</translation>
     </message>
     <message>
         <source>&amp;About Ordo...</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Ordo(&amp;A)...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>显示程序信息、版本号和版权
+关于</translation>
     </message>
     <message>
         <source>Ordoteca &amp;Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca 网站(&amp;W)</translation>
     </message>
     <message>
         <source>Visit the Ordoteca web site
 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>访问 Ordoteca 网站
+网站</translation>
     </message>
     <message>
         <source>Support &amp;Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>支持论坛(&amp;F)</translation>
     </message>
     <message>
         <source>Visit the Ordoteca support forum
 Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>访问 Ordoteca 支持论坛
+论坛</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>Display help for the current task
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>显示当前任务的帮助
+帮助</translation>
     </message>
     <message>
         <source>Help &amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助模式(&amp;M)</translation>
     </message>
     <message>
         <source>Display help for clicked buttons, menus and windows
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>显示所点击按钮、菜单和窗口的帮助
+帮助</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>下一窗格</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>切换到下一个窗格
+下一窗格</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>上一窗格</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>切换回上一个窗格
+上一窗格</translation>
     </message>
     <message>
         <source>Open this database</source>
-        <translation type="unfinished"></translation>
+        <translation>打开此数据库</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>标准</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Send To</source>
-        <translation type="unfinished"></translation>
+        <translation>发送到(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑(&amp;E)</translation>
     </message>
     <message>
         <source>Content &amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>内容模板(&amp;T)</translation>
     </message>
     <message>
         <source>Display &amp;Style</source>
-        <translation type="unfinished"></translation>
+        <translation>显示样式(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>查看(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>工具(&amp;T)</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>就绪</translation>
     </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
     <message>
         <source>Please select one from the following:</source>
-        <translation type="unfinished"></translation>
+        <translation>请从以下项目中选择一项：</translation>
     </message>
     <message>
         <source>&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;</translation>
     </message>
     <message>
         <source>&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;</translation>
     </message>
     <message>
         <source>&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>COptionsDefaultPage</name>
     <message>
         <source>The following default values will be used when adding new books.</source>
-        <translation type="unfinished"></translation>
+        <translation>添加新书时将使用以下默认值。</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>语言(&amp;L)：</translation>
     </message>
     <message>
         <source>E&amp;xtra:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Material that comes with the book: CD-ROM, floppy disk, DVD, map...</extracomment>
+        <translation>附件(&amp;X)：</translation>
     </message>
     <message>
         <source>S&amp;tore:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>购买商店(&amp;T)：</translation>
     </message>
     <message>
         <source>L&amp;ocation:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Where the book is kept: shelf, room, box...</extracomment>
+        <translation>存放位置(&amp;O)：</translation>
     </message>
     <message>
         <source>User Text &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义文本 1(&amp;1)：</translation>
     </message>
     <message>
         <source>User Text &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义文本 2(&amp;2)：</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The file format of an e-book (PDF, EPUB, CHM...); not the verb &quot;to format&quot;.</extracomment>
+        <translation>格式(&amp;F)：</translation>
     </message>
     <message>
         <source>&amp;Purchase Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>购买日期(&amp;P)：</translation>
     </message>
     <message>
         <source>Clear for no purchase date</source>
-        <translation type="unfinished"></translation>
+        <translation>取消勾选表示无购买日期</translation>
     </message>
     <message>
         <source>Each new book gets the day it is added</source>
-        <translation type="unfinished"></translation>
+        <translation>每本新书使用其添加当天的日期</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>今天(&amp;T)</translation>
     </message>
     <message>
         <source>I only have &amp;eBook:</source>
-        <translation type="unfinished"></translation>
+        <translation>只有电子书(&amp;E)：</translation>
     </message>
     <message>
         <source>St&amp;atus:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>What the book is to the owner: in the collection, on the wish list, for sale...</extracomment>
+        <translation>状态(&amp;A)：</translation>
     </message>
     <message>
         <source>Default Values</source>
-        <translation type="unfinished"></translation>
+        <translation>默认值</translation>
     </message>
 </context>
 <context>
     <name>COptionsUIPage</name>
     <message>
         <source>&amp;Interface Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>界面语言(&amp;I)：</translation>
     </message>
     <message>
         <source>(Restart of Ordoteca is needed.)</source>
-        <translation type="unfinished"></translation>
+        <translation>（需要重新启动 Ordoteca。）</translation>
     </message>
     <message>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>用户界面</translation>
     </message>
 </context>
 <context>
     <name>COrdoApp</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>所有文件 (*)</translation>
     </message>
     <message>
         <source>Open Database</source>
-        <translation type="unfinished"></translation>
+        <translation>打开数据库</translation>
     </message>
     <message>
         <source>New Database</source>
-        <translation type="unfinished"></translation>
+        <translation>新建数据库</translation>
     </message>
 </context>
 <context>
     <name>COrdoDoc</name>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到 %1。</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>拒绝访问 %1。</translation>
     </message>
     <message>
         <source>%1 is not an Ordoteca catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是 Ordoteca 书库。</translation>
     </message>
     <message numerus="yes">
         <source>Removed %n row(s) left behind by books or categories deleted outside Ordoteca.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已清除 %n 条遗留记录（由在 Ordoteca 之外删除的图书或分类留下）。</numerusform>
         </translation>
     </message>
 </context>
@@ -1023,55 +1066,55 @@ Previous Pane</source>
     <name>COrdoHtmlView</name>
     <message>
         <source>Save As XML</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为 XML</translation>
     </message>
     <message>
         <source>Save As HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为 HTML</translation>
     </message>
     <message>
         <source>The page could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打印页面。</translation>
     </message>
     <message>
         <source>The page could not be rendered for printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法生成用于打印的页面。</translation>
     </message>
 </context>
 <context>
     <name>COrdoListView</name>
     <message>
         <source>Are you sure you want to permanently delete the selected book(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>确实要永久删除所选图书吗？</translation>
     </message>
     <message>
         <source>Are you sure you want to remove the selected book(s) from this category?</source>
-        <translation type="unfinished"></translation>
+        <translation>确实要从此分类中移除所选图书吗？</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>书名</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>作者</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>出版社</translation>
     </message>
     <message>
         <source>ISBN</source>
-        <translation type="unfinished"></translation>
+        <translation>ISBN</translation>
     </message>
     <message>
         <source>Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>版次</translation>
     </message>
     <message numerus="yes">
         <source>%n book(s); %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 本书；已选择 %1 本</numerusform>
         </translation>
     </message>
 </context>
@@ -1079,69 +1122,161 @@ Previous Pane</source>
     <name>COrdoTreeView</name>
     <message>
         <source>Invalid DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>无效的日期时间</translation>
     </message>
     <message>
         <source>All Books</source>
-        <translation type="unfinished"></translation>
+        <translation>全部图书</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>回收站</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this category?
 Note: this will delete all books and subcategories in this category.</source>
-        <translation type="unfinished"></translation>
+        <translation>确实要删除此分类吗？
+注意：此操作将删除此分类中的所有图书和子分类。</translation>
     </message>
     <message>
         <source>Cannot paste: source category does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法粘贴：源分类不存在。</translation>
     </message>
     <message>
         <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法粘贴：目标不能是源分类本身、其父分类或其子分类。</translation>
+    </message>
+</context>
+<context>
+    <name>CUrlLabel</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+</source>
+        <translation>无法打开超链接：
+
+</translation>
+    </message>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>操作系统内存
+或资源不足。</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>找不到指定的文件。</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>找不到指定的路径。</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>操作系统拒绝
+访问指定的文件。</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>内存不足，无法完成此操作。</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>.EXE 文件无效
+（非 Win32 .EXE 或 .EXE 映像有错误）。</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>发生共享冲突。</translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>文件名关联
+不完整或无效。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>请求超时，
+DDE 事务无法完成。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>DDE 事务失败。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>由于正在处理其他 DDE 事务，
+DDE 事务
+无法完成。</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>没有与该文件扩展名
+关联的应用程序。</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>找不到指定的动态链接库。</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>发生未知错误 (%1)。</translation>
     </message>
 </context>
 <context>
     <name>Catalogue</name>
     <message>
         <source>No new number is free: the highest one is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可用的新编号：最大编号已被使用。</translation>
     </message>
 </context>
 <context>
     <name>Connection</name>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件 %1 不存在。</translation>
     </message>
     <message>
         <source>%1 is not an Ordoteca catalogue: the file is not a database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是 Ordoteca 书库：该文件不是数据库。</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTable</name>
+    <message>
+        <source>Italian</source>
+        <translation>意大利语</translation>
     </message>
 </context>
 <context>
     <name>Recordset</name>
     <message>
         <source>The SQL text holds no statement.</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL 文本中没有语句。</translation>
     </message>
     <message>
         <source>Only one SQL statement can be run at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>一次只能运行一条 SQL 语句。</translation>
     </message>
 </context>
 <context>
     <name>SqlConsole</name>
     <message>
         <source>SQL statement cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL 语句不能为空。</translation>
     </message>
     <message>
         <source>Records affected: %1
 Number of records in the returned recordset: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>受影响的记录数：%1
+返回的记录集中的记录数：%2</translation>
     </message>
 </context>
 <context>
@@ -1149,590 +1284,629 @@ Number of records in the returned recordset: %2</source>
     <message>
         <source>Simplified Chinese</source>
         <comment>129</comment>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
         <comment>130</comment>
-        <translation type="unfinished"></translation>
+        <translation>繁体中文</translation>
     </message>
     <message>
         <source>English</source>
         <comment>131</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The interface language, as listed in Options.</extracomment>
+        <translation>英语</translation>
     </message>
     <message>
         <source>Cannot open file for writing.</source>
         <comment>135</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法打开文件进行写入。</translation>
     </message>
     <message>
         <source>Failed to instantiate an XML/XSL DOM.</source>
         <comment>136</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法创建 XML/XSL DOM 对象。</translation>
     </message>
     <message>
         <source>Failed to load XML.</source>
         <comment>137</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法加载 XML。</translation>
     </message>
     <message>
         <source>Failed to load XSL.</source>
         <comment>138</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法加载 XSL。</translation>
     </message>
     <message>
         <source>Operation failed. Please make sure the following is a valid path:
 %s</source>
         <comment>139</comment>
-        <translation type="unfinished"></translation>
+        <translation>操作失败。请确认以下路径有效：
+%s</translation>
     </message>
     <message>
         <source>Unable to create directory:
 %s</source>
         <comment>140</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法创建目录：
+%s</translation>
     </message>
     <message>
         <source>Unable to download the cover picture.</source>
         <comment>142</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法下载封面图片。</translation>
     </message>
     <message>
         <source>Failed to load book info from Amazon.com.</source>
         <comment>143</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法从 Amazon.com 加载图书信息。</translation>
     </message>
     <message>
         <source>Error message returned from Amazon:
 %s</source>
         <comment>144</comment>
-        <translation type="unfinished"></translation>
+        <translation>Amazon 返回的错误信息：
+%s</translation>
     </message>
     <message>
         <source>Unable to download the html page.</source>
         <comment>145</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法下载 HTML 页面。</translation>
     </message>
     <message>
         <source>No valid ISBN found.</source>
         <comment>147</comment>
-        <translation type="unfinished"></translation>
+        <translation>未找到有效的 ISBN。</translation>
     </message>
     <message>
         <source>Please enter at least one of them: title, author and publisher.</source>
         <comment>148</comment>
-        <translation type="unfinished"></translation>
+        <translation>请至少输入以下一项：书名、作者或出版社。</translation>
     </message>
     <message>
         <source>Cannot open file for reading.</source>
         <comment>149</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法打开文件进行读取。</translation>
     </message>
     <message>
         <source>%s is not a valid ISBN. Ignore this one?</source>
         <comment>150</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s 不是有效的 ISBN。是否忽略此项？</translation>
     </message>
     <message>
         <source>Nothing to save.</source>
         <comment>151</comment>
-        <translation type="unfinished"></translation>
+        <translation>没有可保存的内容。</translation>
     </message>
     <message>
         <source>File has been saved.</source>
         <comment>152</comment>
-        <translation type="unfinished"></translation>
+        <translation>文件已保存。</translation>
     </message>
     <message>
         <source>Fatal error occurred. Job will be cancelled.</source>
         <comment>153</comment>
-        <translation type="unfinished"></translation>
+        <translation>发生严重错误，任务将被取消。</translation>
     </message>
     <message>
         <source>Query queue is empty.</source>
         <comment>154</comment>
-        <translation type="unfinished"></translation>
+        <translation>查询队列为空。</translation>
     </message>
     <message>
         <source>Book title cannot be empty.</source>
         <comment>155</comment>
-        <translation type="unfinished"></translation>
+        <translation>书名不能为空。</translation>
     </message>
     <message>
         <source>Please select one item from the list.</source>
         <comment>156</comment>
-        <translation type="unfinished"></translation>
+        <translation>请从列表中选择一项。</translation>
     </message>
     <message>
         <source>URL is not valid.</source>
         <comment>158</comment>
-        <translation type="unfinished"></translation>
+        <translation>URL 无效。</translation>
     </message>
     <message>
         <source>File does not exist.</source>
         <comment>159</comment>
-        <translation type="unfinished"></translation>
+        <translation>文件不存在。</translation>
     </message>
     <message>
         <source>Folder does not exist.</source>
         <comment>160</comment>
-        <translation type="unfinished"></translation>
+        <translation>文件夹不存在。</translation>
     </message>
     <message>
         <source>No valid results found.
 Note: e-books are ignored.</source>
         <comment>161</comment>
-        <translation type="unfinished"></translation>
+        <translation>未找到有效结果。
+注意：电子书已被忽略。</translation>
     </message>
     <message>
         <source>%d duplicate(s) are not saved.</source>
         <comment>162</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d 个重复项未保存。</translation>
     </message>
     <message>
         <source>Category name cannot be empty.</source>
         <comment>165</comment>
-        <translation type="unfinished"></translation>
+        <translation>分类名称不能为空。</translation>
     </message>
     <message>
         <source>Cannot create file:
 %s</source>
         <comment>166</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件：
+%s</translation>
     </message>
     <message>
         <source>Link title and path cannot be empty.</source>
         <comment>167</comment>
-        <translation type="unfinished"></translation>
+        <translation>链接标题和路径不能为空。</translation>
     </message>
     <message>
         <source>First page</source>
         <comment>169</comment>
-        <translation type="unfinished"></translation>
+        <translation>第一页</translation>
     </message>
     <message>
         <source>Previous page</source>
         <comment>170</comment>
-        <translation type="unfinished"></translation>
+        <translation>上一页</translation>
     </message>
     <message>
         <source>Next page</source>
         <comment>171</comment>
-        <translation type="unfinished"></translation>
+        <translation>下一页</translation>
     </message>
     <message>
         <source>Last page</source>
         <comment>172</comment>
-        <translation type="unfinished"></translation>
+        <translation>最后一页</translation>
     </message>
     <message>
         <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
         <comment>173</comment>
-        <translation type="unfinished"></translation>
+        <translation>共找到 %1 个结果，%2 页。当前页：%3  （注意：部分电子书可能已被过滤。）</translation>
     </message>
     <message>
         <source>Add New Category</source>
         <comment>174</comment>
-        <translation type="unfinished"></translation>
+        <translation>添加新分类</translation>
     </message>
     <message>
         <source>Edit Category</source>
         <comment>175</comment>
-        <translation type="unfinished"></translation>
+        <translation>编辑分类</translation>
     </message>
     <message>
         <source>Add Book</source>
         <comment>176</comment>
-        <translation type="unfinished"></translation>
+        <translation>添加图书</translation>
     </message>
     <message>
         <source>Edit Book</source>
         <comment>177</comment>
-        <translation type="unfinished"></translation>
+        <translation>编辑图书</translation>
     </message>
     <message>
         <source>Add Link</source>
         <comment>178</comment>
-        <translation type="unfinished"></translation>
+        <translation>添加链接</translation>
     </message>
     <message>
         <source>Edit Link</source>
         <comment>179</comment>
-        <translation type="unfinished"></translation>
+        <translation>编辑链接</translation>
     </message>
     <message>
         <source>Options</source>
         <comment>180</comment>
-        <translation type="unfinished"></translation>
+        <translation>选项</translation>
     </message>
     <message>
         <source>%1 Books, %2 Sub Categories</source>
         <comment>182</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 本书，%2 个子分类</translation>
     </message>
     <message>
         <source>Loading XML from %s...</source>
         <comment>183</comment>
-        <translation type="unfinished"></translation>
+        <translation>正在从 %s 加载 XML...</translation>
     </message>
     <message>
         <source>Parsing html...</source>
         <comment>184</comment>
-        <translation type="unfinished"></translation>
+        <translation>正在解析 HTML...</translation>
     </message>
     <message>
         <source>Downloading cover...</source>
         <comment>185</comment>
-        <translation type="unfinished"></translation>
+        <translation>正在下载封面...</translation>
     </message>
     <message>
         <source>Title</source>
         <comment>186</comment>
-        <translation type="unfinished"></translation>
+        <translation>书名</translation>
     </message>
     <message>
         <source>Author</source>
         <comment>187</comment>
-        <translation type="unfinished"></translation>
+        <translation>作者</translation>
     </message>
     <message>
         <source>Publisher</source>
         <comment>188</comment>
-        <translation type="unfinished"></translation>
+        <translation>出版社</translation>
     </message>
     <message>
         <source>ISBN</source>
         <comment>189</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISBN</translation>
     </message>
     <message>
         <source>Edition</source>
         <comment>190</comment>
-        <translation type="unfinished"></translation>
+        <translation>版次</translation>
     </message>
     <message>
         <source>Please select a folder from the list:</source>
         <comment>191</comment>
-        <translation type="unfinished"></translation>
+        <translation>请从列表中选择一个文件夹：</translation>
     </message>
     <message>
         <source>eBook folder</source>
         <comment>192</comment>
-        <translation type="unfinished"></translation>
+        <translation>电子书文件夹</translation>
     </message>
     <message>
         <source>Source code folder</source>
         <comment>193</comment>
-        <translation type="unfinished"></translation>
+        <translation>源代码文件夹</translation>
     </message>
     <message>
         <source>eBook file</source>
         <comment>194</comment>
-        <translation type="unfinished"></translation>
+        <translation>电子书文件</translation>
     </message>
     <message>
         <source>Other info</source>
         <comment>195</comment>
-        <translation type="unfinished"></translation>
+        <translation>其他信息</translation>
     </message>
     <message>
         <source>Author&apos;s website</source>
         <comment>196</comment>
-        <translation type="unfinished"></translation>
+        <translation>作者网站</translation>
     </message>
     <message>
         <source>This book on publisher&apos;s website</source>
         <comment>197</comment>
-        <translation type="unfinished"></translation>
+        <translation>出版社网站上的本书页面</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;div style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;Welcome to Ordoteca&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Quenlow Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://ordoteca.example.org/&quot;&gt;ordoteca.example.org&lt;/a&gt;&lt;/p&gt;&lt;/div&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <comment>198</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;div style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;欢迎使用 Ordoteca&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Quenlow Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://ordoteca.example.org/&quot;&gt;ordoteca.example.org&lt;/a&gt;&lt;/p&gt;&lt;/div&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>199</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Written into the book page for yes/no fields (I only have eBook).</extracomment>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
         <comment>200</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Written into the book page for yes/no fields (I only have eBook).</extracomment>
+        <translation>否</translation>
     </message>
     <message>
         <source>Ordoteca Book Information</source>
         <comment>201</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca 图书信息</translation>
     </message>
     <message>
         <source>Unable to copy the cover picture to the following location:
 %s</source>
         <comment>204</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法将封面图片复制到以下位置：
+%s</translation>
     </message>
     <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
         <comment>205</comment>
-        <translation type="unfinished"></translation>
+        <translation>文本文件 (*.txt)|*.txt|所有文件 (*.*)|*.*||</translation>
     </message>
     <message>
         <source>All Pictures (*.jpg; *.jpeg; *.gif; *.bmp; *.png)|*.jpg;*.jpeg;*.gif;*.bmp;*.png|JPEG Files (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp|PNG Files (*.png)|*.png|All Files (*)|*||</source>
         <comment>206</comment>
-        <translation type="unfinished"></translation>
+        <translation>所有图片 (*.jpg; *.jpeg; *.gif; *.bmp; *.png)|*.jpg;*.jpeg;*.gif;*.bmp;*.png|JPEG 文件 (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF 文件 (*.gif)|*.gif|Windows 位图 (*.bmp)|*.bmp|PNG 文件 (*.png)|*.png|所有文件 (*)|*||</translation>
     </message>
     <message>
         <source>Ordoteca Databases (*.mdb)|*.mdb||</source>
         <comment>207</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca 数据库 (*.mdb)|*.mdb||</translation>
     </message>
     <message>
         <source>HTML Files (*.htm, *.html)|*.htm;*.html||</source>
         <comment>208</comment>
-        <translation type="unfinished"></translation>
+        <translation>HTML 文件 (*.htm, *.html)|*.htm;*.html||</translation>
     </message>
     <message>
         <source>XML Files (*.xml)|*.xml||</source>
         <comment>209</comment>
-        <translation type="unfinished"></translation>
+        <translation>XML 文件 (*.xml)|*.xml||</translation>
     </message>
     <message>
         <source>All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files (*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||</source>
         <comment>210</comment>
-        <translation type="unfinished"></translation>
+        <translation>所有文件 (*.*)|*.*|已编译的 HTML 帮助文件 (*.chm)|*.chm|Acrobat PDF 文件 (*.pdf)|*.pdf|压缩文件 (*.zip; *.rar)|*.zip;*.rar||</translation>
     </message>
     <message>
         <source>Hardcover</source>
         <comment>211</comment>
-        <translation type="unfinished"></translation>
+        <translation>精装</translation>
     </message>
     <message>
         <source>Paperback</source>
         <comment>212</comment>
-        <translation type="unfinished"></translation>
+        <translation>平装</translation>
     </message>
     <message>
         <source>Unknown Binding</source>
         <comment>213</comment>
-        <translation type="unfinished"></translation>
+        <translation>未知装帧</translation>
     </message>
     <message>
         <source>Floppy Disk</source>
         <comment>214</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>A medium that comes with the book (lookup value of &quot;Extras&quot;).</extracomment>
+        <translation>软盘</translation>
     </message>
     <message>
         <source>English</source>
         <comment>215</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The language a book is written in (lookup value), not the interface language.</extracomment>
+        <translation>英语</translation>
     </message>
     <message>
         <source>Book Collection</source>
         <comment>218</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The top category of the tree: the whole collection.</extracomment>
+        <translation>藏书</translation>
     </message>
     <message>
         <source>In Collection</source>
         <comment>219</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the book is in the owner&apos;s collection.</extracomment>
+        <translation>已收藏</translation>
     </message>
     <message>
         <source>Wish List</source>
         <comment>220</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the owner wants the book.</extracomment>
+        <translation>心愿单</translation>
     </message>
     <message>
         <source>Reference Only</source>
         <comment>221</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the book is only consulted, not owned.</extracomment>
+        <translation>仅供参考</translation>
     </message>
     <message>
         <source>For Sale</source>
         <comment>222</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the owner sells the book.</extracomment>
+        <translation>待售</translation>
     </message>
     <message>
         <source>Chinese</source>
         <comment>223</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The language a book is written in (lookup value), not the interface language.</extracomment>
+        <translation>中文</translation>
     </message>
     <message>
         <source>Favorites</source>
         <comment>224</comment>
-        <translation type="unfinished"></translation>
+        <translation>收藏夹</translation>
     </message>
     <message>
         <source>Search Results</source>
         <comment>225</comment>
-        <translation type="unfinished"></translation>
+        <translation>搜索结果</translation>
     </message>
     <message>
         <source>Reading List</source>
         <comment>226</comment>
-        <translation type="unfinished"></translation>
+        <translation>阅读清单</translation>
     </message>
     <message>
         <source>Loading book information from %s...</source>
         <comment>227</comment>
-        <translation type="unfinished"></translation>
+        <translation>正在从 %s 加载图书信息...</translation>
     </message>
     <message>
         <source>No book with ISBN %s was found at %s.</source>
         <comment>228</comment>
-        <translation type="unfinished"></translation>
+        <translation>未找到 ISBN 为 %s 的图书（查询来源：%s）。</translation>
     </message>
     <message>
         <source>Failed to load book info from %s.</source>
         <comment>229</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法从 %s 加载图书信息。</translation>
     </message>
     <message>
         <source>Error message returned from %s:
 %s</source>
         <comment>230</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s 返回的错误信息：
+%s</translation>
     </message>
     <message>
         <source>Underline
 Underline</source>
         <comment>32788</comment>
-        <translation type="unfinished"></translation>
+        <translation>下划线
+下划线</translation>
     </message>
     <message>
         <source>Italic
 Italic</source>
         <comment>32789</comment>
-        <translation type="unfinished"></translation>
+        <translation>斜体
+斜体</translation>
     </message>
     <message>
         <source>Bold
 Bold</source>
         <comment>32790</comment>
-        <translation type="unfinished"></translation>
+        <translation>粗体
+粗体</translation>
     </message>
     <message>
         <source>Left Justify
 Left Justify</source>
         <comment>32791</comment>
-        <translation type="unfinished"></translation>
+        <translation>左对齐
+左对齐</translation>
     </message>
     <message>
         <source>Center
 Center</source>
         <comment>32792</comment>
-        <translation type="unfinished"></translation>
+        <translation>居中
+居中</translation>
     </message>
     <message>
         <source>Right Justify
 Right Justify</source>
         <comment>32793</comment>
-        <translation type="unfinished"></translation>
+        <translation>右对齐
+右对齐</translation>
     </message>
     <message>
         <source>Add Hyperlink
 Add Hyperlink</source>
         <comment>32794</comment>
-        <translation type="unfinished"></translation>
+        <translation>添加超链接
+添加超链接</translation>
     </message>
     <message>
         <source>Ordered List
 Ordered List</source>
         <comment>32795</comment>
-        <translation type="unfinished"></translation>
+        <translation>编号列表
+编号列表</translation>
     </message>
     <message>
         <source>Indent
 Indent</source>
         <comment>32796</comment>
-        <translation type="unfinished"></translation>
+        <translation>增加缩进
+增加缩进</translation>
     </message>
     <message>
         <source>Outdent
 Outdent</source>
         <comment>32797</comment>
-        <translation type="unfinished"></translation>
+        <translation>减少缩进
+减少缩进</translation>
     </message>
     <message>
         <source>Unordered List
 Unordered List</source>
         <comment>32798</comment>
-        <translation type="unfinished"></translation>
+        <translation>项目符号列表
+项目符号列表</translation>
     </message>
     <message>
         <source>Switch Design/Preview Mode
 Switch Design/Preview Mode</source>
         <comment>32799</comment>
-        <translation type="unfinished"></translation>
+        <translation>切换设计/预览模式
+切换设计/预览模式</translation>
     </message>
     <message>
         <source>Insert Image
 Insert image</source>
         <comment>32800</comment>
-        <translation type="unfinished"></translation>
+        <translation>插入图片
+插入图片</translation>
     </message>
     <message>
         <source>Font
 Font</source>
         <comment>32801</comment>
-        <translation type="unfinished"></translation>
+        <translation>字体
+字体</translation>
     </message>
     <message>
         <source>Cut
 Cut</source>
         <comment>32802</comment>
-        <translation type="unfinished"></translation>
+        <translation>剪切
+剪切</translation>
     </message>
     <message>
         <source>Copy
 Copy</source>
         <comment>32803</comment>
-        <translation type="unfinished"></translation>
+        <translation>复制
+复制</translation>
     </message>
     <message>
         <source>Paste
 Paste</source>
         <comment>32804</comment>
-        <translation type="unfinished"></translation>
+        <translation>粘贴
+粘贴</translation>
     </message>
     <message>
         <source>Background Color
 Background Color</source>
         <comment>32805</comment>
-        <translation type="unfinished"></translation>
+        <translation>背景颜色
+背景颜色</translation>
     </message>
     <message>
         <source>Horizontal Line
 Horizontal Line</source>
         <comment>32806</comment>
-        <translation type="unfinished"></translation>
+        <translation>水平线
+水平线</translation>
     </message>
     <message>
         <source>Delete
 Delete</source>
         <comment>32807</comment>
-        <translation type="unfinished"></translation>
+        <translation>删除
+删除</translation>
     </message>
     <message>
         <source>Ordo</source>
         <comment>57344</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Short name of the program.</extracomment>
+        <translation>Ordo</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
         <comment>57345</comment>
-        <translation type="unfinished"></translation>
+        <translation>按 F1 获取帮助</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Catalogue manager for a book collection</source>
-        <translation type="unfinished"></translation>
+        <translation>藏书目录管理程序</translation>
     </message>
     <message>
         <source>The catalogue (.mdb) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>要打开的书库 (.mdb)。</translation>
     </message>
 </context>
 </TS>

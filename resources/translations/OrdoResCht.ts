@@ -5,1017 +5,1060 @@
     <name>AboutDlg</name>
     <message>
         <source>About Ordo</source>
-        <translation type="unfinished"></translation>
+        <translation>關於 Ordo</translation>
     </message>
     <message>
         <source>Ordoteca Version 1.0 RC1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca 版本 1.0 RC1</translation>
     </message>
     <message>
         <source>Quenlow Software</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Visit the Ordoteca web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlow Software</translation>
     </message>
 </context>
 <context>
     <name>BasicSearch</name>
     <message>
         <source>No search results found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到搜尋結果。</translation>
     </message>
 </context>
 <context>
     <name>CAddBookCommand</name>
     <message>
         <source>Do you want to add this book by hand?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否要手動新增這本書？</translation>
     </message>
 </context>
 <context>
     <name>CAddBookDlg</name>
     <message>
         <source>Add Book</source>
-        <translation type="unfinished"></translation>
+        <translation>新增書籍</translation>
     </message>
     <message>
         <source>Query Online By ISBN(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>按 ISBN 線上查詢</translation>
     </message>
     <message>
         <source>Enter ISBNs below (one ISBN per line).</source>
-        <translation type="unfinished"></translation>
+        <translation>在下方輸入 ISBN（每行一個）。</translation>
     </message>
     <message>
         <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
-        <translation type="unfinished"></translation>
+        <translation>提示：可在此處使用條碼掃描器，例如 CueCat</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>載入(&amp;L)...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存(&amp;S)...</translation>
     </message>
     <message>
         <source>Query Online By Title, Author and Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>按書名、作者和出版社線上查詢</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>書名：</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>作者：</translation>
     </message>
     <message>
         <source>Publisher:</source>
-        <translation type="unfinished"></translation>
+        <translation>出版社：</translation>
     </message>
     <message>
         <source>Add a Book Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>手動新增書籍</translation>
     </message>
 </context>
 <context>
     <name>CBasicSearchDlg</name>
     <message>
         <source>Basic Search</source>
-        <translation type="unfinished"></translation>
+        <translation>基本搜尋</translation>
     </message>
     <message>
         <source>Enter keyword:</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入關鍵字：</translation>
     </message>
     <message>
         <source>&amp;Clear items in Search Results first</source>
-        <translation type="unfinished"></translation>
+        <translation>先清空搜尋結果中的項目(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Ignore accents (e also finds é, è and ê)</source>
-        <translation type="unfinished"></translation>
+        <translation>忽略重音符號(&amp;I)（e 也能找到 é、è 和 ê）</translation>
     </message>
     <message>
         <source>Basic Search is able to search the following 7 fields: Book Title, Author, ISBN, Description, Notes, User Text 1 and User Text 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>基本搜尋可搜尋以下 7 個欄位：書名、作者、ISBN、內容簡介、備註、自訂文字 1 和自訂文字 2。</translation>
     </message>
     <message>
         <source>Please enter a search keyword.</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入搜尋關鍵字。</translation>
     </message>
 </context>
 <context>
     <name>CBatchQueryDlg</name>
     <message>
         <source>Batch Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>批次模式</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>就緒</translation>
     </message>
     <message>
         <source>Add books already in the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>新增書庫中已有的書籍</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <source>Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>錯誤：</translation>
     </message>
     <message>
         <source>Already in the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>已在書庫中</translation>
     </message>
     <message>
         <source>the book was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>書籍未儲存</translation>
     </message>
     <message>
         <source>Finishing off, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在收尾，請稍候...</translation>
     </message>
 </context>
 <context>
     <name>CBookBasicPage</name>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>書名(&amp;T)：</translation>
     </message>
     <message>
         <source>&amp;Subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>副書名(&amp;S)：</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>作者(&amp;A)：</translation>
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>網址(&amp;U)：</translation>
     </message>
     <message>
         <source>&amp;Edition:</source>
-        <translation type="unfinished"></translation>
+        <translation>版次(&amp;E)：</translation>
     </message>
     <message>
         <source>&amp;Publisher:</source>
-        <translation type="unfinished"></translation>
+        <translation>出版社(&amp;P)：</translation>
     </message>
     <message>
         <source>&amp;ISBN:</source>
-        <translation type="unfinished"></translation>
+        <translation>ISBN(&amp;I)：</translation>
     </message>
     <message>
         <source>Pa&amp;ge:</source>
-        <translation type="unfinished"></translation>
+        <translation>頁數(&amp;G)：</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>語言(&amp;L)：</translation>
     </message>
     <message>
         <source>&amp;Release Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>出版日期(&amp;R)：</translation>
     </message>
     <message>
         <source>&amp;Binding:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Hardcover, paperback...</extracomment>
+        <translation>裝訂(&amp;B)：</translation>
     </message>
     <message>
         <source>&amp;Dimension:</source>
-        <translation type="unfinished"></translation>
+        <translation>尺寸(&amp;D)：</translation>
     </message>
     <message>
         <source>E&amp;xtras:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Material that comes with the book: CD-ROM, floppy disk, DVD, map...</extracomment>
+        <translation>附件(&amp;X)：</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of pages. Please type digits only, for example 340.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是頁數。請只輸入數字，例如 340。</translation>
     </message>
 </context>
 <context>
     <name>CBookCoversPage</name>
     <message>
         <source>Front Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>封面</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>瀏覽...</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清除</translation>
     </message>
     <message>
         <source>Back Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>封底</translation>
     </message>
     <message>
         <source>Covers</source>
-        <translation type="unfinished"></translation>
+        <translation>封面與封底</translation>
     </message>
 </context>
 <context>
     <name>CBookDescriptionPage</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>內容簡介</translation>
     </message>
 </context>
 <context>
     <name>CBookLinksPage</name>
     <message>
         <source>Add URLs, local files or folders which are related to this book.</source>
-        <translation type="unfinished"></translation>
+        <translation>新增與本書相關的網址、本機檔案或資料夾。</translation>
     </message>
     <message>
         <source>e.g. author&apos;s website, ebook files.</source>
-        <translation type="unfinished"></translation>
+        <translation>例如作者網站、電子書檔案。</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>編號</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>標題</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>路徑</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>備註</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>新增(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>編輯(&amp;E)...</translation>
     </message>
     <message>
         <source>Related Links</source>
-        <translation type="unfinished"></translation>
+        <translation>相關連結</translation>
     </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>備註</translation>
     </message>
 </context>
 <context>
     <name>CBookPersonalPage</name>
     <message>
         <source>Purchase Info</source>
-        <translation type="unfinished"></translation>
+        <translation>購買資訊</translation>
     </message>
     <message>
         <source>Purchase &amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>購買日期(&amp;D)：</translation>
     </message>
     <message>
         <source>St&amp;ore:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>購買商店(&amp;O)：</translation>
     </message>
     <message>
         <source>&amp;Purchase Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>購買價格(&amp;P)：</translation>
     </message>
     <message>
         <source>L&amp;ist Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>定價(&amp;I)：</translation>
     </message>
     <message>
         <source>Am&amp;azon Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>Amazon 價格(&amp;A)：</translation>
     </message>
     <message>
         <source>Misc Info</source>
-        <translation type="unfinished"></translation>
+        <translation>其他資訊</translation>
     </message>
     <message>
         <source>&amp;Location:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Where the book is kept: shelf, room, box...</extracomment>
+        <translation>存放位置(&amp;L)：</translation>
     </message>
     <message>
         <source>S&amp;tatus:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>What the book is to the owner: in the collection, on the wish list, for sale...</extracomment>
+        <translation>狀態(&amp;T)：</translation>
     </message>
     <message>
         <source>C&amp;urrent Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>目前頁(&amp;U)：</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>評分</translation>
     </message>
     <message>
         <source>Amazon &amp;Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>Amazon 評分(&amp;R)：</translation>
     </message>
     <message>
         <source>&amp;Number of Reviews:</source>
-        <translation type="unfinished"></translation>
+        <translation>評論數(&amp;N)：</translation>
     </message>
     <message>
         <source>&amp;My Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>我的評分(&amp;M)：</translation>
     </message>
     <message>
         <source>Unrated</source>
-        <translation type="unfinished"></translation>
+        <translation>未評分</translation>
     </message>
     <message>
         <source>User Defined Texts</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂文字</translation>
     </message>
     <message>
         <source>User Text &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂文字 1(&amp;1)：</translation>
     </message>
     <message>
         <source>User Text &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂文字 2(&amp;2)：</translation>
     </message>
     <message>
         <source>eBook Info</source>
-        <translation type="unfinished"></translation>
+        <translation>電子書資訊</translation>
     </message>
     <message>
         <source>I only have &amp;ebook</source>
-        <translation type="unfinished"></translation>
+        <translation>只有電子書(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The file format of an e-book (PDF, EPUB, CHM...); not the verb &quot;to format&quot;.</extracomment>
+        <translation>格式(&amp;F)：</translation>
     </message>
     <message>
         <source>Si&amp;ze (in MB):</source>
-        <translation type="unfinished"></translation>
+        <translation>大小 (MB)(&amp;Z)：</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>個人</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a price. Please type an amount, for example %2 or %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是價格。請輸入金額，例如 %2 或 %3。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a page number. Please type digits only, for example 120.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是頁碼。請只輸入數字，例如 120。</translation>
     </message>
 </context>
 <context>
     <name>CCategoryGeneralPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名稱：</translation>
     </message>
     <message>
         <source>Contains:</source>
-        <translation type="unfinished"></translation>
+        <translation>包含：</translation>
     </message>
     <message>
         <source>Last Updated:</source>
-        <translation type="unfinished"></translation>
+        <translation>最後更新：</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>備註：</translation>
     </message>
 </context>
 <context>
     <name>CDatePickerWithNone</name>
     <message>
         <source>Clear the box to leave the date empty</source>
-        <translation type="unfinished"></translation>
+        <translation>取消勾選可不填日期</translation>
     </message>
     <message>
         <source>Has a date</source>
-        <translation type="unfinished"></translation>
+        <translation>有日期</translation>
     </message>
 </context>
 <context>
     <name>CHtmlEditorPage</name>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>網址：</translation>
     </message>
 </context>
 <context>
     <name>CInputSQLDlg</name>
     <message>
         <source>Run SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>執行 SQL</translation>
     </message>
     <message>
         <source>Input SQL statement:</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入 SQL 語句：</translation>
     </message>
     <message>
         <source>Note: Advanced users only.</source>
-        <translation type="unfinished"></translation>
+        <translation>注意：僅供進階使用者使用。</translation>
     </message>
     <message>
         <source>SQL statement cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL 語句不能為空。</translation>
     </message>
 </context>
 <context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>類型：</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>網址</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>資料夾</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>其他</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>標題(&amp;T)：</translation>
     </message>
     <message>
         <source>&amp;Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>路徑(&amp;P)：</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>備註(&amp;N)：</translation>
     </message>
     <message>
         <source>(Optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>（可選）</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
 </context>
 <context>
     <name>CLookupProgressDlg</name>
     <message>
         <source>Add Book</source>
-        <translation type="unfinished"></translation>
+        <translation>新增書籍</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>No CSS files found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到 CSS 檔案。</translation>
     </message>
     <message>
         <source>No XSL files found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到 XSL 檔案。</translation>
     </message>
     <message>
         <source>&amp;New Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>新增資料庫(&amp;N)...</translation>
     </message>
     <message>
         <source>Create a new book database
 New Database</source>
-        <translation type="unfinished"></translation>
+        <translation>建立新的書籍資料庫
+新增資料庫</translation>
     </message>
     <message>
         <source>&amp;Open Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟資料庫(&amp;O)...</translation>
     </message>
     <message>
         <source>Open an existing book database
 Open Database</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟現有的書籍資料庫
+開啟資料庫</translation>
     </message>
     <message>
         <source>Save As &amp;HTML...</source>
-        <translation type="unfinished"></translation>
+        <translation>另存為 HTML(&amp;H)...</translation>
     </message>
     <message>
         <source>Save the book page as an HTML file
 Save As HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>將書籍頁面另存為 HTML 檔案
+另存為 HTML</translation>
     </message>
     <message>
         <source>Save As &amp;XML...</source>
-        <translation type="unfinished"></translation>
+        <translation>另存為 XML(&amp;X)...</translation>
     </message>
     <message>
         <source>Save the selected books as an XML file
 Save As XML</source>
-        <translation type="unfinished"></translation>
+        <translation>將所選書籍另存為 XML 檔案
+另存為 XML</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>頁面設定(&amp;U)...</translation>
     </message>
     <message>
         <source>Change the printing options
 Page Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>變更列印選項
+頁面設定</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>列印預覽(&amp;V)...</translation>
     </message>
     <message>
         <source>Display the book page as it will be printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示書籍頁面的列印效果
+列印預覽</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>列印(&amp;P)...</translation>
     </message>
     <message>
         <source>Print the book page
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>列印書籍頁面
+列印</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束(&amp;X)</translation>
     </message>
     <message>
         <source>Quit the application
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束應用程式
+結束</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>剪下(&amp;T)</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>剪下所選內容並放到剪貼簿上
+剪下</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>複製(&amp;C)</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>複製所選內容並放到剪貼簿上
+複製</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼上(&amp;P)</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>插入剪貼簿內容
+貼上</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>全選(&amp;A)</translation>
     </message>
     <message>
         <source>Select everything
 Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇全部內容
+全選</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>復原(&amp;U)</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>復原上一個動作
+復原</translation>
     </message>
     <message>
         <source>Add &amp;Sub Category...</source>
-        <translation type="unfinished"></translation>
+        <translation>新增子分類(&amp;S)...</translation>
     </message>
     <message>
         <source>Add a sub category to the selected category
 Add Sub Category</source>
-        <translation type="unfinished"></translation>
+        <translation>在所選分類下新增子分類
+新增子分類</translation>
     </message>
     <message>
         <source>&amp;Remove Category</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除分類(&amp;R)</translation>
     </message>
     <message>
         <source>Delete the selected category
 Remove Category</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除所選分類
+刪除分類</translation>
     </message>
     <message>
         <source>&amp;Edit Category...</source>
-        <translation type="unfinished"></translation>
+        <translation>編輯分類(&amp;E)...</translation>
     </message>
     <message>
         <source>Rename or annotate the selected category
 Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>重新命名所選分類或為其新增備註
+編輯分類</translation>
     </message>
     <message>
         <source>Add &amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>新增書籍(&amp;B)...</translation>
     </message>
     <message>
         <source>Add a book to the selected category
 Add Book</source>
-        <translation type="unfinished"></translation>
+        <translation>向所選分類新增書籍
+新增書籍</translation>
     </message>
     <message>
         <source>&amp;Remove Book</source>
-        <translation type="unfinished"></translation>
+        <translation>移除書籍(&amp;R)</translation>
     </message>
     <message>
         <source>Remove the selected books
 Remove Book</source>
-        <translation type="unfinished"></translation>
+        <translation>移除所選書籍
+移除書籍</translation>
     </message>
     <message>
         <source>&amp;Edit Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>編輯書籍(&amp;E)...</translation>
     </message>
     <message>
         <source>Edit the selected book
 Edit Book</source>
-        <translation type="unfinished"></translation>
+        <translation>編輯所選書籍
+編輯書籍</translation>
     </message>
     <message>
         <source>&amp;Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>我的最愛(&amp;F)</translation>
     </message>
     <message>
         <source>Add the selected books to Favorites
 Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>將所選書籍新增到我的最愛
+我的最愛</translation>
     </message>
     <message>
         <source>&amp;Reading List</source>
-        <translation type="unfinished"></translation>
+        <translation>閱讀清單(&amp;R)</translation>
     </message>
     <message>
         <source>Add the selected books to the Reading List
 Reading List</source>
-        <translation type="unfinished"></translation>
+        <translation>將所選書籍新增到閱讀清單
+閱讀清單</translation>
     </message>
     <message>
         <source>&amp;Search Results</source>
-        <translation type="unfinished"></translation>
+        <translation>搜尋結果(&amp;S)</translation>
     </message>
     <message>
         <source>Add the selected books to Search Results
 Search Results</source>
-        <translation type="unfinished"></translation>
+        <translation>將所選書籍新增到搜尋結果
+搜尋結果</translation>
     </message>
     <message>
         <source>Basic &amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>基本搜尋(&amp;S)</translation>
     </message>
     <message>
         <source>Search the catalogue for a keyword
 Basic Search</source>
-        <translation type="unfinished"></translation>
+        <translation>在書庫中搜尋關鍵字
+基本搜尋</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>工具列(&amp;T)</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示或隱藏工具列
+切換工具列</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>狀態列(&amp;S)</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示或隱藏狀態列
+切換狀態列</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>重新整理(&amp;R)</translation>
     </message>
     <message>
         <source>Show the book page again
 Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>重新顯示書籍頁面
+重新整理</translation>
     </message>
     <message>
         <source>&amp;Run SQL...</source>
-        <translation type="unfinished"></translation>
+        <translation>執行 SQL(&amp;R)...</translation>
     </message>
     <message>
         <source>Submit SQL statement to the database
 Run SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>向資料庫提交 SQL 語句
+執行 SQL</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>選項(&amp;O)...</translation>
     </message>
     <message>
         <source>Set default values and the interface language
 Options</source>
-        <translation type="unfinished"></translation>
+        <translation>設定預設值和介面語言
+選項</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>說明主題(&amp;H)</translation>
     </message>
     <message>
         <source>Open the user guide
 Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟使用者指南
+說明主題</translation>
     </message>
     <message>
         <source>&amp;About Ordo...</source>
-        <translation type="unfinished"></translation>
+        <translation>關於 Ordo(&amp;A)...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示程式資訊、版本號碼和版權
+關於</translation>
     </message>
     <message>
         <source>Ordoteca &amp;Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca 網站(&amp;W)</translation>
     </message>
     <message>
         <source>Visit the Ordoteca web site
 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>造訪 Ordoteca 網站
+網站</translation>
     </message>
     <message>
         <source>Support &amp;Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>支援論壇(&amp;F)</translation>
     </message>
     <message>
         <source>Visit the Ordoteca support forum
 Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>造訪 Ordoteca 支援論壇
+論壇</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>說明(&amp;H)</translation>
     </message>
     <message>
         <source>Display help for the current task
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示目前任務的說明
+說明</translation>
     </message>
     <message>
         <source>Help &amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>說明模式(&amp;M)</translation>
     </message>
     <message>
         <source>Display help for clicked buttons, menus and windows
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示所點選按鈕、選單和視窗的說明
+說明</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>下一窗格</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>切換到下一個窗格
+下一窗格</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>上一窗格</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>切換回上一個窗格
+上一窗格</translation>
     </message>
     <message>
         <source>Open this database</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟此資料庫</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Send To</source>
-        <translation type="unfinished"></translation>
+        <translation>傳送到(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編輯(&amp;E)</translation>
     </message>
     <message>
         <source>Content &amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>內容範本(&amp;T)</translation>
     </message>
     <message>
         <source>Display &amp;Style</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示樣式(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>工具(&amp;T)</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>就緒</translation>
     </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
     <message>
         <source>Please select one from the following:</source>
-        <translation type="unfinished"></translation>
+        <translation>請從以下項目中選擇一項：</translation>
     </message>
     <message>
         <source>&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;</translation>
     </message>
     <message>
         <source>&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;</translation>
     </message>
     <message>
         <source>&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>COptionsDefaultPage</name>
     <message>
         <source>The following default values will be used when adding new books.</source>
-        <translation type="unfinished"></translation>
+        <translation>新增新書時將使用以下預設值。</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>語言(&amp;L)：</translation>
     </message>
     <message>
         <source>E&amp;xtra:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Material that comes with the book: CD-ROM, floppy disk, DVD, map...</extracomment>
+        <translation>附件(&amp;X)：</translation>
     </message>
     <message>
         <source>S&amp;tore:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>購買商店(&amp;T)：</translation>
     </message>
     <message>
         <source>L&amp;ocation:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Where the book is kept: shelf, room, box...</extracomment>
+        <translation>存放位置(&amp;O)：</translation>
     </message>
     <message>
         <source>User Text &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂文字 1(&amp;1)：</translation>
     </message>
     <message>
         <source>User Text &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>自訂文字 2(&amp;2)：</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The file format of an e-book (PDF, EPUB, CHM...); not the verb &quot;to format&quot;.</extracomment>
+        <translation>格式(&amp;F)：</translation>
     </message>
     <message>
         <source>&amp;Purchase Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>購買日期(&amp;P)：</translation>
     </message>
     <message>
         <source>Clear for no purchase date</source>
-        <translation type="unfinished"></translation>
+        <translation>取消勾選表示無購買日期</translation>
     </message>
     <message>
         <source>Each new book gets the day it is added</source>
-        <translation type="unfinished"></translation>
+        <translation>每本新書使用其添加當天的日期</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>今天(&amp;T)</translation>
     </message>
     <message>
         <source>I only have &amp;eBook:</source>
-        <translation type="unfinished"></translation>
+        <translation>只有電子書(&amp;E)：</translation>
     </message>
     <message>
         <source>St&amp;atus:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>What the book is to the owner: in the collection, on the wish list, for sale...</extracomment>
+        <translation>狀態(&amp;A)：</translation>
     </message>
     <message>
         <source>Default Values</source>
-        <translation type="unfinished"></translation>
+        <translation>預設值</translation>
     </message>
 </context>
 <context>
     <name>COptionsUIPage</name>
     <message>
         <source>&amp;Interface Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>介面語言(&amp;I)：</translation>
     </message>
     <message>
         <source>(Restart of Ordoteca is needed.)</source>
-        <translation type="unfinished"></translation>
+        <translation>（需要重新啟動 Ordoteca。）</translation>
     </message>
     <message>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者介面</translation>
     </message>
 </context>
 <context>
     <name>COrdoApp</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>所有檔案 (*)</translation>
     </message>
     <message>
         <source>Open Database</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟資料庫</translation>
     </message>
     <message>
         <source>New Database</source>
-        <translation type="unfinished"></translation>
+        <translation>新增資料庫</translation>
     </message>
 </context>
 <context>
     <name>COrdoDoc</name>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到 %1。</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>拒絕存取 %1。</translation>
     </message>
     <message>
         <source>%1 is not an Ordoteca catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是 Ordoteca 書庫。</translation>
     </message>
     <message numerus="yes">
         <source>Removed %n row(s) left behind by books or categories deleted outside Ordoteca.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已清除 %n 筆遺留記錄（由在 Ordoteca 之外刪除的書籍或分類留下）。</numerusform>
         </translation>
     </message>
 </context>
@@ -1023,55 +1066,55 @@ Previous Pane</source>
     <name>COrdoHtmlView</name>
     <message>
         <source>Save As XML</source>
-        <translation type="unfinished"></translation>
+        <translation>另存為 XML</translation>
     </message>
     <message>
         <source>Save As HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>另存為 HTML</translation>
     </message>
     <message>
         <source>The page could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法列印頁面。</translation>
     </message>
     <message>
         <source>The page could not be rendered for printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法產生用於列印的頁面。</translation>
     </message>
 </context>
 <context>
     <name>COrdoListView</name>
     <message>
         <source>Are you sure you want to permanently delete the selected book(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>確實要永久刪除所選書籍嗎？</translation>
     </message>
     <message>
         <source>Are you sure you want to remove the selected book(s) from this category?</source>
-        <translation type="unfinished"></translation>
+        <translation>確實要從此分類中移除所選書籍嗎？</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>書名</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>作者</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>出版社</translation>
     </message>
     <message>
         <source>ISBN</source>
-        <translation type="unfinished"></translation>
+        <translation>ISBN</translation>
     </message>
     <message>
         <source>Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>版次</translation>
     </message>
     <message numerus="yes">
         <source>%n book(s); %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 本書；已選擇 %1 本</numerusform>
         </translation>
     </message>
 </context>
@@ -1079,69 +1122,161 @@ Previous Pane</source>
     <name>COrdoTreeView</name>
     <message>
         <source>Invalid DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>無效的日期時間</translation>
     </message>
     <message>
         <source>All Books</source>
-        <translation type="unfinished"></translation>
+        <translation>全部書籍</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>資源回收筒</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this category?
 Note: this will delete all books and subcategories in this category.</source>
-        <translation type="unfinished"></translation>
+        <translation>確實要刪除此分類嗎？
+注意：此操作將刪除此分類中的所有書籍和子分類。</translation>
     </message>
     <message>
         <source>Cannot paste: source category does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法貼上：來源分類不存在。</translation>
     </message>
     <message>
         <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法貼上：目標不能是來源分類本身、其父分類或其子分類。</translation>
+    </message>
+</context>
+<context>
+    <name>CUrlLabel</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+</source>
+        <translation>無法開啟超連結：
+
+</translation>
+    </message>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>作業系統記憶體
+或資源不足。</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>找不到指定的檔案。</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>找不到指定的路徑。</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>作業系統拒絕
+存取指定的檔案。</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>記憶體不足，無法完成此操作。</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>.EXE 檔案無效
+（非 Win32 .EXE 或 .EXE 映像有錯誤）。</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>發生共用違規。</translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>檔名關聯
+不完整或無效。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>請求逾時，
+DDE 交易無法完成。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>DDE 交易失敗。</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>由於正在處理其他 DDE 交易，
+DDE 交易
+無法完成。</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>沒有與該副檔名
+關聯的應用程式。</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>找不到指定的動態連結程式庫。</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>發生未知錯誤 (%1)。</translation>
     </message>
 </context>
 <context>
     <name>Catalogue</name>
     <message>
         <source>No new number is free: the highest one is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有可用的新編號：最大編號已被使用。</translation>
     </message>
 </context>
 <context>
     <name>Connection</name>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案 %1 不存在。</translation>
     </message>
     <message>
         <source>%1 is not an Ordoteca catalogue: the file is not a database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是 Ordoteca 書庫：該檔案不是資料庫。</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTable</name>
+    <message>
+        <source>Italian</source>
+        <translation>義大利文</translation>
     </message>
 </context>
 <context>
     <name>Recordset</name>
     <message>
         <source>The SQL text holds no statement.</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL 文字中沒有語句。</translation>
     </message>
     <message>
         <source>Only one SQL statement can be run at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>一次只能執行一條 SQL 語句。</translation>
     </message>
 </context>
 <context>
     <name>SqlConsole</name>
     <message>
         <source>SQL statement cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL 語句不能為空。</translation>
     </message>
     <message>
         <source>Records affected: %1
 Number of records in the returned recordset: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>受影響的記錄數：%1
+傳回的記錄集中的記錄數：%2</translation>
     </message>
 </context>
 <context>
@@ -1149,590 +1284,629 @@ Number of records in the returned recordset: %2</source>
     <message>
         <source>Simplified Chinese</source>
         <comment>129</comment>
-        <translation type="unfinished"></translation>
+        <translation>簡體中文</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
         <comment>130</comment>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>English</source>
         <comment>131</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The interface language, as listed in Options.</extracomment>
+        <translation>英文</translation>
     </message>
     <message>
         <source>Cannot open file for writing.</source>
         <comment>135</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法開啟檔案進行寫入。</translation>
     </message>
     <message>
         <source>Failed to instantiate an XML/XSL DOM.</source>
         <comment>136</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法建立 XML/XSL DOM 物件。</translation>
     </message>
     <message>
         <source>Failed to load XML.</source>
         <comment>137</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法載入 XML。</translation>
     </message>
     <message>
         <source>Failed to load XSL.</source>
         <comment>138</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法載入 XSL。</translation>
     </message>
     <message>
         <source>Operation failed. Please make sure the following is a valid path:
 %s</source>
         <comment>139</comment>
-        <translation type="unfinished"></translation>
+        <translation>操作失敗。請確認以下路徑有效：
+%s</translation>
     </message>
     <message>
         <source>Unable to create directory:
 %s</source>
         <comment>140</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法建立目錄：
+%s</translation>
     </message>
     <message>
         <source>Unable to download the cover picture.</source>
         <comment>142</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法下載封面圖片。</translation>
     </message>
     <message>
         <source>Failed to load book info from Amazon.com.</source>
         <comment>143</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法從 Amazon.com 載入書籍資訊。</translation>
     </message>
     <message>
         <source>Error message returned from Amazon:
 %s</source>
         <comment>144</comment>
-        <translation type="unfinished"></translation>
+        <translation>Amazon 傳回的錯誤訊息：
+%s</translation>
     </message>
     <message>
         <source>Unable to download the html page.</source>
         <comment>145</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法下載 HTML 頁面。</translation>
     </message>
     <message>
         <source>No valid ISBN found.</source>
         <comment>147</comment>
-        <translation type="unfinished"></translation>
+        <translation>找不到有效的 ISBN。</translation>
     </message>
     <message>
         <source>Please enter at least one of them: title, author and publisher.</source>
         <comment>148</comment>
-        <translation type="unfinished"></translation>
+        <translation>請至少輸入以下一項：書名、作者或出版社。</translation>
     </message>
     <message>
         <source>Cannot open file for reading.</source>
         <comment>149</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法開啟檔案進行讀取。</translation>
     </message>
     <message>
         <source>%s is not a valid ISBN. Ignore this one?</source>
         <comment>150</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s 不是有效的 ISBN。是否忽略此項？</translation>
     </message>
     <message>
         <source>Nothing to save.</source>
         <comment>151</comment>
-        <translation type="unfinished"></translation>
+        <translation>沒有可儲存的內容。</translation>
     </message>
     <message>
         <source>File has been saved.</source>
         <comment>152</comment>
-        <translation type="unfinished"></translation>
+        <translation>檔案已儲存。</translation>
     </message>
     <message>
         <source>Fatal error occurred. Job will be cancelled.</source>
         <comment>153</comment>
-        <translation type="unfinished"></translation>
+        <translation>發生嚴重錯誤，任務將被取消。</translation>
     </message>
     <message>
         <source>Query queue is empty.</source>
         <comment>154</comment>
-        <translation type="unfinished"></translation>
+        <translation>查詢佇列為空。</translation>
     </message>
     <message>
         <source>Book title cannot be empty.</source>
         <comment>155</comment>
-        <translation type="unfinished"></translation>
+        <translation>書名不能為空。</translation>
     </message>
     <message>
         <source>Please select one item from the list.</source>
         <comment>156</comment>
-        <translation type="unfinished"></translation>
+        <translation>請從清單中選擇一項。</translation>
     </message>
     <message>
         <source>URL is not valid.</source>
         <comment>158</comment>
-        <translation type="unfinished"></translation>
+        <translation>URL 無效。</translation>
     </message>
     <message>
         <source>File does not exist.</source>
         <comment>159</comment>
-        <translation type="unfinished"></translation>
+        <translation>檔案不存在。</translation>
     </message>
     <message>
         <source>Folder does not exist.</source>
         <comment>160</comment>
-        <translation type="unfinished"></translation>
+        <translation>資料夾不存在。</translation>
     </message>
     <message>
         <source>No valid results found.
 Note: e-books are ignored.</source>
         <comment>161</comment>
-        <translation type="unfinished"></translation>
+        <translation>找不到有效結果。
+注意：電子書已被忽略。</translation>
     </message>
     <message>
         <source>%d duplicate(s) are not saved.</source>
         <comment>162</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d 個重複項未儲存。</translation>
     </message>
     <message>
         <source>Category name cannot be empty.</source>
         <comment>165</comment>
-        <translation type="unfinished"></translation>
+        <translation>分類名稱不能為空。</translation>
     </message>
     <message>
         <source>Cannot create file:
 %s</source>
         <comment>166</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法建立檔案：
+%s</translation>
     </message>
     <message>
         <source>Link title and path cannot be empty.</source>
         <comment>167</comment>
-        <translation type="unfinished"></translation>
+        <translation>連結標題和路徑不能為空。</translation>
     </message>
     <message>
         <source>First page</source>
         <comment>169</comment>
-        <translation type="unfinished"></translation>
+        <translation>第一頁</translation>
     </message>
     <message>
         <source>Previous page</source>
         <comment>170</comment>
-        <translation type="unfinished"></translation>
+        <translation>上一頁</translation>
     </message>
     <message>
         <source>Next page</source>
         <comment>171</comment>
-        <translation type="unfinished"></translation>
+        <translation>下一頁</translation>
     </message>
     <message>
         <source>Last page</source>
         <comment>172</comment>
-        <translation type="unfinished"></translation>
+        <translation>最後一頁</translation>
     </message>
     <message>
         <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
         <comment>173</comment>
-        <translation type="unfinished"></translation>
+        <translation>共找到 %1 個結果，%2 頁。目前頁：%3  （注意：部分電子書可能已被過濾。）</translation>
     </message>
     <message>
         <source>Add New Category</source>
         <comment>174</comment>
-        <translation type="unfinished"></translation>
+        <translation>新增分類</translation>
     </message>
     <message>
         <source>Edit Category</source>
         <comment>175</comment>
-        <translation type="unfinished"></translation>
+        <translation>編輯分類</translation>
     </message>
     <message>
         <source>Add Book</source>
         <comment>176</comment>
-        <translation type="unfinished"></translation>
+        <translation>新增書籍</translation>
     </message>
     <message>
         <source>Edit Book</source>
         <comment>177</comment>
-        <translation type="unfinished"></translation>
+        <translation>編輯書籍</translation>
     </message>
     <message>
         <source>Add Link</source>
         <comment>178</comment>
-        <translation type="unfinished"></translation>
+        <translation>新增連結</translation>
     </message>
     <message>
         <source>Edit Link</source>
         <comment>179</comment>
-        <translation type="unfinished"></translation>
+        <translation>編輯連結</translation>
     </message>
     <message>
         <source>Options</source>
         <comment>180</comment>
-        <translation type="unfinished"></translation>
+        <translation>選項</translation>
     </message>
     <message>
         <source>%1 Books, %2 Sub Categories</source>
         <comment>182</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 本書，%2 個子分類</translation>
     </message>
     <message>
         <source>Loading XML from %s...</source>
         <comment>183</comment>
-        <translation type="unfinished"></translation>
+        <translation>正在從 %s 載入 XML...</translation>
     </message>
     <message>
         <source>Parsing html...</source>
         <comment>184</comment>
-        <translation type="unfinished"></translation>
+        <translation>正在解析 HTML...</translation>
     </message>
     <message>
         <source>Downloading cover...</source>
         <comment>185</comment>
-        <translation type="unfinished"></translation>
+        <translation>正在下載封面...</translation>
     </message>
     <message>
         <source>Title</source>
         <comment>186</comment>
-        <translation type="unfinished"></translation>
+        <translation>書名</translation>
     </message>
     <message>
         <source>Author</source>
         <comment>187</comment>
-        <translation type="unfinished"></translation>
+        <translation>作者</translation>
     </message>
     <message>
         <source>Publisher</source>
         <comment>188</comment>
-        <translation type="unfinished"></translation>
+        <translation>出版社</translation>
     </message>
     <message>
         <source>ISBN</source>
         <comment>189</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISBN</translation>
     </message>
     <message>
         <source>Edition</source>
         <comment>190</comment>
-        <translation type="unfinished"></translation>
+        <translation>版次</translation>
     </message>
     <message>
         <source>Please select a folder from the list:</source>
         <comment>191</comment>
-        <translation type="unfinished"></translation>
+        <translation>請從清單中選擇一個資料夾：</translation>
     </message>
     <message>
         <source>eBook folder</source>
         <comment>192</comment>
-        <translation type="unfinished"></translation>
+        <translation>電子書資料夾</translation>
     </message>
     <message>
         <source>Source code folder</source>
         <comment>193</comment>
-        <translation type="unfinished"></translation>
+        <translation>原始碼資料夾</translation>
     </message>
     <message>
         <source>eBook file</source>
         <comment>194</comment>
-        <translation type="unfinished"></translation>
+        <translation>電子書檔案</translation>
     </message>
     <message>
         <source>Other info</source>
         <comment>195</comment>
-        <translation type="unfinished"></translation>
+        <translation>其他資訊</translation>
     </message>
     <message>
         <source>Author&apos;s website</source>
         <comment>196</comment>
-        <translation type="unfinished"></translation>
+        <translation>作者網站</translation>
     </message>
     <message>
         <source>This book on publisher&apos;s website</source>
         <comment>197</comment>
-        <translation type="unfinished"></translation>
+        <translation>出版社網站上的本書頁面</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;div style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;Welcome to Ordoteca&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Quenlow Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://ordoteca.example.org/&quot;&gt;ordoteca.example.org&lt;/a&gt;&lt;/p&gt;&lt;/div&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <comment>198</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;div style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;歡迎使用 Ordoteca&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Quenlow Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://ordoteca.example.org/&quot;&gt;ordoteca.example.org&lt;/a&gt;&lt;/p&gt;&lt;/div&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>199</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Written into the book page for yes/no fields (I only have eBook).</extracomment>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
         <comment>200</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Written into the book page for yes/no fields (I only have eBook).</extracomment>
+        <translation>否</translation>
     </message>
     <message>
         <source>Ordoteca Book Information</source>
         <comment>201</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca 書籍資訊</translation>
     </message>
     <message>
         <source>Unable to copy the cover picture to the following location:
 %s</source>
         <comment>204</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法將封面圖片複製到以下位置：
+%s</translation>
     </message>
     <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
         <comment>205</comment>
-        <translation type="unfinished"></translation>
+        <translation>文字檔案 (*.txt)|*.txt|所有檔案 (*.*)|*.*||</translation>
     </message>
     <message>
         <source>All Pictures (*.jpg; *.jpeg; *.gif; *.bmp; *.png)|*.jpg;*.jpeg;*.gif;*.bmp;*.png|JPEG Files (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp|PNG Files (*.png)|*.png|All Files (*)|*||</source>
         <comment>206</comment>
-        <translation type="unfinished"></translation>
+        <translation>所有圖片 (*.jpg; *.jpeg; *.gif; *.bmp; *.png)|*.jpg;*.jpeg;*.gif;*.bmp;*.png|JPEG 檔案 (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF 檔案 (*.gif)|*.gif|Windows 點陣圖 (*.bmp)|*.bmp|PNG 檔案 (*.png)|*.png|所有檔案 (*)|*||</translation>
     </message>
     <message>
         <source>Ordoteca Databases (*.mdb)|*.mdb||</source>
         <comment>207</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca 資料庫 (*.mdb)|*.mdb||</translation>
     </message>
     <message>
         <source>HTML Files (*.htm, *.html)|*.htm;*.html||</source>
         <comment>208</comment>
-        <translation type="unfinished"></translation>
+        <translation>HTML 檔案 (*.htm, *.html)|*.htm;*.html||</translation>
     </message>
     <message>
         <source>XML Files (*.xml)|*.xml||</source>
         <comment>209</comment>
-        <translation type="unfinished"></translation>
+        <translation>XML 檔案 (*.xml)|*.xml||</translation>
     </message>
     <message>
         <source>All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files (*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||</source>
         <comment>210</comment>
-        <translation type="unfinished"></translation>
+        <translation>所有檔案 (*.*)|*.*|已編譯的 HTML 說明檔 (*.chm)|*.chm|Acrobat PDF 檔案 (*.pdf)|*.pdf|壓縮檔案 (*.zip; *.rar)|*.zip;*.rar||</translation>
     </message>
     <message>
         <source>Hardcover</source>
         <comment>211</comment>
-        <translation type="unfinished"></translation>
+        <translation>精裝</translation>
     </message>
     <message>
         <source>Paperback</source>
         <comment>212</comment>
-        <translation type="unfinished"></translation>
+        <translation>平裝</translation>
     </message>
     <message>
         <source>Unknown Binding</source>
         <comment>213</comment>
-        <translation type="unfinished"></translation>
+        <translation>未知裝訂</translation>
     </message>
     <message>
         <source>Floppy Disk</source>
         <comment>214</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>A medium that comes with the book (lookup value of &quot;Extras&quot;).</extracomment>
+        <translation>磁碟片</translation>
     </message>
     <message>
         <source>English</source>
         <comment>215</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The language a book is written in (lookup value), not the interface language.</extracomment>
+        <translation>英文</translation>
     </message>
     <message>
         <source>Book Collection</source>
         <comment>218</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The top category of the tree: the whole collection.</extracomment>
+        <translation>藏書</translation>
     </message>
     <message>
         <source>In Collection</source>
         <comment>219</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the book is in the owner&apos;s collection.</extracomment>
+        <translation>已收藏</translation>
     </message>
     <message>
         <source>Wish List</source>
         <comment>220</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the owner wants the book.</extracomment>
+        <translation>願望清單</translation>
     </message>
     <message>
         <source>Reference Only</source>
         <comment>221</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the book is only consulted, not owned.</extracomment>
+        <translation>僅供參考</translation>
     </message>
     <message>
         <source>For Sale</source>
         <comment>222</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the owner sells the book.</extracomment>
+        <translation>待售</translation>
     </message>
     <message>
         <source>Chinese</source>
         <comment>223</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The language a book is written in (lookup value), not the interface language.</extracomment>
+        <translation>中文</translation>
     </message>
     <message>
         <source>Favorites</source>
         <comment>224</comment>
-        <translation type="unfinished"></translation>
+        <translation>我的最愛</translation>
     </message>
     <message>
         <source>Search Results</source>
         <comment>225</comment>
-        <translation type="unfinished"></translation>
+        <translation>搜尋結果</translation>
     </message>
     <message>
         <source>Reading List</source>
         <comment>226</comment>
-        <translation type="unfinished"></translation>
+        <translation>閱讀清單</translation>
     </message>
     <message>
         <source>Loading book information from %s...</source>
         <comment>227</comment>
-        <translation type="unfinished"></translation>
+        <translation>正在從 %s 載入書籍資訊...</translation>
     </message>
     <message>
         <source>No book with ISBN %s was found at %s.</source>
         <comment>228</comment>
-        <translation type="unfinished"></translation>
+        <translation>找不到 ISBN 為 %s 的書籍（查詢來源：%s）。</translation>
     </message>
     <message>
         <source>Failed to load book info from %s.</source>
         <comment>229</comment>
-        <translation type="unfinished"></translation>
+        <translation>無法從 %s 載入書籍資訊。</translation>
     </message>
     <message>
         <source>Error message returned from %s:
 %s</source>
         <comment>230</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s 傳回的錯誤訊息：
+%s</translation>
     </message>
     <message>
         <source>Underline
 Underline</source>
         <comment>32788</comment>
-        <translation type="unfinished"></translation>
+        <translation>底線
+底線</translation>
     </message>
     <message>
         <source>Italic
 Italic</source>
         <comment>32789</comment>
-        <translation type="unfinished"></translation>
+        <translation>斜體
+斜體</translation>
     </message>
     <message>
         <source>Bold
 Bold</source>
         <comment>32790</comment>
-        <translation type="unfinished"></translation>
+        <translation>粗體
+粗體</translation>
     </message>
     <message>
         <source>Left Justify
 Left Justify</source>
         <comment>32791</comment>
-        <translation type="unfinished"></translation>
+        <translation>左對齊
+左對齊</translation>
     </message>
     <message>
         <source>Center
 Center</source>
         <comment>32792</comment>
-        <translation type="unfinished"></translation>
+        <translation>置中
+置中</translation>
     </message>
     <message>
         <source>Right Justify
 Right Justify</source>
         <comment>32793</comment>
-        <translation type="unfinished"></translation>
+        <translation>右對齊
+右對齊</translation>
     </message>
     <message>
         <source>Add Hyperlink
 Add Hyperlink</source>
         <comment>32794</comment>
-        <translation type="unfinished"></translation>
+        <translation>新增超連結
+新增超連結</translation>
     </message>
     <message>
         <source>Ordered List
 Ordered List</source>
         <comment>32795</comment>
-        <translation type="unfinished"></translation>
+        <translation>編號清單
+編號清單</translation>
     </message>
     <message>
         <source>Indent
 Indent</source>
         <comment>32796</comment>
-        <translation type="unfinished"></translation>
+        <translation>增加縮排
+增加縮排</translation>
     </message>
     <message>
         <source>Outdent
 Outdent</source>
         <comment>32797</comment>
-        <translation type="unfinished"></translation>
+        <translation>減少縮排
+減少縮排</translation>
     </message>
     <message>
         <source>Unordered List
 Unordered List</source>
         <comment>32798</comment>
-        <translation type="unfinished"></translation>
+        <translation>項目符號清單
+項目符號清單</translation>
     </message>
     <message>
         <source>Switch Design/Preview Mode
 Switch Design/Preview Mode</source>
         <comment>32799</comment>
-        <translation type="unfinished"></translation>
+        <translation>切換設計/預覽模式
+切換設計/預覽模式</translation>
     </message>
     <message>
         <source>Insert Image
 Insert image</source>
         <comment>32800</comment>
-        <translation type="unfinished"></translation>
+        <translation>插入圖片
+插入圖片</translation>
     </message>
     <message>
         <source>Font
 Font</source>
         <comment>32801</comment>
-        <translation type="unfinished"></translation>
+        <translation>字型
+字型</translation>
     </message>
     <message>
         <source>Cut
 Cut</source>
         <comment>32802</comment>
-        <translation type="unfinished"></translation>
+        <translation>剪下
+剪下</translation>
     </message>
     <message>
         <source>Copy
 Copy</source>
         <comment>32803</comment>
-        <translation type="unfinished"></translation>
+        <translation>複製
+複製</translation>
     </message>
     <message>
         <source>Paste
 Paste</source>
         <comment>32804</comment>
-        <translation type="unfinished"></translation>
+        <translation>貼上
+貼上</translation>
     </message>
     <message>
         <source>Background Color
 Background Color</source>
         <comment>32805</comment>
-        <translation type="unfinished"></translation>
+        <translation>背景顏色
+背景顏色</translation>
     </message>
     <message>
         <source>Horizontal Line
 Horizontal Line</source>
         <comment>32806</comment>
-        <translation type="unfinished"></translation>
+        <translation>水平線
+水平線</translation>
     </message>
     <message>
         <source>Delete
 Delete</source>
         <comment>32807</comment>
-        <translation type="unfinished"></translation>
+        <translation>刪除
+刪除</translation>
     </message>
     <message>
         <source>Ordo</source>
         <comment>57344</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Short name of the program.</extracomment>
+        <translation>Ordo</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
         <comment>57345</comment>
-        <translation type="unfinished"></translation>
+        <translation>按 F1 取得說明</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Catalogue manager for a book collection</source>
-        <translation type="unfinished"></translation>
+        <translation>藏書目錄管理程式</translation>
     </message>
     <message>
         <source>The catalogue (.mdb) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>要開啟的書庫 (.mdb)。</translation>
     </message>
 </context>
 </TS>

@@ -5,1018 +5,1061 @@
     <name>AboutDlg</name>
     <message>
         <source>About Ordo</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Ordo</translation>
     </message>
     <message>
         <source>Ordoteca Version 1.0 RC1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca versione 1.0 RC1</translation>
     </message>
     <message>
         <source>Quenlow Software</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Visit the Ordoteca web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Quenlow Software</translation>
     </message>
 </context>
 <context>
     <name>BasicSearch</name>
     <message>
         <source>No search results found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun risultato trovato.</translation>
     </message>
 </context>
 <context>
     <name>CAddBookCommand</name>
     <message>
         <source>Do you want to add this book by hand?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungere questo libro a mano?</translation>
     </message>
 </context>
 <context>
     <name>CAddBookDlg</name>
     <message>
         <source>Add Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi libro</translation>
     </message>
     <message>
         <source>Query Online By ISBN(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca online per ISBN</translation>
     </message>
     <message>
         <source>Enter ISBNs below (one ISBN per line).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire gli ISBN qui sotto (uno per riga).</translation>
     </message>
     <message>
         <source>Tip: Use your barcode scanner here, e.g. CueCat</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento: qui si può usare un lettore di codici a barre, ad es. CueCat</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica...</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva...</translation>
     </message>
     <message>
         <source>Query Online By Title, Author and Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca online per titolo, autore ed editore</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo:</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autore:</translation>
     </message>
     <message>
         <source>Publisher:</source>
-        <translation type="unfinished"></translation>
+        <translation>Editore:</translation>
     </message>
     <message>
         <source>Add a Book Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un libro a mano</translation>
     </message>
 </context>
 <context>
     <name>CBasicSearchDlg</name>
     <message>
         <source>Basic Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca semplice</translation>
     </message>
     <message>
         <source>Enter keyword:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola chiave:</translation>
     </message>
     <message>
         <source>&amp;Clear items in Search Results first</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;vuota prima i Risultati della ricerca</translation>
     </message>
     <message>
         <source>&amp;Ignore accents (e also finds é, è and ê)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignora gli accenti (e trova anche é, è ed ê)</translation>
     </message>
     <message>
         <source>Basic Search is able to search the following 7 fields: Book Title, Author, ISBN, Description, Notes, User Text 1 and User Text 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ricerca semplice cerca nei seguenti 7 campi: titolo del libro, autore, ISBN, descrizione, note, testo utente 1 e testo utente 2.</translation>
     </message>
     <message>
         <source>Please enter a search keyword.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire una parola chiave da cercare.</translation>
     </message>
 </context>
 <context>
     <name>CBatchQueryDlg</name>
     <message>
         <source>Batch Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità in serie</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Add books already in the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi i libri già presenti nel catalogo</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avvia</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: </translation>
     </message>
     <message>
         <source>Already in the catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Già nel catalogo</translation>
     </message>
     <message>
         <source>the book was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>il libro non è stato salvato</translation>
     </message>
     <message>
         <source>Finishing off, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Completamento in corso, attendere...</translation>
     </message>
 </context>
 <context>
     <name>CBookBasicPage</name>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titolo:</translation>
     </message>
     <message>
         <source>&amp;Subtitle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sottotitolo:</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autore:</translation>
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;URL:</translation>
     </message>
     <message>
         <source>&amp;Edition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edizione:</translation>
     </message>
     <message>
         <source>&amp;Publisher:</source>
-        <translation type="unfinished"></translation>
+        <translation>Edi&amp;tore:</translation>
     </message>
     <message>
         <source>&amp;ISBN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ISBN:</translation>
     </message>
     <message>
         <source>Pa&amp;ge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;gine:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua:</translation>
     </message>
     <message>
         <source>&amp;Release Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di &amp;pubblicazione:</translation>
     </message>
     <message>
         <source>&amp;Binding:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Hardcover, paperback...</extracomment>
+        <translation>&amp;Rilegatura:</translation>
     </message>
     <message>
         <source>&amp;Dimension:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dimensioni:</translation>
     </message>
     <message>
         <source>E&amp;xtras:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Material that comes with the book: CD-ROM, floppy disk, DVD, map...</extracomment>
+        <translation>Alle&amp;gati:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of pages. Please type digits only, for example 340.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un numero di pagine. Digitare solo cifre, ad esempio 340.</translation>
     </message>
 </context>
 <context>
     <name>CBookCoversPage</name>
     <message>
         <source>Front Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Copertina anteriore</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia...</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Back Cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Copertina posteriore</translation>
     </message>
     <message>
         <source>Covers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copertine</translation>
     </message>
 </context>
 <context>
     <name>CBookDescriptionPage</name>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
 </context>
 <context>
     <name>CBookLinksPage</name>
     <message>
         <source>Add URLs, local files or folders which are related to this book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungere URL, file locali o cartelle legati a questo libro.</translation>
     </message>
     <message>
         <source>e.g. author&apos;s website, ebook files.</source>
-        <translation type="unfinished"></translation>
+        <translation>ad es. il sito web dell&apos;autore, i file dell&apos;eBook.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica...</translation>
     </message>
     <message>
         <source>Related Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamenti correlati</translation>
     </message>
 </context>
 <context>
     <name>CBookNotesPage</name>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
     <name>CBookPersonalPage</name>
     <message>
         <source>Purchase Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquisto</translation>
     </message>
     <message>
         <source>Purchase &amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data di acquisto:</translation>
     </message>
     <message>
         <source>St&amp;ore:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>&amp;Negozio:</translation>
     </message>
     <message>
         <source>&amp;Purchase Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prezzo pagato:</translation>
     </message>
     <message>
         <source>L&amp;ist Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo di cope&amp;rtina:</translation>
     </message>
     <message>
         <source>Am&amp;azon Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo &amp;Amazon:</translation>
     </message>
     <message>
         <source>Misc Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre informazioni</translation>
     </message>
     <message>
         <source>&amp;Location:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Where the book is kept: shelf, room, box...</extracomment>
+        <translation>&amp;Collocazione:</translation>
     </message>
     <message>
         <source>S&amp;tatus:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>What the book is to the owner: in the collection, on the wish list, for sale...</extracomment>
+        <translation>S&amp;tato:</translation>
     </message>
     <message>
         <source>C&amp;urrent Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina c&amp;orrente:</translation>
     </message>
     <message>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutazione</translation>
     </message>
     <message>
         <source>Amazon &amp;Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutazione A&amp;mazon:</translation>
     </message>
     <message>
         <source>&amp;Number of Reviews:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;umero di recensioni:</translation>
     </message>
     <message>
         <source>&amp;My Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>La m&amp;ia valutazione:</translation>
     </message>
     <message>
         <source>Unrated</source>
-        <translation type="unfinished"></translation>
+        <translation>Non valutato</translation>
     </message>
     <message>
         <source>User Defined Texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Testi definiti dall&apos;utente</translation>
     </message>
     <message>
         <source>User Text &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo utente &amp;1:</translation>
     </message>
     <message>
         <source>User Text &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo utente &amp;2:</translation>
     </message>
     <message>
         <source>eBook Info</source>
-        <translation type="unfinished"></translation>
+        <translation>eBook</translation>
     </message>
     <message>
         <source>I only have &amp;ebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Ho solo l&apos;&amp;eBook</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The file format of an e-book (PDF, EPUB, CHM...); not the verb &quot;to format&quot;.</extracomment>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <source>Si&amp;ze (in MB):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensio&amp;ne (in MB):</translation>
     </message>
     <message>
         <source>Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>Personale</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a price. Please type an amount, for example %2 or %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un prezzo. Digitare un importo, ad esempio %2 o %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a page number. Please type digits only, for example 120.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un numero di pagina. Digitare solo cifre, ad esempio 120.</translation>
     </message>
 </context>
 <context>
     <name>CCategoryGeneralPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Contains:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiene:</translation>
     </message>
     <message>
         <source>Last Updated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo aggiornamento:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Note:</translation>
     </message>
 </context>
 <context>
     <name>CDatePickerWithNone</name>
     <message>
         <source>Clear the box to leave the date empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Togliere il segno di spunta per lasciare la data vuota</translation>
     </message>
     <message>
         <source>Has a date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha una data</translation>
     </message>
 </context>
 <context>
     <name>CHtmlEditorPage</name>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
 </context>
 <context>
     <name>CInputSQLDlg</name>
     <message>
         <source>Run SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui SQL</translation>
     </message>
     <message>
         <source>Input SQL statement:</source>
-        <translation type="unfinished"></translation>
+        <translation>Istruzione SQL:</translation>
     </message>
     <message>
         <source>Note: Advanced users only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: solo per utenti esperti.</translation>
     </message>
     <message>
         <source>SQL statement cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istruzione SQL non può essere vuota.</translation>
     </message>
 </context>
 <context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titolo:</translation>
     </message>
     <message>
         <source>&amp;Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Percorso:</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Note:</translation>
     </message>
     <message>
         <source>(Optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Facoltativo)</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
 </context>
 <context>
     <name>CLookupProgressDlg</name>
     <message>
         <source>Add Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi libro</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>No CSS files found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file CSS trovato.</translation>
     </message>
     <message>
         <source>No XSL files found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file XSL trovato.</translation>
     </message>
     <message>
         <source>&amp;New Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo database...</translation>
     </message>
     <message>
         <source>Create a new book database
 New Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un nuovo database di libri
+Nuovo database</translation>
     </message>
     <message>
         <source>&amp;Open Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri database...</translation>
     </message>
     <message>
         <source>Open an existing book database
 Open Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre un database di libri esistente
+Apri database</translation>
     </message>
     <message>
         <source>Save As &amp;HTML...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come &amp;HTML...</translation>
     </message>
     <message>
         <source>Save the book page as an HTML file
 Save As HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la pagina dei libri come file HTML
+Salva come HTML</translation>
     </message>
     <message>
         <source>Save As &amp;XML...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come &amp;XML...</translation>
     </message>
     <message>
         <source>Save the selected books as an XML file
 Save As XML</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva i libri selezionati come file XML
+Salva come XML</translation>
     </message>
     <message>
         <source>Page Set&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta&amp;zione pagina...</translation>
     </message>
     <message>
         <source>Change the printing options
 Page Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica le opzioni di stampa
+Impostazione pagina</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Antepri&amp;ma di stampa...</translation>
     </message>
     <message>
         <source>Display the book page as it will be printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la pagina dei libri come verrà stampata
+Anteprima di stampa</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa...</translation>
     </message>
     <message>
         <source>Print the book page
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la pagina dei libri
+Stampa</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Quit the application
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude l&apos;applicazione
+Esci</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taglia</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglia la selezione e la sposta negli Appunti
+Taglia</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia la selezione negli Appunti
+Copia</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisce il contenuto degli Appunti
+Incolla</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona &amp;tutto</translation>
     </message>
     <message>
         <source>Select everything
 Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto
+Seleziona tutto</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima azione
+Annulla</translation>
     </message>
     <message>
         <source>Add &amp;Sub Category...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;sottocategoria...</translation>
     </message>
     <message>
         <source>Add a sub category to the selected category
 Add Sub Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge una sottocategoria alla categoria selezionata
+Aggiungi sottocategoria</translation>
     </message>
     <message>
         <source>&amp;Remove Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi categoria</translation>
     </message>
     <message>
         <source>Delete the selected category
 Remove Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina la categoria selezionata
+Rimuovi categoria</translation>
     </message>
     <message>
         <source>&amp;Edit Category...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica categoria...</translation>
     </message>
     <message>
         <source>Rename or annotate the selected category
 Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina o annota la categoria selezionata
+Modifica categoria</translation>
     </message>
     <message>
         <source>Add &amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &amp;libro...</translation>
     </message>
     <message>
         <source>Add a book to the selected category
 Add Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge un libro alla categoria selezionata
+Aggiungi libro</translation>
     </message>
     <message>
         <source>&amp;Remove Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi libro</translation>
     </message>
     <message>
         <source>Remove the selected books
 Remove Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuove i libri selezionati
+Rimuovi libro</translation>
     </message>
     <message>
         <source>&amp;Edit Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica libro...</translation>
     </message>
     <message>
         <source>Edit the selected book
 Edit Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica il libro selezionato
+Modifica libro</translation>
     </message>
     <message>
         <source>&amp;Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferiti</translation>
     </message>
     <message>
         <source>Add the selected books to Favorites
 Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge i libri selezionati ai Preferiti
+Preferiti</translation>
     </message>
     <message>
         <source>&amp;Reading List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elenco di lettura</translation>
     </message>
     <message>
         <source>Add the selected books to the Reading List
 Reading List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge i libri selezionati all&apos;Elenco di lettura
+Elenco di lettura</translation>
     </message>
     <message>
         <source>&amp;Search Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Risultati della ricerca</translation>
     </message>
     <message>
         <source>Add the selected books to Search Results
 Search Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunge i libri selezionati ai Risultati della ricerca
+Risultati della ricerca</translation>
     </message>
     <message>
         <source>Basic &amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca &amp;semplice</translation>
     </message>
     <message>
         <source>Search the catalogue for a keyword
 Basic Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca una parola chiave nel catalogo
+Ricerca semplice</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra degli strumenti</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra degli strumenti
+Barra degli strumenti</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di &amp;stato</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra di stato
+Barra di stato</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiorna</translation>
     </message>
     <message>
         <source>Show the book page again
 Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra di nuovo la pagina dei libri
+Aggiorna</translation>
     </message>
     <message>
         <source>&amp;Run SQL...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esegui SQL...</translation>
     </message>
     <message>
         <source>Submit SQL statement to the database
 Run SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia un&apos;istruzione SQL al database
+Esegui SQL</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni...</translation>
     </message>
     <message>
         <source>Set default values and the interface language
 Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta i valori predefiniti e la lingua dell&apos;interfaccia
+Opzioni</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario della Guida</translation>
     </message>
     <message>
         <source>Open the user guide
 Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la guida dell&apos;utente
+Sommario della Guida</translation>
     </message>
     <message>
         <source>&amp;About Ordo...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Ordo...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra informazioni sul programma, numero di versione e copyright
+Informazioni</translation>
     </message>
     <message>
         <source>Ordoteca &amp;Website</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sito web di Ordoteca</translation>
     </message>
     <message>
         <source>Visit the Ordoteca web site
 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita il sito web di Ordoteca
+Sito web</translation>
     </message>
     <message>
         <source>Support &amp;Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Forum di assistenza</translation>
     </message>
     <message>
         <source>Visit the Ordoteca support forum
 Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita il forum di assistenza di Ordoteca
+Forum</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>Display help for the current task
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la guida per l&apos;operazione corrente
+Aiuto</translation>
     </message>
     <message>
         <source>Help &amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modalità Guida</translation>
     </message>
     <message>
         <source>Display help for clicked buttons, menus and windows
 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la guida per i pulsanti, i menu e le finestre su cui si fa clic
+Aiuto</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro successivo</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa al riquadro successivo della finestra
+Riquadro successivo</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Riquadro precedente</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna al riquadro precedente della finestra
+Riquadro precedente</translation>
     </message>
     <message>
         <source>Open this database</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri questo database</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Send To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Invia a</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>Content &amp;Template</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modello dei contenuti</translation>
     </message>
     <message>
         <source>Display &amp;Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile di &amp;visualizzazione</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;trumenti</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
     <message>
         <source>Please select one from the following:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare una delle voci seguenti:</translation>
     </message>
     <message>
         <source>&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;</translation>
     </message>
     <message>
         <source>&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;</translation>
     </message>
     <message>
         <source>&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>COptionsDefaultPage</name>
     <message>
         <source>The following default values will be used when adding new books.</source>
-        <translation type="unfinished"></translation>
+        <translation>I seguenti valori predefiniti verranno usati quando si aggiungono nuovi libri.</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua:</translation>
     </message>
     <message>
         <source>E&amp;xtra:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Material that comes with the book: CD-ROM, floppy disk, DVD, map...</extracomment>
+        <translation>Alle&amp;gati:</translation>
     </message>
     <message>
         <source>S&amp;tore:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>&amp;Negozio:</translation>
     </message>
     <message>
         <source>L&amp;ocation:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Where the book is kept: shelf, room, box...</extracomment>
+        <translation>&amp;Collocazione:</translation>
     </message>
     <message>
         <source>User Text &amp;1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo utente &amp;1:</translation>
     </message>
     <message>
         <source>User Text &amp;2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo utente &amp;2:</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The file format of an e-book (PDF, EPUB, CHM...); not the verb &quot;to format&quot;.</extracomment>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <source>&amp;Purchase Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data di acquisto:</translation>
     </message>
     <message>
         <source>Clear for no purchase date</source>
-        <translation type="unfinished"></translation>
+        <translation>Togliere il segno di spunta per non avere una data di acquisto</translation>
     </message>
     <message>
         <source>Each new book gets the day it is added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni nuovo libro riceve il giorno in cui viene aggiunto</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oggi</translation>
     </message>
     <message>
         <source>I only have &amp;eBook:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ho solo l&apos;&amp;eBook:</translation>
     </message>
     <message>
         <source>St&amp;atus:</source>
-        <translation type="unfinished"></translation>
+        <extracomment>What the book is to the owner: in the collection, on the wish list, for sale...</extracomment>
+        <translation>St&amp;ato:</translation>
     </message>
     <message>
         <source>Default Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori predefiniti</translation>
     </message>
 </context>
 <context>
     <name>COptionsUIPage</name>
     <message>
         <source>&amp;Interface Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua dell&apos;interfaccia:</translation>
     </message>
     <message>
         <source>(Restart of Ordoteca is needed.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(È necessario riavviare Ordoteca.)</translation>
     </message>
     <message>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaccia utente</translation>
     </message>
 </context>
 <context>
     <name>COrdoApp</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
     <message>
         <source>Open Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri database</translation>
     </message>
     <message>
         <source>New Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo database</translation>
     </message>
 </context>
 <context>
     <name>COrdoDoc</name>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato trovato.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso a %1 negato.</translation>
     </message>
     <message>
         <source>%1 is not an Ordoteca catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un catalogo di Ordoteca.</translation>
     </message>
     <message numerus="yes">
         <source>Removed %n row(s) left behind by books or categories deleted outside Ordoteca.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rimossa %n riga lasciata da libri o categorie eliminati fuori da Ordoteca.</numerusform>
+            <numerusform>Rimosse %n righe lasciate da libri o categorie eliminati fuori da Ordoteca.</numerusform>
         </translation>
     </message>
 </context>
@@ -1024,56 +1067,56 @@ Previous Pane</source>
     <name>COrdoHtmlView</name>
     <message>
         <source>Save As XML</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come XML</translation>
     </message>
     <message>
         <source>Save As HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come HTML</translation>
     </message>
     <message>
         <source>The page could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stampare la pagina.</translation>
     </message>
     <message>
         <source>The page could not be rendered for printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile preparare la pagina per la stampa.</translation>
     </message>
 </context>
 <context>
     <name>COrdoListView</name>
     <message>
         <source>Are you sure you want to permanently delete the selected book(s)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare definitivamente i libri selezionati?</translation>
     </message>
     <message>
         <source>Are you sure you want to remove the selected book(s) from this category?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere i libri selezionati da questa categoria?</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Autore</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Editore</translation>
     </message>
     <message>
         <source>ISBN</source>
-        <translation type="unfinished"></translation>
+        <translation>ISBN</translation>
     </message>
     <message>
         <source>Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>Edizione</translation>
     </message>
     <message numerus="yes">
         <source>%n book(s); %1 selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n libro; %1 selezionati</numerusform>
+            <numerusform>%n libri; %1 selezionati</numerusform>
         </translation>
     </message>
 </context>
@@ -1081,69 +1124,161 @@ Previous Pane</source>
     <name>COrdoTreeView</name>
     <message>
         <source>Invalid DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora non valide</translation>
     </message>
     <message>
         <source>All Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i libri</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished"></translation>
+        <translation>Cestino</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this category?
 Note: this will delete all books and subcategories in this category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare questa categoria?
+Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.</translation>
     </message>
     <message>
         <source>Cannot paste: source category does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile incollare: la categoria di origine non esiste.</translation>
     </message>
     <message>
         <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile incollare: la destinazione non può essere la categoria di origine stessa, la sua categoria superiore o le sue sottocategorie.</translation>
+    </message>
+</context>
+<context>
+    <name>CUrlLabel</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+</source>
+        <translation>Impossibile aprire il collegamento ipertestuale:
+
+</translation>
+    </message>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Il sistema operativo ha esaurito
+la memoria o le risorse.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Impossibile trovare il file specificato.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Impossibile trovare il percorso specificato.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Il sistema operativo ha negato
+l&apos;accesso al file specificato.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Memoria insufficiente per completare l&apos;operazione.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Il file .EXE non è valido
+(.EXE non Win32 o errore nell&apos;immagine .EXE).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Si è verificata una violazione di condivisione. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>L&apos;associazione del nome di file è
+incompleta o non valida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Impossibile completare la transazione DDE
+perché la richiesta è scaduta.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transazione DDE non è riuscita.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Impossibile completare la transazione DDE
+perché erano in corso altre
+transazioni DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Nessuna applicazione è associata
+all&apos;estensione del nome di file.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Impossibile trovare la libreria a collegamento dinamico specificata.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Si è verificato un errore sconosciuto (%1).</translation>
     </message>
 </context>
 <context>
     <name>Catalogue</name>
     <message>
         <source>No new number is free: the highest one is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun nuovo numero è libero: il più alto è già in uso.</translation>
     </message>
 </context>
 <context>
     <name>Connection</name>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 non esiste.</translation>
     </message>
     <message>
         <source>%1 is not an Ordoteca catalogue: the file is not a database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un catalogo di Ordoteca: il file non è un database.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTable</name>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
     </message>
 </context>
 <context>
     <name>Recordset</name>
     <message>
         <source>The SQL text holds no statement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo SQL non contiene alcuna istruzione.</translation>
     </message>
     <message>
         <source>Only one SQL statement can be run at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si può eseguire una sola istruzione SQL alla volta.</translation>
     </message>
 </context>
 <context>
     <name>SqlConsole</name>
     <message>
         <source>SQL statement cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istruzione SQL non può essere vuota.</translation>
     </message>
     <message>
         <source>Records affected: %1
 Number of records in the returned recordset: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Record interessati: %1
+Numero di record nel recordset restituito: %2</translation>
     </message>
 </context>
 <context>
@@ -1151,590 +1286,629 @@ Number of records in the returned recordset: %2</source>
     <message>
         <source>Simplified Chinese</source>
         <comment>129</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cinese semplificato</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
         <comment>130</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cinese tradizionale</translation>
     </message>
     <message>
         <source>English</source>
         <comment>131</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The interface language, as listed in Options.</extracomment>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>Cannot open file for writing.</source>
         <comment>135</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file in scrittura.</translation>
     </message>
     <message>
         <source>Failed to instantiate an XML/XSL DOM.</source>
         <comment>136</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare un DOM XML/XSL.</translation>
     </message>
     <message>
         <source>Failed to load XML.</source>
         <comment>137</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare l&apos;XML.</translation>
     </message>
     <message>
         <source>Failed to load XSL.</source>
         <comment>138</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare l&apos;XSL.</translation>
     </message>
     <message>
         <source>Operation failed. Please make sure the following is a valid path:
 %s</source>
         <comment>139</comment>
-        <translation type="unfinished"></translation>
+        <translation>Operazione non riuscita. Verificare che il seguente sia un percorso valido:
+%s</translation>
     </message>
     <message>
         <source>Unable to create directory:
 %s</source>
         <comment>140</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella:
+%s</translation>
     </message>
     <message>
         <source>Unable to download the cover picture.</source>
         <comment>142</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare l&apos;immagine di copertina.</translation>
     </message>
     <message>
         <source>Failed to load book info from Amazon.com.</source>
         <comment>143</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare le informazioni sul libro da Amazon.com.</translation>
     </message>
     <message>
         <source>Error message returned from Amazon:
 %s</source>
         <comment>144</comment>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio di errore restituito da Amazon:
+%s</translation>
     </message>
     <message>
         <source>Unable to download the html page.</source>
         <comment>145</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scaricare la pagina HTML.</translation>
     </message>
     <message>
         <source>No valid ISBN found.</source>
         <comment>147</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nessun ISBN valido trovato.</translation>
     </message>
     <message>
         <source>Please enter at least one of them: title, author and publisher.</source>
         <comment>148</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inserire almeno uno dei seguenti: titolo, autore o editore.</translation>
     </message>
     <message>
         <source>Cannot open file for reading.</source>
         <comment>149</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file in lettura.</translation>
     </message>
     <message>
         <source>%s is not a valid ISBN. Ignore this one?</source>
         <comment>150</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s non è un ISBN valido. Ignorarlo?</translation>
     </message>
     <message>
         <source>Nothing to save.</source>
         <comment>151</comment>
-        <translation type="unfinished"></translation>
+        <translation>Niente da salvare.</translation>
     </message>
     <message>
         <source>File has been saved.</source>
         <comment>152</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il file è stato salvato.</translation>
     </message>
     <message>
         <source>Fatal error occurred. Job will be cancelled.</source>
         <comment>153</comment>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore grave. Il lavoro verrà annullato.</translation>
     </message>
     <message>
         <source>Query queue is empty.</source>
         <comment>154</comment>
-        <translation type="unfinished"></translation>
+        <translation>La coda delle ricerche è vuota.</translation>
     </message>
     <message>
         <source>Book title cannot be empty.</source>
         <comment>155</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il titolo del libro non può essere vuoto.</translation>
     </message>
     <message>
         <source>Please select one item from the list.</source>
         <comment>156</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare un elemento dall&apos;elenco.</translation>
     </message>
     <message>
         <source>URL is not valid.</source>
         <comment>158</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;URL non è valido.</translation>
     </message>
     <message>
         <source>File does not exist.</source>
         <comment>159</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il file non esiste.</translation>
     </message>
     <message>
         <source>Folder does not exist.</source>
         <comment>160</comment>
-        <translation type="unfinished"></translation>
+        <translation>La cartella non esiste.</translation>
     </message>
     <message>
         <source>No valid results found.
 Note: e-books are ignored.</source>
         <comment>161</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nessun risultato valido trovato.
+Nota: gli e-book vengono ignorati.</translation>
     </message>
     <message>
         <source>%d duplicate(s) are not saved.</source>
         <comment>162</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d duplicati non sono stati salvati.</translation>
     </message>
     <message>
         <source>Category name cannot be empty.</source>
         <comment>165</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il nome della categoria non può essere vuoto.</translation>
     </message>
     <message>
         <source>Cannot create file:
 %s</source>
         <comment>166</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file:
+%s</translation>
     </message>
     <message>
         <source>Link title and path cannot be empty.</source>
         <comment>167</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il titolo e il percorso del collegamento non possono essere vuoti.</translation>
     </message>
     <message>
         <source>First page</source>
         <comment>169</comment>
-        <translation type="unfinished"></translation>
+        <translation>Prima pagina</translation>
     </message>
     <message>
         <source>Previous page</source>
         <comment>170</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pagina precedente</translation>
     </message>
     <message>
         <source>Next page</source>
         <comment>171</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pagina successiva</translation>
     </message>
     <message>
         <source>Last page</source>
         <comment>172</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ultima pagina</translation>
     </message>
     <message>
         <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
         <comment>173</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 risultati trovati, %2 pagine. Pagina corrente: %3  (Nota: alcuni e-book potrebbero essere stati esclusi.)</translation>
     </message>
     <message>
         <source>Add New Category</source>
         <comment>174</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi nuova categoria</translation>
     </message>
     <message>
         <source>Edit Category</source>
         <comment>175</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modifica categoria</translation>
     </message>
     <message>
         <source>Add Book</source>
         <comment>176</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi libro</translation>
     </message>
     <message>
         <source>Edit Book</source>
         <comment>177</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modifica libro</translation>
     </message>
     <message>
         <source>Add Link</source>
         <comment>178</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi collegamento</translation>
     </message>
     <message>
         <source>Edit Link</source>
         <comment>179</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modifica collegamento</translation>
     </message>
     <message>
         <source>Options</source>
         <comment>180</comment>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>%1 Books, %2 Sub Categories</source>
         <comment>182</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 libri, %2 sottocategorie</translation>
     </message>
     <message>
         <source>Loading XML from %s...</source>
         <comment>183</comment>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento dell&apos;XML da %s...</translation>
     </message>
     <message>
         <source>Parsing html...</source>
         <comment>184</comment>
-        <translation type="unfinished"></translation>
+        <translation>Analisi dell&apos;HTML...</translation>
     </message>
     <message>
         <source>Downloading cover...</source>
         <comment>185</comment>
-        <translation type="unfinished"></translation>
+        <translation>Download della copertina...</translation>
     </message>
     <message>
         <source>Title</source>
         <comment>186</comment>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Author</source>
         <comment>187</comment>
-        <translation type="unfinished"></translation>
+        <translation>Autore</translation>
     </message>
     <message>
         <source>Publisher</source>
         <comment>188</comment>
-        <translation type="unfinished"></translation>
+        <translation>Editore</translation>
     </message>
     <message>
         <source>ISBN</source>
         <comment>189</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISBN</translation>
     </message>
     <message>
         <source>Edition</source>
         <comment>190</comment>
-        <translation type="unfinished"></translation>
+        <translation>Edizione</translation>
     </message>
     <message>
         <source>Please select a folder from the list:</source>
         <comment>191</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare una cartella dall&apos;elenco:</translation>
     </message>
     <message>
         <source>eBook folder</source>
         <comment>192</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cartella eBook</translation>
     </message>
     <message>
         <source>Source code folder</source>
         <comment>193</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cartella del codice sorgente</translation>
     </message>
     <message>
         <source>eBook file</source>
         <comment>194</comment>
-        <translation type="unfinished"></translation>
+        <translation>File eBook</translation>
     </message>
     <message>
         <source>Other info</source>
         <comment>195</comment>
-        <translation type="unfinished"></translation>
+        <translation>Altre informazioni</translation>
     </message>
     <message>
         <source>Author&apos;s website</source>
         <comment>196</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sito web dell&apos;autore</translation>
     </message>
     <message>
         <source>This book on publisher&apos;s website</source>
         <comment>197</comment>
-        <translation type="unfinished"></translation>
+        <translation>Questo libro sul sito web dell&apos;editore</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;body&gt;&lt;div style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;Welcome to Ordoteca&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Quenlow Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://ordoteca.example.org/&quot;&gt;ordoteca.example.org&lt;/a&gt;&lt;/p&gt;&lt;/div&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <comment>198</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;div style=&quot;font-family: Georgia, &apos;Times New Roman&apos;, Times, serif&quot;&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p&gt;&amp;nbsp;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;font color=&quot;#cc6633&quot; size=&quot;7&quot;&gt;Benvenuti in Ordoteca&lt;/font&gt;&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;Quenlow Software&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;https://ordoteca.example.org/&quot;&gt;ordoteca.example.org&lt;/a&gt;&lt;/p&gt;&lt;/div&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Yes</source>
         <comment>199</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Written into the book page for yes/no fields (I only have eBook).</extracomment>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
         <comment>200</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Written into the book page for yes/no fields (I only have eBook).</extracomment>
+        <translation>No</translation>
     </message>
     <message>
         <source>Ordoteca Book Information</source>
         <comment>201</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ordoteca - Informazioni sul libro</translation>
     </message>
     <message>
         <source>Unable to copy the cover picture to the following location:
 %s</source>
         <comment>204</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare l&apos;immagine di copertina nella seguente posizione:
+%s</translation>
     </message>
     <message>
         <source>Text Files (*.txt)|*.txt|All Files (*.*)|*.*||</source>
         <comment>205</comment>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (*.txt)|*.txt|Tutti i file (*.*)|*.*||</translation>
     </message>
     <message>
         <source>All Pictures (*.jpg; *.jpeg; *.gif; *.bmp; *.png)|*.jpg;*.jpeg;*.gif;*.bmp;*.png|JPEG Files (*.jpg; *.jpeg)|*.jpg;*.jpeg|GIF Files (*.gif)|*.gif|Windows Bitmap (*.bmp)|*.bmp|PNG Files (*.png)|*.png|All Files (*)|*||</source>
         <comment>206</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le immagini (*.jpg; *.jpeg; *.gif; *.bmp; *.png)|*.jpg;*.jpeg;*.gif;*.bmp;*.png|File JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|File GIF (*.gif)|*.gif|Bitmap di Windows (*.bmp)|*.bmp|File PNG (*.png)|*.png|Tutti i file (*)|*||</translation>
     </message>
     <message>
         <source>Ordoteca Databases (*.mdb)|*.mdb||</source>
         <comment>207</comment>
-        <translation type="unfinished"></translation>
+        <translation>Database di Ordoteca (*.mdb)|*.mdb||</translation>
     </message>
     <message>
         <source>HTML Files (*.htm, *.html)|*.htm;*.html||</source>
         <comment>208</comment>
-        <translation type="unfinished"></translation>
+        <translation>File HTML (*.htm, *.html)|*.htm;*.html||</translation>
     </message>
     <message>
         <source>XML Files (*.xml)|*.xml||</source>
         <comment>209</comment>
-        <translation type="unfinished"></translation>
+        <translation>File XML (*.xml)|*.xml||</translation>
     </message>
     <message>
         <source>All Files (*.*)|*.*|Compiled HTML Help Files (*.chm)|*.chm|Acrobat PDF Files (*.pdf)|*.pdf|Compressed Files (*.zip; *.rar)|*.zip;*.rar||</source>
         <comment>210</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*.*)|*.*|File della Guida HTML compilata (*.chm)|*.chm|File PDF di Acrobat (*.pdf)|*.pdf|File compressi (*.zip; *.rar)|*.zip;*.rar||</translation>
     </message>
     <message>
         <source>Hardcover</source>
         <comment>211</comment>
-        <translation type="unfinished"></translation>
+        <translation>Copertina rigida</translation>
     </message>
     <message>
         <source>Paperback</source>
         <comment>212</comment>
-        <translation type="unfinished"></translation>
+        <translation>Brossura</translation>
     </message>
     <message>
         <source>Unknown Binding</source>
         <comment>213</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rilegatura sconosciuta</translation>
     </message>
     <message>
         <source>Floppy Disk</source>
         <comment>214</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>A medium that comes with the book (lookup value of &quot;Extras&quot;).</extracomment>
+        <translation>Dischetto</translation>
     </message>
     <message>
         <source>English</source>
         <comment>215</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The language a book is written in (lookup value), not the interface language.</extracomment>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>Book Collection</source>
         <comment>218</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The top category of the tree: the whole collection.</extracomment>
+        <translation>Collezione di libri</translation>
     </message>
     <message>
         <source>In Collection</source>
         <comment>219</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the book is in the owner&apos;s collection.</extracomment>
+        <translation>In collezione</translation>
     </message>
     <message>
         <source>Wish List</source>
         <comment>220</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the owner wants the book.</extracomment>
+        <translation>Lista dei desideri</translation>
     </message>
     <message>
         <source>Reference Only</source>
         <comment>221</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the book is only consulted, not owned.</extracomment>
+        <translation>Solo consultazione</translation>
     </message>
     <message>
         <source>For Sale</source>
         <comment>222</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Book status: the owner sells the book.</extracomment>
+        <translation>In vendita</translation>
     </message>
     <message>
         <source>Chinese</source>
         <comment>223</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>The language a book is written in (lookup value), not the interface language.</extracomment>
+        <translation>Cinese</translation>
     </message>
     <message>
         <source>Favorites</source>
         <comment>224</comment>
-        <translation type="unfinished"></translation>
+        <translation>Preferiti</translation>
     </message>
     <message>
         <source>Search Results</source>
         <comment>225</comment>
-        <translation type="unfinished"></translation>
+        <translation>Risultati della ricerca</translation>
     </message>
     <message>
         <source>Reading List</source>
         <comment>226</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elenco di lettura</translation>
     </message>
     <message>
         <source>Loading book information from %s...</source>
         <comment>227</comment>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento delle informazioni sul libro da %s...</translation>
     </message>
     <message>
         <source>No book with ISBN %s was found at %s.</source>
         <comment>228</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nessun libro con ISBN %s trovato su %s.</translation>
     </message>
     <message>
         <source>Failed to load book info from %s.</source>
         <comment>229</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare le informazioni sul libro da %s.</translation>
     </message>
     <message>
         <source>Error message returned from %s:
 %s</source>
         <comment>230</comment>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio di errore restituito da %s:
+%s</translation>
     </message>
     <message>
         <source>Underline
 Underline</source>
         <comment>32788</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sottolineato
+Sottolineato</translation>
     </message>
     <message>
         <source>Italic
 Italic</source>
         <comment>32789</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo
+Corsivo</translation>
     </message>
     <message>
         <source>Bold
 Bold</source>
         <comment>32790</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto
+Grassetto</translation>
     </message>
     <message>
         <source>Left Justify
 Left Justify</source>
         <comment>32791</comment>
-        <translation type="unfinished"></translation>
+        <translation>Allinea a sinistra
+Allinea a sinistra</translation>
     </message>
     <message>
         <source>Center
 Center</source>
         <comment>32792</comment>
-        <translation type="unfinished"></translation>
+        <translation>Centra
+Centra</translation>
     </message>
     <message>
         <source>Right Justify
 Right Justify</source>
         <comment>32793</comment>
-        <translation type="unfinished"></translation>
+        <translation>Allinea a destra
+Allinea a destra</translation>
     </message>
     <message>
         <source>Add Hyperlink
 Add Hyperlink</source>
         <comment>32794</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi collegamento ipertestuale
+Aggiungi collegamento ipertestuale</translation>
     </message>
     <message>
         <source>Ordered List
 Ordered List</source>
         <comment>32795</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elenco numerato
+Elenco numerato</translation>
     </message>
     <message>
         <source>Indent
 Indent</source>
         <comment>32796</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta rientro
+Aumenta rientro</translation>
     </message>
     <message>
         <source>Outdent
 Outdent</source>
         <comment>32797</comment>
-        <translation type="unfinished"></translation>
+        <translation>Riduci rientro
+Riduci rientro</translation>
     </message>
     <message>
         <source>Unordered List
 Unordered List</source>
         <comment>32798</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elenco puntato
+Elenco puntato</translation>
     </message>
     <message>
         <source>Switch Design/Preview Mode
 Switch Design/Preview Mode</source>
         <comment>32799</comment>
-        <translation type="unfinished"></translation>
+        <translation>Passa alla modalità progettazione/anteprima
+Passa alla modalità progettazione/anteprima</translation>
     </message>
     <message>
         <source>Insert Image
 Insert image</source>
         <comment>32800</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci immagine
+Inserisci immagine</translation>
     </message>
     <message>
         <source>Font
 Font</source>
         <comment>32801</comment>
-        <translation type="unfinished"></translation>
+        <translation>Carattere
+Carattere</translation>
     </message>
     <message>
         <source>Cut
 Cut</source>
         <comment>32802</comment>
-        <translation type="unfinished"></translation>
+        <translation>Taglia
+Taglia</translation>
     </message>
     <message>
         <source>Copy
 Copy</source>
         <comment>32803</comment>
-        <translation type="unfinished"></translation>
+        <translation>Copia
+Copia</translation>
     </message>
     <message>
         <source>Paste
 Paste</source>
         <comment>32804</comment>
-        <translation type="unfinished"></translation>
+        <translation>Incolla
+Incolla</translation>
     </message>
     <message>
         <source>Background Color
 Background Color</source>
         <comment>32805</comment>
-        <translation type="unfinished"></translation>
+        <translation>Colore di sfondo
+Colore di sfondo</translation>
     </message>
     <message>
         <source>Horizontal Line
 Horizontal Line</source>
         <comment>32806</comment>
-        <translation type="unfinished"></translation>
+        <translation>Linea orizzontale
+Linea orizzontale</translation>
     </message>
     <message>
         <source>Delete
 Delete</source>
         <comment>32807</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elimina
+Elimina</translation>
     </message>
     <message>
         <source>Ordo</source>
         <comment>57344</comment>
-        <translation type="unfinished"></translation>
+        <extracomment>Short name of the program.</extracomment>
+        <translation>Ordo</translation>
     </message>
     <message>
         <source>For Help, press F1</source>
         <comment>57345</comment>
-        <translation type="unfinished"></translation>
+        <translation>Per la Guida, premere F1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Catalogue manager for a book collection</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestione del catalogo di una raccolta di libri</translation>
     </message>
     <message>
         <source>The catalogue (.mdb) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il catalogo (.mdb) da aprire.</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
+#include "widgets/urllabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -457,13 +458,19 @@ private slots:
         QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("labelIcon"))->pixmap().isNull());
         QVERIFY(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok));
 
-        // Following the link hands the site's address to the desktop.
+        // The link is a hyperlink control: its address as tooltip, and a
+        // click hands the site's address to the desktop.
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-        QLabel *link = dialog.findChild<QLabel *>(QStringLiteral("labelLink"));
-        QVERIFY(link->text().contains(QStringLiteral("https://ordoteca.example.org/")));
-        emit link->linkActivated(CAboutDlg::websiteUrl());
+        auto *link = dialog.findChild<CUrlLabel *>(QStringLiteral("labelLink"));
+        QVERIFY(link);
+        QCOMPARE(link->text(), QStringLiteral("https://ordoteca.example.org/"));
+        QCOMPARE(link->url(), CAboutDlg::websiteUrl());
+        dialog.show();
+        QCOMPARE(link->toolTip(), CAboutDlg::websiteUrl());
+        QTest::mouseClick(link, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QVERIFY(link->isVisited());
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://ordoteca.example.org/"))});
     }
 
