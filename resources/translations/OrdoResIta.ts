@@ -631,7 +631,7 @@ Incolla</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>Seleziona &amp;tutto</translation>
+        <translation>Sele&amp;ziona tutto</translation>
     </message>
     <message>
         <source>Select everything

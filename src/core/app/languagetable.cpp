@@ -70,3 +70,16 @@ QStringList KnownLanguageCodes()
         codes << pair.first;
     return codes;
 }
+
+QString LanguageTag(const QString &code)
+{
+    if (code == QLatin1String("Enu"))
+        return QStringLiteral("en");
+    if (code == QLatin1String("Chs"))
+        return QStringLiteral("zh-CN");
+    if (code == QLatin1String("Cht"))
+        return QStringLiteral("zh-TW");
+    if (code == QLatin1String("Ita"))
+        return QStringLiteral("it");
+    return {};
+}

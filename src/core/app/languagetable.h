@@ -17,3 +17,7 @@ QString LanguageCodeOf(const QString &displayName);
 
 // The codes the table knows, in table order.
 QStringList KnownLanguageCodes();
+
+// The language tag of an interface-language code for HTML ("Chs" -> "zh-CN");
+// empty for a code the program does not know.
+QString LanguageTag(const QString &code);

@@ -1,5 +1,8 @@
 #include "pagescript.h"
 
+#include "app/apppaths.h"
+#include "app/languagetable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -117,7 +120,11 @@ QUrl BlankPageUrl()
         QFile file(folder.filePath(QStringLiteral("blank.html")));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return QUrl();
-        const QByteArray bytes(kBlankPage);
+        // The page's language picks the right glyph shapes for Chinese text.
+        QByteArray bytes(kBlankPage);
+        const QString tag = LanguageTag(UILanguageCode());
+        if (!tag.isEmpty())
+            bytes.replace("<html>", "<html lang=\"" + tag.toLatin1() + "\">");
         if (file.write(bytes) != bytes.size())
             return QUrl();
         file.close();

@@ -52,6 +52,16 @@ private slots:
         QCOMPARE(LanguageCodeOf(QStringLiteral("Enu")), QString());
     }
 
+    void languageTagsForHtml()
+    {
+        QCOMPARE(LanguageTag(QStringLiteral("Enu")), QStringLiteral("en"));
+        QCOMPARE(LanguageTag(QStringLiteral("Chs")), QStringLiteral("zh-CN"));
+        QCOMPARE(LanguageTag(QStringLiteral("Cht")), QStringLiteral("zh-TW"));
+        QCOMPARE(LanguageTag(QStringLiteral("Ita")), QStringLiteral("it"));
+        QCOMPARE(LanguageTag(QStringLiteral("enu")), QString());
+        QCOMPARE(LanguageTag(QStringLiteral("Deu")), QString());
+    }
+
     void codesInTableOrder() { QCOMPARE(KnownLanguageCodes(), QStringList({"Enu", "Chs", "Cht", "Ita"})); }
 
     void namesFollowTheLoadedTranslation()

@@ -4,6 +4,7 @@
 #include "app/ordoapp.h"
 #include "app/mainframe.h"
 #include "app/registrykey.h"
+#include "page/pagescript.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -11,12 +12,15 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRawFont>
 #include <QSet>
 #include <QTemporaryDir>
@@ -152,6 +156,19 @@ private slots:
                 colours.insert(shot.pixel(x, y));
         }
         QVERIFY(colours.size() > 8);
+        // Qt's own texts (standard buttons, file dialogs) come in the language too.
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(),
+                 code == QLatin1String("Chs") ? QString::fromUtf8("确定") : QString::fromUtf8("確定"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString::fromUtf8("取消"));
+
+        // The book page is Chinese too, so the browser picks Chinese glyph
+        // shapes. Its blank page is written once per run, at the first start.
+        if (code == QLatin1String("Chs")) {
+            QFile blank(BlankPageUrl().toLocalFile());
+            QVERIFY(blank.open(QIODevice::ReadOnly));
+            QVERIFY(blank.readAll().contains("<html lang=\"zh-CN\">"));
+        }
         app.ExitInstance();
     }
 };
