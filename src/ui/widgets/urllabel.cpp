@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QUrl>

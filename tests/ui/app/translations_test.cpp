@@ -70,6 +70,11 @@ QList<TsMessage> readTs(const QString &path)
             current.translations << xml.readElementText();
         }
     }
+    // A broken file must not pass as a short one.
+    if (xml.hasError()) {
+        qCritical("%s: %s at line %lld", qPrintable(path), qPrintable(xml.errorString()), xml.lineNumber());
+        return {};
+    }
     return messages;
 }
 
