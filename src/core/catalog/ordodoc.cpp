@@ -45,12 +45,14 @@ bool precheckFile(const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        messenger().showMessage(QCoreApplication::translate("COrdoDoc", "%1 was not found.").arg(shown), IMessenger::Icon::Error);
+        messenger().showMessage(QCoreApplication::translate("COrdoDoc", "%1 was not found.").arg(shown),
+                                IMessenger::Icon::Error);
         return false;
     }
     QFile f(path);
     if (info.isDir() || !f.open(QIODevice::ReadOnly)) {
-        messenger().showMessage(QCoreApplication::translate("COrdoDoc", "Access to %1 was denied.").arg(shown), IMessenger::Icon::Error);
+        messenger().showMessage(QCoreApplication::translate("COrdoDoc", "Access to %1 was denied.").arg(shown),
+                                IMessenger::Icon::Error);
         return false;
     }
     return true;

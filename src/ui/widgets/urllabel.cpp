@@ -107,8 +107,8 @@ void CUrlLabel::updateLook()
 
 void CUrlLabel::FitWindow()
 {
-    if (!m_fit || (parentWidget() && parentWidget()->layout() &&
-                   parentWidget()->layout()->indexOf(this) >= 0))
+    if (!m_fit ||
+        (parentWidget() && parentWidget()->layout() && parentWidget()->layout()->indexOf(this) >= 0))
         return;
     QFont underlined = font();
     underlined.setUnderline(true);
@@ -157,20 +157,35 @@ QString CUrlLabel::FailureMessage(int code)
 QString CUrlLabel::ErrorText(int code)
 {
     switch (code) {
-    case 0: return tr("The operating system is out\nof memory or resources.");
-    case 2: return tr("The specified file was not found.");
-    case 3: return tr("The specified path was not found.");
-    case 5: return tr("The operating system denied\naccess to the specified file.");
-    case 8: return tr("There was not enough memory to complete the operation.");
-    case 11: return tr("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
-    case 26: return tr("A sharing violation occurred. ");
-    case 27: return tr("The filename association is\nincomplete or invalid.");
-    case 28: return tr("The DDE transaction could not\nbe completed because the request timed out.");
-    case 29: return tr("The DDE transaction failed.");
-    case 30: return tr("The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.");
-    case 31: return tr("There is no application associated\nwith the given filename extension.");
-    case 32: return tr("The specified dynamic-link library was not found.");
-    default: return tr("Unknown Error (%1) occurred.").arg(code);
+    case 0:
+        return tr("The operating system is out\nof memory or resources.");
+    case 2:
+        return tr("The specified file was not found.");
+    case 3:
+        return tr("The specified path was not found.");
+    case 5:
+        return tr("The operating system denied\naccess to the specified file.");
+    case 8:
+        return tr("There was not enough memory to complete the operation.");
+    case 11:
+        return tr("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+    case 26:
+        return tr("A sharing violation occurred. ");
+    case 27:
+        return tr("The filename association is\nincomplete or invalid.");
+    case 28:
+        return tr("The DDE transaction could not\nbe completed because the request timed out.");
+    case 29:
+        return tr("The DDE transaction failed.");
+    case 30:
+        return tr("The DDE transaction could not\nbe completed because other DDE transactions\nwere being "
+                  "processed.");
+    case 31:
+        return tr("There is no application associated\nwith the given filename extension.");
+    case 32:
+        return tr("The specified dynamic-link library was not found.");
+    default:
+        return tr("Unknown Error (%1) occurred.").arg(code);
     }
 }
 
@@ -200,7 +215,8 @@ void CUrlLabel::mousePressEvent(QMouseEvent *event)
 
 void CUrlLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click) {
         event->accept();

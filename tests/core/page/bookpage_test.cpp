@@ -155,7 +155,7 @@ private slots:
         const QByteArray bytes = readBytes(path);
         const QString text = QString::fromUtf8(bytes);
 
-        QVERIFY(bytes.startsWith("<HTML>\r\n<html>"));
+        QVERIFY(bytes.startsWith("<HTML>\r\n<html lang=\"en\">"));
         QVERIFY(bytes.endsWith("</html>\r\n</HTML>\r\n"));
         QVERIFY(hasOnlyCrLf(bytes));
         QVERIFY(text.contains("<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">"));

@@ -5,6 +5,8 @@
 #include "testcatalog.h"
 
 #include <QDir>
+#include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -97,6 +99,22 @@ private:
     QTemporaryFile m_file;
     int m_saved = -1;
 };
+
+// A language's label table of the page templates: key -> text.
+QHash<QString, QString> labelTable(const QString &code)
+{
+    QHash<QString, QString> table;
+    QFile file(QStringLiteral(ORDO_SOURCE_DIR "/data/Styles/labels/%1.txt").arg(code));
+    if (!file.open(QIODevice::ReadOnly))
+        return table;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const int eq = line.indexOf('=');
+        if (line.startsWith('#') || eq < 0)
+            continue;
+        table.insert(line.left(eq).trimmed(), line.mid(eq + 1).trimmed());
+    }
+    return table;
+}
 
 } // namespace
 
@@ -193,10 +211,18 @@ private slots:
             "Extras",     "Purchased",    "Store",         "Price paid",  "List price",  "Amazon price",
             "Location",   "Current page", "Amazon rating", "Reviews",     "User text 1", "User text 2",
             "eBook only", "eBook format", "eBook size",    "Description", "Notes"};
-        for (const QString &label : labels)
-            QVERIFY2(html.contains(">" + label + "<"), qPrintable(label));
+        // In the template's own language, from the label table it was written with.
+        const QString code = file.mid(file.size() - 7, 3);
+        const QHash<QString, QString> english = labelTable("Enu");
+        const QHash<QString, QString> own = labelTable(code);
+        for (const QString &label : labels) {
+            const QString shownLabel = own.value(english.key(label));
+            QVERIFY2(!shownLabel.isEmpty(), qPrintable(label));
+            QVERIFY2(html.contains(">" + shownLabel + "<"), qPrintable(shownLabel));
+        }
         // My rating of 4 as stars.
-        QVERIFY(html.contains("title=\"4 of 5\""));
+        QVERIFY(html.contains("title=\"" + QString(own.value("starsOf5")).replace("{$lit}", "4") + "\""));
+        QVERIFY(html.contains("<html lang=\"" + own.value("lang") + "\">"));
     }
 
     void failures_data()

@@ -1,8 +1,8 @@
 // The main window started in Chinese: every visible text is in the language
 // and drawn with real glyphs from a CJK font (no empty boxes); a screenshot
 // is kept beside the test programs for a look by eye.
-#include "app/ordoapp.h"
 #include "app/mainframe.h"
+#include "app/ordoapp.h"
 #include "app/registrykey.h"
 #include "page/pagescript.h"
 #include "recordingmessenger.h"
@@ -55,7 +55,8 @@ bool drawsWithRealGlyphs(const QString &text, const QFont &font, QSet<QString> *
     return true;
 }
 
-void collectItemTexts(const QAbstractItemModel *model, const QModelIndex &parent, QStringList *texts, int depth)
+void collectItemTexts(const QAbstractItemModel *model, const QModelIndex &parent, QStringList *texts,
+                      int depth)
 {
     for (int r = 0; r < model->rowCount(parent) && r < 50; ++r) {
         const QModelIndex index = model->index(r, 0, parent);
@@ -84,7 +85,8 @@ private slots:
         QFETCH(QString, code);
         QFETCH(int, writingSystem);
         const QStringList cjkFamilies = QFontDatabase::families(QFontDatabase::WritingSystem(writingSystem));
-        QVERIFY2(!cjkFamilies.isEmpty(), "no CJK font installed (scripts/install-deps installs fonts-wqy-microhei)");
+        QVERIFY2(!cjkFamilies.isEmpty(),
+                 "no CJK font installed (scripts/install-deps installs fonts-wqy-microhei)");
 
         TestSettings settings;
         RecordingMessenger messages;
@@ -94,7 +96,8 @@ private slots:
 
         // A catalogue with a book, so the list and tree have rows to show.
         TestCatalog catalog(QString::fromUtf8("藏书.mdb"));
-        catalog.exec(QString::fromUtf8("INSERT INTO book (BookID, Title, Author) VALUES (1, '红楼梦 紅樓夢', '曹雪芹')"));
+        catalog.exec(QString::fromUtf8(
+            "INSERT INTO book (BookID, Title, Author) VALUES (1, '红楼梦 紅樓夢', '曹雪芹')"));
         catalog.exec(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (1, 1)"));
 
         COrdoApp app;
@@ -136,7 +139,8 @@ private slots:
             if (!drawsWithRealGlyphs(text, frame->font(), &families))
                 missing << text;
         }
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing glyphs in: ") + missing.join(QLatin1String(" | "))));
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QStringLiteral("missing glyphs in: ") + missing.join(QLatin1String(" | "))));
         QVERIFY2(chinese > 30, qPrintable(texts.join(QLatin1String(" | "))));
         // The menus came out in the language, not in English.
         QVERIFY(!texts.contains(QStringLiteral("&File")));
@@ -147,8 +151,8 @@ private slots:
 
         const QImage shot = frame->grab().toImage();
         QVERIFY(!shot.isNull());
-        const QString file = QDir(QStringLiteral(ORDO_TEST_APPDIR "/..")).absoluteFilePath(
-            QStringLiteral("tests-bin/main-window-%1.png").arg(code));
+        const QString file = QDir(QStringLiteral(ORDO_TEST_APPDIR "/.."))
+                                 .absoluteFilePath(QStringLiteral("tests-bin/main-window-%1.png").arg(code));
         QVERIFY(shot.save(file));
         QSet<QRgb> colours;
         for (int y = 0; y < shot.height(); y += 7) {

@@ -33,13 +33,20 @@ struct FixedRow
 
 // In the order of the names given in the test data.
 const FixedRow kFixedRows[] = {
-    {"SELECT Name FROM bookbinding WHERE BindingID=1"}, {"SELECT Name FROM bookbinding WHERE BindingID=2"},
-    {"SELECT Name FROM bookbinding WHERE BindingID=3"}, {"SELECT Name FROM bookextras WHERE ExtrasID=3"},
-    {"SELECT Name FROM booklanguage WHERE LanguageID=1"}, {"SELECT Name FROM booklanguage WHERE LanguageID=2"},
-    {"SELECT Name FROM bookstatus WHERE StatusID=1"},     {"SELECT Name FROM bookstatus WHERE StatusID=2"},
-    {"SELECT Name FROM bookstatus WHERE StatusID=3"},     {"SELECT Name FROM bookstatus WHERE StatusID=4"},
-    {"SELECT Name FROM category WHERE CatID=1"},          {"SELECT Name FROM category WHERE CatID=2"},
-    {"SELECT Name FROM category WHERE CatID=3"},          {"SELECT Name FROM category WHERE CatID=4"},
+    {"SELECT Name FROM bookbinding WHERE BindingID=1"},
+    {"SELECT Name FROM bookbinding WHERE BindingID=2"},
+    {"SELECT Name FROM bookbinding WHERE BindingID=3"},
+    {"SELECT Name FROM bookextras WHERE ExtrasID=3"},
+    {"SELECT Name FROM booklanguage WHERE LanguageID=1"},
+    {"SELECT Name FROM booklanguage WHERE LanguageID=2"},
+    {"SELECT Name FROM bookstatus WHERE StatusID=1"},
+    {"SELECT Name FROM bookstatus WHERE StatusID=2"},
+    {"SELECT Name FROM bookstatus WHERE StatusID=3"},
+    {"SELECT Name FROM bookstatus WHERE StatusID=4"},
+    {"SELECT Name FROM category WHERE CatID=1"},
+    {"SELECT Name FROM category WHERE CatID=2"},
+    {"SELECT Name FROM category WHERE CatID=3"},
+    {"SELECT Name FROM category WHERE CatID=4"},
 };
 
 // Installs a language's translation, as start-up does, for its lifetime.
@@ -49,7 +56,8 @@ public:
     explicit LanguageGuard(const QString &code) : m_previous(UILanguageCode())
     {
         if (code != QLatin1String("Enu")) {
-            m_loaded = m_translator.load(TestCatalog::appDir() + QStringLiteral("/Languages/OrdoRes%1.qm").arg(code));
+            m_loaded = m_translator.load(TestCatalog::appDir() +
+                                         QStringLiteral("/Languages/OrdoRes%1.qm").arg(code));
             QCoreApplication::installTranslator(&m_translator);
         }
         SetUILanguageCode(code);
@@ -92,23 +100,26 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("Enu") << "Enu"
-                             << QStringList{"Hardcover",     "Paperback",      "Unknown Binding", "Floppy Disk",
-                                            "English",       "Chinese",        "In Collection",   "Wish List",
-                                            "Reference Only", "For Sale",      "Book Collection", "Favorites",
+                             << QStringList{"Hardcover",      "Paperback",   "Unknown Binding", "Floppy Disk",
+                                            "English",        "Chinese",     "In Collection",   "Wish List",
+                                            "Reference Only", "For Sale",    "Book Collection", "Favorites",
                                             "Search Results", "Reading List"};
         QTest::newRow("Chs") << "Chs"
-                             << QString::fromUtf8("精装 平装 未知装帧 软盘 英语 中文 已收藏 心愿单 仅供参考 待售 藏书 "
-                                                  "收藏夹 搜索结果 阅读清单")
+                             << QString::fromUtf8(
+                                    "精装 平装 未知装帧 软盘 英语 中文 已收藏 心愿单 仅供参考 待售 藏书 "
+                                    "收藏夹 搜索结果 阅读清单")
                                     .split(QLatin1Char(' '));
         QTest::newRow("Cht") << "Cht"
-                             << QString::fromUtf8("精裝 平裝 未知裝訂 磁碟片 英文 中文 已收藏 願望清單 僅供參考 待售 藏書 "
-                                                  "我的最愛 搜尋結果 閱讀清單")
+                             << QString::fromUtf8(
+                                    "精裝 平裝 未知裝訂 磁碟片 英文 中文 已收藏 願望清單 僅供參考 待售 藏書 "
+                                    "我的最愛 搜尋結果 閱讀清單")
                                     .split(QLatin1Char(' '));
         QTest::newRow("Ita") << "Ita"
-                             << QString::fromUtf8("Copertina rigida|Brossura|Rilegatura sconosciuta|Dischetto|Inglese|"
-                                                  "Cinese|In collezione|Lista dei desideri|Solo consultazione|"
-                                                  "In vendita|Collezione di libri|Preferiti|Risultati della ricerca|"
-                                                  "Elenco di lettura")
+                             << QString::fromUtf8(
+                                    "Copertina rigida|Brossura|Rilegatura sconosciuta|Dischetto|Inglese|"
+                                    "Cinese|In collezione|Lista dei desideri|Solo consultazione|"
+                                    "In vendita|Collezione di libri|Preferiti|Risultati della ricerca|"
+                                    "Elenco di lettura")
                                     .split(QLatin1Char('|'));
     }
     void newCatalogueHasFixedRowsInTheLanguage()
@@ -152,8 +163,10 @@ private slots:
         QFETCH(QString, yes);
         QFETCH(QString, no);
         TestCatalog cat;
-        cat.exec(QString::fromUtf8("INSERT INTO book (BookID, Title, EBookOnly) VALUES (1, 'Война и мир', 1)"));
-        cat.exec(QString::fromUtf8("INSERT INTO book (BookID, Title, EBookOnly) VALUES (2, '紅樓夢 Ἰλιάς', 0)"));
+        cat.exec(
+            QString::fromUtf8("INSERT INTO book (BookID, Title, EBookOnly) VALUES (1, 'Война и мир', 1)"));
+        cat.exec(
+            QString::fromUtf8("INSERT INTO book (BookID, Title, EBookOnly) VALUES (2, '紅樓夢 Ἰλιάς', 0)"));
         LanguageGuard language(code);
         RecordingMessenger recorder;
         const QString xml = BuildBookXml({1, 2}, cat.connection(), cat.dir(), QStringLiteral("today"));
@@ -195,7 +208,8 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, lang);
         QFETCH(QString, label);
-        const QString xsl = TestCatalog::appDir() + QStringLiteral("/Styles/") + title + QStringLiteral(".xsl");
+        const QString xsl =
+            TestCatalog::appDir() + QStringLiteral("/Styles/") + title + QStringLiteral(".xsl");
         QFile file(xsl);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(xsl));
         QVERIFY(!file.readAll().contains("@@"));
@@ -204,7 +218,8 @@ private slots:
         QVERIFY(sample.open(QIODevice::ReadOnly));
         const TransformResult result = TransformBookXml(QString::fromUtf8(sample.readAll()), xsl);
         QVERIFY2(result.ok(), qPrintable(result.errorText));
-        QVERIFY2(result.html.contains(QStringLiteral("<html lang=\"%1\">").arg(lang)), qPrintable(result.html.left(300)));
+        QVERIFY2(result.html.contains(QStringLiteral("<html lang=\"%1\">").arg(lang)),
+                 qPrintable(result.html.left(300)));
         QVERIFY2(result.html.contains(label), qPrintable(label));
         if (!title.endsWith(QLatin1String("Enu")))
             QVERIFY(!result.html.contains(QLatin1String(">Publisher<")));
@@ -262,9 +277,11 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QStringList>("listed");
         QTest::newRow("Enu") << "Enu"
-                             << QStringList{"English", "Italian", "Simplified Chinese", "Traditional Chinese"};
+                             << QStringList{"English", "Italian", "Simplified Chinese",
+                                            "Traditional Chinese"};
         QTest::newRow("Ita") << "Ita"
-                             << QStringList{"Cinese semplificato", "Cinese tradizionale", "Inglese", "Italiano"};
+                             << QStringList{"Cinese semplificato", "Cinese tradizionale", "Inglese",
+                                            "Italiano"};
         QTest::newRow("Chs") << "Chs"
                              << QString::fromUtf8("简体中文 繁体中文 意大利语 英语").split(QLatin1Char(' '));
         QTest::newRow("Cht") << "Cht"

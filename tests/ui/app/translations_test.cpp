@@ -24,7 +24,7 @@ struct TsMessage
 {
     QString context;
     QString source;
-    QString comment; // the disambiguation (the string id in "Strings")
+    QString comment;          // the disambiguation (the string id in "Strings")
     QStringList translations; // one, or one per plural form
     bool numerus = false;
     bool unfinished = false;
@@ -157,11 +157,13 @@ private slots:
             return;
         QProcess process;
         process.setWorkingDirectory(QStringLiteral(ORDO_SOURCE_DIR));
-        process.start(kLupdate, {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-no-obsolete"),
-                                 QStringLiteral("src"), QStringLiteral("-ts"), m_dir.filePath(QStringLiteral("all.ts"))});
+        process.start(kLupdate, {QStringLiteral("-locations"), QStringLiteral("none"),
+                                 QStringLiteral("-no-obsolete"), QStringLiteral("src"), QStringLiteral("-ts"),
+                                 m_dir.filePath(QStringLiteral("all.ts"))});
         QVERIFY(process.waitForFinished(120000));
         QCOMPARE(process.exitCode(), 0);
-        m_lupdateOutput = QString::fromLocal8Bit(process.readAllStandardError() + process.readAllStandardOutput());
+        m_lupdateOutput =
+            QString::fromLocal8Bit(process.readAllStandardError() + process.readAllStandardOutput());
         m_extracted = readTs(m_dir.filePath(QStringLiteral("all.ts")));
         m_lupdateRan = true;
     }
@@ -175,7 +177,8 @@ private slots:
         QStringList warnings;
         static const QRegularExpression located(QStringLiteral(R"(^\S+:\d+: )"));
         for (const QString &line : m_lupdateOutput.split(QLatin1Char('\n'))) {
-            if (located.match(line).hasMatch() || line.contains(QLatin1String("warning"), Qt::CaseInsensitive))
+            if (located.match(line).hasMatch() ||
+                line.contains(QLatin1String("warning"), Qt::CaseInsensitive))
                 warnings << line;
         }
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
@@ -198,7 +201,8 @@ private slots:
             if (!ids.contains(QString::number(id)))
                 missing << QString::number(id);
         }
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not extracted: ") + missing.join(QLatin1String(", "))));
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QStringLiteral("not extracted: ") + missing.join(QLatin1String(", "))));
         QCOMPARE(ids.size(), StringIds().size());
         // The menus and prompts of the main window and the document's own
         // messages are found too.
@@ -237,7 +241,8 @@ private slots:
         }
         QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("run scripts/update-translations; missing:\n") +
                                                missing.join(QLatin1Char('\n'))));
-        QVERIFY2(unfinished.isEmpty(), qPrintable(QStringLiteral("unfinished:\n") + unfinished.join(QLatin1Char('\n'))));
+        QVERIFY2(unfinished.isEmpty(),
+                 qPrintable(QStringLiteral("unfinished:\n") + unfinished.join(QLatin1Char('\n'))));
     }
 
     // English counts come from their own small file of plural forms.
@@ -246,7 +251,8 @@ private slots:
         if (!m_lupdateRan)
             QSKIP("lupdate is not installed (/usr/lib/qt6/bin/lupdate)");
         QSet<QString> english;
-        for (const TsMessage &m : readTs(QStringLiteral(ORDO_SOURCE_DIR "/resources/translations/ordoteca_en.ts"))) {
+        for (const TsMessage &m :
+             readTs(QStringLiteral(ORDO_SOURCE_DIR "/resources/translations/ordoteca_en.ts"))) {
             if (!m.unfinished && m.translations.size() == 2)
                 english.insert(m.key());
         }
@@ -319,15 +325,18 @@ private slots:
         QVERIFY(QCoreApplication::installTranslator(&translator));
         const QString addBookText = LoadStr(IDS_ADD_BOOK);
         const QString fileText = QCoreApplication::translate("CMainFrame", "&File");
-        const QString restartText = QCoreApplication::translate("COptionsUIPage", "(Restart of Ordoteca is needed.)");
+        const QString restartText =
+            QCoreApplication::translate("COptionsUIPage", "(Restart of Ordoteca is needed.)");
         // A sample across the program: string table, menus, dialogs, document.
         const QList<QPair<QString, QString>> sample{
             {LoadStr(IDS_HARDCOVER), QStringLiteral("Hardcover")},
             {LoadStr(IDS_CANNOT_CREATE_FILE), QStringLiteral("Cannot create file:\n%s")},
             {LoadStr(IDS_RESULTS_STATUS), QString()},
-            {QCoreApplication::translate("CMainFrame", "Create a new book database\nNew Database"), QString()},
+            {QCoreApplication::translate("CMainFrame", "Create a new book database\nNew Database"),
+             QString()},
             {QCoreApplication::translate("CBookBasicPage", "&Publisher:"), QStringLiteral("&Publisher:")},
-            {QCoreApplication::translate("COrdoDoc", "%1 was not found."), QStringLiteral("%1 was not found.")},
+            {QCoreApplication::translate("COrdoDoc", "%1 was not found."),
+             QStringLiteral("%1 was not found.")},
             {QCoreApplication::translate("CUrlLabel", "Unable to open hyperlink:\n\n"), QString()},
             {QCoreApplication::translate("LanguageTable", "Italian"), QStringLiteral("Italian")},
             {QCoreApplication::translate("COrdoListView", "%n book(s); %1 selected", nullptr, 2), QString()},
@@ -342,7 +351,8 @@ private slots:
                 QVERIFY2(pair.first != pair.second, qPrintable(pair.first));
         }
         QVERIFY(sample.at(5).first.contains(QLatin1String("%1")));
-        QVERIFY(sample.at(8).first.contains(QLatin1String("%n")) || sample.at(8).first.contains(QLatin1String("2")));
+        QVERIFY(sample.at(8).first.contains(QLatin1String("%n")) ||
+                sample.at(8).first.contains(QLatin1String("2")));
         // Without the translator the English is back.
         QCOMPARE(LoadStr(IDS_ADD_BOOK), QStringLiteral("Add Book"));
     }
@@ -386,7 +396,7 @@ private slots:
 
         // And the two files really are in different scripts.
         const QString other = runOpenCC(config == QLatin1String("t2s.json") ? QStringLiteral("s2tw.json")
-                                                                           : QStringLiteral("t2s.json"),
+                                                                            : QStringLiteral("t2s.json"),
                                         text, &ran);
         QVERIFY(ran);
         QVERIFY(other != text);

@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -200,7 +201,9 @@ private slots:
         QVERIFY(!styles.isEmpty());
         QVERIFY(!templates.isEmpty());
         for (const QString &style : styles) {
-            for (const QString &pageTemplate : templates)
+            // The templates of the other languages are written from the same
+            // masters with the same markup: the English ones stand for them.
+            for (const QString &pageTemplate : templates.filter(QRegularExpression("Enu$")))
                 QTest::addRow("%s with %s", qPrintable(style), qPrintable(pageTemplate))
                     << style << pageTemplate;
         }

@@ -119,7 +119,8 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no association") << 31 << "There is no application associated\nwith the given filename extension.";
+        QTest::newRow("no association")
+            << 31 << "There is no application associated\nwith the given filename extension.";
         QTest::newRow("sharing violation") << 26 << "A sharing violation occurred. ";
         QTest::newRow("out of memory") << 0 << "The operating system is out\nof memory or resources.";
         QTest::newRow("unknown") << 7 << "Unknown Error (7) occurred.";
