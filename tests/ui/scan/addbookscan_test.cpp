@@ -50,7 +50,8 @@ void whenScanWindowOpens(int pictures, bool done, std::function<void(CBarcodeSca
             before(scan);
         QSignalSpy read(scan, &CBarcodeScanDlg::pictureDone);
         // Closed in any case, so that a failure cannot leave the test hanging.
-        QTest::qWaitFor([&] { return read.size() >= pictures; }, 20000);
+        if (!QTest::qWaitFor([&] { return read.size() >= pictures; }, 20000))
+            qWarning("the scan window did not read its pictures in time");
         auto *box = scan->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
         if (done)
             scan->findChild<QPushButton *>(QStringLiteral("buttonDone"))->click();
