@@ -45,6 +45,8 @@ public:
     // The camera's frames arrive here; a test can feed its own.
     QVideoSink *videoSink() const;
     CBarcodeScanner *scanner() const { return m_scanner.get(); }
+    // True while chosen pictures are still being read.
+    bool isReadingPictures() const { return m_picturesWaiting > 0; }
     // True for a moment after a new ISBN was found with the camera.
     bool isFlashing() const;
 
