@@ -70,8 +70,9 @@ void report(const char *what, const QImage &frame, bool expectIsbn, benchmark::S
     reference /= runs;
     state.counters["ours_ms"] = ours;
     state.counters["zxing_ms"] = reference;
-    std::printf("1280x720 frame %s: ours %.1f ms, zxing-cpp ReadBarcode (default hints) %.1f ms, ratio %.2f\n", what,
-                ours, reference, ours / reference);
+    std::printf(
+        "1280x720 frame %s: ours %.1f ms, zxing-cpp ReadBarcode (default hints) %.1f ms, ratio %.2f\n", what,
+        ours, reference, ours / reference);
 }
 
 void BM_Scan_FrameWithBarcode(benchmark::State &state)

@@ -40,7 +40,8 @@ inline Modules EncodeAddOn(const std::string &digits)
                                                "LLGGL", "LLLGG", "LGLGL", "LGLLG", "LLGLG"};
     std::string parity;
     if (digits.size() == 5) {
-        const int d[5] = {digits[0] - '0', digits[1] - '0', digits[2] - '0', digits[3] - '0', digits[4] - '0'};
+        const int d[5] = {digits[0] - '0', digits[1] - '0', digits[2] - '0', digits[3] - '0',
+                          digits[4] - '0'};
         parity = fiveParity[(3 * (d[0] + d[2] + d[4]) + 9 * (d[1] + d[3])) % 10];
     } else {
         static const char *const twoParity[4] = {"LL", "LG", "GL", "GG"};
@@ -95,8 +96,9 @@ inline void DrawBarcode(QPainter &painter, const Placement &code, const QColor &
 }
 
 // A picture of the given size with the barcodes on a plain background.
-inline QImage Scene(const QSize &size, const std::vector<Placement> &codes, const QColor &background = QColor(200, 190, 170),
-                    const QColor &dark = Qt::black, const QColor &light = Qt::white)
+inline QImage Scene(const QSize &size, const std::vector<Placement> &codes,
+                    const QColor &background = QColor(200, 190, 170), const QColor &dark = Qt::black,
+                    const QColor &light = Qt::white)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(background);

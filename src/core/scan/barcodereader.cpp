@@ -12,8 +12,8 @@ ZXing::DecodeHints bookHints()
 {
     using ZXing::BarcodeFormat;
     ZXing::DecodeHints hints;
-    hints.setFormats(BarcodeFormat::EAN13 | BarcodeFormat::EAN8 | BarcodeFormat::UPCA | BarcodeFormat::Code39
-                     | BarcodeFormat::Code128);
+    hints.setFormats(BarcodeFormat::EAN13 | BarcodeFormat::EAN8 | BarcodeFormat::UPCA |
+                     BarcodeFormat::Code39 | BarcodeFormat::Code128);
     hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
     hints.setTryHarder(true);
     hints.setTryRotate(true);
@@ -110,8 +110,9 @@ QVector<CBarcodeIsbn> CBarcodeReader::read(const QImage &image) const
     QVector<CBarcodeIsbn> found;
     if (image.isNull())
         return found;
-    const QImage gray = image.format() == QImage::Format_Grayscale8 ? image
-                                                                    : image.convertToFormat(QImage::Format_Grayscale8);
+    const QImage gray = image.format() == QImage::Format_Grayscale8
+                            ? image
+                            : image.convertToFormat(QImage::Format_Grayscale8);
     // Right angles are tried by the decoder itself; inverted and oblique
     // pictures only when the plain one gives nothing, so a frame with a
     // barcode is done quickly.

@@ -41,7 +41,8 @@ bool CBarcodeScanner::offerFrame(std::function<QImage()> frame)
             ++m_framesRead;
             // Free for the next frame before the results travel back.
             m_frameBusy = false;
-            QMetaObject::invokeMethod(this, [this, codes] { emit frameScanned(codes); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, codes] { emit frameScanned(codes); }, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
     return true;
@@ -64,7 +65,8 @@ void CBarcodeScanner::scanPictures(const QStringList &paths)
                 // Phone photos are often stored sideways with an orientation tag.
                 reader.setAutoTransform(true);
                 const QImage image = reader.read();
-                const QVector<CBarcodeIsbn> codes = CBarcodeReader(CBarcodeReader::Effort::Picture).read(image);
+                const QVector<CBarcodeIsbn> codes =
+                    CBarcodeReader(CBarcodeReader::Effort::Picture).read(image);
                 const bool readable = !image.isNull();
                 QMetaObject::invokeMethod(
                     this, [this, path, codes, readable] { emit pictureScanned(path, codes, readable); },

@@ -95,8 +95,8 @@ QString CBarcodeScanDlg::picturesFilter()
     QStringList patterns;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    return tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;")
-           + tr("All Files (*)");
+    return tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' '))) + QStringLiteral(";;") +
+           tr("All Files (*)");
 }
 
 QStringList CBarcodeScanDlg::isbns() const
@@ -175,10 +175,16 @@ void CBarcodeScanDlg::onFrameScanned(const QVector<CBarcodeIsbn> &codes)
 void CBarcodeScanDlg::onPictureScanned(const QString &path, const QVector<CBarcodeIsbn> &codes, bool readable)
 {
     const QString name = QFileInfo(path).fileName();
-    const bool anyIsbn = std::any_of(codes.cbegin(), codes.cend(), [](const CBarcodeIsbn &c) { return c.isIsbn(); });
+    const bool anyIsbn =
+        std::any_of(codes.cbegin(), codes.cend(), [](const CBarcodeIsbn &c) { return c.isIsbn(); });
     addIsbns(codes);
     if (!readable) {
-        addNote(tr("%1: Cannot read this picture").arg(name));
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        // Phones save HEIC by default; this system's Qt may have no reader for it.
+        if (suffix == QLatin1String("heic") || suffix == QLatin1String("heif"))
+            addNote(tr("%1: Cannot read HEIC pictures here; save the photo as JPEG").arg(name));
+        else
+            addNote(tr("%1: Cannot read this picture").arg(name));
     } else if (!anyIsbn) {
         QString note = tr("%1: No ISBN barcode found").arg(name);
         for (const CBarcodeIsbn &code : codes)
@@ -186,7 +192,8 @@ void CBarcodeScanDlg::onPictureScanned(const QString &path, const QVector<CBarco
         addNote(note);
     }
     if (--m_picturesWaiting == 0)
-        ui->labelStatus->setText(tr("All pictures read: %n ISBN(s) in the list.", nullptr, int(isbns().size())));
+        ui->labelStatus->setText(
+            tr("All pictures read: %n ISBN(s) in the list.", nullptr, int(isbns().size())));
     emit pictureDone(path);
 }
 

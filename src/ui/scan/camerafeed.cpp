@@ -29,8 +29,8 @@ QCameraFormat scanningFormat(const QCameraDevice &device)
     long bestScore = -1;
     for (const QCameraFormat &format : device.videoFormats()) {
         const QSize size = format.resolution();
-        const long score = std::labs(long(size.width()) * size.height() - 1280L * 720L)
-                           + (size.width() > 1920 ? 100000000L : 0L);
+        const long score = std::labs(long(size.width()) * size.height() - 1280L * 720L) +
+                           (size.width() > 1920 ? 100000000L : 0L);
         if (bestScore < 0 || score < bestScore) {
             best = format;
             bestScore = score;

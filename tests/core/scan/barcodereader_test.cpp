@@ -61,30 +61,33 @@ void BarcodeReaderTest::readsBookBarcodesInHardPictures_data()
     QTest::newRow("978 plain") << Scene(kFrame, {at(ean("9780596000271"), mid)}) << ten;
     QTest::newRow("979") << Scene(kFrame, {at(ean("9791032305690"), mid)})
                          << QStringList{QStringLiteral("9791032305690")};
-    QTest::newRow("ISBN as Code 128") << Scene(kFrame, {at(Encode(BarcodeFormat::Code128, "0596000278"), mid, 0, 2)})
-                                      << ten;
-    QTest::newRow("ISBN as Code 39") << Scene(kFrame, {at(Encode(BarcodeFormat::Code39, "080440013X"), mid, 0, 2)})
+    QTest::newRow("ISBN as Code 128")
+        << Scene(kFrame, {at(Encode(BarcodeFormat::Code128, "0596000278"), mid, 0, 2)}) << ten;
+    QTest::newRow("ISBN as Code 39") << Scene(kFrame,
+                                              {at(Encode(BarcodeFormat::Code39, "080440013X"), mid, 0, 2)})
                                      << QStringList{QStringLiteral("080440013X")};
     QTest::newRow("tilted 12 degrees") << Scene(kFrame, {at(ean("9780596000271"), mid, 12)}) << ten;
     QTest::newRow("upright (90)") << Scene(kFrame, {at(ean("9780596000271"), mid, 90, 2)}) << ten;
     QTest::newRow("upside down") << Scene(kFrame, {at(ean("9780596000271"), mid, 180)}) << ten;
-    QTest::newRow("small, far from the camera") << Scene(kFrame, {at(ean("9780596000271"), QPointF(300, 200), 0, 2)})
-                                                << ten;
+    QTest::newRow("small, far from the camera")
+        << Scene(kFrame, {at(ean("9780596000271"), QPointF(300, 200), 0, 2)}) << ten;
     QTest::newRow("blurred") << Blurred(Scene(kFrame, {at(ean("9780596000271"), mid)}), 3) << ten;
     QTest::newRow("noisy") << Noisy(Scene(kFrame, {at(ean("9780596000271"), mid)}), 40) << ten;
     QTest::newRow("low contrast") << Scene(kFrame, {at(ean("9780596000271"), mid)}, QColor(140, 140, 140),
-                                          QColor(105, 105, 105), QColor(150, 150, 150))
+                                           QColor(105, 105, 105), QColor(150, 150, 150))
                                   << ten;
     QTest::newRow("blurred, noisy, tilted, dim")
-        << Noisy(Blurred(Scene(kFrame, {at(ean("9780596000271"), mid, -8)}, QColor(90, 80, 70), QColor(60, 60, 60),
-                               QColor(170, 170, 170)),
+        << Noisy(Blurred(Scene(kFrame, {at(ean("9780596000271"), mid, -8)}, QColor(90, 80, 70),
+                               QColor(60, 60, 60), QColor(170, 170, 170)),
                          2),
                  20)
         << ten;
     QTest::newRow("light bars on a dark cover")
-        << Scene(kFrame, {at(ean("9780596000271"), mid)}, QColor(20, 20, 40), Qt::white, QColor(20, 20, 40)) << ten;
+        << Scene(kFrame, {at(ean("9780596000271"), mid)}, QColor(20, 20, 40), Qt::white, QColor(20, 20, 40))
+        << ten;
     QTest::newRow("two books in one picture")
-        << Scene(kFrame, {at(ean("9780596000271"), QPointF(330, 200)), at(ean("9791032305690"), QPointF(950, 520), 5)})
+        << Scene(kFrame, {at(ean("9780596000271"), QPointF(330, 200)),
+                          at(ean("9791032305690"), QPointF(950, 520), 5)})
         << QStringList{QStringLiteral("0596000278"), QStringLiteral("9791032305690")};
 }
 

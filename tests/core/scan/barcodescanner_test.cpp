@@ -60,7 +60,8 @@ void BarcodeScannerTest::readsFramesOnTheWorkerAndDropsThemWhileBusy()
     // The worker frees itself before it sends the results: idle again.
     QVERIFY(scanner.offerFrame(bookFrame("9791032305690")));
     QTRY_COMPARE_WITH_TIMEOUT(scanned.size(), 2, 5000);
-    QCOMPARE(scanned.at(1).at(0).value<QVector<CBarcodeIsbn>>().value(0).isbn, QStringLiteral("9791032305690"));
+    QCOMPARE(scanned.at(1).at(0).value<QVector<CBarcodeIsbn>>().value(0).isbn,
+             QStringLiteral("9791032305690"));
     QCOMPARE(scanner.framesRead(), 2);
 }
 

@@ -85,10 +85,14 @@ void AddBookScanTest::appendedIsbnsFollowTheTypedOnes_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("empty") << "" << "0596000278\n9791032305690";
-    QTest::newRow("one line") << "1565922433" << "1565922433\n0596000278\n9791032305690";
-    QTest::newRow("ends with line break") << "1565922433\r\n" << "1565922433\n0596000278\n9791032305690";
-    QTest::newRow("trailing blank lines") << "1565922433\n\n  \n" << "1565922433\n0596000278\n9791032305690";
+    QTest::newRow("empty") << ""
+                           << "0596000278\n9791032305690";
+    QTest::newRow("one line") << "1565922433"
+                              << "1565922433\n0596000278\n9791032305690";
+    QTest::newRow("ends with line break") << "1565922433\r\n"
+                                          << "1565922433\n0596000278\n9791032305690";
+    QTest::newRow("trailing blank lines") << "1565922433\n\n  \n"
+                                          << "1565922433\n0596000278\n9791032305690";
 }
 
 void AddBookScanTest::appendedIsbnsFollowTheTypedOnes()

@@ -47,7 +47,8 @@ QImage frameOf(const std::vector<std::string> &eans)
 QVideoFrame videoFrame(const QImage &picture)
 {
     const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-    QVideoFrame frame(QVideoFrameFormat(image.size(), QVideoFrameFormat::pixelFormatFromImageFormat(image.format())));
+    QVideoFrame frame(
+        QVideoFrameFormat(image.size(), QVideoFrameFormat::pixelFormatFromImageFormat(image.format())));
     if (!frame.map(QVideoFrame::WriteOnly))
         qFatal("cannot map a video frame");
     for (int y = 0; y < image.height(); ++y)
@@ -92,7 +93,7 @@ QStringList listTexts(QListWidget *list)
     return texts;
 }
 
-const QString kBookA = QStringLiteral("0596000278");   // 9780596000271
+const QString kBookA = QStringLiteral("0596000278"); // 9780596000271
 const QString kBookB = QStringLiteral("9791032305690");
 
 } // namespace
@@ -125,7 +126,8 @@ void BarcodeScanDlgTest::withoutCameraSaysSoAndOffersPictures()
     auto *stack = control<QStackedWidget>(&dialog, "stackSource");
     QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("pageNoCamera"));
     QVERIFY(control<QLabel>(&dialog, "labelNoCamera")->isVisible());
-    QVERIFY(control<QLabel>(&dialog, "labelNoCamera")->text().startsWith(QStringLiteral("No camera was found.")));
+    QVERIFY(
+        control<QLabel>(&dialog, "labelNoCamera")->text().startsWith(QStringLiteral("No camera was found.")));
 
     QTemporaryDir dir;
     const QString photo = dir.filePath(QStringLiteral("书.png"));
@@ -230,6 +232,17 @@ void BarcodeScanDlgTest::picturesListFoundIsbnsAndNamePicturesWithout()
     QVERIFY(texts.at(3).startsWith(QStringLiteral("περιοδικό.png: No ISBN barcode found")));
     QVERIFY(texts.at(3).contains(QStringLiteral("ISSN")));
     QVERIFY(!dialog.isFlashing());
+
+    // A file that is no picture (or a HEIC photo without a reader) is named.
+    const QString junk = dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(junk);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("0596000278") > 0);
+    file.close();
+    dialog.scanPictures({junk});
+    QTRY_COMPARE_WITH_TIMEOUT(done.size(), 5, 10000);
+    QCOMPARE(listTexts(control<QListWidget>(&dialog, "listIsbns")).value(4),
+             QStringLiteral("notes.txt: Cannot read this picture"));
+    QVERIFY(!dialog.isReadingPictures());
 
     // Cancelling the file dialog reads nothing more.
     dialog.setOpenPicturesDialog([](QWidget *, const QString &) { return QStringList(); });
