@@ -1,6 +1,7 @@
 #include "camerafeed.h"
 
 #include "scan/barcodescanner.h"
+#include "videoframeluma.h"
 
 #include <QCamera>
 #include <QMediaDevices>
@@ -51,7 +52,7 @@ CCameraFeed::CCameraFeed(QVideoWidget *preview, CBarcodeScanner *scanner, QObjec
         [gate = m_gate](const QVideoFrame &frame) {
             std::lock_guard<std::mutex> lock(gate->mutex);
             if (gate->scanner && frame.isValid())
-                gate->scanner->offerFrame([frame]() mutable { return frame.toImage(); });
+                gate->scanner->offerFrame([frame] { return LumaImage(frame); });
         },
         Qt::DirectConnection);
 }
