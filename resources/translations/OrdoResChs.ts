@@ -76,6 +76,113 @@
         <source>Add a Book Manually</source>
         <translation>手动添加图书</translation>
     </message>
+    <message>
+        <source>Scan with &amp;Camera...</source>
+        <translation>用摄像头扫描(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Scan &amp;Pictures...</source>
+        <translation>扫描图片(&amp;P)...</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeScanDlg</name>
+    <message>
+        <source>Scan ISBN Barcodes</source>
+        <translation>扫描 ISBN 条码</translation>
+    </message>
+    <message>
+        <source>&amp;Camera:</source>
+        <translation>摄像头(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera and it appears here, or scan photos of the barcodes instead.</source>
+        <translation>未找到摄像头。连接摄像头后它会显示在这里；也可以改为扫描条码的照片。</translation>
+    </message>
+    <message>
+        <source>Scan &amp;Pictures...</source>
+        <translation>扫描图片(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;ISBNs found:</source>
+        <translation>找到的 ISBN(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Add Pic&amp;tures...</source>
+        <translation>添加图片(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>%1 is the ISSN of a periodical, not an ISBN.</source>
+        <translation>%1 是期刊的 ISSN，不是 ISBN。</translation>
+    </message>
+    <message>
+        <source>%1 is the number of printed music, not an ISBN.</source>
+        <translation>%1 是乐谱的编号，不是 ISBN。</translation>
+    </message>
+    <message>
+        <source>%1 was misread (wrong check digit); try again.</source>
+        <translation>%1 读取有误（校验位错误），请重试。</translation>
+    </message>
+    <message>
+        <source>The barcode &quot;%1&quot; holds no ISBN.</source>
+        <translation>条码“%1”中没有 ISBN。</translation>
+    </message>
+    <message>
+        <source>%1 is not a book&apos;s barcode.</source>
+        <translation>%1 不是图书的条码。</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>完成(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Each barcode found in the pictures is listed below.</source>
+        <translation>下面列出在图片中找到的每个条码。</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>图片 (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Hold a book&apos;s barcode up to the camera.</source>
+        <translation>请将图书的条码对准摄像头。</translation>
+    </message>
+    <message>
+        <source>%1: Cannot read HEIC pictures here; save the photo as JPEG</source>
+        <translation>%1：此处无法读取 HEIC 图片，请将照片另存为 JPEG</translation>
+    </message>
+    <message>
+        <source>%1: Cannot read this picture</source>
+        <translation>%1：无法读取此图片</translation>
+    </message>
+    <message>
+        <source>%1: No ISBN barcode found</source>
+        <translation>%1：未找到 ISBN 条码</translation>
+    </message>
+    <message numerus="yes">
+        <source>All pictures read: %n ISBN(s) in the list.</source>
+        <translation>
+            <numerusform>所有图片已读取：列表中有 %n 个 ISBN。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>已添加 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n picture(s)...</source>
+        <translation>
+            <numerusform>正在读取 %n 张图片...</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CBasicSearchDlg</name>

@@ -76,6 +76,113 @@
         <source>Add a Book Manually</source>
         <translation>手動新增書籍</translation>
     </message>
+    <message>
+        <source>Scan with &amp;Camera...</source>
+        <translation>用攝影機掃描(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Scan &amp;Pictures...</source>
+        <translation>掃描圖片(&amp;P)...</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeScanDlg</name>
+    <message>
+        <source>Scan ISBN Barcodes</source>
+        <translation>掃描 ISBN 條碼</translation>
+    </message>
+    <message>
+        <source>&amp;Camera:</source>
+        <translation>攝影機(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera and it appears here, or scan photos of the barcodes instead.</source>
+        <translation>找不到攝影機。連接攝影機後它會顯示在這裡；也可以改為掃描條碼的照片。</translation>
+    </message>
+    <message>
+        <source>Scan &amp;Pictures...</source>
+        <translation>掃描圖片(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;ISBNs found:</source>
+        <translation>找到的 ISBN(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Add Pic&amp;tures...</source>
+        <translation>新增圖片(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>%1 is the ISSN of a periodical, not an ISBN.</source>
+        <translation>%1 是期刊的 ISSN，不是 ISBN。</translation>
+    </message>
+    <message>
+        <source>%1 is the number of printed music, not an ISBN.</source>
+        <translation>%1 是樂譜的編號，不是 ISBN。</translation>
+    </message>
+    <message>
+        <source>%1 was misread (wrong check digit); try again.</source>
+        <translation>%1 讀取有誤（檢查碼錯誤），請再試一次。</translation>
+    </message>
+    <message>
+        <source>The barcode &quot;%1&quot; holds no ISBN.</source>
+        <translation>條碼「%1」中沒有 ISBN。</translation>
+    </message>
+    <message>
+        <source>%1 is not a book&apos;s barcode.</source>
+        <translation>%1 不是書籍的條碼。</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>完成(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Each barcode found in the pictures is listed below.</source>
+        <translation>下面列出在圖片中找到的每個條碼。</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>圖片 (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Hold a book&apos;s barcode up to the camera.</source>
+        <translation>請將書籍的條碼對準攝影機。</translation>
+    </message>
+    <message>
+        <source>%1: Cannot read HEIC pictures here; save the photo as JPEG</source>
+        <translation>%1：這裡無法讀取 HEIC 圖片，請將相片另存為 JPEG</translation>
+    </message>
+    <message>
+        <source>%1: Cannot read this picture</source>
+        <translation>%1：無法讀取這張圖片</translation>
+    </message>
+    <message>
+        <source>%1: No ISBN barcode found</source>
+        <translation>%1：找不到 ISBN 條碼</translation>
+    </message>
+    <message numerus="yes">
+        <source>All pictures read: %n ISBN(s) in the list.</source>
+        <translation>
+            <numerusform>所有圖片已讀取：清單中有 %n 個 ISBN。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>已新增 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n picture(s)...</source>
+        <translation>
+            <numerusform>正在讀取 %n 張圖片...</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CBasicSearchDlg</name>

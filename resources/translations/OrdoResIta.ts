@@ -76,6 +76,115 @@
         <source>Add a Book Manually</source>
         <translation>Aggiungi un libro a mano</translation>
     </message>
+    <message>
+        <source>Scan with &amp;Camera...</source>
+        <translation>Scansiona con la &amp;fotocamera...</translation>
+    </message>
+    <message>
+        <source>Scan &amp;Pictures...</source>
+        <translation>Scansiona &amp;immagini...</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeScanDlg</name>
+    <message>
+        <source>Scan ISBN Barcodes</source>
+        <translation>Scansione dei codici a barre ISBN</translation>
+    </message>
+    <message>
+        <source>&amp;Camera:</source>
+        <translation>&amp;Fotocamera:</translation>
+    </message>
+    <message>
+        <source>No camera was found. Connect a camera and it appears here, or scan photos of the barcodes instead.</source>
+        <translation>Nessuna fotocamera trovata. Collegare una fotocamera perché compaia qui, oppure scansionare delle foto dei codici a barre.</translation>
+    </message>
+    <message>
+        <source>Scan &amp;Pictures...</source>
+        <translation>Scansiona &amp;immagini...</translation>
+    </message>
+    <message>
+        <source>&amp;ISBNs found:</source>
+        <translation>ISBN tr&amp;ovati:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Add Pic&amp;tures...</source>
+        <translation>Aggiungi imma&amp;gini...</translation>
+    </message>
+    <message>
+        <source>%1 is the ISSN of a periodical, not an ISBN.</source>
+        <translation>%1 è l&apos;ISSN di un periodico, non un ISBN.</translation>
+    </message>
+    <message>
+        <source>%1 is the number of printed music, not an ISBN.</source>
+        <translation>%1 è il numero di uno spartito, non un ISBN.</translation>
+    </message>
+    <message>
+        <source>%1 was misread (wrong check digit); try again.</source>
+        <translation>%1 è stato letto male (cifra di controllo errata); riprovare.</translation>
+    </message>
+    <message>
+        <source>The barcode &quot;%1&quot; holds no ISBN.</source>
+        <translation>Il codice a barre &quot;%1&quot; non contiene un ISBN.</translation>
+    </message>
+    <message>
+        <source>%1 is not a book&apos;s barcode.</source>
+        <translation>%1 non è il codice a barre di un libro.</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>Fi&amp;ne</translation>
+    </message>
+    <message>
+        <source>Each barcode found in the pictures is listed below.</source>
+        <translation>Qui sotto è elencato ogni codice a barre trovato nelle immagini.</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Immagini (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Hold a book&apos;s barcode up to the camera.</source>
+        <translation>Avvicinare il codice a barre di un libro alla fotocamera.</translation>
+    </message>
+    <message>
+        <source>%1: Cannot read HEIC pictures here; save the photo as JPEG</source>
+        <translation>%1: qui non si possono leggere immagini HEIC; salvare la foto come JPEG</translation>
+    </message>
+    <message>
+        <source>%1: Cannot read this picture</source>
+        <translation>%1: impossibile leggere questa immagine</translation>
+    </message>
+    <message>
+        <source>%1: No ISBN barcode found</source>
+        <translation>%1: nessun codice a barre ISBN trovato</translation>
+    </message>
+    <message numerus="yes">
+        <source>All pictures read: %n ISBN(s) in the list.</source>
+        <translation>
+            <numerusform>Tutte le immagini lette: %n ISBN nell&apos;elenco.</numerusform>
+            <numerusform>Tutte le immagini lette: %n ISBN nell&apos;elenco.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1.</source>
+        <translation>Aggiunto %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n picture(s)...</source>
+        <translation>
+            <numerusform>Lettura di %n immagine...</numerusform>
+            <numerusform>Lettura di %n immagini...</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CBasicSearchDlg</name>

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CBarcodeScanDlg</name>
+    <message numerus="yes">
+        <source>All pictures read: %n ISBN(s) in the list.</source>
+        <translation>
+            <numerusform>All pictures read: %n ISBN in the list.</numerusform>
+            <numerusform>All pictures read: %n ISBNs in the list.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %n picture(s)...</source>
+        <translation>
+            <numerusform>Reading %n picture...</numerusform>
+            <numerusform>Reading %n pictures...</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>COrdoDoc</name>
     <message numerus="yes">
         <source>Removed %n row(s) left behind by books or categories deleted outside Ordoteca.</source>
