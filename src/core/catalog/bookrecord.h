@@ -101,6 +101,13 @@ public:
     bool LookupByKeywords(const QString &title, const QString &author, const QString &publisher, bool clearFirst,
                           IKeywordChooser &chooser);
 
+    // Reads the bookstore's product page of the book, productPageBaseUrl +
+    // isbn, for its binding, page count, dimensions, edition and (when
+    // Description is still empty) editorial review. False when the page
+    // could not be downloaded ("Unable to download the html page." shown and
+    // kept as errorText); a page without the expected layout changes nothing.
+    bool ParseProductPage(const QString &isbn);
+
     // Downloads the picture at largeImageUrl into a new file in the temporary
     // folder, named after its real format (.jpg, .gif, .png, .webp), and
     // appends the file to temporaryFiles. False without a file when the
