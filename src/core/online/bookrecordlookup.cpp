@@ -105,7 +105,8 @@ bool CBookRecord::LookupByIsbn(const QString &isbn, bool clearFirst)
                 answered = std::move(next);
                 break;
             }
-            asked << next->DisplayName();
+            if (nextOutcome == LookupOutcome::NotFound)
+                asked << next->DisplayName();
         }
     }
 
