@@ -166,6 +166,7 @@ public:
     CSharedText statusText;     // progress text of a running lookup; readable from any thread
     QString errorText;          // message of the last failed lookup
     bool fatalError = false;    // the item request could not be made at all
+    QString answeredBy;         // the other source that found the book when the chosen one did not
     // Trip it from another thread to abort a running lookup (not owned; may
     // be null). Copies share it.
     CCancelToken *cancelToken = nullptr;

@@ -84,6 +84,7 @@ bool CBookRecord::LookupByIsbn(const QString &isbn, bool clearFirst)
     normalized = normalized.trimmed();
 
     largeImageUrl.clear();
+    answeredBy.clear();
     QString serviceText;
     LookupOutcome outcome = source->LookupIsbn(normalized, *this, serviceText);
 
@@ -113,8 +114,10 @@ bool CBookRecord::LookupByIsbn(const QString &isbn, bool clearFirst)
     if (outcome == LookupOutcome::Found)
         ISBN = IsbnInForm(normalized, settings.isbnForm);
     const bool found = finishLookup(*this, answered ? *answered : *source, outcome, normalized, serviceText, asked);
-    if (found && answered)
-        statusText = LoadStr(IDS_FOUND_AT, answered->DisplayName());
+    if (found && answered) {
+        answeredBy = answered->DisplayName();
+        statusText = LoadStr(IDS_FOUND_AT, answeredBy);
+    }
     return found;
 }
 

@@ -223,7 +223,7 @@ CSearchPage CBookstoreSource::Search(const QString &title, const QString &author
         // another form and are never listed.
         if (!IsValidIsbn(row.itemKey))
             continue;
-        row.isbn = row.itemKey;
+        row.isbn = IsbnInForm(NormalizeIsbn(row.itemKey), m_settings.isbnForm == 0 ? 10 : m_settings.isbnForm);
         row.title = xml.Text(QStringLiteral("ProductName"), item);
         row.author = xml.Text(QStringLiteral("Authors/Author"), item);
         row.publisher = xml.Text(QStringLiteral("Manufacturer"), item);

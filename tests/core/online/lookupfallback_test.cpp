@@ -1,9 +1,11 @@
 // Asking the other sources when the chosen one does not know an ISBN: three
 // local servers play Open Library, Google Books and the Library of Congress.
 #include "catalog/bookrecord.h"
+#include "online/batchitem.h"
 #include "online/httpclient.h"
 #include "online/onlinesettings.h"
 #include "recordingmessenger.h"
+#include "testcatalog.h"
 #include "testhttpserver.h"
 #include "testsettings.h"
 
@@ -86,6 +88,28 @@ private slots:
         QCOMPARE(r.statusText.get(), QString("Found at Google Books."));
         QCOMPARE(s.openLibrary.requestCount(), 2); // both forms
         QCOMPARE(s.loc.requestCount(), 0);         // the chain stops at the first find
+    }
+
+    void batchRowNamesTheSourceThatFoundTheBook()
+    {
+        Services s;
+        s.use(QStringLiteral("OpenLibrary"), true);
+        TestCatalog catalog;
+        CBatchTarget target;
+        target.connection = &catalog.connection();
+        target.imagesFolder = catalog.dir() + QStringLiteral("/images");
+        CBookRecord r;
+        const CBatchItemResult result = LookUpAndSaveIsbn(r, QStringLiteral("0975133438"), target);
+        QCOMPARE(result.kind, CBatchItemResult::Saved);
+        QCOMPARE(result.rowText, QString("Θάλασσα και φως (Google Books)"));
+
+        // The next lookup, answered by the chosen source, says nothing more.
+        s.openLibrary.serveData(QStringLiteral("/api/books?bibkeys=ISBN:0975133438"),
+                                "{\"ISBN:0975133438\": {\"title\": \"Из Open Library\"}}", "application/json");
+        CBookRecord again;
+        target.addDuplicates = true;
+        QCOMPARE(LookUpAndSaveIsbn(again, QStringLiteral("0975133438"), target).rowText, QString("Из Open Library"));
+        QVERIFY(again.answeredBy.isEmpty());
     }
 
     void chosenSourceIsSkippedInTheChain()
