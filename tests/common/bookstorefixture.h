@@ -38,7 +38,8 @@ public:
         serveAnswer(QStringLiteral("/onca/xml3?type=heavy&AsinSearch=0944011071"),
                     QStringLiteral("heavy-0944011071.xml"));
         serveAnswer(QStringLiteral("/onca/xml3?type=lite"), QStringLiteral("lite-page2.xml"));
-        servePage(QStringLiteral("1931822409"), QStringLiteral("page-1931822409.html"), "text/html; charset=utf-8");
+        servePage(QStringLiteral("1931822409"), QStringLiteral("page-1931822409.html"),
+                  "text/html; charset=utf-8");
         servePage(QStringLiteral("0944011071"), QStringLiteral("page-0944011071.html"),
                   "text/html; charset=ISO-8859-1");
         const QByteArray cover = TestHttpServer::readFixture(QLatin1String(kCoverFile));
@@ -46,7 +47,10 @@ public:
         server.serveData(QStringLiteral("/images/P/0944011071.01.LZZZZZZZ.jpg"), cover, "image/jpeg");
     }
 
-    static QString pagePath(const QString &isbn) { return QStringLiteral("/exec/obidos/tg/detail/-/") + isbn; }
+    static QString pagePath(const QString &isbn)
+    {
+        return QStringLiteral("/exec/obidos/tg/detail/-/") + isbn;
+    }
 
     void serveAnswer(const QString &route, const QString &file, int status = 200)
     {

@@ -29,7 +29,8 @@ public:
 
         serve(QStringLiteral("/books/v1/volumes"), QStringLiteral("none.json"));
         serve(QStringLiteral("/books/v1/volumes?q=isbn:0975133438"), QStringLiteral("isbn-0975133438.json"));
-        serve(QStringLiteral("/books/v1/volumes?q=isbn:9780975133439"), QStringLiteral("isbn-0975133438.json"));
+        serve(QStringLiteral("/books/v1/volumes?q=isbn:9780975133439"),
+              QStringLiteral("isbn-0975133438.json"));
         serve(QStringLiteral("/books/v1/volumes?startIndex=0"), QStringLiteral("search-page1.json"));
         serve(QStringLiteral("/books/v1/volumes?startIndex=20"), QStringLiteral("search-page1.json"));
         serve(QStringLiteral("/books/v1/volumes/zYx3AAAAQBAJ"), QStringLiteral("volume-zYx3AAAAQBAJ.json"));

@@ -113,7 +113,8 @@ bool CBookRecord::LookupByIsbn(const QString &isbn, bool clearFirst)
 
     if (outcome == LookupOutcome::Found)
         ISBN = IsbnInForm(normalized, settings.isbnForm);
-    const bool found = finishLookup(*this, answered ? *answered : *source, outcome, normalized, serviceText, asked);
+    const bool found =
+        finishLookup(*this, answered ? *answered : *source, outcome, normalized, serviceText, asked);
     if (found && answered) {
         answeredBy = answered->DisplayName();
         statusText = LoadStr(IDS_FOUND_AT, answeredBy);

@@ -101,7 +101,8 @@ QString CBookstoreSource::HeavyRequestUrl(const QString &asin) const
 QString CBookstoreSource::LiteRequestUrl(const QString &escapedExpression, int page) const
 {
     return m_settings.bookstoreHost + kRequestPath +
-           QStringLiteral("?t=webservices-20&dev-t=%1&mode=books&type=lite&f=xml&sort=+titlerank&PowerSearch=")
+           QStringLiteral(
+               "?t=webservices-20&dev-t=%1&mode=books&type=lite&f=xml&sort=+titlerank&PowerSearch=")
                .arg(QLatin1String(kDeveloperToken)) +
            escapedExpression + QStringLiteral("&page=%1").arg(page);
 }
@@ -111,7 +112,8 @@ QString CBookstoreSource::ProductPageBaseUrl() const
     return m_settings.bookstorePageHost + kProductPagePath;
 }
 
-QString CBookstoreSource::KeywordExpression(const QString &title, const QString &author, const QString &publisher)
+QString CBookstoreSource::KeywordExpression(const QString &title, const QString &author,
+                                            const QString &publisher)
 {
     QStringList parts;
     if (!title.isEmpty())
@@ -223,7 +225,8 @@ CSearchPage CBookstoreSource::Search(const QString &title, const QString &author
         // another form and are never listed.
         if (!IsValidIsbn(row.itemKey))
             continue;
-        row.isbn = IsbnInForm(NormalizeIsbn(row.itemKey), m_settings.isbnForm == 0 ? 10 : m_settings.isbnForm);
+        row.isbn =
+            IsbnInForm(NormalizeIsbn(row.itemKey), m_settings.isbnForm == 0 ? 10 : m_settings.isbnForm);
         row.title = xml.Text(QStringLiteral("ProductName"), item);
         row.author = xml.Text(QStringLiteral("Authors/Author"), item);
         row.publisher = xml.Text(QStringLiteral("Manufacturer"), item);

@@ -26,7 +26,8 @@ public:
     LookupOutcome LookupItem(const QString &itemKey, CBookRecord &record, QString &serviceText) override;
     bool IsItemKey(const QString &key) const override;
     // The words come cleaned (CKeywordQuery::CleanWords).
-    CSearchPage Search(const QString &title, const QString &author, const QString &publisher, int page) override;
+    CSearchPage Search(const QString &title, const QString &author, const QString &publisher,
+                       int page) override;
 
     QString HeavyRequestUrl(const QString &asin) const;
     QString LiteRequestUrl(const QString &escapedExpression, int page) const;

@@ -23,7 +23,8 @@ struct CConnectionTestResult
 // Looks one well-known ISBN up at the source the settings choose, without
 // showing anything (messages are kept from the messenger) and without
 // downloading a cover. Runs on any thread.
-CConnectionTestResult RunConnectionTest(const COnlineSettings &settings, const CCancelToken *cancel = nullptr);
+CConnectionTestResult RunConnectionTest(const COnlineSettings &settings,
+                                        const CCancelToken *cancel = nullptr);
 
 // The ISBN that RunConnectionTest asks for.
 QString ConnectionTestIsbn();

@@ -136,8 +136,8 @@ QString CGoogleBooksSource::withKey(const QString &url) const
 {
     if (m_settings.googleBooksKey.isEmpty())
         return url;
-    return url + (url.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?')) + QStringLiteral("key=") +
-           percent(m_settings.googleBooksKey);
+    return url + (url.contains(QLatin1Char('?')) ? QLatin1Char('&') : QLatin1Char('?')) +
+           QStringLiteral("key=") + percent(m_settings.googleBooksKey);
 }
 
 LookupOutcome CGoogleBooksSource::getJson(const QString &url, QJsonObject &object, QString &serviceText)
@@ -175,8 +175,8 @@ LookupOutcome CGoogleBooksSource::LookupIsbn(const QString &isbn, CBookRecord &r
 LookupOutcome CGoogleBooksSource::findIsbn(const QString &isbn, CBookRecord &record, QString &serviceText)
 {
     QJsonObject answer;
-    const LookupOutcome outcome =
-        getJson(volumesUrl() + QStringLiteral("?q=") + percent(QStringLiteral("isbn:") + isbn), answer, serviceText);
+    const LookupOutcome outcome = getJson(
+        volumesUrl() + QStringLiteral("?q=") + percent(QStringLiteral("isbn:") + isbn), answer, serviceText);
     if (outcome != LookupOutcome::Found)
         return outcome;
     // The search also returns near matches: only an item that lists the
@@ -192,15 +192,16 @@ LookupOutcome CGoogleBooksSource::findIsbn(const QString &isbn, CBookRecord &rec
     return LookupOutcome::NotFound;
 }
 
-LookupOutcome CGoogleBooksSource::LookupItem(const QString &itemKey, CBookRecord &record, QString &serviceText)
+LookupOutcome CGoogleBooksSource::LookupItem(const QString &itemKey, CBookRecord &record,
+                                             QString &serviceText)
 {
     if (!IsItemKey(itemKey))
         return LookupOutcome::NotFound;
     return readVolume(itemKey, QJsonObject(), record, serviceText);
 }
 
-LookupOutcome CGoogleBooksSource::readVolume(const QString &id, const QJsonObject &fallbackInfo, CBookRecord &record,
-                                            QString &serviceText)
+LookupOutcome CGoogleBooksSource::readVolume(const QString &id, const QJsonObject &fallbackInfo,
+                                             CBookRecord &record, QString &serviceText)
 {
     QJsonObject volume;
     LookupOutcome outcome = LookupOutcome::NotFound;
@@ -225,10 +226,12 @@ CSearchPage CGoogleBooksSource::Search(const QString &title, const QString &auth
 {
     CSearchPage result;
     result.page = page;
-    const QStringList terms = prefixed(QStringLiteral("intitle:"), title) + prefixed(QStringLiteral("inauthor:"), author) +
+    const QStringList terms = prefixed(QStringLiteral("intitle:"), title) +
+                              prefixed(QStringLiteral("inauthor:"), author) +
                               prefixed(QStringLiteral("inpublisher:"), publisher);
-    const QString url = volumesUrl() + QStringLiteral("?q=") + percent(terms.join(QLatin1Char(' '))) +
-                        QStringLiteral("&startIndex=%1&maxResults=%2").arg((qMax(page, 1) - 1) * kPageSize).arg(kPageSize);
+    const QString url =
+        volumesUrl() + QStringLiteral("?q=") + percent(terms.join(QLatin1Char(' '))) +
+        QStringLiteral("&startIndex=%1&maxResults=%2").arg((qMax(page, 1) - 1) * kPageSize).arg(kPageSize);
     QJsonObject answer;
     result.outcome = getJson(url, answer, result.serviceText);
     if (result.outcome != LookupOutcome::Found)

@@ -22,7 +22,8 @@ public:
     LookupOutcome LookupIsbn(const QString &isbn, CBookRecord &record, QString &serviceText) override;
     LookupOutcome LookupItem(const QString &itemKey, CBookRecord &record, QString &serviceText) override;
     bool IsItemKey(const QString &key) const override;
-    CSearchPage Search(const QString &title, const QString &author, const QString &publisher, int page) override;
+    CSearchPage Search(const QString &title, const QString &author, const QString &publisher,
+                       int page) override;
 
     // A publisher without the quotes the service sometimes leaves around it.
     static QString CleanPublisher(const QString &publisher);

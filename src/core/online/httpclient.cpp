@@ -281,8 +281,8 @@ CHttpResponse CHttpClient::Get(const QString &url, Kind kind)
 CHttpResponse CHttpClient::GetAnswer(const QString &url)
 {
     CHttpResponse response = Get(url);
-    if (!response.completed() || (response.status != 429 && response.status != 503) || response.retryAfter <= 0 ||
-        response.retryAfter > kMaxRetryWaitSeconds)
+    if (!response.completed() || (response.status != 429 && response.status != 503) ||
+        response.retryAfter <= 0 || response.retryAfter > kMaxRetryWaitSeconds)
         return response;
     for (int waited = 0; waited < response.retryAfter * 50; ++waited) {
         if (m_cancel && m_cancel->isCancelled()) {

@@ -78,7 +78,8 @@ QStringList isbnsOf(const CXmlAnswer &xml, CXmlAnswer::Node mods)
     QStringList isbns;
     for (const CXmlAnswer::Node id : xml.Select(QStringLiteral("mods:identifier[@type='isbn']"), mods)) {
         // "0596000278 (pbk.)": the number is the first word.
-        const QString isbn = NormalizeIsbn(CXmlAnswer::TextOf(id).simplified().section(QLatin1Char(' '), 0, 0));
+        const QString isbn =
+            NormalizeIsbn(CXmlAnswer::TextOf(id).simplified().section(QLatin1Char(' '), 0, 0));
         if (IsValidAnyIsbn(isbn) && !isbns.contains(isbn))
             isbns << isbn;
     }
@@ -140,19 +141,21 @@ QString CLocSource::CqlTerm(const QString &index, const QString &value)
 {
     QString escaped;
     for (const QChar c : value) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('"') || c == QLatin1Char('*') || c == QLatin1Char('?') ||
-            c == QLatin1Char('^'))
+        if (c == QLatin1Char('\\') || c == QLatin1Char('"') || c == QLatin1Char('*') ||
+            c == QLatin1Char('?') || c == QLatin1Char('^'))
             escaped += QLatin1Char('\\');
         escaped += c;
     }
     return index + QStringLiteral("=\"") + escaped + QLatin1Char('"');
 }
 
-LookupOutcome CLocSource::retrieve(const QString &cql, int start, int count, CXmlAnswer &xml, QString &serviceText)
+LookupOutcome CLocSource::retrieve(const QString &cql, int start, int count, CXmlAnswer &xml,
+                                   QString &serviceText)
 {
-    const QString url = m_settings.locSruUrl +
-                        QStringLiteral("/LCDB?version=1.1&operation=searchRetrieve&query=") + percent(cql) +
-                        QStringLiteral("&startRecord=%1&maximumRecords=%2&recordSchema=mods").arg(start).arg(count);
+    const QString url =
+        m_settings.locSruUrl + QStringLiteral("/LCDB?version=1.1&operation=searchRetrieve&query=") +
+        percent(cql) +
+        QStringLiteral("&startRecord=%1&maximumRecords=%2&recordSchema=mods").arg(start).arg(count);
     const CHttpResponse response = m_http.GetAnswer(url);
     if (response.error == CHttpResponse::Error::Cancelled)
         return LookupOutcome::Cancelled;
@@ -167,7 +170,7 @@ LookupOutcome CLocSource::retrieve(const QString &cql, int start, int count, CXm
     if (const CXmlAnswer::Node diagnostic = xml.First(QStringLiteral("//diag:diagnostic"))) {
         const QString message = xml.Text(QStringLiteral("diag:message"), diagnostic).simplified();
         const QString details = xml.Text(QStringLiteral("diag:details"), diagnostic).simplified();
-        serviceText = message.isEmpty() ? details
+        serviceText = message.isEmpty()   ? details
                       : details.isEmpty() ? message
                                           : message + QStringLiteral(": ") + details;
         if (serviceText.isEmpty())
@@ -192,8 +195,8 @@ LookupOutcome CLocSource::LookupItem(const QString &itemKey, CBookRecord &record
 {
     if (!IsItemKey(itemKey))
         return LookupOutcome::NotFound;
-    return lookupQuery(CqlTerm(QStringLiteral("bath.lccn"), itemKey.mid(kLccnPrefix.size())), QString(), record,
-                       serviceText);
+    return lookupQuery(CqlTerm(QStringLiteral("bath.lccn"), itemKey.mid(kLccnPrefix.size())), QString(),
+                       record, serviceText);
 }
 
 LookupOutcome CLocSource::lookupQuery(const QString &cql, const QString &isbn, CBookRecord &record,
@@ -210,7 +213,8 @@ LookupOutcome CLocSource::lookupQuery(const QString &cql, const QString &isbn, C
     record.Title = titleOf(xml, mods, &record.Subtitle);
     const QStringList names = personalNames(xml, mods);
     record.Author += names.join(QLatin1String(" / "));
-    record.Publisher = withoutTrailingPunctuation(xml.Text(QStringLiteral("mods:originInfo/mods:publisher"), mods));
+    record.Publisher =
+        withoutTrailingPunctuation(xml.Text(QStringLiteral("mods:originInfo/mods:publisher"), mods));
     record.ReleaseDate = releaseDateOf(xml, mods);
     record.Edition = xml.Text(QStringLiteral("mods:originInfo/mods:edition"), mods).simplified();
     readExtent(xml.Text(QStringLiteral("mods:physicalDescription/mods:extent"), mods), record);
@@ -218,8 +222,8 @@ LookupOutcome CLocSource::lookupQuery(const QString &cql, const QString &isbn, C
     const QString lccn = lccnOf(xml, mods);
     record.URL = lccn.isEmpty() ? QString() : QStringLiteral("https://lccn.loc.gov/") + lccn;
     if (record.Language.isEmpty())
-        record.Language =
-            LanguageNameForCode(xml.Text(QStringLiteral("mods:language/mods:languageTerm[@type='code']"), mods));
+        record.Language = LanguageNameForCode(
+            xml.Text(QStringLiteral("mods:language/mods:languageTerm[@type='code']"), mods));
 
     // The library keeps no covers; Open Library may have one for the ISBN.
     QString coverIsbn = isbn;
@@ -232,7 +236,8 @@ LookupOutcome CLocSource::lookupQuery(const QString &cql, const QString &isbn, C
     return LookupOutcome::Found;
 }
 
-CSearchPage CLocSource::Search(const QString &title, const QString &author, const QString &publisher, int page)
+CSearchPage CLocSource::Search(const QString &title, const QString &author, const QString &publisher,
+                               int page)
 {
     CSearchPage result;
     result.page = page;
@@ -244,11 +249,12 @@ CSearchPage CLocSource::Search(const QString &title, const QString &author, cons
     if (!publisher.isEmpty())
         terms << CqlTerm(QStringLiteral("dc.publisher"), publisher);
     CXmlAnswer xml;
-    result.outcome = retrieve(terms.join(QLatin1String(" and ")), (qMax(page, 1) - 1) * kPageSize + 1, kPageSize, xml,
-                              result.serviceText);
+    result.outcome = retrieve(terms.join(QLatin1String(" and ")), (qMax(page, 1) - 1) * kPageSize + 1,
+                              kPageSize, xml, result.serviceText);
     if (result.outcome != LookupOutcome::Found)
         return result;
-    result.totalResults = qMax(0, xml.Text(QStringLiteral("/zs:searchRetrieveResponse/zs:numberOfRecords")).toInt());
+    result.totalResults =
+        qMax(0, xml.Text(QStringLiteral("/zs:searchRetrieveResponse/zs:numberOfRecords")).toInt());
     result.totalPages = (result.totalResults + kPageSize - 1) / kPageSize;
     for (const CXmlAnswer::Node mods : xml.Select(QStringLiteral("//zs:record/zs:recordData//mods:mods"))) {
         CSearchRow row;
@@ -264,7 +270,8 @@ CSearchPage CLocSource::Search(const QString &title, const QString &author, cons
         }
         row.title = titleOf(xml, mods, nullptr);
         row.author = personalNames(xml, mods).value(0);
-        row.publisher = withoutTrailingPunctuation(xml.Text(QStringLiteral("mods:originInfo/mods:publisher"), mods));
+        row.publisher =
+            withoutTrailingPunctuation(xml.Text(QStringLiteral("mods:originInfo/mods:publisher"), mods));
         row.releaseDate = releaseDateOf(xml, mods);
         result.rows << row;
     }

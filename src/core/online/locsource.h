@@ -22,7 +22,8 @@ public:
     LookupOutcome LookupIsbn(const QString &isbn, CBookRecord &record, QString &serviceText) override;
     LookupOutcome LookupItem(const QString &itemKey, CBookRecord &record, QString &serviceText) override;
     bool IsItemKey(const QString &key) const override;
-    CSearchPage Search(const QString &title, const QString &author, const QString &publisher, int page) override;
+    CSearchPage Search(const QString &title, const QString &author, const QString &publisher,
+                       int page) override;
 
     // A CQL search term: the value in double quotes, with \, ", and the
     // masking characters *, ? and ^ escaped by a backslash.
@@ -32,7 +33,8 @@ private:
     // One searchRetrieve; Found when the service answered without a
     // diagnostic, with the answer parsed into xml.
     LookupOutcome retrieve(const QString &cql, int start, int count, CXmlAnswer &xml, QString &serviceText);
-    LookupOutcome lookupQuery(const QString &cql, const QString &isbn, CBookRecord &record, QString &serviceText);
+    LookupOutcome lookupQuery(const QString &cql, const QString &isbn, CBookRecord &record,
+                              QString &serviceText);
 
     COnlineSettings m_settings;
     CHttpClient m_http;

@@ -42,7 +42,8 @@ COnlineSettings COnlineSettings::Load()
     s.bookstorePageHost = baseAddress(key, QStringLiteral("BookstorePageHost"), s.bookstorePageHost);
     s.contactEmail = key.ReadString(QStringLiteral("ContactEmail"), QString()).trimmed();
     s.fallback = key.ReadInt(QStringLiteral("Fallback"), 0) != 0;
-    const QString chain = key.ReadString(QStringLiteral("FallbackSources"), s.fallbackSources.join(QLatin1Char(',')));
+    const QString chain =
+        key.ReadString(QStringLiteral("FallbackSources"), s.fallbackSources.join(QLatin1Char(',')));
     s.fallbackSources.clear();
     for (const QString &name : chain.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         if (LookupSourceNames().contains(name.trimmed()) && !s.fallbackSources.contains(name.trimmed()))

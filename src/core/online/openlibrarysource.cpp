@@ -145,7 +145,8 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
     else
         record.URL = JsonText(data.value(QLatin1String("url")));
 
-    qint64 coverId = coverIdFromUrl(JsonText(data.value(QLatin1String("cover")).toObject().value(QLatin1String("large"))));
+    qint64 coverId =
+        coverIdFromUrl(JsonText(data.value(QLatin1String("cover")).toObject().value(QLatin1String("large"))));
     if (IsItemKey(key)) {
         // The edition record has what the books API leaves out.
         QJsonObject edition;

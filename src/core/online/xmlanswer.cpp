@@ -39,7 +39,8 @@ CXmlAnswer::Result CXmlAnswer::Parse(const QByteArray &bytes)
 void CXmlAnswer::AddNamespace(const char *prefix, const char *uri)
 {
     if (m_xpath)
-        xmlXPathRegisterNs(m_xpath, reinterpret_cast<const xmlChar *>(prefix), reinterpret_cast<const xmlChar *>(uri));
+        xmlXPathRegisterNs(m_xpath, reinterpret_cast<const xmlChar *>(prefix),
+                           reinterpret_cast<const xmlChar *>(uri));
 }
 
 QVector<CXmlAnswer::Node> CXmlAnswer::Select(const QString &xpath, Node context) const

@@ -63,7 +63,8 @@ void COptionsOnlinePage::DoDataExchange(bool saveAndValidate)
     ui->comboIsbnForm->setCurrentIndex(form >= 0 ? form : 0);
     ui->checkFallback->setChecked(m_settings.fallback);
     for (const SourceEntry &entry : kSources)
-        ((*ui).*entry.fallbackBox)->setChecked(m_settings.fallbackSources.contains(QLatin1String(entry.name)));
+        ((*ui).*entry.fallbackBox)
+            ->setChecked(m_settings.fallbackSources.contains(QLatin1String(entry.name)));
     updateFallbackBoxes();
 }
 
@@ -102,7 +103,8 @@ void COptionsOnlinePage::testConnection()
     ui->buttonTestConnection->setEnabled(false);
     ui->labelTestResult->setText(tr("Asking %1...").arg(ui->comboSource->currentText()));
     m_testCancel.reset();
-    m_testThread = QThread::create([this, settings] { m_testResult = RunConnectionTest(settings, &m_testCancel); });
+    m_testThread =
+        QThread::create([this, settings] { m_testResult = RunConnectionTest(settings, &m_testCancel); });
     connect(m_testThread, &QThread::finished, this, [this] {
         m_testThread->deleteLater();
         m_testThread = nullptr;

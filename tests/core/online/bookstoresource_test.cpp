@@ -17,7 +17,8 @@ namespace {
 const QString kHeavyPrefix =
     QStringLiteral("/onca/xml3?t=webservices-20&dev-t=K7TQ2MXR9BZL4&mode=books&type=heavy&f=xml&AsinSearch=");
 const QString kLitePrefix = QStringLiteral(
-    "/onca/xml3?t=webservices-20&dev-t=K7TQ2MXR9BZL4&mode=books&type=lite&f=xml&sort=+titlerank&PowerSearch=");
+    "/onca/"
+    "xml3?t=webservices-20&dev-t=K7TQ2MXR9BZL4&mode=books&type=lite&f=xml&sort=+titlerank&PowerSearch=");
 const QString kNote = QStringLiteral("  (Note: Some e-books might have been filtered.)");
 
 // Chooses the row with the given title from the first page.
@@ -71,7 +72,8 @@ private slots:
             QCOMPARE(r.largeImageUrl, f.server.url("/images/P/1931822409.01.LZZZZZZZ.jpg"));
             // The service's description wins over the page's review, and no
             // script survives.
-            QCOMPARE(r.Description, QString("<p>A crossing of <b>frozen</b> straits, told in three voices.</p>"));
+            QCOMPARE(r.Description,
+                     QString("<p>A crossing of <b>frozen</b> straits, told in three voices.</p>"));
             // From the product page.
             QCOMPARE(r.Binding, QString("Paperback"));
             QCOMPARE(r.PageCount, QString("432 pages"));
@@ -85,8 +87,9 @@ private slots:
             QFile cover(coverFile);
             QVERIFY(cover.open(QIODevice::ReadOnly));
             QCOMPARE(cover.readAll(), TestHttpServer::readFixture(BookstoreFixture::kCoverFile));
-            QCOMPARE(f.targets(), QStringList({kHeavyPrefix + "1931822409", BookstoreFixture::pagePath("1931822409"),
-                                               "/images/P/1931822409.01.LZZZZZZZ.jpg"}));
+            QCOMPARE(f.targets(),
+                     QStringList({kHeavyPrefix + "1931822409", BookstoreFixture::pagePath("1931822409"),
+                                  "/images/P/1931822409.01.LZZZZZZZ.jpg"}));
         }
         QVERIFY(!QFile::exists(coverFile));
     }
@@ -121,10 +124,14 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("sent");
-        QTest::newRow("hyphens and a blank") << "0-596-00027-8 " << "0596000278";
-        QTest::newRow("978 ISBN-13") << "978-1-931822-40-4" << "1931822409";
-        QTest::newRow("979 goes as it is") << "9791090636071" << "9791090636071";
-        QTest::newRow("no check made") << "12 34/5" << "12%2034%2F5";
+        QTest::newRow("hyphens and a blank") << "0-596-00027-8 "
+                                             << "0596000278";
+        QTest::newRow("978 ISBN-13") << "978-1-931822-40-4"
+                                     << "1931822409";
+        QTest::newRow("979 goes as it is") << "9791090636071"
+                                           << "9791090636071";
+        QTest::newRow("no check made") << "12 34/5"
+                                       << "12%2034%2F5";
     }
 
     void lookupByIsbn_sendsTheIsbn10()
@@ -158,13 +165,16 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::newRow("404") << 404 << QByteArray("<html>Not Found</html>");
-        QTest::newRow("500 with an error answer") << 500 << QByteArray("<ProductInfo><ErrorMsg>x</ErrorMsg></ProductInfo>");
+        QTest::newRow("500 with an error answer")
+            << 500 << QByteArray("<ProductInfo><ErrorMsg>x</ErrorMsg></ProductInfo>");
         QTest::newRow("not XML") << 200 << QByteArray("<html><body>maintenance");
-        QTest::newRow("cut answer") << 200 << QByteArray("<?xml version=\"1.0\"?><ProductInfo><Details><Asin>1");
-        QTest::newRow("entity expansion") << 200
-                                          << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE p [<!ENTITY x SYSTEM "
-                                                        "\"file:///etc/passwd\">]><ProductInfo><Details>"
-                                                        "<ProductName>&x;</ProductName></Details></ProductInfo>");
+        QTest::newRow("cut answer") << 200
+                                    << QByteArray("<?xml version=\"1.0\"?><ProductInfo><Details><Asin>1");
+        QTest::newRow("entity expansion")
+            << 200
+            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE p [<!ENTITY x SYSTEM "
+                          "\"file:///etc/passwd\">]><ProductInfo><Details>"
+                          "<ProductName>&x;</ProductName></Details></ProductInfo>");
     }
 
     void lookupByIsbn_unloadableAnswerIsFatal()
@@ -210,7 +220,8 @@ private slots:
         QFETCH(int, status);
         BookstoreFixture f;
         if (status)
-            f.server.serveData(BookstoreFixture::pagePath("1931822409"), "<html>gone</html>", "text/html", status);
+            f.server.serveData(BookstoreFixture::pagePath("1931822409"), "<html>gone</html>", "text/html",
+                               status);
         else
             f.change([](COnlineSettings &s) { s.bookstorePageHost = QStringLiteral("http://127.0.0.1:1"); });
         CBookRecord r;
@@ -227,7 +238,8 @@ private slots:
     {
         BookstoreFixture f;
         QCOMPARE(CBookstoreSource(f.online).LoadingText(), QString("Loading XML from 127.0.0.1..."));
-        QCOMPARE(CBookstoreSource(COnlineSettings()).LoadingText(), QString("Loading XML from xml.amazon.com..."));
+        QCOMPARE(CBookstoreSource(COnlineSettings()).LoadingText(),
+                 QString("Loading XML from xml.amazon.com..."));
 
         f.server.hang(BookstoreFixture::pagePath("1931822409"));
         CCancelToken token;
@@ -253,7 +265,8 @@ private slots:
         CBookstoreSource source(COnlineSettings::Load());
         QCOMPARE(source.HeavyRequestUrl("0596000278"), "http://xml.amazon.com" + kHeavyPrefix + "0596000278");
         QCOMPARE(source.ProductPageBaseUrl(), QString("http://www.amazon.com/exec/obidos/tg/detail/-/"));
-        QCOMPARE(source.LiteRequestUrl("author:knuth", 3), "http://xml.amazon.com" + kLitePrefix + "author:knuth&page=3");
+        QCOMPARE(source.LiteRequestUrl("author:knuth", 3),
+                 "http://xml.amazon.com" + kLitePrefix + "author:knuth&page=3");
     }
 
     void keywordRequest_expressionAndEscaping_data()
@@ -264,19 +277,39 @@ private slots:
         QTest::addColumn<QString>("sent"); // PowerSearch as sent
 
         QTest::newRow("operators dropped, author left out")
-            << "the art and science" << "" << "and press" << "title:the%20art%20science%20and%20publisher:press";
-        QTest::newRow("author only") << "" << "Knuth" << "" << "author:knuth";
-        QTest::newRow("all three") << "Perl Cookbook" << "Tom" << "O'Reilly"
+            << "the art and science"
+            << ""
+            << "and press"
+            << "title:the%20art%20science%20and%20publisher:press";
+        QTest::newRow("author only") << ""
+                                     << "Knuth"
+                                     << ""
+                                     << "author:knuth";
+        QTest::newRow("all three") << "Perl Cookbook"
+                                   << "Tom"
+                                   << "O'Reilly"
                                    << "title:perl%20cookbook%20and%20author:tom%20and%20publisher:o'reilly";
-        QTest::newRow("a field of only 'and'") << "and" << "Wall" << "" << "author:wall";
-        QTest::newRow("designed escapes") << "c++ 50% a/b? #1" << "" << ""
+        QTest::newRow("a field of only 'and'") << "and"
+                                               << "Wall"
+                                               << ""
+                                               << "author:wall";
+        QTest::newRow("designed escapes") << "c++ 50% a/b? #1"
+                                          << ""
+                                          << ""
                                           << "title:c%2B%2B%2050%25%20a%2Fb%3F%20%231";
-        QTest::newRow("colons and ampersands removed") << "Tips: Tricks & More" << "" << ""
+        QTest::newRow("colons and ampersands removed") << "Tips: Tricks & More"
+                                                       << ""
+                                                       << ""
                                                        << "title:tips%20tricks%20%20more";
-        QTest::newRow("everything else percent-encoded") << "a=b \"q\" <x>" << "" << ""
+        QTest::newRow("everything else percent-encoded") << "a=b \"q\" <x>"
+                                                         << ""
+                                                         << ""
                                                          << "title:a%3Db%20%22q%22%20%3Cx%3E";
         QTest::newRow("accents and scripts in UTF-8")
-            << "Éclair" << "Ёж" << "Ψ 中" << "title:%C3%A9clair%20and%20author:%D1%91%D0%B6%20and%20publisher:%CF%88%20%E4%B8%AD";
+            << "Éclair"
+            << "Ёж"
+            << "Ψ 中"
+            << "title:%C3%A9clair%20and%20author:%D1%91%D0%B6%20and%20publisher:%CF%88%20%E4%B8%AD";
     }
 
     void keywordRequest_expressionAndEscaping()
@@ -300,7 +333,8 @@ private slots:
         const CSearchPage page = query.Run(1);
         QCOMPARE(f.server.requestCount(), 0);
         QVERIFY(page.rows.isEmpty());
-        const QString message = QStringLiteral("Please enter at least one of them: title, author and publisher.");
+        const QString message =
+            QStringLiteral("Please enter at least one of them: title, author and publisher.");
         QCOMPARE(page.message, message);
         QCOMPARE(f.messenger.messages, QStringList{message});
     }
@@ -346,8 +380,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("message");
-        QTest::newRow("ErrorMsg") << 200 << QByteArray("lite-error.xml")
-                                  << "Error message returned from Amazon:\nYour PowerSearch could not be understood.";
+        QTest::newRow("ErrorMsg")
+            << 200 << QByteArray("lite-error.xml")
+            << "Error message returned from Amazon:\nYour PowerSearch could not be understood.";
         QTest::newRow("500") << 500 << QByteArray("<html/>") << "Failed to load book info from Amazon.com.";
         QTest::newRow("not XML") << 200 << QByteArray("{}") << "Failed to load book info from Amazon.com.";
     }

@@ -25,17 +25,21 @@ private slots:
         QCOMPARE(r.ReleaseDate, QString("May 17, 2004"));
         QCOMPARE(r.PageCount, QString("288"));
         QCOMPARE(r.Dimension, QString("24.00 cm x 16.00 cm x 2.10 cm"));
-        QCOMPARE(r.Description, QString("<p>Sea and <b>light</b>.</p><p>Second paragraph<img src=\"x\"></p>"));
+        QCOMPARE(r.Description,
+                 QString("<p>Sea and <b>light</b>.</p><p>Second paragraph<img src=\"x\"></p>"));
         QCOMPARE(r.URL, f.server.url("/books/about/Thalassa.html?id=zYx3AAAAQBAJ"));
         QCOMPARE(r.Language, QString("Greek"));
         QCOMPARE(r.ISBN, QString("0975133438"));
         QVERIFY(r.ListPrice.isEmpty());
         // The thumbnail without the page curl.
-        QCOMPARE(r.largeImageUrl,
-                 f.server.url("/books/content?id=zYx3AAAAQBAJ&printsec=frontcover&img=1&zoom=1&source=gbs_api"));
+        QCOMPARE(
+            r.largeImageUrl,
+            f.server.url("/books/content?id=zYx3AAAAQBAJ&printsec=frontcover&img=1&zoom=1&source=gbs_api"));
         QVERIFY(r.newFrontCoverSource.endsWith(".jpg"));
-        QCOMPARE(f.targets(), QStringList({"/books/v1/volumes?q=isbn%3A0975133438", "/books/v1/volumes/zYx3AAAAQBAJ",
-                                           "/books/content?id=zYx3AAAAQBAJ&printsec=frontcover&img=1&zoom=1&source=gbs_api"}));
+        QCOMPARE(
+            f.targets(),
+            QStringList({"/books/v1/volumes?q=isbn%3A0975133438", "/books/v1/volumes/zYx3AAAAQBAJ",
+                         "/books/content?id=zYx3AAAAQBAJ&printsec=frontcover&img=1&zoom=1&source=gbs_api"}));
     }
 
     void lookupByIsbn_bothFormsAndTheKey()
@@ -62,8 +66,10 @@ private slots:
         GoogleBooksFixture f;
         // The search answers with items, but none of them lists the ISBN
         // asked for (in either form): that is no book.
-        f.serve(QStringLiteral("/books/v1/volumes?q=isbn:1551920115"), QStringLiteral("isbn-0975133438.json"));
-        f.serve(QStringLiteral("/books/v1/volumes?q=isbn:9781551920115"), QStringLiteral("isbn-0975133438.json"));
+        f.serve(QStringLiteral("/books/v1/volumes?q=isbn:1551920115"),
+                QStringLiteral("isbn-0975133438.json"));
+        f.serve(QStringLiteral("/books/v1/volumes?q=isbn:9781551920115"),
+                QStringLiteral("isbn-0975133438.json"));
         CBookRecord r;
         QVERIFY(!r.LookupByIsbn(QStringLiteral("1551920115"), true));
         QCOMPARE(r.errorText, QString("No book with ISBN 1551920115 was found at Google Books."));
@@ -89,11 +95,14 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("fatal");
-        QTest::newRow("bad key") << 400 << "error.json"
-                                 << "Error message returned from Google Books:\nAPI key not valid. Please pass a valid API key."
-                                 << false;
-        QTest::newRow("500") << 500 << "error.json" << "Failed to load book info from Google Books." << true;
-        QTest::newRow("not JSON") << 200 << "" << "Failed to load book info from Google Books." << true;
+        QTest::newRow("bad key")
+            << 400 << "error.json"
+            << "Error message returned from Google Books:\nAPI key not valid. Please pass a valid API key."
+            << false;
+        QTest::newRow("500") << 500 << "error.json"
+                             << "Failed to load book info from Google Books." << true;
+        QTest::newRow("not JSON") << 200 << ""
+                                  << "Failed to load book info from Google Books." << true;
     }
 
     void lookupByIsbn_serviceErrorsAndFailures()
@@ -117,13 +126,13 @@ private slots:
     {
         GoogleBooksFixture f;
         CGoogleBooksSource source(f.online);
-        const CSearchPage page =
-            CKeywordQuery(source, QStringLiteral("Θάλασσα & Φως"), QStringLiteral("Κωνσταντίνου"),
-                          QStringLiteral("l'Étoile #2"))
-                .Run(2);
+        const CSearchPage page = CKeywordQuery(source, QStringLiteral("Θάλασσα & Φως"),
+                                               QStringLiteral("Κωνσταντίνου"), QStringLiteral("l'Étoile #2"))
+                                     .Run(2);
         const auto request = f.server.lastRequest();
-        QCOMPARE(request.queryValue("q"),
-                 QString("intitle:θάλασσα intitle:φως inauthor:κωνσταντίνου inpublisher:l'étoile inpublisher:#2"));
+        QCOMPARE(
+            request.queryValue("q"),
+            QString("intitle:θάλασσα intitle:φως inauthor:κωνσταντίνου inpublisher:l'étoile inpublisher:#2"));
         QCOMPARE(request.queryValue("startIndex"), QString("20"));
         QCOMPARE(request.queryValue("maxResults"), QString("20"));
         QVERIFY(request.rawTarget.contains("inpublisher%3A%232&startIndex=20"));
@@ -161,11 +170,16 @@ private slots:
     {
         QTest::addColumn<QString>("publisher");
         QTest::addColumn<QString>("cleaned");
-        QTest::newRow("quoted") << "\"O'Brien & Co\"" << "O'Brien & Co";
-        QTest::newRow("opening quote only") << "\"Φάρος" << "Φάρος";
-        QTest::newRow("stray inside") << "Pan \"Books" << "Pan Books";
-        QTest::newRow("balanced inside kept") << "The \"Blue\" Press" << "The \"Blue\" Press";
-        QTest::newRow("plain") << "中华书局" << "中华书局";
+        QTest::newRow("quoted") << "\"O'Brien & Co\""
+                                << "O'Brien & Co";
+        QTest::newRow("opening quote only") << "\"Φάρος"
+                                            << "Φάρος";
+        QTest::newRow("stray inside") << "Pan \"Books"
+                                      << "Pan Books";
+        QTest::newRow("balanced inside kept") << "The \"Blue\" Press"
+                                              << "The \"Blue\" Press";
+        QTest::newRow("plain") << "中华书局"
+                               << "中华书局";
     }
 
     void cleanPublisher()

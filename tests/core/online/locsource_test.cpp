@@ -41,16 +41,20 @@ private slots:
         QCOMPARE(search.queryValue("version"), QString("1.1"));
         QCOMPARE(search.queryValue("operation"), QString("searchRetrieve"));
         QCOMPARE(search.queryValue("recordSchema"), QString("mods"));
-        QCOMPARE(search.queryValue("query"), QString("bath.isbn=\"1551920123\" or bath.isbn=\"9781551920122\""));
-        QVERIFY(search.rawTarget.contains("query=bath.isbn%3D%221551920123%22%20or%20bath.isbn%3D%229781551920122%22&"));
+        QCOMPARE(search.queryValue("query"),
+                 QString("bath.isbn=\"1551920123\" or bath.isbn=\"9781551920122\""));
+        QVERIFY(search.rawTarget.contains(
+            "query=bath.isbn%3D%221551920123%22%20or%20bath.isbn%3D%229781551920122%22&"));
     }
 
     void lookupByIsbn_askedForInBothForms_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("query");
-        QTest::newRow("13") << "9781551920122" << "bath.isbn=\"9781551920122\" or bath.isbn=\"1551920123\"";
-        QTest::newRow("979 has one form") << "9791090636071" << "bath.isbn=\"9791090636071\"";
+        QTest::newRow("13") << "9781551920122"
+                            << "bath.isbn=\"9781551920122\" or bath.isbn=\"1551920123\"";
+        QTest::newRow("979 has one form") << "9791090636071"
+                                          << "bath.isbn=\"9791090636071\"";
     }
 
     void lookupByIsbn_askedForInBothForms()
@@ -70,16 +74,19 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("fatal");
-        QTest::newRow("no record") << "none.xml" << 200 << "No book with ISBN 1551920115 was found at Library of Congress."
+        QTest::newRow("no record") << "none.xml" << 200
+                                   << "No book with ISBN 1551920115 was found at Library of Congress."
                                    << false;
-        QTest::newRow("diagnostic") << "diagnostic.xml" << 200
-                                    << "Error message returned from Library of Congress:\nQuery syntax error: dc.title=\"x"
-                                    << false;
-        QTest::newRow("diagnostic with 400") << "diagnostic.xml" << 400
-                                             << "Error message returned from Library of Congress:\nQuery syntax error: "
-                                                "dc.title=\"x"
-                                             << false;
-        QTest::newRow("500") << "none.xml" << 500 << "Failed to load book info from Library of Congress." << true;
+        QTest::newRow("diagnostic")
+            << "diagnostic.xml" << 200
+            << "Error message returned from Library of Congress:\nQuery syntax error: dc.title=\"x" << false;
+        QTest::newRow("diagnostic with 400")
+            << "diagnostic.xml" << 400
+            << "Error message returned from Library of Congress:\nQuery syntax error: "
+               "dc.title=\"x"
+            << false;
+        QTest::newRow("500") << "none.xml" << 500 << "Failed to load book info from Library of Congress."
+                             << true;
         QTest::newRow("not SRU") << "" << 200 << "Failed to load book info from Library of Congress." << true;
     }
 
@@ -91,7 +98,8 @@ private slots:
         QFETCH(bool, fatal);
         LocFixture f;
         if (file.isEmpty())
-            f.server.serveData(QStringLiteral("/LCDB"), "<html><body>Z39.50 gateway</body></html>", "text/html");
+            f.server.serveData(QStringLiteral("/LCDB"), "<html><body>Z39.50 gateway</body></html>",
+                               "text/html");
         else
             f.serve(QStringLiteral("/LCDB"), file, status);
         CBookRecord r;
@@ -109,8 +117,9 @@ private slots:
                                                QStringLiteral("Søndergaard"), QStringLiteral("a\\b?^"))
                                      .Run(2);
         const auto request = f.server.lastRequest();
-        QCOMPARE(request.queryValue("query"), QString("dc.title=\"northern \\\"maps\\\" 50%\\*\" and "
-                                                      "dc.creator=\"søndergaard\" and dc.publisher=\"a\\\\b\\?\\^\""));
+        QCOMPARE(request.queryValue("query"),
+                 QString("dc.title=\"northern \\\"maps\\\" 50%\\*\" and "
+                         "dc.creator=\"søndergaard\" and dc.publisher=\"a\\\\b\\?\\^\""));
         QCOMPARE(request.queryValue("startRecord"), QString("21"));
         QCOMPARE(request.queryValue("maximumRecords"), QString("20"));
 

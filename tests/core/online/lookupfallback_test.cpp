@@ -15,7 +15,9 @@ namespace {
 
 struct Services
 {
-    Services() : openLibrary(QStringLiteral("openlibrary")), google(QStringLiteral("googlebooks")), loc(QStringLiteral("loc"))
+    Services()
+        : openLibrary(QStringLiteral("openlibrary")), google(QStringLiteral("googlebooks")),
+          loc(QStringLiteral("loc"))
     {
         online.openLibraryUrl = openLibrary.baseUrl();
         online.openLibraryCoversUrl = openLibrary.baseUrl();
@@ -26,11 +28,12 @@ struct Services
         CHttpClient::ResetHostGaps();
 
         openLibrary.serveData(QStringLiteral("/api/books"), "{}", "application/json");
-        google.serveData(QStringLiteral("/books/v1/volumes"), TestHttpServer::readFixture("googlebooks/none.json"),
-                         "application/json");
+        google.serveData(QStringLiteral("/books/v1/volumes"),
+                         TestHttpServer::readFixture("googlebooks/none.json"), "application/json");
         const QByteArray googleAnswer = TestHttpServer::readFixture("googlebooks/isbn-0975133438.json")
                                             .replace("{{SERVER}}", google.baseUrl().toUtf8());
-        google.serveData(QStringLiteral("/books/v1/volumes?q=isbn:0975133438"), googleAnswer, "application/json");
+        google.serveData(QStringLiteral("/books/v1/volumes?q=isbn:0975133438"), googleAnswer,
+                         "application/json");
         google.serveData(QStringLiteral("/books/v1/volumes/zYx3AAAAQBAJ"),
                          TestHttpServer::readFixture("googlebooks/volume-zYx3AAAAQBAJ.json")
                              .replace("{{SERVER}}", google.baseUrl().toUtf8()),
@@ -72,7 +75,8 @@ private slots:
         s.use(QStringLiteral("OpenLibrary"), false);
         CBookRecord r;
         QVERIFY(!r.LookupByIsbn(QStringLiteral("0975133438"), true));
-        QCOMPARE(s.messenger.messages, QStringList{"No book with ISBN 0975133438 was found at Open Library."});
+        QCOMPARE(s.messenger.messages,
+                 QStringList{"No book with ISBN 0975133438 was found at Open Library."});
         QCOMPARE(s.google.requestCount() + s.loc.requestCount(), 0);
     }
 
@@ -105,10 +109,12 @@ private slots:
 
         // The next lookup, answered by the chosen source, says nothing more.
         s.openLibrary.serveData(QStringLiteral("/api/books?bibkeys=ISBN:0975133438"),
-                                "{\"ISBN:0975133438\": {\"title\": \"Из Open Library\"}}", "application/json");
+                                "{\"ISBN:0975133438\": {\"title\": \"Из Open Library\"}}",
+                                "application/json");
         CBookRecord again;
         target.addDuplicates = true;
-        QCOMPARE(LookUpAndSaveIsbn(again, QStringLiteral("0975133438"), target).rowText, QString("Из Open Library"));
+        QCOMPARE(LookUpAndSaveIsbn(again, QStringLiteral("0975133438"), target).rowText,
+                 QString("Из Open Library"));
         QVERIFY(again.answeredBy.isEmpty());
     }
 
@@ -120,7 +126,7 @@ private slots:
         QVERIFY(r.LookupByIsbn(QStringLiteral("9781551920122"), true));
         QCOMPARE(r.Title, QString("The art of northern maps"));
         QCOMPARE(r.statusText.get(), QString("Found at Library of Congress."));
-        QCOMPARE(s.google.requestCount(), 2); // asked once as the chosen source, both forms
+        QCOMPARE(s.google.requestCount(), 2);      // asked once as the chosen source, both forms
         QCOMPARE(s.openLibrary.requestCount(), 3); // both forms, then the cover by ISBN
     }
 

@@ -8,7 +8,8 @@
 
 namespace {
 
-const QString kDetails = QStringLiteral("<b class=\"h1\"><a name=\"product-details\">Product Details</a></b>");
+const QString kDetails =
+    QStringLiteral("<b class=\"h1\"><a name=\"product-details\">Product Details</a></b>");
 const QString kReviews = QStringLiteral("<a name=\"amzn-reviews\"><b class=h1>Editorial Reviews</b><br></a>");
 const QString kSerif = QStringLiteral("<span class=\"serif\">");
 
@@ -50,32 +51,60 @@ private slots:
         QTest::addColumn<QString>("edition");
 
         QTest::newRow("pages only in the binding line are not taken")
-            << detailsBlock("Paperback: 320 pages", {"Language: English", "ISBN: 1", "Publisher: P; 1st edition"})
-            << "Paperback" << "" << "" << "1st edition";
+            << detailsBlock("Paperback: 320 pages",
+                            {"Language: English", "ISBN: 1", "Publisher: P; 1st edition"})
+            << "Paperback"
+            << ""
+            << ""
+            << "1st edition";
         QTest::newRow("pages and dimensions, three lines to the edition")
-            << detailsBlock("<b>Hardcover</b>", {"432 pages", "; Dimensions (in inches): 1 x 9 x 6", "Language: Ελληνικά",
-                                            "ISBN: 1", "Publisher: Example Press; 2nd edition (June 1, 2003)"})
-            << "Hardcover" << "432 pages" << "Dimensions (in inches): 1 x 9 x 6" << "2nd edition (June 1, 2003)";
+            << detailsBlock("<b>Hardcover</b>",
+                            {"432 pages", "; Dimensions (in inches): 1 x 9 x 6", "Language: Ελληνικά",
+                             "ISBN: 1", "Publisher: Example Press; 2nd edition (June 1, 2003)"})
+            << "Hardcover"
+            << "432 pages"
+            << "Dimensions (in inches): 1 x 9 x 6"
+            << "2nd edition (June 1, 2003)";
         QTest::newRow("no pages, no dimensions: one line to the edition")
-            << detailsBlock("Audio CD", {"Language: English", "ISBN: 1", "Publisher: Example Press; Abridged edition",
-                                    "Not this"})
-            << "Unknown Binding" << "" << "" << "Abridged edition";
+            << detailsBlock("Audio CD", {"Language: English", "ISBN: 1",
+                                         "Publisher: Example Press; Abridged edition", "Not this"})
+            << "Unknown Binding"
+            << ""
+            << ""
+            << "Abridged edition";
         QTest::newRow("dimensions in the pages' place: two lines to the edition")
-            << detailsBlock("Paperback", {"Dimensions: 8 x 5", "ISBN: 1", "Language: English", "Publisher: Example Press; 3rd", "Not this"})
-            << "Paperback" << "" << "Dimensions: 8 x 5" << "3rd";
+            << detailsBlock("Paperback", {"Dimensions: 8 x 5", "ISBN: 1", "Language: English",
+                                          "Publisher: Example Press; 3rd", "Not this"})
+            << "Paperback"
+            << ""
+            << "Dimensions: 8 x 5"
+            << "3rd";
         QTest::newRow("pages without dimensions: two lines to the edition")
-            << detailsBlock("Paperback", {"96 pages", "ISBN: 1", "Language: Greek", "Publisher: Σ; Β' έκδοση", "Not this"})
-            << "Paperback" << "96 pages" << "" << "Β' έκδοση";
+            << detailsBlock("Paperback",
+                            {"96 pages", "ISBN: 1", "Language: Greek", "Publisher: Σ; Β' έκδοση", "Not this"})
+            << "Paperback"
+            << "96 pages"
+            << ""
+            << "Β' έκδοση";
         QTest::newRow("&amp; decoded before the separator is found")
             << detailsBlock("Paperback", {"Language: English", "ISBN: 1",
-                                     "Publisher: Example &amp; Sons Press; 2nd edition (June 1, 2003)"})
-            << "Paperback" << "" << "" << "2nd edition (June 1, 2003)";
+                                          "Publisher: Example &amp; Sons Press; 2nd edition (June 1, 2003)"})
+            << "Paperback"
+            << ""
+            << ""
+            << "2nd edition (June 1, 2003)";
         QTest::newRow("no separator: the line without its first character")
-            << detailsBlock("Paperback", {"Language: English", "ISBN: 1", "(第二版)"}) << "Paperback" << "" << ""
+            << detailsBlock("Paperback", {"Language: English", "ISBN: 1", "(第二版)"}) << "Paperback"
+            << ""
+            << ""
             << "第二版)";
         QTest::newRow("small print is no edition")
-            << detailsBlock("Paperback", {"Language: English", "ISBN: 1", "<span class=\"small\">See all editions</span>"})
-            << "Paperback" << "" << "" << "";
+            << detailsBlock("Paperback",
+                            {"Language: English", "ISBN: 1", "<span class=\"small\">See all editions</span>"})
+            << "Paperback"
+            << ""
+            << ""
+            << "";
     }
 
     void details()
@@ -95,7 +124,8 @@ private slots:
     void shortPageChangesNothing()
     {
         // The marker on line 300 lies inside the lines skipped first.
-        const QStringList lines = detailsBlock("Hardcover", {"432 pages", "Dimensions: 1", "a", "b", "P; 1st"});
+        const QStringList lines =
+            detailsBlock("Hardcover", {"432 pages", "Dimensions: 1", "a", "b", "P; 1st"});
         const CBookRecord r = read(page(lines, 299));
         QVERIFY(r.Binding.isEmpty());
         QVERIFY(r.PageCount.isEmpty());
@@ -121,14 +151,17 @@ private slots:
         QTest::newRow("leading mark skipped, second paragraph cut")
             << QStringList{kReviews, kSerif + "<p>First paragraph.<p>Second"} << "First paragraph.";
         QTest::newRow("first paragraph kept")
-            << QStringList{kReviews, kSerif + "A long first paragraph here.<P>More"} << "A long first paragraph here.";
-        QTest::newRow("colon at the end") << QStringList{kReviews, kSerif + "  Inside you will find: "}
-                                          << "Inside you will find:...";
-        QTest::newRow("a <br> line first") << QStringList{kReviews, "<br>", kSerif + "Кратко и ясно."}
-                                           << "Кратко и ясно.";
-        QTest::newRow("a <BR> line first") << QStringList{kReviews, "<BR>", kSerif + "中文简介"} << "中文简介";
+            << QStringList{kReviews, kSerif + "A long first paragraph here.<P>More"}
+            << "A long first paragraph here.";
+        QTest::newRow("colon at the end")
+            << QStringList{kReviews, kSerif + "  Inside you will find: "} << "Inside you will find:...";
+        QTest::newRow("a <br> line first")
+            << QStringList{kReviews, "<br>", kSerif + "Кратко и ясно."} << "Кратко и ясно.";
+        QTest::newRow("a <BR> line first")
+            << QStringList{kReviews, "<BR>", kSerif + "中文简介"} << "中文简介";
         QTest::newRow("edition note cut")
-            << QStringList{kReviews, kSerif + "Good. --This text refers to the Paperback edition."} << "Good.";
+            << QStringList{kReviews, kSerif + "Good. --This text refers to the Paperback edition."}
+            << "Good.";
         QTest::newRow("no review start: 19 characters dropped")
             << QStringList{kReviews, "<span class=serif >Plain review"} << "Plain review";
         QTest::newRow("only the first review line")
@@ -147,10 +180,9 @@ private slots:
         CBookRecord r;
         r.Description = QStringLiteral("From the service");
         // Reading goes on to the end: the details after the review are read.
-        CProductPageScraper::ReadPage(
-            page(QStringList{kReviews, kSerif + "Page review"} +
-                 detailsBlock("Hardcover", {"1 pages", "x", "y", "P; 9th"})),
-            r);
+        CProductPageScraper::ReadPage(page(QStringList{kReviews, kSerif + "Page review"} +
+                                           detailsBlock("Hardcover", {"1 pages", "x", "y", "P; 9th"})),
+                                      r);
         QCOMPARE(r.Description, QString("From the service"));
         QCOMPARE(r.Binding, QString("Hardcover"));
         QCOMPARE(r.Edition, QString("9th"));
@@ -158,8 +190,8 @@ private slots:
 
     void reviewStopsReading()
     {
-        const CBookRecord r =
-            read(page(QStringList{kReviews, kSerif + "Review"} + detailsBlock("Hardcover", {"a", "b", "P; 1st"})));
+        const CBookRecord r = read(
+            page(QStringList{kReviews, kSerif + "Review"} + detailsBlock("Hardcover", {"a", "b", "P; 1st"})));
         QCOMPARE(r.Description, QString("Review"));
         QVERIFY(r.Binding.isEmpty());
     }
@@ -178,15 +210,17 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QByteArray>("contentType");
         QTest::addColumn<QString>("text");
-        QTest::newRow("charset of the answer") << QByteArray("caf\xe9") << QByteArray("text/html; charset=ISO-8859-1")
-                                               << "café";
-        QTest::newRow("quoted charset") << QByteArray("\xd0\x81") << QByteArray("text/html;charset=\"utf-8\"") << "Ё";
-        QTest::newRow("meta charset") << QByteArray("<meta charset=\"iso-8859-1\">\xe9") << QByteArray("text/html")
-                                      << "<meta charset=\"iso-8859-1\">é";
-        QTest::newRow("valid UTF-8 without charset") << QByteArray("\xce\xb1\xe4\xb8\xad") << QByteArray() << "α中";
+        QTest::newRow("charset of the answer")
+            << QByteArray("caf\xe9") << QByteArray("text/html; charset=ISO-8859-1") << "café";
+        QTest::newRow("quoted charset")
+            << QByteArray("\xd0\x81") << QByteArray("text/html;charset=\"utf-8\"") << "Ё";
+        QTest::newRow("meta charset") << QByteArray("<meta charset=\"iso-8859-1\">\xe9")
+                                      << QByteArray("text/html") << "<meta charset=\"iso-8859-1\">é";
+        QTest::newRow("valid UTF-8 without charset")
+            << QByteArray("\xce\xb1\xe4\xb8\xad") << QByteArray() << "α中";
         QTest::newRow("anything else as Latin-1") << QByteArray("na\xefve") << QByteArray() << "naïve";
-        QTest::newRow("unknown charset") << QByteArray("\xce\xb1") << QByteArray("text/html; charset=x-nonesuch")
-                                         << "α";
+        QTest::newRow("unknown charset")
+            << QByteArray("\xce\xb1") << QByteArray("text/html; charset=x-nonesuch") << "α";
     }
 
     void decodePage()

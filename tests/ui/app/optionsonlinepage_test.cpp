@@ -38,7 +38,8 @@ void openOnline(COptions &sheet)
 
 QStringList storedKeys()
 {
-    QSettings ini(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quenlow"), QStringLiteral("Ordo"));
+    QSettings ini(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quenlow"),
+                  QStringLiteral("Ordo"));
     ini.beginGroup(QStringLiteral("Settings/Online"));
     return ini.childKeys();
 }
@@ -137,7 +138,8 @@ private slots:
         QVERIFY(!child<QPushButton>(&sheet, "buttonTestConnection")->isEnabled());
         QVERIFY(tested.wait(5000));
         const QString text = child<QLabel>(&sheet, "labelTestResult")->text();
-        QVERIFY2(QRegularExpression("^Open Library answered in \\d+ ms\\.$").match(text).hasMatch(), qPrintable(text));
+        QVERIFY2(QRegularExpression("^Open Library answered in \\d+ ms\\.$").match(text).hasMatch(),
+                 qPrintable(text));
         QVERIFY(child<QPushButton>(&sheet, "buttonTestConnection")->isEnabled());
         QCOMPARE(f.server.requests().first().queryValue("bibkeys"), QString("ISBN:9780262033848"));
         QVERIFY(f.messenger.messages.isEmpty());
@@ -170,7 +172,8 @@ private slots:
         QSignalSpy tested(sheet.onlinePage(), &COptionsOnlinePage::connectionTested);
         child<QPushButton>(&sheet, "buttonTestConnection")->click();
         QVERIFY(tested.wait(5000));
-        QCOMPARE(child<QLabel>(&sheet, "labelTestResult")->text(), QString("Failed to load book info from Open Library."));
+        QCOMPARE(child<QLabel>(&sheet, "labelTestResult")->text(),
+                 QString("Failed to load book info from Open Library."));
         QVERIFY(f.messenger.messages.isEmpty());
     }
 

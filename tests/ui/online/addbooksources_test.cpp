@@ -111,7 +111,8 @@ private slots:
 
         f.serveAnswer(QStringLiteral("/onca/xml3?type=heavy&AsinSearch=0975133403"),
                       QStringLiteral("heavy-0944011071.xml"));
-        f.servePage(QStringLiteral("0975133403"), QStringLiteral("page-0944011071.html"), "text/html; charset=ISO-8859-1");
+        f.servePage(QStringLiteral("0975133403"), QStringLiteral("page-0944011071.html"),
+                    "text/html; charset=ISO-8859-1");
         QVERIFY(add.byTitle(QStringLiteral("Light"), 0));
         QCOMPARE(add.resultsShown, 1);
         QCOMPARE(add.sheets.size(), 2);
