@@ -46,6 +46,7 @@ COptionsOnlinePage::~COptionsOnlinePage()
     if (m_testThread) {
         m_testCancel.cancel();
         m_testThread->wait();
+        delete m_testThread;
     }
 }
 
