@@ -1119,6 +1119,86 @@ Previous Pane</source>
     </message>
 </context>
 <context>
+    <name>COptionsOnlinePage</name>
+    <message>
+        <source>Look books &amp;up at:</source>
+        <translation>查询图书的来源(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>Google Books &amp;API key:</source>
+        <translation>Google Books API 密钥(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>(optional)</source>
+        <translation>（可选）</translation>
+    </message>
+    <message>
+        <source>Contact &amp;e-mail:</source>
+        <translation>联系电子邮件(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Sent with every request, so that a service can reach you instead of blocking the program.</source>
+        <translation>随每个请求一起发送，以便服务方能联系您，而不是屏蔽本程序。</translation>
+    </message>
+    <message>
+        <source>Store &amp;ISBNs as:</source>
+        <extracomment>The verb: how ISBNs are written into the catalogue (ISBN-10, ISBN-13). Not the shop of the Store field.</extracomment>
+        <translation>ISBN 保存格式(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>When the chosen source does not know an ISBN, &amp;ask these sources too:</source>
+        <translation>所选来源查不到某个 ISBN 时，也查询以下来源(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Open Library</source>
+        <translation>Open Library</translation>
+    </message>
+    <message>
+        <source>Google Books</source>
+        <translation>Google Books</translation>
+    </message>
+    <message>
+        <source>Library of Congress</source>
+        <translation>美国国会图书馆</translation>
+    </message>
+    <message>
+        <source>Bookstore service</source>
+        <translation>书店服务</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>测试连接(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>在线</translation>
+    </message>
+    <message>
+        <source>ISBN-10 where there is one</source>
+        <translation>有 ISBN-10 时用 ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN-13</source>
+        <translation>ISBN-13</translation>
+    </message>
+    <message>
+        <source>As entered</source>
+        <translation>按输入原样</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>正在查询 %1...</translation>
+    </message>
+    <message>
+        <source>%1 answered in %2 ms.</source>
+        <translation>%1 在 %2 毫秒内作出了应答。</translation>
+    </message>
+    <message>
+        <source>The test was cancelled.</source>
+        <translation>测试已取消。</translation>
+    </message>
+</context>
+<context>
     <name>COptionsUIPage</name>
     <message>
         <source>&amp;Interface Language:</source>
@@ -2003,6 +2083,12 @@ Delete</source>
         <source>For Help, press F1</source>
         <comment>57345</comment>
         <translation>按 F1 获取帮助</translation>
+    </message>
+    <message>
+        <source>Found at %s.</source>
+        <comment>235</comment>
+        <extracomment>Status of a looked-up book; %s is the service that knew it (Open Library...).</extracomment>
+        <translation>已在 %s 找到。</translation>
     </message>
 </context>
 <context>

@@ -1119,6 +1119,86 @@ Previous Pane</source>
     </message>
 </context>
 <context>
+    <name>COptionsOnlinePage</name>
+    <message>
+        <source>Look books &amp;up at:</source>
+        <translation>查詢書籍的來源(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>Google Books &amp;API key:</source>
+        <translation>Google Books API 金鑰(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>(optional)</source>
+        <translation>（選用）</translation>
+    </message>
+    <message>
+        <source>Contact &amp;e-mail:</source>
+        <translation>聯絡電子郵件(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Sent with every request, so that a service can reach you instead of blocking the program.</source>
+        <translation>隨每個要求一起傳送，讓服務方能聯絡您，而不是封鎖本程式。</translation>
+    </message>
+    <message>
+        <source>Store &amp;ISBNs as:</source>
+        <extracomment>The verb: how ISBNs are written into the catalogue (ISBN-10, ISBN-13). Not the shop of the Store field.</extracomment>
+        <translation>ISBN 儲存格式(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>When the chosen source does not know an ISBN, &amp;ask these sources too:</source>
+        <translation>所選來源查不到某個 ISBN 時，也查詢以下來源(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Open Library</source>
+        <translation>Open Library</translation>
+    </message>
+    <message>
+        <source>Google Books</source>
+        <translation>Google Books</translation>
+    </message>
+    <message>
+        <source>Library of Congress</source>
+        <translation>美國國會圖書館</translation>
+    </message>
+    <message>
+        <source>Bookstore service</source>
+        <translation>書店服務</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>測試連線(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>線上</translation>
+    </message>
+    <message>
+        <source>ISBN-10 where there is one</source>
+        <translation>有 ISBN-10 時用 ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN-13</source>
+        <translation>ISBN-13</translation>
+    </message>
+    <message>
+        <source>As entered</source>
+        <translation>依輸入原樣</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>正在查詢 %1...</translation>
+    </message>
+    <message>
+        <source>%1 answered in %2 ms.</source>
+        <translation>%1 在 %2 毫秒內回應。</translation>
+    </message>
+    <message>
+        <source>The test was cancelled.</source>
+        <translation>測試已取消。</translation>
+    </message>
+</context>
+<context>
     <name>COptionsUIPage</name>
     <message>
         <source>&amp;Interface Language:</source>
@@ -2003,6 +2083,12 @@ Delete</source>
         <source>For Help, press F1</source>
         <comment>57345</comment>
         <translation>按 F1 取得說明</translation>
+    </message>
+    <message>
+        <source>Found at %s.</source>
+        <comment>235</comment>
+        <extracomment>Status of a looked-up book; %s is the service that knew it (Open Library...).</extracomment>
+        <translation>已在 %s 找到。</translation>
     </message>
 </context>
 <context>

@@ -1121,6 +1121,86 @@ Riquadro precedente</translation>
     </message>
 </context>
 <context>
+    <name>COptionsOnlinePage</name>
+    <message>
+        <source>Look books &amp;up at:</source>
+        <translation>&amp;Cerca i libri su:</translation>
+    </message>
+    <message>
+        <source>Google Books &amp;API key:</source>
+        <translation>Chiave &amp;API di Google Books:</translation>
+    </message>
+    <message>
+        <source>(optional)</source>
+        <translation>(facoltativa)</translation>
+    </message>
+    <message>
+        <source>Contact &amp;e-mail:</source>
+        <translation>&amp;E-mail di contatto:</translation>
+    </message>
+    <message>
+        <source>Sent with every request, so that a service can reach you instead of blocking the program.</source>
+        <translation>Viene inviata con ogni richiesta, così che un servizio possa contattarvi invece di bloccare il programma.</translation>
+    </message>
+    <message>
+        <source>Store &amp;ISBNs as:</source>
+        <extracomment>The verb: how ISBNs are written into the catalogue (ISBN-10, ISBN-13). Not the shop of the Store field.</extracomment>
+        <translation>Memorizza gli &amp;ISBN come:</translation>
+    </message>
+    <message>
+        <source>When the chosen source does not know an ISBN, &amp;ask these sources too:</source>
+        <translation>Se la fonte scelta non conosce un ISBN, chiedi anche a &amp;queste fonti:</translation>
+    </message>
+    <message>
+        <source>Open Library</source>
+        <translation>Open Library</translation>
+    </message>
+    <message>
+        <source>Google Books</source>
+        <translation>Google Books</translation>
+    </message>
+    <message>
+        <source>Library of Congress</source>
+        <translation>Biblioteca del Congresso</translation>
+    </message>
+    <message>
+        <source>Bookstore service</source>
+        <translation>Servizio della libreria</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Prova la connessione</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>ISBN-10 where there is one</source>
+        <translation>ISBN-10 quando esiste</translation>
+    </message>
+    <message>
+        <source>ISBN-13</source>
+        <translation>ISBN-13</translation>
+    </message>
+    <message>
+        <source>As entered</source>
+        <translation>Come inserito</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Richiesta a %1...</translation>
+    </message>
+    <message>
+        <source>%1 answered in %2 ms.</source>
+        <translation>%1 ha risposto in %2 ms.</translation>
+    </message>
+    <message>
+        <source>The test was cancelled.</source>
+        <translation>La prova è stata annullata.</translation>
+    </message>
+</context>
+<context>
     <name>COptionsUIPage</name>
     <message>
         <source>&amp;Interface Language:</source>
@@ -2007,6 +2087,12 @@ Elimina</translation>
         <source>For Help, press F1</source>
         <comment>57345</comment>
         <translation>Per la Guida, premere F1</translation>
+    </message>
+    <message>
+        <source>Found at %s.</source>
+        <comment>235</comment>
+        <extracomment>Status of a looked-up book; %s is the service that knew it (Open Library...).</extracomment>
+        <translation>Trovato su %s.</translation>
     </message>
 </context>
 <context>

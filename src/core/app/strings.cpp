@@ -131,6 +131,7 @@ const Entry kStrings[] = {
     {228, QT_TRANSLATE_NOOP3("Strings", "No book with ISBN %s was found at %s.", "228")},
     {229, QT_TRANSLATE_NOOP3("Strings", "Failed to load book info from %s.", "229")},
     {230, QT_TRANSLATE_NOOP3("Strings", "Error message returned from %s:\n%s", "230")},
+    //: Status of a looked-up book; %s is the service that knew it (Open Library...).
     {235, QT_TRANSLATE_NOOP3("Strings", "Found at %s.", "235")},
     // The HTML editor pages' commands: prompt, line feed, tooltip.
     {32788, QT_TRANSLATE_NOOP3("Strings", "Underline\nUnderline", "32788")},
