@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of pages. Please type digits only, for example 340.</source>
-        <translation>“%1”不是頁數。請只輸入數字，例如 340。</translation>
+        <translation>「%1」不是頁數。請只輸入數字，例如 340。</translation>
     </message>
 </context>
 <context>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>C&amp;urrent Page:</source>
-        <translation>目前頁(&amp;U)：</translation>
+        <translation>目前頁數(&amp;U)：</translation>
     </message>
     <message>
         <source>Rating</source>
@@ -495,11 +495,11 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a price. Please type an amount, for example %2 or %3.</source>
-        <translation>“%1”不是價格。請輸入金額，例如 %2 或 %3。</translation>
+        <translation>「%1」不是價格。請輸入金額，例如 %2 或 %3。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a page number. Please type digits only, for example 120.</source>
-        <translation>“%1”不是頁碼。請只輸入數字，例如 120。</translation>
+        <translation>「%1」不是頁碼。請只輸入數字，例如 120。</translation>
     </message>
 </context>
 <context>
@@ -1098,7 +1098,7 @@ Previous Pane</source>
     </message>
     <message>
         <source>Each new book gets the day it is added</source>
-        <translation>每本新書使用其添加當天的日期</translation>
+        <translation>每本新書使用其新增當天的日期</translation>
     </message>
     <message>
         <source>&amp;Today</source>
@@ -1272,11 +1272,11 @@ Previous Pane</source>
     <name>COrdoListView</name>
     <message>
         <source>Are you sure you want to permanently delete the selected book(s)?</source>
-        <translation>確實要永久刪除所選書籍嗎？</translation>
+        <translation>確定要永久刪除所選書籍嗎？</translation>
     </message>
     <message>
         <source>Are you sure you want to remove the selected book(s) from this category?</source>
-        <translation>確實要從此分類中移除所選書籍嗎？</translation>
+        <translation>確定要從此分類中移除所選書籍嗎？</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1322,7 +1322,7 @@ Previous Pane</source>
     <message>
         <source>Are you sure you want to delete this category?
 Note: this will delete all books and subcategories in this category.</source>
-        <translation>確實要刪除此分類嗎？
+        <translation>確定要刪除此分類嗎？
 注意：此操作將刪除此分類中的所有書籍和子分類。</translation>
     </message>
     <message>
