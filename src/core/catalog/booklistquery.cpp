@@ -102,3 +102,29 @@ BookListLoad LoadBookListRows(Connection &connection, int category, QVector<Book
     SortBookListRows(rows, 0, true);
     return result;
 }
+
+bool LoadBookListRow(Connection &connection, int bookId, BookListRow &row)
+{
+    Recordset rs;
+    if (!rs.open(connection, QStringLiteral("SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book "
+                                            "WHERE BookID=%1")
+                                 .arg(bookId)) ||
+        rs.isEOF())
+        return false;
+    row = BookListRow();
+    row.bookId = bookId;
+    row.title = FieldToText(rs.field(1));
+    row.author = FieldToText(rs.field(2));
+    const FieldValue publisherId = rs.field(3);
+    row.isbn = FieldToText(rs.field(4));
+    row.edition = FieldToText(rs.field(5));
+    rs.close();
+    if (publisherId.kind == FieldValue::Kind::Int32) {
+        Recordset name;
+        if (name.open(connection, QStringLiteral("SELECT Name FROM bookpublisher WHERE PublisherID=%1")
+                                      .arg(publisherId.toInt())) &&
+            !name.isEOF())
+            row.publisher = FieldToText(name.field(0));
+    }
+    return true;
+}

@@ -133,6 +133,12 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(3, 'Search Results')"), false, *connection);
     ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(4, 'Reading List')"), false, *connection);
 
+    // Catalogues made before the book list had its covering index get it
+    // now (once; a read-only file simply lists more slowly).
+    ExecuteSql(QStringLiteral("CREATE INDEX IF NOT EXISTS book_list ON book(Title, Author, PublisherID, ISBN, "
+                              "Edition)"),
+               false, *connection);
+
     // Links and memberships of books deleted outside the program go now,
     // before a new book can take a freed number and inherit them.
     const int orphans = qMax(0, RemoveOrphanRows(*connection));
