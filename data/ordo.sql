@@ -109,8 +109,8 @@ CREATE TABLE book (
   BackCover TEXT COLLATE NOCASE
 );
 -- Holds every column the book list shows: the list reads it in title order
--- without touching the table's rows.
-CREATE INDEX book_list ON book(Title, Author, PublisherID, ISBN, Edition);
+-- without touching the table's rows (equal titles by BookID, as before).
+CREATE INDEX book_list ON book(Title, BookID, Author, PublisherID, ISBN, Edition);
 
 CREATE TABLE book_category (
   BookID INTEGER NOT NULL REFERENCES book(BookID) ON DELETE CASCADE,

@@ -135,7 +135,7 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
 
     // Catalogues made before the book list had its covering index get it
     // now (once; a read-only file simply lists more slowly).
-    ExecuteSql(QStringLiteral("CREATE INDEX IF NOT EXISTS book_list ON book(Title, Author, PublisherID, ISBN, "
+    ExecuteSql(QStringLiteral("CREATE INDEX IF NOT EXISTS book_list ON book(Title, BookID, Author, PublisherID, ISBN, "
                               "Edition)"),
                false, *connection);
 

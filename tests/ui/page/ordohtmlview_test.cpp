@@ -663,6 +663,13 @@ private slots:
         for (int i = 0; i < 1000; ++i)
             books << f.bookId + i;
         QVERIFY(f.display(books));
+        // The first slice, then every book through the page's own link.
+        QCOMPARE(f.eval("document.querySelectorAll('div.book').length").toInt(), 200);
+        QVERIFY(f.displayAfter([&] {
+            QVERIFY(!f.page()->acceptNavigationRequest(QUrl("ordoslice://all"),
+                                                       QWebEnginePage::NavigationTypeLinkClicked, true));
+        }));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.view->isBuilding(), kWait);
         QVERIFY(f.view->bookPage().Html().size() > 2 * 1024 * 1024);
         QCOMPARE(f.eval("document.querySelectorAll('div.book').length").toInt(), 1000);
         QVERIFY(f.text("document.body.innerText").contains("Book 999"));
