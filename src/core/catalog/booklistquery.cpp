@@ -72,18 +72,20 @@ BookListLoad LoadBookListRows(Connection &connection, int category, QVector<Book
     const bool havePublishers = readPublishers(connection, publishers);
 
     BookListLoad result = BookListLoad::Loaded;
+    rows.reserve(1024);
     while (!rs.isEOF()) {
         BookListRow row;
-        row.bookId = FieldToText(rs.field(0)).toInt();
-        row.title = FieldToText(rs.field(1));
-        row.author = FieldToText(rs.field(2));
+        const FieldValue bookId = rs.field(0);
+        row.bookId = bookId.kind == FieldValue::Kind::Int32 ? bookId.toInt() : FieldToText(bookId).toInt();
+        row.title = rs.fieldText(1);
+        row.author = rs.fieldText(2);
         const FieldValue publisherId = rs.field(3);
         // A NULL id, an id with no row or a value that is no id at all give
         // an empty name.
         if (publisherId.kind == FieldValue::Kind::Int32 && havePublishers)
             row.publisher = publishers.value(publisherId.toInt());
-        row.isbn = FieldToText(rs.field(4));
-        row.edition = FieldToText(rs.field(5));
+        row.isbn = rs.fieldText(4);
+        row.edition = rs.fieldText(5);
         rows.append(std::move(row));
 
         DbError error;

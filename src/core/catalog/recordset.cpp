@@ -1,5 +1,7 @@
 #include "recordset.h"
 
+#include "sqlvalue.h"
+
 #include "connection.h"
 
 #include <QCoreApplication>
@@ -173,6 +175,17 @@ int Recordset::fieldIndex(const QString &name) const
             return i;
     }
     return -1;
+}
+
+QString Recordset::fieldText(int index) const
+{
+    if (m_stmt && !m_eof && index >= 0 && index < int(m_declared.size()) &&
+        sqlite3_column_type(m_stmt, index) == SQLITE_TEXT) {
+        const Kind kind = m_declared[size_t(index)];
+        if (kind == Kind::Text || kind == Kind::Null)
+            return columnText(m_stmt, index);
+    }
+    return FieldToText(field(index));
 }
 
 FieldValue Recordset::field(int index) const
