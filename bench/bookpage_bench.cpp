@@ -94,7 +94,6 @@ void BM_BuildAndTransform(benchmark::State &state)
 }
 BENCHMARK(BM_BuildAndTransform)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
-
 // Runs a program and gives its wall time in seconds, or -1 when it failed.
 double runSeconds(const QString &program, const QStringList &arguments)
 {
@@ -102,7 +101,8 @@ double runSeconds(const QString &program, const QStringList &arguments)
     process.setStandardOutputFile(QProcess::nullDevice());
     const auto start = std::chrono::steady_clock::now();
     process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
         return -1;
     return seconds(std::chrono::steady_clock::now() - start);
 }
@@ -122,9 +122,10 @@ void BM_BuildXmlVersusSqlite3Shell(benchmark::State &state)
     if (!cat)
         return;
     const QString ids = idList(cat->selection);
-    const QString sql = QStringLiteral("SELECT * FROM book WHERE BookID IN (%1); SELECT * FROM link WHERE BookID IN "
-                                       "(%1) ORDER BY BookID, LinkID;")
-                            .arg(ids);
+    const QString sql =
+        QStringLiteral("SELECT * FROM book WHERE BookID IN (%1); SELECT * FROM link WHERE BookID IN "
+                       "(%1) ORDER BY BookID, LinkID;")
+            .arg(ids);
     const QString path = cat->connection->path();
     double ours = 0;
     double theirs = 0;
@@ -184,8 +185,8 @@ void BM_PageVersusXsltproc(benchmark::State &state)
             state.SkipWithError(qPrintable(result.errorText));
             return;
         }
-        const double theirsNow =
-            runSeconds(xsltproc, {QStringLiteral("--nonet"), QStringLiteral("-o"), outPath, cat->xsl, xmlPath});
+        const double theirsNow = runSeconds(
+            xsltproc, {QStringLiteral("--nonet"), QStringLiteral("-o"), outPath, cat->xsl, xmlPath});
         if (theirsNow < 0) {
             state.SkipWithError("xsltproc failed");
             return;

@@ -126,7 +126,10 @@ void BM_SelectAllHundredThousand(benchmark::State &state)
         const qint64 start = clock.elapsed();
         list.selectAll();
         const bool shown = waitFor(
-            [&] { return displays > before && page.slice().total() == 100000 && !page.bookPage().Html().isEmpty(); },
+            [&] {
+                return displays > before && page.slice().total() == 100000 &&
+                       !page.bookPage().Html().isEmpty();
+            },
             60000);
         const double tookMs = double(clock.elapsed() - start);
         // Keep probing a little: the page's own work after the display counts.

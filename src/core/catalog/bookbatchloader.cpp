@@ -72,11 +72,13 @@ bool CBookBatchLoader::readBooks(const QString &idList, QHash<int, int> &rowOf, 
     return true;
 }
 
-bool CBookBatchLoader::readLinks(const QString &idList, const QHash<int, int> &rowOf, QVector<CBookRecord> &books)
+bool CBookBatchLoader::readLinks(const QString &idList, const QHash<int, int> &rowOf,
+                                 QVector<CBookRecord> &books)
 {
     const QString sql =
-        QStringLiteral("SELECT BookID, LinkID, Name, Path, Notes FROM link WHERE BookID IN (%1) ORDER BY BookID, "
-                       "LinkID ASC")
+        QStringLiteral(
+            "SELECT BookID, LinkID, Name, Path, Notes FROM link WHERE BookID IN (%1) ORDER BY BookID, "
+            "LinkID ASC")
             .arg(idList);
     Recordset rs;
     if (!OpenRecordset(rs, m_connection, sql))
@@ -85,8 +87,8 @@ bool CBookBatchLoader::readLinks(const QString &idList, const QHash<int, int> &r
     while (!rs.isEOF()) {
         const auto row = rowOf.constFind(rs.field(0).toInt());
         if (row != rowOf.cend())
-            books[*row].links.append({FieldToText(rs.field(1)), FieldToText(rs.field(2)), FieldToText(rs.field(3)),
-                                      FieldToText(rs.field(4))});
+            books[*row].links.append({FieldToText(rs.field(1)), FieldToText(rs.field(2)),
+                                      FieldToText(rs.field(3)), FieldToText(rs.field(4))});
         if (!rs.moveNext(&error) && error.isSet()) {
             ShowDbError(sql, error);
             return false;

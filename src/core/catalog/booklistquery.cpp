@@ -108,9 +108,10 @@ BookListLoad LoadBookListRows(Connection &connection, int category, QVector<Book
 bool LoadBookListRow(Connection &connection, int bookId, BookListRow &row)
 {
     Recordset rs;
-    if (!rs.open(connection, QStringLiteral("SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book "
-                                            "WHERE BookID=%1")
-                                 .arg(bookId)) ||
+    if (!rs.open(connection,
+                 QStringLiteral("SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book "
+                                "WHERE BookID=%1")
+                     .arg(bookId)) ||
         rs.isEOF())
         return false;
     row = BookListRow();

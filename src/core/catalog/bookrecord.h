@@ -123,8 +123,8 @@ public:
     // by LookupByIsbn(item, false). True when an item was chosen and its
     // lookup succeeded. A cancelled choice sets errorText to the chooser's
     // message text when that is not empty.
-    bool LookupByKeywords(const QString &title, const QString &author, const QString &publisher, bool clearFirst,
-                          IKeywordChooser &chooser);
+    bool LookupByKeywords(const QString &title, const QString &author, const QString &publisher,
+                          bool clearFirst, IKeywordChooser &chooser);
 
     // Downloads the picture at largeImageUrl into a new file in the temporary
     // folder, named after its real format (.jpg, .gif, .png, .webp), and

@@ -32,8 +32,8 @@ Kind kindOfDeclaredType(const char *decl)
         return Kind::Int32;
     if (t.contains("SINGLE"))
         return Kind::Single;
-    if (t.contains("DOUB") || t.contains("REAL") || t.contains("FLOA") || t.contains("NUMERIC")
-        || t.contains("DECIMAL"))
+    if (t.contains("DOUB") || t.contains("REAL") || t.contains("FLOA") || t.contains("NUMERIC") ||
+        t.contains("DECIMAL"))
         return Kind::Double;
     return Kind::Text;
 }
@@ -70,7 +70,8 @@ int prepareOne(sqlite3 *db, const QString &sql, sqlite3_stmt **stmt, DbError *er
     }
     if (!*stmt) {
         if (error)
-            *error = {SQLITE_MISUSE, QCoreApplication::translate("Recordset", "The SQL text holds no statement.")};
+            *error = {SQLITE_MISUSE,
+                      QCoreApplication::translate("Recordset", "The SQL text holds no statement.")};
         return SQLITE_MISUSE;
     }
     if (tail && *tail) {

@@ -28,16 +28,22 @@ int CPageBuilder::start(const PageJobRequest &request)
     m_pool.start([self, flag, serial, request] {
         auto onProgress = [self, flag, serial](int done, int total) {
             if (!flag->load())
-                QMetaObject::invokeMethod(self, [self, serial, done, total] {
-                    if (self)
-                        emit self->progress(serial, done, total);
-                }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    self,
+                    [self, serial, done, total] {
+                        if (self)
+                            emit self->progress(serial, done, total);
+                    },
+                    Qt::QueuedConnection);
         };
         PageJobResult result = RunPageJob(request, flag.get(), onProgress);
-        QMetaObject::invokeMethod(self, [self, serial, result = std::move(result)] {
-            if (self)
-                self->deliver(serial, result);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            self,
+            [self, serial, result = std::move(result)] {
+                if (self)
+                    self->deliver(serial, result);
+            },
+            Qt::QueuedConnection);
     });
     return serial;
 }

@@ -20,8 +20,8 @@ PageJobResult RunPageJob(const PageJobRequest &request, const std::atomic_bool *
             BookXmlControl control;
             control.cancel = cancel;
             control.progress = progress;
-            result.xml = BuildBookXml(request.bookIds, *connection, request.imagesFolder, request.creationDate,
-                                      control);
+            result.xml = BuildBookXml(request.bookIds, *connection, request.imagesFolder,
+                                      request.creationDate, control);
             if (cancel && cancel->load())
                 result.cancelled = true;
         }

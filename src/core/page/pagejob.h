@@ -19,7 +19,7 @@ struct PageJobRequest
     QVector<int> bookIds; // the books to build, in page order
     QString imagesFolder;
     QString xslPath;
-    QString creationDate; // null: now
+    QString creationDate;  // null: now
     bool transform = true; // false: the book XML alone (Save As XML)
 };
 

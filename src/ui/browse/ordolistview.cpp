@@ -245,7 +245,8 @@ void COrdoListView::ReloadAndSelectRow(int row)
         // Selecting the same single row again changes nothing: the page must
         // still show the edited book.
         const bool wasOnlySelection = m_doc->selectedBooks() == QVector<int>{m_model->bookId(row)};
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selectionModel()->setCurrentIndex(index,
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         scrollTo(index);
         setFocus();
         if (wasOnlySelection || m_refreshPending) {

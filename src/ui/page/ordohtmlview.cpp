@@ -221,8 +221,8 @@ void COrdoHtmlView::withFullPage(bool transform, std::function<void(const QStrin
     }
     PageJobRequest request = pageRequest(m_slice.total());
     request.transform = transform;
-    auto *progress = new QProgressDialog(tr("Preparing %n books...", nullptr, m_slice.total()), tr("Cancel"), 0,
-                                         m_slice.total(), this);
+    auto *progress = new QProgressDialog(tr("Preparing %n books...", nullptr, m_slice.total()), tr("Cancel"),
+                                         0, m_slice.total(), this);
     progress->setObjectName(QStringLiteral("fullPageProgress"));
     progress->setWindowModality(Qt::WindowModal);
     progress->setAutoClose(false);
@@ -448,7 +448,8 @@ void COrdoHtmlView::saveAsXml()
     if (path.isEmpty())
         return;
     // A sliced page exports every selected book.
-    withFullPage(false, [path](const QString &xml, const QString &) { (void)CBookPage::WriteXmlFile(path, xml); });
+    withFullPage(false,
+                 [path](const QString &xml, const QString &) { (void)CBookPage::WriteXmlFile(path, xml); });
 }
 
 void COrdoHtmlView::saveAsHtml()

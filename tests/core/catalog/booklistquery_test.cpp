@@ -55,8 +55,9 @@ private slots:
         cat.exec("INSERT INTO book (BookID, Title, Author, ISBN, Edition, PageCount, ReleaseDate) VALUES "
                  "(1, 'Ἰλιάς 红楼梦', NULL, 1234, 'Первое', 'x12', 'Jan 05, 2004')");
         Recordset rs;
-        QVERIFY(rs.open(cat.connection(), "SELECT BookID, Title, Author, ISBN, Edition, PageCount, ReleaseDate "
-                                          "FROM book"));
+        QVERIFY(rs.open(cat.connection(),
+                        "SELECT BookID, Title, Author, ISBN, Edition, PageCount, ReleaseDate "
+                        "FROM book"));
         for (int i = 0; i < rs.fieldCount(); ++i)
             QCOMPARE(rs.fieldText(i), FieldToText(rs.field(i)));
         QCOMPARE(rs.fieldText(1), QString("Ἰλιάς 红楼梦"));
@@ -67,7 +68,8 @@ private slots:
     void listIndexCoversTheListedColumns()
     {
         TestCatalog cat;
-        QCOMPARE(cat.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_list'"), 1);
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_list'"),
+                 1);
         Recordset rs;
         QVERIFY(rs.open(cat.connection(), "EXPLAIN QUERY PLAN " + BookListSql(AllBooksCategory)));
         QString details;

@@ -162,7 +162,9 @@ private slots:
         RecordingMessenger recorder;
         COrdoDoc doc;
         QVERIFY(doc.OnOpenDocument(catalog.path()));
-        QCOMPARE(catalog.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_list'"), 1);
+        QCOMPARE(
+            catalog.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_list'"),
+            1);
         QVERIFY(recorder.messages.isEmpty());
     }
 

@@ -184,9 +184,10 @@ private slots:
         QVERIFY(BuildBookXml({12, 3}, cat.connection(), imagesFolder(), kDate).isEmpty());
         QCOMPARE(messenger.messages.size(), 1);
         // The links of the whole batch are read in one query.
-        QVERIFY2(messenger.messages.first().startsWith("SELECT BookID, LinkID, Name, Path, Notes FROM link WHERE "
-                                                       "BookID IN (12,3)"),
-                 qPrintable(messenger.messages.first()));
+        QVERIFY2(
+            messenger.messages.first().startsWith("SELECT BookID, LinkID, Name, Path, Notes FROM link WHERE "
+                                                  "BookID IN (12,3)"),
+            qPrintable(messenger.messages.first()));
     }
 };
 

@@ -31,14 +31,15 @@ void fillBooks(TestCatalog &cat, int count)
     const QStringList titles = {"Война и мир", "Ἰλιάς", "红楼梦", "L''Étranger & <co>"};
     Transaction transaction(cat.connection());
     for (int i = 1; i <= count; ++i) {
-        cat.exec(QString("INSERT INTO book (BookID, Title, PublisherID, LanguageID, MyRating, EBookOnly, "
-                         "FrontCover, Description) VALUES (%1, '%2 %1', %3, %4, %5, %6, '%1.jpg', '<p>д %1</p>')")
-                     .arg(i)
-                     .arg(titles[i % 4])
-                     .arg(i % 3 ? "7" : "NULL")
-                     .arg(i % 5 ? "9" : "1234")
-                     .arg(i % 6)
-                     .arg(i % 2));
+        cat.exec(
+            QString("INSERT INTO book (BookID, Title, PublisherID, LanguageID, MyRating, EBookOnly, "
+                    "FrontCover, Description) VALUES (%1, '%2 %1', %3, %4, %5, %6, '%1.jpg', '<p>д %1</p>')")
+                .arg(i)
+                .arg(titles[i % 4])
+                .arg(i % 3 ? "7" : "NULL")
+                .arg(i % 5 ? "9" : "1234")
+                .arg(i % 6)
+                .arg(i % 2));
         for (int l = 1; l <= i % 3; ++l)
             cat.exec(QString("INSERT INTO link (BookID, LinkID, Name, Path) VALUES (%1, %2, 'Ссылка %2', "
                              "'/tmp/%1-%2')")
@@ -172,8 +173,8 @@ private slots:
 
     void xmlThatDoesNotLoadSaysWhy()
     {
-        TransformResult result = TransformBookXml("<?xml version=\"1.0\"?>\n<Ordoteca><Book></Ordoteca>\n",
-                                                  detailsTemplate());
+        TransformResult result =
+            TransformBookXml("<?xml version=\"1.0\"?>\n<Ordoteca><Book></Ordoteca>\n", detailsTemplate());
         QCOMPARE(result.status, TransformStatus::XmlLoadFailed);
         const QString message = TransformMessageText(result);
         QVERIFY2(message.startsWith("Failed to load XML.\n"), qPrintable(message));

@@ -68,7 +68,8 @@ struct SliceFixture
         }
         if (!doc.OnOpenDocument(cat.path()))
             qFatal("cannot open the test catalogue");
-        view = std::make_unique<COrdoHtmlView>(&doc, fileTitles(AppFolder() + "Styles/CSS", "*.css"), templates);
+        view =
+            std::make_unique<COrdoHtmlView>(&doc, fileTitles(AppFolder() + "Styles/CSS", "*.css"), templates);
         QObject::connect(view.get(), &COrdoHtmlView::pageDisplayed, [this] { ++displays; });
         view->resize(900, 700);
     }
@@ -107,7 +108,8 @@ struct SliceFixture
     {
         return displayAfter([&] {
             auto *page = static_cast<COrdoWebPage *>(view->page());
-            QVERIFY(!page->acceptNavigationRequest(QUrl(address), QWebEnginePage::NavigationTypeLinkClicked, true));
+            QVERIFY(!page->acceptNavigationRequest(QUrl(address), QWebEnginePage::NavigationTypeLinkClicked,
+                                                   true));
         });
     }
     static QVector<int> firstBooks(int count)
@@ -155,7 +157,8 @@ private slots:
         QVERIFY(!body.contains(kTitles[1] + " 201"));
         QCOMPARE(f.text("document.getElementById('ordo-slice-next').textContent"),
                  QString("Show the next 200 books"));
-        QCOMPARE(f.text("document.getElementById('ordo-slice-all').textContent"), QString("Show all 10000 books"));
+        QCOMPARE(f.text("document.getElementById('ordo-slice-all').textContent"),
+                 QString("Show all 10000 books"));
         // The page's own texts hold the slice; nothing of the links.
         QCOMPARE(occurrences(f.view->bookPage().Xml().toUtf8(), "<Book>"), 200);
         QVERIFY(!f.view->bookPage().Html().contains("ordoslice"));
@@ -172,7 +175,8 @@ private slots:
         QCOMPARE(f.view->slice().shown(), 400);
         QCOMPARE(f.booksOnPage(), 400);
         // Fewer than a slice remain: the link says how many.
-        QCOMPARE(f.text("document.getElementById('ordo-slice-next').textContent"), QString("Show the next 50 books"));
+        QCOMPARE(f.text("document.getElementById('ordo-slice-next').textContent"),
+                 QString("Show the next 50 books"));
 
         QVERIFY(f.click("ordoslice://all"));
         QCOMPARE(f.booksOnPage(), 450);
@@ -212,7 +216,8 @@ private slots:
         QVERIFY(f.show(SliceFixture::firstBooks(450)));
         QVERIFY(f.view->slice().isSliced());
         QString answer;
-        f.view->setSaveDialog([&](QWidget *, const QString &, const QString &, const QString &) { return answer; });
+        f.view->setSaveDialog(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return answer; });
 
         answer = f.work.filePath("books.xml");
         QSignalSpy full(f.view.get(), &COrdoHtmlView::fullPageFinished);
