@@ -101,7 +101,7 @@ void COrdoApp::RegisterUrlSchemes()
 {
     // Registered schemes reach the page's navigation hook instead of being
     // handed to the desktop as unknown protocols. They name local things.
-    for (const char *name : {"ordocover", "ordolink"}) {
+    for (const char *name : {"ordocover", "ordolink", "ordoslice"}) {
         QWebEngineUrlScheme scheme(name);
         scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
         scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
