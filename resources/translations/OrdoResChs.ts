@@ -1267,6 +1267,28 @@ Previous Pane</source>
         <source>The page could not be rendered for printing.</source>
         <translation>无法生成用于打印的页面。</translation>
     </message>
+    <message numerus="yes">
+        <source>Show the next %n books</source>
+        <translation>
+            <numerusform>显示接下来的 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Show all %n books</source>
+        <translation>
+            <numerusform>显示全部 %n 本书</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Preparing %n books...</source>
+        <translation>
+            <numerusform>正在准备 %n 本书...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>COrdoListView</name>

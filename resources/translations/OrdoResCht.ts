@@ -1267,6 +1267,28 @@ Previous Pane</source>
         <source>The page could not be rendered for printing.</source>
         <translation>無法產生用於列印的頁面。</translation>
     </message>
+    <message numerus="yes">
+        <source>Show the next %n books</source>
+        <translation>
+            <numerusform>顯示接下來的 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Show all %n books</source>
+        <translation>
+            <numerusform>顯示全部 %n 本書</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Preparing %n books...</source>
+        <translation>
+            <numerusform>正在準備 %n 本書...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>COrdoListView</name>

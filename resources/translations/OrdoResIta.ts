@@ -1270,6 +1270,31 @@ Riquadro precedente</translation>
         <source>The page could not be rendered for printing.</source>
         <translation>Impossibile preparare la pagina per la stampa.</translation>
     </message>
+    <message numerus="yes">
+        <source>Show the next %n books</source>
+        <translation>
+            <numerusform>Mostra %n altro libro</numerusform>
+            <numerusform>Mostra altri %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Show all %n books</source>
+        <translation>
+            <numerusform>Mostra tutti i libri (%n)</numerusform>
+            <numerusform>Mostra tutti i %n libri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Preparing %n books...</source>
+        <translation>
+            <numerusform>Preparazione di %n libro...</numerusform>
+            <numerusform>Preparazione di %n libri...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>COrdoListView</name>

@@ -29,6 +29,30 @@
     </message>
 </context>
 <context>
+    <name>COrdoHtmlView</name>
+    <message numerus="yes">
+        <source>Show the next %n books</source>
+        <translation>
+            <numerusform>Show the next %n book</numerusform>
+            <numerusform>Show the next %n books</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Show all %n books</source>
+        <translation>
+            <numerusform>Show all %n book</numerusform>
+            <numerusform>Show all %n books</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Preparing %n books...</source>
+        <translation>
+            <numerusform>Preparing %n book...</numerusform>
+            <numerusform>Preparing %n books...</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>COrdoListView</name>
     <message numerus="yes">
         <source>%n book(s); %1 selected</source>
