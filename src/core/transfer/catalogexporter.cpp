@@ -302,6 +302,8 @@ bool CCatalogExporter::Write(Format format, const QString &path, QString &error,
         if (bytes.isEmpty())
             return false; // cancelled
     } else {
+        if (progress && !progress(0, int(m_books.size())))
+            return false;
         QHash<QString, QString> images;
         const QByteArray xml = CTellicoWriter::Build(m_books, m_imagesFolder, images);
         CZipWriter zip;
