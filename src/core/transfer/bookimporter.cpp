@@ -104,6 +104,8 @@ public:
 
     bool prepare();
     bool importBook(const CImportedBook &book, CImportSummary &summary);
+    // Writes the rows gathered for the multi-row INSERTs.
+    bool flush();
     void writeCovers(CImportSummary &summary);
 
     DbFailure failure;
@@ -131,7 +133,34 @@ private:
     QHash<QString, QHash<QString, QString>> m_lookups;
     QVector<PendingCover> m_covers;
     std::unique_ptr<CZipReader> m_zip;
+    // New rows wait here and go in a few hundred at a time: one statement
+    // for many rows saves compiling the same INSERT (with its trigger and
+    // key checks) for every book.
+    QString m_bookColumns;
+    QStringList m_bookRows;
+    QStringList m_categoryRows;
+    QStringList m_linkRows;
 };
+
+constexpr int kRowsPerInsert = 200;
+
+bool ImportRun::flush()
+{
+    if (!m_bookRows.isEmpty() &&
+        !exec(QStringLiteral("INSERT INTO book (%1) VALUES %2").arg(m_bookColumns, m_bookRows.join(QLatin1Char(',')))))
+        return false;
+    if (!m_linkRows.isEmpty() &&
+        !exec(QStringLiteral("INSERT INTO link (BookID,LinkID,Name,Path,Notes) VALUES ") + m_linkRows.join(QLatin1Char(','))))
+        return false;
+    if (!m_categoryRows.isEmpty() &&
+        !exec(QStringLiteral("INSERT OR IGNORE INTO book_category (BookID, CatID) VALUES ") +
+              m_categoryRows.join(QLatin1Char(','))))
+        return false;
+    m_bookRows.clear();
+    m_linkRows.clear();
+    m_categoryRows.clear();
+    return true;
+}
 
 bool ImportRun::exec(const QString &sql)
 {
@@ -229,10 +258,9 @@ int ImportRun::childCategory(int parent, const QString &name)
 bool ImportRun::createCategory(int parent, const QString &name, int &id)
 {
     id = m_nextCatId++;
+    // One pass over the arguments: a "%3" in the name stays text.
     if (!exec(QStringLiteral("INSERT INTO category (CatID, Name, ParentID, Notes) VALUES (%1, %2, %3, NULL)")
-                  .arg(id)
-                  .arg(FormatSqlValue(name, SqlText))
-                  .arg(parent)))
+                  .arg(QString::number(id), FormatSqlValue(name, SqlText), QString::number(parent))))
         return false;
     m_children[parent].insert(asciiFolded(name.trimmed()), id);
     return true;
@@ -347,6 +375,9 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
         return false;
 
     if (existing > 0) {
+        // The book may be one of the rows still waiting.
+        if (!flush())
+            return false;
         // Fields the file gives replace the stored ones; the rest stay.
         QStringList sets;
         for (const Column &c : kColumns) {
@@ -358,25 +389,27 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
             sets << QLatin1String(c.column) + QLatin1Char('=') + v;
         }
         if (!sets.isEmpty() &&
-            !exec(QStringLiteral("UPDATE book SET %1 WHERE BookID=%2").arg(sets.join(QLatin1Char(','))).arg(bookId)))
+            !exec(QStringLiteral("UPDATE book SET %1 WHERE BookID=%2")
+                      .arg(sets.join(QLatin1Char(',')), QString::number(bookId))))
             return false;
         if (!b.links.isEmpty() && !exec(QStringLiteral("DELETE FROM link WHERE BookID=%1").arg(bookId)))
             return false;
         ++summary.updated;
     } else {
-        QStringList names, values;
-        names << QStringLiteral("BookID");
-        values << QString::number(bookId);
+        if (m_bookColumns.isEmpty()) {
+            QStringList names{QStringLiteral("BookID")};
+            for (const Column &c : kColumns)
+                names << QLatin1String(c.column);
+            m_bookColumns = names.join(QLatin1Char(','));
+        }
+        QStringList values{QString::number(bookId)};
         for (const Column &c : kColumns) {
             QString v;
             if (!sqlValue(c, b, v))
                 return false;
-            names << QLatin1String(c.column);
             values << (c.field == ImportField::EBookOnly && v == QLatin1String("NULL") ? QStringLiteral("0") : v);
         }
-        if (!exec(QStringLiteral("INSERT INTO book (%1) VALUES(%2)")
-                      .arg(names.join(QLatin1Char(',')), values.join(QLatin1Char(',')))))
-            return false;
+        m_bookRows << QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')');
         ++m_nextBookId;
         if (!key.isEmpty())
             m_books.insert(key, bookId);
@@ -385,17 +418,16 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
 
     for (int p = 0; p < b.links.size(); ++p) {
         const CLinkEntry &link = b.links.at(p);
-        if (!exec(QStringLiteral("INSERT INTO link (BookID,LinkID,Name,Path,Notes) VALUES (%1,%2,%3,%4,%5)")
-                      .arg(bookId)
-                      .arg(p + 1)
-                      .arg(FormatSqlValue(link.Name, SqlText), FormatSqlValue(link.Path, SqlText),
-                           FormatSqlValue(link.Notes, SqlText))))
-            return false;
+        m_linkRows << QStringLiteral("(%1,%2,%3,%4,%5)")
+                          .arg(bookId)
+                          .arg(p + 1)
+                          .arg(FormatSqlValue(link.Name, SqlText), FormatSqlValue(link.Path, SqlText),
+                               FormatSqlValue(link.Notes, SqlText));
     }
-    for (int cat : std::as_const(categories)) {
-        if (!exec(QStringLiteral("INSERT OR IGNORE INTO book_category (BookID, CatID) VALUES (%1, %2)")
-                      .arg(bookId)
-                      .arg(cat)))
+    for (int cat : std::as_const(categories))
+        m_categoryRows << QStringLiteral("(%1, %2)").arg(bookId).arg(cat);
+    if (existing > 0 || m_bookRows.size() >= kRowsPerInsert) {
+        if (!flush())
             return false;
     }
     summary.bookIds << bookId;
@@ -468,6 +500,21 @@ bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
     summary = {};
     ImportRun run(m_connection, m_table, m_options);
     const int total = int(m_table.rows.size());
+    // A large page cache keeps the whole import in memory until it commits;
+    // the setting belongs to this connection only and is put back after.
+    int cacheSize = -2000;
+    {
+        Recordset rs;
+        if (rs.open(m_connection, QStringLiteral("PRAGMA cache_size")) && !rs.isEOF())
+            cacheSize = rs.field(0).toInt();
+    }
+    m_connection.execute(QStringLiteral("PRAGMA cache_size=-131072"));
+    struct RestoreCache
+    {
+        Connection &connection;
+        int size;
+        ~RestoreCache() { connection.execute(QStringLiteral("PRAGMA cache_size=%1").arg(size)); }
+    } restore{m_connection, cacheSize};
     {
         Transaction transaction(m_connection);
         if (!transaction.isActive()) {
@@ -488,6 +535,7 @@ bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
             }
             ok = run.importBook(book, summary);
         }
+        ok = ok && run.flush();
         DbError error;
         if (ok && !transaction.commit(&error))
             run.failure = {QStringLiteral("COMMIT"), error};

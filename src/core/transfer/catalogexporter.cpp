@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QIODevice>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -255,39 +256,48 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
     return true;
 }
 
-QByteArray CCatalogExporter::CsvBytes(const Progress &progress) const
+bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progress &progress) const
 {
-    QByteArray out;
     QStringList header;
     for (ImportField f : AllImportFields())
         header << ImportFieldName(f);
-    out += header.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    QByteArray out = header.join(QLatin1Char(',')).toUtf8() + "\r\n";
     const int total = int(m_books.size());
     QString line;
     for (int i = 0; i < total; ++i) {
-        if (progress && i % 512 == 0 && !progress(i, total))
-            return {};
+        if (i % 512 == 0) {
+            if (progress && !progress(i, total))
+                return false;
+            // Written in pieces: a large catalogue never sits in memory twice.
+            if (device.write(out) != out.size()) {
+                error = tr("The file cannot be written: %1.").arg(device.errorString());
+                return false;
+            }
+            out.clear();
+        }
         const CExportBook &b = m_books.at(i);
         line.clear();
         for (int f = 0; f < int(ImportField::Count); ++f) {
             if (f > 0)
                 line += QLatin1Char(',');
             const ImportField field = ImportField(f);
-            QString v;
             if (field == ImportField::Categories)
-                v = JoinCategoryPaths(b.categories);
+                line += CCsvParser::Quote(JoinCategoryPaths(b.categories));
             else if (field == ImportField::Links)
-                v = linksJson(b.links);
+                line += CCsvParser::Quote(linksJson(b.links));
             else if ((field == ImportField::FrontCover || field == ImportField::BackCover) && !b.values[f].isEmpty())
-                v = m_imagesFolder + QLatin1Char('/') + b.values[f];
+                line += CCsvParser::Quote(m_imagesFolder + QLatin1Char('/') + b.values[f]);
             else
-                v = b.values[f];
-            line += CCsvParser::Quote(v);
+                line += CCsvParser::Quote(b.values[f]);
         }
         line += QLatin1String("\r\n");
         out += line.toUtf8();
     }
-    return out;
+    if (device.write(out) != out.size()) {
+        error = tr("The file cannot be written: %1.").arg(device.errorString());
+        return false;
+    }
+    return true;
 }
 
 bool CCatalogExporter::Write(Format format, const QString &path, QString &error, const Progress &progress)
@@ -298,9 +308,12 @@ bool CCatalogExporter::Write(Format format, const QString &path, QString &error,
 
     QByteArray bytes;
     if (format == Csv) {
-        bytes = CsvBytes(progress);
-        if (bytes.isEmpty())
-            return false; // cancelled
+        QSaveFile file(path);
+        if (!openSaveFile(file, error) || !writeCsv(file, error, progress))
+            return false;
+        if (progress)
+            progress(int(m_books.size()), int(m_books.size()));
+        return commitSaveFile(file, error);
     } else {
         if (progress && !progress(0, int(m_books.size())))
             return false;

@@ -8,6 +8,7 @@
 #include <functional>
 
 class Connection;
+class QIODevice;
 
 // Writes books of the catalogue to a file: CSV (UTF-8, RFC 4180, a header of
 // field names), a Tellico .tc archive with the covers, or the book XML of the
@@ -29,10 +30,8 @@ public:
     // False with error (empty error: cancelled).
     bool Write(Format format, const QString &path, QString &error, const Progress &progress = {});
 
-    // The CSV text of the collected books (what Write puts in a .csv file).
-    QByteArray CsvBytes(const Progress &progress = {}) const;
-
 private:
+    bool writeCsv(QIODevice &device, QString &error, const Progress &progress) const;
     bool writeBookXml(const QString &path, QString &error, const Progress &progress);
 
     Connection &m_connection;

@@ -60,78 +60,94 @@ QChar CCsvParser::DetectDelimiter(const QString &text)
 bool CCsvParser::Parse(const QString &text, QChar delimiter, QVector<QStringList> &rows, QString &error)
 {
     QStringList row;
-    QString field;
-    bool quoted = false;     // inside a quoted field
-    bool wasQuoted = false;  // the current field started with a quote
-    bool rowHasText = false; // anything but a line break since the last row
     int line = 1;
-    int quoteLine = 0;
-    const QChar *p = text.constData();
-    const QChar *end = p + text.size();
+    const QChar *const begin = text.constData();
+    const QChar *p = begin;
+    const QChar *const end = p + text.size();
+    const QChar quote = QLatin1Char('"');
+    const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); };
 
-    const auto endRow = [&] {
-        if (rowHasText) {
-            row << field;
-            rows << row;
-        }
-        row.clear();
-        field.clear();
-        wasQuoted = false;
-        rowHasText = false;
-    };
-
-    for (; p < end; ++p) {
-        const QChar c = *p;
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (p + 1 < end && p[1] == QLatin1Char('"')) {
-                    field += c;
+    while (p < end) {
+        // One field; p stands on its first character.
+        QString field;
+        if (*p == quote) {
+            const int quoteLine = line;
+            ++p;
+            const QChar *start = p;
+            bool closed = false;
+            while (p < end) {
+                if (*p == quote) {
+                    field.append(start, p - start);
+                    if (p + 1 < end && p[1] == quote) {
+                        field += quote;
+                        p += 2;
+                        start = p;
+                        continue;
+                    }
                     ++p;
-                } else {
-                    quoted = false;
+                    closed = true;
+                    break;
                 }
-            } else {
-                if (c == QLatin1Char('\n'))
+                if (*p == QLatin1Char('\n'))
                     ++line;
-                field += c;
-            }
-            continue;
-        }
-        if (c == delimiter) {
-            row << field;
-            field.clear();
-            wasQuoted = false;
-            rowHasText = true;
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && p + 1 < end && p[1] == QLatin1Char('\n'))
                 ++p;
-            ++line;
-            endRow();
-        } else if (c == QLatin1Char('"') && field.isEmpty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-            rowHasText = true;
-            quoteLine = line;
+            }
+            if (!closed) {
+                error = QCoreApplication::translate("CCsvParser", "A quoted field that starts on line %1 never ends.")
+                            .arg(quoteLine);
+                return false;
+            }
+            // Text after the closing quote belongs to the field as it is.
+            const QChar *rest = p;
+            while (p < end && *p != delimiter && !isBreak(*p))
+                ++p;
+            field.append(rest, p - rest);
         } else {
-            // A stray quote inside an unquoted field is kept as text.
-            field += c;
-            rowHasText = true;
+            // Unquoted: up to the delimiter or the line end; a stray quote
+            // inside is kept as text.
+            const QChar *start = p;
+            while (p < end && *p != delimiter && !isBreak(*p))
+                ++p;
+            field = QString(start, p - start);
+        }
+        row << field;
+        if (p < end && *p == delimiter) {
+            ++p;
+            if (p == end || isBreak(*p))
+                row << QString(); // a delimiter at the line end leaves an empty last field
+            else
+                continue;
+        }
+        // End of a line (or of the text).
+        if (p < end && *p == QLatin1Char('\r') && p + 1 < end && p[1] == QLatin1Char('\n'))
+            ++p;
+        if (p < end) {
+            ++p;
+            ++line;
+        }
+        if (!(row.size() == 1 && row.first().isEmpty()))
+            rows << row;
+        row.clear();
+        // Blank lines between rows are skipped.
+        while (p < end && isBreak(*p)) {
+            if (*p == QLatin1Char('\n'))
+                ++line;
+            ++p;
         }
     }
-    if (quoted) {
-        error = QCoreApplication::translate("CCsvParser", "A quoted field that starts on line %1 never ends.")
-                    .arg(quoteLine);
-        return false;
-    }
-    endRow();
     return true;
 }
 
 QString CCsvParser::Quote(const QString &field, QChar delimiter)
 {
-    bool needs = field.contains(delimiter) || field.contains(QLatin1Char('"')) ||
-                 field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'));
-    if (!needs && !field.isEmpty())
-        needs = field.front().isSpace() || field.back().isSpace();
+    if (field.isEmpty())
+        return field;
+    bool needs = field.front().isSpace() || field.back().isSpace();
+    for (const QChar c : field) {
+        if (needs)
+            break;
+        needs = c == delimiter || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    }
     if (!needs)
         return field;
     QString quoted = field;

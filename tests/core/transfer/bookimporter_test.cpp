@@ -253,7 +253,7 @@ private slots:
         options.newCategoryName = QStringLiteral("Imported");
         CImportSummary summary;
         int calls = 0;
-        // Cancel late, once the engine has had to spill changed pages.
+        // Cancel late, after most of the rows have gone in.
         const bool done = CBookImporter(cat.connection(), t, DefaultImportMapping(t), options)
                               .Run(summary, [&](int row, int) { ++calls; return row < 18000; });
         QVERIFY(!done);
