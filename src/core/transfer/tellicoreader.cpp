@@ -130,7 +130,8 @@ void collectImages(const xmlNode *node, CImportTable &table)
 bool CTellicoReader::Read(const QByteArray &xml, CImportTable &table, QString &error)
 {
     // No network, no external DTD or entities; errors come back, not on stderr.
-    const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_HUGE;
+    // No XML_PARSE_HUGE: its limits are what stop entity expansion bombs.
+    const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
     xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
     if (!ctxt) {
         error = QCoreApplication::translate("Import", "Out of memory.");

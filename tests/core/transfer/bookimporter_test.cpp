@@ -288,6 +288,32 @@ private slots:
         QVERIFY(summary.text().contains("unchanged"));
     }
 
+    void percentSignsAndApostrophes_stayText()
+    {
+        TestCatalog cat;
+        cat.exec("INSERT INTO book (BookID, Title, ISBN) VALUES (3, 'Old', '0306406152')");
+        QTemporaryDir dir;
+        QFile csv(dir.filePath("odd.csv"));
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("Title,ISBN,Categories,Publisher\n"
+                  "100% %2 sure,0306406152,50% %3 off,O'Reilly %1\n"
+                  "Children's %1,,It's %2/Sub %3,O'Reilly %1\n");
+        csv.close();
+        const CImportTable t = readTable(csv.fileName());
+        CImportOptions options;
+        options.updateDuplicates = true;
+        CImportSummary summary;
+        QVERIFY2(CBookImporter(cat.connection(), t, DefaultImportMapping(t), options).Run(summary),
+                 qPrintable(summary.error));
+        QCOMPARE(summary.updated, 1);
+        QCOMPARE(summary.added, 1);
+        QCOMPARE(cat.scalar("SELECT Title FROM book WHERE BookID=3"), QStringLiteral("100% %2 sure"));
+        QCOMPARE(cat.scalar("SELECT Title FROM book WHERE BookID=4"), QStringLiteral("Children's %1"));
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM category WHERE Name='50% %3 off' AND ParentID=1"), 1);
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM category WHERE Name='Sub %3'"), 1);
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM bookpublisher WHERE Name='O''Reilly %1'"), 1);
+    }
+
     void values_areCleaned_data()
     {
         QTest::addColumn<QString>("column");
