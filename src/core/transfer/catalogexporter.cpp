@@ -261,7 +261,8 @@ bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progres
     QStringList header;
     for (ImportField f : AllImportFields())
         header << ImportFieldName(f);
-    QByteArray out = header.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    // The byte-order mark tells spreadsheets that the file is UTF-8.
+    QByteArray out = "\xEF\xBB\xBF" + header.join(QLatin1Char(',')).toUtf8() + "\r\n";
     const int total = int(m_books.size());
     QString line;
     for (int i = 0; i < total; ++i) {
@@ -288,7 +289,7 @@ bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progres
             else if ((field == ImportField::FrontCover || field == ImportField::BackCover) && !b.values[f].isEmpty())
                 line += CCsvParser::Quote(m_imagesFolder + QLatin1Char('/') + b.values[f]);
             else
-                line += CCsvParser::Quote(b.values[f]);
+                line += CCsvParser::Quote(GuardCsvFormula(b.values[f]));
         }
         line += QLatin1String("\r\n");
         out += line.toUtf8();

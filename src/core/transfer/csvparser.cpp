@@ -154,3 +154,32 @@ QString CCsvParser::Quote(const QString &field, QChar delimiter)
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
+
+namespace {
+
+bool startsLikeFormula(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    const QChar c = text.front();
+    if (c != QLatin1Char('=') && c != QLatin1Char('+') && c != QLatin1Char('-') && c != QLatin1Char('@') &&
+        c != QLatin1Char('\t') && c != QLatin1Char('\r'))
+        return false;
+    bool number = false;
+    text.toDouble(&number);
+    return !number;
+}
+
+} // namespace
+
+QString GuardCsvFormula(const QString &text)
+{
+    return startsLikeFormula(text) ? QLatin1Char('\'') + text : text;
+}
+
+QString UnguardCsvFormula(const QString &text)
+{
+    if (text.startsWith(QLatin1Char('\'')) && startsLikeFormula(text.mid(1)))
+        return text.mid(1);
+    return text;
+}

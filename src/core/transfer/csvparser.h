@@ -23,3 +23,10 @@ public:
     // quote, a line break or leading/trailing blanks; quotes doubled.
     static QString Quote(const QString &field, QChar delimiter = QLatin1Char(','));
 };
+
+// A text that a spreadsheet would run as a formula (it starts with =, +, -,
+// @, a tab or a carriage return and is not a number) gets an apostrophe in
+// front, so that opening an exported file never runs what a book's fields
+// say. UnguardCsvFormula takes it off again when such a file is imported.
+QString GuardCsvFormula(const QString &text);
+QString UnguardCsvFormula(const QString &text);

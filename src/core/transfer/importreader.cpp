@@ -1,6 +1,7 @@
 #include "importreader.h"
 
 #include "csvparser.h"
+#include "importfield.h"
 #include "tellicoreader.h"
 #include "textdecoding.h"
 #include "zipreader.h"
@@ -88,6 +89,21 @@ void mendLibraryThing(CImportTable &table)
     });
 }
 
+// Our own CSV export guards values that look like formulas; its header is
+// the list of field names.
+void mendOwnExport(CImportTable &table)
+{
+    QStringList own;
+    for (ImportField f : AllImportFields())
+        own << ImportFieldName(f);
+    if (table.columns != own)
+        return;
+    for (QStringList &row : table.rows) {
+        for (QString &cell : row)
+            cell = UnguardCsvFormula(cell);
+    }
+}
+
 bool readDelimited(const QByteArray &bytes, CImportTable &table, QString &error)
 {
     if (LooksBinary(bytes)) {
@@ -126,6 +142,7 @@ bool readDelimited(const QByteArray &bytes, CImportTable &table, QString &error)
         mendLibraryThing(table);
     } else {
         table.format = ImportFormat::Csv;
+        mendOwnExport(table);
     }
     return true;
 }

@@ -35,7 +35,7 @@ void fill(TestCatalog &cat)
     cat.exec("INSERT INTO bookpublisher (PublisherID, Name) VALUES (5, 'Presses «Étoile»')");
     cat.exec("INSERT INTO book (BookID, Title, Author, PublisherID, ReleaseDate, ListPrice, EBookOnly, MyRating) "
              "VALUES (1, 'Comma, \"quote\" and\nline', 'Ann', 5, 'Jan 05, 2004', 12.5, 1, 3)");
-    cat.exec("INSERT INTO book (BookID, Title) VALUES (2, 'Ελληνικά')");
+    cat.exec("INSERT INTO book (BookID, Title, Subtitle, UserText1) VALUES (2, 'Ελληνικά', '=HYPERLINK(\"http://x\")', '-12.5')");
     cat.exec("INSERT INTO book (BookID, Title) VALUES (3, '诗')");
     cat.exec("INSERT INTO book (BookID, Title) VALUES (4, 'Lost')");
     cat.exec("INSERT INTO book_category VALUES (1, 1)");
@@ -105,12 +105,12 @@ private slots:
         const QString path = dir.filePath("all.csv");
         QVERIFY2(exporter.Write(CCatalogExporter::Csv, path, error), qPrintable(error));
         const QByteArray bytes = readFile(path);
-        QVERIFY(bytes.startsWith("Title,Subtitle,Author,URL,")); // no byte-order mark
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBFTitle,Subtitle,Author,URL,")); // UTF-8 with its mark
         QVERIFY(bytes.contains(",Categories,Links,FrontCover,BackCover\r\n"));
         QVERIFY(bytes.contains("\"Comma, \"\"quote\"\" and\nline\""));
 
         QVector<QStringList> rows;
-        QVERIFY(CCsvParser::Parse(QString::fromUtf8(bytes), QLatin1Char(','), rows, error));
+        QVERIFY(CCsvParser::Parse(QString::fromUtf8(bytes.mid(3)), QLatin1Char(','), rows, error));
         QCOMPARE(rows.size(), 5);
         const QStringList header = rows.at(0);
         const auto value = [&](int row, const char *column) { return rows.at(row).at(header.indexOf(column)); };
@@ -125,6 +125,9 @@ private slots:
         QCOMPARE(value(3, "Categories"), QStringLiteral("Favorites\nBook Collection/Fiction/Poetry"));
         QCOMPARE(value(4, "Categories"), QString());
         QCOMPARE(value(4, "EBookOnly"), QStringLiteral("No"));
+        // A formula in a field stays text in a spreadsheet.
+        QCOMPARE(value(2, "Subtitle"), QStringLiteral("'=HYPERLINK(\"http://x\")"));
+        QCOMPARE(value(2, "UserText1"), QStringLiteral("-12.5"));
     }
 
     void bookXml_inPartsIsOneDocument()

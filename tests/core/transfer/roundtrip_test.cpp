@@ -101,7 +101,7 @@ private slots:
         full.Subtitle = "Ein Roman über Straßen";
         full.Author = "Jürgen Weiß; 王小波";
         full.URL = "http://example.com/cafe?x=1&y=2";
-        full.Edition = "3rd";
+        full.Edition = "-first- 中文";
         full.ReleaseDate = "Jan 05, 2004";
         full.Publisher = "Éditions Ωmega";
         full.ISBN = "0-306-40615-2";
@@ -122,7 +122,7 @@ private slots:
         full.NumOfReviews = "1024";
         full.MyRating = 4;
         full.UserText1 = "signed, first print";
-        full.UserText2 = "中文备注";
+        full.UserText2 = "=1+2 @home";
         full.EBookOnly = 1;
         full.Format = "Paper & ink";
         full.BookSize = "1.25";
