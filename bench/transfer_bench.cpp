@@ -120,7 +120,13 @@ void BM_ImportCsv100k(benchmark::State &state)
         reading += timer.nsecsElapsed() / 1e9;
         CImportOptions options;
         options.imagesFolder = workDir().filePath(QStringLiteral("import_images"));
-        CBookImporter importer(*connection, table, DefaultImportMapping(table), options);
+        // The generated catalogue names covers but has no picture files.
+        ImportMapping mapping = DefaultImportMapping(table);
+        for (ImportField &f : mapping) {
+            if (f == ImportField::FrontCover || f == ImportField::BackCover)
+                f = ImportField::None;
+        }
+        CBookImporter importer(*connection, table, mapping, options);
         if (!importer.Run(summary) || summary.added != 100000) {
             state.SkipWithError(qPrintable(QStringLiteral("import failed: %1 (%2 added)")
                                                .arg(summary.error)

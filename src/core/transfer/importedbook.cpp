@@ -19,10 +19,27 @@ QString tr(const char *text)
     return QCoreApplication::translate("Import", text);
 }
 
+// Digits with an optional sign and point: what FormatSqlValue reads whole
+// (no exponents, no "inf").
+bool isPlainNumber(const QString &text)
+{
+    bool digit = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digit = true;
+        else if (!(c == QLatin1Char('.') || (i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+')))))
+            return false;
+    }
+    return digit && text.count(QLatin1Char('.')) <= 1;
+}
+
 // A number as the catalogue stores it, or empty when the text is none.
 QString cleanDecimal(QString text)
 {
     text = text.trimmed();
+    if (isPlainNumber(text)) // the common case: nothing to clean
+        return text;
     // Currency signs and codes before or after the amount.
     static const QRegularExpression currency(QStringLiteral("^[^0-9+\\-.,]*|[^0-9.,]*$"));
     text.remove(currency);
@@ -36,16 +53,22 @@ QString cleanDecimal(QString text)
     } else {
         text.remove(QLatin1Char(','));
     }
-    bool ok = false;
-    text.toDouble(&ok);
-    return ok ? text : QString();
+    return isPlainNumber(text) ? text : QString();
 }
 
+// The leading whole number of the text ("374 pages" gives 374), or empty.
 QString cleanInteger(const QString &text)
 {
-    static const QRegularExpression leading(QStringLiteral("^\\s*([+-]?\\d+)"));
-    const QRegularExpressionMatch m = leading.match(text);
-    return m.hasMatch() ? m.captured(1) : QString();
+    int i = 0;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    const int start = i;
+    if (i < text.size() && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+        ++i;
+    const int digits = i;
+    while (i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
+        ++i;
+    return i > digits ? text.mid(start, i - start) : QString();
 }
 
 QVector<CLinkEntry> parseLinks(const QString &text)
@@ -111,6 +134,10 @@ QString NormalizeImportDate(const QString &text)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
+        return t;
+    // Already ISO (what our own export writes): keep it when it is a date.
+    if (t.size() == 10 && t.at(4) == QLatin1Char('-') && t.at(7) == QLatin1Char('-') &&
+        QDate::fromString(t, Qt::ISODate).isValid())
         return t;
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})(?:[T ].*)?$"));
     static const QRegularExpression dmy(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));

@@ -329,6 +329,8 @@ private slots:
         QTest::newRow("price with sign") << "ListPrice" << "$24.95" << "24.95";
         QTest::newRow("decimal comma") << "ListPrice" << "1.234,50 €" << "1234.5";
         QTest::newRow("bad price") << "ListPrice" << "free" << "!";
+        QTest::newRow("exponent is no price") << "ListPrice" << "1e5" << "!";
+        QTest::newRow("infinite rating") << "MyRating" << "inf" << "!";
         QTest::newRow("pages with unit") << "PageCount" << "374 pages" << "374";
         QTest::newRow("half star rating") << "MyRating" << "4.5" << "5";
         QTest::newRow("negative rating") << "MyRating" << "-1" << "!";
