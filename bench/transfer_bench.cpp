@@ -2,8 +2,8 @@
 // and export of a 100,000-book catalogue to CSV (target: under 3 s). For
 // scale, the sqlite3 shell's own .import and .mode csv of the same data are
 // timed as separate processes and the ratio is reported.
-#include "benchmain.h"
 #include "app/messenger.h"
+#include "benchmain.h"
 #include "catalog/connection.h"
 #include "largecatalog.h"
 #include "transfer/bookimporter.h"
@@ -128,9 +128,8 @@ void BM_ImportCsv100k(benchmark::State &state)
         }
         CBookImporter importer(*connection, table, mapping, options);
         if (!importer.Run(summary) || summary.added != 100000) {
-            state.SkipWithError(qPrintable(QStringLiteral("import failed: %1 (%2 added)")
-                                               .arg(summary.error)
-                                               .arg(summary.added)));
+            state.SkipWithError(qPrintable(
+                QStringLiteral("import failed: %1 (%2 added)").arg(summary.error).arg(summary.added)));
             break;
         }
         total += timer.nsecsElapsed() / 1e9;
@@ -138,8 +137,7 @@ void BM_ImportCsv100k(benchmark::State &state)
     const double ours = total / double(qMax<qint64>(1, state.iterations()));
     state.counters["reading_s"] = reading / double(qMax<qint64>(1, state.iterations()));
     const QString shellDb = freshCatalog(QStringLiteral("shell.mdb"));
-    report(state, ours,
-           shellSeconds(shellDb, QStringLiteral(".import --csv %1 imported\n").arg(csv)));
+    report(state, ours, shellSeconds(shellDb, QStringLiteral(".import --csv %1 imported\n").arg(csv)));
     setMessenger(nullptr);
 }
 BENCHMARK(BM_ImportCsv100k)->Unit(benchmark::kMillisecond)->Iterations(2);

@@ -17,11 +17,12 @@ QString errorRow(const QStringList &messages, const QString &fallback)
 }
 
 QString CBookRecord::*const kFillable[] = {
-    &CBookRecord::Title,        &CBookRecord::Subtitle,     &CBookRecord::Author,      &CBookRecord::URL,
-    &CBookRecord::Edition,      &CBookRecord::ReleaseDate,  &CBookRecord::Publisher,   &CBookRecord::PageCount,
-    &CBookRecord::Language,     &CBookRecord::Binding,      &CBookRecord::Dimension,   &CBookRecord::ListPrice,
-    &CBookRecord::AmazonPrice,  &CBookRecord::AmazonRating, &CBookRecord::NumOfReviews, &CBookRecord::Format,
-    &CBookRecord::BookSize,     &CBookRecord::Description,
+    &CBookRecord::Title,       &CBookRecord::Subtitle,     &CBookRecord::Author,
+    &CBookRecord::URL,         &CBookRecord::Edition,      &CBookRecord::ReleaseDate,
+    &CBookRecord::Publisher,   &CBookRecord::PageCount,    &CBookRecord::Language,
+    &CBookRecord::Binding,     &CBookRecord::Dimension,    &CBookRecord::ListPrice,
+    &CBookRecord::AmazonPrice, &CBookRecord::AmazonRating, &CBookRecord::NumOfReviews,
+    &CBookRecord::Format,      &CBookRecord::BookSize,     &CBookRecord::Description,
 };
 
 } // namespace
@@ -38,7 +39,8 @@ void FillEmptyFields(CBookRecord &stored, const CBookRecord &found)
         stored.newBackCoverSource = found.newBackCoverSource;
 }
 
-CBatchItemResult LookUpAndFillBook(CBookRecord &record, const QString &isbn, int bookId, const CBatchTarget &target)
+CBatchItemResult LookUpAndFillBook(CBookRecord &record, const QString &isbn, int bookId,
+                                   const CBatchTarget &target)
 {
     CBatchItemResult result;
     CCollectingMessenger collected;
@@ -50,7 +52,7 @@ CBatchItemResult LookUpAndFillBook(CBookRecord &record, const QString &isbn, int
             return result;
         }
         result.rowText = record.errorText.isEmpty() ? errorRow(collected.messages, QString())
-                                                     : errorRow({record.errorText}, QString());
+                                                    : errorRow({record.errorText}, QString());
         result.fatal = record.fatalError;
         record.fatalError = false;
         return result;

@@ -146,11 +146,12 @@ constexpr int kRowsPerInsert = 200;
 
 bool ImportRun::flush()
 {
-    if (!m_bookRows.isEmpty() &&
-        !exec(QStringLiteral("INSERT INTO book (%1) VALUES %2").arg(m_bookColumns, m_bookRows.join(QLatin1Char(',')))))
+    if (!m_bookRows.isEmpty() && !exec(QStringLiteral("INSERT INTO book (%1) VALUES %2")
+                                           .arg(m_bookColumns, m_bookRows.join(QLatin1Char(',')))))
         return false;
     if (!m_linkRows.isEmpty() &&
-        !exec(QStringLiteral("INSERT INTO link (BookID,LinkID,Name,Path,Notes) VALUES ") + m_linkRows.join(QLatin1Char(','))))
+        !exec(QStringLiteral("INSERT INTO link (BookID,LinkID,Name,Path,Notes) VALUES ") +
+              m_linkRows.join(QLatin1Char(','))))
         return false;
     if (!m_categoryRows.isEmpty() &&
         !exec(QStringLiteral("INSERT OR IGNORE INTO book_category (BookID, CatID) VALUES ") +
@@ -388,9 +389,8 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
                 return false;
             sets << QLatin1String(c.column) + QLatin1Char('=') + v;
         }
-        if (!sets.isEmpty() &&
-            !exec(QStringLiteral("UPDATE book SET %1 WHERE BookID=%2")
-                      .arg(sets.join(QLatin1Char(',')), QString::number(bookId))))
+        if (!sets.isEmpty() && !exec(QStringLiteral("UPDATE book SET %1 WHERE BookID=%2")
+                                         .arg(sets.join(QLatin1Char(',')), QString::number(bookId))))
             return false;
         if (!b.links.isEmpty() && !exec(QStringLiteral("DELETE FROM link WHERE BookID=%1").arg(bookId)))
             return false;
@@ -407,7 +407,8 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
             QString v;
             if (!sqlValue(c, b, v))
                 return false;
-            values << (c.field == ImportField::EBookOnly && v == QLatin1String("NULL") ? QStringLiteral("0") : v);
+            values << (c.field == ImportField::EBookOnly && v == QLatin1String("NULL") ? QStringLiteral("0")
+                                                                                       : v);
         }
         m_bookRows << QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')');
         ++m_nextBookId;
@@ -456,7 +457,8 @@ void ImportRun::writeCovers(CImportSummary &summary)
             ok = !data.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(data) == data.size();
         }
         if (!ok)
-            summary.warnings << tr("%1: the cover picture could not be copied to %2.").arg(c.rowLabel, target);
+            summary.warnings
+                << tr("%1: the cover picture could not be copied to %2.").arg(c.rowLabel, target);
     }
 }
 
@@ -469,8 +471,8 @@ QString CImportSummary::text() const
         return tr("The import was cancelled; the catalogue is unchanged.");
     if (!error.isEmpty())
         return tr("The import failed; the catalogue is unchanged.") + QLatin1Char('\n') + error;
-    lines << tr("Added: %1").arg(added) << tr("Updated: %1").arg(updated) << tr("Skipped as duplicates: %1").arg(skipped)
-          << tr("Refused: %1").arg(refused.size());
+    lines << tr("Added: %1").arg(added) << tr("Updated: %1").arg(updated)
+          << tr("Skipped as duplicates: %1").arg(skipped) << tr("Refused: %1").arg(refused.size());
     const int shown = 30;
     for (int i = 0; i < refused.size() && i < shown; ++i)
         lines << QStringLiteral("  ") + refused.at(i);

@@ -16,7 +16,7 @@ struct CImportOptions
 {
     int targetCategory = 1;  // an existing category (1 or 32 and up)
     QString newCategoryName; // when set, a new category of this name under targetCategory receives the books
-    bool subCategories = true; // category values (shelves, groups) become categories under the target
+    bool subCategories = true;     // category values (shelves, groups) become categories under the target
     bool updateDuplicates = false; // a book already in the catalogue is updated instead of skipped
     QString imagesFolder;          // the catalogue's images folder (covers are copied there)
 };

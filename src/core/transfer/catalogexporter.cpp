@@ -10,8 +10,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QIODevice>
 #include <QHash>
+#include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -45,15 +45,17 @@ const char *const kSelect =
 
 // Fields of the query after BookID, in select order.
 const ImportField kSelected[] = {
-    ImportField::Title,        ImportField::Subtitle,      ImportField::Author,      ImportField::URL,
-    ImportField::Edition,      ImportField::ReleaseDate,   ImportField::Publisher,   ImportField::ISBN,
-    ImportField::PageCount,    ImportField::Language,      ImportField::Binding,     ImportField::Dimension,
-    ImportField::Extras,       ImportField::PurchaseDate,  ImportField::Store,       ImportField::PurchasePrice,
-    ImportField::ListPrice,    ImportField::AmazonPrice,   ImportField::Location,    ImportField::Status,
-    ImportField::CurrentPage,  ImportField::AmazonRating,  ImportField::NumOfReviews, ImportField::MyRating,
-    ImportField::UserText1,    ImportField::UserText2,     ImportField::EBookOnly,   ImportField::Format,
-    ImportField::BookSize,     ImportField::Description,   ImportField::Notes,       ImportField::FrontCover,
-    ImportField::BackCover,
+    ImportField::Title,         ImportField::Subtitle,     ImportField::Author,
+    ImportField::URL,           ImportField::Edition,      ImportField::ReleaseDate,
+    ImportField::Publisher,     ImportField::ISBN,         ImportField::PageCount,
+    ImportField::Language,      ImportField::Binding,      ImportField::Dimension,
+    ImportField::Extras,        ImportField::PurchaseDate, ImportField::Store,
+    ImportField::PurchasePrice, ImportField::ListPrice,    ImportField::AmazonPrice,
+    ImportField::Location,      ImportField::Status,       ImportField::CurrentPage,
+    ImportField::AmazonRating,  ImportField::NumOfReviews, ImportField::MyRating,
+    ImportField::UserText1,     ImportField::UserText2,    ImportField::EBookOnly,
+    ImportField::Format,        ImportField::BookSize,     ImportField::Description,
+    ImportField::Notes,         ImportField::FrontCover,   ImportField::BackCover,
 };
 
 // A number with a point and no needless zeros: 24.95, 3, 0.5.
@@ -167,15 +169,16 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
     QHash<int, Category> categories;
     if (!readAll(m_connection, QStringLiteral("SELECT CatID, Name, ParentID FROM category"), error,
                  [&](const Recordset &rs) {
-                     categories.insert(rs.field(0).toInt(),
-                                       {rs.field(1).toString(), rs.field(2).isNull() ? 0 : rs.field(2).toInt()});
+                     categories.insert(rs.field(0).toInt(), {rs.field(1).toString(),
+                                                             rs.field(2).isNull() ? 0 : rs.field(2).toInt()});
                  }))
         return false;
     QHash<int, QStringList> paths;
     const auto pathOf = [&](int id) {
         QStringList path;
         QSet<int> seen;
-        for (int c = id; c != 0 && categories.contains(c) && !seen.contains(c); c = categories.value(c).parent) {
+        for (int c = id; c != 0 && categories.contains(c) && !seen.contains(c);
+             c = categories.value(c).parent) {
             seen.insert(c);
             path.prepend(categories.value(c).name);
         }
@@ -183,8 +186,9 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
     };
 
     QHash<int, QVector<int>> memberships;
-    if (!readAll(m_connection, QStringLiteral("SELECT BookID, CatID FROM book_category ORDER BY BookID, CatID"),
-                 error, [&](const Recordset &rs) { memberships[rs.field(0).toInt()] << rs.field(1).toInt(); }))
+    if (!readAll(m_connection,
+                 QStringLiteral("SELECT BookID, CatID FROM book_category ORDER BY BookID, CatID"), error,
+                 [&](const Recordset &rs) { memberships[rs.field(0).toInt()] << rs.field(1).toInt(); }))
         return false;
 
     // Which books the scope takes (all when wanted stays unset).
@@ -240,12 +244,13 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
         }))
         return false;
 
-    if (!readAll(m_connection, QStringLiteral("SELECT BookID, Name, Path, Notes FROM link ORDER BY BookID, LinkID"),
-                 error, [&](const Recordset &rs) {
+    if (!readAll(m_connection,
+                 QStringLiteral("SELECT BookID, Name, Path, Notes FROM link ORDER BY BookID, LinkID"), error,
+                 [&](const Recordset &rs) {
                      const int at = index.value(rs.field(0).toInt(), -1);
                      if (at >= 0)
-                         m_books[at].links << CLinkEntry{QString(), rs.field(1).toString(), rs.field(2).toString(),
-                                                          rs.field(3).toString()};
+                         m_books[at].links << CLinkEntry{QString(), rs.field(1).toString(),
+                                                         rs.field(2).toString(), rs.field(3).toString()};
                  }))
         return false;
 
@@ -286,7 +291,8 @@ bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progres
                 line += CCsvParser::Quote(JoinCategoryPaths(b.categories));
             else if (field == ImportField::Links)
                 line += CCsvParser::Quote(linksJson(b.links));
-            else if ((field == ImportField::FrontCover || field == ImportField::BackCover) && !b.values[f].isEmpty())
+            else if ((field == ImportField::FrontCover || field == ImportField::BackCover) &&
+                     !b.values[f].isEmpty())
                 line += CCsvParser::Quote(m_imagesFolder + QLatin1Char('/') + b.values[f]);
             else
                 line += CCsvParser::Quote(GuardCsvFormula(b.values[f]));

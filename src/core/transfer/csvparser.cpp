@@ -93,7 +93,8 @@ bool CCsvParser::Parse(const QString &text, QChar delimiter, QVector<QStringList
                 ++p;
             }
             if (!closed) {
-                error = QCoreApplication::translate("CCsvParser", "A quoted field that starts on line %1 never ends.")
+                error = QCoreApplication::translate("CCsvParser",
+                                                    "A quoted field that starts on line %1 never ends.")
                             .arg(quoteLine);
                 return false;
             }

@@ -139,7 +139,8 @@ QString NormalizeImportDate(const QString &text)
     if (t.size() == 10 && t.at(4) == QLatin1Char('-') && t.at(7) == QLatin1Char('-') &&
         QDate::fromString(t, Qt::ISODate).isValid())
         return t;
-    static const QRegularExpression iso(QStringLiteral("^(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})(?:[T ].*)?$"));
+    static const QRegularExpression iso(
+        QStringLiteral("^(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})(?:[T ].*)?$"));
     static const QRegularExpression dmy(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})$"));
     static const QRegularExpression mdy(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
     QDate date;
@@ -152,7 +153,8 @@ QString NormalizeImportDate(const QString &text)
         date = QDate(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
     } else {
         const QLocale c = QLocale::c();
-        for (const char *format : {"MMM dd, yyyy", "MMM d, yyyy", "MMMM d, yyyy", "d MMM yyyy", "d MMMM yyyy"}) {
+        for (const char *format :
+             {"MMM dd, yyyy", "MMM d, yyyy", "MMMM d, yyyy", "d MMM yyyy", "d MMMM yyyy"}) {
             date = c.toDate(t, QLatin1String(format));
             if (date.isValid())
                 break;

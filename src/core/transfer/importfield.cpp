@@ -249,11 +249,19 @@ ImportMapping DefaultImportMapping(const CImportTable &table)
     for (const QString &column : table.columns) {
         ImportField field = ImportField::None;
         switch (table.format) {
-        case ImportFormat::Goodreads: field = known(kGoodreads, column); break;
-        case ImportFormat::LibraryThing: field = known(kLibraryThing, column); break;
+        case ImportFormat::Goodreads:
+            field = known(kGoodreads, column);
+            break;
+        case ImportFormat::LibraryThing:
+            field = known(kLibraryThing, column);
+            break;
         case ImportFormat::TellicoZip:
-        case ImportFormat::TellicoXml: field = known(kTellico, column); break;
-        default: field = byName(column); break;
+        case ImportFormat::TellicoXml:
+            field = known(kTellico, column);
+            break;
+        default:
+            field = byName(column);
+            break;
         }
         mapping << field;
     }
@@ -285,5 +293,6 @@ void RememberImportMapping(const CImportTable &table, const ImportMapping &mappi
         QJsonDocument::fromJson(key.ReadString(QStringLiteral("Mapping"), QString()).toUtf8()).object();
     for (int i = 0; i < table.columns.size() && i < mapping.size(); ++i)
         saved.insert(table.columns.at(i), ImportFieldName(mapping.at(i)));
-    key.WriteString(QStringLiteral("Mapping"), QString::fromUtf8(QJsonDocument(saved).toJson(QJsonDocument::Compact)));
+    key.WriteString(QStringLiteral("Mapping"),
+                    QString::fromUtf8(QJsonDocument(saved).toJson(QJsonDocument::Compact)));
 }

@@ -211,7 +211,8 @@ bool CImportReader::Read(const QString &path, CImportTable &table, QString &erro
     return ReadBytes(bytes, path, table, error);
 }
 
-bool CImportReader::ReadBytes(const QByteArray &bytes, const QString &path, CImportTable &table, QString &error)
+bool CImportReader::ReadBytes(const QByteArray &bytes, const QString &path, CImportTable &table,
+                              QString &error)
 {
     table = {};
     table.path = path;

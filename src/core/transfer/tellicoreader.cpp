@@ -137,7 +137,8 @@ bool CTellicoReader::Read(const QByteArray &xml, CImportTable &table, QString &e
         error = QCoreApplication::translate("Import", "Out of memory.");
         return false;
     }
-    xmlDocPtr doc = xmlCtxtReadMemory(ctxt, xml.constData(), int(xml.size()), "tellico.xml", nullptr, options);
+    xmlDocPtr doc =
+        xmlCtxtReadMemory(ctxt, xml.constData(), int(xml.size()), "tellico.xml", nullptr, options);
     if (!doc) {
         const xmlError *e = xmlCtxtGetLastError(ctxt);
         error = QCoreApplication::translate("Import", "The collection is not well-formed XML (line %1: %2).")
@@ -149,9 +150,8 @@ bool CTellicoReader::Read(const QByteArray &xml, CImportTable &table, QString &e
     xmlFreeParserCtxt(ctxt);
 
     const xmlNode *root = xmlDocGetRootElement(doc);
-    const xmlNode *collection = root && xmlStrcmp(root->name, BAD_CAST "tellico") == 0
-                                    ? firstChild(root, "collection")
-                                    : nullptr;
+    const xmlNode *collection =
+        root && xmlStrcmp(root->name, BAD_CAST "tellico") == 0 ? firstChild(root, "collection") : nullptr;
     if (!collection) {
         error = QCoreApplication::translate("Import", "The file is not a Tellico collection.");
         xmlFreeDoc(doc);

@@ -84,9 +84,12 @@ void CExportCatalogDlg::setFormat(CCatalogExporter::Format format)
 QString CExportCatalogDlg::filterOf(CCatalogExporter::Format format)
 {
     switch (format) {
-    case CCatalogExporter::Csv: return tr("CSV Files (*.csv)");
-    case CCatalogExporter::Tellico: return tr("Tellico Collections (*.tc)");
-    case CCatalogExporter::BookXml: break;
+    case CCatalogExporter::Csv:
+        return tr("CSV Files (*.csv)");
+    case CCatalogExporter::Tellico:
+        return tr("Tellico Collections (*.tc)");
+    case CCatalogExporter::BookXml:
+        break;
     }
     return tr("XML Files (*.xml)");
 }
@@ -94,9 +97,12 @@ QString CExportCatalogDlg::filterOf(CCatalogExporter::Format format)
 QString CExportCatalogDlg::suffixOf(CCatalogExporter::Format format)
 {
     switch (format) {
-    case CCatalogExporter::Csv: return QStringLiteral("csv");
-    case CCatalogExporter::Tellico: return QStringLiteral("tc");
-    case CCatalogExporter::BookXml: break;
+    case CCatalogExporter::Csv:
+        return QStringLiteral("csv");
+    case CCatalogExporter::Tellico:
+        return QStringLiteral("tc");
+    case CCatalogExporter::BookXml:
+        break;
     }
     return QStringLiteral("xml");
 }

@@ -67,9 +67,9 @@ QWizardPage *CImportWizard::makeFilePage()
     auto *browse = new QPushButton(tr("&Browse..."));
     browse->setObjectName(QStringLiteral("buttonBrowse"));
     connect(browse, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(
-            this, tr("Import Books"), m_path->text(),
-            tr("Book lists (*.csv *.tsv *.txt *.tc *.xml);;All Files (*)"));
+        const QString path =
+            QFileDialog::getOpenFileName(this, tr("Import Books"), m_path->text(),
+                                         tr("Book lists (*.csv *.tsv *.txt *.tc *.xml);;All Files (*)"));
         if (!path.isEmpty())
             m_path->setText(path);
     });
@@ -152,7 +152,8 @@ QWizardPage *CImportWizard::makePreviewPage()
     page->setSubTitle(tr("The first books of the file as they will be imported."));
     m_preview = new QTableWidget(0, 5);
     m_preview->setObjectName(QStringLiteral("tablePreview"));
-    m_preview->setHorizontalHeaderLabels({tr("Title"), tr("Author"), tr("ISBN"), tr("Categories"), tr("Status")});
+    m_preview->setHorizontalHeaderLabels(
+        {tr("Title"), tr("Author"), tr("ISBN"), tr("Categories"), tr("Status")});
     m_preview->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto *layout = new QVBoxLayout(page);
@@ -172,7 +173,8 @@ bool CImportWizard::loadFile(const QString &path)
     m_table = std::move(table);
     m_loadedPath = path;
     m_path->setText(path);
-    QString info = tr("%1, %n book(s)", nullptr, int(m_table.rows.size())).arg(ImportFormatName(m_table.format));
+    QString info =
+        tr("%1, %n book(s)", nullptr, int(m_table.rows.size())).arg(ImportFormatName(m_table.format));
     if (!m_table.encoding.isEmpty())
         info += QLatin1String(", ") + m_table.encoding;
     m_fileInfo->setText(info);
@@ -217,8 +219,8 @@ void CImportWizard::setMapping(int column, ImportField field)
 
 void CImportWizard::fillCategories()
 {
-    const int current = m_category->count() > 0 ? m_category->currentData().toInt()
-                                                 : (m_doc ? m_doc->currentCategory() : 1);
+    const int current =
+        m_category->count() > 0 ? m_category->currentData().toInt() : (m_doc ? m_doc->currentCategory() : 1);
     m_category->clear();
     QVector<CCategoryCommands::Node> tree;
     if (m_doc && m_doc->hasConnection())

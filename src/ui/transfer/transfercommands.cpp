@@ -80,10 +80,9 @@ bool CTransferCommands::RunImport()
         Progress progress(tr("Importing books..."), m_parent);
         done = importer.Run(summary, std::ref(progress));
     }
-    messenger().showMessage(summary.text(),
-                            done && summary.refused.isEmpty() && summary.warnings.isEmpty()
-                                ? IMessenger::Icon::Information
-                                : IMessenger::Icon::Warning);
+    messenger().showMessage(summary.text(), done && summary.refused.isEmpty() && summary.warnings.isEmpty()
+                                                ? IMessenger::Icon::Information
+                                                : IMessenger::Icon::Warning);
     if (!done)
         return false;
     m_doc->RefreshTree();
@@ -141,7 +140,8 @@ bool CTransferCommands::RunExport()
     return Export(dialog.scope(), format, path);
 }
 
-bool CTransferCommands::Export(const CExportScope &scope, CCatalogExporter::Format format, const QString &path)
+bool CTransferCommands::Export(const CExportScope &scope, CCatalogExporter::Format format,
+                               const QString &path)
 {
     CCatalogExporter exporter(*m_doc->connection(), ImagesFolder());
     QString error;

@@ -37,7 +37,8 @@ CImportTable readTable(const QString &path)
 CBookRecord loadByTitle(TestCatalog &cat, const QString &title)
 {
     CBookRecord r;
-    const int id = cat.count("SELECT BookID FROM book WHERE Title=" + QString("'%1'").arg(QString(title).replace("'", "''")));
+    const int id = cat.count("SELECT BookID FROM book WHERE Title=" +
+                             QString("'%1'").arg(QString(title).replace("'", "''")));
     if (!r.Load(id, cat.connection()))
         qFatal("cannot load %s", qPrintable(title));
     return r;
@@ -48,10 +49,11 @@ QStringList categoryNamesOf(TestCatalog &cat, int bookId)
     QStringList names;
     const int n = cat.count(QString("SELECT COUNT(*) FROM book_category WHERE BookID=%1").arg(bookId));
     for (int i = 0; i < n; ++i)
-        names << cat.scalar(QString("SELECT c.Name FROM category c, book_category bc WHERE bc.CatID=c.CatID AND "
-                                    "bc.BookID=%1 ORDER BY c.Name LIMIT 1 OFFSET %2")
-                                .arg(bookId)
-                                .arg(i));
+        names << cat.scalar(
+            QString("SELECT c.Name FROM category c, book_category bc WHERE bc.CatID=c.CatID AND "
+                    "bc.BookID=%1 ORDER BY c.Name LIMIT 1 OFFSET %2")
+                .arg(bookId)
+                .arg(i));
     return names;
 }
 
@@ -59,7 +61,12 @@ QString csvWithRows(int rows)
 {
     QString text = QStringLiteral("Title,Author,ISBN,Pages,Publisher,Categories\n");
     for (int i = 0; i < rows; ++i)
-        text += QString("Book %1,Author %2,,%3,Press %4,Shelf %5\n").arg(i).arg(i % 97).arg(100 + i).arg(i % 13).arg(i % 7);
+        text += QString("Book %1,Author %2,,%3,Press %4,Shelf %5\n")
+                    .arg(i)
+                    .arg(i % 97)
+                    .arg(100 + i)
+                    .arg(i % 13)
+                    .arg(i % 7);
     return text;
 }
 
@@ -90,7 +97,8 @@ private slots:
         QVERIFY2(importer.Run(summary), qPrintable(summary.error));
         QCOMPARE(summary.added, 4);
         QCOMPARE(summary.refused.size(), 2);
-        QVERIFY2(summary.refused.at(0).startsWith("Line 6: ") && summary.refused.at(0).contains("neither a title"),
+        QVERIFY2(summary.refused.at(0).startsWith("Line 6: ") &&
+                     summary.refused.at(0).contains("neither a title"),
                  qPrintable(summary.refused.join('|')));
         QVERIFY2(summary.refused.at(1).startsWith("Line 7: ") && summary.refused.at(1).contains("\"many\""),
                  qPrintable(summary.refused.join('|')));
@@ -119,7 +127,8 @@ private slots:
         QVERIFY(goodreads.toInt() >= 32);
         QCOMPARE(cat.scalar("SELECT ParentID FROM category WHERE Name='to-read'"), goodreads);
         QCOMPARE(cat.count("SELECT COUNT(*) FROM category WHERE Name='favorites'"), 1);
-        QCOMPARE(cat.count("SELECT COUNT(*) FROM category WHERE ParentID=" + goodreads), 5); // français, read, to-read, ebooks, currently-reading
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM category WHERE ParentID=" + goodreads),
+                 5); // français, read, to-read, ebooks, currently-reading
         QCOMPARE(summary.bookIds.size(), 4);
     }
 
@@ -140,8 +149,10 @@ private slots:
     {
         TestCatalog cat;
         // Already there: one book by ISBN (other form) and one by title + author.
-        cat.exec("INSERT INTO book (BookID, Title, ISBN, PageCount) VALUES (7, 'Old title', '978-2-07-036002-4', 1)");
-        cat.exec("INSERT INTO book (BookID, Title, Author, Notes) VALUES (8, '山間的燈', '李小龍', 'keep me')");
+        cat.exec("INSERT INTO book (BookID, Title, ISBN, PageCount) VALUES (7, 'Old title', "
+                 "'978-2-07-036002-4', 1)");
+        cat.exec(
+            "INSERT INTO book (BookID, Title, Author, Notes) VALUES (8, '山間的燈', '李小龍', 'keep me')");
         cat.exec("INSERT INTO book_category (BookID, CatID) VALUES (7, 1)");
         const CImportTable t = readTable(sample("goodreads_library_export.csv"));
 
@@ -158,7 +169,8 @@ private slots:
         QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), options).Run(summary));
         QCOMPARE(summary.added, 0);
         QCOMPARE(summary.updated, 4);
-        QCOMPARE(cat.scalar("SELECT Title FROM book WHERE BookID=7"), QStringLiteral("The Lantern Keeper of Vézelay"));
+        QCOMPARE(cat.scalar("SELECT Title FROM book WHERE BookID=7"),
+                 QStringLiteral("The Lantern Keeper of Vézelay"));
         QCOMPARE(cat.scalar("SELECT PageCount FROM book WHERE BookID=7"), QStringLiteral("312"));
         QVERIFY(cat.scalar("SELECT Notes FROM book WHERE BookID=8").contains("wow"));
         QCOMPARE(cat.count("SELECT COUNT(*) FROM book"), 4);
@@ -169,8 +181,8 @@ private slots:
     {
         TestCatalog cat;
         QTemporaryDir dir;
-        const QByteArray png = QByteArray::fromBase64(
-            "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==");
+        const QByteArray png = QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQV"
+                                                      "R42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==");
         // The archive carries the picture; the XML refers to it by id only.
         QByteArray xml = readFile(sample("tellico.xml"));
         xml.replace(xml.indexOf("<images>"), xml.indexOf("</images>") + 9 - xml.indexOf("<images>"),
@@ -190,7 +202,8 @@ private slots:
         options.newCategoryName = QStringLiteral("Tellico");
         options.imagesFolder = cat.dir() + "/test_images";
         CImportSummary summary;
-        QVERIFY2(CBookImporter(cat.connection(), t, mapping, options).Run(summary), qPrintable(summary.error));
+        QVERIFY2(CBookImporter(cat.connection(), t, mapping, options).Run(summary),
+                 qPrintable(summary.error));
         QCOMPARE(summary.added, 2);
         QCOMPARE(summary.refused.size(), 1);
         QVERIFY(summary.refused.at(0).startsWith("Entry 3: "));
@@ -255,7 +268,10 @@ private slots:
         int calls = 0;
         // Cancel late, after most of the rows have gone in.
         const bool done = CBookImporter(cat.connection(), t, DefaultImportMapping(t), options)
-                              .Run(summary, [&](int row, int) { ++calls; return row < 18000; });
+                              .Run(summary, [&](int row, int) {
+                                  ++calls;
+                                  return row < 18000;
+                              });
         QVERIFY(!done);
         QVERIFY(summary.cancelled);
         QVERIFY(calls > 100);
@@ -319,23 +335,57 @@ private slots:
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("stored"); // as CBookRecord::Load gives it, or "!" for a refused row
-        QTest::newRow("ISO date") << "ReleaseDate" << "2004-01-05" << "Jan 05, 2004";
-        QTest::newRow("slash date") << "ReleaseDate" << "2004/1/5" << "Jan 05, 2004";
-        QTest::newRow("catalogue date") << "PurchaseDate" << "Jan 05, 2004" << "Jan 05, 2004";
-        QTest::newRow("long month") << "PurchaseDate" << "March 3, 2010" << "Mar 03, 2010";
-        QTest::newRow("day.month.year") << "PurchaseDate" << "31.12.1999" << "Dec 31, 1999";
-        QTest::newRow("year alone kept") << "ReleaseDate" << "1999" << "1999";
-        QTest::newRow("text kept") << "ReleaseDate" << "Spring 2004" << "Spring 2004";
-        QTest::newRow("price with sign") << "ListPrice" << "$24.95" << "24.95";
-        QTest::newRow("decimal comma") << "ListPrice" << "1.234,50 €" << "1234.5";
-        QTest::newRow("bad price") << "ListPrice" << "free" << "!";
-        QTest::newRow("exponent is no price") << "ListPrice" << "1e5" << "!";
-        QTest::newRow("infinite rating") << "MyRating" << "inf" << "!";
-        QTest::newRow("pages with unit") << "PageCount" << "374 pages" << "374";
-        QTest::newRow("half star rating") << "MyRating" << "4.5" << "5";
-        QTest::newRow("negative rating") << "MyRating" << "-1" << "!";
-        QTest::newRow("e-book yes") << "EBookOnly" << "Yes" << "1";
-        QTest::newRow("e-book no") << "EBookOnly" << "no" << "0";
+        QTest::newRow("ISO date") << "ReleaseDate"
+                                  << "2004-01-05"
+                                  << "Jan 05, 2004";
+        QTest::newRow("slash date") << "ReleaseDate"
+                                    << "2004/1/5"
+                                    << "Jan 05, 2004";
+        QTest::newRow("catalogue date") << "PurchaseDate"
+                                        << "Jan 05, 2004"
+                                        << "Jan 05, 2004";
+        QTest::newRow("long month") << "PurchaseDate"
+                                    << "March 3, 2010"
+                                    << "Mar 03, 2010";
+        QTest::newRow("day.month.year") << "PurchaseDate"
+                                        << "31.12.1999"
+                                        << "Dec 31, 1999";
+        QTest::newRow("year alone kept") << "ReleaseDate"
+                                         << "1999"
+                                         << "1999";
+        QTest::newRow("text kept") << "ReleaseDate"
+                                   << "Spring 2004"
+                                   << "Spring 2004";
+        QTest::newRow("price with sign") << "ListPrice"
+                                         << "$24.95"
+                                         << "24.95";
+        QTest::newRow("decimal comma") << "ListPrice"
+                                       << "1.234,50 €"
+                                       << "1234.5";
+        QTest::newRow("bad price") << "ListPrice"
+                                   << "free"
+                                   << "!";
+        QTest::newRow("exponent is no price") << "ListPrice"
+                                              << "1e5"
+                                              << "!";
+        QTest::newRow("infinite rating") << "MyRating"
+                                         << "inf"
+                                         << "!";
+        QTest::newRow("pages with unit") << "PageCount"
+                                         << "374 pages"
+                                         << "374";
+        QTest::newRow("half star rating") << "MyRating"
+                                          << "4.5"
+                                          << "5";
+        QTest::newRow("negative rating") << "MyRating"
+                                         << "-1"
+                                         << "!";
+        QTest::newRow("e-book yes") << "EBookOnly"
+                                    << "Yes"
+                                    << "1";
+        QTest::newRow("e-book no") << "EBookOnly"
+                                   << "no"
+                                   << "0";
     }
 
     void values_areCleaned()
@@ -360,12 +410,18 @@ private slots:
         QCOMPARE(summary.added, 1);
         const CBookRecord r = loadByTitle(cat, "A book");
         QString got;
-        if (column == "ReleaseDate") got = r.ReleaseDate;
-        if (column == "PurchaseDate") got = r.PurchaseDate;
-        if (column == "ListPrice") got = QString::number(r.ListPrice.toDouble());
-        if (column == "PageCount") got = r.PageCount;
-        if (column == "MyRating") got = QString::number(r.MyRating);
-        if (column == "EBookOnly") got = QString::number(r.EBookOnly);
+        if (column == "ReleaseDate")
+            got = r.ReleaseDate;
+        if (column == "PurchaseDate")
+            got = r.PurchaseDate;
+        if (column == "ListPrice")
+            got = QString::number(r.ListPrice.toDouble());
+        if (column == "PageCount")
+            got = r.PageCount;
+        if (column == "MyRating")
+            got = QString::number(r.MyRating);
+        if (column == "EBookOnly")
+            got = QString::number(r.EBookOnly);
         QCOMPARE(got, stored);
     }
 

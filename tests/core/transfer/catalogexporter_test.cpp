@@ -33,9 +33,11 @@ void fill(TestCatalog &cat)
     cat.exec("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Fiction', 1)");
     cat.exec("INSERT INTO category (CatID, Name, ParentID) VALUES (33, 'Poetry', 32)");
     cat.exec("INSERT INTO bookpublisher (PublisherID, Name) VALUES (5, 'Presses «Étoile»')");
-    cat.exec("INSERT INTO book (BookID, Title, Author, PublisherID, ReleaseDate, ListPrice, EBookOnly, MyRating) "
-             "VALUES (1, 'Comma, \"quote\" and\nline', 'Ann', 5, 'Jan 05, 2004', 12.5, 1, 3)");
-    cat.exec("INSERT INTO book (BookID, Title, Subtitle, UserText1) VALUES (2, 'Ελληνικά', '=HYPERLINK(\"http://x\")', '-12.5')");
+    cat.exec(
+        "INSERT INTO book (BookID, Title, Author, PublisherID, ReleaseDate, ListPrice, EBookOnly, MyRating) "
+        "VALUES (1, 'Comma, \"quote\" and\nline', 'Ann', 5, 'Jan 05, 2004', 12.5, 1, 3)");
+    cat.exec("INSERT INTO book (BookID, Title, Subtitle, UserText1) VALUES (2, 'Ελληνικά', "
+             "'=HYPERLINK(\"http://x\")', '-12.5')");
     cat.exec("INSERT INTO book (BookID, Title) VALUES (3, '诗')");
     cat.exec("INSERT INTO book (BookID, Title) VALUES (4, 'Lost')");
     cat.exec("INSERT INTO book_category VALUES (1, 1)");
@@ -58,20 +60,20 @@ private slots:
         QTest::addColumn<bool>("subCategories");
         QTest::addColumn<QVector<int>>("selection");
         QTest::addColumn<QVector<int>>("expected");
-        QTest::newRow("whole catalogue") << int(CExportScope::WholeCatalogue) << 0 << false << QVector<int>()
-                                         << QVector<int>{1, 2, 3, 4};
-        QTest::newRow("category with sub-categories") << int(CExportScope::Category) << 32 << true << QVector<int>()
-                                                      << QVector<int>{2, 3};
-        QTest::newRow("category alone") << int(CExportScope::Category) << 32 << false << QVector<int>()
-                                        << QVector<int>{2};
-        QTest::newRow("root with everything below") << int(CExportScope::Category) << 1 << true << QVector<int>()
-                                                    << QVector<int>{1, 2, 3};
+        QTest::newRow("whole catalogue")
+            << int(CExportScope::WholeCatalogue) << 0 << false << QVector<int>() << QVector<int>{1, 2, 3, 4};
+        QTest::newRow("category with sub-categories")
+            << int(CExportScope::Category) << 32 << true << QVector<int>() << QVector<int>{2, 3};
+        QTest::newRow("category alone")
+            << int(CExportScope::Category) << 32 << false << QVector<int>() << QVector<int>{2};
+        QTest::newRow("root with everything below")
+            << int(CExportScope::Category) << 1 << true << QVector<int>() << QVector<int>{1, 2, 3};
         QTest::newRow("All Books") << int(CExportScope::Category) << 5 << true << QVector<int>()
                                    << QVector<int>{1, 2, 3, 4};
         QTest::newRow("Recycle Bin") << int(CExportScope::Category) << 6 << true << QVector<int>()
                                      << QVector<int>{4};
-        QTest::newRow("selection keeps its order") << int(CExportScope::Selection) << 0 << false
-                                                   << QVector<int>{3, 1} << QVector<int>{3, 1};
+        QTest::newRow("selection keeps its order")
+            << int(CExportScope::Selection) << 0 << false << QVector<int>{3, 1} << QVector<int>{3, 1};
     }
 
     void scopes()
@@ -113,7 +115,9 @@ private slots:
         QVERIFY(CCsvParser::Parse(QString::fromUtf8(bytes.mid(3)), QLatin1Char(','), rows, error));
         QCOMPARE(rows.size(), 5);
         const QStringList header = rows.at(0);
-        const auto value = [&](int row, const char *column) { return rows.at(row).at(header.indexOf(column)); };
+        const auto value = [&](int row, const char *column) {
+            return rows.at(row).at(header.indexOf(column));
+        };
         QCOMPARE(value(1, "Title"), QStringLiteral("Comma, \"quote\" and\nline"));
         QCOMPARE(value(1, "Publisher"), QStringLiteral("Presses «Étoile»")); // the name, not the id
         QCOMPARE(value(1, "ReleaseDate"), QStringLiteral("2004-01-05"));
@@ -141,8 +145,9 @@ private slots:
         QVERIFY(exporter.Collect(CExportScope(), error));
         const QString path = dir.filePath("all.xml");
         int calls = 0;
-        QVERIFY2(exporter.Write(CCatalogExporter::BookXml, path, error, [&](int, int) { return ++calls > 0; }),
-                 qPrintable(error));
+        QVERIFY2(
+            exporter.Write(CCatalogExporter::BookXml, path, error, [&](int, int) { return ++calls > 0; }),
+            qPrintable(error));
         QVERIFY(calls >= 3);
         QXmlStreamReader xml(readFile(path));
         int books = 0;

@@ -15,21 +15,23 @@ private slots:
         QTest::addColumn<QString>("delimiter");
         QTest::addColumn<QVector<QStringList>>("rows");
 
-        QTest::newRow("plain, CRLF") << "a,b\r\nc,d\r\n" << ","
-                                     << QVector<QStringList>{{"a", "b"}, {"c", "d"}};
-        QTest::newRow("no final line break") << "a,b\nc,d" << ","
-                                             << QVector<QStringList>{{"a", "b"}, {"c", "d"}};
-        QTest::newRow("old Mac line ends") << "a;b\rc;d\r" << ";"
-                                           << QVector<QStringList>{{"a", "b"}, {"c", "d"}};
+        QTest::newRow("plain, CRLF") << "a,b\r\nc,d\r\n"
+                                     << "," << QVector<QStringList>{{"a", "b"}, {"c", "d"}};
+        QTest::newRow("no final line break") << "a,b\nc,d"
+                                             << "," << QVector<QStringList>{{"a", "b"}, {"c", "d"}};
+        QTest::newRow("old Mac line ends") << "a;b\rc;d\r"
+                                           << ";" << QVector<QStringList>{{"a", "b"}, {"c", "d"}};
         QTest::newRow("quoted delimiter, quote and line break")
-            << "\"x, y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\n" << ","
-            << QVector<QStringList>{{"x, y", "say \"hi\"", "two\r\nlines"}};
-        QTest::newRow("empty fields and blank lines") << "a,,\n\n,,c\n" << ","
-                                                      << QVector<QStringList>{{"a", "", ""}, {"", "", "c"}};
-        QTest::newRow("stray quote kept") << "5\" floppy,x\n" << ","
-                                          << QVector<QStringList>{{"5\" floppy", "x"}};
-        QTest::newRow("tabs, any language") << "Título\tΣυγγραφέας\n北方\tЖуков\n" << "\t"
-                                            << QVector<QStringList>{{"Título", "Συγγραφέας"}, {"北方", "Жуков"}};
+            << "\"x, y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\n"
+            << "," << QVector<QStringList>{{"x, y", "say \"hi\"", "two\r\nlines"}};
+        QTest::newRow("empty fields and blank lines")
+            << "a,,\n\n,,c\n"
+            << "," << QVector<QStringList>{{"a", "", ""}, {"", "", "c"}};
+        QTest::newRow("stray quote kept") << "5\" floppy,x\n"
+                                          << "," << QVector<QStringList>{{"5\" floppy", "x"}};
+        QTest::newRow("tabs, any language")
+            << "Título\tΣυγγραφέας\n北方\tЖуков\n"
+            << "\t" << QVector<QStringList>{{"Título", "Συγγραφέας"}, {"北方", "Жуков"}};
     }
 
     void parse()
@@ -55,11 +57,16 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("delimiter");
-        QTest::newRow("comma") << "a,b,c\n1,2,3\n" << ",";
-        QTest::newRow("semicolon with decimal commas") << "a;b;c\n1,5;2,5;3\n" << ";";
-        QTest::newRow("tab") << "a\tb\n\"x, y\"\t2\n" << "\t";
-        QTest::newRow("bar") << "a|b\n1|2\n" << "|";
-        QTest::newRow("single column") << "title\nx\n" << ",";
+        QTest::newRow("comma") << "a,b,c\n1,2,3\n"
+                               << ",";
+        QTest::newRow("semicolon with decimal commas") << "a;b;c\n1,5;2,5;3\n"
+                                                       << ";";
+        QTest::newRow("tab") << "a\tb\n\"x, y\"\t2\n"
+                             << "\t";
+        QTest::newRow("bar") << "a|b\n1|2\n"
+                             << "|";
+        QTest::newRow("single column") << "title\nx\n"
+                                       << ",";
     }
 
     void detectDelimiter()
@@ -108,7 +115,10 @@ private slots:
     void latin1_whenNotUtf8()
     {
         QString used;
-        QCOMPARE(DecodeImportText(QByteArray("Caf\xe9;Stra\xdf" "e\n"), &used), QStringLiteral("Café;Straße\n"));
+        QCOMPARE(DecodeImportText(QByteArray("Caf\xe9;Stra\xdf"
+                                             "e\n"),
+                                  &used),
+                 QStringLiteral("Café;Straße\n"));
         QCOMPARE(used, QStringLiteral("ISO-8859-1"));
     }
 };

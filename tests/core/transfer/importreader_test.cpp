@@ -1,7 +1,7 @@
+#include "testsettings.h"
 #include "transfer/importfield.h"
 #include "transfer/importreader.h"
 #include "transfer/zipwriter.h"
-#include "testsettings.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -79,7 +79,8 @@ private slots:
         QCOMPARE(cell(t, 0, "publisher"), QStringLiteral("Άστρο & Σία"));
         QCOMPARE(cell(t, 0, "plot"), QStringLiteral("A <b>lighthouse</b> keeper and the sea."));
         QCOMPARE(cell(t, 0, "genre"), QStringLiteral("Fiction\nSea stories"));
-        QCOMPARE(cell(t, 1, "link"), QStringLiteral("[[\"Publisher page\",\"http://example.com/river\",\"In Chinese\"]]"));
+        QCOMPARE(cell(t, 1, "link"),
+                 QStringLiteral("[[\"Publisher page\",\"http://example.com/river\",\"In Chinese\"]]"));
         QCOMPARE(cell(t, 2, "author"), QString());
         QVERIFY(t.images.value("lighthouse.png").startsWith("\x89PNG"));
     }
@@ -135,19 +136,23 @@ private slots:
         garbage[10] = 0;
         QTest::newRow("binary garbage") << garbage << "neither delimited text";
         QTest::newRow("unterminated quote") << QByteArray("Title\n\"Open\n") << "never ends";
-        QByteArray bomb = "<?xml version=\"1.0\"?>\n<!DOCTYPE tellico [\n<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">\n";
+        QByteArray bomb = "<?xml version=\"1.0\"?>\n<!DOCTYPE tellico [\n<!ENTITY a "
+                          "\"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">\n";
         for (int i = 1; i < 12; ++i)
-            bomb += QByteArray("<!ENTITY ") + char('a' + i) + " \"" + QByteArray("&") + char('a' + i - 1) + ";" +
-                    QByteArray("&") + char('a' + i - 1) + ";&" + char('a' + i - 1) + ";&" + char('a' + i - 1) +
-                    ";&" + char('a' + i - 1) + ";&" + char('a' + i - 1) + ";&" + char('a' + i - 1) + ";&" +
-                    char('a' + i - 1) + ";&" + char('a' + i - 1) + ";&" + char('a' + i - 1) + ";\">\n";
+            bomb += QByteArray("<!ENTITY ") + char('a' + i) + " \"" + QByteArray("&") + char('a' + i - 1) +
+                    ";" + QByteArray("&") + char('a' + i - 1) + ";&" + char('a' + i - 1) + ";&" +
+                    char('a' + i - 1) + ";&" + char('a' + i - 1) + ";&" + char('a' + i - 1) + ";&" +
+                    char('a' + i - 1) + ";&" + char('a' + i - 1) + ";&" + char('a' + i - 1) + ";&" +
+                    char('a' + i - 1) + ";\">\n";
         bomb += "]>\n<tellico><collection><entry><title>&l;</title></entry></collection></tellico>\n";
         QTest::newRow("entity expansion bomb") << bomb << "not well-formed";
-        QTest::newRow("external entity") << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE tellico [<!ENTITY x SYSTEM "
-                                                       "\"file:///etc/passwd\">]><tellico><collection><entry><title>&x;"
-                                                       "</title></entry></collection></tellico>")
-                                         << "";
-        QTest::newRow("XML of another program") << QByteArray("<?xml version=\"1.0\"?><books/>") << "not a Tellico";
+        QTest::newRow("external entity")
+            << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE tellico [<!ENTITY x SYSTEM "
+                          "\"file:///etc/passwd\">]><tellico><collection><entry><title>&x;"
+                          "</title></entry></collection></tellico>")
+            << "";
+        QTest::newRow("XML of another program")
+            << QByteArray("<?xml version=\"1.0\"?><books/>") << "not a Tellico";
     }
 
     void badFiles_areRefusedWithAReason()

@@ -34,21 +34,26 @@ QStringList snapshot(TestCatalog &cat, const QString &images, int bookId)
     CBookRecord r;
     if (!r.Load(bookId, cat.connection()))
         qFatal("cannot load book %d", bookId);
-    QStringList s = {r.Title,        r.Subtitle,     r.Author,        r.URL,          r.Edition,
-                     r.ReleaseDate,  r.Publisher,    r.ISBN,          r.PageCount,    r.Language,
-                     r.Binding,      r.Dimension,    r.Extras,        r.PurchaseDate, r.Store,
-                     r.PurchasePrice, r.ListPrice,   r.AmazonPrice,   r.Location,     r.Status,
-                     r.CurrentPage,  r.AmazonRating, r.NumOfReviews,  QString::number(r.MyRating),
-                     r.UserText1,    r.UserText2,    QString::number(r.EBookOnly), r.Format,
-                     r.BookSize,     r.Description,  r.Notes};
+    QStringList s = {r.Title,         r.Subtitle,     r.Author,
+                     r.URL,           r.Edition,      r.ReleaseDate,
+                     r.Publisher,     r.ISBN,         r.PageCount,
+                     r.Language,      r.Binding,      r.Dimension,
+                     r.Extras,        r.PurchaseDate, r.Store,
+                     r.PurchasePrice, r.ListPrice,    r.AmazonPrice,
+                     r.Location,      r.Status,       r.CurrentPage,
+                     r.AmazonRating,  r.NumOfReviews, QString::number(r.MyRating),
+                     r.UserText1,     r.UserText2,    QString::number(r.EBookOnly),
+                     r.Format,        r.BookSize,     r.Description,
+                     r.Notes};
     for (const CLinkEntry &l : std::as_const(r.links))
         s << "link:" + l.LinkID + "|" + l.Name + "|" + l.Path + "|" + l.Notes;
     QStringList paths;
     const int n = cat.count(QString("SELECT COUNT(*) FROM book_category WHERE BookID=%1").arg(bookId));
     for (int i = 0; i < n; ++i) {
-        int c = cat.count(QString("SELECT CatID FROM book_category WHERE BookID=%1 ORDER BY CatID LIMIT 1 OFFSET %2")
-                              .arg(bookId)
-                              .arg(i));
+        int c = cat.count(
+            QString("SELECT CatID FROM book_category WHERE BookID=%1 ORDER BY CatID LIMIT 1 OFFSET %2")
+                .arg(bookId)
+                .arg(i));
         QStringList path;
         while (c != 0) {
             path.prepend(cat.scalar(QString("SELECT Name FROM category WHERE CatID=%1").arg(c)));
@@ -93,7 +98,8 @@ private slots:
         const QString sourceImages = source.dir() + "/source_images";
         QDir().mkpath(sourceImages);
         source.exec("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Fiction', 1)");
-        source.exec("INSERT INTO category (CatID, Name, ParentID) VALUES (33, 'Sci-Fi/Fantasy; Misc\\Other', 32)");
+        source.exec(
+            "INSERT INTO category (CatID, Name, ParentID) VALUES (33, 'Sci-Fi/Fantasy; Misc\\Other', 32)");
         source.exec("INSERT INTO category (CatID, Name, ParentID) VALUES (34, 'Ελληνικά', 1)");
 
         CBookRecord full;
@@ -169,7 +175,8 @@ private slots:
         const QStringList first = snapshot(target, targetImages, 1);
         QVERIFY(first.contains("category:Book Collection > Fiction > Sci-Fi/Fantasy; Misc\\Other"));
         QVERIFY(first.contains("category:Favorites"));
-        QVERIFY(first.contains("front:" + QString::fromLatin1(readFile(m_pictures.filePath("front.jpg")).toHex())));
+        QVERIFY(first.contains("front:" +
+                               QString::fromLatin1(readFile(m_pictures.filePath("front.jpg")).toHex())));
         QVERIFY(first.contains("link:2|Κριτική|file:///tmp/review.html|"));
         for (int id = 1; id <= 3; ++id) {
             const QStringList a = snapshot(source, sourceImages, id);

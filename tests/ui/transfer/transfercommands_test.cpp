@@ -103,7 +103,8 @@ private slots:
         QVERIFY2(f.messages.messages.at(0).contains("Added: 4"), qPrintable(f.messages.messages.at(0)));
         QVERIFY(f.messages.messages.at(0).contains("Line 7"));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book"), 4);
-        QCOMPARE(f.cat.scalar("SELECT ParentID FROM category WHERE Name='Из Goodreads'"), QStringLiteral("1"));
+        QCOMPARE(f.cat.scalar("SELECT ParentID FROM category WHERE Name='Из Goodreads'"),
+                 QStringLiteral("1"));
     }
 
     void mappingChoice_isUsedAndRemembered()
@@ -117,7 +118,8 @@ private slots:
             w.findChild<QCheckBox *>("checkSubCategories")->setChecked(false);
         });
         QVERIFY(f.commands.RunImport());
-        QCOMPARE(f.cat.scalar("SELECT PurchaseDate FROM book WHERE ISBN='2070360024'"), QStringLiteral("Mar 14, 2019"));
+        QCOMPARE(f.cat.scalar("SELECT PurchaseDate FROM book WHERE ISBN='2070360024'"),
+                 QStringLiteral("Mar 14, 2019"));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM category"), 4); // no shelves
 
         CImportWizard again(&f.doc);
@@ -146,7 +148,8 @@ private slots:
         QVERIFY(csv.open(QIODevice::WriteOnly));
         csv.write("Title,ISBN\nMy own title,0306406152\nNo ISBN here,\n");
         csv.close();
-        f.driveWizard(csv.fileName(), [](CImportWizard &w) { w.findChild<QCheckBox *>("checkLookUp")->setChecked(true); });
+        f.driveWizard(csv.fileName(),
+                      [](CImportWizard &w) { w.findChild<QCheckBox *>("checkLookUp")->setChecked(true); });
         QStringList queued;
         f.commands.setBatchRunner([&](CBatchQueryDlg &batch) {
             for (int i = 0; i < batch.rowCount(); ++i)
@@ -199,7 +202,8 @@ private slots:
         QVERIFY(f.messages.messages.isEmpty());
 
         // A folder that cannot be written is reported.
-        f.commands.setPathChooser([&](CCatalogExporter::Format) { return dir.filePath("no/such/dir/x.csv"); });
+        f.commands.setPathChooser(
+            [&](CCatalogExporter::Format) { return dir.filePath("no/such/dir/x.csv"); });
         QVERIFY(!f.commands.RunExport());
         QCOMPARE(f.messages.messages.size(), 1);
         QVERIFY(f.messages.messages.at(0).startsWith("Cannot open file for writing."));
