@@ -238,9 +238,19 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
         case FieldKind::YesNo:
             v = isYes(v) ? QStringLiteral("1") : QStringLiteral("0");
             break;
-        case FieldKind::Categories:
-            book.categories = SplitCategoryPaths(v);
+        case FieldKind::Categories: {
+            // The same shelf from two columns (Goodreads lists the exclusive
+            // shelf among the others) is one category.
+            QStringList seen;
+            for (const QStringList &path : SplitCategoryPaths(v)) {
+                const QString key = path.join(QLatin1Char('/')).toCaseFolded();
+                if (!seen.contains(key)) {
+                    seen << key;
+                    book.categories << path;
+                }
+            }
             break;
+        }
         case FieldKind::Links:
             book.links = parseLinks(v);
             break;

@@ -155,6 +155,8 @@ QWizardPage *CImportWizard::makePreviewPage()
     m_preview->setHorizontalHeaderLabels(
         {tr("Title"), tr("Author"), tr("ISBN"), tr("Categories"), tr("Status")});
     m_preview->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_preview->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
+    m_preview->setWordWrap(false);
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(m_preview);
@@ -262,8 +264,11 @@ void CImportWizard::fillPreview()
         const QStringList cells = {b.value(ImportField::Title), b.value(ImportField::Author),
                                    b.value(ImportField::ISBN), paths.join(QLatin1String("; ")),
                                    b.refusal.isEmpty() ? tr("OK") : b.refusal};
-        for (int c = 0; c < cells.size(); ++c)
-            m_preview->setItem(r, c, new QTableWidgetItem(cells.at(c)));
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells.at(c));
+            item->setToolTip(cells.at(c));
+            m_preview->setItem(r, c, item);
+        }
         m_preview->setVerticalHeaderItem(r, new QTableWidgetItem(ImportRowLabel(m_table, b.row)));
     }
 }

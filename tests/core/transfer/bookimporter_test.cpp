@@ -91,6 +91,7 @@ private slots:
         const QVector<CImportedBook> preview = importer.Preview();
         QCOMPARE(preview.size(), 6);
         QCOMPARE(preview.at(0).value(ImportField::Title), QStringLiteral("The Lantern Keeper of Vézelay"));
+        QCOMPARE(preview.at(1).categories, QVector<QStringList>{{"to-read"}}); // one shelf from two columns
         QCOMPARE(cat.count("SELECT COUNT(*) FROM book"), 0); // a preview stores nothing
 
         CImportSummary summary;
