@@ -97,8 +97,10 @@ struct PendingCover
 class ImportRun
 {
 public:
-    ImportRun(Connection &connection, const CImportTable &table, const CImportOptions &options)
-        : m_connection(connection), m_table(table), m_options(options)
+    ImportRun(Connection &connection, const CImportTable &table, const ImportMapping &mapping,
+              const CImportOptions &options)
+        : m_connection(connection), m_table(table), m_options(options),
+          m_categoriesMapped(mapping.contains(ImportField::Categories))
     {
     }
 
@@ -124,6 +126,7 @@ private:
     Connection &m_connection;
     const CImportTable &m_table;
     const CImportOptions &m_options;
+    const bool m_categoriesMapped;
     int m_target = 1;
     int m_nextBookId = 1;
     int m_nextCatId = 32;
@@ -269,6 +272,10 @@ bool ImportRun::createCategory(int parent, const QString &name, int &id)
 
 bool ImportRun::categoryIds(const CImportedBook &book, QVector<int> &ids)
 {
+    // Our own export restores its tree: a book it wrote without categories
+    // was in none, and goes back to none.
+    if (m_table.ownExport && m_options.subCategories && m_categoriesMapped && book.categories.isEmpty())
+        return true;
     if (!m_options.subCategories || book.categories.isEmpty()) {
         ids << m_target;
         return true;
@@ -500,7 +507,7 @@ QVector<CImportedBook> CBookImporter::Preview(int count) const
 bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
 {
     summary = {};
-    ImportRun run(m_connection, m_table, m_options);
+    ImportRun run(m_connection, m_table, m_mapping, m_options);
     const int total = int(m_table.rows.size());
     // A large page cache keeps the whole import in memory until it commits;
     // the setting belongs to this connection only and is put back after.

@@ -98,6 +98,7 @@ void mendOwnExport(CImportTable &table)
         own << ImportFieldName(f);
     if (table.columns != own)
         return;
+    table.ownExport = true;
     for (QStringList &row : table.rows) {
         for (QString &cell : row)
             cell = UnguardCsvFormula(cell);

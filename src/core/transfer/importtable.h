@@ -28,4 +28,7 @@ struct CImportTable
     // XML with embedded images). Pictures of a .tc stay in the archive.
     QHash<QString, QByteArray> images;
     bool imagesInZip = false; // cover ids name members images/<id> of path
+    // Written by our own export: its category paths start at the top of the
+    // tree, and a book without any was in no category.
+    bool ownExport = false;
 };

@@ -157,6 +157,18 @@ bool CTellicoReader::Read(const QByteArray &xml, CImportTable &table, QString &e
         xmlFreeDoc(doc);
         return false;
     }
+    // Our own export marks the fields it adds.
+    for (const xmlNode *f = firstChild(firstChild(collection, "fields"), "field"); f; f = f->next) {
+        if (f->type != XML_ELEMENT_NODE)
+            continue;
+        xmlChar *name = xmlGetProp(f, BAD_CAST "name");
+        xmlChar *group = xmlGetProp(f, BAD_CAST "category");
+        if (name && group && xmlStrcmp(name, BAD_CAST "category") == 0 &&
+            xmlStrcmp(group, BAD_CAST "Ordoteca") == 0)
+            table.ownExport = true;
+        xmlFree(name);
+        xmlFree(group);
+    }
     EntryCollector collector(table);
     for (const xmlNode *c = collection->children; c; c = c->next) {
         if (c->type == XML_ELEMENT_NODE && xmlStrcmp(c->name, BAD_CAST "entry") == 0)

@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(preview.size(), 6);
         QCOMPARE(preview.at(0).value(ImportField::Title), QStringLiteral("The Lantern Keeper of Vézelay"));
         QCOMPARE(preview.at(1).categories, QVector<QStringList>{{"to-read"}}); // one shelf from two columns
-        QCOMPARE(cat.count("SELECT COUNT(*) FROM book"), 0); // a preview stores nothing
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM book"), 0);                   // a preview stores nothing
 
         CImportSummary summary;
         QVERIFY2(importer.Run(summary), qPrintable(summary.error));
@@ -329,6 +329,24 @@ private slots:
         QCOMPARE(cat.count("SELECT COUNT(*) FROM category WHERE Name='50% %3 off' AND ParentID=1"), 1);
         QCOMPARE(cat.count("SELECT COUNT(*) FROM category WHERE Name='Sub %3'"), 1);
         QCOMPARE(cat.count("SELECT COUNT(*) FROM bookpublisher WHERE Name='O''Reilly %1'"), 1);
+    }
+
+    void handMadeFile_withoutCategories_goesToTheTarget()
+    {
+        // Only our own export means "no category" by an empty cell.
+        TestCatalog cat;
+        QTemporaryDir dir;
+        QFile csv(dir.filePath("mine.csv"));
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("Title,Categories\nShelved,Fiction\nLoose,\n");
+        csv.close();
+        const CImportTable t = readTable(csv.fileName());
+        QVERIFY(!t.ownExport);
+        CImportSummary summary;
+        QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), CImportOptions()).Run(summary));
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM book_category bc, book b WHERE b.BookID=bc.BookID AND "
+                           "b.Title='Loose' AND bc.CatID=1"),
+                 1);
     }
 
     void values_areCleaned_data()

@@ -27,8 +27,9 @@ private slots:
         QTest::newRow("empty fields and blank lines")
             << "a,,\n\n,,c\n"
             << "," << QVector<QStringList>{{"a", "", ""}, {"", "", "c"}};
-        QTest::newRow("spreadsheet-quoted formula text") << "\"=\"\"0439023483\"\"\",=\"\"\n" << ","
-                                                         << QVector<QStringList>{{"=\"0439023483\"", "=\"\""}};
+        QTest::newRow("spreadsheet-quoted formula text")
+            << "\"=\"\"0439023483\"\"\",=\"\"\n"
+            << "," << QVector<QStringList>{{"=\"0439023483\"", "=\"\""}};
         QTest::newRow("stray quote kept") << "5\" floppy,x\n"
                                           << "," << QVector<QStringList>{{"5\" floppy", "x"}};
         QTest::newRow("tabs, any language")

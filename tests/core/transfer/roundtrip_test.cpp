@@ -151,11 +151,16 @@ private slots:
         plain.Author = "Nobody";
         QVERIFY(plain.Save(true, 1, sourceImages, source.connection()));
 
+        CBookRecord orphan; // in no category: the Recycle Bin
+        orphan.Title = "Ohne Regal";
+        QVERIFY(orphan.Save(true, 1, sourceImages, source.connection()));
+        source.exec("DELETE FROM book_category WHERE BookID=4");
+
         QTemporaryDir out;
         CCatalogExporter exporter(source.connection(), sourceImages);
         QString error;
         QVERIFY2(exporter.Collect(CExportScope(), error), qPrintable(error));
-        QCOMPARE(exporter.books().size(), 3);
+        QCOMPARE(exporter.books().size(), 4);
         const QString path = out.filePath(fileName);
         QVERIFY2(exporter.Write(CCatalogExporter::Format(format), path, error), qPrintable(error));
 
@@ -168,7 +173,7 @@ private slots:
         CImportSummary summary;
         QVERIFY2(CBookImporter(target.connection(), table, DefaultImportMapping(table), options).Run(summary),
                  qPrintable(summary.error));
-        QCOMPARE(summary.added, 3);
+        QCOMPARE(summary.added, 4);
         QVERIFY2(summary.refused.isEmpty() && summary.warnings.isEmpty(),
                  qPrintable(summary.refused.join('\n') + summary.warnings.join('\n')));
 
@@ -178,7 +183,8 @@ private slots:
         QVERIFY(first.contains("front:" +
                                QString::fromLatin1(readFile(m_pictures.filePath("front.jpg")).toHex())));
         QVERIFY(first.contains("link:2|Κριτική|file:///tmp/review.html|"));
-        for (int id = 1; id <= 3; ++id) {
+        QCOMPARE(target.count("SELECT COUNT(*) FROM book_category WHERE BookID=4"), 0);
+        for (int id = 1; id <= 4; ++id) {
             const QStringList a = snapshot(source, sourceImages, id);
             const QStringList b = snapshot(target, targetImages, id);
             QCOMPARE(b, a);
