@@ -89,7 +89,7 @@ bool Connection::run(const char *sql, DbError *error)
     return true;
 }
 
-std::unique_ptr<Recordset> Connection::execute(const QString &sql, int *recordsAffected,
+std::unique_ptr<Recordset> Connection::execute(const QString &sql, qint64 *recordsAffected,
                                                DbError *error)
 {
     auto rs = std::make_unique<Recordset>();
@@ -122,6 +122,12 @@ bool Connection::foreignKeysEnforced() const
         on = sqlite3_column_int(stmt, 0) != 0;
     sqlite3_finalize(stmt);
     return on;
+}
+
+void Connection::interrupt()
+{
+    if (m_db)
+        sqlite3_interrupt(m_db);
 }
 
 bool Connection::begin(DbError *error)

@@ -24,7 +24,7 @@ public:
     // Runs one SQL statement. Rows it returns come back as an open recordset on
     // its first row (an empty, closed one for statements without rows);
     // recordsAffected gets the rows inserted, changed or deleted. Null on error.
-    std::unique_ptr<Recordset> execute(const QString &sql, int *recordsAffected = nullptr,
+    std::unique_ptr<Recordset> execute(const QString &sql, qint64 *recordsAffected = nullptr,
                                        DbError *error = nullptr);
 
     // Turns foreign keys (and their cascades) back on, for instance after a
@@ -36,6 +36,10 @@ public:
     // place again: "PRAGMA case_sensitive_like" typed by the user would
     // otherwise bring back the engine's A-Z-only LIKE for the session.
     void restoreProgramSettings();
+
+    // Stops the statement running on this connection (from any thread): it
+    // fails with SQLITE_INTERRUPT.
+    void interrupt();
 
     // Groups statements so that they commit together (see Transaction).
     bool begin(DbError *error = nullptr);

@@ -3,6 +3,7 @@
 #include "app/apppaths.h"
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "coverfiles.h"
 #include "imagesfolder.h"
 #include "orphanrows.h"
 #include "recordset.h"
@@ -144,6 +145,8 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
                                 IMessenger::Icon::Error);
         return false;
     }
+    // A save cut short (a crash, a kill) may have left pictures behind.
+    CCoverFiles::CleanUp(images, *connection);
 
     m_connection = std::move(connection);
     m_path = QFileInfo(path).absoluteFilePath();

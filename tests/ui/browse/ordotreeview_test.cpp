@@ -372,10 +372,18 @@ private slots:
         QCOMPARE(f.tree->currentItem(), f.item(1)); // the selection stays
     }
 
+    void addSubCategoryWhenNoIdIsLeft_isRefusedWithTheStandardError_data()
+    {
+        QTest::addColumn<qint64>("highest");
+        QTest::newRow("2^31-1") << qint64(2147483647);
+        QTest::newRow("2^31") << qint64(2147483648LL);
+    }
+
     void addSubCategoryWhenNoIdIsLeft_isRefusedWithTheStandardError()
     {
+        QFETCH(qint64, highest);
         Fixture f;
-        f.addCategory(2147483647, "Last possible", 1);
+        f.exec(QString("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, 'Last possible', 1)").arg(highest));
         f.tree->FillTree();
         SheetDriver sheet{"New one", ""};
         f.tree->setSheetRunner(sheet.runner());
