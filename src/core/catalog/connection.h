@@ -17,8 +17,10 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    // Opens an existing catalogue file for reading and writing. A missing file
-    // is never created; a file that is not a database is refused unchanged.
+    // Opens an existing catalogue file for reading and writing, or for
+    // reading only when the file or its folder cannot be written. A missing
+    // file is never created; a file that is not a database is refused
+    // unchanged; one locked by another program gives LockedMessage.
     static std::shared_ptr<Connection> open(const QString &path, DbError *error = nullptr);
 
     // Runs one SQL statement. Rows it returns come back as an open recordset on
@@ -48,6 +50,9 @@ public:
     bool inTransaction() const;
 
     QString path() const { return m_path; }
+    bool isReadOnly() const { return m_readOnly; }
+    // "<file> is in use by another program. ..."
+    static QString LockedMessage(const QString &path);
     sqlite3 *handle() const { return m_db; }
 
     DbError lastError() const;
@@ -58,6 +63,7 @@ private:
 
     sqlite3 *m_db = nullptr;
     QString m_path;
+    bool m_readOnly = false;
 };
 
 // Commits on commit(), rolls back when destroyed without one. Nested guards on

@@ -5,12 +5,19 @@
 //
 // <front> and <back> are the new cover sources ("" for no cover).
 // Exit code 0: the save finished before the Nth point; 3: the save failed.
+//
+//   savecrashchild --lock <catalogue>
+//
+// holds an exclusive lock on the catalogue (as another program would),
+// prints "locked" and waits to be killed.
 #include "catalog/bookrecord.h"
 #include "catalog/connection.h"
 #include "catalog/crashpoint.h"
+#include "catalog/recordset.h"
 
 #include <QCoreApplication>
 #include <csignal>
+#include <cstdio>
 #include <unistd.h>
 
 namespace {
@@ -28,6 +35,15 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--lock")) {
+        const auto connection = Connection::open(args[2]);
+        if (!connection || !connection->execute(QStringLiteral("BEGIN EXCLUSIVE")))
+            return 2;
+        std::fputs("locked\n", stdout);
+        std::fflush(stdout);
+        ::sleep(120);
+        return 0;
+    }
     if (args.size() != 7)
         return 2;
     const auto connection = Connection::open(args[1]);
