@@ -190,8 +190,10 @@ TransformResult TransformBookXml(const QString &xml, const QString &xslPath)
         return failure(TransformStatus::DomFailed, errors);
 
     const QByteArray xmlBytes = EncodeUtf8(xml);
+    // XML_PARSE_HUGE: a description over 10 MB is shown whole instead of
+    // failing the page of every selected book.
     DocPtr xmlDoc(xmlCtxtReadMemory(parser.get(), xmlBytes.constData(), int(xmlBytes.size()), "book.xml",
-                                    "UTF-8", kSafeParseOptions));
+                                    "UTF-8", kSafeParseOptions | XML_PARSE_HUGE));
     if (!xmlDoc || !parser->wellFormed)
         return failure(TransformStatus::XmlLoadFailed, errors);
 
