@@ -101,7 +101,15 @@ COrdoHtmlView::COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QSt
     m_webPage->loadBlankPage();
 }
 
-COrdoHtmlView::~COrdoHtmlView() = default;
+COrdoHtmlView::~COrdoHtmlView()
+{
+    // The page is a child: it goes only in the base destructor, and its
+    // last signals and the callbacks of scripts still running (called as the
+    // page is deleted) would reach a view that is no longer one.
+    *m_alive = false;
+    disconnect(m_webPage, nullptr, this, nullptr);
+    disconnect(this, nullptr, this, nullptr);
+}
 
 void COrdoHtmlView::onLoadFinished(bool ok)
 {
@@ -152,8 +160,9 @@ void COrdoHtmlView::writePage(const QString &bodyHtml, bool reload)
     // runs to megabytes and crosses to the renderer once.
     QPointer<COrdoHtmlView> self(this);
     m_webPage->runJavaScript(PageDisplayScript(LoadStr(IDS_PAGE_TITLE), bodyHtml, styleSheet, reload),
-                             QWebEngineScript::ApplicationWorld, [self](const QVariant &) {
-                                 if (self)
+                             QWebEngineScript::ApplicationWorld,
+                             [self, alive = m_alive](const QVariant &) {
+                                 if (self && *alive)
                                      emit self->pageDisplayed();
                              });
 }
