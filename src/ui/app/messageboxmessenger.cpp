@@ -29,11 +29,11 @@ QString boxTitle()
     return name.isEmpty() ? QStringLiteral("Ordoteca") : name;
 }
 
-// The lines a box may show: half the screen's height, the rest is buttons,
-// icon and frame. Long lines count as wrapped at about 80 characters.
+// The lines a box may show: a third of the screen's height, the rest is buttons,
+// icon and frame. Long lines count as wrapped at about 40 characters.
 QString fittingText(const QString &text, int maxLines, bool *cut)
 {
-    constexpr int kCharsPerLine = 80;
+    constexpr int kCharsPerLine = 40; // wide (CJK) characters wrap early
     const QStringList lines = text.split(QLatin1Char('\n'));
     QStringList shown;
     int used = 0;
@@ -70,7 +70,7 @@ std::unique_ptr<QMessageBox> CMessageBoxMessenger::MakeBox(Icon icon, const QStr
     box->setTextFormat(Qt::PlainText);
     const QScreen *screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
     const int lineHeight = qMax(1, box->fontMetrics().lineSpacing());
-    const int maxLines = screen ? qMax(5, screen->availableGeometry().height() / 2 / lineHeight) : 30;
+    const int maxLines = screen ? qMax(5, screen->availableGeometry().height() / 3 / lineHeight) : 30;
     bool cut = false;
     box->setText(fittingText(text, maxLines, &cut));
     if (cut)
