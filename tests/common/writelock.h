@@ -52,4 +52,3 @@ private:
     bool m_chmod = false;
     bool m_ok = false;
 };
-

@@ -33,7 +33,8 @@ bool CAutoBackup::startIfDue(const QString &catalogPath)
     m_worker = QThread::create([this, catalogPath] {
         QString error;
         const bool ok = CCatalogueBackup::Make(catalogPath, &error);
-        QMetaObject::invokeMethod(this, [this, ok, error] { emit finished(ok, error); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, ok, error] { emit finished(ok, error); }, Qt::QueuedConnection);
     });
     m_worker->start(QThread::LowPriority);
     return true;

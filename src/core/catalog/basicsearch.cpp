@@ -60,7 +60,8 @@ std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword
                                    .arg(bookId)
                                    .arg(kSearchResultsCategory);
         DbError insertError;
-        if (!connection.execute(insert, nullptr, &insertError) && (insertError.code & 0xff) != SQLITE_CONSTRAINT) {
+        if (!connection.execute(insert, nullptr, &insertError) &&
+            (insertError.code & 0xff) != SQLITE_CONSTRAINT) {
             failedSql = insert;
             error = insertError;
             ok = false;

@@ -154,7 +154,8 @@ bool CCatalogueBackup::Make(const QString &catalogPath, QString *error, const QD
     }
     const QDir folder(folderPath);
     const QString stamp = now.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
-    const QString target = folder.filePath(baseName(catalogPath) + QLatin1Char(' ') + stamp + QLatin1String(".mdb"));
+    const QString target =
+        folder.filePath(baseName(catalogPath) + QLatin1Char(' ') + stamp + QLatin1String(".mdb"));
     // Written under another name first: a half-made backup never shows in
     // the list, nor replaces a good one.
     const QString part = target + kPartSuffix;
@@ -201,8 +202,9 @@ bool CCatalogueBackup::Restore(Connection &connection, const QString &backupPath
     sqlite3_finalize(stmt);
     stmt = nullptr;
     valid = valid &&
-            sqlite3_prepare_v2(from, "SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name IN "
-                                     "('book','category','book_category','link')",
+            sqlite3_prepare_v2(from,
+                               "SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name IN "
+                               "('book','category','book_category','link')",
                                -1, &stmt, nullptr) == SQLITE_OK &&
             sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) == 4;
     sqlite3_finalize(stmt);

@@ -120,10 +120,11 @@ bool CCatalogueCheck::Repair(Connection &connection, const QString &imagesFolder
     if (!missingCovers.isEmpty()) {
         Transaction transaction(connection);
         for (const MissingCover &m : std::as_const(missingCovers)) {
-            const QString sql = QStringLiteral("UPDATE book SET %1=NULL WHERE BookID=%2 AND %1=%3 COLLATE BINARY")
-                                    .arg(QLatin1String(m.back ? "BackCover" : "FrontCover"))
-                                    .arg(m.bookId)
-                                    .arg(FormatSqlValue(m.name, SqlText));
+            const QString sql =
+                QStringLiteral("UPDATE book SET %1=NULL WHERE BookID=%2 AND %1=%3 COLLATE BINARY")
+                    .arg(QLatin1String(m.back ? "BackCover" : "FrontCover"))
+                    .arg(m.bookId)
+                    .arg(FormatSqlValue(m.name, SqlText));
             if (!ExecuteSql(sql, true, connection))
                 return false;
         }
@@ -178,7 +179,8 @@ QString CCatalogueCheck::ReportText() const
         if (coverNamesCleared > 0)
             lines << tr("Cleared %n missing cover name(s).", coverNamesCleared);
         if (picturesMoved > 0)
-            lines << tr("Moved %n picture(s) to the folder \"%1\".", picturesMoved).arg(LostCoversFolderName());
+            lines
+                << tr("Moved %n picture(s) to the folder \"%1\".", picturesMoved).arg(LostCoversFolderName());
         if (leftoversRemoved > 0)
             lines << tr("Removed %n leftover file(s).", leftoversRemoved);
         if (!integrityProblems.isEmpty())

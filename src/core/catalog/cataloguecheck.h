@@ -34,8 +34,8 @@ public:
     // The findings (after Run) and what Repair did, one line each.
     QString ReportText() const;
 
-    QStringList integrityProblems;    // integrity_check lines other than "ok"
-    int orphanRows = 0;               // foreign_key_check rows
+    QStringList integrityProblems; // integrity_check lines other than "ok"
+    int orphanRows = 0;            // foreign_key_check rows
     QVector<MissingCover> missingCovers;
     QStringList unreferencedPictures; // file names inside the images folder
     QStringList leftoverFiles;        // files of an interrupted save

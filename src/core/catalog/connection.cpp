@@ -114,8 +114,7 @@ bool Connection::run(const char *sql, DbError *error)
     return true;
 }
 
-std::unique_ptr<Recordset> Connection::execute(const QString &sql, qint64 *recordsAffected,
-                                               DbError *error)
+std::unique_ptr<Recordset> Connection::execute(const QString &sql, qint64 *recordsAffected, DbError *error)
 {
     auto rs = std::make_unique<Recordset>();
     if (!rs->open(*this, sql, error))

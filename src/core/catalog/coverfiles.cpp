@@ -50,7 +50,9 @@ bool isReferenced(Connection &connection, const QString &name)
 
 } // namespace
 
-CCoverFiles::CCoverFiles(const QString &imagesFolder, int bookId) : m_folder(imagesFolder), m_bookId(bookId) {}
+CCoverFiles::CCoverFiles(const QString &imagesFolder, int bookId) : m_folder(imagesFolder), m_bookId(bookId)
+{
+}
 
 CCoverFiles::~CCoverFiles()
 {
@@ -215,7 +217,8 @@ int CCoverFiles::CleanUp(const QString &imagesFolder, Connection &connection)
         QFile journal(dir.filePath(name));
         if (!journal.open(QIODevice::ReadOnly))
             continue;
-        const QStringList named = QString::fromUtf8(journal.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList named =
+            QString::fromUtf8(journal.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString &file : named) {
             if (IsPlainFileName(file) && !IsLeftover(file) && QFile::exists(dir.filePath(file)) &&
                 !isReferenced(connection, file) && QFile::remove(dir.filePath(file)))

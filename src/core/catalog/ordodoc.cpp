@@ -134,10 +134,12 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     int orphans = 0;
     if (!readOnly) {
         // The special categories must exist; an existing row keeps its name.
-        ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(2, 'Favorites')"), false, *connection);
+        ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(2, 'Favorites')"), false,
+                   *connection);
         ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(3, 'Search Results')"), false,
                    *connection);
-        ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(4, 'Reading List')"), false, *connection);
+        ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(4, 'Reading List')"), false,
+                   *connection);
 
         // Links and memberships of books deleted outside the program go now,
         // before a new book can take a freed number and inherit them.

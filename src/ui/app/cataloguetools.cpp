@@ -27,8 +27,8 @@ QString chooseFromList(QWidget *parent, const QStringList &backups)
     for (const QString &path : backups)
         names << QFileInfo(path).fileName();
     bool ok = false;
-    const QString name = QInputDialog::getItem(parent, tr("Restore Backup"),
-                                               tr("Replace the catalogue by this backup:"), names, 0, false, &ok);
+    const QString name = QInputDialog::getItem(
+        parent, tr("Restore Backup"), tr("Replace the catalogue by this backup:"), names, 0, false, &ok);
     const int index = int(names.indexOf(name));
     return ok && index >= 0 ? backups.at(index) : QString();
 }
@@ -36,8 +36,8 @@ QString chooseFromList(QWidget *parent, const QStringList &backups)
 } // namespace
 
 CCatalogueTools::CCatalogueTools(COrdoDoc *doc, QWidget *window, QStatusBar *statusBar)
-    : QObject(window), m_doc(doc), m_window(window), m_statusBar(statusBar), m_autoBackup(new CAutoBackup(this)),
-      m_chooser(chooseFromList)
+    : QObject(window), m_doc(doc), m_window(window), m_statusBar(statusBar),
+      m_autoBackup(new CAutoBackup(this)), m_chooser(chooseFromList)
 {
     connect(m_doc, &COrdoDoc::documentOpened, this, &CCatalogueTools::onDocumentOpened);
     // Only a failure is worth a word, and it needs no answer.
@@ -88,15 +88,17 @@ void CCatalogueTools::CheckCatalogue()
     if (!ran)
         return;
     if (!check.canRepair() || m_doc->isReadOnly()) {
-        messenger().showMessage(check.ReportText(), check.isClean() ? IMessenger::Icon::Information
-                                                                    : IMessenger::Icon::Warning);
+        messenger().showMessage(check.ReportText(),
+                                check.isClean() ? IMessenger::Icon::Information : IMessenger::Icon::Warning);
         return;
     }
-    if (!messenger().askYesNo(check.ReportText() + QStringLiteral("\n\n") + tr("Repair what can be repaired?"),
+    if (!messenger().askYesNo(check.ReportText() + QStringLiteral("\n\n") +
+                                  tr("Repair what can be repaired?"),
                               IMessenger::Icon::Question))
         return;
     const bool repaired = check.Repair(*m_doc->connection(), images);
-    messenger().showMessage(check.ReportText(), repaired ? IMessenger::Icon::Information : IMessenger::Icon::Warning);
+    messenger().showMessage(check.ReportText(),
+                            repaired ? IMessenger::Icon::Information : IMessenger::Icon::Warning);
     m_doc->RefreshTree();
 }
 
@@ -106,15 +108,17 @@ void CCatalogueTools::RestoreBackup()
         return;
     const QStringList backups = CCatalogueBackup::List(m_doc->path());
     if (backups.isEmpty()) {
-        messenger().showMessage(tr("There is no backup of this catalogue yet."), IMessenger::Icon::Information);
+        messenger().showMessage(tr("There is no backup of this catalogue yet."),
+                                IMessenger::Icon::Information);
         return;
     }
     const QString chosen = m_chooser(m_window, backups);
     if (chosen.isEmpty())
         return;
-    if (!messenger().askYesNo(tr("Replace the whole catalogue by the backup %1?\nIts present contents are kept as "
-                                 "a backup of their own.")
-                                  .arg(QFileInfo(chosen).fileName())))
+    if (!messenger().askYesNo(
+            tr("Replace the whole catalogue by the backup %1?\nIts present contents are kept as "
+               "a backup of their own.")
+                .arg(QFileInfo(chosen).fileName())))
         return;
     m_autoBackup->waitForFinished();
     QString error;

@@ -3,9 +3,9 @@
 #include "commandtarget.h"
 
 #include <QObject>
-#include <functional>
 #include <QPointer>
 #include <QVector>
+#include <functional>
 
 class QWidget;
 

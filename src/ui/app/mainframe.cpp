@@ -88,7 +88,8 @@ bool CMainFrame::create()
     buildPanes();
 
     m_router.setChain({this});
-    m_router.setVeto([this](int id) { return m_doc->hasConnection() && m_doc->isReadOnly() && writesCatalogue(id); });
+    m_router.setVeto(
+        [this](int id) { return m_doc->hasConnection() && m_doc->isReadOnly() && writesCatalogue(id); });
     m_catalogueTools = new CCatalogueTools(m_doc, this, statusBar());
     m_router.addToChain(m_catalogueTools);
     m_updateTimer = new QTimer(this);

@@ -63,7 +63,8 @@ QString fittingText(const QString &text, int maxLines, bool *cut)
 } // namespace
 
 std::unique_ptr<QMessageBox> CMessageBoxMessenger::MakeBox(Icon icon, const QString &text,
-                                                           QMessageBox::StandardButtons buttons, QWidget *parent)
+                                                           QMessageBox::StandardButtons buttons,
+                                                           QWidget *parent)
 {
     auto box = std::make_unique<QMessageBox>(boxIcon(icon), boxTitle(), QString(), buttons, parent);
     // Messages can carry text from a web service: never render it as HTML.

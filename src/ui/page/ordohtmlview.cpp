@@ -160,8 +160,7 @@ void COrdoHtmlView::writePage(const QString &bodyHtml, bool reload)
     // runs to megabytes and crosses to the renderer once.
     QPointer<COrdoHtmlView> self(this);
     m_webPage->runJavaScript(PageDisplayScript(LoadStr(IDS_PAGE_TITLE), bodyHtml, styleSheet, reload),
-                             QWebEngineScript::ApplicationWorld,
-                             [self, alive = m_alive](const QVariant &) {
+                             QWebEngineScript::ApplicationWorld, [self, alive = m_alive](const QVariant &) {
                                  if (self && *alive)
                                      emit self->pageDisplayed();
                              });

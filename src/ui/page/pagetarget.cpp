@@ -79,7 +79,8 @@ bool OpenPageTarget(const QString &target)
 
 void SetDesktopOpenerForTests(std::function<bool(const QUrl &)> opener)
 {
-    g_desktopOpener = opener ? std::move(opener) : std::function<bool(const QUrl &)>(QDesktopServices::openUrl);
+    g_desktopOpener =
+        opener ? std::move(opener) : std::function<bool(const QUrl &)>(QDesktopServices::openUrl);
 }
 
 QString PageAddressText(const QUrl &url)

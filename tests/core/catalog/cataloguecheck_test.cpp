@@ -87,9 +87,11 @@ private slots:
         QCOMPARE(check.leftoversRemoved, 1);
         QVERIFY(QFile::exists(f.images + "/Lost covers/stray é (2).gif"));
         QVERIFY(QFile::exists(f.images + "/Lost covers/stray é.gif"));
-        QCOMPARE(f.cat.scalar("SELECT FrontCover || '|' || COALESCE(BackCover, 'null') FROM book WHERE BookID=1"),
-                 QString("1.jpg|null"));
-        QCOMPARE(f.cat.scalar("SELECT COALESCE(FrontCover, 'null') FROM book WHERE BookID=2"), QString("null"));
+        QCOMPARE(
+            f.cat.scalar("SELECT FrontCover || '|' || COALESCE(BackCover, 'null') FROM book WHERE BookID=1"),
+            QString("1.jpg|null"));
+        QCOMPARE(f.cat.scalar("SELECT COALESCE(FrontCover, 'null') FROM book WHERE BookID=2"),
+                 QString("null"));
         QVERIFY(check.ReportText().contains("Moved 1 picture(s) to the folder \"Lost covers\"."));
         QVERIFY(f.m.messages.isEmpty());
 
@@ -107,7 +109,8 @@ private slots:
         // break the index the way a bad disk would.
         f.cat.exec("CREATE INDEX byTitle ON book(Title)");
         f.cat.exec("PRAGMA writable_schema=ON");
-        f.cat.exec("UPDATE sqlite_master SET sql='CREATE INDEX byTitle ON book(Subtitle)' WHERE name='byTitle'");
+        f.cat.exec(
+            "UPDATE sqlite_master SET sql='CREATE INDEX byTitle ON book(Subtitle)' WHERE name='byTitle'");
         f.cat.exec("PRAGMA writable_schema=OFF");
         auto reopened = Connection::open(f.cat.path());
         QVERIFY(reopened);

@@ -46,18 +46,20 @@ private slots:
         QTest::addColumn<QStringList>("frontAllowed"); // contents; "" = no cover; last = after the save
         QTest::addColumn<QStringList>("backAllowed");
 
-        QTest::newRow("new book, two covers") << 0 << "new.jpg" << "newback.png" << QStringList{"new front"}
-                                              << QStringList{"new back"};
+        QTest::newRow("new book, two covers")
+            << 0 << "new.jpg"
+            << "newback.png" << QStringList{"new front"} << QStringList{"new back"};
         QTest::newRow("new name front, same name back")
-            << 12 << "new.jpg" << "newback.jpg" << QStringList{"old front", "new front"}
-            << QStringList{"old back", "new back"};
-        QTest::newRow("same names") << 12 << "new.gif" << "newback.jpg" << QStringList{"old front", "new front"}
+            << 12 << "new.jpg"
+            << "newback.jpg" << QStringList{"old front", "new front"} << QStringList{"old back", "new back"};
+        QTest::newRow("same names") << 12 << "new.gif"
+                                    << "newback.jpg" << QStringList{"old front", "new front"}
                                     << QStringList{"old back", "new back"};
-        QTest::newRow("back cleared") << 12 << "@12.gif" << "" << QStringList{"old front"}
-                                      << QStringList{"old back", ""};
+        QTest::newRow("back cleared") << 12 << "@12.gif"
+                                      << "" << QStringList{"old front"} << QStringList{"old back", ""};
         QTest::newRow("front and back swapped")
-            << 12 << "@12b.jpg" << "@12.gif" << QStringList{"old front", "old back"}
-            << QStringList{"old back", "old front"};
+            << 12 << "@12b.jpg"
+            << "@12.gif" << QStringList{"old front", "old back"} << QStringList{"old back", "old front"};
     }
 
     void crashAtEveryStep()
@@ -103,7 +105,8 @@ private slots:
             QVERIFY(doc.OnOpenDocument(cat.path()));
             CCatalogueCheck check;
             QVERIFY(check.Run(*doc.connection(), images));
-            QVERIFY2(check.isClean(), qPrintable(QString("crash at step %1:\n%2").arg(n).arg(check.ReportText())));
+            QVERIFY2(check.isClean(),
+                     qPrintable(QString("crash at step %1:\n%2").arg(n).arg(check.ReportText())));
 
             const int id = bookId == 0 ? 13 : bookId;
             Recordset rs;
@@ -116,8 +119,10 @@ private slots:
                 const QString b = rs.field(1).toString();
                 const QString fc = f.isEmpty() ? QString() : QString::fromUtf8(readFile(images + "/" + f));
                 const QString bc = b.isEmpty() ? QString() : QString::fromUtf8(readFile(images + "/" + b));
-                QVERIFY2(frontAllowed.contains(fc), qPrintable(QString("step %1: front %2 holds %3").arg(n).arg(f, fc)));
-                QVERIFY2(backAllowed.contains(bc), qPrintable(QString("step %1: back %2 holds %3").arg(n).arg(b, bc)));
+                QVERIFY2(frontAllowed.contains(fc),
+                         qPrintable(QString("step %1: front %2 holds %3").arg(n).arg(f, fc)));
+                QVERIFY2(backAllowed.contains(bc),
+                         qPrintable(QString("step %1: back %2 holds %3").arg(n).arg(b, bc)));
                 if (finished) {
                     QCOMPARE(fc, frontAllowed.last());
                     QCOMPARE(bc, backAllowed.last());

@@ -69,7 +69,8 @@ private slots:
     {
         TestCatalog cat;
         addBooks(cat, 7);
-        QCOMPARE(RunSql(cat.connection(), "UPDATE book SET Notes='x' WHERE BookID<=5").recordsAffected, qint64(5));
+        QCOMPARE(RunSql(cat.connection(), "UPDATE book SET Notes='x' WHERE BookID<=5").recordsAffected,
+                 qint64(5));
 
         RecordingMessenger m;
         QVERIFY(!RunSqlCommand(cat.connection(), "CREATE TABLE extra (a INTEGER)"));
@@ -148,8 +149,9 @@ private slots:
         addBooks(cat, 3);
         SqlRunResult result;
         QThread *worker = QThread::create([&] {
-            result = RunSql(cat.connection(),
-                            "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x+1 FROM c) SELECT COUNT(*) FROM c");
+            result = RunSql(
+                cat.connection(),
+                "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x+1 FROM c) SELECT COUNT(*) FROM c");
         });
         worker->start();
         QTest::qWait(200);
@@ -170,8 +172,9 @@ private slots:
         r.ok = true;
         r.recordsAffected = 3000000000LL;
         r.rowCount = 5000000000LL;
-        QCOMPARE(SqlResultText(r),
-                 QString("Records affected: 3000000000\nNumber of records in the returned recordset: 5000000000"));
+        QCOMPARE(
+            SqlResultText(r),
+            QString("Records affected: 3000000000\nNumber of records in the returned recordset: 5000000000"));
     }
 };
 

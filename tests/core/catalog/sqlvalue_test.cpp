@@ -34,8 +34,10 @@ private slots:
         QTest::newRow("decimal fraction only") << ".5" << int(SqlDecimal) << "0.500000";
         QTest::newRow("other kind is trimmed text") << " NULL " << 7 << "NULL";
         QTest::newRow("other kind keeps digits") << " 12 " << 3 << "12";
-        QTest::newRow("NUL dropped from text") << QString("Ab") + QChar(0) + "c" + QChar(0) << int(SqlText) << "'Abc'";
-        QTest::newRow("only NULs and blanks is NULL") << QString(" ") + QChar(0) + " " << int(SqlText) << "NULL";
+        QTest::newRow("NUL dropped from text")
+            << QString("Ab") + QChar(0) + "c" + QChar(0) << int(SqlText) << "'Abc'";
+        QTest::newRow("only NULs and blanks is NULL")
+            << QString(" ") + QChar(0) + " " << int(SqlText) << "NULL";
         QTest::newRow("NUL inside a number") << QString("1") + QChar(0) + "2" << int(SqlInteger) << "12";
     }
     void formatSqlValue()

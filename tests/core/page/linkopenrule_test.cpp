@@ -15,7 +15,8 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<int>("rule");
-        const int open = int(LinkOpenRule::Open), ask = int(LinkOpenRule::Ask), refuse = int(LinkOpenRule::Refuse);
+        const int open = int(LinkOpenRule::Open), ask = int(LinkOpenRule::Ask),
+                  refuse = int(LinkOpenRule::Refuse);
         QTest::newRow("http") << "http://example.org/книга" << open;
         QTest::newRow("https") << "HTTPS://example.org/" << open;
         QTest::newRow("ftp") << "ftp://example.org/pub" << open;

@@ -383,7 +383,8 @@ private slots:
     {
         QFETCH(qint64, highest);
         Fixture f;
-        f.exec(QString("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, 'Last possible', 1)").arg(highest));
+        f.exec(QString("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, 'Last possible', 1)")
+                   .arg(highest));
         f.tree->FillTree();
         SheetDriver sheet{"New one", ""};
         f.tree->setSheetRunner(sheet.runner());
@@ -411,8 +412,10 @@ private slots:
         f.addCategory(32, "Old name", 1);
         f.tree->FillTree();
         f.select(edit ? 32 : 1);
-        f.exec(QString("CREATE TEMP TRIGGER refuse BEFORE %1 ON category BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                   .arg(edit ? "UPDATE" : "INSERT"));
+        f.exec(
+            QString(
+                "CREATE TEMP TRIGGER refuse BEFORE %1 ON category BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                .arg(edit ? "UPDATE" : "INSERT"));
         int attempts = 0;
         f.tree->setSheetRunner([&](CCategoryProperties &sheet) {
             sheet.show();

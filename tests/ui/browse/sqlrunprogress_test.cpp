@@ -37,7 +37,8 @@ private slots:
         QTimer probe;
         QObject::connect(&probe, &QTimer::timeout, [&] { shown = shown || visibleProgress(); });
         probe.start(10);
-        const SqlRunResult r = CSqlRunProgress::Run(cat.connection(), "UPDATE category SET Notes='Σημείωση'", nullptr);
+        const SqlRunResult r =
+            CSqlRunProgress::Run(cat.connection(), "UPDATE category SET Notes='Σημείωση'", nullptr);
         QVERIFY(r.ok);
         QVERIFY(r.recordsAffected > 0);
         QVERIFY(!shown);
