@@ -58,7 +58,9 @@ QString NormalizeHtmlFragment(const QString &html)
         return html;
     // A wrapper of our own keeps a fragment that starts with <title> or
     // <meta> in the body rather than in a made-up head.
-    const QByteArray bytes = "<html><head></head><body><div>" + html.toUtf8() + "</div></body></html>";
+    // The parser would stop at a NUL and lose the rest of the text.
+    const QByteArray bytes =
+        "<html><head></head><body><div>" + QString(html).remove(QChar(0)).toUtf8() + "</div></body></html>";
     const int options = HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET |
                         HTML_PARSE_NODEFDTD | XML_PARSE_HUGE;
     std::unique_ptr<xmlDoc, DocFree> doc(

@@ -53,6 +53,15 @@ private slots:
         QVERIFY(NormalizeHtmlFragment("<textarea>Кириллица</textarea>").contains("Кириллица"));
     }
 
+    // NUL characters never reach the book XML (nor its parser).
+    void nulCharacters_areDroppedFromTheXml()
+    {
+        const QChar nul(0);
+        QCOMPARE(MakeXmlElement("Title", QString("Вой") + nul + "на"), QString("<Title>Война</Title>\n"));
+        QCOMPARE(MakeXmlElement("Notes", QString(nul)), QString());
+        QCOMPARE(NormalizeHtmlFragment(QString("<p>书") + nul + "名</p><p>后</p>"), QString("<p>书名</p>\n<p>后</p>"));
+    }
+
     // A description over 10 MB is shown whole, and the book after it too.
     void hugeDescription_isShownWholeWithTheOtherBooks()
     {
