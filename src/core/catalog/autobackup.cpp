@@ -9,6 +9,7 @@ CAutoBackup::CAutoBackup(QObject *parent) : QObject(parent) {}
 CAutoBackup::~CAutoBackup()
 {
     waitForFinished();
+    delete m_worker;
 }
 
 bool CAutoBackup::isRunning() const
