@@ -158,11 +158,13 @@ void COrdoHtmlView::writePage(const QString &bodyHtml, bool reload)
 
     // One script for the whole display: the page HTML of a thousand books
     // runs to megabytes and crosses to the renderer once.
-    QPointer<COrdoHtmlView> self(this);
+    // The flag, not a QPointer: the callback also runs while the page is
+    // deleted by the base destructor, when even looking at a QPointer to
+    // this class is a cast to something the object no longer is.
     m_webPage->runJavaScript(PageDisplayScript(LoadStr(IDS_PAGE_TITLE), bodyHtml, styleSheet, reload),
-                             QWebEngineScript::ApplicationWorld, [self, alive = m_alive](const QVariant &) {
-                                 if (self && *alive)
-                                     emit self->pageDisplayed();
+                             QWebEngineScript::ApplicationWorld, [view = this, alive = m_alive](const QVariant &) {
+                                 if (*alive)
+                                     emit view->pageDisplayed();
                              });
 }
 
