@@ -8,12 +8,15 @@ enum : int {
     OpenDatabase = 57601,
     SaveAsHtml = 32771,
     SaveAsXml = 32772,
+    ImportBooks = 32840,
+    ExportCatalogue = 32841,
     PageSetup = 32783,
     PrintPreview = 32774,
     Print = 57607,
     RecentFileFirst = 57616,
     RecentFileLast = 57631,
     Exit = 57665,
+    RestoreBackup = 32830,
     // Edit
     Cut = 57635,
     Copy = 57634,
@@ -41,6 +44,7 @@ enum : int {
     // Tools
     RunSql = 32787,
     Options = 32786,
+    CheckCatalogue = 32831,
     // Help
     HelpTopics = 57667,
     About = 57664,

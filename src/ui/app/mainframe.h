@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+class CCatalogueTools;
 class COrdoDoc;
 class COrdoTreeView;
 class COrdoListView;
@@ -39,6 +40,7 @@ public:
     COrdoListView *listView() const { return m_list; }
     COrdoHtmlView *htmlView() const { return m_html; }
     CommandRouter &router() { return m_router; }
+    CCatalogueTools *catalogueTools() const { return m_catalogueTools; }
 
     // File titles of Styles/CSS/*.css and Styles/*.xsl (at most 100 each).
     QStringList styleList() const { return m_styles; }
@@ -55,6 +57,9 @@ public:
     void setBookCountText(const QString &text);
     // Refreshes enabled and checked states of every action now.
     void updateCommandStates();
+
+    // Commands greyed while the catalogue is read-only.
+    static bool writesCatalogue(int id);
 
     // ICommandTarget
     bool servesCommand(int id) const override;
@@ -100,4 +105,5 @@ private:
     COrdoListView *m_list = nullptr;
     COrdoHtmlView *m_html = nullptr;
     QTimer *m_updateTimer = nullptr;
+    CCatalogueTools *m_catalogueTools = nullptr;
 };

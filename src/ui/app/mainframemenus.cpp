@@ -27,6 +27,8 @@ const CommandText kCommands[] = {
     {Cmd::OpenDatabase, QT_TRANSLATE_NOOP("CMainFrame", "&Open Database..."), QT_TRANSLATE_NOOP("CMainFrame", "Open an existing book database\nOpen Database")},
     {Cmd::SaveAsHtml, QT_TRANSLATE_NOOP("CMainFrame", "Save As &HTML..."), QT_TRANSLATE_NOOP("CMainFrame", "Save the book page as an HTML file\nSave As HTML")},
     {Cmd::SaveAsXml, QT_TRANSLATE_NOOP("CMainFrame", "Save As &XML..."), QT_TRANSLATE_NOOP("CMainFrame", "Save the selected books as an XML file\nSave As XML")},
+    {Cmd::ImportBooks, QT_TRANSLATE_NOOP("CMainFrame", "&Import..."), QT_TRANSLATE_NOOP("CMainFrame", "Bring in books from a spreadsheet, Goodreads, LibraryThing or Tellico\nImport")},
+    {Cmd::ExportCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "Export &Catalogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Write the catalogue, a category or the selected books to a file\nExport Catalogue")},
     {Cmd::PageSetup, QT_TRANSLATE_NOOP("CMainFrame", "Page Set&up..."), QT_TRANSLATE_NOOP("CMainFrame", "Change the printing options\nPage Setup")},
     {Cmd::PrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view..."), QT_TRANSLATE_NOOP("CMainFrame", "Display the book page as it will be printed\nPrint Preview")},
     {Cmd::Print, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QT_TRANSLATE_NOOP("CMainFrame", "Print the book page\nPrint")},
@@ -50,6 +52,8 @@ const CommandText kCommands[] = {
     {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the status bar\nToggle Status Bar")},
     {Cmd::Refresh, QT_TRANSLATE_NOOP("CMainFrame", "&Refresh"), QT_TRANSLATE_NOOP("CMainFrame", "Show the book page again\nRefresh")},
     {Cmd::RunSql, QT_TRANSLATE_NOOP("CMainFrame", "&Run SQL..."), QT_TRANSLATE_NOOP("CMainFrame", "Submit SQL statement to the database\nRun SQL")},
+    {Cmd::CheckCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "&Check Catalogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Check the catalogue and its cover pictures and repair what can be repaired\nCheck Catalogue")},
+    {Cmd::RestoreBackup, QT_TRANSLATE_NOOP("CMainFrame", "Restore &Backup..."), QT_TRANSLATE_NOOP("CMainFrame", "Replace the catalogue by one of its automatic backups\nRestore Backup")},
     {Cmd::Options, QT_TRANSLATE_NOOP("CMainFrame", "&Options..."), QT_TRANSLATE_NOOP("CMainFrame", "Set default values and the interface language\nOptions")},
     {Cmd::HelpTopics, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), QT_TRANSLATE_NOOP("CMainFrame", "Open the user guide\nHelp Topics")},
     {Cmd::About, QT_TRANSLATE_NOOP("CMainFrame", "&About Ordo..."), QT_TRANSLATE_NOOP("CMainFrame", "Display program information, version number and copyright\nAbout")},
@@ -190,12 +194,16 @@ void CMainFrame::buildMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({a(Cmd::SaveAsHtml), a(Cmd::SaveAsXml)});
     m_fileMenu->addSeparator();
+    m_fileMenu->addActions({a(Cmd::ImportBooks), a(Cmd::ExportCatalogue)});
+    m_fileMenu->addSeparator();
     m_fileMenu->addActions({a(Cmd::PageSetup), a(Cmd::PrintPreview), a(Cmd::Print)});
     m_fileMenu->addSeparator();
     for (int i = 0; i < 4; ++i)
         m_fileMenu->addAction(a(Cmd::RecentFileFirst + i));
     m_recentSeparator = m_fileMenu->addSeparator();
     m_recentSeparator->setVisible(false);
+    m_fileMenu->addAction(a(Cmd::RestoreBackup));
+    m_fileMenu->addSeparator();
     m_fileMenu->addAction(a(Cmd::Exit));
 
     QMenu *sendTo = new QMenu(tr("&Send To"), this);
@@ -229,7 +237,7 @@ void CMainFrame::buildMenus()
     view->insertMenu(a(Cmd::Refresh), styleMenu);
 
     QMenu *tools = bar->addMenu(tr("&Tools"));
-    tools->addActions({a(Cmd::RunSql), a(Cmd::Options)});
+    tools->addActions({a(Cmd::RunSql), a(Cmd::CheckCatalogue), a(Cmd::Options)});
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->addAction(a(Cmd::HelpTopics));

@@ -9,6 +9,7 @@
 #include "commandids.h"
 #include "englishplurals.h"
 #include "mainframe.h"
+#include "transfer/transfercommands.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -140,6 +141,7 @@ bool COrdoApp::InitInstance(const QString &commandLineFile)
     }
     m_messenger.setParentWidget(m_frame.get());
     m_frame->addCommandTarget(this);
+    m_frame->addCommandTarget(new CTransferCommands(m_doc, m_frame.get()));
     connect(m_frame.get(), &CMainFrame::recentFileChosen, this, &COrdoApp::openRecent);
     connect(m_doc, &COrdoDoc::documentOpened, this, &COrdoApp::onDocumentOpened);
     showRecentFiles();
