@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Title</source>
-        <translation>标题</translation>
+        <translation>书名</translation>
     </message>
     <message>
         <source>Path</source>
@@ -503,6 +503,121 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueBackup</name>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy.</source>
+        <translation>书库正忙。</translation>
+    </message>
+    <message>
+        <source>%1 is not a usable catalogue backup.</source>
+        <translation>%1 不是可用的书库备份。</translation>
+    </message>
+</context>
+<context>
+    <name>CCatalogueCheck</name>
+    <message>
+        <source>The database file is intact.</source>
+        <translation>数据库文件完好。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The database file is damaged (%n problem(s)):</source>
+        <translation>
+            <numerusform>数据库文件已损坏（%n 个问题）：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) belong to a book or category that no longer exists.</source>
+        <translation>
+            <numerusform>%n 行数据属于已不存在的图书或分类。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Book %1: the cover picture %2 is missing.</source>
+        <translation>图书 %1：缺少封面图片 %2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) in the images folder belong to no book:</source>
+        <translation>
+            <numerusform>图片文件夹中有 %n 张图片不属于任何图书：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were left by an interrupted save.</source>
+        <translation>
+            <numerusform>有 %n 个文件是中断的保存留下的。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No problems were found.</source>
+        <translation>未发现问题。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n row(s).</source>
+        <translation>
+            <numerusform>已删除 %n 行。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %n missing cover name(s).</source>
+        <translation>
+            <numerusform>已清除 %n 个缺失的封面名称。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n picture(s) to the folder &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>已将 %n 张图片移到文件夹“%1”。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n leftover file(s).</source>
+        <translation>
+            <numerusform>已删除 %n 个遗留文件。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A damaged database file cannot be repaired here; restore a backup.</source>
+        <translation>损坏的数据库文件无法在此修复，请恢复备份。</translation>
+    </message>
+</context>
+<context>
+    <name>CCatalogueTools</name>
+    <message>
+        <source>The automatic backup failed: %1</source>
+        <translation>自动备份失败：%1</translation>
+    </message>
+    <message>
+        <source>Repair what can be repaired?</source>
+        <translation>是否修复可以修复的问题？</translation>
+    </message>
+    <message>
+        <source>There is no backup of this catalogue yet.</source>
+        <translation>此书库还没有备份。</translation>
+    </message>
+    <message>
+        <source>Replace the whole catalogue by the backup %1?
+Its present contents are kept as a backup of their own.</source>
+        <translation>是否用备份 %1 替换整个书库？
+书库当前的内容会另存为一个备份。</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>恢复备份</translation>
+    </message>
+    <message>
+        <source>Replace the catalogue by this backup:</source>
+        <translation>用此备份替换书库：</translation>
+    </message>
+</context>
+<context>
     <name>CCategoryGeneralPage</name>
     <message>
         <source>General</source>
@@ -526,6 +641,13 @@
     </message>
 </context>
 <context>
+    <name>CCsvParser</name>
+    <message>
+        <source>A quoted field that starts on line %1 never ends.</source>
+        <translation>从第 %1 行开始的带引号字段没有结束。</translation>
+    </message>
+</context>
+<context>
     <name>CDatePickerWithNone</name>
     <message>
         <source>Clear the box to leave the date empty</source>
@@ -537,10 +659,182 @@
     </message>
 </context>
 <context>
+    <name>CExportCatalogDlg</name>
+    <message>
+        <source>Export Catalogue</source>
+        <translation>导出书库</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>图书</translation>
+    </message>
+    <message>
+        <source>The &amp;whole catalogue</source>
+        <translation>整个书库(&amp;W)</translation>
+    </message>
+    <message>
+        <source>The current &amp;category</source>
+        <translation>当前分类(&amp;C)</translation>
+    </message>
+    <message>
+        <source>with its &amp;sub-categories</source>
+        <translation>包括其子分类(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The s&amp;elected books</source>
+        <translation>所选图书(&amp;E)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (UTF-8)</source>
+        <translation>电子表格用 CSV (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Tellico collection with covers (.tc)</source>
+        <translation>带封面的 Tellico 收藏 (.tc)</translation>
+    </message>
+    <message>
+        <source>Book XML (as Save As XML)</source>
+        <translation>图书 XML（同“另存为 XML”）</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>格式(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tellico Collections (*.tc)</source>
+        <translation>Tellico 收藏 (*.tc)</translation>
+    </message>
+    <message>
+        <source>XML Files (*.xml)</source>
+        <translation>XML 文件 (*.xml)</translation>
+    </message>
+</context>
+<context>
     <name>CHtmlEditorPage</name>
     <message>
         <source>URL:</source>
         <translation>网址：</translation>
+    </message>
+</context>
+<context>
+    <name>CImportWizard</name>
+    <message>
+        <source>Import Books</source>
+        <translation>导入图书</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>选择文件</translation>
+    </message>
+    <message>
+        <source>A spreadsheet saved as CSV or tab-separated text, a Goodreads or LibraryThing export, or a Tellico collection (.tc or .xml).</source>
+        <translation>另存为 CSV 或制表符分隔文本的电子表格、Goodreads 或 LibraryThing 的导出文件，或 Tellico 收藏（.tc 或 .xml）。</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>浏览(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Book lists (*.csv *.tsv *.txt *.tc *.xml);;All Files (*)</source>
+        <translation>图书列表 (*.csv *.tsv *.txt *.tc *.xml);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Choose the book field each column of the file goes into. The choice is remembered for files of this kind.</source>
+        <translation>为文件的每一列选择要导入的图书字段。对同类文件会记住此选择。</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>First value</source>
+        <translation>第一个值</translation>
+    </message>
+    <message>
+        <source>Book field</source>
+        <translation>图书字段</translation>
+    </message>
+    <message>
+        <source>Where the books go</source>
+        <translation>图书放在哪里</translation>
+    </message>
+    <message>
+        <source>Into the &amp;category</source>
+        <translation>放入分类(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Into a &amp;new category under it, named</source>
+        <translation>放入其下的新分类(&amp;N)，名称为</translation>
+    </message>
+    <message>
+        <source>Shelves, tags and groups become &amp;sub-categories</source>
+        <translation>书架、标签和分组成为子分类(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;kip books already in the catalogue (same ISBN, or same title and author)</source>
+        <translation>跳过书库中已有的图书(&amp;K)（ISBN 相同，或书名和作者相同）</translation>
+    </message>
+    <message>
+        <source>&amp;Update them with the file&apos;s values</source>
+        <translation>用文件中的值更新它们(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Look the ISBNs up online afterwards to fill empty fields and covers</source>
+        <translation>之后在线查询 ISBN 以填写空字段和封面(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>The first books of the file as they will be imported.</source>
+        <translation>文件中前几本书导入后的样子。</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>书名</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>分类</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n book(s)</source>
+        <translation>
+            <numerusform>%1，%n 本书</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the title or the ISBN.</source>
+        <translation>请选择包含书名或 ISBN 的列。</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1320,50 @@ Previous Pane</source>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
+    <message>
+        <source>%1 (read-only) - Ordoteca</source>
+        <translation>%1（只读）- Ordoteca</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>导入(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Bring in books from a spreadsheet, Goodreads, LibraryThing or Tellico
+Import</source>
+        <translation>从电子表格、Goodreads、LibraryThing 或 Tellico 导入图书
+导入</translation>
+    </message>
+    <message>
+        <source>Export &amp;Catalogue...</source>
+        <translation>导出书库(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Write the catalogue, a category or the selected books to a file
+Export Catalogue</source>
+        <translation>将书库、一个分类或所选图书写入文件
+导出书库</translation>
+    </message>
+    <message>
+        <source>&amp;Check Catalogue...</source>
+        <translation>检查书库(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Check the catalogue and its cover pictures and repair what can be repaired
+Check Catalogue</source>
+        <translation>检查书库及其封面图片，并修复可以修复的问题
+检查书库</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup...</source>
+        <translation>恢复备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Replace the catalogue by one of its automatic backups
+Restore Backup</source>
+        <translation>用书库的某个自动备份替换书库
+恢复备份</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1357,6 +1695,36 @@ Note: this will delete all books and subcategories in this category.</source>
     </message>
 </context>
 <context>
+    <name>CSqlRunProgress</name>
+    <message>
+        <source>Running the SQL statement...</source>
+        <translation>正在运行 SQL 语句...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>正在停止...</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferCommands</name>
+    <message>
+        <source>Importing books...</source>
+        <translation>正在导入图书...</translation>
+    </message>
+    <message>
+        <source>Export Catalogue</source>
+        <translation>导出书库</translation>
+    </message>
+    <message>
+        <source>Exporting books...</source>
+        <translation>正在导出图书...</translation>
+    </message>
+</context>
+<context>
     <name>CUrlLabel</name>
     <message>
         <source>Unable to open hyperlink:
@@ -1440,6 +1808,36 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>CZipReader</name>
+    <message>
+        <source>The archive cannot be read: %1.</source>
+        <translation>无法读取压缩包：%1。</translation>
+    </message>
+    <message>
+        <source>The archive holds no %1.</source>
+        <translation>压缩包中没有 %1。</translation>
+    </message>
+    <message>
+        <source>%1 in the archive is too large.</source>
+        <translation>压缩包中的 %1 太大。</translation>
+    </message>
+    <message>
+        <source>%1 in the archive cannot be read: %2.</source>
+        <translation>无法读取压缩包中的 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 in the archive is damaged.</source>
+        <translation>压缩包中的 %1 已损坏。</translation>
+    </message>
+</context>
+<context>
+    <name>CZipWriter</name>
+    <message>
+        <source>The archive cannot be read back.</source>
+        <translation>无法回读压缩包。</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>No new number is free: the highest one is already in use.</source>
@@ -1456,12 +1854,330 @@ with the given filename extension.</source>
         <source>%1 is not an Ordoteca catalogue: the file is not a database.</source>
         <translation>%1 不是 Ordoteca 书库：该文件不是数据库。</translation>
     </message>
+    <message>
+        <source>%1 is in use by another program. Close it there and try again.</source>
+        <translation>%1 正被另一个程序使用。请在那里关闭它后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>My Books</source>
+        <translation>我的图书</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>无法写入文件：%1。</translation>
+    </message>
+    <message>
+        <source>Cannot open file for writing.</source>
+        <translation>无法打开文件进行写入。</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>Title</source>
+        <translation>书名</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>副书名</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>网址</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>版次</translation>
+    </message>
+    <message>
+        <source>Release date</source>
+        <translation>出版日期</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页数</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>装帧</translation>
+    </message>
+    <message>
+        <source>Dimensions</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>附件</translation>
+    </message>
+    <message>
+        <source>Purchase date</source>
+        <translation>购买日期</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>购买商店</translation>
+    </message>
+    <message>
+        <source>Purchase price</source>
+        <translation>购买价格</translation>
+    </message>
+    <message>
+        <source>List price</source>
+        <translation>定价</translation>
+    </message>
+    <message>
+        <source>Online price</source>
+        <translation>网上价格</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>存放位置</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Current page</source>
+        <translation>当前页</translation>
+    </message>
+    <message>
+        <source>Average rating</source>
+        <translation>平均评分</translation>
+    </message>
+    <message>
+        <source>Number of reviews</source>
+        <translation>评论数</translation>
+    </message>
+    <message>
+        <source>My rating</source>
+        <translation>我的评分</translation>
+    </message>
+    <message>
+        <source>User text 1</source>
+        <translation>自定义文本 1</translation>
+    </message>
+    <message>
+        <source>User text 2</source>
+        <translation>自定义文本 2</translation>
+    </message>
+    <message>
+        <source>E-book only</source>
+        <translation>仅有电子书</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Book size</source>
+        <translation>电子书大小</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>内容简介</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Categories (shelves, groups)</source>
+        <translation>分类（书架、分组）</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>链接</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Back cover</source>
+        <translation>封底</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>（不导入）</translation>
+    </message>
+    <message>
+        <source>Delimited text (CSV/TSV)</source>
+        <translation>分隔文本 (CSV/TSV)</translation>
+    </message>
+    <message>
+        <source>Goodreads export</source>
+        <translation>Goodreads 导出文件</translation>
+    </message>
+    <message>
+        <source>LibraryThing export</source>
+        <translation>LibraryThing 导出文件</translation>
+    </message>
+    <message>
+        <source>Tellico collection (.tc)</source>
+        <translation>Tellico 收藏 (.tc)</translation>
+    </message>
+    <message>
+        <source>Tellico XML</source>
+        <translation>Tellico XML</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>内存不足。</translation>
+    </message>
+    <message>
+        <source>The collection is not well-formed XML (line %1: %2).</source>
+        <translation>该收藏不是格式正确的 XML（第 %1 行：%2）。</translation>
+    </message>
+    <message>
+        <source>The file is not a Tellico collection.</source>
+        <translation>该文件不是 Tellico 收藏。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 was not found.</source>
+        <translation>%1：未找到封面图片 %2。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture could not be copied to %2.</source>
+        <translation>%1：无法将封面图片复制到 %2。</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the catalogue is unchanged.</source>
+        <translation>导入已取消，书库未改变。</translation>
+    </message>
+    <message>
+        <source>The import failed; the catalogue is unchanged.</source>
+        <translation>导入失败，书库未改变。</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>已添加：%1</translation>
+    </message>
+    <message>
+        <source>Updated: %1</source>
+        <translation>已更新：%1</translation>
+    </message>
+    <message>
+        <source>Skipped as duplicates: %1</source>
+        <translation>作为重复项跳过：%1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>已拒绝：%1</translation>
+    </message>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ……还有 %1 项</translation>
+    </message>
+    <message>
+        <source>Entry %1</source>
+        <translation>条目 %1</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;.</source>
+        <translation>%1 不是数字：“%2”。</translation>
+    </message>
+    <message>
+        <source>%1 is not a rating: &quot;%2&quot;.</source>
+        <translation>%1 不是评分：“%2”。</translation>
+    </message>
+    <message>
+        <source>The row has neither a title nor an ISBN.</source>
+        <translation>该行既没有书名也没有 ISBN。</translation>
+    </message>
+    <message>
+        <source>The file is neither delimited text nor a Tellico collection.</source>
+        <translation>该文件既不是分隔文本，也不是 Tellico 收藏。</translation>
+    </message>
+    <message>
+        <source>The file holds no books: it needs a header row and at least one row of data.</source>
+        <translation>文件中没有图书：需要一个标题行和至少一行数据。</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header row has %3: the file is damaged or not delimited the same way throughout.</source>
+        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个：文件已损坏，或分隔方式前后不一致。</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>文件 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The file is too large to import (%1 MB; at most %2 MB).</source>
+        <translation>文件太大，无法导入（%1 MB；最大 %2 MB）。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件为空。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>无法读取文件：%1。</translation>
+    </message>
+    <message>
+        <source>It is not a Tellico collection.</source>
+        <translation>它不是 Tellico 收藏。</translation>
+    </message>
+    <message>
+        <source>The collection holds no books.</source>
+        <translation>该收藏中没有图书。</translation>
+    </message>
+    <message>
+        <source>The archive cannot be read.</source>
+        <translation>无法读取压缩包。</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTable</name>
     <message>
         <source>Italian</source>
         <translation>意大利语</translation>
+    </message>
+</context>
+<context>
+    <name>LinkOpenRule</name>
+    <message>
+        <source>This link is not a web or mail address:
+%1
+
+Open it with the program your desktop chooses for it?</source>
+        <translation>此链接不是网址或邮件地址：
+%1
+
+是否用桌面为其选择的程序打开？</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Title</source>
-        <translation>標題</translation>
+        <translation>書名</translation>
     </message>
     <message>
         <source>Path</source>
@@ -503,6 +503,121 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueBackup</name>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>無法建立資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>無法寫入 %1。</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy.</source>
+        <translation>書庫正忙。</translation>
+    </message>
+    <message>
+        <source>%1 is not a usable catalogue backup.</source>
+        <translation>%1 不是可用的書庫備份。</translation>
+    </message>
+</context>
+<context>
+    <name>CCatalogueCheck</name>
+    <message>
+        <source>The database file is intact.</source>
+        <translation>資料庫檔案完好。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The database file is damaged (%n problem(s)):</source>
+        <translation>
+            <numerusform>資料庫檔案已損壞（%n 個問題）：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) belong to a book or category that no longer exists.</source>
+        <translation>
+            <numerusform>%n 列資料屬於已不存在的書籍或分類。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Book %1: the cover picture %2 is missing.</source>
+        <translation>書籍 %1：缺少封面圖片 %2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) in the images folder belong to no book:</source>
+        <translation>
+            <numerusform>圖片資料夾中有 %n 張圖片不屬於任何書籍：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were left by an interrupted save.</source>
+        <translation>
+            <numerusform>有 %n 個檔案是中斷的儲存留下的。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No problems were found.</source>
+        <translation>未發現問題。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n row(s).</source>
+        <translation>
+            <numerusform>已刪除 %n 列。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %n missing cover name(s).</source>
+        <translation>
+            <numerusform>已清除 %n 個缺失的封面名稱。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n picture(s) to the folder &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>已將 %n 張圖片移到資料夾「%1」。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n leftover file(s).</source>
+        <translation>
+            <numerusform>已刪除 %n 個遺留檔案。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A damaged database file cannot be repaired here; restore a backup.</source>
+        <translation>損壞的資料庫檔案無法在此修復，請還原備份。</translation>
+    </message>
+</context>
+<context>
+    <name>CCatalogueTools</name>
+    <message>
+        <source>The automatic backup failed: %1</source>
+        <translation>自動備份失敗：%1</translation>
+    </message>
+    <message>
+        <source>Repair what can be repaired?</source>
+        <translation>是否修復可以修復的問題？</translation>
+    </message>
+    <message>
+        <source>There is no backup of this catalogue yet.</source>
+        <translation>此書庫還沒有備份。</translation>
+    </message>
+    <message>
+        <source>Replace the whole catalogue by the backup %1?
+Its present contents are kept as a backup of their own.</source>
+        <translation>是否用備份 %1 替換整個書庫？
+書庫目前的內容會另存為一個備份。</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>還原備份</translation>
+    </message>
+    <message>
+        <source>Replace the catalogue by this backup:</source>
+        <translation>用此備份替換書庫：</translation>
+    </message>
+</context>
+<context>
     <name>CCategoryGeneralPage</name>
     <message>
         <source>General</source>
@@ -526,6 +641,13 @@
     </message>
 </context>
 <context>
+    <name>CCsvParser</name>
+    <message>
+        <source>A quoted field that starts on line %1 never ends.</source>
+        <translation>從第 %1 行開始的帶引號欄位沒有結束。</translation>
+    </message>
+</context>
+<context>
     <name>CDatePickerWithNone</name>
     <message>
         <source>Clear the box to leave the date empty</source>
@@ -537,10 +659,182 @@
     </message>
 </context>
 <context>
+    <name>CExportCatalogDlg</name>
+    <message>
+        <source>Export Catalogue</source>
+        <translation>匯出書庫</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>書籍</translation>
+    </message>
+    <message>
+        <source>The &amp;whole catalogue</source>
+        <translation>整個書庫(&amp;W)</translation>
+    </message>
+    <message>
+        <source>The current &amp;category</source>
+        <translation>目前分類(&amp;C)</translation>
+    </message>
+    <message>
+        <source>with its &amp;sub-categories</source>
+        <translation>包括其子分類(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The s&amp;elected books</source>
+        <translation>所選書籍(&amp;E)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (UTF-8)</source>
+        <translation>試算表用 CSV (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Tellico collection with covers (.tc)</source>
+        <translation>帶封面的 Tellico 收藏 (.tc)</translation>
+    </message>
+    <message>
+        <source>Book XML (as Save As XML)</source>
+        <translation>書籍 XML（同「另存為 XML」）</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>格式(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tellico Collections (*.tc)</source>
+        <translation>Tellico 收藏 (*.tc)</translation>
+    </message>
+    <message>
+        <source>XML Files (*.xml)</source>
+        <translation>XML 檔案 (*.xml)</translation>
+    </message>
+</context>
+<context>
     <name>CHtmlEditorPage</name>
     <message>
         <source>URL:</source>
         <translation>網址：</translation>
+    </message>
+</context>
+<context>
+    <name>CImportWizard</name>
+    <message>
+        <source>Import Books</source>
+        <translation>匯入書籍</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>匯入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <source>A spreadsheet saved as CSV or tab-separated text, a Goodreads or LibraryThing export, or a Tellico collection (.tc or .xml).</source>
+        <translation>另存為 CSV 或定位字元分隔文字的試算表、Goodreads 或 LibraryThing 的匯出檔案，或 Tellico 收藏（.tc 或 .xml）。</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>瀏覽(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Book lists (*.csv *.tsv *.txt *.tc *.xml);;All Files (*)</source>
+        <translation>書籍清單 (*.csv *.tsv *.txt *.tc *.xml);;所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>欄</translation>
+    </message>
+    <message>
+        <source>Choose the book field each column of the file goes into. The choice is remembered for files of this kind.</source>
+        <translation>為檔案的每一欄選擇要匯入的書籍欄位。對同類檔案會記住這項選擇。</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>欄</translation>
+    </message>
+    <message>
+        <source>First value</source>
+        <translation>第一個值</translation>
+    </message>
+    <message>
+        <source>Book field</source>
+        <translation>書籍欄位</translation>
+    </message>
+    <message>
+        <source>Where the books go</source>
+        <translation>書籍放在哪裡</translation>
+    </message>
+    <message>
+        <source>Into the &amp;category</source>
+        <translation>放入分類(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Into a &amp;new category under it, named</source>
+        <translation>放入其下的新分類(&amp;N)，名稱為</translation>
+    </message>
+    <message>
+        <source>Shelves, tags and groups become &amp;sub-categories</source>
+        <translation>書架、標籤和分組成為子分類(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;kip books already in the catalogue (same ISBN, or same title and author)</source>
+        <translation>跳過書庫中已有的書籍(&amp;K)（ISBN 相同，或書名和作者相同）</translation>
+    </message>
+    <message>
+        <source>&amp;Update them with the file&apos;s values</source>
+        <translation>用檔案中的值更新它們(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Look the ISBNs up online afterwards to fill empty fields and covers</source>
+        <translation>之後線上查詢 ISBN 以填寫空欄位和封面(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>The first books of the file as they will be imported.</source>
+        <translation>檔案中前幾本書匯入後的樣子。</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>書名</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>分類</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n book(s)</source>
+        <translation>
+            <numerusform>%1，%n 本書</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the title or the ISBN.</source>
+        <translation>請選擇包含書名或 ISBN 的欄。</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1320,50 @@ Previous Pane</source>
         <source>Ready</source>
         <translation>就緒</translation>
     </message>
+    <message>
+        <source>%1 (read-only) - Ordoteca</source>
+        <translation>%1（唯讀）- Ordoteca</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>匯入(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Bring in books from a spreadsheet, Goodreads, LibraryThing or Tellico
+Import</source>
+        <translation>從試算表、Goodreads、LibraryThing 或 Tellico 匯入書籍
+匯入</translation>
+    </message>
+    <message>
+        <source>Export &amp;Catalogue...</source>
+        <translation>匯出書庫(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Write the catalogue, a category or the selected books to a file
+Export Catalogue</source>
+        <translation>將書庫、一個分類或所選書籍寫入檔案
+匯出書庫</translation>
+    </message>
+    <message>
+        <source>&amp;Check Catalogue...</source>
+        <translation>檢查書庫(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Check the catalogue and its cover pictures and repair what can be repaired
+Check Catalogue</source>
+        <translation>檢查書庫及其封面圖片，並修復可以修復的問題
+檢查書庫</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup...</source>
+        <translation>還原備份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Replace the catalogue by one of its automatic backups
+Restore Backup</source>
+        <translation>用書庫的某個自動備份替換書庫
+還原備份</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1357,6 +1695,36 @@ Note: this will delete all books and subcategories in this category.</source>
     </message>
 </context>
 <context>
+    <name>CSqlRunProgress</name>
+    <message>
+        <source>Running the SQL statement...</source>
+        <translation>正在執行 SQL 語句...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>正在停止...</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferCommands</name>
+    <message>
+        <source>Importing books...</source>
+        <translation>正在匯入書籍...</translation>
+    </message>
+    <message>
+        <source>Export Catalogue</source>
+        <translation>匯出書庫</translation>
+    </message>
+    <message>
+        <source>Exporting books...</source>
+        <translation>正在匯出書籍...</translation>
+    </message>
+</context>
+<context>
     <name>CUrlLabel</name>
     <message>
         <source>Unable to open hyperlink:
@@ -1440,6 +1808,36 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>CZipReader</name>
+    <message>
+        <source>The archive cannot be read: %1.</source>
+        <translation>無法讀取壓縮檔：%1。</translation>
+    </message>
+    <message>
+        <source>The archive holds no %1.</source>
+        <translation>壓縮檔中沒有 %1。</translation>
+    </message>
+    <message>
+        <source>%1 in the archive is too large.</source>
+        <translation>壓縮檔中的 %1 太大。</translation>
+    </message>
+    <message>
+        <source>%1 in the archive cannot be read: %2.</source>
+        <translation>無法讀取壓縮檔中的 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 in the archive is damaged.</source>
+        <translation>壓縮檔中的 %1 已損壞。</translation>
+    </message>
+</context>
+<context>
+    <name>CZipWriter</name>
+    <message>
+        <source>The archive cannot be read back.</source>
+        <translation>無法回讀壓縮檔。</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>No new number is free: the highest one is already in use.</source>
@@ -1456,12 +1854,330 @@ with the given filename extension.</source>
         <source>%1 is not an Ordoteca catalogue: the file is not a database.</source>
         <translation>%1 不是 Ordoteca 書庫：該檔案不是資料庫。</translation>
     </message>
+    <message>
+        <source>%1 is in use by another program. Close it there and try again.</source>
+        <translation>%1 正被另一個程式使用。請在那裡關閉它後再試一次。</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>My Books</source>
+        <translation>我的書籍</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>無法寫入檔案：%1。</translation>
+    </message>
+    <message>
+        <source>Cannot open file for writing.</source>
+        <translation>無法開啟檔案進行寫入。</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>Title</source>
+        <translation>書名</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>副書名</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>網址</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>版次</translation>
+    </message>
+    <message>
+        <source>Release date</source>
+        <translation>出版日期</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>頁數</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>裝訂</translation>
+    </message>
+    <message>
+        <source>Dimensions</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>附件</translation>
+    </message>
+    <message>
+        <source>Purchase date</source>
+        <translation>購買日期</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>購買商店</translation>
+    </message>
+    <message>
+        <source>Purchase price</source>
+        <translation>購買價格</translation>
+    </message>
+    <message>
+        <source>List price</source>
+        <translation>定價</translation>
+    </message>
+    <message>
+        <source>Online price</source>
+        <translation>網路價格</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>存放位置</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Current page</source>
+        <translation>目前頁數</translation>
+    </message>
+    <message>
+        <source>Average rating</source>
+        <translation>平均評分</translation>
+    </message>
+    <message>
+        <source>Number of reviews</source>
+        <translation>評論數</translation>
+    </message>
+    <message>
+        <source>My rating</source>
+        <translation>我的評分</translation>
+    </message>
+    <message>
+        <source>User text 1</source>
+        <translation>自訂文字 1</translation>
+    </message>
+    <message>
+        <source>User text 2</source>
+        <translation>自訂文字 2</translation>
+    </message>
+    <message>
+        <source>E-book only</source>
+        <translation>僅有電子書</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Book size</source>
+        <translation>電子書大小</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>內容簡介</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Categories (shelves, groups)</source>
+        <translation>分類（書架、分組）</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>連結</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Back cover</source>
+        <translation>封底</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>（不匯入）</translation>
+    </message>
+    <message>
+        <source>Delimited text (CSV/TSV)</source>
+        <translation>分隔文字 (CSV/TSV)</translation>
+    </message>
+    <message>
+        <source>Goodreads export</source>
+        <translation>Goodreads 匯出檔案</translation>
+    </message>
+    <message>
+        <source>LibraryThing export</source>
+        <translation>LibraryThing 匯出檔案</translation>
+    </message>
+    <message>
+        <source>Tellico collection (.tc)</source>
+        <translation>Tellico 收藏 (.tc)</translation>
+    </message>
+    <message>
+        <source>Tellico XML</source>
+        <translation>Tellico XML</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>記憶體不足。</translation>
+    </message>
+    <message>
+        <source>The collection is not well-formed XML (line %1: %2).</source>
+        <translation>該收藏不是格式正確的 XML（第 %1 行：%2）。</translation>
+    </message>
+    <message>
+        <source>The file is not a Tellico collection.</source>
+        <translation>該檔案不是 Tellico 收藏。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 was not found.</source>
+        <translation>%1：找不到封面圖片 %2。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture could not be copied to %2.</source>
+        <translation>%1：無法將封面圖片複製到 %2。</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the catalogue is unchanged.</source>
+        <translation>匯入已取消，書庫未改變。</translation>
+    </message>
+    <message>
+        <source>The import failed; the catalogue is unchanged.</source>
+        <translation>匯入失敗，書庫未改變。</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>已新增：%1</translation>
+    </message>
+    <message>
+        <source>Updated: %1</source>
+        <translation>已更新：%1</translation>
+    </message>
+    <message>
+        <source>Skipped as duplicates: %1</source>
+        <translation>作為重複項跳過：%1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>已拒絕：%1</translation>
+    </message>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ……還有 %1 項</translation>
+    </message>
+    <message>
+        <source>Entry %1</source>
+        <translation>條目 %1</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;.</source>
+        <translation>%1 不是數字：「%2」。</translation>
+    </message>
+    <message>
+        <source>%1 is not a rating: &quot;%2&quot;.</source>
+        <translation>%1 不是評分：「%2」。</translation>
+    </message>
+    <message>
+        <source>The row has neither a title nor an ISBN.</source>
+        <translation>該列既沒有書名也沒有 ISBN。</translation>
+    </message>
+    <message>
+        <source>The file is neither delimited text nor a Tellico collection.</source>
+        <translation>該檔案既不是分隔文字，也不是 Tellico 收藏。</translation>
+    </message>
+    <message>
+        <source>The file holds no books: it needs a header row and at least one row of data.</source>
+        <translation>檔案中沒有書籍：需要一個標題列和至少一列資料。</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header row has %3: the file is damaged or not delimited the same way throughout.</source>
+        <translation>第 %1 列有 %2 個欄位，而標題列有 %3 個：檔案已損壞，或分隔方式前後不一致。</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>檔案 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The file is too large to import (%1 MB; at most %2 MB).</source>
+        <translation>檔案太大，無法匯入（%1 MB；最大 %2 MB）。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>檔案為空。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>無法讀取檔案：%1。</translation>
+    </message>
+    <message>
+        <source>It is not a Tellico collection.</source>
+        <translation>它不是 Tellico 收藏。</translation>
+    </message>
+    <message>
+        <source>The collection holds no books.</source>
+        <translation>該收藏中沒有書籍。</translation>
+    </message>
+    <message>
+        <source>The archive cannot be read.</source>
+        <translation>無法讀取壓縮檔。</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTable</name>
     <message>
         <source>Italian</source>
         <translation>義大利文</translation>
+    </message>
+</context>
+<context>
+    <name>LinkOpenRule</name>
+    <message>
+        <source>This link is not a web or mail address:
+%1
+
+Open it with the program your desktop chooses for it?</source>
+        <translation>此連結不是網址或郵件地址：
+%1
+
+是否用桌面為其選擇的程式開啟？</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

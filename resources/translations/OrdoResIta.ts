@@ -505,6 +505,129 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueBackup</name>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy.</source>
+        <translation>Il catalogo è occupato.</translation>
+    </message>
+    <message>
+        <source>%1 is not a usable catalogue backup.</source>
+        <translation>%1 non è una copia di sicurezza utilizzabile del catalogo.</translation>
+    </message>
+</context>
+<context>
+    <name>CCatalogueCheck</name>
+    <message>
+        <source>The database file is intact.</source>
+        <translation>Il file del database è integro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The database file is damaged (%n problem(s)):</source>
+        <translation>
+            <numerusform>Il file del database è danneggiato (%n problema):</numerusform>
+            <numerusform>Il file del database è danneggiato (%n problemi):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) belong to a book or category that no longer exists.</source>
+        <translation>
+            <numerusform>%n riga appartiene a un libro o a una categoria che non esiste più.</numerusform>
+            <numerusform>%n righe appartengono a un libro o a una categoria che non esiste più.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Book %1: the cover picture %2 is missing.</source>
+        <translation>Libro %1: manca l&apos;immagine di copertina %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) in the images folder belong to no book:</source>
+        <translation>
+            <numerusform>%n immagine nella cartella delle immagini non appartiene ad alcun libro:</numerusform>
+            <numerusform>%n immagini nella cartella delle immagini non appartengono ad alcun libro:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were left by an interrupted save.</source>
+        <translation>
+            <numerusform>%n file è rimasto da un salvataggio interrotto.</numerusform>
+            <numerusform>%n file sono rimasti da un salvataggio interrotto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No problems were found.</source>
+        <translation>Nessun problema trovato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n row(s).</source>
+        <translation>
+            <numerusform>Rimossa %n riga.</numerusform>
+            <numerusform>Rimosse %n righe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %n missing cover name(s).</source>
+        <translation>
+            <numerusform>Cancellato %n nome di copertina mancante.</numerusform>
+            <numerusform>Cancellati %n nomi di copertina mancanti.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n picture(s) to the folder &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>Spostata %n immagine nella cartella &quot;%1&quot;.</numerusform>
+            <numerusform>Spostate %n immagini nella cartella &quot;%1&quot;.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n leftover file(s).</source>
+        <translation>
+            <numerusform>Rimosso %n file rimasto.</numerusform>
+            <numerusform>Rimossi %n file rimasti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A damaged database file cannot be repaired here; restore a backup.</source>
+        <translation>Un file di database danneggiato non si può riparare qui; ripristinare una copia di sicurezza.</translation>
+    </message>
+</context>
+<context>
+    <name>CCatalogueTools</name>
+    <message>
+        <source>The automatic backup failed: %1</source>
+        <translation>La copia di sicurezza automatica non è riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Repair what can be repaired?</source>
+        <translation>Riparare ciò che si può riparare?</translation>
+    </message>
+    <message>
+        <source>There is no backup of this catalogue yet.</source>
+        <translation>Non esiste ancora una copia di sicurezza di questo catalogo.</translation>
+    </message>
+    <message>
+        <source>Replace the whole catalogue by the backup %1?
+Its present contents are kept as a backup of their own.</source>
+        <translation>Sostituire l&apos;intero catalogo con la copia di sicurezza %1?
+Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Ripristina copia di sicurezza</translation>
+    </message>
+    <message>
+        <source>Replace the catalogue by this backup:</source>
+        <translation>Sostituisci il catalogo con questa copia di sicurezza:</translation>
+    </message>
+</context>
+<context>
     <name>CCategoryGeneralPage</name>
     <message>
         <source>General</source>
@@ -528,6 +651,13 @@
     </message>
 </context>
 <context>
+    <name>CCsvParser</name>
+    <message>
+        <source>A quoted field that starts on line %1 never ends.</source>
+        <translation>Un campo tra virgolette che inizia alla riga %1 non finisce mai.</translation>
+    </message>
+</context>
+<context>
     <name>CDatePickerWithNone</name>
     <message>
         <source>Clear the box to leave the date empty</source>
@@ -539,10 +669,183 @@
     </message>
 </context>
 <context>
+    <name>CExportCatalogDlg</name>
+    <message>
+        <source>Export Catalogue</source>
+        <translation>Esporta catalogo</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Libri</translation>
+    </message>
+    <message>
+        <source>The &amp;whole catalogue</source>
+        <translation>L&apos;&amp;intero catalogo</translation>
+    </message>
+    <message>
+        <source>The current &amp;category</source>
+        <translation>La &amp;categoria corrente</translation>
+    </message>
+    <message>
+        <source>with its &amp;sub-categories</source>
+        <translation>con le sue &amp;sottocategorie</translation>
+    </message>
+    <message>
+        <source>The s&amp;elected books</source>
+        <translation>I libri s&amp;elezionati</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (UTF-8)</source>
+        <translation>CSV per fogli di calcolo (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Tellico collection with covers (.tc)</source>
+        <translation>Raccolta Tellico con copertine (.tc)</translation>
+    </message>
+    <message>
+        <source>Book XML (as Save As XML)</source>
+        <translation>XML dei libri (come Salva come XML)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tellico Collections (*.tc)</source>
+        <translation>Raccolte Tellico (*.tc)</translation>
+    </message>
+    <message>
+        <source>XML Files (*.xml)</source>
+        <translation>File XML (*.xml)</translation>
+    </message>
+</context>
+<context>
     <name>CHtmlEditorPage</name>
     <message>
         <source>URL:</source>
         <translation>URL:</translation>
+    </message>
+</context>
+<context>
+    <name>CImportWizard</name>
+    <message>
+        <source>Import Books</source>
+        <translation>Importa libri</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Scegliere un file</translation>
+    </message>
+    <message>
+        <source>A spreadsheet saved as CSV or tab-separated text, a Goodreads or LibraryThing export, or a Tellico collection (.tc or .xml).</source>
+        <translation>Un foglio di calcolo salvato come CSV o testo separato da tabulazioni, un&apos;esportazione di Goodreads o LibraryThing, o una raccolta Tellico (.tc o .xml).</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Book lists (*.csv *.tsv *.txt *.tc *.xml);;All Files (*)</source>
+        <translation>Elenchi di libri (*.csv *.tsv *.txt *.tc *.xml);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Choose the book field each column of the file goes into. The choice is remembered for files of this kind.</source>
+        <translation>Scegliere il campo del libro in cui va ogni colonna del file. La scelta viene ricordata per i file di questo tipo.</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonna</translation>
+    </message>
+    <message>
+        <source>First value</source>
+        <translation>Primo valore</translation>
+    </message>
+    <message>
+        <source>Book field</source>
+        <translation>Campo del libro</translation>
+    </message>
+    <message>
+        <source>Where the books go</source>
+        <translation>Dove vanno i libri</translation>
+    </message>
+    <message>
+        <source>Into the &amp;category</source>
+        <translation>Nella &amp;categoria</translation>
+    </message>
+    <message>
+        <source>Into a &amp;new category under it, named</source>
+        <translation>In una &amp;nuova categoria al suo interno, di nome</translation>
+    </message>
+    <message>
+        <source>Shelves, tags and groups become &amp;sub-categories</source>
+        <translation>Scaffali, etichette e gruppi diventano &amp;sottocategorie</translation>
+    </message>
+    <message>
+        <source>S&amp;kip books already in the catalogue (same ISBN, or same title and author)</source>
+        <translation>Sal&amp;ta i libri già presenti nel catalogo (stesso ISBN, o stessi titolo e autore)</translation>
+    </message>
+    <message>
+        <source>&amp;Update them with the file&apos;s values</source>
+        <translation>&amp;Aggiornali con i valori del file</translation>
+    </message>
+    <message>
+        <source>&amp;Look the ISBNs up online afterwards to fill empty fields and covers</source>
+        <translation>Cerca poi gli ISBN on&amp;line per riempire i campi vuoti e le copertine</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>The first books of the file as they will be imported.</source>
+        <translation>I primi libri del file come verranno importati.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n book(s)</source>
+        <translation>
+            <numerusform>%1, %n libro</numerusform>
+            <numerusform>%1, %n libri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the title or the ISBN.</source>
+        <translation>Scegliere la colonna che contiene il titolo o l&apos;ISBN.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1331,50 @@ Riquadro precedente</translation>
         <source>Ready</source>
         <translation>Pronto</translation>
     </message>
+    <message>
+        <source>%1 (read-only) - Ordoteca</source>
+        <translation>%1 (sola lettura) - Ordoteca</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importa...</translation>
+    </message>
+    <message>
+        <source>Bring in books from a spreadsheet, Goodreads, LibraryThing or Tellico
+Import</source>
+        <translation>Importa libri da un foglio di calcolo, Goodreads, LibraryThing o Tellico
+Importa</translation>
+    </message>
+    <message>
+        <source>Export &amp;Catalogue...</source>
+        <translation>Esporta &amp;catalogo...</translation>
+    </message>
+    <message>
+        <source>Write the catalogue, a category or the selected books to a file
+Export Catalogue</source>
+        <translation>Scrive il catalogo, una categoria o i libri selezionati in un file
+Esporta catalogo</translation>
+    </message>
+    <message>
+        <source>&amp;Check Catalogue...</source>
+        <translation>&amp;Controlla catalogo...</translation>
+    </message>
+    <message>
+        <source>Check the catalogue and its cover pictures and repair what can be repaired
+Check Catalogue</source>
+        <translation>Controlla il catalogo e le sue immagini di copertina e ripara ciò che si può riparare
+Controlla catalogo</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup...</source>
+        <translation>Ripristina copia di &amp;sicurezza...</translation>
+    </message>
+    <message>
+        <source>Replace the catalogue by one of its automatic backups
+Restore Backup</source>
+        <translation>Sostituisce il catalogo con una delle sue copie di sicurezza automatiche
+Ripristina copia di sicurezza</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1364,6 +1711,36 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
     </message>
 </context>
 <context>
+    <name>CSqlRunProgress</name>
+    <message>
+        <source>Running the SQL statement...</source>
+        <translation>Esecuzione dell&apos;istruzione SQL...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Arresto in corso...</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferCommands</name>
+    <message>
+        <source>Importing books...</source>
+        <translation>Importazione dei libri...</translation>
+    </message>
+    <message>
+        <source>Export Catalogue</source>
+        <translation>Esporta catalogo</translation>
+    </message>
+    <message>
+        <source>Exporting books...</source>
+        <translation>Esportazione dei libri...</translation>
+    </message>
+</context>
+<context>
     <name>CUrlLabel</name>
     <message>
         <source>Unable to open hyperlink:
@@ -1447,6 +1824,36 @@ all&apos;estensione del nome di file.</translation>
     </message>
 </context>
 <context>
+    <name>CZipReader</name>
+    <message>
+        <source>The archive cannot be read: %1.</source>
+        <translation>Impossibile leggere l&apos;archivio: %1.</translation>
+    </message>
+    <message>
+        <source>The archive holds no %1.</source>
+        <translation>L&apos;archivio non contiene %1.</translation>
+    </message>
+    <message>
+        <source>%1 in the archive is too large.</source>
+        <translation>%1 nell&apos;archivio è troppo grande.</translation>
+    </message>
+    <message>
+        <source>%1 in the archive cannot be read: %2.</source>
+        <translation>Impossibile leggere %1 nell&apos;archivio: %2.</translation>
+    </message>
+    <message>
+        <source>%1 in the archive is damaged.</source>
+        <translation>%1 nell&apos;archivio è danneggiato.</translation>
+    </message>
+</context>
+<context>
+    <name>CZipWriter</name>
+    <message>
+        <source>The archive cannot be read back.</source>
+        <translation>Impossibile rileggere l&apos;archivio.</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>No new number is free: the highest one is already in use.</source>
@@ -1463,12 +1870,330 @@ all&apos;estensione del nome di file.</translation>
         <source>%1 is not an Ordoteca catalogue: the file is not a database.</source>
         <translation>%1 non è un catalogo di Ordoteca: il file non è un database.</translation>
     </message>
+    <message>
+        <source>%1 is in use by another program. Close it there and try again.</source>
+        <translation>%1 è in uso da un altro programma. Chiuderlo lì e riprovare.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>My Books</source>
+        <translation>I miei libri</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>Impossibile scrivere il file: %1.</translation>
+    </message>
+    <message>
+        <source>Cannot open file for writing.</source>
+        <translation>Impossibile aprire il file in scrittura.</translation>
+    </message>
+</context>
+<context>
+    <name>Import</name>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitolo</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Edizione</translation>
+    </message>
+    <message>
+        <source>Release date</source>
+        <translation>Data di pubblicazione</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Editore</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>Rilegatura</translation>
+    </message>
+    <message>
+        <source>Dimensions</source>
+        <translation>Dimensioni</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>Allegati</translation>
+    </message>
+    <message>
+        <source>Purchase date</source>
+        <translation>Data di acquisto</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Negozio</translation>
+    </message>
+    <message>
+        <source>Purchase price</source>
+        <translation>Prezzo pagato</translation>
+    </message>
+    <message>
+        <source>List price</source>
+        <translation>Prezzo di copertina</translation>
+    </message>
+    <message>
+        <source>Online price</source>
+        <translation>Prezzo online</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Collocazione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Current page</source>
+        <translation>Pagina corrente</translation>
+    </message>
+    <message>
+        <source>Average rating</source>
+        <translation>Valutazione media</translation>
+    </message>
+    <message>
+        <source>Number of reviews</source>
+        <translation>Numero di recensioni</translation>
+    </message>
+    <message>
+        <source>My rating</source>
+        <translation>La mia valutazione</translation>
+    </message>
+    <message>
+        <source>User text 1</source>
+        <translation>Testo utente 1</translation>
+    </message>
+    <message>
+        <source>User text 2</source>
+        <translation>Testo utente 2</translation>
+    </message>
+    <message>
+        <source>E-book only</source>
+        <translation>Solo eBook</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Book size</source>
+        <translation>Dimensione eBook</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Categories (shelves, groups)</source>
+        <translation>Categorie (scaffali, gruppi)</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Collegamenti</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>Copertina anteriore</translation>
+    </message>
+    <message>
+        <source>Back cover</source>
+        <translation>Copertina posteriore</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(non importato)</translation>
+    </message>
+    <message>
+        <source>Delimited text (CSV/TSV)</source>
+        <translation>Testo delimitato (CSV/TSV)</translation>
+    </message>
+    <message>
+        <source>Goodreads export</source>
+        <translation>Esportazione di Goodreads</translation>
+    </message>
+    <message>
+        <source>LibraryThing export</source>
+        <translation>Esportazione di LibraryThing</translation>
+    </message>
+    <message>
+        <source>Tellico collection (.tc)</source>
+        <translation>Raccolta Tellico (.tc)</translation>
+    </message>
+    <message>
+        <source>Tellico XML</source>
+        <translation>XML di Tellico</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria esaurita.</translation>
+    </message>
+    <message>
+        <source>The collection is not well-formed XML (line %1: %2).</source>
+        <translation>La raccolta non è XML ben formato (riga %1: %2).</translation>
+    </message>
+    <message>
+        <source>The file is not a Tellico collection.</source>
+        <translation>Il file non è una raccolta Tellico.</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 was not found.</source>
+        <translation>%1: l&apos;immagine di copertina %2 non è stata trovata.</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture could not be copied to %2.</source>
+        <translation>%1: impossibile copiare l&apos;immagine di copertina in %2.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the catalogue is unchanged.</source>
+        <translation>L&apos;importazione è stata annullata; il catalogo non è cambiato.</translation>
+    </message>
+    <message>
+        <source>The import failed; the catalogue is unchanged.</source>
+        <translation>L&apos;importazione non è riuscita; il catalogo non è cambiato.</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Aggiunti: %1</translation>
+    </message>
+    <message>
+        <source>Updated: %1</source>
+        <translation>Aggiornati: %1</translation>
+    </message>
+    <message>
+        <source>Skipped as duplicates: %1</source>
+        <translation>Saltati perché duplicati: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Rifiutati: %1</translation>
+    </message>
+    <message>
+        <source>  ... and %1 more</source>
+        <translation>  ... e altri %1</translation>
+    </message>
+    <message>
+        <source>Entry %1</source>
+        <translation>Voce %1</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Riga %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: &quot;%2&quot;.</source>
+        <translation>%1 non è un numero: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is not a rating: &quot;%2&quot;.</source>
+        <translation>%1 non è una valutazione: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The row has neither a title nor an ISBN.</source>
+        <translation>La riga non ha né un titolo né un ISBN.</translation>
+    </message>
+    <message>
+        <source>The file is neither delimited text nor a Tellico collection.</source>
+        <translation>Il file non è né testo delimitato né una raccolta Tellico.</translation>
+    </message>
+    <message>
+        <source>The file holds no books: it needs a header row and at least one row of data.</source>
+        <translation>Il file non contiene libri: servono una riga di intestazione e almeno una riga di dati.</translation>
+    </message>
+    <message>
+        <source>Row %1 has %2 fields where the header row has %3: the file is damaged or not delimited the same way throughout.</source>
+        <translation>La riga %1 ha %2 campi mentre la riga di intestazione ne ha %3: il file è danneggiato o non è delimitato sempre allo stesso modo.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Il file %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>The file is too large to import (%1 MB; at most %2 MB).</source>
+        <translation>Il file è troppo grande da importare (%1 MB; al massimo %2 MB).</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Il file è vuoto.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Impossibile leggere il file: %1.</translation>
+    </message>
+    <message>
+        <source>It is not a Tellico collection.</source>
+        <translation>Non è una raccolta Tellico.</translation>
+    </message>
+    <message>
+        <source>The collection holds no books.</source>
+        <translation>La raccolta non contiene libri.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be read.</source>
+        <translation>Impossibile leggere l&apos;archivio.</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTable</name>
     <message>
         <source>Italian</source>
         <translation>Italiano</translation>
+    </message>
+</context>
+<context>
+    <name>LinkOpenRule</name>
+    <message>
+        <source>This link is not a web or mail address:
+%1
+
+Open it with the program your desktop chooses for it?</source>
+        <translation>Questo collegamento non è un indirizzo web o di posta:
+%1
+
+Aprirlo con il programma scelto dal desktop?</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>

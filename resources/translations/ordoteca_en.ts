@@ -19,6 +19,75 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueCheck</name>
+    <message numerus="yes">
+        <source>The database file is damaged (%n problem(s)):</source>
+        <translation>
+            <numerusform>The database file is damaged (%n problem):</numerusform>
+            <numerusform>The database file is damaged (%n problems):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) belong to a book or category that no longer exists.</source>
+        <translation>
+            <numerusform>%n row belongs to a book or category that no longer exists.</numerusform>
+            <numerusform>%n rows belong to a book or category that no longer exists.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) in the images folder belong to no book:</source>
+        <translation>
+            <numerusform>%n picture in the images folder belongs to no book:</numerusform>
+            <numerusform>%n pictures in the images folder belong to no book:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were left by an interrupted save.</source>
+        <translation>
+            <numerusform>%n file was left by an interrupted save.</numerusform>
+            <numerusform>%n files were left by an interrupted save.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n row(s).</source>
+        <translation>
+            <numerusform>Removed %n row.</numerusform>
+            <numerusform>Removed %n rows.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleared %n missing cover name(s).</source>
+        <translation>
+            <numerusform>Cleared %n missing cover name.</numerusform>
+            <numerusform>Cleared %n missing cover names.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n picture(s) to the folder &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>Moved %n picture to the folder &quot;%1&quot;.</numerusform>
+            <numerusform>Moved %n pictures to the folder &quot;%1&quot;.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n leftover file(s).</source>
+        <translation>
+            <numerusform>Removed %n leftover file.</numerusform>
+            <numerusform>Removed %n leftover files.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CImportWizard</name>
+    <message numerus="yes">
+        <source>%1, %n book(s)</source>
+        <translation>
+            <numerusform>%1, %n book</numerusform>
+            <numerusform>%1, %n books</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>COrdoDoc</name>
     <message numerus="yes">
         <source>Removed %n row(s) left behind by books or categories deleted outside Ordoteca.</source>

@@ -17,11 +17,6 @@ const QLatin1String kPartSuffix(".part");
 constexpr int kPagesPerStep = 256;
 constexpr int kMaxRestarts = 3;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CCatalogueBackup", text);
-}
-
 int readSetting(const char *name, int fallback)
 {
     CRegistryKey key;
@@ -149,7 +144,7 @@ bool CCatalogueBackup::Make(const QString &catalogPath, QString *error, const QD
 {
     const QString folderPath = BackupFolder(catalogPath);
     if (!QDir().mkpath(folderPath)) {
-        setError(error, tr("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folderPath)));
+        setError(error, QCoreApplication::translate("CCatalogueBackup", "Cannot create the folder %1.").arg(QDir::toNativeSeparators(folderPath)));
         return false;
     }
     const QDir folder(folderPath);
@@ -172,7 +167,7 @@ bool CCatalogueBackup::Make(const QString &catalogPath, QString *error, const QD
         QFile::remove(target);
         ok = QFile::rename(part, target);
         if (!ok)
-            setError(error, tr("Cannot write %1.").arg(QDir::toNativeSeparators(target)));
+            setError(error, QCoreApplication::translate("CCatalogueBackup", "Cannot write %1.").arg(QDir::toNativeSeparators(target)));
     }
     if (!ok) {
         QFile::remove(part);
@@ -188,7 +183,7 @@ bool CCatalogueBackup::Make(const QString &catalogPath, QString *error, const QD
 bool CCatalogueBackup::Restore(Connection &connection, const QString &backupPath, QString *error)
 {
     if (connection.inTransaction()) {
-        setError(error, tr("The catalogue is busy."));
+        setError(error, QCoreApplication::translate("CCatalogueBackup", "The catalogue is busy."));
         return false;
     }
     sqlite3 *from = openFile(backupPath, SQLITE_OPEN_READONLY, error);
@@ -210,7 +205,7 @@ bool CCatalogueBackup::Restore(Connection &connection, const QString &backupPath
     sqlite3_finalize(stmt);
     if (!valid) {
         sqlite3_close_v2(from);
-        setError(error, tr("%1 is not a usable catalogue backup.").arg(QDir::toNativeSeparators(backupPath)));
+        setError(error, QCoreApplication::translate("CCatalogueBackup", "%1 is not a usable catalogue backup.").arg(QDir::toNativeSeparators(backupPath)));
         return false;
     }
     // The state being replaced is kept as a backup of its own.

@@ -14,11 +14,6 @@
 
 namespace {
 
-QString tr(const char *text, int n = -1)
-{
-    return QCoreApplication::translate("CCatalogueCheck", text, nullptr, n);
-}
-
 // A free name for file inside folder: "name", then "name (2)", ...
 QString freeName(const QDir &folder, const QString &file)
 {
@@ -157,34 +152,34 @@ QString CCatalogueCheck::ReportText() const
 {
     QStringList lines;
     if (integrityProblems.isEmpty())
-        lines << tr("The database file is intact.");
+        lines << QCoreApplication::translate("CCatalogueCheck", "The database file is intact.");
     else
-        lines << tr("The database file is damaged (%n problem(s)):", int(integrityProblems.size()))
+        lines << QCoreApplication::translate("CCatalogueCheck", "The database file is damaged (%n problem(s)):", nullptr, int(integrityProblems.size()))
               << integrityProblems.mid(0, 10);
     if (orphanRows > 0)
-        lines << tr("%n row(s) belong to a book or category that no longer exists.", orphanRows);
+        lines << QCoreApplication::translate("CCatalogueCheck", "%n row(s) belong to a book or category that no longer exists.", nullptr, orphanRows);
     for (const MissingCover &m : missingCovers)
-        lines << tr("Book %1: the cover picture %2 is missing.").arg(m.bookId).arg(m.name);
+        lines << QCoreApplication::translate("CCatalogueCheck", "Book %1: the cover picture %2 is missing.").arg(m.bookId).arg(m.name);
     if (!unreferencedPictures.isEmpty())
-        lines << tr("%n picture(s) in the images folder belong to no book:", int(unreferencedPictures.size()))
+        lines << QCoreApplication::translate("CCatalogueCheck", "%n picture(s) in the images folder belong to no book:", nullptr, int(unreferencedPictures.size()))
               << unreferencedPictures.mid(0, 20);
     if (!leftoverFiles.isEmpty())
-        lines << tr("%n file(s) were left by an interrupted save.", int(leftoverFiles.size()));
+        lines << QCoreApplication::translate("CCatalogueCheck", "%n file(s) were left by an interrupted save.", nullptr, int(leftoverFiles.size()));
     if (isClean())
-        lines << tr("No problems were found.");
+        lines << QCoreApplication::translate("CCatalogueCheck", "No problems were found.");
     if (repaired) {
         lines << QString();
         if (orphanRowsRemoved > 0)
-            lines << tr("Removed %n row(s).", orphanRowsRemoved);
+            lines << QCoreApplication::translate("CCatalogueCheck", "Removed %n row(s).", nullptr, orphanRowsRemoved);
         if (coverNamesCleared > 0)
-            lines << tr("Cleared %n missing cover name(s).", coverNamesCleared);
+            lines << QCoreApplication::translate("CCatalogueCheck", "Cleared %n missing cover name(s).", nullptr, coverNamesCleared);
         if (picturesMoved > 0)
             lines
-                << tr("Moved %n picture(s) to the folder \"%1\".", picturesMoved).arg(LostCoversFolderName());
+                << QCoreApplication::translate("CCatalogueCheck", "Moved %n picture(s) to the folder \"%1\".", nullptr, picturesMoved).arg(LostCoversFolderName());
         if (leftoversRemoved > 0)
-            lines << tr("Removed %n leftover file(s).", leftoversRemoved);
+            lines << QCoreApplication::translate("CCatalogueCheck", "Removed %n leftover file(s).", nullptr, leftoversRemoved);
         if (!integrityProblems.isEmpty())
-            lines << tr("A damaged database file cannot be repaired here; restore a backup.");
+            lines << QCoreApplication::translate("CCatalogueCheck", "A damaged database file cannot be repaired here; restore a backup.");
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -16,11 +16,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Import", text);
-}
-
 struct Column
 {
     ImportField field;
@@ -337,7 +332,7 @@ QString ImportRun::coverName(const QString &ref, int bookId, const QString &suff
         if (info.isRelative())
             info = QFileInfo(QFileInfo(m_table.path).absoluteDir(), ref);
         if (!info.isFile()) {
-            summary.warnings << tr("%1: the cover picture %2 was not found.").arg(cover.rowLabel, ref);
+            summary.warnings << QCoreApplication::translate("Import", "%1: the cover picture %2 was not found.").arg(cover.rowLabel, ref);
             return QString();
         }
         cover.file = info.absoluteFilePath();
@@ -465,7 +460,7 @@ void ImportRun::writeCovers(CImportSummary &summary)
         }
         if (!ok)
             summary.warnings
-                << tr("%1: the cover picture could not be copied to %2.").arg(c.rowLabel, target);
+                << QCoreApplication::translate("Import", "%1: the cover picture could not be copied to %2.").arg(c.rowLabel, target);
     }
 }
 
@@ -475,16 +470,16 @@ QString CImportSummary::text() const
 {
     QStringList lines;
     if (cancelled)
-        return tr("The import was cancelled; the catalogue is unchanged.");
+        return QCoreApplication::translate("Import", "The import was cancelled; the catalogue is unchanged.");
     if (!error.isEmpty())
-        return tr("The import failed; the catalogue is unchanged.") + QLatin1Char('\n') + error;
-    lines << tr("Added: %1").arg(added) << tr("Updated: %1").arg(updated)
-          << tr("Skipped as duplicates: %1").arg(skipped) << tr("Refused: %1").arg(refused.size());
+        return QCoreApplication::translate("Import", "The import failed; the catalogue is unchanged.") + QLatin1Char('\n') + error;
+    lines << QCoreApplication::translate("Import", "Added: %1").arg(added) << QCoreApplication::translate("Import", "Updated: %1").arg(updated)
+          << QCoreApplication::translate("Import", "Skipped as duplicates: %1").arg(skipped) << QCoreApplication::translate("Import", "Refused: %1").arg(refused.size());
     const int shown = 30;
     for (int i = 0; i < refused.size() && i < shown; ++i)
         lines << QStringLiteral("  ") + refused.at(i);
     if (refused.size() > shown)
-        lines << tr("  ... and %1 more").arg(refused.size() - shown);
+        lines << QCoreApplication::translate("Import", "  ... and %1 more").arg(refused.size() - shown);
     for (int i = 0; i < warnings.size() && i < shown; ++i)
         lines << warnings.at(i);
     return lines.join(QLatin1Char('\n'));

@@ -20,11 +20,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Export", text);
-}
-
 // The query columns, in the order of ImportField up to BackCover (the
 // Categories and Links fields are filled separately).
 const char *const kSelect =
@@ -130,7 +125,7 @@ bool writeOut(QSaveFile &file, const QByteArray &bytes, QString &error)
 {
     if (file.write(bytes) == bytes.size())
         return true;
-    error = tr("The file cannot be written: %1.").arg(file.errorString());
+    error = QCoreApplication::translate("Export", "The file cannot be written: %1.").arg(file.errorString());
     return false;
 }
 
@@ -138,7 +133,7 @@ bool openSaveFile(QSaveFile &file, QString &error)
 {
     if (file.open(QIODevice::WriteOnly))
         return true;
-    error = tr("Cannot open file for writing.") + QLatin1Char('\n') + file.errorString();
+    error = QCoreApplication::translate("Export", "Cannot open file for writing.") + QLatin1Char('\n') + file.errorString();
     return false;
 }
 
@@ -146,7 +141,7 @@ bool commitSaveFile(QSaveFile &file, QString &error)
 {
     if (file.commit())
         return true;
-    error = tr("The file cannot be written: %1.").arg(file.errorString());
+    error = QCoreApplication::translate("Export", "The file cannot be written: %1.").arg(file.errorString());
     return false;
 }
 
@@ -276,7 +271,7 @@ bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progres
                 return false;
             // Written in pieces: a large catalogue never sits in memory twice.
             if (device.write(out) != out.size()) {
-                error = tr("The file cannot be written: %1.").arg(device.errorString());
+                error = QCoreApplication::translate("Export", "The file cannot be written: %1.").arg(device.errorString());
                 return false;
             }
             out.clear();
@@ -301,7 +296,7 @@ bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progres
         out += line.toUtf8();
     }
     if (device.write(out) != out.size()) {
-        error = tr("The file cannot be written: %1.").arg(device.errorString());
+        error = QCoreApplication::translate("Export", "The file cannot be written: %1.").arg(device.errorString());
         return false;
     }
     return true;

@@ -14,11 +14,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Import", text);
-}
-
 // Digits with an optional sign and point: what FormatSqlValue reads whole
 // (no exponents, no "inf").
 bool isPlainNumber(const QString &text)
@@ -184,8 +179,8 @@ QString CImportedBook::duplicateKey() const
 QString ImportRowLabel(const CImportTable &table, int row)
 {
     if (table.format == ImportFormat::TellicoZip || table.format == ImportFormat::TellicoXml)
-        return tr("Entry %1").arg(row + 1);
-    return tr("Line %1").arg(row + 2);
+        return QCoreApplication::translate("Import", "Entry %1").arg(row + 1);
+    return QCoreApplication::translate("Import", "Line %1").arg(row + 2);
 }
 
 CImportedBook BuildImportedBook(const CImportTable &table, int row, const ImportMapping &mapping)
@@ -213,14 +208,14 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
         case FieldKind::Integer: {
             const QString n = cleanInteger(v);
             if (n.isEmpty())
-                book.refusal = tr("%1 is not a number: \"%2\".").arg(ImportFieldLabel(field), v);
+                book.refusal = QCoreApplication::translate("Import", "%1 is not a number: \"%2\".").arg(ImportFieldLabel(field), v);
             v = n;
             break;
         }
         case FieldKind::Decimal: {
             const QString n = cleanDecimal(v);
             if (n.isEmpty())
-                book.refusal = tr("%1 is not a number: \"%2\".").arg(ImportFieldLabel(field), v);
+                book.refusal = QCoreApplication::translate("Import", "%1 is not a number: \"%2\".").arg(ImportFieldLabel(field), v);
             v = n;
             break;
         }
@@ -228,7 +223,7 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
             const QString n = cleanDecimal(v);
             const double rating = n.toDouble();
             if (n.isEmpty() || rating < 0 || rating > 1000)
-                book.refusal = tr("%1 is not a rating: \"%2\".").arg(ImportFieldLabel(field), v);
+                book.refusal = QCoreApplication::translate("Import", "%1 is not a rating: \"%2\".").arg(ImportFieldLabel(field), v);
             v = QString::number(int(std::lround(rating)));
             break;
         }
@@ -260,6 +255,6 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
     }
     if (book.refusal.isEmpty() && book.value(ImportField::Title).isEmpty() &&
         book.value(ImportField::ISBN).isEmpty())
-        book.refusal = tr("The row has neither a title nor an ISBN.");
+        book.refusal = QCoreApplication::translate("Import", "The row has neither a title nor an ISBN.");
     return book;
 }

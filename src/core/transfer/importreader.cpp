@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Import", text);
-}
-
 int columnOf(const CImportTable &table, const char *name)
 {
     return int(table.columns.indexOf(QLatin1String(name)));
@@ -108,7 +103,7 @@ void mendOwnExport(CImportTable &table)
 bool readDelimited(const QByteArray &bytes, CImportTable &table, QString &error)
 {
     if (LooksBinary(bytes)) {
-        error = tr("The file is neither delimited text nor a Tellico collection.");
+        error = QCoreApplication::translate("Import", "The file is neither delimited text nor a Tellico collection.");
         return false;
     }
     const QString text = DecodeImportText(bytes, &table.encoding);
@@ -117,7 +112,7 @@ bool readDelimited(const QByteArray &bytes, CImportTable &table, QString &error)
     if (!CCsvParser::Parse(text, delimiter, rows, error))
         return false;
     if (rows.size() < 2) {
-        error = tr("The file holds no books: it needs a header row and at least one row of data.");
+        error = QCoreApplication::translate("Import", "The file holds no books: it needs a header row and at least one row of data.");
         return false;
     }
     table.columns = rows.takeFirst();
@@ -125,7 +120,7 @@ bool readDelimited(const QByteArray &bytes, CImportTable &table, QString &error)
         c = c.trimmed();
     for (int i = 0; i < rows.size(); ++i) {
         if (rows.at(i).size() != table.columns.size()) {
-            error = tr("Row %1 has %2 fields where the header row has %3: the file is damaged or not "
+            error = QCoreApplication::translate("Import", "Row %1 has %2 fields where the header row has %3: the file is damaged or not "
                        "delimited the same way throughout.")
                         .arg(i + 2)
                         .arg(rows.at(i).size())
@@ -161,22 +156,22 @@ bool CImportReader::Read(const QString &path, CImportTable &table, QString &erro
 {
     const QFileInfo info(path);
     if (!info.isFile()) {
-        error = tr("The file %1 does not exist.").arg(path);
+        error = QCoreApplication::translate("Import", "The file %1 does not exist.").arg(path);
         return false;
     }
     if (info.size() > kMaxFileSize) {
-        error = tr("The file is too large to import (%1 MB; at most %2 MB).")
+        error = QCoreApplication::translate("Import", "The file is too large to import (%1 MB; at most %2 MB).")
                     .arg(info.size() / (1024 * 1024))
                     .arg(kMaxFileSize / (1024 * 1024));
         return false;
     }
     if (info.size() == 0) {
-        error = tr("The file is empty.");
+        error = QCoreApplication::translate("Import", "The file is empty.");
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = tr("The file cannot be read: %1.").arg(file.errorString());
+        error = QCoreApplication::translate("Import", "The file cannot be read: %1.").arg(file.errorString());
         return false;
     }
     QByteArray head = file.peek(4);
@@ -191,7 +186,7 @@ bool CImportReader::Read(const QString &path, CImportTable &table, QString &erro
         }
         QByteArray xml;
         if (!zip.read(QStringLiteral("tellico.xml"), kMaxFileSize, xml)) {
-            error = zip.errorText() + QLatin1Char(' ') + tr("It is not a Tellico collection.");
+            error = zip.errorText() + QLatin1Char(' ') + QCoreApplication::translate("Import", "It is not a Tellico collection.");
             return false;
         }
         if (!CTellicoReader::Read(xml, table, error))
@@ -199,14 +194,14 @@ bool CImportReader::Read(const QString &path, CImportTable &table, QString &erro
         table.format = ImportFormat::TellicoZip;
         table.imagesInZip = true;
         if (table.rows.isEmpty()) {
-            error = tr("The collection holds no books.");
+            error = QCoreApplication::translate("Import", "The collection holds no books.");
             return false;
         }
         return true;
     }
     const QByteArray bytes = file.readAll();
     if (bytes.size() != info.size()) {
-        error = tr("The file cannot be read: %1.").arg(file.errorString());
+        error = QCoreApplication::translate("Import", "The file cannot be read: %1.").arg(file.errorString());
         return false;
     }
     return ReadBytes(bytes, path, table, error);
@@ -218,7 +213,7 @@ bool CImportReader::ReadBytes(const QByteArray &bytes, const QString &path, CImp
     table = {};
     table.path = path;
     if (bytes.startsWith("PK\x03\x04")) {
-        error = tr("The archive cannot be read.");
+        error = QCoreApplication::translate("Import", "The archive cannot be read.");
         return false;
     }
     if (isXml(bytes)) {
@@ -226,7 +221,7 @@ bool CImportReader::ReadBytes(const QByteArray &bytes, const QString &path, CImp
             return false;
         table.format = ImportFormat::TellicoXml;
         if (table.rows.isEmpty()) {
-            error = tr("The collection holds no books.");
+            error = QCoreApplication::translate("Import", "The collection holds no books.");
             return false;
         }
         return true;

@@ -16,11 +16,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CCatalogueTools", text);
-}
-
 QString chooseFromList(QWidget *parent, const QStringList &backups)
 {
     QStringList names;
@@ -28,7 +23,7 @@ QString chooseFromList(QWidget *parent, const QStringList &backups)
         names << QFileInfo(path).fileName();
     bool ok = false;
     const QString name = QInputDialog::getItem(
-        parent, tr("Restore Backup"), tr("Replace the catalogue by this backup:"), names, 0, false, &ok);
+        parent, QCoreApplication::translate("CCatalogueTools", "Restore Backup"), QCoreApplication::translate("CCatalogueTools", "Replace the catalogue by this backup:"), names, 0, false, &ok);
     const int index = int(names.indexOf(name));
     return ok && index >= 0 ? backups.at(index) : QString();
 }
@@ -43,7 +38,7 @@ CCatalogueTools::CCatalogueTools(COrdoDoc *doc, QWidget *window, QStatusBar *sta
     // Only a failure is worth a word, and it needs no answer.
     connect(m_autoBackup, &CAutoBackup::finished, this, [this](bool ok, const QString &message) {
         if (!ok && m_statusBar)
-            m_statusBar->showMessage(tr("The automatic backup failed: %1").arg(message));
+            m_statusBar->showMessage(QCoreApplication::translate("CCatalogueTools", "The automatic backup failed: %1").arg(message));
     });
 }
 
@@ -93,7 +88,7 @@ void CCatalogueTools::CheckCatalogue()
         return;
     }
     if (!messenger().askYesNo(check.ReportText() + QStringLiteral("\n\n") +
-                                  tr("Repair what can be repaired?"),
+                                  QCoreApplication::translate("CCatalogueTools", "Repair what can be repaired?"),
                               IMessenger::Icon::Question))
         return;
     const bool repaired = check.Repair(*m_doc->connection(), images);
@@ -108,7 +103,7 @@ void CCatalogueTools::RestoreBackup()
         return;
     const QStringList backups = CCatalogueBackup::List(m_doc->path());
     if (backups.isEmpty()) {
-        messenger().showMessage(tr("There is no backup of this catalogue yet."),
+        messenger().showMessage(QCoreApplication::translate("CCatalogueTools", "There is no backup of this catalogue yet."),
                                 IMessenger::Icon::Information);
         return;
     }
@@ -116,7 +111,7 @@ void CCatalogueTools::RestoreBackup()
     if (chosen.isEmpty())
         return;
     if (!messenger().askYesNo(
-            tr("Replace the whole catalogue by the backup %1?\nIts present contents are kept as "
+            QCoreApplication::translate("CCatalogueTools", "Replace the whole catalogue by the backup %1?\nIts present contents are kept as "
                "a backup of their own.")
                 .arg(QFileInfo(chosen).fileName())))
         return;
