@@ -2839,5 +2839,39 @@ Delete</source>
         <source>The catalogue (.mdb) to open.</source>
         <translation>要開啟的書庫 (.mdb)。</translation>
     </message>
+    <message>
+        <source>Open the catalogue, report where the program&apos;s files were found, and quit (exit code 0 when everything is there).</source>
+        <translation type="vanished">開啟書庫，報告程式檔案所在的位置，然後結束（一切齊全時結束代碼為 0）。</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation type="vanished">目錄</translation>
+    </message>
+    <message>
+        <source>Ordoteca Help</source>
+        <translation type="vanished">Ordoteca 說明</translation>
+    </message>
+</context>
+<context>
+    <name>CWelcomePage</name>
+    <message>
+        <source>A catalogue holds your books and their categories in one file. Create a new one, or open one you already have.</source>
+        <translation type="vanished">書庫將您的書籍及其分類儲存在一個檔案中。請新增一個書庫，或開啟已有的書庫。</translation>
+    </message>
+    <message>
+        <source>Create a new catalogue...</source>
+        <translation type="vanished">新增書庫...</translation>
+    </message>
+    <message>
+        <source>Open a catalogue...</source>
+        <translation type="vanished">開啟書庫...</translation>
+    </message>
+    <message>
+        <source>Welcome to Ordoteca</source>
+        <translation type="vanished">歡迎使用 Ordoteca</translation>
+    </message>
 </context>
 </TS>

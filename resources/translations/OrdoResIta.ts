@@ -2855,5 +2855,39 @@ Elimina</translation>
         <source>The catalogue (.mdb) to open.</source>
         <translation>Il catalogo (.mdb) da aprire.</translation>
     </message>
+    <message>
+        <source>Open the catalogue, report where the program&apos;s files were found, and quit (exit code 0 when everything is there).</source>
+        <translation type="vanished">Apre il catalogo, indica dove sono stati trovati i file del programma ed esce (codice di uscita 0 quando c&apos;è tutto).</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation type="vanished">Sommario</translation>
+    </message>
+    <message>
+        <source>Ordoteca Help</source>
+        <translation type="vanished">Guida di Ordoteca</translation>
+    </message>
+</context>
+<context>
+    <name>CWelcomePage</name>
+    <message>
+        <source>A catalogue holds your books and their categories in one file. Create a new one, or open one you already have.</source>
+        <translation type="vanished">Un catalogo contiene i vostri libri e le loro categorie in un unico file. Createne uno nuovo o apritene uno che avete già.</translation>
+    </message>
+    <message>
+        <source>Create a new catalogue...</source>
+        <translation type="vanished">Crea un nuovo catalogo...</translation>
+    </message>
+    <message>
+        <source>Open a catalogue...</source>
+        <translation type="vanished">Apri un catalogo...</translation>
+    </message>
+    <message>
+        <source>Welcome to Ordoteca</source>
+        <translation type="vanished">Benvenuti in Ordoteca</translation>
+    </message>
 </context>
 </TS>
