@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+class CLockKeyIndicators;
 class COrdoDoc;
 class COrdoTreeView;
 class COrdoListView;
@@ -53,6 +54,7 @@ public:
     QMenu *contextPopup(const QString &title) const { return m_popups.value(title); }
     void showContextPopup(const QString &title, const QPoint &globalPos);
     void setBookCountText(const QString &text);
+    CLockKeyIndicators *lockKeyIndicators() const { return m_lockKeys; }
     // Refreshes enabled and checked states of every action now.
     void updateCommandStates();
 
@@ -94,6 +96,7 @@ private:
     QLabel *m_capsPane = nullptr;
     QLabel *m_numPane = nullptr;
     QLabel *m_scrollPane = nullptr;
+    CLockKeyIndicators *m_lockKeys = nullptr;
     QSplitter *m_outer = nullptr;
     QSplitter *m_inner = nullptr;
     COrdoTreeView *m_tree = nullptr;
