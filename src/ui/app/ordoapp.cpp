@@ -150,7 +150,7 @@ bool COrdoApp::InitInstance(const QString &commandLineFile)
     if (!commandLineFile.isEmpty() && !OpenDocumentFile(commandLineFile))
         return false;
 
-    m_frame->showMaximized();
+    m_frame->showAsRemembered();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     // The most recent catalogue (the command line's, when one was given and

@@ -7,6 +7,7 @@
 #include "app/ordoapp.h"
 #include "app/recentfilelist.h"
 #include "app/registrykey.h"
+#include "app/welcomepage.h"
 #include "app/strings.h"
 #include "catalog/ordodoc.h"
 #include "recordingmessenger.h"
@@ -233,11 +234,23 @@ private slots:
         QCOMPARE(m_openDialogCalls, 1);
         QVERIFY(m_frameShownAtDialog);
         QVERIFY(app->mainFrame()->isMaximized() || app->mainFrame()->windowState() & Qt::WindowMaximized);
-        // Cancelled: the program runs with no catalogue.
+        // Cancelled: the program runs with no catalogue and greets the user
+        // with the ways to get one.
         QVERIFY(!app->document()->hasConnection());
         QCOMPARE(title(*app), QStringLiteral("Ordoteca"));
         QVERIFY(app->recentFiles().isEmpty());
         QCOMPARE(m_messages->messages, QStringList());
+        QVERIFY(app->mainFrame()->isWelcomeShown());
+        QVERIFY(app->mainFrame()->welcomePage()->isVisible());
+
+        // Its Create link runs New Database: the catalogue made opens.
+        m_saveAnswer = m_appDir->filePath(QStringLiteral("Première.mdb"));
+        auto *create = app->mainFrame()->welcomePage()->findChild<QLabel *>(QStringLiteral("linkNew"));
+        QVERIFY(create);
+        emit create->linkActivated(QStringLiteral("new"));
+        QVERIFY(app->document()->hasConnection());
+        QVERIFY(!app->mainFrame()->isWelcomeShown());
+        QCOMPARE(app->recentFiles(), QStringList{m_saveAnswer});
     }
 
     void chosenCatalogueIsOpenedAndRemembered()
