@@ -1,12 +1,34 @@
 #include "helpwindow.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+namespace {
+
+// The guide's own pages open here; anything else (a web site it names) goes
+// to the desktop's browser rather than into the help window.
+class GuidePage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
+    {
+        if (url.isLocalFile())
+            return true;
+        QDesktopServices::openUrl(url);
+        return false;
+    }
+};
+
+} // namespace
 
 CHelpWindow::CHelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
@@ -15,6 +37,7 @@ CHelpWindow::CHelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     resize(900, 700);
 
     m_view = new QWebEngineView(this);
+    m_view->setPage(new GuidePage(m_view));
     QWebEngineSettings *settings = m_view->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);

@@ -13,6 +13,7 @@
 #include "testsettings.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
@@ -36,6 +37,18 @@ public:
 const char kWindowKey[] = "Software\\Quenlow\\Ordo\\Settings\\Window";
 
 } // namespace
+
+// Stands in for the desktop's browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
 
 class MainFrameWindowTest : public QObject
 {
@@ -184,6 +197,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(view->title(), QString("Ordoteca User Guide"), 30000);
         QCOMPARE(view->url(), guide);
         QCOMPARE(frame.helpWindow()->windowTitle(), QString("Ordoteca User Guide"));
+
+        // A web address the guide names goes to the desktop's browser; the
+        // window stays on the guide.
+        UrlCatcher browser;
+        QDesktopServices::setUrlHandler("https", &browser, "open");
+        const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler("https"); });
+        view->load(QUrl("https://www.sqlite.org/lang.html"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.urls, QList<QUrl>{QUrl("https://www.sqlite.org/lang.html")}, 10000);
+        QCOMPARE(view->url(), guide);
     }
 };
 
