@@ -4,6 +4,7 @@
 #include "app/messenger.h"
 #include "app/strings.h"
 #include "online/isbnlist.h"
+#include "scan/barcodescandlg.h"
 #include "widgets/dialogfilter.h"
 
 #include <QFileDialog>
@@ -40,6 +41,8 @@ CAddBookDlg::CAddBookDlg(QWidget *parent)
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &CAddBookDlg::reject);
     connect(ui->buttonLoad, &QPushButton::clicked, this, &CAddBookDlg::OnLoad);
     connect(ui->buttonSave, &QPushButton::clicked, this, &CAddBookDlg::OnSave);
+    connect(ui->buttonScanCamera, &QPushButton::clicked, this, &CAddBookDlg::OnScanCamera);
+    connect(ui->buttonScanPictures, &QPushButton::clicked, this, &CAddBookDlg::OnScanPictures);
     for (QRadioButton *radio : {ui->radioQueryByIsbn, ui->radioQueryByTitle, ui->radioManually})
         connect(radio, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
@@ -176,4 +179,40 @@ void CAddBookDlg::OnSave()
     }
     messenger().showMessage(LoadStr(IDS_FILE_SAVED), IMessenger::Icon::Information);
     focusIsbnEdit();
+}
+
+void CAddBookDlg::appendIsbns(const QStringList &isbns)
+{
+    if (isbns.isEmpty())
+        return;
+    setMode(ModeIsbn);
+    QString text = isbnText();
+    // Trailing blank lines would hide the new lines behind an empty one.
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    if (!text.isEmpty())
+        text += QLatin1Char('\n');
+    setIsbnText(text + isbns.join(QLatin1Char('\n')));
+    ui->editIsbns->moveCursor(QTextCursor::End);
+    focusIsbnEdit();
+}
+
+void CAddBookDlg::OnScanCamera()
+{
+    CBarcodeScanDlg scan(CBarcodeScanDlg::Source::Camera, this);
+    if (m_picturesDialog)
+        scan.setOpenPicturesDialog(m_picturesDialog);
+    if (scan.exec() == QDialog::Accepted)
+        appendIsbns(scan.isbns());
+}
+
+void CAddBookDlg::OnScanPictures()
+{
+    CBarcodeScanDlg scan(CBarcodeScanDlg::Source::Pictures, this);
+    if (m_picturesDialog)
+        scan.setOpenPicturesDialog(m_picturesDialog);
+    if (!scan.OnAddPictures())
+        return;
+    if (scan.exec() == QDialog::Accepted)
+        appendIsbns(scan.isbns());
 }

@@ -21,6 +21,8 @@ public:
 
     // Asks for a file to read or write; empty when the user cancelled.
     using FileDialog = std::function<QString(QWidget *parent, const QString &filter)>;
+    // Asks for picture files to scan; empty when the user cancelled.
+    using PicturesDialog = std::function<QStringList(QWidget *parent, const QString &filter)>;
 
     explicit CAddBookDlg(QWidget *parent = nullptr);
     ~CAddBookDlg() override;
@@ -28,6 +30,7 @@ public:
     // Tests replace the file dialogs so that nothing blocks.
     void setOpenFileDialog(FileDialog dialog) { m_openDialog = std::move(dialog); }
     void setSaveFileDialog(FileDialog dialog) { m_saveDialog = std::move(dialog); }
+    void setOpenPicturesDialog(PicturesDialog dialog) { m_picturesDialog = std::move(dialog); }
 
     // After OK.
     int mode() const { return m_mode; }
@@ -41,11 +44,15 @@ public:
     QString isbnText() const;
     void setIsbnText(const QString &text);
     void setMode(int mode);
+    // Adds scanned ISBNs to the end of the list, one per line.
+    void appendIsbns(const QStringList &isbns);
 
 public slots:
     void accept() override;
     void OnLoad();
     void OnSave();
+    void OnScanCamera();
+    void OnScanPictures();
 
 private:
     void onModeChosen();
@@ -55,6 +62,7 @@ private:
     std::unique_ptr<Ui::CAddBookDlg> ui;
     FileDialog m_openDialog;
     FileDialog m_saveDialog;
+    PicturesDialog m_picturesDialog;
     int m_mode = ModeIsbn;
     QStringList m_isbnList;
     QString m_title;
