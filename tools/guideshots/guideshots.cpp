@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -50,11 +51,15 @@ void save(QWidget *widget, const QString &name)
 
 // Runs a command that opens a modal window, saves a picture of it once it has
 // settled and closes it again with Cancel.
-void shootModal(CMainFrame &frame, int command, const QString &name, int settleMs = 2500)
+// onPicture runs after the first picture, before the window closes.
+void shootModal(CMainFrame &frame, int command, const QString &name, int settleMs = 2500,
+                std::function<void(QWidget *)> onPicture = {})
 {
-    QTimer::singleShot(settleMs, [name] {
+    QTimer::singleShot(settleMs, [name, onPicture] {
         QWidget *modal = QApplication::activeModalWidget();
         save(modal, name);
+        if (modal && onPicture)
+            onPicture(modal);
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->reject();
         else if (modal)
@@ -162,7 +167,13 @@ int main(int argc, char *argv[])
         ++g_failures;
     shootModal(frame, Cmd::BasicSearch, QStringLiteral("basic-search"));
     shootModal(frame, Cmd::RunSql, QStringLiteral("run-sql"));
-    shootModal(frame, Cmd::Options, QStringLiteral("options"));
+    shootModal(frame, Cmd::Options, QStringLiteral("options"), 2500, [](QWidget *sheet) {
+        if (auto *tabs = sheet->findChild<QTabWidget *>()) {
+            tabs->setCurrentIndex(tabs->count() - 1);
+            wait(800);
+            save(sheet, QStringLiteral("options-online"));
+        }
+    });
 
     ordo.ExitInstance();
     return g_failures == 0 ? 0 : 1;

@@ -114,6 +114,7 @@ const Entry kStrings[] = {
     ORDO_STR(228, "No book with ISBN %s was found at %s."),
     ORDO_STR(229, "Failed to load book info from %s."),
     ORDO_STR(230, "Error message returned from %s:\n%s"),
+    ORDO_STR(235, "Found at %s."),
     // The HTML editor pages' commands: prompt, line feed, tooltip.
     ORDO_STR(32788, "Underline\nUnderline"),
     ORDO_STR(32789, "Italic\nItalic"),

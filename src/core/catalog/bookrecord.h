@@ -101,6 +101,13 @@ public:
     bool LookupByKeywords(const QString &title, const QString &author, const QString &publisher, bool clearFirst,
                           IKeywordChooser &chooser);
 
+    // Reads the bookstore's product page of the book, productPageBaseUrl +
+    // isbn, for its binding, page count, dimensions, edition and (when
+    // Description is still empty) editorial review. False when the page
+    // could not be downloaded ("Unable to download the html page." shown and
+    // kept as errorText); a page without the expected layout changes nothing.
+    bool ParseProductPage(const QString &isbn);
+
     // Downloads the picture at largeImageUrl into a new file in the temporary
     // folder, named after its real format (.jpg, .gif, .png, .webp), and
     // appends the file to temporaryFiles. False without a file when the
@@ -159,6 +166,7 @@ public:
     CSharedText statusText;     // progress text of a running lookup; readable from any thread
     QString errorText;          // message of the last failed lookup
     bool fatalError = false;    // the item request could not be made at all
+    QString answeredBy;         // the other source that found the book when the chosen one did not
     // Trip it from another thread to abort a running lookup (not owned; may
     // be null). Copies share it.
     CCancelToken *cancelToken = nullptr;

@@ -80,5 +80,8 @@ CBatchItemResult LookUpAndSaveIsbn(CBookRecord &record, const QString &isbn, con
     }
     result.kind = CBatchItemResult::Saved;
     result.rowText = record.Title;
+    // A book another source found says where it came from.
+    if (!record.answeredBy.isEmpty())
+        result.rowText += QStringLiteral(" (") + record.answeredBy + QLatin1Char(')');
     return result;
 }

@@ -16,6 +16,7 @@
 #include "lookupsource.h"
 #include "onlinesettings.h"
 #include "pictureformat.h"
+#include "productpagescraper.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -28,25 +29,26 @@ const int kMinCoverBytes = 2048;
 
 // What follows a source's item request: messages for the failures, cleaning
 // and the cover for a found book.
+// askedNames: the sources that did not know the book, for "not found".
 bool finishLookup(CBookRecord &record, ILookupSource &source, LookupOutcome outcome, const QString &shownKey,
-                  const QString &serviceText)
+                  const QString &serviceText, const QStringList &askedNames = {})
 {
-    const QString name = source.DisplayName();
     switch (outcome) {
     case LookupOutcome::Found:
         break;
     case LookupOutcome::NotFound:
-        record.errorText = NotFoundMessage(shownKey, name);
+        record.errorText = NotFoundMessage(
+            shownKey, askedNames.isEmpty() ? source.DisplayName() : askedNames.join(QLatin1String(", ")));
         messenger().showMessage(record.errorText, IMessenger::Icon::Warning);
         return false;
     case LookupOutcome::ServiceError:
         record.statusText = serviceText;
-        record.errorText = ServiceErrorMessage(name, serviceText);
+        record.errorText = source.ServiceErrorText(serviceText);
         messenger().showMessage(record.errorText, IMessenger::Icon::Warning);
         return false;
     case LookupOutcome::Unreachable:
         record.fatalError = true;
-        record.errorText = UnreachableMessage(name);
+        record.errorText = source.UnreachableText();
         messenger().showMessage(record.errorText, IMessenger::Icon::Warning);
         return false;
     case LookupOutcome::Cancelled:
@@ -75,18 +77,55 @@ bool CBookRecord::LookupByIsbn(const QString &isbn, bool clearFirst)
         ResetToDefaults();
     const COnlineSettings settings = COnlineSettings::Load();
     const std::unique_ptr<ILookupSource> source = CreateLookupSource(settings, cancelToken);
-    statusText = LoadingMessage(source->DisplayName());
+    statusText = source->LoadingText();
 
     QString normalized = isbn;
     normalized.remove(QLatin1Char('-'));
     normalized = normalized.trimmed();
 
     largeImageUrl.clear();
+    answeredBy.clear();
     QString serviceText;
-    const LookupOutcome outcome = source->LookupIsbn(normalized, *this, serviceText);
+    LookupOutcome outcome = source->LookupIsbn(normalized, *this, serviceText);
+
+    // The other sources the user enabled, in turn, while nobody knows the
+    // book. A source that fails is passed over: the chosen one's answer
+    // stands unless another finds the book.
+    QStringList asked{source->DisplayName()};
+    std::unique_ptr<ILookupSource> answered;
+    if (outcome == LookupOutcome::NotFound && settings.fallback) {
+        for (const QString &name : settings.fallbackSources) {
+            if (name == settings.source)
+                continue;
+            std::unique_ptr<ILookupSource> next = CreateLookupSource(name, settings, cancelToken);
+            statusText = next->LoadingText();
+            QString ignored;
+            const LookupOutcome nextOutcome = next->LookupIsbn(normalized, *this, ignored);
+            if (nextOutcome == LookupOutcome::Cancelled || nextOutcome == LookupOutcome::Found) {
+                outcome = nextOutcome;
+                answered = std::move(next);
+                break;
+            }
+            if (nextOutcome == LookupOutcome::NotFound)
+                asked << next->DisplayName();
+        }
+    }
+
     if (outcome == LookupOutcome::Found)
         ISBN = IsbnInForm(normalized, settings.isbnForm);
-    return finishLookup(*this, *source, outcome, normalized, serviceText);
+    const bool found =
+        finishLookup(*this, answered ? *answered : *source, outcome, normalized, serviceText, asked);
+    if (found && answered) {
+        answeredBy = answered->DisplayName();
+        statusText = LoadStr(IDS_FOUND_AT, answeredBy);
+    }
+    return found;
+}
+
+bool CBookRecord::ParseProductPage(const QString &isbn)
+{
+    CProductPageScraper scraper(COnlineSettings::Load(), cancelToken);
+    return scraper.ParseProductPage(productPageBaseUrl + isbn, *this);
 }
 
 bool CBookRecord::LookupByKeywords(const QString &title, const QString &author, const QString &publisher,
@@ -116,7 +155,7 @@ bool CBookRecord::LookupByKeywords(const QString &title, const QString &author, 
         return false;
 
     // An item without an ISBN: looked up by the source's own key.
-    statusText = LoadingMessage(source->DisplayName());
+    statusText = source->LoadingText();
     largeImageUrl.clear();
     QString serviceText;
     const LookupOutcome outcome = source->LookupItem(chosen, *this, serviceText);

@@ -25,6 +25,10 @@ const long kMaxRedirects = 5;
 
 std::once_flag g_initOnce;
 
+// Longest Retry-After waited for before asking once more; a longer one
+// means the service is not usable now.
+const int kMaxRetryWaitSeconds = 10;
+
 // How often a transfer that waits for the server looks at the cancel token.
 const int kCancelPollMs = 50;
 
@@ -272,4 +276,20 @@ CHttpResponse CHttpClient::Get(const QString &url, Kind kind)
     // The handle stays with the thread; nothing may point into this frame.
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
     return response;
+}
+
+CHttpResponse CHttpClient::GetAnswer(const QString &url)
+{
+    CHttpResponse response = Get(url);
+    if (!response.completed() || (response.status != 429 && response.status != 503) ||
+        response.retryAfter <= 0 || response.retryAfter > kMaxRetryWaitSeconds)
+        return response;
+    for (int waited = 0; waited < response.retryAfter * 50; ++waited) {
+        if (m_cancel && m_cancel->isCancelled()) {
+            response.error = CHttpResponse::Error::Cancelled;
+            return response;
+        }
+        QThread::msleep(20);
+    }
+    return Get(url);
 }

@@ -27,6 +27,11 @@ public:
 
     CHttpResponse Get(const QString &url, Kind kind = Kind::Answer);
 
+    // Get for a service's answer, except that a 429 or 503 with a short
+    // Retry-After (rate limit, maintenance) is waited out once and asked
+    // again; a longer one is given back as it came.
+    CHttpResponse GetAnswer(const QString &url);
+
     // "Ordoteca/<version> (<address>; <contact>)"; public services refuse
     // anonymous agents.
     QString UserAgent() const;

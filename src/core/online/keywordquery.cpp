@@ -2,7 +2,6 @@
 
 #include "app/messenger.h"
 #include "app/strings.h"
-#include "lookupmessages.h"
 
 CKeywordQuery::CKeywordQuery(ILookupSource &source, const QString &title, const QString &author,
                              const QString &publisher)
@@ -32,17 +31,29 @@ CSearchPage CKeywordQuery::Run(int page)
     if (m_title.isEmpty() && m_author.isEmpty() && m_publisher.isEmpty())
         return result;
 
-    result = m_source.Search(CleanWords(m_title), CleanWords(m_author), CleanWords(m_publisher), page);
+    const QString title = CleanWords(m_title);
+    const QString author = CleanWords(m_author);
+    const QString publisher = CleanWords(m_publisher);
+    // Words that were nothing but operators leave nothing to search for:
+    // asking the service with an empty expression would only get an error
+    // or everything it has.
+    if (title.isEmpty() && author.isEmpty() && publisher.isEmpty()) {
+        result.message = LoadStr(IDS_ENTER_TITLE_AUTHOR_PUBLISHER);
+        messenger().showMessage(result.message, IMessenger::Icon::Information);
+        return result;
+    }
+
+    result = m_source.Search(title, author, publisher, page);
     result.page = page;
     switch (result.outcome) {
     case LookupOutcome::Unreachable:
         result.rows.clear();
-        result.message = UnreachableMessage(m_source.DisplayName());
+        result.message = m_source.UnreachableText();
         messenger().showMessage(result.message, IMessenger::Icon::Warning);
         return result;
     case LookupOutcome::ServiceError:
         result.rows.clear();
-        result.message = ServiceErrorMessage(m_source.DisplayName(), result.serviceText);
+        result.message = m_source.ServiceErrorText(result.serviceText);
         messenger().showMessage(result.message, IMessenger::Icon::Warning);
         return result;
     case LookupOutcome::Cancelled:

@@ -13,7 +13,8 @@ public:
     CKeywordQuery(ILookupSource &source, const QString &title, const QString &author, const QString &publisher);
 
     // Nothing is sent when all three words are empty (an empty page comes
-    // back). Unreachable and ServiceError are shown and set page.message;
+    // back), nor when cleaning leaves them all empty ("Please enter at least
+    // one of them..." shown and set as page.message). Unreachable and ServiceError are shown and set page.message;
     // an answered page without rows shows "No valid results found." and
     // leaves page.message empty; page.statusLine is set for every answer.
     CSearchPage Run(int page);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 
@@ -56,6 +57,14 @@ public:
     // Shown in status texts and messages ("Open Library").
     virtual QString DisplayName() const = 0;
 
+    // The texts a lookup at this source shows: the status text while the
+    // item request runs, the message when the service cannot be reached and
+    // the message for an error the service sent. The defaults name the
+    // source; a source with texts of its own overrides them.
+    virtual QString LoadingText() const;
+    virtual QString UnreachableText() const;
+    virtual QString ServiceErrorText(const QString &serviceText) const;
+
     // Fills the catalogue fields the service knows, URL and largeImageUrl
     // (empty when there is no cover). isbn is normalised (no hyphens, no
     // blanks); when the service does not know it, the other form (10 <-> 13)
@@ -77,3 +86,12 @@ public:
 // cancel may be null.
 std::unique_ptr<ILookupSource> CreateLookupSource(const COnlineSettings &settings,
                                                   const CCancelToken *cancel = nullptr);
+
+// The same for a source name ("OpenLibrary", "GoogleBooks",
+// "LibraryOfCongress", "Bookstore").
+std::unique_ptr<ILookupSource> CreateLookupSource(const QString &name, const COnlineSettings &settings,
+                                                  const CCancelToken *cancel = nullptr);
+
+// Every source name, in the order the options list them and a fallback
+// tries them.
+QStringList LookupSourceNames();

@@ -1,6 +1,7 @@
 #include "onlinesettings.h"
 
 #include "app/registrykey.h"
+#include "lookupsource.h"
 
 namespace {
 
@@ -40,6 +41,14 @@ COnlineSettings COnlineSettings::Load()
     s.bookstoreHost = baseAddress(key, QStringLiteral("BookstoreHost"), s.bookstoreHost);
     s.bookstorePageHost = baseAddress(key, QStringLiteral("BookstorePageHost"), s.bookstorePageHost);
     s.contactEmail = key.ReadString(QStringLiteral("ContactEmail"), QString()).trimmed();
+    s.fallback = key.ReadInt(QStringLiteral("Fallback"), 0) != 0;
+    const QString chain =
+        key.ReadString(QStringLiteral("FallbackSources"), s.fallbackSources.join(QLatin1Char(',')));
+    s.fallbackSources.clear();
+    for (const QString &name : chain.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (LookupSourceNames().contains(name.trimmed()) && !s.fallbackSources.contains(name.trimmed()))
+            s.fallbackSources << name.trimmed();
+    }
     const int form = key.ReadInt(QStringLiteral("IsbnForm"), s.isbnForm);
     if (form == 0 || form == 10 || form == 13)
         s.isbnForm = form;
@@ -68,6 +77,8 @@ void COnlineSettings::Save() const
     key.WriteString(QStringLiteral("BookstoreHost"), bookstoreHost);
     key.WriteString(QStringLiteral("BookstorePageHost"), bookstorePageHost);
     key.WriteString(QStringLiteral("ContactEmail"), contactEmail);
+    key.WriteInt(QStringLiteral("Fallback"), fallback ? 1 : 0);
+    key.WriteString(QStringLiteral("FallbackSources"), fallbackSources.join(QLatin1Char(',')));
     key.WriteInt(QStringLiteral("IsbnForm"), isbnForm);
     key.WriteInt(QStringLiteral("ConnectTimeout"), connectTimeout);
     key.WriteInt(QStringLiteral("TotalTimeout"), totalTimeout);

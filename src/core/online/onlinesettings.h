@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The settings of the online lookup (group Settings/Online). Every address is
 // a full base address with scheme, host and port and no trailing "/", so tests
@@ -15,13 +16,19 @@ struct COnlineSettings
     QString googleBooksUrl = QStringLiteral("https://www.googleapis.com");
     QString googleBooksKey;
     QString locSruUrl = QStringLiteral("http://lx2.loc.gov:210");
-    QString bookstoreHost;
-    QString bookstorePageHost;
+    QString bookstoreHost = QStringLiteral("http://xml.amazon.com");      // the XML web service
+    QString bookstorePageHost = QStringLiteral("http://www.amazon.com");  // its product pages
     QString contactEmail; // goes into the User-Agent
 
     // How a looked-up ISBN is stored: 10 = a 978 ISBN as ISBN-10, a 979 one
     // as ISBN-13; 13 = always ISBN-13; 0 = as the user entered it.
     int isbnForm = 10;
+
+    // When the chosen source does not know an ISBN, ask these sources in
+    // turn (the chosen one is skipped). Off unless the user turns it on.
+    bool fallback = false;
+    QStringList fallbackSources = {QStringLiteral("OpenLibrary"), QStringLiteral("GoogleBooks"),
+                                   QStringLiteral("LibraryOfCongress")};
 
     int connectTimeout = 10; // seconds
     int totalTimeout = 30;   // seconds for an answer; a cover gets twice as long

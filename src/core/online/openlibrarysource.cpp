@@ -5,45 +5,21 @@
 #include "catalog/bookrecord.h"
 #include "catalog/isbn.h"
 #include "descriptionhtml.h"
+#include "jsontext.h"
+#include "languagecodes.h"
 #include "releasedate.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QThread>
 #include <QUrl>
 
 namespace {
 
-// Longest Retry-After we wait for before asking once more; a longer one
-// means the service is not usable now.
-const int kMaxRetryWaitSeconds = 10;
-
 QString percent(const QString &text)
 {
     return QString::fromLatin1(QUrl::toPercentEncoding(text));
-}
-
-QString text(const QJsonValue &value)
-{
-    if (value.isString())
-        return value.toString().trimmed();
-    if (value.isDouble())
-        return QString::number(value.toDouble(), 'g', 15);
-    return {};
-}
-
-// The first element of an array value; undefined for anything else.
-QJsonValue first(const QJsonValue &value)
-{
-    const QJsonArray array = value.toArray();
-    return array.isEmpty() ? QJsonValue(QJsonValue::Undefined) : array.at(0);
-}
-
-QString firstText(const QJsonValue &value)
-{
-    return value.isArray() ? text(first(value)) : text(value);
 }
 
 // A description is either a string or {"type": "/type/text", "value": "..."}.
@@ -64,29 +40,6 @@ QString bindingName(const QString &format)
         lower.contains(QLatin1String("soft cover")) || lower.contains(QLatin1String("mass market")))
         return LoadStr(IDS_PAPERBACK);
     return format;
-}
-
-// Open Library names languages by MARC code ("/languages/eng").
-QString languageName(const QString &key)
-{
-    static const struct
-    {
-        const char *code;
-        const char *name;
-    } kLanguages[] = {
-        {"eng", "English"},    {"fre", "French"},    {"ger", "German"},   {"spa", "Spanish"},  {"ita", "Italian"},
-        {"por", "Portuguese"}, {"dut", "Dutch"},     {"rus", "Russian"},  {"chi", "Chinese"},  {"jpn", "Japanese"},
-        {"kor", "Korean"},     {"gre", "Greek"},     {"lat", "Latin"},    {"pol", "Polish"},   {"swe", "Swedish"},
-        {"dan", "Danish"},     {"nor", "Norwegian"}, {"fin", "Finnish"},  {"cze", "Czech"},    {"hun", "Hungarian"},
-        {"tur", "Turkish"},    {"ara", "Arabic"},    {"heb", "Hebrew"},   {"hin", "Hindi"},    {"ukr", "Ukrainian"},
-        {"cat", "Catalan"},    {"rum", "Romanian"},  {"bul", "Bulgarian"}, {"srp", "Serbian"}, {"hrv", "Croatian"},
-    };
-    const QString code = key.section(QLatin1Char('/'), -1).toLower();
-    for (const auto &language : kLanguages) {
-        if (code == QLatin1String(language.code))
-            return QString::fromLatin1(language.name);
-    }
-    return {};
 }
 
 // The cover id inside a covers-service address (".../b/id/12345-L.jpg").
@@ -117,17 +70,7 @@ bool COpenLibrarySource::IsItemKey(const QString &key) const
 
 LookupOutcome COpenLibrarySource::getJson(const QString &url, QJsonObject &object, QString &serviceText)
 {
-    CHttpResponse response = m_http.Get(url);
-    // A short Retry-After (rate limit, maintenance) is waited out once.
-    if (response.completed() && (response.status == 429 || response.status == 503) && response.retryAfter > 0 &&
-        response.retryAfter <= kMaxRetryWaitSeconds) {
-        for (int waited = 0; waited < response.retryAfter * 50; ++waited) {
-            if (m_cancel && m_cancel->isCancelled())
-                return LookupOutcome::Cancelled;
-            QThread::msleep(20);
-        }
-        response = m_http.Get(url);
-    }
+    const CHttpResponse response = m_http.GetAnswer(url);
     if (response.error == CHttpResponse::Error::Cancelled)
         return LookupOutcome::Cancelled;
     if (!response.completed())
@@ -135,7 +78,7 @@ LookupOutcome COpenLibrarySource::getJson(const QString &url, QJsonObject &objec
 
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(response.body, &error);
-    const QString message = doc.isObject() ? text(doc.object().value(QLatin1String("error"))) : QString();
+    const QString message = doc.isObject() ? JsonText(doc.object().value(QLatin1String("error"))) : QString();
     if (!message.isEmpty() && response.status >= 200 && response.status < 500) {
         serviceText = message;
         return LookupOutcome::ServiceError;
@@ -181,28 +124,29 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
     if (data.isEmpty())
         return LookupOutcome::NotFound;
 
-    record.Title = text(data.value(QLatin1String("title")));
-    record.Subtitle = text(data.value(QLatin1String("subtitle")));
+    record.Title = JsonText(data.value(QLatin1String("title")));
+    record.Subtitle = JsonText(data.value(QLatin1String("subtitle")));
     QStringList authors;
     for (const QJsonValue &author : data.value(QLatin1String("authors")).toArray()) {
-        const QString name = text(author.toObject().value(QLatin1String("name")));
+        const QString name = JsonText(author.toObject().value(QLatin1String("name")));
         if (!name.isEmpty())
             authors << name;
     }
     if (!authors.isEmpty())
         record.Author += authors.join(QLatin1String(" / "));
-    record.Publisher = text(first(data.value(QLatin1String("publishers"))).toObject().value(
+    record.Publisher = JsonText(JsonFirst(data.value(QLatin1String("publishers"))).toObject().value(
         QLatin1String("name")));
-    record.ReleaseDate = NormalizeReleaseDate(text(data.value(QLatin1String("publish_date"))));
-    record.PageCount = text(data.value(QLatin1String("number_of_pages")));
+    record.ReleaseDate = NormalizeReleaseDate(JsonText(data.value(QLatin1String("publish_date"))));
+    record.PageCount = JsonText(data.value(QLatin1String("number_of_pages")));
 
-    const QString key = text(data.value(QLatin1String("key")));
+    const QString key = JsonText(data.value(QLatin1String("key")));
     if (IsItemKey(key))
         record.URL = m_settings.openLibraryUrl + key;
     else
-        record.URL = text(data.value(QLatin1String("url")));
+        record.URL = JsonText(data.value(QLatin1String("url")));
 
-    qint64 coverId = coverIdFromUrl(text(data.value(QLatin1String("cover")).toObject().value(QLatin1String("large"))));
+    qint64 coverId =
+        coverIdFromUrl(JsonText(data.value(QLatin1String("cover")).toObject().value(QLatin1String("large"))));
     if (IsItemKey(key)) {
         // The edition record has what the books API leaves out.
         QJsonObject edition;
@@ -212,14 +156,14 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
         if (editionOutcome == LookupOutcome::Cancelled)
             return editionOutcome;
         if (editionOutcome == LookupOutcome::Found) {
-            record.Binding = bindingName(text(edition.value(QLatin1String("physical_format"))));
-            record.Dimension = text(edition.value(QLatin1String("physical_dimensions")));
-            record.Edition = text(edition.value(QLatin1String("edition_name")));
+            record.Binding = bindingName(JsonText(edition.value(QLatin1String("physical_format"))));
+            record.Dimension = JsonText(edition.value(QLatin1String("physical_dimensions")));
+            record.Edition = JsonText(edition.value(QLatin1String("edition_name")));
             if (record.PageCount.isEmpty())
-                record.PageCount = text(edition.value(QLatin1String("number_of_pages")));
+                record.PageCount = JsonText(edition.value(QLatin1String("number_of_pages")));
             if (record.Language.isEmpty())
                 record.Language =
-                    languageName(text(first(edition.value(QLatin1String("languages"))).toObject().value(
+                    LanguageNameForCode(JsonText(JsonFirst(edition.value(QLatin1String("languages"))).toObject().value(
                         QLatin1String("key"))));
             for (const QJsonValue &id : edition.value(QLatin1String("covers")).toArray()) {
                 if (id.toDouble() > 0) { // -1 marks a deleted picture
@@ -228,7 +172,7 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
                 }
             }
             QString description = textValue(edition.value(QLatin1String("description")));
-            const QString work = text(first(edition.value(QLatin1String("works"))).toObject().value(
+            const QString work = JsonText(JsonFirst(edition.value(QLatin1String("works"))).toObject().value(
                 QLatin1String("key")));
             if (description.isEmpty() && work.startsWith(QLatin1String("/works/"))) {
                 QJsonObject workRecord;
@@ -283,17 +227,17 @@ CSearchPage COpenLibrarySource::Search(const QString &title, const QString &auth
         const QJsonObject work = value.toObject();
         // The work's edition that matched the words best.
         const QJsonObject edition =
-            first(work.value(QLatin1String("editions")).toObject().value(QLatin1String("docs"))).toObject();
+            JsonFirst(work.value(QLatin1String("editions")).toObject().value(QLatin1String("docs"))).toObject();
 
         CSearchRow row;
         for (const QJsonValue &isbn : edition.value(QLatin1String("isbn")).toArray()) {
-            const QString candidate = NormalizeIsbn(text(isbn));
+            const QString candidate = NormalizeIsbn(JsonText(isbn));
             if (IsValidAnyIsbn(candidate) && (row.isbn.isEmpty() || candidate.size() == 13))
                 row.isbn = candidate;
         }
-        QString editionKey = text(edition.value(QLatin1String("key")));
-        if (editionKey.isEmpty() && !text(work.value(QLatin1String("cover_edition_key"))).isEmpty())
-            editionKey = QStringLiteral("/books/") + text(work.value(QLatin1String("cover_edition_key")));
+        QString editionKey = JsonText(edition.value(QLatin1String("key")));
+        if (editionKey.isEmpty() && !JsonText(work.value(QLatin1String("cover_edition_key"))).isEmpty())
+            editionKey = QStringLiteral("/books/") + JsonText(work.value(QLatin1String("cover_edition_key")));
         if (!row.isbn.isEmpty()) {
             row.isbn = IsbnInForm(row.isbn, m_settings.isbnForm == 0 ? 13 : m_settings.isbnForm);
             row.itemKey = row.isbn;
@@ -302,16 +246,16 @@ CSearchPage COpenLibrarySource::Search(const QString &title, const QString &auth
         } else {
             continue; // nothing to look it up by
         }
-        row.title = text(edition.value(QLatin1String("title")));
+        row.title = JsonText(edition.value(QLatin1String("title")));
         if (row.title.isEmpty())
-            row.title = text(work.value(QLatin1String("title")));
-        row.author = firstText(work.value(QLatin1String("author_name")));
-        row.publisher = firstText(edition.value(QLatin1String("publisher")));
+            row.title = JsonText(work.value(QLatin1String("title")));
+        row.author = JsonFirstText(work.value(QLatin1String("author_name")));
+        row.publisher = JsonFirstText(edition.value(QLatin1String("publisher")));
         if (row.publisher.isEmpty())
-            row.publisher = firstText(work.value(QLatin1String("publisher")));
-        row.releaseDate = NormalizeReleaseDate(firstText(edition.value(QLatin1String("publish_date"))));
+            row.publisher = JsonFirstText(work.value(QLatin1String("publisher")));
+        row.releaseDate = NormalizeReleaseDate(JsonFirstText(edition.value(QLatin1String("publish_date"))));
         if (row.releaseDate.isEmpty())
-            row.releaseDate = NormalizeReleaseDate(text(work.value(QLatin1String("first_publish_year"))));
+            row.releaseDate = NormalizeReleaseDate(JsonText(work.value(QLatin1String("first_publish_year"))));
         result.rows << row;
     }
     return result;

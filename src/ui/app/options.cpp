@@ -2,15 +2,17 @@
 
 #include "app/strings.h"
 #include "optionsdefaultpage.h"
+#include "optionsonlinepage.h"
 #include "optionsuipage.h"
 
 COptions::COptions(std::shared_ptr<Connection> connection, QWidget *parent)
     : CPropertySheet(LoadStr(IDS_OPTIONS), parent), m_defaultPage(new COptionsDefaultPage),
-      m_uiPage(new COptionsUIPage), m_connection(std::move(connection))
+      m_uiPage(new COptionsUIPage), m_onlinePage(new COptionsOnlinePage), m_connection(std::move(connection))
 {
     m_defaultPage->setConnection(m_connection.get());
     AddPage(m_defaultPage);
     AddPage(m_uiPage);
+    AddPage(m_onlinePage);
 }
 
 COptions::~COptions() = default;
@@ -32,4 +34,5 @@ std::optional<QString> COptions::chosenLanguage() const
 void COptions::save(const QStringList &templates, int currentTemplate) const
 {
     SaveOptions(defaultValues(), chosenLanguage(), templates, currentTemplate);
+    m_onlinePage->save();
 }

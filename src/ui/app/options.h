@@ -8,10 +8,11 @@
 
 class Connection;
 class COptionsDefaultPage;
+class COptionsOnlinePage;
 class COptionsUIPage;
 
-// Tools > Options: the default values for new books and the interface
-// language. The sheet itself writes nothing; after OK the main window calls
+// Tools > Options: the default values for new books, the interface
+// language and the online lookup. The sheet itself writes nothing; after OK the main window calls
 // save().
 class COptions : public CPropertySheet
 {
@@ -25,19 +26,22 @@ public:
 
     COptionsDefaultPage *defaultPage() const { return m_defaultPage; }
     COptionsUIPage *uiPage() const { return m_uiPage; }
+    COptionsOnlinePage *onlinePage() const { return m_onlinePage; }
 
     DefaultValues defaultValues() const;
     // The chosen language's listed name; nullopt when the User Interface page
     // was never opened.
     std::optional<QString> chosenLanguage() const;
 
-    // Writes the values after OK: the defaults, and the interface language
-    // with the template to use with it (templates: the template list,
+    // Writes the values after OK: the defaults, the interface language
+    // with the template to use with it, and the online settings when their
+    // page was opened (templates: the template list,
     // currentTemplate: the page view's current index).
     void save(const QStringList &templates, int currentTemplate) const;
 
 private:
     COptionsDefaultPage *m_defaultPage = nullptr;
     COptionsUIPage *m_uiPage = nullptr;
+    COptionsOnlinePage *m_onlinePage = nullptr;
     std::shared_ptr<Connection> m_connection;
 };

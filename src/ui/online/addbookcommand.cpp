@@ -9,7 +9,6 @@
 #include "edit/bookeditor.h"
 #include "lookupprogressdlg.h"
 #include "online/canceltoken.h"
-#include "online/lookupmessages.h"
 #include "online/lookupsource.h"
 #include "online/onlinesettings.h"
 
@@ -19,7 +18,7 @@ namespace {
 // not touch the record's status text until an item is chosen).
 QString startingStatus()
 {
-    return LoadingMessage(CreateLookupSource(COnlineSettings::Load())->DisplayName());
+    return CreateLookupSource(COnlineSettings::Load())->LoadingText();
 }
 
 } // namespace

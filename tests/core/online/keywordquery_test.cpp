@@ -110,10 +110,13 @@ private slots:
         QCOMPARE(f.server.requestCount(), 0);
         QVERIFY(f.messenger.messages.isEmpty());
 
-        // Words that clean away to nothing are still sent, as typed words were given.
-        CKeywordQuery operators(*source, QStringLiteral("and"), QStringLiteral("or"), QString());
-        operators.Run(1);
-        QCOMPARE(f.server.requestCount(), 1);
+        // Words that clean away to nothing send nothing either, and say so.
+        CKeywordQuery operators(*source, QStringLiteral("and"), QStringLiteral("OR"), QStringLiteral(": &"));
+        const CSearchPage cleaned = operators.Run(1);
+        QCOMPARE(f.server.requestCount(), 0);
+        QVERIFY(cleaned.rows.isEmpty());
+        QCOMPARE(cleaned.message, QString("Please enter at least one of them: title, author and publisher."));
+        QCOMPARE(f.messenger.messages, QStringList{cleaned.message});
     }
 };
 

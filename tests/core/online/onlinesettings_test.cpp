@@ -25,6 +25,10 @@ private slots:
         QCOMPARE(s.maxAnswerBytes, qint64(4 * 1024 * 1024));
         QCOMPARE(s.maxCoverBytes, qint64(10 * 1024 * 1024));
         QVERIFY(s.contactEmail.isEmpty());
+        QCOMPARE(s.bookstoreHost, QString("http://xml.amazon.com"));
+        QCOMPARE(s.bookstorePageHost, QString("http://www.amazon.com"));
+        QVERIFY(!s.fallback);
+        QCOMPARE(s.fallbackSources, QStringList({"OpenLibrary", "GoogleBooks", "LibraryOfCongress"}));
         QCOMPARE(CreateLookupSource(s)->DisplayName(), QString("Open Library"));
     }
 
@@ -77,6 +81,38 @@ private slots:
         QCOMPARE(s.totalTimeout, 30);
         QCOMPARE(s.connectTimeout, 10);
         QCOMPARE(s.openLibraryUrl, QString("https://openlibrary.org"));
+    }
+
+    void createLookupSource_byName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("Open Library") << "OpenLibrary" << "Open Library";
+        QTest::newRow("Google Books") << "GoogleBooks" << "Google Books";
+        QTest::newRow("Library of Congress") << "LibraryOfCongress" << "Library of Congress";
+        QTest::newRow("bookstore: its host") << "Bookstore" << "xml.amazon.com";
+        QTest::newRow("unknown") << "Nonesuch" << "Open Library";
+    }
+
+    void createLookupSource_byName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, display);
+        COnlineSettings s;
+        s.source = name;
+        QCOMPARE(CreateLookupSource(s)->DisplayName(), display);
+    }
+
+    void fallbackSources_onlyKnownNamesOnce()
+    {
+        TestSettings settings;
+        CRegistryKey key;
+        QVERIFY(key.SetKey(QStringLiteral("Software\\Quenlow\\Ordo\\Settings\\Online"), true));
+        key.WriteInt(QStringLiteral("Fallback"), 1);
+        key.WriteString(QStringLiteral("FallbackSources"), QStringLiteral("Bookstore, Nonesuch,GoogleBooks,Bookstore"));
+        const COnlineSettings s = COnlineSettings::Load();
+        QVERIFY(s.fallback);
+        QCOMPARE(s.fallbackSources, QStringList({"Bookstore", "GoogleBooks"}));
     }
 
     void save_roundTrips()

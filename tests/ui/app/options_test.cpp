@@ -96,12 +96,12 @@ class OptionsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void sheet_hasTwoPagesDefaultValuesFirst()
+    void sheet_hasThreePagesDefaultValuesFirst()
     {
         Fixture f;
         COptions sheet(f.catalog.shared());
         QCOMPARE(sheet.windowTitle(), QString("Options"));
-        QCOMPARE(sheet.GetPageCount(), 2);
+        QCOMPARE(sheet.GetPageCount(), 3);
         sheet.show();
         QCOMPARE(sheet.GetActivePage(), static_cast<CPropertyPage *>(sheet.defaultPage()));
         QVERIFY(!sheet.uiPage()->IsInitialized());

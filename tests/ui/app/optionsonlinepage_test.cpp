@@ -1,0 +1,206 @@
+// The Online page of Options: what it shows, what OK writes, that an
+// unopened page writes nothing, and the connection test against local
+// servers.
+#include "app/options.h"
+#include "app/optionsonlinepage.h"
+#include "app/registrykey.h"
+#include "googlebooksfixture.h"
+#include "openlibraryfixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+const QString kOnlineKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings\\Online");
+
+template <typename T> T *child(QWidget *parent, const char *name)
+{
+    T *w = parent->findChild<T *>(name);
+    if (!w)
+        qFatal("no control %s", name);
+    return w;
+}
+
+// Opens the sheet on the Online page.
+void openOnline(COptions &sheet)
+{
+    sheet.SetActivePage(2);
+    sheet.show();
+}
+
+QStringList storedKeys()
+{
+    QSettings ini(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quenlow"),
+                  QStringLiteral("Ordo"));
+    ini.beginGroup(QStringLiteral("Settings/Online"));
+    return ini.childKeys();
+}
+
+} // namespace
+
+class OptionsOnlinePageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void unopenedPageWritesNothing()
+    {
+        TestSettings settings;
+        RecordingMessenger messenger;
+        CRegistryKey key;
+        QVERIFY(key.SetKey(kOnlineKey, true));
+        key.WriteString(QStringLiteral("Source"), QStringLiteral("LibraryOfCongress"));
+        COptions sheet(nullptr);
+        QCOMPARE(sheet.tabWidget()->tabText(2), QString("Online"));
+        sheet.show();
+        QVERIFY(sheet.PressOk());
+        sheet.save({}, 0);
+        QCOMPARE(storedKeys(), QStringList{"Source"});
+        QCOMPARE(COnlineSettings::Load().source, QString("LibraryOfCongress"));
+    }
+
+    void showsTheStoredValues()
+    {
+        TestSettings settings;
+        COnlineSettings stored;
+        stored.source = QStringLiteral("Bookstore");
+        stored.googleBooksKey = QStringLiteral("abc");
+        stored.contactEmail = QStringLiteral("Zoë@example.org");
+        stored.isbnForm = 0;
+        stored.fallback = true;
+        stored.fallbackSources = {QStringLiteral("GoogleBooks")};
+        stored.Save();
+        COptions sheet(nullptr);
+        openOnline(sheet);
+        QCOMPARE(child<QComboBox>(&sheet, "comboSource")->currentText(), QString("Bookstore service"));
+        QCOMPARE(child<QLineEdit>(&sheet, "editGoogleBooksKey")->text(), QString("abc"));
+        QCOMPARE(child<QLineEdit>(&sheet, "editContactEmail")->text(), QString("Zoë@example.org"));
+        QCOMPARE(child<QComboBox>(&sheet, "comboIsbnForm")->currentText(), QString("As entered"));
+        QVERIFY(child<QCheckBox>(&sheet, "checkFallback")->isChecked());
+        QVERIFY(child<QCheckBox>(&sheet, "checkFallbackGoogleBooks")->isChecked());
+        QVERIFY(!child<QCheckBox>(&sheet, "checkFallbackOpenLibrary")->isChecked());
+        QCOMPARE(items(child<QComboBox>(&sheet, "comboSource")),
+                 QStringList({"Open Library", "Google Books", "Library of Congress", "Bookstore service"}));
+    }
+
+    void okWritesTheChoices()
+    {
+        TestSettings settings;
+        COptions sheet(nullptr);
+        openOnline(sheet);
+        QVERIFY(!child<QCheckBox>(&sheet, "checkFallbackGoogleBooks")->isEnabled()); // fallback is off
+        child<QComboBox>(&sheet, "comboSource")->setCurrentIndex(2);
+        child<QLineEdit>(&sheet, "editGoogleBooksKey")->setText(QStringLiteral(" key-1 "));
+        child<QLineEdit>(&sheet, "editContactEmail")->setText(QStringLiteral("читатель@example.org"));
+        child<QComboBox>(&sheet, "comboIsbnForm")->setCurrentIndex(1);
+        child<QCheckBox>(&sheet, "checkFallback")->setChecked(true);
+        QVERIFY(child<QCheckBox>(&sheet, "checkFallbackGoogleBooks")->isEnabled());
+        child<QCheckBox>(&sheet, "checkFallbackOpenLibrary")->setChecked(false);
+        child<QCheckBox>(&sheet, "checkFallbackBookstore")->setChecked(true);
+        QVERIFY(sheet.PressOk());
+        sheet.save({}, 0);
+
+        const COnlineSettings s = COnlineSettings::Load();
+        QCOMPARE(s.source, QString("LibraryOfCongress"));
+        QCOMPARE(s.googleBooksKey, QString("key-1"));
+        QCOMPARE(s.contactEmail, QString("читатель@example.org"));
+        QCOMPARE(s.isbnForm, 13);
+        QVERIFY(s.fallback);
+        QCOMPARE(s.fallbackSources, QStringList({"GoogleBooks", "LibraryOfCongress", "Bookstore"}));
+    }
+
+    void cancelWritesNothing()
+    {
+        TestSettings settings;
+        COptions sheet(nullptr);
+        openOnline(sheet);
+        child<QComboBox>(&sheet, "comboSource")->setCurrentIndex(1);
+        sheet.reject();
+        QVERIFY(storedKeys().isEmpty());
+    }
+
+    void testConnection_reportsTheTime()
+    {
+        OpenLibraryFixture f;
+        COptions sheet(nullptr);
+        openOnline(sheet);
+        auto *page = sheet.onlinePage();
+        QSignalSpy tested(page, &COptionsOnlinePage::connectionTested);
+        child<QPushButton>(&sheet, "buttonTestConnection")->click();
+        QVERIFY(!child<QPushButton>(&sheet, "buttonTestConnection")->isEnabled());
+        QVERIFY(tested.wait(5000));
+        const QString text = child<QLabel>(&sheet, "labelTestResult")->text();
+        QVERIFY2(QRegularExpression("^Open Library answered in \\d+ ms\\.$").match(text).hasMatch(),
+                 qPrintable(text));
+        QVERIFY(child<QPushButton>(&sheet, "buttonTestConnection")->isEnabled());
+        QCOMPARE(f.server.requests().first().queryValue("bibkeys"), QString("ISBN:9780262033848"));
+        QVERIFY(f.messenger.messages.isEmpty());
+    }
+
+    void testConnection_usesTheValuesOnThePage()
+    {
+        GoogleBooksFixture f;
+        f.change([](COnlineSettings &s) { s.source = QStringLiteral("OpenLibrary"); });
+        COptions sheet(nullptr);
+        openOnline(sheet);
+        child<QComboBox>(&sheet, "comboSource")->setCurrentIndex(1); // Google Books, not yet saved
+        child<QLineEdit>(&sheet, "editGoogleBooksKey")->setText(QStringLiteral("typed-key"));
+        QSignalSpy tested(sheet.onlinePage(), &COptionsOnlinePage::connectionTested);
+        child<QPushButton>(&sheet, "buttonTestConnection")->click();
+        QVERIFY(tested.wait(5000));
+        QVERIFY(tested.first().first().toString().startsWith("Google Books answered in "));
+        QCOMPARE(f.server.requests().first().queryValue("key"), QString("typed-key"));
+        // Testing does not store anything.
+        QCOMPARE(COnlineSettings::Load().source, QString("OpenLibrary"));
+        QVERIFY(COnlineSettings::Load().googleBooksKey.isEmpty());
+    }
+
+    void testConnection_reportsTheError()
+    {
+        OpenLibraryFixture f;
+        f.change([](COnlineSettings &s) { s.openLibraryUrl = QStringLiteral("http://127.0.0.1:1"); });
+        COptions sheet(nullptr);
+        openOnline(sheet);
+        QSignalSpy tested(sheet.onlinePage(), &COptionsOnlinePage::connectionTested);
+        child<QPushButton>(&sheet, "buttonTestConnection")->click();
+        QVERIFY(tested.wait(5000));
+        QCOMPARE(child<QLabel>(&sheet, "labelTestResult")->text(),
+                 QString("Failed to load book info from Open Library."));
+        QVERIFY(f.messenger.messages.isEmpty());
+    }
+
+    void closingDuringATestStopsIt()
+    {
+        OpenLibraryFixture f;
+        f.server.hang(QStringLiteral("/api/books"));
+        QElapsedTimer timer;
+        {
+            COptions sheet(nullptr);
+            openOnline(sheet);
+            child<QPushButton>(&sheet, "buttonTestConnection")->click();
+            QTRY_COMPARE(f.server.requestCount(), 1);
+            timer.start();
+        }
+        QVERIFY(timer.elapsed() < 1000);
+    }
+
+private:
+    static QStringList items(const QComboBox *combo)
+    {
+        QStringList list;
+        for (int i = 0; i < combo->count(); ++i)
+            list << combo->itemText(i);
+        return list;
+    }
+};
+
+QTEST_MAIN(OptionsOnlinePageTest)
+#include "optionsonlinepage_test.moc"
