@@ -1,7 +1,8 @@
-// Loading the book list of a 100,000-book catalogue. Targets: All Books shown
-// in under 500 ms and in at most three times what the stock sqlite3 shell
-// takes to print the same rows (measured side by side: counters ours_ms,
-// sqlite3_ms and ratio). Also sorting, selecting everything and removing
+// Loading the book list of a 100,000-book catalogue. Targets: All Books read
+// and the view painted in under 500 ms and within 1.2x of what the stock
+// sqlite3 shell process takes to read the same rows (`sqlite3 file "SELECT
+// ..." > /dev/null`, measured side by side: counters ours_ms, sqlite3_ms and
+// ratio). Also sorting, selecting everything and removing
 // 10,000 books with the reload that follows (under 2 s).
 #include "benchmain.h"
 #include "browse/booklistmodel.h"
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QItemSelection>
+#include <QPixmap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -82,9 +84,11 @@ void BM_AllBooksVsSqlite3Shell(benchmark::State &state)
         return;
     }
     COrdoListView view(&c.doc);
+    view.resize(1000, 700);
     c.doc.setCurrentCategory(AllBooksCategory);
     const QString sql = BookListSql(AllBooksCategory);
     view.LoadBooks();
+    (void)view.grab();
     if (shellMilliseconds(c.doc.path(), sql) < 0) {
         state.SkipWithError("the sqlite3 shell did not run");
         return;
@@ -95,6 +99,9 @@ void BM_AllBooksVsSqlite3Shell(benchmark::State &state)
         QElapsedTimer timer;
         timer.start();
         view.LoadBooks();
+        // What the user waits for ends with the rows on the screen.
+        const QPixmap painted = view.grab();
+        benchmark::DoNotOptimize(painted.cacheKey());
         const double ms = timer.nsecsElapsed() / 1e6;
         state.SetIterationTime(ms / 1000);
         ours += ms;

@@ -72,18 +72,20 @@ BookListLoad LoadBookListRows(Connection &connection, int category, QVector<Book
     const bool havePublishers = readPublishers(connection, publishers);
 
     BookListLoad result = BookListLoad::Loaded;
+    rows.reserve(1024);
     while (!rs.isEOF()) {
         BookListRow row;
-        row.bookId = FieldToText(rs.field(0)).toInt();
-        row.title = FieldToText(rs.field(1));
-        row.author = FieldToText(rs.field(2));
+        const FieldValue bookId = rs.field(0);
+        row.bookId = bookId.kind == FieldValue::Kind::Int32 ? bookId.toInt() : FieldToText(bookId).toInt();
+        row.title = rs.fieldText(1);
+        row.author = rs.fieldText(2);
         const FieldValue publisherId = rs.field(3);
         // A NULL id, an id with no row or a value that is no id at all give
         // an empty name.
         if (publisherId.kind == FieldValue::Kind::Int32 && havePublishers)
             row.publisher = publishers.value(publisherId.toInt());
-        row.isbn = FieldToText(rs.field(4));
-        row.edition = FieldToText(rs.field(5));
+        row.isbn = rs.fieldText(4);
+        row.edition = rs.fieldText(5);
         rows.append(std::move(row));
 
         DbError error;
@@ -101,4 +103,31 @@ BookListLoad LoadBookListRows(Connection &connection, int category, QVector<Book
     std::reverse(rows.begin(), rows.end());
     SortBookListRows(rows, 0, true);
     return result;
+}
+
+bool LoadBookListRow(Connection &connection, int bookId, BookListRow &row)
+{
+    Recordset rs;
+    if (!rs.open(connection,
+                 QStringLiteral("SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book "
+                                "WHERE BookID=%1")
+                     .arg(bookId)) ||
+        rs.isEOF())
+        return false;
+    row = BookListRow();
+    row.bookId = bookId;
+    row.title = FieldToText(rs.field(1));
+    row.author = FieldToText(rs.field(2));
+    const FieldValue publisherId = rs.field(3);
+    row.isbn = FieldToText(rs.field(4));
+    row.edition = FieldToText(rs.field(5));
+    rs.close();
+    if (publisherId.kind == FieldValue::Kind::Int32) {
+        Recordset name;
+        if (name.open(connection, QStringLiteral("SELECT Name FROM bookpublisher WHERE PublisherID=%1")
+                                      .arg(publisherId.toInt())) &&
+            !name.isEOF())
+            row.publisher = FieldToText(name.field(0));
+    }
+    return true;
 }

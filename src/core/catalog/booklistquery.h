@@ -38,3 +38,7 @@ enum class BookListLoad {
 // itself by putting each row of the descending query at the top). Publisher
 // names are read once, not per row.
 [[nodiscard]] BookListLoad LoadBookListRows(Connection &connection, int category, QVector<BookListRow> &rows);
+
+// Reads the list row of one book (after an edit) without re-reading the
+// category. False when the book is gone or the query failed (nothing shown).
+[[nodiscard]] bool LoadBookListRow(Connection &connection, int bookId, BookListRow &row);

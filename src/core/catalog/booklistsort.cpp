@@ -21,6 +21,17 @@ QVector<int> BookListSortOrder(const QVector<BookListRow> &rows, int column, boo
     collator.setNumericMode(true);
     collator.setIgnorePunctuation(false);
 
+    // Rows usually come in nearly this order already (the list's query sorts
+    // titles by code units): one pass over neighbours, which stops at the
+    // first difference of each pair, spares building a key per row.
+    bool ordered = true;
+    for (qsizetype i = 1; i < rows.size() && ordered; ++i) {
+        const int c = collator.compare(rows[i - 1].text(column), rows[i].text(column));
+        ordered = ascending ? c <= 0 : c >= 0;
+    }
+    if (ordered)
+        return order;
+
     // One key per row: comparing keys is a byte comparison, where comparing
     // the texts would run the whole collation again for every pair.
     std::vector<QCollatorSortKey> keys;

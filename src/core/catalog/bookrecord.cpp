@@ -472,6 +472,59 @@ bool CBookRecord::Load(int bookId, Connection &connection)
     return true;
 }
 
+bool CBookRecord::RowReader::ReadAll(Connection &connection)
+{
+    m_names.clear();
+    for (const LookupColumn &c : kLookups) {
+        const QString table = QLatin1String(c.table);
+        const QString sql = QStringLiteral("SELECT %1, Name FROM %2").arg(LookupIdColumn(table), table);
+        Recordset rs;
+        if (!OpenRecordset(rs, connection, sql))
+            return false;
+        QHash<int, QString> names;
+        DbError error;
+        while (!rs.isEOF()) {
+            const FieldValue id = rs.field(0);
+            if (id.kind == FieldValue::Kind::Int32)
+                names.insert(id.toInt(), FieldToText(rs.field(1)));
+            if (!rs.moveNext(&error) && error.isSet()) {
+                ShowDbError(sql, error);
+                return false;
+            }
+        }
+        m_names.append(std::move(names));
+    }
+    return true;
+}
+
+void CBookRecord::RowReader::SetColumns(const Recordset &rs)
+{
+    m_textColumns.clear();
+    for (const TextColumn &c : kTextColumns)
+        m_textColumns.append(rs.fieldIndex(QLatin1String(c.column)));
+    m_lookupColumns.clear();
+    for (const LookupColumn &c : kLookups)
+        m_lookupColumns.append(rs.fieldIndex(QLatin1String(c.idColumn)));
+    m_ratingColumn = rs.fieldIndex(QStringLiteral("MyRating"));
+    m_ebookColumn = rs.fieldIndex(QStringLiteral("EBookOnly"));
+}
+
+void CBookRecord::RowReader::Read(const Recordset &rs, CBookRecord &book) const
+{
+    for (qsizetype i = 0; i < m_textColumns.size(); ++i)
+        book.*kTextColumns[i].member = FieldToText(rs.field(m_textColumns[i]));
+    book.MyRating = leadingInt(FieldToText(rs.field(m_ratingColumn)));
+    book.EBookOnly = rs.field(m_ebookColumn).toBool() ? 1 : 0;
+    for (qsizetype i = 0; i < m_lookupColumns.size(); ++i) {
+        const FieldValue id = rs.field(m_lookupColumns[i]);
+        QString &name = book.*kLookups[i].member;
+        if (id.isNull())
+            name.clear();
+        else if (id.kind == FieldValue::Kind::Int32 && i < m_names.size())
+            name = m_names[i].value(id.toInt(), name); // no row: left as it was, as Load does
+    }
+}
+
 bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesFolder, Connection &connection)
 {
     Failure failure;

@@ -3,6 +3,7 @@
 #include "linkentry.h"
 #include "sharedtext.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -10,6 +11,7 @@
 
 class CCancelToken;
 class Connection;
+class Recordset;
 class IKeywordChooser;
 
 // One book in memory. The catalogue fields are named after the columns of
@@ -59,6 +61,29 @@ public:
     // keep their values. False after a database error, which has been shown.
     bool Load(int bookId, Connection &connection);
 
+    // Reads the fields of many books from rows of "SELECT * FROM book ...":
+    // column positions are found once and lookup names come from tables
+    // read once (ReadAll), so a thousand books cost a few queries instead
+    // of ten per book. Fills what Load fills except the links.
+    class RowReader
+    {
+    public:
+        // Every lookup table's names by id; false after a database error,
+        // which has been shown.
+        [[nodiscard]] bool ReadAll(Connection &connection);
+        // Finds the columns of rs (call once per opened recordset).
+        void SetColumns(const Recordset &rs);
+        // The book on rs's current row; BookID is set by the caller.
+        void Read(const Recordset &rs, CBookRecord &book) const;
+
+    private:
+        QVector<QHash<int, QString>> m_names; // per lookup column
+        QVector<int> m_textColumns;
+        QVector<int> m_lookupColumns;
+        int m_ratingColumn = -1;
+        int m_ebookColumn = -1;
+    };
+
     // Writes the record as a new book (id MAX+1, member of categoryId) or over
     // the existing book BookID (keeping its category memberships). Cover
     // sources are copied into imagesFolder as "<id><ext>" and "<id>b<ext>";
@@ -98,8 +123,8 @@ public:
     // by LookupByIsbn(item, false). True when an item was chosen and its
     // lookup succeeded. A cancelled choice sets errorText to the chooser's
     // message text when that is not empty.
-    bool LookupByKeywords(const QString &title, const QString &author, const QString &publisher, bool clearFirst,
-                          IKeywordChooser &chooser);
+    bool LookupByKeywords(const QString &title, const QString &author, const QString &publisher,
+                          bool clearFirst, IKeywordChooser &chooser);
 
     // Reads the bookstore's product page of the book, productPageBaseUrl +
     // isbn, for its binding, page count, dimensions, edition and (when

@@ -65,8 +65,8 @@ bool isCatalogue(Connection &connection)
 {
     Recordset rs;
     return rs.open(connection, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table' "
-                                              "AND name IN ('book','category','book_category','link')"))
-           && rs.field(0).toInt() == 4;
+                                              "AND name IN ('book','category','book_category','link')")) &&
+           rs.field(0).toInt() == 4;
 }
 
 } // namespace
@@ -113,7 +113,8 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     if (m_newCatalogue && !UILanguageCode().isEmpty()) {
         Transaction transaction(*connection);
         for (const LocalisedRow &row : kLocalisedRows) {
-            const QString sql = QString::fromLatin1(row.sql).arg(FormatSqlValue(LoadStr(row.stringId), SqlText));
+            const QString sql =
+                QString::fromLatin1(row.sql).arg(FormatSqlValue(LoadStr(row.stringId), SqlText));
             if (!connection->execute(sql, nullptr, &error)) {
                 m_newCatalogue = false;
                 messenger().showMessage(error.message, IMessenger::Icon::Error);
@@ -129,9 +130,19 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     }
 
     // The special categories must exist; an existing row keeps its name.
-    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(2, 'Favorites')"), false, *connection);
-    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(3, 'Search Results')"), false, *connection);
-    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(4, 'Reading List')"), false, *connection);
+    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(2, 'Favorites')"), false,
+               *connection);
+    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(3, 'Search Results')"), false,
+               *connection);
+    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(4, 'Reading List')"), false,
+               *connection);
+
+    // Catalogues made before the book list had its covering index get it
+    // now (once; a read-only file simply lists more slowly).
+    ExecuteSql(QStringLiteral(
+                   "CREATE INDEX IF NOT EXISTS book_list ON book(Title, BookID, Author, PublisherID, ISBN, "
+                   "Edition)"),
+               false, *connection);
 
     // Links and memberships of books deleted outside the program go now,
     // before a new book can take a freed number and inherit them.

@@ -1,5 +1,7 @@
 #include "recordset.h"
 
+#include "sqlvalue.h"
+
 #include "connection.h"
 
 #include <QCoreApplication>
@@ -30,8 +32,8 @@ Kind kindOfDeclaredType(const char *decl)
         return Kind::Int32;
     if (t.contains("SINGLE"))
         return Kind::Single;
-    if (t.contains("DOUB") || t.contains("REAL") || t.contains("FLOA") || t.contains("NUMERIC")
-        || t.contains("DECIMAL"))
+    if (t.contains("DOUB") || t.contains("REAL") || t.contains("FLOA") || t.contains("NUMERIC") ||
+        t.contains("DECIMAL"))
         return Kind::Double;
     return Kind::Text;
 }
@@ -68,7 +70,8 @@ int prepareOne(sqlite3 *db, const QString &sql, sqlite3_stmt **stmt, DbError *er
     }
     if (!*stmt) {
         if (error)
-            *error = {SQLITE_MISUSE, QCoreApplication::translate("Recordset", "The SQL text holds no statement.")};
+            *error = {SQLITE_MISUSE,
+                      QCoreApplication::translate("Recordset", "The SQL text holds no statement.")};
         return SQLITE_MISUSE;
     }
     if (tail && *tail) {
@@ -173,6 +176,17 @@ int Recordset::fieldIndex(const QString &name) const
             return i;
     }
     return -1;
+}
+
+QString Recordset::fieldText(int index) const
+{
+    if (m_stmt && !m_eof && index >= 0 && index < int(m_declared.size()) &&
+        sqlite3_column_type(m_stmt, index) == SQLITE_TEXT) {
+        const Kind kind = m_declared[size_t(index)];
+        if (kind == Kind::Text || kind == Kind::Null)
+            return columnText(m_stmt, index);
+    }
+    return FieldToText(field(index));
 }
 
 FieldValue Recordset::field(int index) const

@@ -35,6 +35,9 @@ public:
 
     FieldValue field(int index) const;
     FieldValue field(const QString &name) const { return field(fieldIndex(name)); }
+    // FieldToText(field(index)), with text read straight from the row: the
+    // book list reads hundreds of thousands of values at a time.
+    QString fieldText(int index) const;
 
     int recordsAffected() const { return m_changes; }
     const DbError &lastError() const { return m_error; }

@@ -21,8 +21,9 @@ bool CBookPage::Update(const QVector<int> &bookIds, Connection *connection, cons
     m_lastStatus = result.status;
     m_lastErrorText = result.errorText;
     if (!result.ok()) {
-        if (const int messageId = TransformMessageId(result.status))
-            messenger().showMessage(LoadStr(messageId), IMessenger::Icon::Error);
+        const QString message = TransformMessageText(result);
+        if (!message.isEmpty())
+            messenger().showMessage(message, IMessenger::Icon::Error);
         return false;
     }
     m_strXml = xml;
@@ -38,21 +39,39 @@ void CBookPage::Clear()
     m_lastErrorText.clear();
 }
 
+void CBookPage::SetPage(QString xml, QString html)
+{
+    Clear();
+    m_strXml = std::move(xml);
+    m_strHtml = std::move(html);
+}
+
 bool CBookPage::SaveAsXml(const QString &filePath) const
 {
     if (m_strXml.isEmpty())
         return true;
-    if (WriteExportFile(filePath, m_strXml))
-        return true;
-    messenger().showMessage(LoadStr(IDS_CANNOT_OPEN_FOR_WRITING), IMessenger::Icon::Error);
-    return false;
+    return WriteXmlFile(filePath, m_strXml);
 }
 
 bool CBookPage::SaveAsHtml(const QString &filePath, const QString &cssPath, Connection *connection) const
 {
     if (m_strHtml.isEmpty())
         return true;
-    if (WriteExportFile(filePath, MakeHtmlExportText(m_strHtml, cssPath, connection)))
+    return WriteHtmlFile(filePath, m_strHtml, cssPath, connection);
+}
+
+bool CBookPage::WriteXmlFile(const QString &filePath, const QString &xml)
+{
+    if (WriteExportFile(filePath, xml))
+        return true;
+    messenger().showMessage(LoadStr(IDS_CANNOT_OPEN_FOR_WRITING), IMessenger::Icon::Error);
+    return false;
+}
+
+bool CBookPage::WriteHtmlFile(const QString &filePath, const QString &html, const QString &cssPath,
+                              Connection *connection)
+{
+    if (WriteExportFile(filePath, MakeHtmlExportText(html, cssPath, connection)))
         return true;
     messenger().showMessage(LoadStr(IDS_CANNOT_OPEN_FOR_WRITING), IMessenger::Icon::Error);
     return false;

@@ -22,6 +22,8 @@ public:
     bool Update(const QVector<int> &bookIds, Connection *connection, const QString &imagesFolder,
                 const QString &xslPath);
     void Clear();
+    // The texts of a page built elsewhere (on a worker, see pagejob.h).
+    void SetPage(QString xml, QString html);
 
     // Book XML document of the last display ("\n" line ends); empty when the
     // welcome page is shown. Save As XML is enabled only while it is not empty.
@@ -41,6 +43,11 @@ public:
     // false. cssPath is the full path of the chosen display style.
     bool SaveAsXml(const QString &filePath) const;
     bool SaveAsHtml(const QString &filePath, const QString &cssPath, Connection *connection) const;
+    // The same for texts other than the last display's (every book of a
+    // sliced page, built for the export).
+    static bool WriteXmlFile(const QString &filePath, const QString &xml);
+    static bool WriteHtmlFile(const QString &filePath, const QString &html, const QString &cssPath,
+                              Connection *connection);
 
     // Fixed creation date for reproducible output (tests); null means now.
     void SetCreationDate(const QString &text) { m_creationDate = text; }

@@ -190,8 +190,12 @@ TransformResult TransformBookXml(const QString &xml, const QString &xslPath)
         return failure(TransformStatus::DomFailed, errors);
 
     const QByteArray xmlBytes = EncodeUtf8(xml);
+    // The document declares its encoding; forcing one switches the parser to
+    // a path that refuses documents of more than a few megabytes, and the
+    // huge option lifts the limits on text nodes of such a size: a selection
+    // of ten thousand described books must load.
     DocPtr xmlDoc(xmlCtxtReadMemory(parser.get(), xmlBytes.constData(), int(xmlBytes.size()), "book.xml",
-                                    "UTF-8", kSafeParseOptions));
+                                    nullptr, kSafeParseOptions | XML_PARSE_HUGE));
     if (!xmlDoc || !parser->wellFormed)
         return failure(TransformStatus::XmlLoadFailed, errors);
 
@@ -262,6 +266,25 @@ int TransformMessageId(TransformStatus status)
         break;
     }
     return 0;
+}
+
+QString TransformMessageText(const TransformResult &result)
+{
+    const int id = TransformMessageId(result.status);
+    if (!id)
+        return QString();
+    QString text = LoadStr(id);
+    if (result.status == TransformStatus::XmlLoadFailed) {
+        // The first complaint is the cause; the rest follow from it.
+        QString cause = result.errorText.trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
+        if (cause.isEmpty())
+            cause = QStringLiteral("The parser gave no reason.");
+        constexpr int kMaxCause = 300;
+        if (cause.size() > kMaxCause)
+            cause = cause.left(kMaxCause) + QChar(0x2026);
+        text += QLatin1Char('\n') + cause;
+    }
+    return text;
 }
 
 QString RewritePageAttributes(QString html)

@@ -33,6 +33,11 @@ struct TransformResult
 // and for a failed transformation.
 int TransformMessageId(TransformStatus status);
 
+// The message the user sees for a failed step, empty when there is none. A
+// book XML that did not load names the parser's reason after the designed
+// text: a silent "Failed to load XML." leaves nothing to act on.
+QString TransformMessageText(const TransformResult &result);
+
 // Templates name picture sources and link targets "ordosrc" and "ordohref"
 // so that the HTML serializer leaves them unescaped; this turns them into
 // real attributes ("<img ordosrc=" and "<a ordohref=" exactly, case-sensitive).

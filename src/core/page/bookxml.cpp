@@ -1,10 +1,13 @@
 #include "bookxml.h"
 
 #include "app/strings.h"
+#include "catalog/bookbatchloader.h"
 #include "catalog/bookrecord.h"
 
 #include <QDateTime>
 #include <QLocale>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -183,6 +186,12 @@ QString BookXmlCreationDate()
 QString BuildBookXml(const QVector<int> &bookIds, Connection &connection, const QString &imagesFolder,
                      const QString &creationDate)
 {
+    return BuildBookXml(bookIds, connection, imagesFolder, creationDate, BookXmlControl());
+}
+
+QString BuildBookXml(const QVector<int> &bookIds, Connection &connection, const QString &imagesFolder,
+                     const QString &creationDate, const BookXmlControl &control)
+{
     const QString yes = LoadStr(IDS_YES);
     const QString no = LoadStr(IDS_NO);
 
@@ -191,13 +200,22 @@ QString BuildBookXml(const QVector<int> &bookIds, Connection &connection, const 
     xml.append(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Ordoteca CreationDate=\""));
     xml.append(attributeText(creationDate.isNull() ? BookXmlCreationDate() : creationDate));
     xml.append(QLatin1String("\">\n"));
-    for (const int bookId : bookIds) {
-        CBookRecord book;
-        // A database error has been shown once; carrying on would show it
-        // again for every remaining book.
-        if (!book.Load(bookId, connection))
+
+    CBookBatchLoader loader(connection);
+    QVector<CBookRecord> books;
+    const int total = int(bookIds.size());
+    for (int start = 0; start < total; start += CBookBatchLoader::kBatchSize) {
+        if (control.cancel && control.cancel->load(std::memory_order_relaxed))
             return QString();
-        appendBook(xml, book, imagesFolder, yes, no);
+        const int count = std::min(CBookBatchLoader::kBatchSize, total - start);
+        // A database error has been shown once; carrying on would show it
+        // again for every remaining batch.
+        if (!loader.Load(bookIds.constData() + start, count, books))
+            return QString();
+        for (const CBookRecord &book : std::as_const(books))
+            appendBook(xml, book, imagesFolder, yes, no);
+        if (control.progress)
+            control.progress(start + count, total);
     }
     xml.append(QLatin1String("</Ordoteca>\n"));
     return xml;

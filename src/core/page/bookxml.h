@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QVector>
+#include <atomic>
+#include <functional>
 
 class Connection;
 
@@ -23,3 +25,14 @@ QString BookXmlCreationDate();
 // fixed text).
 QString BuildBookXml(const QVector<int> &bookIds, Connection &connection, const QString &imagesFolder,
                      const QString &creationDate = QString());
+
+// For a build on a worker: cancel (when set) is polled between batches of
+// books and ends the build with a null text; progress (when set) hears how
+// many of the books are written.
+struct BookXmlControl
+{
+    const std::atomic_bool *cancel = nullptr;
+    std::function<void(int done, int total)> progress;
+};
+QString BuildBookXml(const QVector<int> &bookIds, Connection &connection, const QString &imagesFolder,
+                     const QString &creationDate, const BookXmlControl &control);

@@ -8,6 +8,8 @@ enum : int {
     OpenDatabase = 57601,
     SaveAsHtml = 32771,
     SaveAsXml = 32772,
+    ImportBooks = 32840,
+    ExportCatalogue = 32841,
     PageSetup = 32783,
     PrintPreview = 32774,
     Print = 57607,

@@ -27,6 +27,8 @@ const CommandText kCommands[] = {
     {Cmd::OpenDatabase, QT_TR_NOOP("&Open Database..."), QT_TR_NOOP("Open an existing book database\nOpen Database")},
     {Cmd::SaveAsHtml, QT_TR_NOOP("Save As &HTML..."), QT_TR_NOOP("Save the book page as an HTML file\nSave As HTML")},
     {Cmd::SaveAsXml, QT_TR_NOOP("Save As &XML..."), QT_TR_NOOP("Save the selected books as an XML file\nSave As XML")},
+    {Cmd::ImportBooks, QT_TR_NOOP("&Import..."), QT_TR_NOOP("Bring in books from a spreadsheet, Goodreads, LibraryThing or Tellico\nImport")},
+    {Cmd::ExportCatalogue, QT_TR_NOOP("Export &Catalogue..."), QT_TR_NOOP("Write the catalogue, a category or the selected books to a file\nExport Catalogue")},
     {Cmd::PageSetup, QT_TR_NOOP("Page Set&up..."), QT_TR_NOOP("Change the printing options\nPage Setup")},
     {Cmd::PrintPreview, QT_TR_NOOP("Print Pre&view..."), QT_TR_NOOP("Display the book page as it will be printed\nPrint Preview")},
     {Cmd::Print, QT_TR_NOOP("&Print..."), QT_TR_NOOP("Print the book page\nPrint")},
@@ -158,6 +160,8 @@ void CMainFrame::buildMenus()
     m_fileMenu->addActions({a(Cmd::NewDatabase), a(Cmd::OpenDatabase)});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({a(Cmd::SaveAsHtml), a(Cmd::SaveAsXml)});
+    m_fileMenu->addSeparator();
+    m_fileMenu->addActions({a(Cmd::ImportBooks), a(Cmd::ExportCatalogue)});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({a(Cmd::PageSetup), a(Cmd::PrintPreview), a(Cmd::Print)});
     m_fileMenu->addSeparator();

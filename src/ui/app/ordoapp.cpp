@@ -9,6 +9,7 @@
 #include "commandids.h"
 #include "englishplurals.h"
 #include "mainframe.h"
+#include "transfer/transfercommands.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -101,7 +102,7 @@ void COrdoApp::RegisterUrlSchemes()
 {
     // Registered schemes reach the page's navigation hook instead of being
     // handed to the desktop as unknown protocols. They name local things.
-    for (const char *name : {"ordocover", "ordolink"}) {
+    for (const char *name : {"ordocover", "ordolink", "ordoslice"}) {
         QWebEngineUrlScheme scheme(name);
         scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
         scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
@@ -140,6 +141,7 @@ bool COrdoApp::InitInstance(const QString &commandLineFile)
     }
     m_messenger.setParentWidget(m_frame.get());
     m_frame->addCommandTarget(this);
+    m_frame->addCommandTarget(new CTransferCommands(m_doc, m_frame.get()));
     connect(m_frame.get(), &CMainFrame::recentFileChosen, this, &COrdoApp::openRecent);
     connect(m_doc, &COrdoDoc::documentOpened, this, &COrdoApp::onDocumentOpened);
     showRecentFiles();

@@ -91,6 +91,14 @@ void CBookListModel::clear()
     setRows({});
 }
 
+void CBookListModel::setRow(int row, BookListRow values)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    m_rows[row] = std::move(values);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
 QVector<int> CBookListModel::sortRows(int column, bool ascending)
 {
     if (column < 0 || column >= ColumnCount)

@@ -19,6 +19,8 @@ public:
 
     void setRows(QVector<BookListRow> rows);
     void clear();
+    // Replaces one row's texts in place (after an edit of its book).
+    void setRow(int row, BookListRow values);
     const QVector<BookListRow> &rows() const { return m_rows; }
     int bookId(int row) const { return m_rows.at(row).bookId; }
 

@@ -235,6 +235,26 @@ void COrdoListView::DeleteSelectedBooks()
 
 void COrdoListView::ReloadAndSelectRow(int row)
 {
+    // The edited book keeps its number and its place: re-reading its row is
+    // enough, where a reload of a large category takes a noticeable while.
+    BookListRow values;
+    if (row >= 0 && row < m_model->rowCount() && m_doc && m_doc->connection() &&
+        LoadBookListRow(*m_doc->connection(), m_model->bookId(row), values)) {
+        m_model->setRow(row, std::move(values));
+        const QModelIndex index = m_model->index(row, 0);
+        // Selecting the same single row again changes nothing: the page must
+        // still show the edited book.
+        const bool wasOnlySelection = m_doc->selectedBooks() == QVector<int>{m_model->bookId(row)};
+        selectionModel()->setCurrentIndex(index,
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(index);
+        setFocus();
+        if (wasOnlySelection || m_refreshPending) {
+            m_refreshPending = false;
+            emit showBookPageRequested();
+        }
+        return;
+    }
     LoadBooks();
     const int count = m_model->rowCount();
     if (count == 0)

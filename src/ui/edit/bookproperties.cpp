@@ -11,6 +11,7 @@
 #include "catalog/connection.h"
 #include "catalog/imagesfolder.h"
 #include "catalog/sqlvalue.h"
+#include "catalog/typednumber.h"
 
 #include <QEventLoop>
 #include <QPushButton>
@@ -32,6 +33,17 @@ QString storedDateText(const QDate &date)
 QString coverPath(const QString &fileName)
 {
     return fileName.isEmpty() ? QString() : ImagesFolder() + QLatin1Char('/') + fileName;
+}
+
+// A page count looked up online can be a whole line of a product page ("432
+// pages"), which the sheet's count field would refuse: show the number the
+// catalogue keeps of it instead.
+QString pageCountShown(const QString &stored)
+{
+    if (ParseCountText(stored))
+        return stored;
+    const QString literal = FormatSqlValue(stored, SqlInteger);
+    return literal == QLatin1String("NULL") ? QString() : literal;
 }
 
 } // namespace
@@ -88,7 +100,7 @@ void CBookProperties::copyRecordToPages()
     g.m_edition = r.Edition;
     g.m_publisher = r.Publisher;
     g.m_isbn = r.ISBN;
-    g.m_pageCount = r.PageCount;
+    g.m_pageCount = pageCountShown(r.PageCount);
     g.m_language = r.Language;
     // An empty or unreadable date opens as "no date": saving must not turn a
     // missing date into today's.

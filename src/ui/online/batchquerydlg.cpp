@@ -1,4 +1,5 @@
 #include "batchquerydlg.h"
+#include "online/batchfill.h"
 #include "ui_batchquerydlg.h"
 
 #include "app/messenger.h"
@@ -135,7 +136,10 @@ void CBatchQueryDlg::runWorker()
 
     bool stopped = false;
     for (int index = 0; index < m_total; ++index) {
-        const CBatchItemResult result = LookUpAndSaveIsbn(m_record, m_queue.at(index), target);
+        const CBatchItemResult result =
+            index < m_fillBookIds.size()
+                ? LookUpAndFillBook(m_record, m_queue.at(index), m_fillBookIds.at(index), target)
+                : LookUpAndSaveIsbn(m_record, m_queue.at(index), target);
         if (result.kind != CBatchItemResult::Cancelled) {
             const QString text = result.rowText;
             QMetaObject::invokeMethod(

@@ -36,6 +36,9 @@ public:
     void setQueue(const QStringList &isbns);
     // Where found books are saved.
     void setTarget(int categoryId, std::shared_ptr<Connection> connection, const QString &imagesFolder);
+    // Instead of adding books, fills what the given books lack (book i has
+    // the i-th ISBN of the queue), as after an import.
+    void setFillBooks(const QVector<int> &bookIds) { m_fillBookIds = bookIds; }
 
     int runState() const { return m_runState.load(); }
     int currentIndex() const { return m_currentIndex.load(); }
@@ -66,6 +69,7 @@ private:
     std::shared_ptr<Connection> m_connection;
     QString m_imagesFolder;
     bool m_addDuplicates = false;
+    QVector<int> m_fillBookIds;
     int m_total = 0;
 
     // Shared with the worker.

@@ -20,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QWebEngineHistory>
 #include <QWebEngineScript>
 
@@ -80,6 +81,7 @@ COrdoHtmlView::COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QSt
     m_webPage = new COrdoWebPage(this);
     setPage(m_webPage);
 
+    m_slice = CPageSlice(CPageSlice::SliceSizeSetting());
     m_nStyle = readIndex(kStyleValue, m_styles.size());
     m_nTemplate = readIndex(kTemplateValue, m_templates.size());
 
@@ -96,6 +98,8 @@ COrdoHtmlView::COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QSt
     connect(this, &QWebEngineView::printFinished, this, &COrdoHtmlView::onPrintFinished);
     connect(this, &QWebEngineView::pdfPrintingFinished, this,
             [this](const QString &, bool ok) { onPrintFinished(ok); });
+
+    connect(&m_builder, &CPageBuilder::finished, this, &COrdoHtmlView::onBuildFinished);
 
     // The first display follows the load of the blank page.
     m_webPage->loadBlankPage();
@@ -130,8 +134,54 @@ void COrdoHtmlView::ShowBookPage(bool reload)
     if (m_blankReady)
         triggerPageAction(QWebEnginePage::Unselect);
 
-    if (m_doc)
-        m_page.Update(m_doc->selectedBooks(), m_doc->connection(), ImagesFolder(), currentTemplatePath());
+    // A new selection starts at its first slice; Refresh, a style or a
+    // template change keep what the page shows.
+    const QVector<int> books = m_doc ? m_doc->selectedBooks() : QVector<int>();
+    if (books != m_pageBooks || m_slice.total() != books.size()) {
+        m_pageBooks = books;
+        m_slice.reset(int(books.size()));
+    }
+    startBuild(reload, false);
+}
+
+void COrdoHtmlView::startBuild(bool reload, bool keepPosition)
+{
+    // A reload asked for must survive a newer build that replaces its own.
+    m_pendingReload = m_pendingReload || reload;
+    m_pendingKeepPosition = keepPosition;
+    if (m_pageBooks.isEmpty() || !m_doc || !m_doc->connection()) {
+        m_builder.cancel();
+        m_page.Clear();
+        if (m_blankReady) {
+            writePage(LoadStr(IDS_WELCOME_PAGE), m_pendingReload);
+            m_pendingReload = false;
+        }
+        return;
+    }
+    m_builder.start(pageRequest(m_slice.shown()));
+}
+
+PageJobRequest COrdoHtmlView::pageRequest(int books) const
+{
+    PageJobRequest request;
+    request.catalogPath = m_doc ? m_doc->path() : QString();
+    request.bookIds = m_pageBooks.mid(0, books);
+    request.imagesFolder = ImagesFolder();
+    request.xslPath = currentTemplatePath();
+    return request;
+}
+
+void COrdoHtmlView::showJobMessages(const PageJobResult &result)
+{
+    for (qsizetype i = 0; i < result.messages.size(); ++i)
+        messenger().showMessage(result.messages[i], result.icons.value(i, IMessenger::Icon::Error));
+}
+
+void COrdoHtmlView::onBuildFinished(int, const PageJobResult &result)
+{
+    showJobMessages(result);
+    if (result.ok)
+        m_page.SetPage(result.xml, result.html);
     else
         m_page.Clear();
 
@@ -139,10 +189,71 @@ void COrdoHtmlView::ShowBookPage(bool reload)
     // load shows the page.
     if (!m_blankReady)
         return;
-    writePage(m_page.Html().isEmpty() ? LoadStr(IDS_WELCOME_PAGE) : m_page.Html(), reload);
+    QString body = m_page.Html();
+    if (body.isEmpty())
+        body = LoadStr(IDS_WELCOME_PAGE);
+    else if (m_slice.isSliced())
+        body += CPageSlice::FooterHtml(tr("Show the next %n books", nullptr, m_slice.nextCount()),
+                                       tr("Show all %n books", nullptr, m_slice.total()));
+    writePage(body, m_pendingReload, m_pendingKeepPosition);
+    m_pendingReload = false;
+    m_pendingKeepPosition = false;
 }
 
-void COrdoHtmlView::writePage(const QString &bodyHtml, bool reload)
+void COrdoHtmlView::showSliceLink(CPageSlice::Link link)
+{
+    if (!m_slice.isSliced())
+        return;
+    if (link == CPageSlice::Link::Next)
+        m_slice.showNext();
+    else
+        m_slice.showAll();
+    // More of the same page: the reader stays where the links were.
+    startBuild(false, true);
+}
+
+void COrdoHtmlView::withFullPage(bool transform, std::function<void(const QString &, const QString &)> then)
+{
+    if (!m_slice.isSliced()) {
+        then(m_page.Xml(), m_page.Html());
+        emit fullPageFinished(true);
+        return;
+    }
+    PageJobRequest request = pageRequest(m_slice.total());
+    request.transform = transform;
+    auto *progress = new QProgressDialog(tr("Preparing %n books...", nullptr, m_slice.total()), tr("Cancel"),
+                                         0, m_slice.total(), this);
+    progress->setObjectName(QStringLiteral("fullPageProgress"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    progress->setMinimumDuration(300);
+    progress->setValue(0);
+    const int serial = m_fullBuilder.start(request);
+    connect(&m_fullBuilder, &CPageBuilder::progress, progress, [progress, serial](int s, int done, int) {
+        if (s == serial)
+            progress->setValue(done);
+    });
+    connect(progress, &QProgressDialog::canceled, this, [this, progress] {
+        m_fullBuilder.cancel();
+        progress->deleteLater();
+        emit fullPageFinished(false);
+    });
+    connect(&m_fullBuilder, &CPageBuilder::finished, progress,
+            [this, progress, serial, then = std::move(then)](int s, const PageJobResult &result) {
+                if (s != serial)
+                    return;
+                progress->disconnect(this);
+                progress->deleteLater();
+                showJobMessages(result);
+                if (result.ok)
+                    then(result.xml, result.html);
+                emit fullPageFinished(result.ok);
+            });
+}
+
+void COrdoHtmlView::writePage(const QString &bodyHtml, bool reload, bool keepPosition,
+                              std::function<void()> after)
 {
     QUrl styleSheet = QUrl::fromLocalFile(currentStyleSheetPath());
     if (reload)
@@ -151,11 +262,15 @@ void COrdoHtmlView::writePage(const QString &bodyHtml, bool reload)
     // One script for the whole display: the page HTML of a thousand books
     // runs to megabytes and crosses to the renderer once.
     QPointer<COrdoHtmlView> self(this);
-    m_webPage->runJavaScript(PageDisplayScript(LoadStr(IDS_PAGE_TITLE), bodyHtml, styleSheet, reload),
-                             QWebEngineScript::ApplicationWorld, [self](const QVariant &) {
-                                 if (self)
-                                     emit self->pageDisplayed();
-                             });
+    m_webPage->runJavaScript(
+        PageDisplayScript(LoadStr(IDS_PAGE_TITLE), bodyHtml, styleSheet, reload, keepPosition),
+        QWebEngineScript::ApplicationWorld, [self, after = std::move(after)](const QVariant &) {
+            if (!self)
+                return;
+            emit self->pageDisplayed();
+            if (after)
+                after();
+        });
 }
 
 QString COrdoHtmlView::currentStyleSheetPath() const
@@ -203,6 +318,10 @@ void COrdoHtmlView::setPrintDialog(PrintDialog dialog)
 
 void COrdoHtmlView::OpenPageAddress(const QString &address)
 {
+    if (const CPageSlice::Link link = CPageSlice::LinkOf(address); link != CPageSlice::Link::None) {
+        showSliceLink(link);
+        return;
+    }
     const QString target = ResolvePageLink(address, ImagesFolder(), m_doc ? m_doc->connection() : nullptr);
     if (!m_opener(target))
         messenger().showMessage(LoadStr(IDS_OPERATION_FAILED_PATH, target), IMessenger::Icon::Warning);
@@ -241,14 +360,15 @@ bool COrdoHtmlView::isCommandEnabled(int id) const
     const bool hasPage = !m_page.Html().isEmpty();
     switch (id) {
     case Cmd::SaveAsHtml:
+        return hasPage && !m_fullBuilder.isBusy();
     case Cmd::Refresh:
         return hasPage;
     case Cmd::SaveAsXml:
-        return !m_page.Xml().isEmpty();
+        return !m_page.Xml().isEmpty() && !m_fullBuilder.isBusy();
     case Cmd::Print:
     case Cmd::PrintPreview:
         // One print at a time: the engine refuses a second one.
-        return hasPage && m_blankReady && !m_printing;
+        return hasPage && m_blankReady && !m_printing && !m_fullBuilder.isBusy();
     case Cmd::SelectAll:
         return hasPage && m_blankReady;
     case Cmd::PageSetup:
@@ -327,7 +447,9 @@ void COrdoHtmlView::saveAsXml()
         m_saveDialog(this, tr("Save As XML"), DialogFilter(LoadStr(IDS_FILTER_XML)), QStringLiteral("xml"));
     if (path.isEmpty())
         return;
-    (void)m_page.SaveAsXml(path);
+    // A sliced page exports every selected book.
+    withFullPage(false,
+                 [path](const QString &xml, const QString &) { (void)CBookPage::WriteXmlFile(path, xml); });
 }
 
 void COrdoHtmlView::saveAsHtml()
@@ -338,7 +460,26 @@ void COrdoHtmlView::saveAsHtml()
         m_saveDialog(this, tr("Save As HTML"), DialogFilter(LoadStr(IDS_FILTER_HTML)), QStringLiteral("htm"));
     if (path.isEmpty())
         return;
-    (void)m_page.SaveAsHtml(path, currentStyleSheetPath(), m_doc ? m_doc->connection() : nullptr);
+    const QString css = currentStyleSheetPath();
+    QPointer<COrdoDoc> doc(m_doc);
+    withFullPage(true, [path, css, doc](const QString &, const QString &html) {
+        (void)CBookPage::WriteHtmlFile(path, html, css, doc ? doc->connection() : nullptr);
+    });
+}
+
+void COrdoHtmlView::showFullPageThen(std::function<void()> then)
+{
+    if (!m_slice.isSliced()) {
+        then();
+        return;
+    }
+    // Printing goes through the pane: it shows every selected book first.
+    withFullPage(true, [this, then = std::move(then)](const QString &xml, const QString &html) {
+        m_builder.cancel();
+        m_slice.showAll();
+        m_page.SetPage(xml, html);
+        writePage(html, false, true, then);
+    });
 }
 
 // ---- Printing -------------------------------------------------------------
@@ -360,12 +501,26 @@ void COrdoHtmlView::startPrint()
     if (!m_printDialog(target, this))
         return;
     m_printing = true;
-    // Printing to a PDF file keeps the page's text as text; a printer gets
-    // the rendered pages.
-    if (target->outputFormat() == QPrinter::PdfFormat && !target->outputFileName().isEmpty())
-        printToPdf(target->outputFileName(), target->pageLayout(), target->pageRanges());
-    else
-        print(target);
+    QPointer<COrdoHtmlView> self(this);
+    if (m_slice.isSliced()) {
+        // A cancelled or failed build of every book ends the print.
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = connect(this, &COrdoHtmlView::fullPageFinished, this, [this, once](bool ok) {
+            disconnect(*once);
+            if (!ok)
+                m_printing = false;
+        });
+    }
+    showFullPageThen([self, target] {
+        if (!self || !self->m_printing)
+            return;
+        // Printing to a PDF file keeps the page's text as text; a printer
+        // gets the rendered pages.
+        if (target->outputFormat() == QPrinter::PdfFormat && !target->outputFileName().isEmpty())
+            self->printToPdf(target->outputFileName(), target->pageLayout(), target->pageRanges());
+        else
+            self->print(target);
+    });
 }
 
 void COrdoHtmlView::onPrintFinished(bool ok)
@@ -380,9 +535,14 @@ void COrdoHtmlView::onPrintFinished(bool ok)
 
 void COrdoHtmlView::printPreview()
 {
-    QPrintPreviewDialog preview(printer(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &COrdoHtmlView::renderForPreview);
-    preview.exec();
+    QPointer<COrdoHtmlView> self(this);
+    showFullPageThen([self] {
+        if (!self)
+            return;
+        QPrintPreviewDialog preview(self->printer(), self);
+        connect(&preview, &QPrintPreviewDialog::paintRequested, self, &COrdoHtmlView::renderForPreview);
+        preview.exec();
+    });
 }
 
 void COrdoHtmlView::renderForPreview(QPrinter *target)

@@ -2,6 +2,8 @@
 
 #include "app/commandtarget.h"
 #include "page/bookpage.h"
+#include "page/pagebuilder.h"
+#include "page/pageslice.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -43,8 +45,17 @@ public:
     ~COrdoHtmlView() override;
 
     // Rebuilds and shows the page for the document's selected books. With
-    // reload the style sheet is read again (Refresh, style change).
+    // reload the style sheet is read again (Refresh, style change). The page
+    // is built on a worker: the pane keeps showing the last finished page
+    // until the new one is written (pageDisplayed), and a newer call cancels
+    // an older build. A large selection shows its first slice of books with
+    // links at the end for the next slice and for every book.
     void ShowBookPage(bool reload);
+
+    // The slice of the selection the page shows (or is building).
+    const CPageSlice &slice() const { return m_slice; }
+    // True while a page build runs.
+    bool isBuilding() const { return m_builder.isBusy(); }
 
     int currentStyle() const { return m_nStyle; }
     int currentTemplate() const { return m_nTemplate; }
@@ -81,6 +92,9 @@ signals:
     void contextMenuRequested(const QString &popupTitle, const QPoint &globalPos);
     // A display was written into the page.
     void pageDisplayed();
+    // A build of every selected book for print or export finished (ok) or
+    // was cancelled or failed.
+    void fullPageFinished(bool ok);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -88,7 +102,20 @@ protected:
 private:
     void onLoadFinished(bool ok);
     void reloadBlankPage();
-    void writePage(const QString &bodyHtml, bool reload);
+    void startBuild(bool reload, bool keepPosition);
+    void onBuildFinished(int serial, const PageJobResult &result);
+    void showJobMessages(const PageJobResult &result);
+    PageJobRequest pageRequest(int books) const;
+    void showSliceLink(CPageSlice::Link link);
+    // Runs then once the texts of every selected book are at hand: at once
+    // when the page is not sliced, else after a build on a worker shown with
+    // a progress bar and Cancel. transform false builds the XML alone.
+    void withFullPage(bool transform, std::function<void(const QString &xml, const QString &html)> then);
+    // after runs once the page holds the body.
+    // Runs then once the pane shows every selected book (print, preview).
+    void showFullPageThen(std::function<void()> then);
+    void writePage(const QString &bodyHtml, bool reload, bool keepPosition = false,
+                   std::function<void()> after = {});
     QString currentTemplatePath() const;
     void saveAsXml();
     void saveAsHtml();
@@ -104,6 +131,12 @@ private:
     QStringList m_templates;
     COrdoWebPage *m_webPage = nullptr;
     CBookPage m_page;
+    CPageBuilder m_builder;
+    CPageBuilder m_fullBuilder;
+    CPageSlice m_slice;
+    QVector<int> m_pageBooks; // the selection of the page shown or building
+    bool m_pendingReload = false;
+    bool m_pendingKeepPosition = false;
     int m_nStyle = 0;
     int m_nTemplate = 0;
     int m_styleSerial = 0; // makes each re-pointed style-sheet address new

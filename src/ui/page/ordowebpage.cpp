@@ -29,7 +29,7 @@ public:
 
 void installSchemeHandlers(QWebEngineProfile *profile)
 {
-    for (const char *name : {"ordocover", "ordolink"}) {
+    for (const char *name : {"ordocover", "ordolink", "ordoslice"}) {
         const QByteArray scheme(name);
         // Unregistered, the scheme is an unknown one, which reaches the hook
         // as well (see the unknown-scheme policy below).

@@ -70,7 +70,7 @@ QString JsStringLiteral(QStringView text)
 }
 
 QString PageDisplayScript(const QString &title, const QString &bodyHtml, const QUrl &styleSheetUrl,
-                          bool reload)
+                          bool reload, bool keepPosition)
 {
     const QString id = JsStringLiteral(QString::fromLatin1(kStyleSheetElementId));
     const QString css = JsStringLiteral(styleSheetUrl.toString(QUrl::FullyEncoded));
@@ -101,9 +101,11 @@ QString PageDisplayScript(const QString &title, const QString &bodyHtml, const Q
         script += QLatin1String(" else {\n  link.href = ");
         script += css;
         script += QLatin1String(";\n}\n");
-    } else {
+    } else if (!keepPosition) {
         script += QLatin1String("\nwindow.scrollTo(0, 0);\n");
     }
+    if (keepPosition && !reload)
+        script += QLatin1String("\n");
     script += QLatin1String("return true;\n})();\n");
     return script;
 }

@@ -15,9 +15,10 @@ QString JsStringLiteral(QStringView text);
 // Sets the page title and replaces the body's content with bodyHtml. The
 // style-sheet link the pane owns is created at the end of the head the first
 // time, pointing at styleSheetUrl; later it is re-pointed only when reload is
-// true. A new display (reload false) starts at the top of the page.
+// true. A new display (reload false) starts at the top of the page unless
+// keepPosition (more books of the same page) is set.
 QString PageDisplayScript(const QString &title, const QString &bodyHtml, const QUrl &styleSheetUrl,
-                          bool reload);
+                          bool reload, bool keepPosition = false);
 
 // The id of the style-sheet link element the pane owns.
 inline constexpr char kStyleSheetElementId[] = "ordo-style-sheet";

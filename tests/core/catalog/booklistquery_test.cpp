@@ -46,6 +46,38 @@ class BookListQueryTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The list's quick text reads give what FieldToText gives, whatever the
+    // column holds (text, numbers in text columns, text in number columns,
+    // NULL, dates).
+    void fieldText_readsLikeFieldToText()
+    {
+        TestCatalog cat;
+        cat.exec("INSERT INTO book (BookID, Title, Author, ISBN, Edition, PageCount, ReleaseDate) VALUES "
+                 "(1, 'Ἰλιάς 红楼梦', NULL, 1234, 'Первое', 'x12', 'Jan 05, 2004')");
+        Recordset rs;
+        QVERIFY(rs.open(cat.connection(),
+                        "SELECT BookID, Title, Author, ISBN, Edition, PageCount, ReleaseDate "
+                        "FROM book"));
+        for (int i = 0; i < rs.fieldCount(); ++i)
+            QCOMPARE(rs.fieldText(i), FieldToText(rs.field(i)));
+        QCOMPARE(rs.fieldText(1), QString("Ἰλιάς 红楼梦"));
+        QCOMPARE(rs.fieldText(99), QString());
+    }
+
+    // All Books is read from the index alone.
+    void listIndexCoversTheListedColumns()
+    {
+        TestCatalog cat;
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_list'"),
+                 1);
+        Recordset rs;
+        QVERIFY(rs.open(cat.connection(), "EXPLAIN QUERY PLAN " + BookListSql(AllBooksCategory)));
+        QString details;
+        for (; !rs.isEOF(); rs.moveNext())
+            details += rs.fieldText(rs.fieldCount() - 1) + "\n";
+        QVERIFY2(details.contains("COVERING INDEX book_list"), qPrintable(details));
+    }
+
     void sql_byCategory_data()
     {
         QTest::addColumn<int>("category");

@@ -153,6 +153,21 @@ private slots:
         QCOMPARE(opened.at(0).at(0).toString(), catalog.path());
     }
 
+    // A catalogue made before the book list had its covering index gets it.
+    void olderCatalogueGetsTheListIndex()
+    {
+        TestCatalog catalog;
+        catalog.exec("DROP INDEX book_list");
+        catalog.exec("CREATE INDEX book_title ON book(Title)");
+        RecordingMessenger recorder;
+        COrdoDoc doc;
+        QVERIFY(doc.OnOpenDocument(catalog.path()));
+        QCOMPARE(
+            catalog.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_list'"),
+            1);
+        QVERIFY(recorder.messages.isEmpty());
+    }
+
     void existingImagesFolderIsKept()
     {
         TestCatalog catalog;

@@ -183,7 +183,11 @@ private slots:
         RecordingMessenger messenger;
         QVERIFY(BuildBookXml({12, 3}, cat.connection(), imagesFolder(), kDate).isEmpty());
         QCOMPARE(messenger.messages.size(), 1);
-        QVERIFY(messenger.messages.first().startsWith("SELECT * FROM link WHERE BookID=12"));
+        // The links of the whole batch are read in one query.
+        QVERIFY2(
+            messenger.messages.first().startsWith("SELECT BookID, LinkID, Name, Path, Notes FROM link WHERE "
+                                                  "BookID IN (12,3)"),
+            qPrintable(messenger.messages.first()));
     }
 };
 

@@ -728,12 +728,26 @@ private slots:
         ListFixture f;
         f.show(5);
         QSignalSpy page(&f.view, &COrdoListView::showBookPageRequested);
+        QSignalSpy reset(f.view.model(), &QAbstractItemModel::modelReset);
+        // The edit changed the book's texts: only its row is read again, in
+        // place, without a reload of the category.
+        f.cat.exec("UPDATE book SET Title = 'Черешня', Author = '李白', PublisherID = 3 WHERE BookID = 4");
         f.view.ReloadAndSelectRow(3);
         QCOMPARE(f.doc.selectedBooks(), QVector<int>{4});
         QCOMPARE(f.view.currentIndex().row(), 3);
-        QCOMPARE(page.count(), 2); // the reload's empty page, then the book
+        QCOMPARE(page.count(), 1); // the edited book
+        QCOMPARE(reset.count(), 0);
+        QCOMPARE(f.view.model()->index(3, 0).data().toString(), QString("Черешня"));
+        QCOMPARE(f.view.model()->index(3, 1).data().toString(), QString("李白"));
+        QCOMPARE(f.view.model()->index(3, 2).data().toString(), QString("Penguin"));
+        // Selected already: the page is still asked for.
+        f.view.ReloadAndSelectRow(3);
+        QCOMPARE(page.count(), 2);
+        // A row that is not there: the whole category is read again.
         f.view.ReloadAndSelectRow(99);
-        QCOMPARE(f.doc.selectedBooks(), QVector<int>{6});
+        QCOMPARE(reset.count(), 1);
+        // The last row, clamped: the Cyrillic title now sorts after the Latin ones.
+        QCOMPARE(f.doc.selectedBooks(), QVector<int>{4});
     }
 };
 

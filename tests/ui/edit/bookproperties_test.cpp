@@ -285,6 +285,21 @@ private slots:
         QCOMPARE(f.cat.scalar(QString("SELECT ISBN FROM book WHERE BookID=%1").arg(id)), stored);
     }
 
+    // A looked-up record can hold a product page's whole line as its page
+    // count; the sheet shows the number and OK saves the book.
+    void lookedUpPageLine_opensAsItsNumber()
+    {
+        Fixture f;
+        CBookRecord looked;
+        looked.Title = QStringLiteral("Ледяные мосты");
+        looked.PageCount = QStringLiteral("432 pages");
+        auto sheet = f.openAdd(looked);
+        QCOMPARE(edit(sheet.get(), "editPage")->text(), QString("432"));
+        sheet->okButton()->click();
+        QVERIFY(!sheet->isVisible());
+        QCOMPARE(f.cat.scalar("SELECT PageCount FROM book"), QString("432"));
+    }
+
     // --- dates ------------------------------------------------------------
 
     void dates_areSavedInCatalogueForm_data()

@@ -1,0 +1,563 @@
+#include "bookimporter.h"
+
+#include "catalog/connection.h"
+#include "catalog/lookup.h"
+#include "catalog/recordset.h"
+#include "catalog/sqlvalue.h"
+#include "zipreader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <memory>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Import", text);
+}
+
+struct Column
+{
+    ImportField field;
+    const char *column;
+    int kind; // FormatSqlValue kind, or -1 for a lookup table
+    const char *table;
+};
+
+// The book columns written by an import, in the order of the INSERT.
+const Column kColumns[] = {
+    {ImportField::Title, "Title", SqlText, nullptr},
+    {ImportField::Subtitle, "Subtitle", SqlText, nullptr},
+    {ImportField::URL, "URL", SqlText, nullptr},
+    {ImportField::Author, "Author", SqlText, nullptr},
+    {ImportField::Edition, "Edition", SqlText, nullptr},
+    {ImportField::Publisher, "PublisherID", -1, "bookpublisher"},
+    {ImportField::ISBN, "ISBN", SqlText, nullptr},
+    {ImportField::PageCount, "PageCount", SqlInteger, nullptr},
+    {ImportField::Language, "LanguageID", -1, "booklanguage"},
+    {ImportField::Binding, "BindingID", -1, "bookbinding"},
+    {ImportField::Dimension, "Dimension", SqlText, nullptr},
+    {ImportField::Extras, "ExtrasID", -1, "bookextras"},
+    {ImportField::ReleaseDate, "ReleaseDate", SqlText, nullptr},
+    {ImportField::PurchaseDate, "PurchaseDate", SqlText, nullptr},
+    {ImportField::Store, "StoreID", -1, "bookstore"},
+    {ImportField::PurchasePrice, "PurchasePrice", SqlDecimal, nullptr},
+    {ImportField::ListPrice, "ListPrice", SqlDecimal, nullptr},
+    {ImportField::AmazonPrice, "AmazonPrice", SqlDecimal, nullptr},
+    {ImportField::CurrentPage, "CurrentPage", SqlInteger, nullptr},
+    {ImportField::EBookOnly, "EBookOnly", SqlInteger, nullptr},
+    {ImportField::Location, "LocationID", -1, "booklocation"},
+    {ImportField::Status, "StatusID", -1, "bookstatus"},
+    {ImportField::AmazonRating, "AmazonRating", SqlDecimal, nullptr},
+    {ImportField::NumOfReviews, "NumOfReviews", SqlInteger, nullptr},
+    {ImportField::MyRating, "MyRating", SqlInteger, nullptr},
+    {ImportField::UserText1, "UserText1", SqlText, nullptr},
+    {ImportField::UserText2, "UserText2", SqlText, nullptr},
+    {ImportField::Format, "FormatID", -1, "bookformat"},
+    {ImportField::BookSize, "BookSize", SqlDecimal, nullptr},
+    {ImportField::Description, "Description", SqlText, nullptr},
+    {ImportField::Notes, "Notes", SqlText, nullptr},
+    {ImportField::FrontCover, "FrontCover", SqlText, nullptr},
+    {ImportField::BackCover, "BackCover", SqlText, nullptr},
+};
+
+// A statement that failed: ends the import.
+struct DbFailure
+{
+    QString sql;
+    DbError error;
+};
+
+// SQL's NOCASE folds ASCII letters only; the caches must find what it finds.
+QString asciiFolded(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    }
+    return out;
+}
+
+// A cover picture to put in place once the catalogue has committed.
+struct PendingCover
+{
+    QString target;   // file name in the images folder
+    QString file;     // a picture file to copy, or
+    QString imageId;  // a picture inside the imported file
+    QString previous; // the book's old picture, removed when it differs
+    QString rowLabel;
+};
+
+class ImportRun
+{
+public:
+    ImportRun(Connection &connection, const CImportTable &table, const ImportMapping &mapping,
+              const CImportOptions &options)
+        : m_connection(connection), m_table(table), m_options(options),
+          m_categoriesMapped(mapping.contains(ImportField::Categories))
+    {
+    }
+
+    bool prepare();
+    bool importBook(const CImportedBook &book, CImportSummary &summary);
+    // Writes the rows gathered for the multi-row INSERTs.
+    bool flush();
+    void writeCovers(CImportSummary &summary);
+
+    DbFailure failure;
+
+private:
+    bool exec(const QString &sql);
+    bool queryInt(const QString &sql, int &value);
+    bool lookupId(const char *table, const QString &name, QString &id);
+    bool categoryIds(const CImportedBook &book, QVector<int> &ids);
+    int childCategory(int parent, const QString &name);
+    bool createCategory(int parent, const QString &name, int &id);
+    QString coverName(const QString &ref, int bookId, const QString &suffix, const CImportedBook &book,
+                      CImportSummary &summary);
+    bool sqlValue(const Column &c, const CImportedBook &book, QString &out);
+
+    Connection &m_connection;
+    const CImportTable &m_table;
+    const CImportOptions &m_options;
+    const bool m_categoriesMapped;
+    int m_target = 1;
+    int m_nextBookId = 1;
+    int m_nextCatId = 32;
+    QHash<QString, int> m_books;                // duplicate key -> BookID
+    QHash<int, QHash<QString, int>> m_children; // parent -> folded name -> CatID
+    QHash<QString, int> m_topLevel;             // folded name of categories 1 to 4 -> id
+    QHash<QString, QHash<QString, QString>> m_lookups;
+    QVector<PendingCover> m_covers;
+    std::unique_ptr<CZipReader> m_zip;
+    // New rows wait here and go in a few hundred at a time: one statement
+    // for many rows saves compiling the same INSERT (with its trigger and
+    // key checks) for every book.
+    QString m_bookColumns;
+    QStringList m_bookRows;
+    QStringList m_categoryRows;
+    QStringList m_linkRows;
+};
+
+constexpr int kRowsPerInsert = 200;
+
+bool ImportRun::flush()
+{
+    if (!m_bookRows.isEmpty() && !exec(QStringLiteral("INSERT INTO book (%1) VALUES %2")
+                                           .arg(m_bookColumns, m_bookRows.join(QLatin1Char(',')))))
+        return false;
+    if (!m_linkRows.isEmpty() &&
+        !exec(QStringLiteral("INSERT INTO link (BookID,LinkID,Name,Path,Notes) VALUES ") +
+              m_linkRows.join(QLatin1Char(','))))
+        return false;
+    if (!m_categoryRows.isEmpty() &&
+        !exec(QStringLiteral("INSERT OR IGNORE INTO book_category (BookID, CatID) VALUES ") +
+              m_categoryRows.join(QLatin1Char(','))))
+        return false;
+    m_bookRows.clear();
+    m_linkRows.clear();
+    m_categoryRows.clear();
+    return true;
+}
+
+bool ImportRun::exec(const QString &sql)
+{
+    DbError error;
+    if (m_connection.execute(sql, nullptr, &error))
+        return true;
+    failure = {sql, error};
+    return false;
+}
+
+bool ImportRun::queryInt(const QString &sql, int &value)
+{
+    Recordset rs;
+    DbError error;
+    if (!rs.open(m_connection, sql, &error)) {
+        failure = {sql, error};
+        return false;
+    }
+    value = rs.isEOF() ? 0 : rs.field(0).toInt();
+    return true;
+}
+
+bool ImportRun::prepare()
+{
+    int max = 0;
+    if (!queryInt(QStringLiteral("SELECT MAX(BookID) FROM book"), max))
+        return false;
+    m_nextBookId = max + 1;
+    if (!queryInt(QStringLiteral("SELECT MAX(CatID) FROM category"), max))
+        return false;
+    m_nextCatId = qMax(max + 1, 32);
+
+    QString sql = QStringLiteral("SELECT CatID, Name, ParentID FROM category");
+    Recordset rs;
+    DbError error;
+    if (!rs.open(m_connection, sql, &error)) {
+        failure = {sql, error};
+        return false;
+    }
+    while (!rs.isEOF()) {
+        const int id = rs.field(0).toInt();
+        const QString name = asciiFolded(rs.field(1).toString().trimmed());
+        if (rs.field(2).isNull()) {
+            if (id >= 1 && id <= 4)
+                m_topLevel.insert(name, id);
+        } else {
+            m_children[rs.field(2).toInt()].insert(name, id);
+        }
+        if (!rs.moveNext(&error) && error.isSet()) {
+            failure = {sql, error};
+            return false;
+        }
+    }
+
+    sql = QStringLiteral("SELECT BookID, ISBN, Title, Author FROM book ORDER BY BookID");
+    if (!rs.open(m_connection, sql, &error)) {
+        failure = {sql, error};
+        return false;
+    }
+    while (!rs.isEOF()) {
+        const QString key =
+            BookDuplicateKey(rs.field(1).toString(), rs.field(2).toString(), rs.field(3).toString());
+        if (!key.isEmpty() && !m_books.contains(key))
+            m_books.insert(key, rs.field(0).toInt());
+        if (!rs.moveNext(&error) && error.isSet()) {
+            failure = {sql, error};
+            return false;
+        }
+    }
+    rs.close();
+
+    m_target = m_options.targetCategory;
+    const QString newName = m_options.newCategoryName.trimmed();
+    if (!newName.isEmpty()) {
+        const int existing = childCategory(m_target, newName);
+        if (existing > 0)
+            m_target = existing;
+        else if (!createCategory(m_target, newName, m_target))
+            return false;
+    }
+
+    if (m_table.imagesInZip) {
+        m_zip = std::make_unique<CZipReader>();
+        if (!m_zip->open(m_table.path))
+            m_zip.reset();
+    }
+    return true;
+}
+
+int ImportRun::childCategory(int parent, const QString &name)
+{
+    return m_children.value(parent).value(asciiFolded(name.trimmed()), 0);
+}
+
+bool ImportRun::createCategory(int parent, const QString &name, int &id)
+{
+    id = m_nextCatId++;
+    // One pass over the arguments: a "%3" in the name stays text.
+    if (!exec(QStringLiteral("INSERT INTO category (CatID, Name, ParentID, Notes) VALUES (%1, %2, %3, NULL)")
+                  .arg(QString::number(id), FormatSqlValue(name, SqlText), QString::number(parent))))
+        return false;
+    m_children[parent].insert(asciiFolded(name.trimmed()), id);
+    return true;
+}
+
+bool ImportRun::categoryIds(const CImportedBook &book, QVector<int> &ids)
+{
+    // Our own export restores its tree: a book it wrote without categories
+    // was in none, and goes back to none.
+    if (m_table.ownExport && m_options.subCategories && m_categoriesMapped && book.categories.isEmpty())
+        return true;
+    if (!m_options.subCategories || book.categories.isEmpty()) {
+        ids << m_target;
+        return true;
+    }
+    for (const QStringList &path : book.categories) {
+        int parent = m_target;
+        int start = 0;
+        // A path that begins with the root collection or a special category
+        // (as the export writes them) is found from the top of the tree.
+        const int top = m_topLevel.value(asciiFolded(path.first()), 0);
+        if (top > 0 && (m_target == 1 || top != 1)) {
+            parent = top;
+            start = 1;
+        }
+        for (int i = start; i < path.size(); ++i) {
+            int id = childCategory(parent, path.at(i));
+            if (id == 0 && !createCategory(parent, path.at(i), id))
+                return false;
+            parent = id;
+        }
+        if (!ids.contains(parent))
+            ids << parent;
+    }
+    return true;
+}
+
+bool ImportRun::lookupId(const char *table, const QString &name, QString &id)
+{
+    const QString key = asciiFolded(name.trimmed());
+    if (key.isEmpty()) {
+        id = QStringLiteral("NULL");
+        return true;
+    }
+    QHash<QString, QString> &cache = m_lookups[QLatin1String(table)];
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd()) {
+        id = *it;
+        return true;
+    }
+    if (!GetOrInsertLookupId(QLatin1String(table), name, m_connection, id)) {
+        failure = {QStringLiteral("SELECT ... FROM %1").arg(QLatin1String(table)), m_connection.lastError()};
+        return false;
+    }
+    cache.insert(key, id);
+    return true;
+}
+
+QString ImportRun::coverName(const QString &ref, int bookId, const QString &suffix, const CImportedBook &book,
+                             CImportSummary &summary)
+{
+    if (ref.isEmpty())
+        return QString();
+    PendingCover cover;
+    cover.rowLabel = ImportRowLabel(m_table, book.row);
+    if (m_table.images.contains(ref) || (m_zip && m_zip->contains(QStringLiteral("images/") + ref))) {
+        cover.imageId = ref;
+    } else {
+        QFileInfo info(ref);
+        if (info.isRelative())
+            info = QFileInfo(QFileInfo(m_table.path).absoluteDir(), ref);
+        if (!info.isFile()) {
+            summary.warnings << tr("%1: the cover picture %2 was not found.").arg(cover.rowLabel, ref);
+            return QString();
+        }
+        cover.file = info.absoluteFilePath();
+    }
+    const QString fileName = ref.section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
+    const int dot = int(fileName.lastIndexOf(QLatin1Char('.')));
+    const QString ext = dot > 0 ? fileName.mid(dot) : QStringLiteral(".jpg");
+    cover.target = QString::number(bookId) + suffix + ext;
+    m_covers << cover;
+    return cover.target;
+}
+
+bool ImportRun::sqlValue(const Column &c, const CImportedBook &book, QString &out)
+{
+    const QString &v = book.value(c.field);
+    if (c.kind < 0)
+        return lookupId(c.table, v, out);
+    if (c.field == ImportField::MyRating && v == QLatin1String("0"))
+        out = QStringLiteral("NULL");
+    else
+        out = FormatSqlValue(v, c.kind);
+    return true;
+}
+
+bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
+{
+    const QString key = book.duplicateKey();
+    const int existing = key.isEmpty() ? 0 : m_books.value(key, 0);
+    if (existing > 0 && !m_options.updateDuplicates) {
+        ++summary.skipped;
+        return true;
+    }
+
+    CImportedBook b = book;
+    const int bookId = existing > 0 ? existing : m_nextBookId;
+    b.values[int(ImportField::FrontCover)] =
+        coverName(book.value(ImportField::FrontCover), bookId, QString(), book, summary);
+    b.values[int(ImportField::BackCover)] =
+        coverName(book.value(ImportField::BackCover), bookId, QStringLiteral("b"), book, summary);
+
+    QVector<int> categories;
+    if (!categoryIds(b, categories))
+        return false;
+
+    if (existing > 0) {
+        // The book may be one of the rows still waiting.
+        if (!flush())
+            return false;
+        // Fields the file gives replace the stored ones; the rest stay.
+        QStringList sets;
+        for (const Column &c : kColumns) {
+            if (b.value(c.field).isEmpty())
+                continue;
+            QString v;
+            if (!sqlValue(c, b, v))
+                return false;
+            sets << QLatin1String(c.column) + QLatin1Char('=') + v;
+        }
+        if (!sets.isEmpty() && !exec(QStringLiteral("UPDATE book SET %1 WHERE BookID=%2")
+                                         .arg(sets.join(QLatin1Char(',')), QString::number(bookId))))
+            return false;
+        if (!b.links.isEmpty() && !exec(QStringLiteral("DELETE FROM link WHERE BookID=%1").arg(bookId)))
+            return false;
+        ++summary.updated;
+    } else {
+        if (m_bookColumns.isEmpty()) {
+            QStringList names{QStringLiteral("BookID")};
+            for (const Column &c : kColumns)
+                names << QLatin1String(c.column);
+            m_bookColumns = names.join(QLatin1Char(','));
+        }
+        QStringList values{QString::number(bookId)};
+        for (const Column &c : kColumns) {
+            QString v;
+            if (!sqlValue(c, b, v))
+                return false;
+            values << (c.field == ImportField::EBookOnly && v == QLatin1String("NULL") ? QStringLiteral("0")
+                                                                                       : v);
+        }
+        m_bookRows << QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')');
+        ++m_nextBookId;
+        if (!key.isEmpty())
+            m_books.insert(key, bookId);
+        ++summary.added;
+    }
+
+    for (int p = 0; p < b.links.size(); ++p) {
+        const CLinkEntry &link = b.links.at(p);
+        m_linkRows << QStringLiteral("(%1,%2,%3,%4,%5)")
+                          .arg(bookId)
+                          .arg(p + 1)
+                          .arg(FormatSqlValue(link.Name, SqlText), FormatSqlValue(link.Path, SqlText),
+                               FormatSqlValue(link.Notes, SqlText));
+    }
+    for (int cat : std::as_const(categories))
+        m_categoryRows << QStringLiteral("(%1, %2)").arg(bookId).arg(cat);
+    if (existing > 0 || m_bookRows.size() >= kRowsPerInsert) {
+        if (!flush())
+            return false;
+    }
+    summary.bookIds << bookId;
+    summary.isbns << b.value(ImportField::ISBN);
+    return true;
+}
+
+void ImportRun::writeCovers(CImportSummary &summary)
+{
+    if (m_covers.isEmpty())
+        return;
+    QDir().mkpath(m_options.imagesFolder);
+    for (const PendingCover &c : std::as_const(m_covers)) {
+        const QString target = m_options.imagesFolder + QLatin1Char('/') + c.target;
+        QFile::remove(target);
+        bool ok = false;
+        if (!c.file.isEmpty()) {
+            ok = QFile::copy(c.file, target);
+            if (ok)
+                QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        } else {
+            QByteArray data = m_table.images.value(c.imageId);
+            if (data.isEmpty() && m_zip)
+                m_zip->read(QStringLiteral("images/") + c.imageId, 64 * 1024 * 1024, data);
+            QFile out(target);
+            ok = !data.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(data) == data.size();
+        }
+        if (!ok)
+            summary.warnings
+                << tr("%1: the cover picture could not be copied to %2.").arg(c.rowLabel, target);
+    }
+}
+
+} // namespace
+
+QString CImportSummary::text() const
+{
+    QStringList lines;
+    if (cancelled)
+        return tr("The import was cancelled; the catalogue is unchanged.");
+    if (!error.isEmpty())
+        return tr("The import failed; the catalogue is unchanged.") + QLatin1Char('\n') + error;
+    lines << tr("Added: %1").arg(added) << tr("Updated: %1").arg(updated)
+          << tr("Skipped as duplicates: %1").arg(skipped) << tr("Refused: %1").arg(refused.size());
+    const int shown = 30;
+    for (int i = 0; i < refused.size() && i < shown; ++i)
+        lines << QStringLiteral("  ") + refused.at(i);
+    if (refused.size() > shown)
+        lines << tr("  ... and %1 more").arg(refused.size() - shown);
+    for (int i = 0; i < warnings.size() && i < shown; ++i)
+        lines << warnings.at(i);
+    return lines.join(QLatin1Char('\n'));
+}
+
+CBookImporter::CBookImporter(Connection &connection, const CImportTable &table, const ImportMapping &mapping,
+                             const CImportOptions &options)
+    : m_connection(connection), m_table(table), m_mapping(mapping), m_options(options)
+{
+}
+
+QVector<CImportedBook> CBookImporter::Preview(int count) const
+{
+    QVector<CImportedBook> books;
+    for (int row = 0; row < m_table.rows.size() && row < count; ++row)
+        books << BuildImportedBook(m_table, row, m_mapping);
+    return books;
+}
+
+bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
+{
+    summary = {};
+    ImportRun run(m_connection, m_table, m_mapping, m_options);
+    const int total = int(m_table.rows.size());
+    // A large page cache keeps the whole import in memory until it commits;
+    // the setting belongs to this connection only and is put back after.
+    int cacheSize = -2000;
+    {
+        Recordset rs;
+        if (rs.open(m_connection, QStringLiteral("PRAGMA cache_size")) && !rs.isEOF())
+            cacheSize = rs.field(0).toInt();
+    }
+    m_connection.execute(QStringLiteral("PRAGMA cache_size=-131072"));
+    struct RestoreCache
+    {
+        Connection &connection;
+        int size;
+        ~RestoreCache() { connection.execute(QStringLiteral("PRAGMA cache_size=%1").arg(size)); }
+    } restore{m_connection, cacheSize};
+    {
+        Transaction transaction(m_connection);
+        if (!transaction.isActive()) {
+            summary.error = m_connection.lastError().message;
+            return false;
+        }
+        bool ok = run.prepare();
+        for (int row = 0; ok && row < total; ++row) {
+            if (progress && row % 64 == 0 && !progress(row, total)) {
+                summary = {};
+                summary.cancelled = true;
+                return false; // the transaction rolls back
+            }
+            const CImportedBook book = BuildImportedBook(m_table, row, m_mapping);
+            if (!book.refusal.isEmpty()) {
+                summary.refused << ImportRowLabel(m_table, row) + QLatin1String(": ") + book.refusal;
+                continue;
+            }
+            ok = run.importBook(book, summary);
+        }
+        ok = ok && run.flush();
+        DbError error;
+        if (ok && !transaction.commit(&error))
+            run.failure = {QStringLiteral("COMMIT"), error};
+        else if (ok) {
+            if (progress)
+                progress(total, total);
+            run.writeCovers(summary);
+            return true;
+        }
+    }
+    const CImportSummary partial = summary;
+    summary = {};
+    summary.refused = partial.refused;
+    summary.error = run.failure.sql + QLatin1Char('\n') + run.failure.error.message;
+    return false;
+}

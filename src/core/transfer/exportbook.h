@@ -1,0 +1,20 @@
+#pragma once
+
+#include "catalog/linkentry.h"
+#include "importfield.h"
+
+#include <QString>
+#include <QVector>
+
+// One book as the exports write it: every field as text (lookup names, not
+// ids; dates ISO 8601; numbers with a point), its category paths from the
+// top of the tree, its links and its cover file names.
+struct CExportBook
+{
+    int bookId = 0;
+    QString values[int(ImportField::Count)]; // Categories and Links left empty
+    QVector<QStringList> categories;
+    QVector<CLinkEntry> links;
+
+    const QString &value(ImportField f) const { return values[int(f)]; }
+};

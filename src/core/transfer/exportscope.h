@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QVector>
+
+// Which books an export takes.
+struct CExportScope
+{
+    enum Kind { WholeCatalogue, Category, Selection };
+    Kind kind = WholeCatalogue;
+    int categoryId = 1;        // Category: 5 means every book, 6 the books of no category
+    bool subCategories = true; // Category: also the books of its sub-categories
+    QVector<int> bookIds;      // Selection, in this order
+};

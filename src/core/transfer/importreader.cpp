@@ -1,0 +1,235 @@
+#include "importreader.h"
+
+#include "csvparser.h"
+#include "importfield.h"
+#include "tellicoreader.h"
+#include "textdecoding.h"
+#include "zipreader.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Import", text);
+}
+
+int columnOf(const CImportTable &table, const char *name)
+{
+    return int(table.columns.indexOf(QLatin1String(name)));
+}
+
+template <typename F> void mendColumn(CImportTable &table, const char *name, F mend)
+{
+    const int col = columnOf(table, name);
+    if (col < 0)
+        return;
+    for (QStringList &row : table.rows)
+        row[col] = mend(row.at(col).trimmed());
+}
+
+QString splitList(const QString &cell)
+{
+    QStringList parts = cell.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (QString &p : parts)
+        p = p.trimmed();
+    parts.removeAll(QString());
+    return parts.join(QLatin1Char('\n'));
+}
+
+// Goodreads writes 2019/03/14; ISO is what every date field reads.
+QString slashDateToIso(const QString &cell)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d{4})/(\\d{1,2})/(\\d{1,2})$"));
+    const QRegularExpressionMatch m = re.match(cell);
+    if (!m.hasMatch())
+        return cell;
+    return QStringLiteral("%1-%2-%3")
+        .arg(m.captured(1))
+        .arg(m.captured(2).toInt(), 2, 10, QLatin1Char('0'))
+        .arg(m.captured(3).toInt(), 2, 10, QLatin1Char('0'));
+}
+
+void mendGoodreads(CImportTable &table)
+{
+    // ISBNs come as ="0439023483" so that spreadsheets keep the zeros.
+    const auto unwrap = [](const QString &cell) {
+        QString v = cell;
+        if (v.startsWith(QLatin1Char('=')))
+            v.remove(0, 1);
+        if (v.size() >= 2 && v.startsWith(QLatin1Char('"')) && v.endsWith(QLatin1Char('"')))
+            v = v.mid(1, v.size() - 2);
+        return v.trimmed();
+    };
+    mendColumn(table, "ISBN", unwrap);
+    mendColumn(table, "ISBN13", unwrap);
+    mendColumn(table, "Bookshelves", splitList);
+    mendColumn(table, "Date Read", slashDateToIso);
+    mendColumn(table, "Date Added", slashDateToIso);
+    mendColumn(table, "Original Purchase Date", slashDateToIso);
+}
+
+void mendLibraryThing(CImportTable &table)
+{
+    mendColumn(table, "ISBN", [](const QString &cell) {
+        QString v = cell;
+        if (v.startsWith(QLatin1Char('[')) && v.endsWith(QLatin1Char(']')))
+            v = v.mid(1, v.size() - 2);
+        return v.trimmed();
+    });
+    mendColumn(table, "Tags", splitList);
+    // "Publisher (2008), Edition: 1, Paperback, 374 pages": the publisher.
+    mendColumn(table, "Publication", [](const QString &cell) {
+        const int paren = int(cell.indexOf(QLatin1String(" (")));
+        return paren > 0 ? cell.left(paren).trimmed() : cell;
+    });
+}
+
+// Our own CSV export guards values that look like formulas; its header is
+// the list of field names.
+void mendOwnExport(CImportTable &table)
+{
+    QStringList own;
+    for (ImportField f : AllImportFields())
+        own << ImportFieldName(f);
+    if (table.columns != own)
+        return;
+    table.ownExport = true;
+    for (QStringList &row : table.rows) {
+        for (QString &cell : row)
+            cell = UnguardCsvFormula(cell);
+    }
+}
+
+bool readDelimited(const QByteArray &bytes, CImportTable &table, QString &error)
+{
+    if (LooksBinary(bytes)) {
+        error = tr("The file is neither delimited text nor a Tellico collection.");
+        return false;
+    }
+    const QString text = DecodeImportText(bytes, &table.encoding);
+    const QChar delimiter = CCsvParser::DetectDelimiter(text);
+    QVector<QStringList> rows;
+    if (!CCsvParser::Parse(text, delimiter, rows, error))
+        return false;
+    if (rows.size() < 2) {
+        error = tr("The file holds no books: it needs a header row and at least one row of data.");
+        return false;
+    }
+    table.columns = rows.takeFirst();
+    for (QString &c : table.columns)
+        c = c.trimmed();
+    for (int i = 0; i < rows.size(); ++i) {
+        if (rows.at(i).size() != table.columns.size()) {
+            error = tr("Row %1 has %2 fields where the header row has %3: the file is damaged or not "
+                       "delimited the same way throughout.")
+                        .arg(i + 2)
+                        .arg(rows.at(i).size())
+                        .arg(table.columns.size());
+            return false;
+        }
+    }
+    table.rows = std::move(rows);
+    const auto has = [&table](const char *name) { return table.columns.contains(QLatin1String(name)); };
+    if (has("Book Id") && has("Exclusive Shelf") && has("Bookshelves")) {
+        table.format = ImportFormat::Goodreads;
+        mendGoodreads(table);
+    } else if (delimiter == QLatin1Char('\t') && has("Primary Author") && has("Title")) {
+        table.format = ImportFormat::LibraryThing;
+        mendLibraryThing(table);
+    } else {
+        table.format = ImportFormat::Csv;
+        mendOwnExport(table);
+    }
+    return true;
+}
+
+bool isXml(const QByteArray &bytes)
+{
+    const QString head = DecodeImportText(bytes.left(4096)).trimmed();
+    return head.startsWith(QLatin1String("<?xml")) || head.startsWith(QLatin1String("<tellico")) ||
+           head.startsWith(QLatin1String("<!DOCTYPE tellico"));
+}
+
+} // namespace
+
+bool CImportReader::Read(const QString &path, CImportTable &table, QString &error)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        error = tr("The file %1 does not exist.").arg(path);
+        return false;
+    }
+    if (info.size() > kMaxFileSize) {
+        error = tr("The file is too large to import (%1 MB; at most %2 MB).")
+                    .arg(info.size() / (1024 * 1024))
+                    .arg(kMaxFileSize / (1024 * 1024));
+        return false;
+    }
+    if (info.size() == 0) {
+        error = tr("The file is empty.");
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = tr("The file cannot be read: %1.").arg(file.errorString());
+        return false;
+    }
+    QByteArray head = file.peek(4);
+    if (head.startsWith("PK")) {
+        file.close();
+        table = {};
+        table.path = path;
+        CZipReader zip;
+        if (!zip.open(path)) {
+            error = zip.errorText();
+            return false;
+        }
+        QByteArray xml;
+        if (!zip.read(QStringLiteral("tellico.xml"), kMaxFileSize, xml)) {
+            error = zip.errorText() + QLatin1Char(' ') + tr("It is not a Tellico collection.");
+            return false;
+        }
+        if (!CTellicoReader::Read(xml, table, error))
+            return false;
+        table.format = ImportFormat::TellicoZip;
+        table.imagesInZip = true;
+        if (table.rows.isEmpty()) {
+            error = tr("The collection holds no books.");
+            return false;
+        }
+        return true;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != info.size()) {
+        error = tr("The file cannot be read: %1.").arg(file.errorString());
+        return false;
+    }
+    return ReadBytes(bytes, path, table, error);
+}
+
+bool CImportReader::ReadBytes(const QByteArray &bytes, const QString &path, CImportTable &table,
+                              QString &error)
+{
+    table = {};
+    table.path = path;
+    if (bytes.startsWith("PK\x03\x04")) {
+        error = tr("The archive cannot be read.");
+        return false;
+    }
+    if (isXml(bytes)) {
+        if (!CTellicoReader::Read(bytes, table, error))
+            return false;
+        table.format = ImportFormat::TellicoXml;
+        if (table.rows.isEmpty()) {
+            error = tr("The collection holds no books.");
+            return false;
+        }
+        return true;
+    }
+    return readDelimited(bytes, table, error);
+}

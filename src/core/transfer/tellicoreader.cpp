@@ -1,0 +1,182 @@
+#include "tellicoreader.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+
+namespace {
+
+QString nameOf(const xmlNode *node)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(node->name));
+}
+
+QString textOf(const xmlNode *node)
+{
+    xmlChar *content = xmlNodeGetContent(node);
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
+    xmlFree(content);
+    return text;
+}
+
+bool hasElementChildren(const xmlNode *node)
+{
+    for (const xmlNode *c = node->children; c; c = c->next) {
+        if (c->type == XML_ELEMENT_NODE)
+            return true;
+    }
+    return false;
+}
+
+const xmlNode *firstChild(const xmlNode *node, const char *name)
+{
+    for (const xmlNode *c = node ? node->children : nullptr; c; c = c->next) {
+        if (c->type == XML_ELEMENT_NODE && xmlStrcmp(c->name, BAD_CAST name) == 0)
+            return c;
+    }
+    return nullptr;
+}
+
+class EntryCollector
+{
+public:
+    explicit EntryCollector(CImportTable &table) : m_table(table) {}
+
+    void addEntry(const xmlNode *entry)
+    {
+        QHash<int, QString> cells;
+        for (const xmlNode *e = entry->children; e; e = e->next) {
+            if (e->type != XML_ELEMENT_NODE)
+                continue;
+            if (!hasElementChildren(e)) {
+                cells[column(nameOf(e))] = textOf(e).trimmed();
+                continue;
+            }
+            // A container of several values (<authors><author>...) or of
+            // table rows (<links><link><column>...).
+            QStringList values;
+            QJsonArray tableRows;
+            QString valueName;
+            for (const xmlNode *v = e->children; v; v = v->next) {
+                if (v->type != XML_ELEMENT_NODE)
+                    continue;
+                valueName = nameOf(v);
+                if (hasElementChildren(v)) {
+                    QJsonArray row;
+                    for (const xmlNode *c = v->children; c; c = c->next) {
+                        if (c->type == XML_ELEMENT_NODE)
+                            row.append(textOf(c));
+                    }
+                    tableRows.append(row);
+                } else {
+                    values << textOf(v).trimmed();
+                }
+            }
+            const int col = column(valueName);
+            cells[col] = tableRows.isEmpty()
+                             ? values.join(QLatin1Char('\n'))
+                             : QString::fromUtf8(QJsonDocument(tableRows).toJson(QJsonDocument::Compact));
+        }
+        QStringList row;
+        row.reserve(m_table.columns.size());
+        for (int i = 0; i < m_table.columns.size(); ++i)
+            row << cells.value(i);
+        m_table.rows << row;
+    }
+
+    // Rows read before a new column appeared get an empty cell for it.
+    void finish()
+    {
+        for (QStringList &row : m_table.rows) {
+            while (row.size() < m_table.columns.size())
+                row << QString();
+        }
+    }
+
+private:
+    int column(const QString &name)
+    {
+        auto it = m_index.constFind(name);
+        if (it != m_index.constEnd())
+            return *it;
+        m_table.columns << name;
+        m_index.insert(name, int(m_table.columns.size() - 1));
+        return int(m_table.columns.size() - 1);
+    }
+
+    CImportTable &m_table;
+    QHash<QString, int> m_index;
+};
+
+void collectImages(const xmlNode *node, CImportTable &table)
+{
+    for (const xmlNode *c = node ? node->children : nullptr; c; c = c->next) {
+        if (c->type != XML_ELEMENT_NODE || xmlStrcmp(c->name, BAD_CAST "image") != 0)
+            continue;
+        xmlChar *id = xmlGetProp(c, BAD_CAST "id");
+        const QString key = QString::fromUtf8(reinterpret_cast<const char *>(id));
+        xmlFree(id);
+        const QByteArray data = QByteArray::fromBase64(textOf(c).toLatin1());
+        if (!key.isEmpty() && !data.isEmpty())
+            table.images.insert(key, data);
+    }
+}
+
+} // namespace
+
+bool CTellicoReader::Read(const QByteArray &xml, CImportTable &table, QString &error)
+{
+    // No network, no external DTD or entities; errors come back, not on stderr.
+    // No XML_PARSE_HUGE: its limits are what stop entity expansion bombs.
+    const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+    xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+    if (!ctxt) {
+        error = QCoreApplication::translate("Import", "Out of memory.");
+        return false;
+    }
+    xmlDocPtr doc =
+        xmlCtxtReadMemory(ctxt, xml.constData(), int(xml.size()), "tellico.xml", nullptr, options);
+    if (!doc) {
+        const xmlError *e = xmlCtxtGetLastError(ctxt);
+        error = QCoreApplication::translate("Import", "The collection is not well-formed XML (line %1: %2).")
+                    .arg(e ? e->line : 0)
+                    .arg(e && e->message ? QString::fromUtf8(e->message).trimmed() : QString());
+        xmlFreeParserCtxt(ctxt);
+        return false;
+    }
+    xmlFreeParserCtxt(ctxt);
+
+    const xmlNode *root = xmlDocGetRootElement(doc);
+    const xmlNode *collection =
+        root && xmlStrcmp(root->name, BAD_CAST "tellico") == 0 ? firstChild(root, "collection") : nullptr;
+    if (!collection) {
+        error = QCoreApplication::translate("Import", "The file is not a Tellico collection.");
+        xmlFreeDoc(doc);
+        return false;
+    }
+    // Our own export marks the fields it adds.
+    for (const xmlNode *f = firstChild(firstChild(collection, "fields"), "field"); f; f = f->next) {
+        if (f->type != XML_ELEMENT_NODE)
+            continue;
+        xmlChar *name = xmlGetProp(f, BAD_CAST "name");
+        xmlChar *group = xmlGetProp(f, BAD_CAST "category");
+        if (name && group && xmlStrcmp(name, BAD_CAST "category") == 0 &&
+            xmlStrcmp(group, BAD_CAST "Ordoteca") == 0)
+            table.ownExport = true;
+        xmlFree(name);
+        xmlFree(group);
+    }
+    EntryCollector collector(table);
+    for (const xmlNode *c = collection->children; c; c = c->next) {
+        if (c->type == XML_ELEMENT_NODE && xmlStrcmp(c->name, BAD_CAST "entry") == 0)
+            collector.addEntry(c);
+    }
+    collector.finish();
+    collectImages(firstChild(collection, "images"), table);
+    collectImages(firstChild(root, "images"), table);
+    xmlFreeDoc(doc);
+    return true;
+}

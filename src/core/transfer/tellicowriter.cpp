@@ -1,0 +1,212 @@
+#include "tellicowriter.h"
+
+#include "categorypath.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QXmlStreamWriter>
+
+namespace {
+
+// Our fields under their Tellico element names; multi = several values.
+struct TellicoField
+{
+    ImportField field;
+    const char *name;
+    bool multi;
+};
+
+const TellicoField kFields[] = {
+    {ImportField::Title, "title", false},
+    {ImportField::Subtitle, "subtitle", false},
+    {ImportField::Author, "author", true},
+    {ImportField::URL, "url", false},
+    {ImportField::Edition, "edition", false},
+    {ImportField::ReleaseDate, "release-date", false},
+    {ImportField::Publisher, "publisher", false},
+    {ImportField::ISBN, "isbn", false},
+    {ImportField::PageCount, "pages", false},
+    {ImportField::Language, "language", true},
+    {ImportField::Binding, "binding", false},
+    {ImportField::Dimension, "dimension", false},
+    {ImportField::Extras, "extras", false},
+    {ImportField::PurchaseDate, "pur_date", false},
+    {ImportField::Store, "store", false},
+    {ImportField::PurchasePrice, "pur_price", false},
+    {ImportField::ListPrice, "list-price", false},
+    {ImportField::AmazonPrice, "online-price", false},
+    {ImportField::Location, "location", false},
+    {ImportField::Status, "status", false},
+    {ImportField::CurrentPage, "current-page", false},
+    {ImportField::AmazonRating, "average-rating", false},
+    {ImportField::NumOfReviews, "reviews", false},
+    {ImportField::MyRating, "rating", false},
+    {ImportField::UserText1, "user-text1", false},
+    {ImportField::UserText2, "user-text2", false},
+    {ImportField::EBookOnly, "ebook", false},
+    {ImportField::Format, "format", false},
+    {ImportField::BookSize, "book-size", false},
+    {ImportField::Description, "plot", false},
+    {ImportField::Notes, "comments", false},
+};
+
+// Fields a Tellico book collection does not have by itself:
+// name, title, type (1 line, 2 paragraph, 4 bool, 6 number, 7 URL, 8 table,
+// 10 image, 12 date), flags (1 several values, 2 grouped).
+struct ExtraField
+{
+    const char *name;
+    const char *title;
+    int type;
+    int flags;
+};
+
+const ExtraField kExtraFields[] = {
+    {"url", "URL", 7, 0},
+    {"release-date", "Release Date", 12, 0},
+    {"dimension", "Dimensions", 1, 0},
+    {"extras", "Extras", 1, 2},
+    {"store", "Store", 1, 2},
+    {"list-price", "List Price", 1, 0},
+    {"online-price", "Online Price", 1, 0},
+    {"location", "Location", 1, 2},
+    {"status", "Status", 1, 2},
+    {"current-page", "Current Page", 6, 0},
+    {"average-rating", "Average Rating", 1, 0},
+    {"reviews", "Number of Reviews", 6, 0},
+    {"user-text1", "User Text 1", 1, 0},
+    {"user-text2", "User Text 2", 1, 0},
+    {"ebook", "E-book Only", 4, 0},
+    {"format", "Format", 1, 2},
+    {"book-size", "Book Size", 1, 0},
+    {"category", "Category", 1, 3},
+    {"link", "Links", 8, 1},
+    {"back-cover", "Back Cover", 10, 0},
+};
+
+QString imageFormat(const QString &fileName)
+{
+    const QString ext = QFileInfo(fileName).suffix().toUpper();
+    if (ext == QLatin1String("JPG") || ext == QLatin1String("JPEG"))
+        return QStringLiteral("JPEG");
+    return ext.isEmpty() ? QStringLiteral("JPEG") : ext;
+}
+
+} // namespace
+
+QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QString &imagesFolder,
+                                 QHash<QString, QString> &images)
+{
+    QByteArray xml;
+    QXmlStreamWriter w(&xml);
+    w.setAutoFormatting(true);
+    w.setAutoFormattingIndent(1);
+    w.writeStartDocument();
+    w.writeDTD(QStringLiteral("<!DOCTYPE tellico PUBLIC '-//Robby Stephenson/DTD Tellico V11.0//EN' "
+                              "'http://periapsis.org/tellico/dtd/v11/tellico.dtd'>"));
+    w.writeStartElement(QStringLiteral("tellico"));
+    w.writeDefaultNamespace(QStringLiteral("http://periapsis.org/tellico/"));
+    w.writeAttribute(QStringLiteral("syntaxVersion"), QStringLiteral("11"));
+    w.writeStartElement(QStringLiteral("collection"));
+    w.writeAttribute(QStringLiteral("title"), QCoreApplication::translate("Export", "My Books"));
+    w.writeAttribute(QStringLiteral("type"), QStringLiteral("2"));
+
+    w.writeStartElement(QStringLiteral("fields"));
+    w.writeEmptyElement(QStringLiteral("field"));
+    w.writeAttribute(QStringLiteral("name"), QStringLiteral("_default"));
+    for (const ExtraField &f : kExtraFields) {
+        w.writeStartElement(QStringLiteral("field"));
+        w.writeAttribute(QStringLiteral("name"), QLatin1String(f.name));
+        w.writeAttribute(QStringLiteral("title"), QLatin1String(f.title));
+        w.writeAttribute(QStringLiteral("type"), QString::number(f.type));
+        w.writeAttribute(QStringLiteral("flags"), QString::number(f.flags));
+        w.writeAttribute(QStringLiteral("category"), QStringLiteral("Ordoteca"));
+        if (f.type == 8) {
+            w.writeStartElement(QStringLiteral("prop"));
+            w.writeAttribute(QStringLiteral("name"), QStringLiteral("columns"));
+            w.writeCharacters(QStringLiteral("3"));
+            w.writeEndElement();
+        }
+        w.writeEndElement();
+    }
+    w.writeEndElement(); // fields
+
+    QStringList imageIds;
+    for (const CExportBook &book : books) {
+        w.writeStartElement(QStringLiteral("entry"));
+        w.writeAttribute(QStringLiteral("id"), QString::number(book.bookId));
+        for (const TellicoField &f : kFields) {
+            const QString &v = book.value(f.field);
+            if (v.isEmpty() || (f.field == ImportField::EBookOnly && v == QLatin1String("No")))
+                continue;
+            const QString name = QLatin1String(f.name);
+            if (f.multi) {
+                w.writeStartElement(name + QLatin1Char('s'));
+                for (const QString &part : v.split(QLatin1String("; ")))
+                    w.writeTextElement(name, part);
+                w.writeEndElement();
+            } else if (f.field == ImportField::EBookOnly) {
+                w.writeTextElement(name, QStringLiteral("true"));
+            } else {
+                w.writeTextElement(name, v);
+            }
+            if (f.field == ImportField::ReleaseDate) {
+                const QDate d = QDate::fromString(v, Qt::ISODate);
+                if (d.isValid())
+                    w.writeTextElement(QStringLiteral("pub_year"), QString::number(d.year()));
+            }
+        }
+        if (!book.categories.isEmpty()) {
+            w.writeStartElement(QStringLiteral("categorys"));
+            for (const QStringList &path : book.categories)
+                w.writeTextElement(QStringLiteral("category"), JoinCategoryPath(path));
+            w.writeEndElement();
+        }
+        if (!book.links.isEmpty()) {
+            w.writeStartElement(QStringLiteral("links"));
+            for (const CLinkEntry &link : book.links) {
+                w.writeStartElement(QStringLiteral("link"));
+                w.writeTextElement(QStringLiteral("column"), link.Name);
+                w.writeTextElement(QStringLiteral("column"), link.Path);
+                w.writeTextElement(QStringLiteral("column"), link.Notes);
+                w.writeEndElement();
+            }
+            w.writeEndElement();
+        }
+        const struct
+        {
+            ImportField field;
+            const char *element;
+        } covers[] = {{ImportField::FrontCover, "cover"}, {ImportField::BackCover, "back-cover"}};
+        for (const auto &c : covers) {
+            const QString &file = book.value(c.field);
+            if (file.isEmpty() || file.contains(QLatin1Char('/')) || file.contains(QLatin1Char('\\')))
+                continue;
+            const QString path = imagesFolder + QLatin1Char('/') + file;
+            if (!QFileInfo(path).isFile())
+                continue;
+            images.insert(file, path);
+            if (!imageIds.contains(file))
+                imageIds << file;
+            w.writeTextElement(QLatin1String(c.element), file);
+        }
+        w.writeEndElement(); // entry
+    }
+
+    if (!imageIds.isEmpty()) {
+        w.writeStartElement(QStringLiteral("images"));
+        for (const QString &id : std::as_const(imageIds)) {
+            w.writeEmptyElement(QStringLiteral("image"));
+            w.writeAttribute(QStringLiteral("id"), id);
+            w.writeAttribute(QStringLiteral("format"), imageFormat(id));
+        }
+        w.writeEndElement();
+    }
+    w.writeEndElement(); // collection
+    w.writeEndElement(); // tellico
+    w.writeEndDocument();
+    return xml;
+}
