@@ -6,6 +6,7 @@
 #include "sqlvalue.h"
 
 #include <QCoreApplication>
+#include <sqlite3.h>
 
 QString BasicSearchSql(const QString &keyword, bool ignoreAccents)
 {
@@ -29,33 +30,53 @@ std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword
     // single-row inserts would otherwise each wait for their own disk sync.
     // It is committed on failure too, so whatever was done before an error stays.
     Transaction transaction(connection);
+    if (!transaction.isActive()) {
+        // A catalogue that cannot be written cannot hold search results.
+        ShowDbError(QStringLiteral("BEGIN IMMEDIATE"), connection.lastError());
+        return std::nullopt;
+    }
 
-    if (clearFirst)
-        ExecuteSql(QStringLiteral("DELETE FROM book_category WHERE CatID=%1").arg(kSearchResultsCategory),
-                   false, connection);
+    QString failedSql;
+    DbError error;
+    bool ok = true;
+    if (clearFirst) {
+        failedSql = QStringLiteral("DELETE FROM book_category WHERE CatID=%1").arg(kSearchResultsCategory);
+        ok = bool(connection.execute(failedSql, nullptr, &error));
+    }
 
     const QString sql = BasicSearchSql(keyword, ignoreAccents);
     Recordset rs;
-    DbError error;
     int found = 0;
-    bool ok = rs.open(connection, sql, &error);
+    if (ok) {
+        failedSql = sql;
+        ok = rs.open(connection, sql, &error);
+    }
     while (ok && !rs.isEOF()) {
         const int bookId = rs.field(0).toInt();
         // A membership that exists already is refused by the key; the book
-        // still counts as found.
-        ExecuteSql(QStringLiteral("INSERT INTO book_category(BookID,CatID) VALUES(%1,%2)")
-                       .arg(bookId)
-                       .arg(kSearchResultsCategory),
-                   false, connection);
+        // still counts as found. Any other refusal means the result was not
+        // stored, and a count of books nobody can see would be a lie.
+        const QString insert = QStringLiteral("INSERT INTO book_category(BookID,CatID) VALUES(%1,%2)")
+                                   .arg(bookId)
+                                   .arg(kSearchResultsCategory);
+        DbError insertError;
+        if (!connection.execute(insert, nullptr, &insertError) &&
+            (insertError.code & 0xff) != SQLITE_CONSTRAINT) {
+            failedSql = insert;
+            error = insertError;
+            ok = false;
+            break;
+        }
         ++found;
-        ok = rs.moveNext(&error);
+        failedSql = sql;
+        ok = rs.moveNext(&error) || !error.isSet();
     }
     rs.close();
 
     DbError commitError;
     const bool committed = transaction.commit(&commitError);
     if (!ok) {
-        ShowDbError(sql, error);
+        ShowDbError(failedSql, error);
         return std::nullopt;
     }
     if (!committed) {

@@ -4,6 +4,8 @@
 #include "app/registrykey.h"
 #include "app/strings.h"
 #include "connection.h"
+#include "coverfiles.h"
+#include "crashpoint.h"
 #include "lookup.h"
 #include "recordset.h"
 #include "sqlvalue.h"
@@ -13,6 +15,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -95,18 +98,9 @@ struct Failure
     }
 };
 
-bool queryInt(Connection &connection, const QString &sql, int &value, Failure &failure)
-{
-    Recordset rs;
-    DbError error;
-    if (!rs.open(connection, sql, &error))
-        return failure.fail(sql, error);
-    value = rs.isEOF() ? 0 : rs.field(0).toInt();
-    return true;
-}
-
 bool execute(Connection &connection, const QString &sql, Failure &failure)
 {
+    CrashPoint("statement");
     DbError error;
     if (!connection.execute(sql, nullptr, &error))
         return failure.fail(sql, error);
@@ -120,15 +114,6 @@ int leadingInt(const QString &text)
     return literal == QLatin1String("NULL") ? 0 : literal.toInt();
 }
 
-// Extension of a picture path: from the last "." of its file name on, or
-// nothing when the file name has none (a dot in a folder name does not count).
-QString extensionOf(const QString &path)
-{
-    const int slash = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    return dot > slash ? path.mid(dot) : QString();
-}
-
 bool isPlainInteger(const QString &text)
 {
     if (text.isEmpty())
@@ -140,117 +125,37 @@ bool isPlainInteger(const QString &text)
     return true;
 }
 
-// A stored cover name comes from the catalogue file: only a plain file name
-// inside the images folder may ever be deleted, never "../x" or a path.
-bool isPlainFileName(const QString &name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
-}
-
-// What one cover needs on disk once the database has the book.
-struct CoverPlan
-{
-    QString name;           // stored name, empty for no cover
-    QString source;         // picture to copy in, empty when nothing is copied
-    QString deletePrevious; // old stored name whose file goes, empty for none
-    QString staged;         // copy of source waiting inside the images folder
-};
-
-CoverPlan planCover(const QString &source, const QString &previous, int bookId, const QString &suffix,
-                    const QString &imagesFolder, bool isNew)
-{
-    CoverPlan plan;
-    // A new book owns no picture yet: a stale name in the record belongs to
-    // some other book and must not cost that book its cover.
-    const QString owned = isNew ? QString() : previous;
-    if (source.isEmpty()) {
-        plan.deletePrevious = owned;
-        return plan;
-    }
-    plan.name = QString::number(bookId) + suffix + extensionOf(source);
-    if (source != imagesFolder + QLatin1Char('/') + plan.name) {
-        plan.source = source;
-        plan.deletePrevious = owned;
-    }
-    return plan;
-}
-
-void reportCopyFailure(const QString &target)
-{
-    messenger().showMessage(LoadStr(IDS_CANNOT_COPY_COVER, target), IMessenger::Icon::Warning);
-}
-
-// Puts the pictures in place. Every source is copied before any old file is
-// deleted, so swapping the front and back pictures works, and a picture
-// that cannot be copied never costs the book the file it already has under
-// the same name.
-void applyCovers(CoverPlan *plans, int count, const QString &imagesFolder)
-{
-    const QString folder = imagesFolder + QLatin1Char('/');
-    QVector<bool> failed(count, false);
-    for (int i = 0; i < count; ++i) {
-        CoverPlan &p = plans[i];
-        if (p.source.isEmpty())
-            continue;
-        const QString staged = folder + QLatin1Char('.') + p.name + QLatin1String(".saving");
-        QFile::remove(staged);
-        if (QFile::copy(p.source, staged)) {
-            p.staged = staged;
-            // A read-only source must not give a cover that cannot be replaced.
-            QFile::setPermissions(staged, QFile::permissions(staged) | QFile::WriteOwner);
-        } else {
-            failed[i] = true;
-            reportCopyFailure(folder + p.name);
-        }
-    }
-    for (int i = 0; i < count; ++i) {
-        const CoverPlan &p = plans[i];
-        if (p.deletePrevious.isEmpty() || (failed[i] && p.deletePrevious == p.name) ||
-            !isPlainFileName(p.deletePrevious))
-            continue;
-        // A name the other cover now uses is that cover's file.
-        bool inUse = false;
-        for (int j = 0; j < count; ++j)
-            inUse = inUse || (j != i && plans[j].name == p.deletePrevious);
-        if (!inUse)
-            QFile::remove(folder + p.deletePrevious);
-    }
-    for (int i = 0; i < count; ++i) {
-        const CoverPlan &p = plans[i];
-        if (p.staged.isEmpty())
-            continue;
-        const QString target = folder + p.name;
-        QFile::remove(target);
-        if (!QFile::rename(p.staged, target)) {
-            QFile::remove(p.staged);
-            reportCopyFailure(target);
-        }
-    }
-}
-
 // The database part of saving a book; covers gets what the files need.
 bool writeBook(const CBookRecord &r, bool isNew, int categoryId, const QString &imagesFolder,
-               Connection &connection, CoverPlan covers[2], Failure &failure)
+               Connection &connection, std::unique_ptr<CCoverFiles> &covers, Failure &failure)
 {
     int bookId = r.BookID;
     if (isNew) {
         // MAX alone (NULL, read as 0, for an empty table) gives the same id as
         // counting first, without counting 100,000 rows on every save.
-        int max = 0;
+        // Read as 64 bits: a number of 2^31 or more typed in by hand must
+        // stop the save, not wrap around to a negative id.
         const QString sql = QStringLiteral("SELECT MAX(BookID) FROM book");
-        if (!queryInt(connection, sql, max, failure))
-            return false;
-        if (max == std::numeric_limits<int>::max())
+        Recordset rs;
+        DbError error;
+        if (!rs.open(connection, sql, &error))
+            return failure.fail(sql, error);
+        const qint64 max = rs.int64Field(0);
+        rs.close();
+        if (max >= std::numeric_limits<int>::max())
             return failure.fail(
                 sql, {1, QCoreApplication::translate(
                              "Catalogue", "No new number is free: the highest one is already in use.")});
-        bookId = max + 1;
+        bookId = int(max + 1);
     }
 
-    covers[0] = planCover(r.newFrontCoverSource, r.FrontCover, bookId, QString(), imagesFolder, isNew);
-    covers[1] =
-        planCover(r.newBackCoverSource, r.BackCover, bookId, QStringLiteral("b"), imagesFolder, isNew);
+    // The pictures are copied before the book row is written: one that
+    // cannot be copied leaves its cover as it was, so the catalogue never
+    // names a file that is not there.
+    covers = std::make_unique<CCoverFiles>(imagesFolder, bookId);
+    covers->plan(0, r.newFrontCoverSource, r.FrontCover, QString(), isNew);
+    covers->plan(1, r.newBackCoverSource, r.BackCover, QStringLiteral("b"), isNew);
+    covers->prepare();
 
     QStringList categories;
     if (isNew) {
@@ -327,8 +232,8 @@ bool writeBook(const CBookRecord &r, bool isNew, int categoryId, const QString &
                                 decimal(r.BookSize),
                                 text(r.Description),
                                 text(r.Notes),
-                                text(covers[0].name),
-                                text(covers[1].name)};
+                                text(covers->at(0).name),
+                                text(covers->at(1).name)};
     const QString insert =
         QStringLiteral(
             "INSERT INTO Book (BookID,Title,Subtitle,URL,Author,Edition,PublisherID,ISBN,PageCount,"
@@ -528,7 +433,7 @@ void CBookRecord::RowReader::Read(const Recordset &rs, CBookRecord &book) const
 bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesFolder, Connection &connection)
 {
     Failure failure;
-    CoverPlan covers[2];
+    std::unique_ptr<CCoverFiles> covers;
     bool saved = false;
     {
         // An edit is a delete followed by an insert: both, with the links,
@@ -540,20 +445,23 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesFolder, 
         }
         DbError error;
         if (writeBook(*this, isNew, categoryId, imagesFolder, connection, covers, failure)) {
+            CrashPoint("before commit");
             saved = transaction.commit(&error);
             if (!saved)
                 failure.fail(QStringLiteral("COMMIT"), error);
         }
     }
     if (!saved) {
+        covers.reset(); // the prepared files go with the rolled back rows
         failure.show();
         return false;
     }
+    CrashPoint("committed");
 
-    // Files change only now that the catalogue holds the new names.
-    applyCovers(covers, 2, imagesFolder);
-    FrontCover = covers[0].name;
-    BackCover = covers[1].name;
+    // Old pictures go only now that the catalogue holds the new names.
+    covers->finish();
+    FrontCover = covers->at(0).name;
+    BackCover = covers->at(1).name;
     return true;
 }
 

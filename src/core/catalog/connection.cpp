@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <sqlite3.h>
 
 namespace {
@@ -25,6 +26,19 @@ void setError(DbError *out, const DbError &e)
 {
     if (out)
         *out = e;
+}
+
+// Whether the file and its folder take writes (the engine writes its journal
+// beside the file). Tried rather than read from the permissions: root may
+// write a 0444 file, nobody may write an immutable one or a read-only mount.
+bool canWrite(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    file.close();
+    QTemporaryFile probe(QFileInfo(path).absolutePath() + QStringLiteral("/.ordo-write-test-XXXXXX"));
+    return probe.open();
 }
 
 } // namespace
@@ -48,8 +62,9 @@ std::shared_ptr<Connection> Connection::open(const QString &path, DbError *error
     std::shared_ptr<Connection> c(new Connection);
     c->m_path = info.absoluteFilePath();
     // No SQLITE_OPEN_CREATE: opening must never make a file appear.
+    c->m_readOnly = !canWrite(c->m_path);
     const int rc = sqlite3_open_v2(QFile::encodeName(c->m_path).constData(), &c->m_db,
-                                   SQLITE_OPEN_READWRITE, nullptr);
+                                   c->m_readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         setError(error, errorOf(c->m_db, rc));
         return nullptr;
@@ -65,11 +80,14 @@ std::shared_ptr<Connection> Connection::open(const QString &path, DbError *error
             probe.message = QCoreApplication::translate(
                                 "Connection", "%1 is not an Ordoteca catalogue: the file is not a database.")
                                 .arg(QDir::toNativeSeparators(c->m_path));
+        else if ((probe.code & 0xff) == SQLITE_BUSY || (probe.code & 0xff) == SQLITE_LOCKED)
+            probe.message = LockedMessage(c->m_path);
         setError(error, probe);
         return nullptr;
     }
     if (!c->run("PRAGMA foreign_keys = ON", error))
         return nullptr;
+    c->m_readOnly = c->m_readOnly || sqlite3_db_readonly(c->m_db, "main") == 1;
     // Case-insensitive LIKE for every script, on this connection only: the
     // file itself needs nothing the stock shell lacks.
     if (!RegisterSqlFunctions(c->m_db)) {
@@ -77,6 +95,13 @@ std::shared_ptr<Connection> Connection::open(const QString &path, DbError *error
         return nullptr;
     }
     return c;
+}
+
+QString Connection::LockedMessage(const QString &path)
+{
+    return QCoreApplication::translate("Connection",
+                                       "%1 is in use by another program. Close it there and try again.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 bool Connection::run(const char *sql, DbError *error)
@@ -89,8 +114,7 @@ bool Connection::run(const char *sql, DbError *error)
     return true;
 }
 
-std::unique_ptr<Recordset> Connection::execute(const QString &sql, int *recordsAffected,
-                                               DbError *error)
+std::unique_ptr<Recordset> Connection::execute(const QString &sql, qint64 *recordsAffected, DbError *error)
 {
     auto rs = std::make_unique<Recordset>();
     if (!rs->open(*this, sql, error))
@@ -122,6 +146,12 @@ bool Connection::foreignKeysEnforced() const
         on = sqlite3_column_int(stmt, 0) != 0;
     sqlite3_finalize(stmt);
     return on;
+}
+
+void Connection::interrupt()
+{
+    if (m_db)
+        sqlite3_interrupt(m_db);
 }
 
 bool Connection::begin(DbError *error)

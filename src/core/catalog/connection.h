@@ -17,14 +17,16 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    // Opens an existing catalogue file for reading and writing. A missing file
-    // is never created; a file that is not a database is refused unchanged.
+    // Opens an existing catalogue file for reading and writing, or for
+    // reading only when the file or its folder cannot be written. A missing
+    // file is never created; a file that is not a database is refused
+    // unchanged; one locked by another program gives LockedMessage.
     static std::shared_ptr<Connection> open(const QString &path, DbError *error = nullptr);
 
     // Runs one SQL statement. Rows it returns come back as an open recordset on
     // its first row (an empty, closed one for statements without rows);
     // recordsAffected gets the rows inserted, changed or deleted. Null on error.
-    std::unique_ptr<Recordset> execute(const QString &sql, int *recordsAffected = nullptr,
+    std::unique_ptr<Recordset> execute(const QString &sql, qint64 *recordsAffected = nullptr,
                                        DbError *error = nullptr);
 
     // Turns foreign keys (and their cascades) back on, for instance after a
@@ -37,6 +39,10 @@ public:
     // otherwise bring back the engine's A-Z-only LIKE for the session.
     void restoreProgramSettings();
 
+    // Stops the statement running on this connection (from any thread): it
+    // fails with SQLITE_INTERRUPT.
+    void interrupt();
+
     // Groups statements so that they commit together (see Transaction).
     bool begin(DbError *error = nullptr);
     bool commit(DbError *error = nullptr);
@@ -44,6 +50,9 @@ public:
     bool inTransaction() const;
 
     QString path() const { return m_path; }
+    bool isReadOnly() const { return m_readOnly; }
+    // "<file> is in use by another program. ..."
+    static QString LockedMessage(const QString &path);
     sqlite3 *handle() const { return m_db; }
 
     DbError lastError() const;
@@ -54,6 +63,7 @@ private:
 
     sqlite3 *m_db = nullptr;
     QString m_path;
+    bool m_readOnly = false;
 };
 
 // Commits on commit(), rolls back when destroyed without one. Nested guards on

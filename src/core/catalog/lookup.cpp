@@ -93,14 +93,14 @@ bool GetOrInsertLookupId(const QString &table, const QString &name, Connection &
             Recordset max;
             if (!OpenRecordset(max, connection, sql))
                 return false;
-            const int highest = max.field(0).toInt();
-            if (highest == std::numeric_limits<int>::max()) {
+            const qint64 highest = max.int64Field(0);
+            if (highest >= std::numeric_limits<int>::max()) {
                 ShowDbError(
                     sql, {1, QCoreApplication::translate(
                                  "Catalogue", "No new number is free: the highest one is already in use.")});
                 return false;
             }
-            newId = highest + 1;
+            newId = int(highest + 1);
         }
     }
 

@@ -3,6 +3,7 @@
 #include "app/apppaths.h"
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "coverfiles.h"
 #include "imagesfolder.h"
 #include "orphanrows.h"
 #include "recordset.h"
@@ -110,7 +111,8 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
         return false;
     }
 
-    if (m_newCatalogue && !UILanguageCode().isEmpty()) {
+    const bool readOnly = connection->isReadOnly();
+    if (m_newCatalogue && !readOnly && !UILanguageCode().isEmpty()) {
         Transaction transaction(*connection);
         for (const LocalisedRow &row : kLocalisedRows) {
             const QString sql =
@@ -129,31 +131,36 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
         m_newCatalogue = false;
     }
 
-    // The special categories must exist; an existing row keeps its name.
-    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(2, 'Favorites')"), false,
-               *connection);
-    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(3, 'Search Results')"), false,
-               *connection);
-    ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(4, 'Reading List')"), false,
-               *connection);
-
-    // Catalogues made before the book list had its covering index get it
-    // now (once; a read-only file simply lists more slowly).
-    ExecuteSql(QStringLiteral(
-                   "CREATE INDEX IF NOT EXISTS book_list ON book(Title, BookID, Author, PublisherID, ISBN, "
-                   "Edition)"),
-               false, *connection);
-
-    // Links and memberships of books deleted outside the program go now,
-    // before a new book can take a freed number and inherit them.
-    const int orphans = qMax(0, RemoveOrphanRows(*connection));
-
     const QString images = ImagesFolderForCatalog(QFileInfo(path).absoluteFilePath());
-    const QFileInfo imagesInfo(images);
-    if (!imagesInfo.isDir() && !QDir().mkdir(images)) {
-        messenger().showMessage(LoadStr(IDS_CANNOT_CREATE_DIRECTORY, QDir::toNativeSeparators(images)),
-                                IMessenger::Icon::Error);
-        return false;
+    int orphans = 0;
+    if (!readOnly) {
+        // The special categories must exist; an existing row keeps its name.
+        ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(2, 'Favorites')"), false,
+                   *connection);
+        ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(3, 'Search Results')"), false,
+                   *connection);
+        ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(4, 'Reading List')"), false,
+                   *connection);
+
+        // Links and memberships of books deleted outside the program go now,
+        // before a new book can take a freed number and inherit them.
+        orphans = qMax(0, RemoveOrphanRows(*connection));
+
+        // Catalogues made before the book list had its covering index get it
+        // now (once; a read-only file simply lists more slowly).
+        ExecuteSql(QStringLiteral(
+                       "CREATE INDEX IF NOT EXISTS book_list ON book(Title, BookID, Author, PublisherID, ISBN, "
+                       "Edition)"),
+                   false, *connection);
+
+        const QFileInfo imagesInfo(images);
+        if (!imagesInfo.isDir() && !QDir().mkdir(images)) {
+            messenger().showMessage(LoadStr(IDS_CANNOT_CREATE_DIRECTORY, QDir::toNativeSeparators(images)),
+                                    IMessenger::Icon::Error);
+            return false;
+        }
+        // A save cut short (a crash, a kill) may have left pictures behind.
+        CCoverFiles::CleanUp(images, *connection);
     }
 
     m_connection = std::move(connection);
@@ -162,6 +169,7 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     m_selectedBooks.clear();
     SetImagesFolder(images);
     m_orphanRowsRemoved = orphans;
+    m_readOnly = readOnly;
     emit documentOpened(m_path);
     if (m_orphanRowsRemoved > 0)
         emit orphanRowsRemoved(m_orphanRowsRemoved);

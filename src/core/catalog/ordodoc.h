@@ -32,6 +32,9 @@ public:
     Connection *connection() const { return m_connection.get(); }
     std::shared_ptr<Connection> sharedConnection() const { return m_connection; }
     QString path() const { return m_path; }
+    // The catalogue file or its folder cannot be written: it was opened for
+    // reading only and every command that writes is greyed.
+    bool isReadOnly() const { return m_readOnly; }
 
     // -1 until the tree selects something; 5 = All Books, 6 = Recycle Bin.
     int currentCategory() const { return m_currentCategory; }
@@ -67,4 +70,5 @@ private:
     QVector<int> m_selectedBooks;
     bool m_newCatalogue = false;
     int m_orphanRowsRemoved = 0;
+    bool m_readOnly = false;
 };

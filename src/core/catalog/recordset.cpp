@@ -131,8 +131,15 @@ bool Recordset::open(Connection &connection, const QString &sql, DbError *error)
         return false;
     }
     if (sqlite3_total_changes64(connection.handle()) != before)
-        m_changes = sqlite3_changes(connection.handle());
+        m_changes = sqlite3_changes64(connection.handle());
     return true;
+}
+
+qint64 Recordset::int64Field(int index) const
+{
+    if (!m_stmt || m_eof || index < 0 || index >= fieldCount())
+        return 0;
+    return sqlite3_column_int64(m_stmt, index);
 }
 
 void Recordset::close()

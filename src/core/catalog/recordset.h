@@ -39,7 +39,11 @@ public:
     // book list reads hundreds of thousands of values at a time.
     QString fieldText(int index) const;
 
-    int recordsAffected() const { return m_changes; }
+    // The whole 64-bit integer of a field (field() gives ids as 32-bit
+    // values): 0 for NULL or no row.
+    qint64 int64Field(int index) const;
+
+    qint64 recordsAffected() const { return m_changes; }
     const DbError &lastError() const { return m_error; }
 
 private:
@@ -51,6 +55,6 @@ private:
     QStringList m_names;
     std::vector<FieldValue::Kind> m_declared;
     bool m_eof = true;
-    int m_changes = 0;
+    qint64 m_changes = 0;
     DbError m_error;
 };

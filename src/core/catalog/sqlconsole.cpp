@@ -19,14 +19,14 @@ SqlRunResult runStatement(Connection &connection, const QString &statement)
     }
 
     const bool wasInTransaction = connection.inTransaction();
-    int affected = 0;
+    qint64 affected = 0;
     auto rs = connection.execute(result.statement, &affected, &result.error);
     if (!rs)
         return result;
     result.recordsAffected = affected;
 
     if (affected == 0) {
-        int rows = 0;
+        qint64 rows = 0;
         bool ok = true;
         while (ok && rs->isOpen() && !rs->isEOF()) {
             ++rows;
@@ -69,11 +69,16 @@ QString SqlResultText(const SqlRunResult &result)
 SqlRunResult RunSqlAndReport(Connection &connection, const QString &statement)
 {
     const SqlRunResult result = RunSql(connection, statement);
+    ReportSqlRun(result);
+    return result;
+}
+
+void ReportSqlRun(const SqlRunResult &result)
+{
     if (result.ok)
         messenger().showMessage(SqlResultText(result), IMessenger::Icon::Information);
     else
         ShowDbError(result.statement, result.error);
-    return result;
 }
 
 bool RunSqlCommand(Connection &connection, const QString &statement)

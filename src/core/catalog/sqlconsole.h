@@ -11,8 +11,8 @@ struct SqlRunResult
 {
     bool ok = false;
     QString statement; // the statement as run (trimmed)
-    int recordsAffected = 0;
-    int rowCount = 0; // rows returned, counted only when nothing was affected
+    qint64 recordsAffected = 0;
+    qint64 rowCount = 0; // rows returned, counted only when nothing was affected
     DbError error;    // set when !ok
 };
 
@@ -31,5 +31,8 @@ QString SqlResultText(const SqlRunResult &result);
 // Runs the statement and shows either the database error or the result;
 // returns what happened so a caller can offer a refused statement again.
 SqlRunResult RunSqlAndReport(Connection &connection, const QString &statement);
+// The report half of RunSqlAndReport, for a statement run elsewhere (on a
+// worker, so that it can be stopped).
+void ReportSqlRun(const SqlRunResult &result);
 
 [[nodiscard]] bool RunSqlCommand(Connection &connection, const QString &statement);

@@ -4,6 +4,7 @@
 #include "connection.h"
 #include "recordset.h"
 
+#include <QDebug>
 #include <QLocale>
 #include <limits>
 
@@ -86,7 +87,11 @@ QString moneyText(double amount)
 
 QString FormatSqlValue(const QString &text, int kind)
 {
-    const QString value = text.trimmed();
+    QString value = text;
+    // The engine stops reading a statement at a NUL: a text holding one
+    // could never be saved (nor the book edited again) otherwise.
+    value.remove(QChar(0));
+    value = value.trimmed();
     if (value.isEmpty())
         return QStringLiteral("NULL");
     switch (kind) {
@@ -139,7 +144,16 @@ QString FieldToText(const FieldValue &v)
 
 void ShowDbError(const QString &sql, const DbError &error)
 {
-    messenger().showMessage(sql + QLatin1Char('\n') + error.message, IMessenger::Icon::Error);
+    // A statement can carry a whole description: the box shows its start,
+    // the log keeps all of it.
+    constexpr int kShownSqlLength = 2000;
+    QString shown = sql;
+    if (shown.size() > kShownSqlLength) {
+        qWarning().noquote() << "Database error in:" << sql << "\n" << error.message;
+        shown.truncate(kShownSqlLength);
+        shown += QLatin1String("...");
+    }
+    messenger().showMessage(shown + QLatin1Char('\n') + error.message, IMessenger::Icon::Error);
 }
 
 bool ExecuteSql(const QString &sql, bool showError, Connection &connection)

@@ -1,6 +1,7 @@
 #include "booktransform.h"
 
 #include "app/strings.h"
+#include "coverurl.h"
 #include "encodeutf8.h"
 
 #include <QFile>
@@ -289,6 +290,8 @@ QString TransformMessageText(const TransformResult &result)
 
 QString RewritePageAttributes(QString html)
 {
+    html = RewriteImageSources(html);
+    // A source the serializer quoted otherwise keeps the plain rewrite.
     html.replace(QLatin1String("<img ordosrc="), QLatin1String("<img src="));
     html.replace(QLatin1String("<a ordohref="), QLatin1String("<a href="));
     return html;

@@ -3,6 +3,7 @@
 #include "app/strings.h"
 #include "catalog/bookbatchloader.h"
 #include "catalog/bookrecord.h"
+#include "fragmentnormalizer.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -136,8 +137,10 @@ void appendBook(QString &out, const CBookRecord &book, const QString &imagesFold
     appendElement(out, QLatin1String("EbookOnly"), book.EBookOnly ? yes : no);
     appendElement(out, QLatin1String("Format"), book.Format);
     appendElement(out, QLatin1String("BookSize"), book.BookSize);
-    appendElement(out, QLatin1String("Description"), book.Description);
-    appendElement(out, QLatin1String("Notes"), book.Notes);
+    // Balanced here, once, for the page and every export alike: one broken
+    // description must not swallow or restyle the books after it.
+    appendElement(out, QLatin1String("Description"), NormalizeHtmlFragment(book.Description));
+    appendElement(out, QLatin1String("Notes"), NormalizeHtmlFragment(book.Notes));
 
     if (!book.links.isEmpty()) {
         const QString bookPrefix = QString::number(book.BookID) + QLatin1Char('/');

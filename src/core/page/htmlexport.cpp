@@ -11,27 +11,35 @@ const QLatin1String kUtf16Meta("<META http-equiv=\"Content-Type\" content=\"text
 const QLatin1String kUtf8Meta("<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
 const QLatin1String kStyleSheetRef("HREF=\"ordo.css\">");
 
-// One pass over the text: each reference is replaced where it stands and
-// the scan goes on after the replacement, so a link whose path holds
-// "ordolink://" again cannot make the rewriting loop.
-QString resolveLinkReferences(const QString &text, Connection *connection)
+// One pass over the text for both schemes: each "ordolink://" reference is
+// replaced where it stands, each "ordocover://" dropped, and the scan goes
+// on after it. Inserted paths are never searched again, and removing one
+// scheme text cannot join its neighbours into a new one
+// ("ordoordocover://cover://" leaves "ordocover://", as written around it).
+QString rewriteSchemes(const QString &text, Connection *connection)
 {
-    const QLatin1String scheme(kLinkScheme);
-    qsizetype position = text.indexOf(scheme);
-    if (position < 0)
-        return text;
+    const QLatin1String link(kLinkScheme);
+    const QLatin1String cover(kCoverScheme);
     QString out;
     out.reserve(text.size());
     qsizetype copied = 0;
-    while (position >= 0) {
-        out.append(QStringView(text).mid(copied, position - copied));
-        qsizetype end = text.indexOf(QLatin1Char('"'), position);
+    for (;;) {
+        const qsizetype nextLink = text.indexOf(link, copied);
+        const qsizetype nextCover = text.indexOf(cover, copied);
+        if (nextLink < 0 && nextCover < 0)
+            break;
+        if (nextCover >= 0 && (nextLink < 0 || nextCover < nextLink)) {
+            out.append(QStringView(text).mid(copied, nextCover - copied));
+            copied = nextCover + cover.size();
+            continue;
+        }
+        out.append(QStringView(text).mid(copied, nextLink - copied));
+        qsizetype end = text.indexOf(QLatin1Char('"'), nextLink);
         if (end < 0)
             end = text.size();
-        const qsizetype start = position + scheme.size();
+        const qsizetype start = nextLink + link.size();
         out.append(ResolveLinkReference(text.mid(start, std::max<qsizetype>(0, end - start)), connection));
         copied = end;
-        position = text.indexOf(scheme, end);
     }
     out.append(QStringView(text).mid(copied));
     return out;
@@ -45,8 +53,7 @@ QString MakeHtmlExportText(const QString &pageHtml, const QString &cssPath, Conn
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(kUtf16Meta, kUtf8Meta);
     text.replace(kStyleSheetRef, QLatin1String("HREF=\"") + cssPath + QLatin1String("\">"));
-    text = resolveLinkReferences(text, connection);
-    text.remove(QLatin1String(kCoverScheme));
+    text = rewriteSchemes(text, connection);
     return QLatin1String("<HTML>\n") + text + QLatin1String("</HTML>\n");
 }
 

@@ -36,8 +36,14 @@ QString ResolvePageLink(const QString &address, const QString &imagesFolder, Con
     const QLatin1String cover(kCoverScheme);
     const QLatin1String link(kLinkScheme);
     // Schemes reach the view lower-cased by the URL parser; accept any case.
-    if (address.startsWith(cover, Qt::CaseInsensitive))
-        return imagesFolder + QLatin1Char('/') + coverFileName(address.mid(cover.size()));
+    if (address.startsWith(cover, Qt::CaseInsensitive)) {
+        // Only a file of the images folder itself: never the folder, never
+        // its parent.
+        const QString name = coverFileName(address.mid(cover.size()));
+        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+            return QString();
+        return imagesFolder + QLatin1Char('/') + name;
+    }
     if (address.startsWith(link, Qt::CaseInsensitive))
         return ResolveLinkReference(address.mid(link.size()), connection);
     return address;

@@ -7,7 +7,8 @@ class Connection;
 // What a click on address in the book page opens instead of navigating:
 // - "ordocover://..." gives imagesFolder + "/" + the file name after the last
 //   "/" or "\" (trimmed, one trailing "/" dropped first), so only pictures of
-//   the catalogue's own images folder are ever opened this way;
+//   the catalogue's own images folder are ever opened this way; empty text
+//   when that name is empty, "." or "..";
 // - "ordolink://B/L" gives the path of link L of book B, or "B/L" when there
 //   is no such link or no connection;
 // - anything else (web addresses, file paths) is returned unchanged.

@@ -16,6 +16,7 @@ enum : int {
     RecentFileFirst = 57616,
     RecentFileLast = 57631,
     Exit = 57665,
+    RestoreBackup = 32830,
     // Edit
     Cut = 57635,
     Copy = 57634,
@@ -43,6 +44,7 @@ enum : int {
     // Tools
     RunSql = 32787,
     Options = 32786,
+    CheckCatalogue = 32831,
     // Help
     HelpTopics = 57667,
     About = 57664,

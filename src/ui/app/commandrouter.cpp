@@ -76,6 +76,8 @@ ICommandTarget *CommandRouter::targetFor(int id) const
 
 bool CommandRouter::isEnabled(int id) const
 {
+    if (m_veto && m_veto(id))
+        return false;
     ICommandTarget *t = targetFor(id);
     return t && t->isCommandEnabled(id);
 }
@@ -90,6 +92,8 @@ bool CommandRouter::run(int id)
 {
     // Checked again at the moment of the command: a stale menu or an
     // accelerator must never run a disabled command.
+    if (m_veto && m_veto(id))
+        return false;
     ICommandTarget *t = targetFor(id);
     if (!t || !t->isCommandEnabled(id))
         return false;

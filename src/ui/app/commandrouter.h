@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QVector>
+#include <functional>
 
 class QWidget;
 
@@ -42,6 +43,9 @@ public:
     bool isChecked(int id) const;
     // Runs the command when it is served and enabled; true when it ran.
     bool run(int id);
+    // Disables commands whatever their target says (a read-only catalogue
+    // greys every command that writes).
+    void setVeto(std::function<bool(int)> veto) { m_veto = std::move(veto); }
 
 signals:
     void activePaneChanged();
@@ -52,4 +56,5 @@ private:
     QVector<Pane> m_panes;
     QVector<ICommandTarget *> m_chain;
     int m_active = 0;
+    std::function<bool(int)> m_veto;
 };

@@ -3,6 +3,7 @@
 #include "app/apppaths.h"
 #include "app/messenger.h"
 #include "catalog/ordodoc.h"
+#include "cataloguetools.h"
 #include "commandids.h"
 #include "widgets/toolbarimageset.h"
 #include "widgets/toolbarstrip.h"
@@ -87,6 +88,10 @@ bool CMainFrame::create()
     buildPanes();
 
     m_router.setChain({this});
+    m_router.setVeto(
+        [this](int id) { return m_doc->hasConnection() && m_doc->isReadOnly() && writesCatalogue(id); });
+    m_catalogueTools = new CCatalogueTools(m_doc, this, statusBar());
+    m_router.addToChain(m_catalogueTools);
     m_updateTimer = new QTimer(this);
     m_updateTimer->setInterval(250);
     connect(m_updateTimer, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
@@ -108,9 +113,33 @@ void CMainFrame::addCommandTarget(ICommandTarget *target)
     updateCommandStates();
 }
 
+bool CMainFrame::writesCatalogue(int id)
+{
+    switch (id) {
+    case Cmd::Cut:
+    case Cmd::Paste:
+    case Cmd::AddSubCategory:
+    case Cmd::RemoveCategory:
+    case Cmd::EditCategory:
+    case Cmd::AddBook:
+    case Cmd::RemoveBook:
+    case Cmd::EditBook:
+    case Cmd::SendToFavorites:
+    case Cmd::SendToReadingList:
+    case Cmd::SendToSearchResults:
+    case Cmd::BasicSearch: // it stores its results in Search Results
+    case Cmd::RestoreBackup:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void CMainFrame::updateTitle()
 {
-    if (m_doc->hasConnection())
+    if (m_doc->hasConnection() && m_doc->isReadOnly())
+        setWindowTitle(tr("%1 (read-only) - Ordoteca").arg(QFileInfo(m_doc->path()).fileName()));
+    else if (m_doc->hasConnection())
         setWindowTitle(QStringLiteral("%1 - Ordoteca").arg(QFileInfo(m_doc->path()).fileName()));
     else
         setWindowTitle(QStringLiteral("Ordoteca"));

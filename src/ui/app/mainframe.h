@@ -11,6 +11,7 @@
 
 class CLockKeyIndicators;
 class CHelpWindow;
+class CCatalogueTools;
 class COrdoDoc;
 class CWelcomePage;
 class COrdoTreeView;
@@ -45,6 +46,7 @@ public:
     COrdoListView *listView() const { return m_list; }
     COrdoHtmlView *htmlView() const { return m_html; }
     CommandRouter &router() { return m_router; }
+    CCatalogueTools *catalogueTools() const { return m_catalogueTools; }
 
     // File titles of Styles/CSS/*.css and Styles/*.xsl (at most 100 each).
     QStringList styleList() const { return m_styles; }
@@ -78,6 +80,8 @@ public:
     using UrlOpener = std::function<bool(const QUrl &)>;
     void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
     CHelpWindow *helpWindow() const { return m_helpWindow; }
+    // Commands greyed while the catalogue is read-only.
+    static bool writesCatalogue(int id);
 
     // ICommandTarget
     bool servesCommand(int id) const override;
@@ -134,4 +138,5 @@ private:
     CWelcomePage *m_welcome = nullptr;
     CHelpWindow *m_helpWindow = nullptr;
     UrlOpener m_urlOpener;
+    CCatalogueTools *m_catalogueTools = nullptr;
 };

@@ -52,6 +52,8 @@ const CommandText kCommands[] = {
     {Cmd::ViewStatusBar, QT_TR_NOOP("&Status Bar"), QT_TR_NOOP("Show or hide the status bar\nToggle Status Bar")},
     {Cmd::Refresh, QT_TR_NOOP("&Refresh"), QT_TR_NOOP("Show the book page again\nRefresh")},
     {Cmd::RunSql, QT_TR_NOOP("&Run SQL..."), QT_TR_NOOP("Submit SQL statement to the database\nRun SQL")},
+    {Cmd::CheckCatalogue, QT_TR_NOOP("&Check Catalogue..."), QT_TR_NOOP("Check the catalogue and its cover pictures and repair what can be repaired\nCheck Catalogue")},
+    {Cmd::RestoreBackup, QT_TR_NOOP("Restore &Backup..."), QT_TR_NOOP("Replace the catalogue by one of its automatic backups\nRestore Backup")},
     {Cmd::Options, QT_TR_NOOP("&Options..."), QT_TR_NOOP("Set default values and the interface language\nOptions")},
     {Cmd::HelpTopics, QT_TR_NOOP("&Help Topics"), QT_TR_NOOP("Open the user guide\nHelp Topics")},
     {Cmd::About, QT_TR_NOOP("&About Ordo..."), QT_TR_NOOP("Display program information, version number and copyright\nAbout")},
@@ -169,6 +171,8 @@ void CMainFrame::buildMenus()
         m_fileMenu->addAction(a(Cmd::RecentFileFirst + i));
     m_recentSeparator = m_fileMenu->addSeparator();
     m_recentSeparator->setVisible(false);
+    m_fileMenu->addAction(a(Cmd::RestoreBackup));
+    m_fileMenu->addSeparator();
     m_fileMenu->addAction(a(Cmd::Exit));
 
     QMenu *sendTo = new QMenu(tr("&Send To"), this);
@@ -202,7 +206,7 @@ void CMainFrame::buildMenus()
     view->insertMenu(a(Cmd::Refresh), styleMenu);
 
     QMenu *tools = bar->addMenu(tr("&Tools"));
-    tools->addActions({a(Cmd::RunSql), a(Cmd::Options)});
+    tools->addActions({a(Cmd::RunSql), a(Cmd::CheckCatalogue), a(Cmd::Options)});
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));

@@ -4,6 +4,7 @@
 #include "browse/inputsqldlg.h"
 #include "browse/ordolistview.h"
 #include "browse/ordotreeview.h"
+#include "browse/sqlrunprogress.h"
 #include "catalog/basicsearch.h"
 #include "catalog/ordodoc.h"
 #include "catalog/sqlconsole.h"
@@ -92,7 +93,8 @@ void CMainFrame::onRunSql()
         if (dialog.exec() != QDialog::Accepted)
             return;
         statement = dialog.sql();
-        const SqlRunResult result = RunSqlAndReport(*m_doc->connection(), statement);
+        const SqlRunResult result = CSqlRunProgress::Run(*m_doc->connection(), statement, this);
+        ReportSqlRun(result);
         if (!result.ok)
             continue;
         if (result.recordsAffected != 0)

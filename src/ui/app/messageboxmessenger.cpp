@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace {
 
@@ -28,15 +29,61 @@ QString boxTitle()
     return name.isEmpty() ? QStringLiteral("Ordoteca") : name;
 }
 
+// The lines a box may show: a third of the screen's height, the rest is buttons,
+// icon and frame. Long lines count as wrapped at about 40 characters.
+QString fittingText(const QString &text, int maxLines, bool *cut)
+{
+    constexpr int kCharsPerLine = 40; // wide (CJK) characters wrap early
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList shown;
+    int used = 0;
+    *cut = false;
+    for (const QString &line : lines) {
+        const int wrapped = qMax(1, int((line.size() + kCharsPerLine - 1) / kCharsPerLine));
+        if (used + wrapped > maxLines) {
+            const int room = maxLines - used;
+            if (room > 0)
+                shown << line.left(room * kCharsPerLine);
+            *cut = true;
+            break;
+        }
+        shown << line;
+        used += wrapped;
+    }
+    QString result = shown.join(QLatin1Char('\n'));
+    if (*cut) {
+        result += QLatin1String("...");
+        // A question comes last: it must stay in view.
+        if (lines.size() > 1 && lines.last().size() <= kCharsPerLine * 2)
+            result += QLatin1String("\n\n") + lines.last();
+    }
+    return result;
+}
+
 } // namespace
+
+std::unique_ptr<QMessageBox> CMessageBoxMessenger::MakeBox(Icon icon, const QString &text,
+                                                           QMessageBox::StandardButtons buttons,
+                                                           QWidget *parent)
+{
+    auto box = std::make_unique<QMessageBox>(boxIcon(icon), boxTitle(), QString(), buttons, parent);
+    // Messages can carry text from a web service: never render it as HTML.
+    box->setTextFormat(Qt::PlainText);
+    const QScreen *screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const int lineHeight = qMax(1, box->fontMetrics().lineSpacing());
+    const int maxLines = screen ? qMax(5, screen->availableGeometry().height() / 3 / lineHeight) : 30;
+    bool cut = false;
+    box->setText(fittingText(text, maxLines, &cut));
+    if (cut)
+        box->setDetailedText(text);
+    return box;
+}
 
 void CMessageBoxMessenger::showMessage(const QString &text, Icon icon)
 {
     RunOnUiThread([&] {
-        QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Ok, m_parent);
-        // Messages can carry text from a web service: never render it as HTML.
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        const auto box = MakeBox(icon, text, QMessageBox::Ok, m_parent);
+        box->exec();
     });
 }
 
@@ -44,11 +91,10 @@ bool CMessageBoxMessenger::askYesNo(const QString &text, Icon icon)
 {
     bool yes = false;
     RunOnUiThread([&] {
-        QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Yes | QMessageBox::No, m_parent);
-        box.setTextFormat(Qt::PlainText);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-        yes = box.exec() == QMessageBox::Yes;
+        const auto box = MakeBox(icon, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
+        yes = box->exec() == QMessageBox::Yes;
     });
     return yes;
 }

@@ -2,8 +2,10 @@
 
 #include "app/messenger.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 // Shows the program's messages and questions in message boxes over the main
 // window. Safe to call from a worker thread: the box is shown by the
@@ -18,6 +20,12 @@ public:
 
     void showMessage(const QString &text, Icon icon = Icon::Warning) override;
     bool askYesNo(const QString &text, Icon icon = Icon::Question) override;
+
+    // The box for text: plain text always (messages carry book fields and
+    // web text), and never taller than the screen: text that would not fit
+    // shows its beginning and "...", the whole of it under Show Details.
+    static std::unique_ptr<QMessageBox> MakeBox(Icon icon, const QString &text,
+                                                QMessageBox::StandardButtons buttons, QWidget *parent);
 
 private:
     QPointer<QWidget> m_parent;

@@ -85,13 +85,13 @@ std::optional<int> CCategoryCommands::NewCategoryId(Connection &connection)
     Recordset rs;
     if (!OpenRecordset(rs, connection, sql))
         return std::nullopt;
-    const int highest = rs.isEOF() ? 0 : rs.field(0).toInt();
-    if (highest == std::numeric_limits<int>::max()) {
+    const qint64 highest = rs.int64Field(0); // 64 bits: 2^31 must not wrap
+    if (highest >= std::numeric_limits<int>::max()) {
         ShowDbError(sql, {1, QCoreApplication::translate(
                                  "Catalogue", "No new number is free: the highest one is already in use.")});
         return std::nullopt;
     }
-    return highest < 31 ? 32 : highest + 1;
+    return highest < 31 ? 32 : int(highest + 1);
 }
 
 bool CCategoryCommands::InsertCategory(Connection &connection, int catId, const QString &name, int parentId,

@@ -319,15 +319,20 @@ void COrdoTreeView::OnAddSubCategory()
     QTreeWidgetItem *parentItem = currentItem();
 
     CCategoryProperties sheet(IDS_ADD_NEW_CATEGORY, this);
-    if (!m_runSheet(sheet))
+    Connection &connection = *m_doc->connection();
+    // Written from the sheet's OK: a failure keeps the sheet open.
+    std::optional<int> catId;
+    sheet.setSaver([&](const QString &name, const QString &notes) {
+        catId = CCategoryCommands::NewCategoryId(connection);
+        if (!catId || !CCategoryCommands::InsertCategory(connection, *catId, name, parentId, notes)) {
+            catId.reset();
+            return false;
+        }
+        return true;
+    });
+    if (!m_runSheet(sheet) || !catId)
         return;
     const QString name = sheet.generalPage()->name();
-    const QString notes = sheet.generalPage()->notes();
-
-    Connection &connection = *m_doc->connection();
-    const std::optional<int> catId = CCategoryCommands::NewCategoryId(connection);
-    if (!catId || !CCategoryCommands::InsertCategory(connection, *catId, name, parentId, notes))
-        return;
     if (parentItem) {
         insertSorted(parentItem, name, *catId, TreeImages::Category, TreeImages::CategorySelected);
         parentItem->setExpanded(true);
@@ -350,15 +355,17 @@ void COrdoTreeView::OnEditCategory()
     page->setNotes(details.notes);
     page->setLastUpdated(details.lastUpdated);
     page->setContains(details.summary);
-    if (!m_runSheet(sheet))
+    bool changed = false;
+    sheet.setSaver([&](const QString &name, const QString &notes) {
+        if (name == details.name && notes == details.notes)
+            return true;
+        changed = CCategoryCommands::UpdateCategory(connection, catId, name, notes);
+        return changed;
+    });
+    if (!m_runSheet(sheet) || !changed)
         return;
 
     const QString name = page->name();
-    const QString notes = page->notes();
-    if (name == details.name && notes == details.notes)
-        return;
-    if (!CCategoryCommands::UpdateCategory(connection, catId, name, notes))
-        return;
     if (QTreeWidgetItem *item = currentItem())
         item->setText(0, name);
 }

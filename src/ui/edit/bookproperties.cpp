@@ -234,6 +234,8 @@ bool CBookProperties::OnOK()
     m_collecting = false;
     copyPagesToRecord();
     m_saved = m_connection && m_record.Save(m_isNew, m_categoryId, ImagesFolder(), *m_connection);
-    // The save has reported its own problems; the sheet closes either way.
-    return true;
+    // The save has reported its own problems. It is all or nothing, so a
+    // failed one changed nothing: the sheet stays open with everything
+    // typed, to try again or to copy the text away.
+    return m_saved;
 }

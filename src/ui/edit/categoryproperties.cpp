@@ -16,7 +16,7 @@ bool CCategoryProperties::OnOK()
         return false;
     m_general->trimTexts();
     if (!m_general->name().isEmpty())
-        return true;
+        return !m_saver || m_saver(m_general->name(), m_general->notes());
     messenger().showMessage(LoadStr(IDS_CATEGORY_NAME_EMPTY));
     m_general->UpdateData(false);
     m_general->focusName();

@@ -105,7 +105,15 @@ COrdoHtmlView::COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QSt
     m_webPage->loadBlankPage();
 }
 
-COrdoHtmlView::~COrdoHtmlView() = default;
+COrdoHtmlView::~COrdoHtmlView()
+{
+    // The page is a child: it goes only in the base destructor, and its
+    // last signals and the callbacks of scripts still running (called as the
+    // page is deleted) would reach a view that is no longer one.
+    *m_alive = false;
+    disconnect(m_webPage, nullptr, this, nullptr);
+    disconnect(this, nullptr, this, nullptr);
+}
 
 void COrdoHtmlView::onLoadFinished(bool ok)
 {
@@ -261,13 +269,16 @@ void COrdoHtmlView::writePage(const QString &bodyHtml, bool reload, bool keepPos
 
     // One script for the whole display: the page HTML of a thousand books
     // runs to megabytes and crosses to the renderer once.
-    QPointer<COrdoHtmlView> self(this);
+    // The flag, not a QPointer: the callback also runs while the page is
+    // deleted by the base destructor, when even looking at a QPointer to
+    // this class is a cast to something the object no longer is.
     m_webPage->runJavaScript(
         PageDisplayScript(LoadStr(IDS_PAGE_TITLE), bodyHtml, styleSheet, reload, keepPosition),
-        QWebEngineScript::ApplicationWorld, [self, after = std::move(after)](const QVariant &) {
-            if (!self)
+        QWebEngineScript::ApplicationWorld,
+        [view = this, alive = m_alive, after = std::move(after)](const QVariant &) {
+            if (!*alive)
                 return;
-            emit self->pageDisplayed();
+            emit view->pageDisplayed();
             if (after)
                 after();
         });

@@ -130,6 +130,8 @@ private:
     QStringList m_styles;
     QStringList m_templates;
     COrdoWebPage *m_webPage = nullptr;
+    // False from the destructor on: script callbacks may outlive the view.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     CBookPage m_page;
     CPageBuilder m_builder;
     CPageBuilder m_fullBuilder;

@@ -1,10 +1,15 @@
 #include "pagetarget.h"
 
+#include "app/messenger.h"
+#include "page/linkopenrule.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
+
+std::function<bool(const QUrl &)> g_desktopOpener = QDesktopServices::openUrl;
 
 QUrl existingFileUrl(const QString &path)
 {
@@ -58,7 +63,24 @@ QUrl PageTargetUrl(const QString &target)
 bool OpenPageTarget(const QString &target)
 {
     const QUrl url = PageTargetUrl(target);
-    return url.isValid() && QDesktopServices::openUrl(url);
+    switch (LinkOpenRuleFor(url)) {
+    case LinkOpenRule::Refuse:
+        return false;
+    case LinkOpenRule::Ask:
+        // Declining is the user's choice, not a failure to report.
+        if (!messenger().askYesNo(AskToOpenLinkText(url), IMessenger::Icon::Warning))
+            return true;
+        break;
+    case LinkOpenRule::Open:
+        break;
+    }
+    return g_desktopOpener(url);
+}
+
+void SetDesktopOpenerForTests(std::function<bool(const QUrl &)> opener)
+{
+    g_desktopOpener =
+        opener ? std::move(opener) : std::function<bool(const QUrl &)>(QDesktopServices::openUrl);
 }
 
 QString PageAddressText(const QUrl &url)

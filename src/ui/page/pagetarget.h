@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <functional>
 
 // What the book page hands to the desktop when a link is clicked: the text
 // ResolvePageLink computed (a web address, a file path, a cover picture or a
@@ -15,7 +16,12 @@
 QUrl PageTargetUrl(const QString &target);
 
 // Opens target with the desktop's default action; false when it cannot be.
+// Web and mail addresses and existing files open at once; any other scheme
+// is shown to the user first (a No is not a failure).
 bool OpenPageTarget(const QString &target);
+// What finally opens an address (tests record instead); null restores the
+// desktop's.
+void SetDesktopOpenerForTests(std::function<bool(const QUrl &)> opener);
 
 // The text of a clicked address as the page's link rules read it: file URLs
 // as local paths, anything else as its readable (decoded) form.

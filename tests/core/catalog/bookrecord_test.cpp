@@ -88,17 +88,29 @@ private slots:
         QVERIFY(m.messages.isEmpty());
     }
 
+    void save_newBookWhenNoIdIsLeft_failsAndAddsNothing_data()
+    {
+        QTest::addColumn<qint64>("highest");
+        QTest::newRow("2^31-1") << qint64(2147483647);
+        QTest::newRow("2^31") << qint64(2147483648LL);
+        QTest::newRow("2^40") << qint64(1LL << 40);
+    }
+
+    // A number of 2^31 or more typed in by hand must not wrap into a
+    // negative or existing id.
     void save_newBookWhenNoIdIsLeft_failsAndAddsNothing()
     {
+        QFETCH(qint64, highest);
         Fixture f;
         RecordingMessenger m;
-        f.addBook(2147483647, "Last");
+        f.cat.exec(QString("INSERT INTO book (BookID, Title) VALUES (%1, 'Last')").arg(highest));
         CBookRecord r;
         r.Title = "New";
         QVERIFY(!r.Save(true, 1, f.images, f.cat.connection()));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book"), 1);
         QCOMPARE(m.messages.size(), 1);
         QVERIFY(m.messages.first().startsWith("SELECT MAX(BookID) FROM book\n"));
+        QVERIFY(m.messages.first().contains("No new number is free"));
     }
 
     void save_myRatingZero_isNullAndLoadsAsZero()
@@ -404,7 +416,10 @@ private slots:
         QVERIFY(m.messages.isEmpty());
     }
 
-    void cover_failedCopyIsReportedAndSaveGoesOn()
+    // A picture that cannot be copied is reported; the book keeps the cover
+    // it had (a new book has none) so the catalogue never names a file that
+    // is not there.
+    void cover_failedCopyIsReportedAndKeepsThePreviousCover()
     {
         Fixture f;
         RecordingMessenger m;
@@ -414,8 +429,45 @@ private slots:
         QVERIFY(r.Save(true, 1, f.images, f.cat.connection()));
         QCOMPARE(m.messages, QStringList({"Unable to copy the cover picture to the following location:\n" +
                                           f.image("1.png")}));
-        QCOMPARE(f.cat.scalar("SELECT FrontCover FROM book"), QString("1.png"));
+        QCOMPARE(f.cat.scalar("SELECT COALESCE(FrontCover, 'none') FROM book"), QString("none"));
         QVERIFY(filesIn(f.images).isEmpty());
+
+        m.clear();
+        f.cat.exec("INSERT INTO book (BookID, Title, FrontCover) VALUES (12, 'T', '12.gif')");
+        writeFile(f.image("12.gif"), "old front");
+        CBookRecord edit = loaded(f.cat, 12);
+        edit.newFrontCoverSource = f.pictures.path() + "/missing.jpg";
+        QVERIFY(edit.Save(false, 0, f.images, f.cat.connection()));
+        QCOMPARE(m.messages.size(), 1);
+        QCOMPARE(f.cat.scalar("SELECT FrontCover FROM book WHERE BookID=12"), QString("12.gif"));
+        QCOMPARE(edit.FrontCover, QString("12.gif"));
+        QCOMPARE(readFile(f.image("12.gif")), QByteArray("old front"));
+        QCOMPARE(filesIn(f.images), QStringList({"12.gif"}));
+    }
+
+    // The engine stops reading a statement at a NUL: such text is saved
+    // without it, and the book can be edited again.
+    void save_textWithNulCharacters_savesAndLoadsWithoutThem()
+    {
+        Fixture f;
+        RecordingMessenger m;
+        const QChar nul(0);
+        CBookRecord r;
+        r.Title = QString("Война") + nul + " и мир";
+        r.Author = QString("Ἀριστοτέλης") + nul;
+        r.Description = QString("<p>红楼") + nul + "梦</p>";
+        r.links.append({"", QString("lien é") + nul, "http://x", nul});
+        QVERIFY(r.Save(true, 1, f.images, f.cat.connection()));
+        QVERIFY(m.messages.isEmpty());
+        CBookRecord back = loaded(f.cat, 1);
+        QCOMPARE(back.Title, QString("Война и мир"));
+        QCOMPARE(back.Author, QString("Ἀριστοτέλης"));
+        QCOMPARE(back.Description, QString("<p>红楼梦</p>"));
+        QCOMPARE(back.links.size(), 1);
+        QCOMPARE(back.links[0].Name, QString("lien é"));
+        back.Title += nul;
+        QVERIFY(back.Save(false, 0, f.images, f.cat.connection()));
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book"), 1);
     }
 
     // --- category membership and links ----------------------------------

@@ -142,15 +142,15 @@ private slots:
         TestCatalog cat;
         for (int id = 1; id <= 5; ++id)
             cat.exec(QString("INSERT INTO book (BookID, Title) VALUES (%1, 't')").arg(id));
-        int affected = -1;
+        qint64 affected = -1;
         auto rs = cat.connection().execute("UPDATE book SET Edition='2nd'", &affected);
         QVERIFY(rs);
-        QCOMPARE(affected, 5);
+        QCOMPARE(affected, qint64(5));
         QVERIFY(!rs->isOpen());
 
         rs = cat.connection().execute("SELECT BookID FROM book", &affected);
         QVERIFY(rs && rs->isOpen());
-        QCOMPARE(affected, 0);
+        QCOMPARE(affected, qint64(0));
         int rows = 0;
         while (!rs->isEOF()) {
             ++rows;
@@ -167,14 +167,14 @@ private slots:
         TestCatalog cat;
         for (int id = 1; id <= 5; ++id)
             cat.exec(QString("INSERT INTO book (BookID, Title) VALUES (%1, 't')").arg(id));
-        int affected = -1;
+        qint64 affected = -1;
         QVERIFY(cat.connection().execute("UPDATE book SET Edition='2nd'", &affected));
-        QCOMPARE(affected, 5);
+        QCOMPARE(affected, qint64(5));
         for (const char *sql : {"CREATE TABLE extra (a INTEGER)", "CREATE INDEX book_isbn ON book(ISBN)",
                                 "DROP TABLE extra", "PRAGMA user_version = 7"}) {
             affected = -1;
             QVERIFY2(cat.connection().execute(sql, &affected), sql);
-            QCOMPARE(affected, 0);
+            QCOMPARE(affected, qint64(0));
         }
 
         Recordset rs;

@@ -43,12 +43,22 @@ private slots:
         QCOMPARE(id, QString("8"));
     }
 
-    // Run SQL can store the largest id there is; the next one would not fit.
+    void getOrInsert_noIdLeftIsAnErrorAndAddsNothing_data()
+    {
+        QTest::addColumn<QString>("highest");
+        QTest::newRow("2^31-1") << "2147483647";
+        QTest::newRow("2^31 (would wrap)") << "2147483648";
+        QTest::newRow("2^32 (would wrap to 0)") << "4294967296";
+    }
+
+    // Run SQL can store the largest id there is, or larger; the next one
+    // would not fit and must not wrap.
     void getOrInsert_noIdLeftIsAnErrorAndAddsNothing()
     {
+        QFETCH(QString, highest);
         TestCatalog cat;
         RecordingMessenger m;
-        cat.exec("INSERT INTO bookpublisher (PublisherID, Name) VALUES (2147483647, 'Last')");
+        cat.exec("INSERT INTO bookpublisher (PublisherID, Name) VALUES (" + highest + ", 'Last')");
         QString id = "5";
         QVERIFY(!GetOrInsertLookupId("bookpublisher", "New House", cat.connection(), id));
         QCOMPARE(id, QString("5"));

@@ -99,9 +99,9 @@ private slots:
                 const QString sql = QStringLiteral("UPDATE %1 SET Name='unnamed' WHERE %2=%3")
                                         .arg(QLatin1String(row.table), QLatin1String(row.idColumn))
                                         .arg(row.id);
-                int affected = 0;
+                qint64 affected = 0;
                 QVERIFY2(connection->execute(sql, &affected, &error), qPrintable(error.message));
-                QCOMPARE(affected, 1);
+                QCOMPARE(affected, qint64(1));
             }
         }
         SetAppFolder(m_appDir.path());

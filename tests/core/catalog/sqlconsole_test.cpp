@@ -5,6 +5,8 @@
 #include "testcatalog.h"
 
 #include <QTest>
+#include <QThread>
+#include <sqlite3.h>
 
 namespace {
 
@@ -67,7 +69,8 @@ private slots:
     {
         TestCatalog cat;
         addBooks(cat, 7);
-        QCOMPARE(RunSql(cat.connection(), "UPDATE book SET Notes='x' WHERE BookID<=5").recordsAffected, 5);
+        QCOMPARE(RunSql(cat.connection(), "UPDATE book SET Notes='x' WHERE BookID<=5").recordsAffected,
+                 qint64(5));
 
         RecordingMessenger m;
         QVERIFY(!RunSqlCommand(cat.connection(), "CREATE TABLE extra (a INTEGER)"));
@@ -136,6 +139,42 @@ private slots:
         QVERIFY(!RunSqlCommand(cat.connection(), "COMMIT"));
         QCOMPARE(m.messages.size(), 1);
         QVERIFY(m.messages.first().startsWith("COMMIT\n"));
+    }
+
+    // Stop in the console: interrupting from another thread ends a statement
+    // that would never finish, and the catalogue stays usable.
+    void runningStatement_canBeInterrupted()
+    {
+        TestCatalog cat;
+        addBooks(cat, 3);
+        SqlRunResult result;
+        QThread *worker = QThread::create([&] {
+            result = RunSql(
+                cat.connection(),
+                "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x+1 FROM c) SELECT COUNT(*) FROM c");
+        });
+        worker->start();
+        QTest::qWait(200);
+        QVERIFY(!worker->isFinished());
+        cat.connection().interrupt();
+        QVERIFY(worker->wait(10000));
+        delete worker;
+        QVERIFY(!result.ok);
+        QCOMPARE(result.error.code & 0xff, SQLITE_INTERRUPT);
+        QVERIFY(!cat.connection().inTransaction());
+        QCOMPARE(RunSql(cat.connection(), "DELETE FROM book WHERE BookID=1").recordsAffected, qint64(1));
+    }
+
+    // Counts beyond 32 bits are written out whole.
+    void resultText_takesCountsBeyond32Bits()
+    {
+        SqlRunResult r;
+        r.ok = true;
+        r.recordsAffected = 3000000000LL;
+        r.rowCount = 5000000000LL;
+        QCOMPARE(
+            SqlResultText(r),
+            QString("Records affected: 3000000000\nNumber of records in the returned recordset: 5000000000"));
     }
 };
 

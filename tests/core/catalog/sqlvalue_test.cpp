@@ -3,6 +3,7 @@
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class SqlValueTest : public QObject
@@ -33,6 +34,11 @@ private slots:
         QTest::newRow("decimal fraction only") << ".5" << int(SqlDecimal) << "0.500000";
         QTest::newRow("other kind is trimmed text") << " NULL " << 7 << "NULL";
         QTest::newRow("other kind keeps digits") << " 12 " << 3 << "12";
+        QTest::newRow("NUL dropped from text")
+            << QString("Ab") + QChar(0) + "c" + QChar(0) << int(SqlText) << "'Abc'";
+        QTest::newRow("only NULs and blanks is NULL")
+            << QString(" ") + QChar(0) + " " << int(SqlText) << "NULL";
+        QTest::newRow("NUL inside a number") << QString("1") + QChar(0) + "2" << int(SqlInteger) << "12";
     }
     void formatSqlValue()
     {
@@ -86,6 +92,21 @@ private slots:
         QVERIFY(!ExecuteSql("INSERT INTO category (CatID, Name) VALUES (2, 'x')", false, cat.connection()));
         QCOMPARE(m.messages.size(), 1); // quiet: the duplicate key is expected
         QVERIFY(ExecuteSql("UPDATE category SET Notes='n' WHERE CatID=1", true, cat.connection()));
+    }
+
+    // A statement carrying a long description would give a box taller than
+    // any screen: it shows the first 2,000 characters and the log has it all.
+    void dbError_longStatementIsCutInTheBox()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        const QString sql = "INSERT INTO nosuchtable VALUES ('" + QString(5000, QChar(0x4E66)) + "')";
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Database error in:.*nosuchtable"));
+        QVERIFY(!ExecuteSql(sql, true, cat.connection()));
+        QCOMPARE(m.messages.size(), 1);
+        QVERIFY(m.messages.first().startsWith(sql.left(2000) + "...\n"));
+        QVERIFY(m.messages.first().contains("no such table"));
+        QVERIFY(m.messages.first().size() < 2100);
     }
 };
 

@@ -69,6 +69,13 @@ private slots:
             << "<a href=\"/home/reader/docs/bentley.html\">x</a> <a href=12/5>y";
         QTest::newRow("bare scheme at the very end") << "x ordolink://"
                                                      << "x ";
+        QTest::newRow("repeated cover scheme") << "<a href=\"ordocover://ordocover://12.jpg\">"
+                                               << "<a href=\"12.jpg\">";
+        // Dropping the inner scheme text does not make a new one to drop.
+        QTest::newRow("nested cover scheme") << "ordoordocover://cover://12.jpg"
+                                             << "ordocover://12.jpg";
+        QTest::newRow("link then cover, one pass") << "<a href=\"ordolink://12/2\">ordocover://x</a>"
+                                                   << "<a href=\"/home/reader/docs/bentley.html\">x</a>";
         QTest::newRow("a path that is a link reference is not resolved again")
             << "<a href=\"ordolink://12/7\">loop</a>"
             << "<a href=\"ordolink://12/7\">loop</a>";

@@ -24,7 +24,11 @@ private slots:
         QTest::newRow("cover: trailing-slash name") << "ordocover://12b.jpg/" << kImages + "/12b.jpg";
         QTest::newRow("cover: white space around") << "ordocover://  /a/12.gif  " << kImages + "/12.gif";
         QTest::newRow("cover: white space before the slash") << "ordocover://12.jpg /" << kImages + "/12.jpg";
-        QTest::newRow("cover: only one slash dropped") << "ordocover://a/12.jpg//" << kImages + "/";
+        // Never the images folder itself, nor anything above it.
+        QTest::newRow("cover: only one slash dropped, no name left") << "ordocover://a/12.jpg//" << QString();
+        QTest::newRow("cover: parent folder") << "ordocover://x/.." << QString();
+        QTest::newRow("cover: parent folder, backslash") << "ordocover://..\\..\\" << QString();
+        QTest::newRow("cover: the folder itself") << "ordocover://." << QString();
         QTest::newRow("cover: scheme in capitals") << "ORDOCOVER://12.jpg" << kImages + "/12.jpg";
         QTest::newRow("link: found") << "ordolink://12/2"
                                      << "/home/reader/docs/bentley.html";

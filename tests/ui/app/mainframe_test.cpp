@@ -170,7 +170,8 @@ private slots:
         QVERIFY(frame.action(Cmd::Paste)->shortcuts().contains(QKeySequence(Qt::SHIFT | Qt::Key_Insert)));
         QCOMPARE(frame.action(Cmd::RunSql)->statusTip(), QString("Submit SQL statement to the database"));
         QCOMPARE(frame.action(Cmd::RunSql)->toolTip(), QString("Run SQL"));
-        QCOMPARE(menuTexts(topMenu(frame, "&Tools")), QStringList({"&Run SQL...", "&Options..."}));
+        QCOMPARE(menuTexts(topMenu(frame, "&Tools")),
+                 QStringList({"&Run SQL...", "&Check Catalogue...", "&Options..."}));
         // The toolbar holds its ten items, separators included, with icons.
         QToolBar *bar = frame.findChild<QToolBar *>("mainToolbar");
         QVERIFY(bar);

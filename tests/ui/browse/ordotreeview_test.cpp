@@ -372,10 +372,19 @@ private slots:
         QCOMPARE(f.tree->currentItem(), f.item(1)); // the selection stays
     }
 
+    void addSubCategoryWhenNoIdIsLeft_isRefusedWithTheStandardError_data()
+    {
+        QTest::addColumn<qint64>("highest");
+        QTest::newRow("2^31-1") << qint64(2147483647);
+        QTest::newRow("2^31") << qint64(2147483648LL);
+    }
+
     void addSubCategoryWhenNoIdIsLeft_isRefusedWithTheStandardError()
     {
+        QFETCH(qint64, highest);
         Fixture f;
-        f.addCategory(2147483647, "Last possible", 1);
+        f.exec(QString("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, 'Last possible', 1)")
+                   .arg(highest));
         f.tree->FillTree();
         SheetDriver sheet{"New one", ""};
         f.tree->setSheetRunner(sheet.runner());
@@ -385,6 +394,48 @@ private slots:
         QCOMPARE(f.count("SELECT COUNT(*) FROM category"), before);
         QCOMPARE(f.messages.messages.size(), 1);
         QVERIFY(f.messages.messages.first().startsWith("SELECT MAX(CatID) from category\n"));
+    }
+
+    // A category the catalogue refuses keeps its sheet open with the text
+    // typed; OK again after the cause is gone adds it.
+    void failedCategorySave_keepsTheSheetOpen_data()
+    {
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("add") << false;
+        QTest::newRow("edit") << true;
+    }
+
+    void failedCategorySave_keepsTheSheetOpen()
+    {
+        QFETCH(bool, edit);
+        Fixture f;
+        f.addCategory(32, "Old name", 1);
+        f.tree->FillTree();
+        f.select(edit ? 32 : 1);
+        f.exec(
+            QString(
+                "CREATE TEMP TRIGGER refuse BEFORE %1 ON category BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                .arg(edit ? "UPDATE" : "INSERT"));
+        int attempts = 0;
+        f.tree->setSheetRunner([&](CCategoryProperties &sheet) {
+            sheet.show();
+            sheet.findChild<QLineEdit *>("editName")->setText("Κατηγορία 类别");
+            const bool first = sheet.PressOk();
+            ++attempts;
+            const bool stillOpen = sheet.isVisible();
+            const QString kept = sheet.findChild<QLineEdit *>("editName")->text();
+            f.exec("DROP TRIGGER temp.refuse");
+            const bool second = sheet.PressOk();
+            sheet.hide();
+            return !first && stillOpen && kept == "Κατηγορία 类别" && second;
+        });
+        const int before = f.count("SELECT COUNT(*) FROM category");
+        f.tree->runCommand(edit ? Cmd::EditCategory : Cmd::AddSubCategory);
+        QCOMPARE(attempts, 1);
+        QCOMPARE(f.messages.messages.size(), 1);
+        QVERIFY(f.messages.messages.first().contains("refused"));
+        QCOMPARE(f.count("SELECT COUNT(*) FROM category"), before + (edit ? 0 : 1));
+        QCOMPARE(f.count("SELECT COUNT(*) FROM category WHERE Name='Κατηγορία 类别'"), 1);
     }
 
     void addSubCategoryInsertsSortedUnderTheSelection()

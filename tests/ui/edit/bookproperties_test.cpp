@@ -696,21 +696,31 @@ private slots:
         QCOMPARE(stored, QStringList({"1 a", "2 b", "3 c", "4 e", "5 f"}));
     }
 
-    void failedSave_stillClosesWithOk()
+    // The save is all or nothing: a failed one changed nothing, so the sheet
+    // stays open with everything typed for another try.
+    void failedSave_keepsTheSheetOpenWithTheEdits()
     {
         Fixture f;
         const int id = f.addBook(fullBook());
         const QStringList before = storedValues(f.cat, id);
         f.cat.exec("CREATE TRIGGER refuse BEFORE INSERT ON book BEGIN SELECT RAISE(ABORT, 'refused'); END");
         auto sheet = f.openEdit(id);
-        edit(sheet.get(), "editTitle")->setText("Lost edit");
+        edit(sheet.get(), "editTitle")->setText("Неудача · 失败 · Αποτυχία");
         sheet->okButton()->click();
-        QVERIFY(!sheet->isVisible());
-        QCOMPARE(sheet->result(), int(QDialog::Accepted));
+        QVERIFY(sheet->isVisible());
         QVERIFY(!sheet->saveSucceeded());
+        QCOMPARE(edit(sheet.get(), "editTitle")->text(), QString("Неудача · 失败 · Αποτυχία"));
         QCOMPARE(m_messenger.messages.size(), 1);
         QVERIFY(m_messenger.messages.first().contains("refused"));
         QCOMPARE(storedValues(f.cat, id), before); // the book survives the failed save
+
+        // Once the cause is gone, OK again saves what was typed.
+        f.cat.exec("DROP TRIGGER refuse");
+        sheet->okButton()->click();
+        QVERIFY(!sheet->isVisible());
+        QCOMPARE(sheet->result(), int(QDialog::Accepted));
+        QVERIFY(sheet->saveSucceeded());
+        QCOMPARE(loaded(f.cat, id).Title, QString("Неудача · 失败 · Αποτυχία"));
     }
 
     // --- the list's Add Book and Edit Book -----------------------------------

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Picture sources of the page as file URLs: a catalogue folder named
+// "Books #2", "What?" or "100%" must still show its covers, and as a plain
+// path in src those characters would start a fragment, a query or an escape.
+
+// The file URL of an absolute path ("file:///..." with #, ?, % and spaces
+// escaped); anything else unchanged.
+QString CoverFileUrl(const QString &path);
+
+// Turns every <img ordosrc="value"> of the template output into a real
+// src attribute, an absolute path becoming its file URL.
+QString RewriteImageSources(const QString &html);
