@@ -40,7 +40,7 @@ struct Catalogue
                            "substr(Description, 401) WHERE BookID % %2 = 0")
                 .arg(kKeyword)
                 .arg(kBooks / kFound);
-        int changed = 0;
+        qint64 changed = 0;
         if (!connection->execute(plant, &changed) || changed != kFound)
             connection.reset();
     }
