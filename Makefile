@@ -1,12 +1,15 @@
 # Ordoteca: `make run` builds and starts the program, `make test` builds and
 # runs every test headless. Both install the Debian packages they need first.
+# `make install PREFIX=/usr/local` installs it, `make package` makes the .deb,
+# `make screenshots` renders the user guide's pictures again.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX     ?= /usr/local
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench install package screenshots clean
 
 all: build
 
@@ -43,6 +46,16 @@ test-asan: deps
 
 bench: build
 	@for b in $(BUILD)/bench-bin/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2 || exit 1; done
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/ordoteca_*.deb
+
+screenshots: build
+	scripts/make-screenshots $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

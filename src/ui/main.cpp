@@ -1,9 +1,11 @@
+#include "app/installcheck.h"
 #include "app/ordoapp.h"
 #include "online/httpclient.h"
 #include "widgets/appicon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +20,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Ordoteca"));
     QApplication::setApplicationVersion(QStringLiteral("1.0 RC1"));
     QApplication::setWindowIcon(OrdotecaIcon());
+    // Ties the windows to the menu entry and its icon (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ordoteca"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -27,9 +31,19 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("catalogue"),
                                  QCoreApplication::translate("main", "The catalogue (.mdb) to open."),
                                  QStringLiteral("[catalogue]"));
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QCoreApplication::translate("main",
+                                    "Open the catalogue, report where the program's files were found, "
+                                    "and quit (exit code 0 when everything is there)."));
+    parser.addOption(check);
     parser.process(app);
 
     COrdoApp ordo;
+    if (parser.isSet(check)) {
+        QTextStream out(stdout);
+        return RunInstallCheck(ordo, COrdoApp::CatalogueFromArguments(parser.positionalArguments()), out);
+    }
     if (!ordo.InitInstance(COrdoApp::CatalogueFromArguments(parser.positionalArguments())))
         return 1;
     const int result = app.exec();

@@ -177,6 +177,7 @@ void CMainFrame::setBookCountText(const QString &text)
 
 void CMainFrame::updateCommandStates()
 {
+    updateWelcome();
     for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it) {
         QAction *action = it.value();
         if (action->menu())
@@ -254,7 +255,7 @@ void CMainFrame::runCommand(int id)
     case Cmd::ContextHelp:
     case Cmd::HelpMode:
     case Cmd::DefaultHelp:
-        QDesktopServices::openUrl(QUrl::fromLocalFile(AppFolder() + QStringLiteral("docs/index.html")));
+        showHelp();
         break;
     case Cmd::NextPane:
         movePaneFocus(1);

@@ -6,9 +6,14 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
+#include <QUrl>
+#include <functional>
 
+class CLockKeyIndicators;
+class CHelpWindow;
 class CCatalogueTools;
 class COrdoDoc;
+class CWelcomePage;
 class COrdoTreeView;
 class COrdoListView;
 class COrdoHtmlView;
@@ -16,6 +21,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QSplitter;
+class QStackedWidget;
 class QTimer;
 class QToolBar;
 
@@ -55,9 +61,25 @@ public:
     QMenu *contextPopup(const QString &title) const { return m_popups.value(title); }
     void showContextPopup(const QString &title, const QPoint &globalPos);
     void setBookCountText(const QString &text);
+    CLockKeyIndicators *lockKeyIndicators() const { return m_lockKeys; }
     // Refreshes enabled and checked states of every action now.
     void updateCommandStates();
 
+    // Shows the window as the user left it last time (maximised on a first
+    // run) and remembers it again when it closes.
+    void showAsRemembered();
+    void saveWindowState() const;
+    QSplitter *outerSplitter() const { return m_outer; }
+    QSplitter *innerSplitter() const { return m_inner; }
+    // The page shown instead of the panes while no catalogue is open.
+    CWelcomePage *welcomePage() const { return m_welcome; }
+    bool isWelcomeShown() const;
+
+    // Opens the user guide with the desktop; false when nothing could. Tests
+    // replace it. Without a desktop handler the guide opens in helpWindow().
+    using UrlOpener = std::function<bool(const QUrl &)>;
+    void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
+    CHelpWindow *helpWindow() const { return m_helpWindow; }
     // Commands greyed while the catalogue is read-only.
     static bool writesCatalogue(int id);
 
@@ -70,7 +92,13 @@ public:
 signals:
     void recentFileChosen(const QString &path);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void installCentral(QWidget *panes);
+    void updateWelcome();
+    void showHelp();
     QAction *makeAction(int id, const QString &text, const QKeySequence &shortcut = {});
     void buildActions();
     void buildMenus();
@@ -99,11 +127,16 @@ private:
     QLabel *m_capsPane = nullptr;
     QLabel *m_numPane = nullptr;
     QLabel *m_scrollPane = nullptr;
+    CLockKeyIndicators *m_lockKeys = nullptr;
     QSplitter *m_outer = nullptr;
     QSplitter *m_inner = nullptr;
     COrdoTreeView *m_tree = nullptr;
     COrdoListView *m_list = nullptr;
     COrdoHtmlView *m_html = nullptr;
     QTimer *m_updateTimer = nullptr;
+    QStackedWidget *m_central = nullptr;
+    CWelcomePage *m_welcome = nullptr;
+    CHelpWindow *m_helpWindow = nullptr;
+    UrlOpener m_urlOpener;
     CCatalogueTools *m_catalogueTools = nullptr;
 };

@@ -1,13 +1,13 @@
 // Menus, accelerators, toolbar and status bar of the main window.
+#include "app/strings.h"
 #include "commandids.h"
+#include "lockkeyindicators.h"
 #include "mainframe.h"
 #include "widgets/toolbarimageset.h"
 #include "widgets/toolbarstrip.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -89,37 +89,6 @@ QList<QKeySequence> keysOf(int id)
     default: return {};
     }
 }
-
-// Tracks Caps Lock, Num Lock and Scroll Lock from the key presses that toggle them.
-class LockKeyTracker : public QObject
-{
-public:
-    LockKeyTracker(QLabel *caps, QLabel *num, QLabel *scroll, QObject *parent)
-        : QObject(parent), m_caps(caps), m_num(num), m_scroll(scroll)
-    {
-        for (QLabel *l : {caps, num, scroll})
-            l->setEnabled(false);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
-            switch (static_cast<QKeyEvent *>(event)->key()) {
-            case Qt::Key_CapsLock: m_caps->setEnabled(!m_caps->isEnabled()); break;
-            case Qt::Key_NumLock: m_num->setEnabled(!m_num->isEnabled()); break;
-            case Qt::Key_ScrollLock: m_scroll->setEnabled(!m_scroll->isEnabled()); break;
-            default: break;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QLabel *m_caps;
-    QLabel *m_num;
-    QLabel *m_scroll;
-};
 
 } // namespace
 
@@ -240,11 +209,11 @@ void CMainFrame::buildMenus()
     tools->addActions({a(Cmd::RunSql), a(Cmd::CheckCatalogue), a(Cmd::Options)});
 
     QMenu *help = bar->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("menuHelp"));
     help->addAction(a(Cmd::HelpTopics));
+    help->addAction(a(Cmd::About));
     help->addSeparator();
     help->addActions({a(Cmd::Website), a(Cmd::Forum)});
-    help->addSeparator();
-    help->addAction(a(Cmd::About));
 
     for (QMenu *menu : {m_fileMenu, edit, view, tools, help, sendTo, templateMenu, styleMenu})
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
@@ -283,7 +252,13 @@ void CMainFrame::buildStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
-    bar->showMessage(tr("Ready"));
+    // The message pane falls back to its idle text whenever a prompt ends.
+    const QString idle = LoadStr(IDS_IDLE_MESSAGE);
+    bar->showMessage(idle);
+    connect(bar, &QStatusBar::messageChanged, bar, [bar, idle](const QString &text) {
+        if (text.isEmpty())
+            bar->showMessage(idle);
+    });
     m_countPane = new QLabel(this);
     m_countPane->setObjectName(QStringLiteral("bookCountPane"));
     m_countPane->setMinimumWidth(160);
@@ -296,5 +271,8 @@ void CMainFrame::buildStatusBar()
         l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
         bar->addPermanentWidget(l);
     }
-    qApp->installEventFilter(new LockKeyTracker(m_capsPane, m_numPane, m_scrollPane, this));
+    m_capsPane->setObjectName(QStringLiteral("capsLockPane"));
+    m_numPane->setObjectName(QStringLiteral("numLockPane"));
+    m_scrollPane->setObjectName(QStringLiteral("scrollLockPane"));
+    m_lockKeys = new CLockKeyIndicators(m_capsPane, m_numPane, m_scrollPane, this);
 }

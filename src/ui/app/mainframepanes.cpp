@@ -34,7 +34,7 @@ void CMainFrame::buildPanes()
     m_outer->setStretchFactor(1, 1);
     m_outer->setSizes({200, 800});
     m_inner->setSizes({300, 300});
-    setCentralWidget(m_outer);
+    installCentral(m_outer);
 
     m_router.setPanes({{m_tree, m_tree}, {m_list, m_list}, {m_html, m_html}});
     wirePanes();

@@ -147,12 +147,12 @@ bool COrdoApp::InitInstance(const QString &commandLineFile)
     showRecentFiles();
 
     m_doc->OnNewDocument();
-    // A catalogue that cannot be opened leaves the program running without
-    // one, rather than ending it.
-    if (!commandLineFile.isEmpty())
-        OpenDocumentFile(commandLineFile);
+    // A catalogue named on the command line that does not open ends start-up
+    // once its message has been shown.
+    if (!commandLineFile.isEmpty() && !OpenDocumentFile(commandLineFile))
+        return false;
 
-    m_frame->showMaximized();
+    m_frame->showAsRemembered();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     // The most recent catalogue (the command line's, when one was given and

@@ -43,8 +43,8 @@ public:
     // Off: keep the messenger that is installed (tests record messages).
     void setUseMessageBoxes(bool use) { m_useMessageBoxes = use; }
 
-    // Start-up. False when the main window cannot be created; the program
-    // then ends.
+    // Start-up. False when the main window cannot be created or the
+    // catalogue named on the command line does not open; the program then ends.
     [[nodiscard]] bool InitInstance(const QString &commandLineFile = QString());
     // Undoes start-up: the translation is unloaded, the messenger restored.
     int ExitInstance();

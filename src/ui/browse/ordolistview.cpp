@@ -365,15 +365,15 @@ void COrdoListView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void COrdoListView::keyPressEvent(QKeyEvent *event)
 {
-    // Enter edits the first selected book even when several are selected
-    // (the menu command wants exactly one and then leaves the key to us).
+    // Enter is Edit Book's key and keeps its rule: exactly one book selected.
+    // With several it does nothing (the frame's shortcut is off then and the
+    // key lands here); the table must not start editing a cell either.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers() == Qt::NoModifier) {
-        if (!m_selectedRows.isEmpty()) {
+        if (isCommandEnabled(Cmd::EditBook))
             onEditBook();
-            event->accept();
-            return;
-        }
+        event->accept();
+        return;
     }
     // The table's own Copy would put one cell's text on the clipboard.
     if (event->matches(QKeySequence::Copy)) {

@@ -3,6 +3,9 @@
 #include "app/commandrouter.h"
 #include "app/mainframe.h"
 #include "browse/inputsqldlg.h"
+#include "browse/ordolistview.h"
+#include "browse/ordotreeview.h"
+#include "catalog/booklistquery.h"
 #include "catalog/ordodoc.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
@@ -18,6 +21,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -309,6 +313,75 @@ private slots:
         frame.action(Cmd::BasicSearch)->setEnabled(true);
         frame.action(Cmd::BasicSearch)->trigger();
         QVERIFY(search.runs.isEmpty());
+    }
+
+    void helpMenu_topicsAboutWebsiteForum()
+    {
+        StyleFolder folder(1, 1);
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        QStringList texts = menuTexts(topMenu(frame, "&Help"));
+        texts.removeAll("-");
+        QCOMPARE(texts, QStringList({"&Help Topics", "&About Ordo...", "Ordoteca &Website", "Support &Forum"}));
+    }
+
+    // The message pane shows "For Help, press F1" whenever no prompt is up.
+    void statusBar_idleTextComesBackAfterEachPrompt()
+    {
+        StyleFolder folder(1, 1);
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        QStatusBar *bar = frame.statusBar();
+        QCOMPARE(bar->currentMessage(), QString("For Help, press F1"));
+        bar->showMessage(frame.action(Cmd::RunSql)->statusTip());
+        QCOMPARE(bar->currentMessage(), QString("Submit SQL statement to the database"));
+        bar->clearMessage();
+        QCOMPARE(bar->currentMessage(), QString("For Help, press F1"));
+        bar->showMessage("Removed 2 rows", 20);
+        QTRY_COMPARE(bar->currentMessage(), QString("For Help, press F1"));
+    }
+
+    // Enter is Edit Book's key: with two books selected and the tree focused
+    // it does nothing at all; the command is off.
+    void enter_withSeveralBooksSelected_doesNothing()
+    {
+        StyleFolder folder(1, 1);
+        TestSettings settings;
+        TestCatalog cat;
+        RecordingMessenger m;
+        for (int id : {1, 2})
+            cat.exec(QString("INSERT INTO book (BookID, Title) VALUES (%1, 'Книга %1')").arg(id));
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        QVERIFY(doc.OnOpenDocument(cat.path()));
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.treeView()->SelectFixedEntry(AllBooksCategory);
+        QCOMPARE(frame.listView()->model()->rowCount(), 2);
+        frame.listView()->selectAll();
+        QCOMPARE(doc.selectedBooks().size(), 2);
+        frame.treeView()->setFocus();
+        QTRY_COMPARE(frame.router().activePaneWidget(), static_cast<QWidget *>(frame.treeView()));
+        frame.updateCommandStates();
+        QVERIFY(!frame.action(Cmd::EditBook)->isEnabled());
+
+        QSignalSpy edit(frame.listView(), &COrdoListView::editBookRequested);
+        QObject guard; // a sheet opened by mistake must not hang the test
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, &guard, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        closer.start(50);
+        QTest::keyClick(frame.windowHandle(), Qt::Key_Return);
+        QTest::keyClick(frame.windowHandle(), Qt::Key_Enter);
+        frame.listView()->setFocus();
+        QTest::keyClick(frame.windowHandle(), Qt::Key_Return);
+        QCOMPARE(edit.count(), 0);
     }
 
     void bookCountPane_showsTheListText()

@@ -7,6 +7,7 @@
 #include "app/ordoapp.h"
 #include "app/recentfilelist.h"
 #include "app/registrykey.h"
+#include "app/welcomepage.h"
 #include "app/strings.h"
 #include "catalog/ordodoc.h"
 #include "recordingmessenger.h"
@@ -234,11 +235,23 @@ private slots:
         QCOMPARE(m_openDialogCalls, 1);
         QVERIFY(m_frameShownAtDialog);
         QVERIFY(app->mainFrame()->isMaximized() || app->mainFrame()->windowState() & Qt::WindowMaximized);
-        // Cancelled: the program runs with no catalogue.
+        // Cancelled: the program runs with no catalogue and greets the user
+        // with the ways to get one.
         QVERIFY(!app->document()->hasConnection());
         QCOMPARE(title(*app), QStringLiteral("Ordoteca"));
         QVERIFY(app->recentFiles().isEmpty());
         QCOMPARE(m_messages->messages, QStringList());
+        QVERIFY(app->mainFrame()->isWelcomeShown());
+        QVERIFY(app->mainFrame()->welcomePage()->isVisible());
+
+        // Its Create link runs New Database: the catalogue made opens.
+        m_saveAnswer = m_appDir->filePath(QStringLiteral("Première.mdb"));
+        auto *create = app->mainFrame()->welcomePage()->findChild<QLabel *>(QStringLiteral("linkNew"));
+        QVERIFY(create);
+        emit create->linkActivated(QStringLiteral("new"));
+        QVERIFY(app->document()->hasConnection());
+        QVERIFY(!app->mainFrame()->isWelcomeShown());
+        QCOMPARE(app->recentFiles(), QStringList{m_saveAnswer});
     }
 
     void chosenCatalogueIsOpenedAndRemembered()
@@ -303,21 +316,22 @@ private slots:
         QCOMPARE(COrdoApp::CatalogueFromArguments(arguments), catalogue);
     }
 
-    void catalogueThatFailsToOpenKeepsTheProgramRunning()
+    // A catalogue named on the command line that does not open: its message
+    // is shown and start-up ends; the most recent catalogue is not opened.
+    void commandLineCatalogueThatFailsToOpenEndsStartUp()
     {
-        const QString gone = m_appDir->filePath(QStringLiteral("gone.mdb"));
-        setRecentSetting({gone});
+        TestCatalog recent(QStringLiteral("récent.mdb"));
+        setRecentSetting({recent.path()});
         auto app = makeApp();
-        QVERIFY(app->InitInstance(m_appDir->filePath(QStringLiteral("missing.mdb"))));
-        QCOMPARE(m_messages->messages, QStringList({m_appDir->filePath(QStringLiteral("missing.mdb")) +
-                                                        QStringLiteral(" was not found."),
-                                                    gone + QStringLiteral(" was not found.")}));
+        const QString missing = m_appDir->filePath(QStringLiteral("Каталог 目录.mdb"));
+        QVERIFY(!app->InitInstance(missing));
+        QCOMPARE(m_messages->messages, QStringList{missing + QStringLiteral(" was not found.")});
         QVERIFY(!app->document()->hasConnection());
-        QVERIFY(app->mainFrame()->isVisible());
-        QCOMPARE(title(*app), QStringLiteral("Ordoteca"));
-        // The entry that failed left the list and the user was asked instead.
-        QCOMPARE(m_openDialogCalls, 1);
-        QCOMPARE(app->recentFiles(), QStringList());
+        QVERIFY(!app->mainFrame() || !app->mainFrame()->isVisible());
+        QCOMPARE(m_openDialogCalls, 0);
+        CRecentFileList list;
+        list.ReadList();
+        QCOMPARE(list.entries(), QStringList{recent.path()});
     }
 
     void recentCatalogueThatFailsLeavesTheListAndIsNotTriedAgain()

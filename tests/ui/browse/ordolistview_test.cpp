@@ -481,14 +481,20 @@ private slots:
         QCOMPARE(edit.count(), 1);
         QCOMPARE(edit.last(), (QList<QVariant>{3, 2}));
 
-        // Several selected: the menu command is off, but a double click and
-        // Enter edit the first selected book.
+        // Several selected: the command is off and Enter, its key, does
+        // nothing; a double click still edits the first selected book.
         f.select({4, 1, 3});
         QVERIFY(!f.view.isCommandEnabled(Cmd::EditBook));
         f.view.setFocus();
         QTest::keyClick(&f.view, Qt::Key_Return);
+        QTest::keyClick(&f.view, Qt::Key_Enter);
+        QCOMPARE(edit.count(), 1);
+
+        // Exactly one selected: Enter edits it.
+        f.select({4});
+        QTest::keyClick(&f.view, Qt::Key_Return);
         QCOMPARE(edit.count(), 2);
-        QCOMPARE(edit.last(), (QList<QVariant>{1, 1}));
+        QCOMPARE(edit.last(), (QList<QVariant>{f.shownIds().at(4), 4}));
 
         f.select({1});
         f.view.setCurrentIndex(f.view.model()->index(1, 0));
