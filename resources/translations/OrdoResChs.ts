@@ -714,6 +714,17 @@ Its present contents are kept as a backup of their own.</source>
     </message>
 </context>
 <context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>Ordoteca Help</source>
+        <translation>Ordoteca 帮助</translation>
+    </message>
+</context>
+<context>
     <name>CHtmlEditorPage</name>
     <message>
         <source>URL:</source>
@@ -1317,10 +1328,6 @@ Previous Pane</source>
         <translation>工具(&amp;T)</translation>
     </message>
     <message>
-        <source>Ready</source>
-        <translation>就绪</translation>
-    </message>
-    <message>
         <source>%1 (read-only) - Ordoteca</source>
         <translation>%1（只读）- Ordoteca</translation>
     </message>
@@ -1805,6 +1812,25 @@ with the given filename extension.</source>
     <message>
         <source>Unknown Error (%1) occurred.</source>
         <translation>发生未知错误 (%1)。</translation>
+    </message>
+</context>
+<context>
+    <name>CWelcomePage</name>
+    <message>
+        <source>A catalogue holds your books and their categories in one file. Create a new one, or open one you already have.</source>
+        <translation>书库将您的图书及其分类保存在一个文件中。请新建一个书库，或打开已有的书库。</translation>
+    </message>
+    <message>
+        <source>Create a new catalogue...</source>
+        <translation>新建书库...</translation>
+    </message>
+    <message>
+        <source>Open a catalogue...</source>
+        <translation>打开书库...</translation>
+    </message>
+    <message>
+        <source>Welcome to Ordoteca</source>
+        <translation>欢迎使用 Ordoteca</translation>
     </message>
 </context>
 <context>
@@ -2841,37 +2867,7 @@ Delete</source>
     </message>
     <message>
         <source>Open the catalogue, report where the program&apos;s files were found, and quit (exit code 0 when everything is there).</source>
-        <translation type="vanished">打开书库，报告程序文件所在的位置，然后退出（一切齐全时退出代码为 0）。</translation>
-    </message>
-</context>
-<context>
-    <name>CHelpWindow</name>
-    <message>
-        <source>Contents</source>
-        <translation type="vanished">目录</translation>
-    </message>
-    <message>
-        <source>Ordoteca Help</source>
-        <translation type="vanished">Ordoteca 帮助</translation>
-    </message>
-</context>
-<context>
-    <name>CWelcomePage</name>
-    <message>
-        <source>A catalogue holds your books and their categories in one file. Create a new one, or open one you already have.</source>
-        <translation type="vanished">书库将您的图书及其分类保存在一个文件中。请新建一个书库，或打开已有的书库。</translation>
-    </message>
-    <message>
-        <source>Create a new catalogue...</source>
-        <translation type="vanished">新建书库...</translation>
-    </message>
-    <message>
-        <source>Open a catalogue...</source>
-        <translation type="vanished">打开书库...</translation>
-    </message>
-    <message>
-        <source>Welcome to Ordoteca</source>
-        <translation type="vanished">欢迎使用 Ordoteca</translation>
+        <translation>打开书库，报告程序文件所在的位置，然后退出（一切齐全时退出代码为 0）。</translation>
     </message>
 </context>
 </TS>

@@ -714,6 +714,17 @@ Its present contents are kept as a backup of their own.</source>
     </message>
 </context>
 <context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation>目錄</translation>
+    </message>
+    <message>
+        <source>Ordoteca Help</source>
+        <translation>Ordoteca 說明</translation>
+    </message>
+</context>
+<context>
     <name>CHtmlEditorPage</name>
     <message>
         <source>URL:</source>
@@ -1317,10 +1328,6 @@ Previous Pane</source>
         <translation>工具(&amp;T)</translation>
     </message>
     <message>
-        <source>Ready</source>
-        <translation>就緒</translation>
-    </message>
-    <message>
         <source>%1 (read-only) - Ordoteca</source>
         <translation>%1（唯讀）- Ordoteca</translation>
     </message>
@@ -1805,6 +1812,25 @@ with the given filename extension.</source>
     <message>
         <source>Unknown Error (%1) occurred.</source>
         <translation>發生未知錯誤 (%1)。</translation>
+    </message>
+</context>
+<context>
+    <name>CWelcomePage</name>
+    <message>
+        <source>A catalogue holds your books and their categories in one file. Create a new one, or open one you already have.</source>
+        <translation>書庫將您的書籍及其分類儲存在一個檔案中。請新增一個書庫，或開啟已有的書庫。</translation>
+    </message>
+    <message>
+        <source>Create a new catalogue...</source>
+        <translation>新增書庫...</translation>
+    </message>
+    <message>
+        <source>Open a catalogue...</source>
+        <translation>開啟書庫...</translation>
+    </message>
+    <message>
+        <source>Welcome to Ordoteca</source>
+        <translation>歡迎使用 Ordoteca</translation>
     </message>
 </context>
 <context>
@@ -2841,37 +2867,7 @@ Delete</source>
     </message>
     <message>
         <source>Open the catalogue, report where the program&apos;s files were found, and quit (exit code 0 when everything is there).</source>
-        <translation type="vanished">開啟書庫，報告程式檔案所在的位置，然後結束（一切齊全時結束代碼為 0）。</translation>
-    </message>
-</context>
-<context>
-    <name>CHelpWindow</name>
-    <message>
-        <source>Contents</source>
-        <translation type="vanished">目錄</translation>
-    </message>
-    <message>
-        <source>Ordoteca Help</source>
-        <translation type="vanished">Ordoteca 說明</translation>
-    </message>
-</context>
-<context>
-    <name>CWelcomePage</name>
-    <message>
-        <source>A catalogue holds your books and their categories in one file. Create a new one, or open one you already have.</source>
-        <translation type="vanished">書庫將您的書籍及其分類儲存在一個檔案中。請新增一個書庫，或開啟已有的書庫。</translation>
-    </message>
-    <message>
-        <source>Create a new catalogue...</source>
-        <translation type="vanished">新增書庫...</translation>
-    </message>
-    <message>
-        <source>Open a catalogue...</source>
-        <translation type="vanished">開啟書庫...</translation>
-    </message>
-    <message>
-        <source>Welcome to Ordoteca</source>
-        <translation type="vanished">歡迎使用 Ordoteca</translation>
+        <translation>開啟書庫，報告程式檔案所在的位置，然後結束（一切齊全時結束代碼為 0）。</translation>
     </message>
 </context>
 </TS>

@@ -724,6 +724,17 @@ Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translat
     </message>
 </context>
 <context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation>Sommario</translation>
+    </message>
+    <message>
+        <source>Ordoteca Help</source>
+        <translation>Guida di Ordoteca</translation>
+    </message>
+</context>
+<context>
     <name>CHtmlEditorPage</name>
     <message>
         <source>URL:</source>
@@ -1328,10 +1339,6 @@ Riquadro precedente</translation>
         <translation>S&amp;trumenti</translation>
     </message>
     <message>
-        <source>Ready</source>
-        <translation>Pronto</translation>
-    </message>
-    <message>
         <source>%1 (read-only) - Ordoteca</source>
         <translation>%1 (sola lettura) - Ordoteca</translation>
     </message>
@@ -1821,6 +1828,25 @@ all&apos;estensione del nome di file.</translation>
     <message>
         <source>Unknown Error (%1) occurred.</source>
         <translation>Si è verificato un errore sconosciuto (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>CWelcomePage</name>
+    <message>
+        <source>A catalogue holds your books and their categories in one file. Create a new one, or open one you already have.</source>
+        <translation>Un catalogo contiene i vostri libri e le loro categorie in un unico file. Createne uno nuovo o apritene uno che avete già.</translation>
+    </message>
+    <message>
+        <source>Create a new catalogue...</source>
+        <translation>Crea un nuovo catalogo...</translation>
+    </message>
+    <message>
+        <source>Open a catalogue...</source>
+        <translation>Apri un catalogo...</translation>
+    </message>
+    <message>
+        <source>Welcome to Ordoteca</source>
+        <translation>Benvenuti in Ordoteca</translation>
     </message>
 </context>
 <context>
@@ -2857,37 +2883,7 @@ Elimina</translation>
     </message>
     <message>
         <source>Open the catalogue, report where the program&apos;s files were found, and quit (exit code 0 when everything is there).</source>
-        <translation type="vanished">Apre il catalogo, indica dove sono stati trovati i file del programma ed esce (codice di uscita 0 quando c&apos;è tutto).</translation>
-    </message>
-</context>
-<context>
-    <name>CHelpWindow</name>
-    <message>
-        <source>Contents</source>
-        <translation type="vanished">Sommario</translation>
-    </message>
-    <message>
-        <source>Ordoteca Help</source>
-        <translation type="vanished">Guida di Ordoteca</translation>
-    </message>
-</context>
-<context>
-    <name>CWelcomePage</name>
-    <message>
-        <source>A catalogue holds your books and their categories in one file. Create a new one, or open one you already have.</source>
-        <translation type="vanished">Un catalogo contiene i vostri libri e le loro categorie in un unico file. Createne uno nuovo o apritene uno che avete già.</translation>
-    </message>
-    <message>
-        <source>Create a new catalogue...</source>
-        <translation type="vanished">Crea un nuovo catalogo...</translation>
-    </message>
-    <message>
-        <source>Open a catalogue...</source>
-        <translation type="vanished">Apri un catalogo...</translation>
-    </message>
-    <message>
-        <source>Welcome to Ordoteca</source>
-        <translation type="vanished">Benvenuti in Ordoteca</translation>
+        <translation>Apre il catalogo, indica dove sono stati trovati i file del programma ed esce (codice di uscita 0 quando c&apos;è tutto).</translation>
     </message>
 </context>
 </TS>
