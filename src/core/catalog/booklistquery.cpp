@@ -6,7 +6,7 @@
 #include "sqlvalue.h"
 
 #include <QHash>
-#include <algorithm>
+#include <sqlite3.h>
 
 namespace {
 
@@ -29,22 +29,6 @@ bool readPublishers(Connection &connection, QHash<int, QString> &names)
 
 } // namespace
 
-const QString &BookListRow::text(int column) const
-{
-    switch (column) {
-    case 0:
-        return title;
-    case 1:
-        return author;
-    case 2:
-        return publisher;
-    case 3:
-        return isbn;
-    default:
-        return edition;
-    }
-}
-
 QString BookListSql(int category)
 {
     if (category == AllBooksCategory)
@@ -60,7 +44,7 @@ QString BookListSql(int category)
            QStringLiteral(" ORDER BY Title DESC");
 }
 
-BookListLoad LoadBookListRows(Connection &connection, int category, QVector<BookListRow> &rows)
+BookListLoad LoadBookListRows(Connection &connection, int category, BookListRows &rows)
 {
     rows.clear();
     const QString sql = BookListSql(category);
@@ -71,22 +55,25 @@ BookListLoad LoadBookListRows(Connection &connection, int category, QVector<Book
     QHash<int, QString> publishers;
     const bool havePublishers = readPublishers(connection, publishers);
 
+    // The columns come straight from the engine into the rows' one buffer:
+    // a category of 100,000 books is read without a string per cell.
+    sqlite3_stmt *stmt = rs.handle();
+    const auto bytes = [stmt](int column) {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+        return QByteArrayView(text, text ? sqlite3_column_bytes(stmt, column) : 0);
+    };
     BookListLoad result = BookListLoad::Loaded;
     rows.reserve(1024);
     while (!rs.isEOF()) {
-        BookListRow row;
-        const FieldValue bookId = rs.field(0);
-        row.bookId = bookId.kind == FieldValue::Kind::Int32 ? bookId.toInt() : FieldToText(bookId).toInt();
-        row.title = rs.fieldText(1);
-        row.author = rs.fieldText(2);
-        const FieldValue publisherId = rs.field(3);
         // A NULL id, an id with no row or a value that is no id at all give
-        // an empty name.
-        if (publisherId.kind == FieldValue::Kind::Int32 && havePublishers)
-            row.publisher = publishers.value(publisherId.toInt());
-        row.isbn = rs.fieldText(4);
-        row.edition = rs.fieldText(5);
-        rows.append(std::move(row));
+        // an empty publisher name.
+        QStringView publisher;
+        if (havePublishers && sqlite3_column_type(stmt, 3) == SQLITE_INTEGER) {
+            const auto found = publishers.constFind(sqlite3_column_int(stmt, 3));
+            if (found != publishers.cend())
+                publisher = *found;
+        }
+        rows.appendUtf8(sqlite3_column_int(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5));
 
         DbError error;
         if (!rs.moveNext(&error) && error.isSet()) {
@@ -100,7 +87,7 @@ BookListLoad LoadBookListRows(Connection &connection, int category, QVector<Book
     // engine compares code units (A-Z folded), so the titles are then put in
     // the order of the user's language, as a click on the header does; equal
     // titles keep the reversed order.
-    std::reverse(rows.begin(), rows.end());
+    rows.reverse();
     SortBookListRows(rows, 0, true);
     return result;
 }

@@ -1,23 +1,10 @@
 #pragma once
 
+#include "booklistrows.h"
+
 #include <QString>
-#include <QVector>
 
 class Connection;
-
-// One row of the book list: the book's id and the five column texts.
-struct BookListRow
-{
-    int bookId = 0;
-    QString title;
-    QString author;
-    QString publisher;
-    QString isbn;
-    QString edition;
-
-    // Column text by column index (0 Title ... 4 Edition).
-    const QString &text(int column) const;
-};
 
 // Category values that exist only in the tree.
 enum : int { AllBooksCategory = 5, RecycleBinCategory = 6, NoCategory = -1 };
@@ -37,7 +24,7 @@ enum class BookListLoad {
 // with equal titles in the reverse of the query's order (the list builds
 // itself by putting each row of the descending query at the top). Publisher
 // names are read once, not per row.
-[[nodiscard]] BookListLoad LoadBookListRows(Connection &connection, int category, QVector<BookListRow> &rows);
+[[nodiscard]] BookListLoad LoadBookListRows(Connection &connection, int category, BookListRows &rows);
 
 // Reads the list row of one book (after an edit) without re-reading the
 // category. False when the book is gone or the query failed (nothing shown).

@@ -6,7 +6,7 @@
 #include <numeric>
 #include <vector>
 
-QVector<int> BookListSortOrder(const QVector<BookListRow> &rows, int column, bool ascending,
+QVector<int> BookListSortOrder(const BookListRows &rows, int column, bool ascending,
                                const QLocale &locale)
 {
     QVector<int> order(rows.size());
@@ -26,7 +26,7 @@ QVector<int> BookListSortOrder(const QVector<BookListRow> &rows, int column, boo
     // first difference of each pair, spares building a key per row.
     bool ordered = true;
     for (qsizetype i = 1; i < rows.size() && ordered; ++i) {
-        const int c = collator.compare(rows[i - 1].text(column), rows[i].text(column));
+        const int c = collator.compare(rows.text(i - 1, column), rows.text(i, column));
         ordered = ascending ? c <= 0 : c >= 0;
     }
     if (ordered)
@@ -36,8 +36,8 @@ QVector<int> BookListSortOrder(const QVector<BookListRow> &rows, int column, boo
     // the texts would run the whole collation again for every pair.
     std::vector<QCollatorSortKey> keys;
     keys.reserve(size_t(rows.size()));
-    for (const BookListRow &row : rows)
-        keys.push_back(collator.sortKey(row.text(column)));
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        keys.push_back(collator.sortKey(rows.text(row, column).toString()));
 
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         return ascending ? keys[size_t(a)].compare(keys[size_t(b)]) < 0
@@ -46,12 +46,7 @@ QVector<int> BookListSortOrder(const QVector<BookListRow> &rows, int column, boo
     return order;
 }
 
-void SortBookListRows(QVector<BookListRow> &rows, int column, bool ascending, const QLocale &locale)
+void SortBookListRows(BookListRows &rows, int column, bool ascending, const QLocale &locale)
 {
-    const QVector<int> order = BookListSortOrder(rows, column, ascending, locale);
-    QVector<BookListRow> sorted;
-    sorted.reserve(rows.size());
-    for (int old : order)
-        sorted.append(std::move(rows[old]));
-    rows = std::move(sorted);
+    rows.reorder(BookListSortOrder(rows, column, ascending, locale));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "booklistquery.h"
+#include "booklistrows.h"
 
 #include <QLocale>
 #include <QVector>
@@ -9,9 +9,9 @@
 // case ignored, digits compared as numbers ("Book 2" before "Book 10",
 // "À la recherche" among the A's). Rows that compare equal keep their order.
 // Returns the old row index of each new row.
-QVector<int> BookListSortOrder(const QVector<BookListRow> &rows, int column, bool ascending,
+QVector<int> BookListSortOrder(const BookListRows &rows, int column, bool ascending,
                                const QLocale &locale = QLocale());
 
 // Rearranges rows by BookListSortOrder.
-void SortBookListRows(QVector<BookListRow> &rows, int column, bool ascending,
+void SortBookListRows(BookListRows &rows, int column, bool ascending,
                       const QLocale &locale = QLocale());

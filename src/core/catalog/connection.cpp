@@ -97,6 +97,22 @@ std::shared_ptr<Connection> Connection::open(const QString &path, DbError *error
     return c;
 }
 
+std::shared_ptr<Connection> Connection::openReader(const QString &path, DbError *error)
+{
+    std::shared_ptr<Connection> c(new Connection);
+    c->m_path = QFileInfo(path).absoluteFilePath();
+    c->m_readOnly = true;
+    const int rc = sqlite3_open_v2(QFile::encodeName(c->m_path).constData(), &c->m_db,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK || !RegisterSqlFunctions(c->m_db)) {
+        setError(error, errorOf(c->m_db, rc != SQLITE_OK ? rc : sqlite3_errcode(c->m_db)));
+        return nullptr;
+    }
+    sqlite3_extended_result_codes(c->m_db, 1);
+    sqlite3_busy_timeout(c->m_db, 3000);
+    return c;
+}
+
 QString Connection::LockedMessage(const QString &path)
 {
     return QCoreApplication::translate("Connection",

@@ -22,6 +22,10 @@ public:
     // file is never created; a file that is not a database is refused
     // unchanged; one locked by another program gives LockedMessage.
     static std::shared_ptr<Connection> open(const QString &path, DbError *error = nullptr);
+    // A second, read-only connection to an open catalogue for one thread's
+    // use only: the engine takes no lock around each call, which long reads
+    // (the book list) feel. It sees what other connections have committed.
+    static std::shared_ptr<Connection> openReader(const QString &path, DbError *error = nullptr);
 
     // Runs one SQL statement. Rows it returns come back as an open recordset on
     // its first row (an empty, closed one for statements without rows);

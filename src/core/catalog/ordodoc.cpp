@@ -161,6 +161,7 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     }
 
     m_connection = std::move(connection);
+    m_listReader.reset();
     m_path = QFileInfo(path).absoluteFilePath();
     m_currentCategory = -1;
     m_selectedBooks.clear();
@@ -198,6 +199,17 @@ QString COrdoDoc::OrphanRowsRemovedText(int count)
     return QCoreApplication::translate(
         "COrdoDoc", "Removed %n row(s) left behind by books or categories deleted outside Ordoteca.", nullptr,
         count);
+}
+
+Connection *COrdoDoc::listReader()
+{
+    if (!m_connection)
+        return nullptr;
+    if (m_connection->inTransaction())
+        return m_connection.get();
+    if (!m_listReader)
+        m_listReader = Connection::openReader(m_connection->path());
+    return m_listReader ? m_listReader.get() : m_connection.get();
 }
 
 void COrdoDoc::RefreshTree()

@@ -32,6 +32,11 @@ public:
     Connection *connection() const { return m_connection.get(); }
     std::shared_ptr<Connection> sharedConnection() const { return m_connection; }
     QString path() const { return m_path; }
+    // The connection the book list reads through: its own read-only one,
+    // opened on first use, or the main connection while that one has a
+    // transaction open (its changes are not committed yet) or when no second
+    // connection could be opened. Null without a catalogue.
+    Connection *listReader();
     // The catalogue file or its folder cannot be written: it was opened for
     // reading only and every command that writes is greyed.
     bool isReadOnly() const { return m_readOnly; }
@@ -65,6 +70,7 @@ signals:
 
 private:
     std::shared_ptr<Connection> m_connection;
+    std::shared_ptr<Connection> m_listReader;
     QString m_path;
     int m_currentCategory = -1;
     QVector<int> m_selectedBooks;

@@ -43,6 +43,10 @@ public:
     // values): 0 for NULL or no row.
     qint64 int64Field(int index) const;
 
+    // The statement itself, for readers of many rows that take the columns
+    // straight from the engine; null when closed.
+    sqlite3_stmt *handle() const { return m_stmt; }
+
     qint64 recordsAffected() const { return m_changes; }
     const DbError &lastError() const { return m_error; }
 

@@ -79,7 +79,7 @@ int CBookListModel::defaultColumnWidth(int column)
     return column == TitleColumn ? 240 : column == AuthorColumn ? 120 : 100;
 }
 
-void CBookListModel::setRows(QVector<BookListRow> rows)
+void CBookListModel::setRows(BookListRows rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
@@ -91,11 +91,11 @@ void CBookListModel::clear()
     setRows({});
 }
 
-void CBookListModel::setRow(int row, BookListRow values)
+void CBookListModel::setRow(int row, const BookListRow &values)
 {
     if (row < 0 || row >= m_rows.size())
         return;
-    m_rows[row] = std::move(values);
+    m_rows.replace(row, values);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
@@ -104,11 +104,9 @@ QVector<int> CBookListModel::sortRows(int column, bool ascending)
     if (column < 0 || column >= ColumnCount)
         return BookListSortOrder(m_rows, -1, ascending);
     const QVector<int> order = BookListSortOrder(m_rows, column, ascending);
-    QVector<BookListRow> sorted;
-    sorted.reserve(m_rows.size());
-    for (int old : std::as_const(order))
-        sorted.append(std::move(m_rows[old]));
-    setRows(std::move(sorted));
+    beginResetModel();
+    m_rows.reorder(order);
+    endResetModel();
     return order;
 }
 
@@ -126,14 +124,13 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
-    const BookListRow &row = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return row.text(index.column());
+        return m_rows.text(index.row(), index.column()).toString();
     case Qt::DecorationRole:
         return index.column() == TitleColumn ? QVariant(m_bookImage) : QVariant();
     case Qt::UserRole:
-        return row.bookId;
+        return m_rows.bookId(index.row());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     default:

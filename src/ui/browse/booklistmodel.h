@@ -17,12 +17,12 @@ public:
 
     explicit CBookListModel(QObject *parent = nullptr);
 
-    void setRows(QVector<BookListRow> rows);
+    void setRows(BookListRows rows);
     void clear();
     // Replaces one row's texts in place (after an edit of its book).
-    void setRow(int row, BookListRow values);
-    const QVector<BookListRow> &rows() const { return m_rows; }
-    int bookId(int row) const { return m_rows.at(row).bookId; }
+    void setRow(int row, const BookListRow &values);
+    const BookListRows &rows() const { return m_rows; }
+    int bookId(int row) const { return m_rows.bookId(row); }
 
     // Orders the rows by one column's text in the user's collation (case
     // ignored, numbers in numeric order); rows with equal texts keep their order.
@@ -42,6 +42,6 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
-    QVector<BookListRow> m_rows;
+    BookListRows m_rows;
     QIcon m_bookImage;
 };

@@ -81,10 +81,10 @@ COrdoListView::~COrdoListView() = default;
 void COrdoListView::LoadBooks()
 {
     clearSortMark();
-    QVector<BookListRow> rows;
+    BookListRows rows;
     BookListLoad result = BookListLoad::OpenFailed;
-    if (m_doc && m_doc->connection())
-        result = LoadBookListRows(*m_doc->connection(), m_doc->currentCategory(), rows);
+    if (Connection *reader = m_doc ? m_doc->listReader() : nullptr)
+        result = LoadBookListRows(*reader, m_doc->currentCategory(), rows);
 
     m_quiet = true;
     m_model->setRows(std::move(rows)); // a reset: the old selection goes without notice
@@ -240,7 +240,7 @@ void COrdoListView::ReloadAndSelectRow(int row)
     BookListRow values;
     if (row >= 0 && row < m_model->rowCount() && m_doc && m_doc->connection() &&
         LoadBookListRow(*m_doc->connection(), m_model->bookId(row), values)) {
-        m_model->setRow(row, std::move(values));
+        m_model->setRow(row, values);
         const QModelIndex index = m_model->index(row, 0);
         // Selecting the same single row again changes nothing: the page must
         // still show the edited book.

@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(members(cat, 2), 0);
         QCOMPARE(members(cat, 3), 1);
         QVERIFY(bookExists(cat, 1));
-        QVector<BookListRow> rows;
+        BookListRows rows;
         QCOMPARE(LoadBookListRows(cat.connection(), 6, rows), BookListLoad::Loaded);
         QCOMPARE(rows.size(), 2);
         QVERIFY(messenger.messages.isEmpty());

@@ -23,17 +23,17 @@ void addMember(TestCatalog &cat, int bookId, int catId)
         QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, %2)").arg(bookId).arg(catId));
 }
 
-QVector<int> idsOf(const QVector<BookListRow> &rows)
+QVector<int> idsOf(const BookListRows &rows)
 {
     QVector<int> ids;
-    for (const BookListRow &row : rows)
-        ids << row.bookId;
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        ids << rows.bookId(row);
     return ids;
 }
 
 QVector<int> load(TestCatalog &cat, int category)
 {
-    QVector<BookListRow> rows;
+    BookListRows rows;
     if (LoadBookListRows(cat.connection(), category, rows) != BookListLoad::Loaded)
         return {-1};
     return idsOf(rows);
@@ -164,13 +164,13 @@ private slots:
         addBook(cat, 4, "D", "8");
         addBook(cat, 5, "E", "7");
 
-        QVector<BookListRow> rows;
+        BookListRows rows;
         QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::Loaded);
         QCOMPARE(rows.size(), 5);
         const QStringList expected = {"Addison-Wesley", "", "", "", "Addison-Wesley"};
         for (int i = 0; i < rows.size(); ++i)
-            QCOMPARE(rows.at(i).publisher, expected.at(i));
-        const BookListRow &first = rows.first();
+            QCOMPARE(rows.text(i, 2), expected.at(i));
+        const BookListRow first = rows.row(0);
         QCOMPARE(first.bookId, 1);
         QCOMPARE(first.title, QStringLiteral("A"));
         QCOMPARE(first.author, QStringLiteral("Author 1"));
@@ -181,16 +181,55 @@ private slots:
         QCOMPARE(first.text(4), first.edition);
     }
 
+    // Every cell is decoded on its own into the rows' shared buffer: texts in
+    // any script, a broken byte sequence that must not spill into the next
+    // column, a leading byte order mark dropped as everywhere else, and an edited
+    // row that leaves its neighbours alone.
+    void rows_keepEveryTextAsStored()
+    {
+        TestCatalog cat;
+        cat.exec(QStringLiteral("INSERT INTO book (BookID, Title, Author, ISBN, Edition) VALUES "
+                                "(1, 'Война и мир', 'Λέων Τολστόι', '978-5', '战争与和平 😀'), "
+                                "(2, 'Bá' || CAST(X'C3' AS TEXT), CAST(X'EFBBBF41' AS TEXT), 'é', ''), "
+                                "(3, 'Zürich', NULL, NULL, 'Ré-édition')"));
+        BookListRows rows;
+        QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::Loaded);
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.row(0).title, QStringLiteral("Bá") + QString::fromUtf8("\xC3", 1));
+        QCOMPARE(rows.text(0, 1), QString::fromUtf8("\xEF\xBB\xBF" "A"));
+        QCOMPARE(rows.text(0, 3), QStringLiteral("é"));
+        // Latin titles come before Cyrillic ones.
+        QCOMPARE(rows.text(1, 0), QStringLiteral("Zürich"));
+        QCOMPARE(rows.text(1, 4), QStringLiteral("Ré-édition"));
+        QVERIFY(rows.text(1, 1).isEmpty());
+        QCOMPARE(rows.text(2, 0), QStringLiteral("Война и мир"));
+        QCOMPARE(rows.text(2, 1), QStringLiteral("Λέων Τολστόι"));
+        QCOMPARE(rows.text(2, 4), QStringLiteral("战争与和平 😀"));
+
+        BookListRow edited = rows.row(2);
+        edited.title = QStringLiteral("Анна Каренина");
+        rows.replace(2, edited);
+        rows.replace(7, edited); // no such row: nothing happens
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.text(2, 0), QStringLiteral("Анна Каренина"));
+        QCOMPARE(rows.text(2, 4), QStringLiteral("战争与和平 😀"));
+        QCOMPARE(rows.text(1, 0), QStringLiteral("Zürich"));
+        rows.reorder({2, 0, 1});
+        QCOMPARE(rows.bookId(0), 1);
+        QCOMPARE(rows.text(0, 0), QStringLiteral("Анна Каренина"));
+        QCOMPARE(rows.text(2, 0), QStringLiteral("Zürich"));
+    }
+
     void nullTexts_readAsEmpty()
     {
         TestCatalog cat;
         cat.exec("INSERT INTO book (BookID) VALUES (3)");
-        QVector<BookListRow> rows;
+        BookListRows rows;
         QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::Loaded);
         QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows.first().bookId, 3);
-        QVERIFY(rows.first().title.isEmpty());
-        QVERIFY(rows.first().author.isEmpty());
+        QCOMPARE(rows.bookId(0), 3);
+        QVERIFY(rows.text(0, 0).isEmpty());
+        QVERIFY(rows.text(0, 1).isEmpty());
     }
 
     void queryThatCannotRun_failsQuietlyWithNoRows()
@@ -199,7 +238,8 @@ private slots:
         TestCatalog cat;
         addBook(cat, 1, "A");
         cat.exec("ALTER TABLE book RENAME COLUMN Edition TO Printing");
-        QVector<BookListRow> rows{BookListRow{}};
+        BookListRows rows;
+        rows.append(BookListRow{});
         QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::OpenFailed);
         QVERIFY(rows.isEmpty());
         QVERIFY(messenger.messages.isEmpty());

@@ -9,24 +9,24 @@
 
 namespace {
 
-QVector<BookListRow> rowsOf(const QStringList &titles)
+BookListRows rowsOf(const QStringList &titles)
 {
-    QVector<BookListRow> rows;
+    BookListRows rows;
     for (int i = 0; i < titles.size(); ++i) {
         BookListRow row;
         row.bookId = i + 1;
         row.title = titles.at(i);
         row.author = titles.at(titles.size() - 1 - i);
-        rows << row;
+        rows.append(row);
     }
     return rows;
 }
 
-QStringList titlesOf(const QVector<BookListRow> &rows)
+QStringList titlesOf(const BookListRows &rows)
 {
     QStringList titles;
-    for (const BookListRow &row : rows)
-        titles << row.title;
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        titles << rows.text(row, 0).toString();
     return titles;
 }
 
@@ -68,14 +68,14 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QStringList, titles);
         QFETCH(QStringList, expected);
-        QVector<BookListRow> rows = rowsOf(titles);
+        BookListRows rows = rowsOf(titles);
         SortBookListRows(rows, 0, true, QLocale(locale));
         QCOMPARE(titlesOf(rows), expected);
     }
 
     void descending_isTheReverseButEqualTextsKeepTheirOrder()
     {
-        const QVector<BookListRow> rows = rowsOf({"b", "A", "B", "a", "Book 10", "Book 9"});
+        const BookListRows rows = rowsOf({"b", "A", "B", "a", "Book 10", "Book 9"});
         QCOMPARE(BookListSortOrder(rows, 0, false, QLocale("en_US")), (QVector<int>{4, 5, 0, 2, 1, 3}));
         // Other columns sort the same way; a column out of range keeps the order.
         QCOMPARE(BookListSortOrder(rows, 1, true, QLocale("en_US")), (QVector<int>{2, 4, 3, 5, 0, 1}));
@@ -92,7 +92,7 @@ private slots:
             cat.exec(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (%1, %2)")
                          .arg(i + 1)
                          .arg(FormatSqlValue(titles.at(i), SqlText)));
-        QVector<BookListRow> rows;
+        BookListRows rows;
         QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::Loaded);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(titlesOf(rows), (QStringList{"À la recherche du temps perdu", "apprendre", "Tome 2",

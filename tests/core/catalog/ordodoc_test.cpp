@@ -1,5 +1,6 @@
 #include "app/apppaths.h"
 #include "app/strings.h"
+#include "catalog/booklistquery.h"
 #include "catalog/imagesfolder.h"
 #include "catalog/ordodoc.h"
 #include "catalog/recordset.h"
@@ -239,6 +240,47 @@ private slots:
         QVERIFY(doc.OnOpenDocument(catalog.path()));
         QCOMPARE(doc.currentCategory(), -1);
         QVERIFY(doc.selectedBooks().isEmpty());
+    }
+
+    // The list reads through a connection of its own, which must show what
+    // the main connection committed, the main connection's own uncommitted
+    // rows while it holds a transaction, and the new file after another open.
+    void listReaderFollowsTheCatalogue()
+    {
+        TestCatalog first;
+        TestCatalog second;
+        first.exec("INSERT INTO book (BookID, Title) VALUES (1, 'Première')");
+        second.exec("INSERT INTO book (BookID, Title) VALUES (1, 'Второй'), (2, 'Δεύτερο')");
+        RecordingMessenger recorder;
+        COrdoDoc doc;
+        QCOMPARE(doc.listReader(), nullptr);
+        QVERIFY(doc.OnOpenDocument(first.path()));
+        const auto titles = [&doc] {
+            BookListRows rows;
+            if (!doc.listReader() || LoadBookListRows(*doc.listReader(), AllBooksCategory, rows) !=
+                                         BookListLoad::Loaded)
+                return QStringList{QStringLiteral("failed")};
+            QStringList result;
+            for (qsizetype row = 0; row < rows.size(); ++row)
+                result << rows.text(row, 0).toString();
+            return result;
+        };
+        QVERIFY(doc.listReader() != doc.connection());
+        QCOMPARE(titles(), QStringList{"Première"});
+
+        {
+            Transaction transaction(*doc.connection());
+            QVERIFY(doc.connection()->execute("INSERT INTO book (BookID, Title) VALUES (2, '书')"));
+            QCOMPARE(doc.listReader(), doc.connection());
+            QCOMPARE(titles(), (QStringList{"Première", "书"}));
+            QVERIFY(transaction.commit());
+        }
+        QVERIFY(doc.listReader() != doc.connection());
+        QCOMPARE(titles(), (QStringList{"Première", "书"}));
+
+        QVERIFY(doc.OnOpenDocument(second.path()));
+        QCOMPARE(titles(), (QStringList{"Δεύτερο", "Второй"}));
+        QVERIFY(recorder.messages.isEmpty());
     }
 
     void newCatalogueIsNamedInEnglish()

@@ -1,0 +1,148 @@
+#include "booklistrows.h"
+
+#include <algorithm>
+
+const QString &BookListRow::text(int column) const
+{
+    switch (column) {
+    case 0:
+        return title;
+    case 1:
+        return author;
+    case 2:
+        return publisher;
+    case 3:
+        return isbn;
+    default:
+        return edition;
+    }
+}
+
+namespace {
+
+// Most blocks hold many rows; a row longer than this gets a block of its own.
+constexpr qsizetype kBlockUnits = 256 * 1024;
+
+} // namespace
+
+void BookListRows::clear()
+{
+    m_rows.clear();
+    m_blocks.clear();
+}
+
+QStringView BookListRows::text(qsizetype row, int column) const
+{
+    if (column < 0 || column >= ColumnCount)
+        return {};
+    const Entry &entry = m_rows[size_t(row)];
+    const char16_t *block = m_blocks[size_t(entry.block)].text.get();
+    return QStringView(block + entry.start[column], qsizetype(entry.start[column + 1] - entry.start[column]));
+}
+
+BookListRow BookListRows::row(qsizetype row) const
+{
+    BookListRow values;
+    values.bookId = bookId(row);
+    values.title = text(row, 0).toString();
+    values.author = text(row, 1).toString();
+    values.publisher = text(row, 2).toString();
+    values.isbn = text(row, 3).toString();
+    values.edition = text(row, 4).toString();
+    return values;
+}
+
+BookListRows::Entry BookListRows::beginRow(int bookId, qsizetype units)
+{
+    if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < units) {
+        Block block;
+        block.capacity = std::max(units, kBlockUnits);
+        block.text.reset(new char16_t[size_t(block.capacity)]);
+        m_blocks.push_back(std::move(block));
+    }
+    Entry entry;
+    entry.bookId = bookId;
+    entry.block = int(m_blocks.size() - 1);
+    entry.start[0] = quint32(m_blocks.back().used);
+    return entry;
+}
+
+void BookListRows::endText(Entry &entry, int column, const char16_t *end)
+{
+    Block &block = m_blocks.back();
+    block.used = end - block.text.get();
+    entry.start[column + 1] = quint32(block.used);
+}
+
+char16_t *BookListRows::decode(char16_t *out, QByteArrayView utf8)
+{
+    // Most cells are plain ASCII: widening them is one simple loop.
+    const char *in = utf8.data();
+    const qsizetype n = utf8.size();
+    unsigned char high = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        high |= static_cast<unsigned char>(in[i]);
+    if (high < 0x80) {
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = char16_t(static_cast<unsigned char>(in[i]));
+        return out + n;
+    }
+    return reinterpret_cast<char16_t *>(m_decoder.appendToBuffer(reinterpret_cast<QChar *>(out), utf8));
+}
+
+void BookListRows::append(const BookListRow &row)
+{
+    m_rows.push_back(makeEntry(row));
+}
+
+BookListRows::Entry BookListRows::makeEntry(const BookListRow &row)
+{
+    qsizetype units = 0;
+    for (int column = 0; column < ColumnCount; ++column)
+        units += row.text(column).size();
+    Entry entry = beginRow(row.bookId, units);
+    for (int column = 0; column < ColumnCount; ++column) {
+        const QString &text = row.text(column);
+        char16_t *out = cursor();
+        std::copy(text.utf16(), text.utf16() + text.size(), out);
+        endText(entry, column, out + text.size());
+    }
+    return entry;
+}
+
+void BookListRows::appendUtf8(int bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
+                              QByteArrayView isbn, QByteArrayView edition)
+{
+    // UTF-8 never needs more UTF-16 units than it has bytes.
+    Entry entry =
+        beginRow(bookId, title.size() + author.size() + publisher.size() + isbn.size() + edition.size());
+    endText(entry, 0, decode(cursor(), title));
+    endText(entry, 1, decode(cursor(), author));
+    char16_t *out = cursor();
+    std::copy(publisher.utf16(), publisher.utf16() + publisher.size(), out);
+    endText(entry, 2, out + publisher.size());
+    endText(entry, 3, decode(cursor(), isbn));
+    endText(entry, 4, decode(cursor(), edition));
+    m_rows.push_back(entry);
+}
+
+void BookListRows::replace(qsizetype row, const BookListRow &values)
+{
+    if (row < 0 || row >= size())
+        return;
+    m_rows[size_t(row)] = makeEntry(values);
+}
+
+void BookListRows::reorder(const QVector<int> &order)
+{
+    std::vector<Entry> rows;
+    rows.reserve(size_t(order.size()));
+    for (int old : order)
+        rows.push_back(m_rows[size_t(old)]);
+    m_rows = std::move(rows);
+}
+
+void BookListRows::reverse()
+{
+    std::reverse(m_rows.begin(), m_rows.end());
+}
