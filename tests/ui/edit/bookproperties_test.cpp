@@ -16,6 +16,7 @@
 #include "edit/editortoolbar.h"
 #include "edit/linkgeneralpage.h"
 #include "edit/linkproperties.h"
+#include "findcontrol.h"
 #include "online/addbookcommand.h"
 #include "online/addbookdlg.h"
 #include "recordingmessenger.h"
@@ -38,27 +39,19 @@
 
 namespace {
 
-template <typename T> T *control(QWidget *sheet, const char *name)
-{
-    T *w = sheet->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 QLineEdit *edit(QWidget *sheet, const char *name)
 {
-    return control<QLineEdit>(sheet, name);
+    return FindControl<QLineEdit>(sheet, name);
 }
 
 QComboBox *combo(QWidget *sheet, const char *name)
 {
-    return control<QComboBox>(sheet, name);
+    return FindControl<QComboBox>(sheet, name);
 }
 
 CDatePickerWithNone *datePicker(QWidget *sheet, const char *name)
 {
-    return control<CDatePickerWithNone>(sheet, name);
+    return FindControl<CDatePickerWithNone>(sheet, name);
 }
 
 // The selected entry of a list, empty without a selection.
@@ -665,13 +658,13 @@ private slots:
             s.show();
             CLinkGeneralPage *page = s.generalPage();
             page->ChooseType(LinkType::Other);
-            control<QComboBox>(page, "comboTitle")->setCurrentText(added.takeFirst());
-            control<QLineEdit>(page, "editPath")->setText("shelf");
+            FindControl<QComboBox>(page, "comboTitle")->setCurrentText(added.takeFirst());
+            FindControl<QLineEdit>(page, "editPath")->setText("shelf");
             s.PressOk();
             return s.result();
         });
         QVERIFY(sheet->SetActivePage(CBookProperties::LinksPage));
-        auto *list = control<QTreeWidget>(sheet.get(), "listLinks");
+        auto *list = FindControl<QTreeWidget>(sheet.get(), "listLinks");
         const auto idsShown = [&] {
             QStringList ids;
             for (int i = 0; i < list->topLevelItemCount(); ++i)

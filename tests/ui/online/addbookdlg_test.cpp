@@ -1,5 +1,6 @@
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "findcontrol.h"
 #include "online/addbookdlg.h"
 #include "recordingmessenger.h"
 #include "testsettings.h"
@@ -15,14 +16,6 @@
 #include <QTest>
 
 namespace {
-
-template <typename T> T *control(QWidget *dialog, const char *name)
-{
-    T *w = dialog->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
 
 QByteArray readAll(const QString &path)
 {
@@ -48,10 +41,10 @@ struct ShownDialog
             qWarning("dialog not active");
     }
     QWidget *focus() const { return QApplication::focusWidget(); }
-    QPlainTextEdit *isbns() { return control<QPlainTextEdit>(&dialog, "editIsbns"); }
-    QLineEdit *edit(const char *name) { return control<QLineEdit>(&dialog, name); }
-    QRadioButton *radio(const char *name) { return control<QRadioButton>(&dialog, name); }
-    QPushButton *button(const char *name) { return control<QPushButton>(&dialog, name); }
+    QPlainTextEdit *isbns() { return FindControl<QPlainTextEdit>(&dialog, "editIsbns"); }
+    QLineEdit *edit(const char *name) { return FindControl<QLineEdit>(&dialog, name); }
+    QRadioButton *radio(const char *name) { return FindControl<QRadioButton>(&dialog, name); }
+    QPushButton *button(const char *name) { return FindControl<QPushButton>(&dialog, name); }
 
     CAddBookDlg dialog;
 };
