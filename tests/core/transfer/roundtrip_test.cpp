@@ -1,3 +1,4 @@
+#include "bookfieldvalues.h"
 #include "catalog/bookrecord.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
@@ -34,17 +35,7 @@ QStringList snapshot(TestCatalog &cat, const QString &images, int bookId)
     CBookRecord r;
     if (!r.Load(bookId, cat.connection()))
         qFatal("cannot load book %d", bookId);
-    QStringList s = {r.Title,         r.Subtitle,     r.Author,
-                     r.URL,           r.Edition,      r.ReleaseDate,
-                     r.Publisher,     r.ISBN,         r.PageCount,
-                     r.Language,      r.Binding,      r.Dimension,
-                     r.Extras,        r.PurchaseDate, r.Store,
-                     r.PurchasePrice, r.ListPrice,    r.AmazonPrice,
-                     r.Location,      r.Status,       r.CurrentPage,
-                     r.AmazonRating,  r.NumOfReviews, QString::number(r.MyRating),
-                     r.UserText1,     r.UserText2,    QString::number(r.EBookOnly),
-                     r.Format,        r.BookSize,     r.Description,
-                     r.Notes};
+    QStringList s = BookFieldValues(r);
     for (const CLinkEntry &l : std::as_const(r.links))
         s << "link:" + l.LinkID + "|" + l.Name + "|" + l.Path + "|" + l.Notes;
     QStringList paths;

@@ -1,6 +1,7 @@
 #include "app/commandids.h"
 #include "app/defaultvalues.h"
 #include "app/strings.h"
+#include "bookfieldvalues.h"
 #include "browse/ordolistview.h"
 #include "catalog/bookrecord.h"
 #include "catalog/imagesfolder.h"
@@ -80,17 +81,8 @@ CBookRecord loaded(TestCatalog &cat, int id)
 QStringList storedValues(TestCatalog &cat, int id)
 {
     const CBookRecord r = loaded(cat, id);
-    QStringList values = {r.Title,         r.Subtitle,     r.Author,
-                          r.URL,           r.Edition,      r.Publisher,
-                          r.ISBN,          r.PageCount,    r.Language,
-                          r.ReleaseDate,   r.Binding,      r.Dimension,
-                          r.Extras,        r.PurchaseDate, r.Store,
-                          r.PurchasePrice, r.ListPrice,    r.AmazonPrice,
-                          r.Location,      r.Status,       r.CurrentPage,
-                          r.AmazonRating,  r.NumOfReviews, QString::number(r.MyRating),
-                          r.UserText1,     r.UserText2,    QString::number(r.EBookOnly),
-                          r.Format,        r.BookSize,     r.Description,
-                          r.Notes,         r.FrontCover,   r.BackCover};
+    QStringList values = BookFieldValues(r);
+    values << r.FrontCover << r.BackCover;
     for (const CLinkEntry &link : r.links)
         values << link.LinkID + ' ' + link.Name + ' ' + link.Path + ' ' + link.Notes;
     return values;
