@@ -1,5 +1,6 @@
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "filebytes.h"
 #include "findcontrol.h"
 #include "online/addbookdlg.h"
 #include "recordingmessenger.h"
@@ -16,12 +17,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeAll(const QString &path, const QByteArray &bytes)
 {
@@ -247,7 +242,7 @@ private slots:
         }
         QCOMPARE(filterSeen, QString("Text Files (*.txt);;All Files (*.*)"));
         // Every line ends in CR LF.
-        QCOMPARE(readAll(path), QByteArray("0596000278\r\n9780596000271 \r\n1565922433\r\n"));
+        QCOMPARE(FileBytes(path), QByteArray("0596000278\r\n9780596000271 \r\n1565922433\r\n"));
 
         messages.clear();
         ShownDialog d;
