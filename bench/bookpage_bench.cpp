@@ -115,6 +115,49 @@ QString idList(const QVector<int> &ids)
     return parts.join(QLatin1Char(','));
 }
 
+// Mean times per iteration of ours and of the other program, and their ratio.
+void reportVersus(benchmark::State &state, double ours, double theirs, const std::string &theirName)
+{
+    const double n = double(state.iterations());
+    state.counters["ours_ms"] = ours / n * 1000;
+    state.counters[theirName + "_ms"] = theirs / n * 1000;
+    state.counters["ratio"] = theirs > 0 ? ours / theirs : 0;
+}
+
+// What the xsltproc comparisons start from: the program, and the selection's
+// XML built once and written to a temporary file for it to read.
+struct XsltprocRun
+{
+    QString program;
+    QTemporaryDir dir;
+    QString xmlPath = dir.filePath(QStringLiteral("books.xml"));
+    QString outPath = dir.filePath(QStringLiteral("books.htm"));
+    QString xml;
+
+    // False, with the benchmark skipped, when xsltproc is missing or the XML
+    // cannot be written.
+    bool prepare(benchmark::State &state, const Catalogue &cat)
+    {
+        program = QStandardPaths::findExecutable(QStringLiteral("xsltproc"));
+        if (program.isEmpty()) {
+            state.SkipWithError("xsltproc is not installed");
+            return false;
+        }
+        xml = BuildBookXml(cat.selection, *cat.connection, cat.images);
+        QFile file(xmlPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(EncodeUtf8(xml)) < 0) {
+            state.SkipWithError("cannot write the XML file");
+            return false;
+        }
+        return true;
+    }
+
+    QStringList arguments(const Catalogue &cat) const
+    {
+        return {QStringLiteral("--nonet"), QStringLiteral("-o"), outPath, cat.xsl, xmlPath};
+    }
+};
+
 // The XML build against the sqlite3 shell reading the same books and links.
 void BM_BuildXmlVersusSqlite3Shell(benchmark::State &state)
 {
@@ -143,10 +186,7 @@ void BM_BuildXmlVersusSqlite3Shell(benchmark::State &state)
         ours += oursNow;
         theirs += theirsNow;
     }
-    const double n = double(state.iterations());
-    state.counters["ours_ms"] = ours / n * 1000;
-    state.counters["sqlite3_ms"] = theirs / n * 1000;
-    state.counters["ratio"] = theirs > 0 ? ours / theirs : 0;
+    reportVersus(state, ours, theirs, "sqlite3");
     state.counters["target_ms"] = 35;
 }
 BENCHMARK(BM_BuildXmlVersusSqlite3Shell)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
@@ -158,22 +198,9 @@ void BM_PageVersusXsltproc(benchmark::State &state)
     Catalogue *cat = catalogue(state);
     if (!cat)
         return;
-    const QString xsltproc = QStandardPaths::findExecutable(QStringLiteral("xsltproc"));
-    if (xsltproc.isEmpty()) {
-        state.SkipWithError("xsltproc is not installed");
+    XsltprocRun xsltproc;
+    if (!xsltproc.prepare(state, *cat))
         return;
-    }
-    QTemporaryDir dir;
-    const QString xmlPath = dir.filePath(QStringLiteral("books.xml"));
-    const QString outPath = dir.filePath(QStringLiteral("books.htm"));
-    {
-        QFile file(xmlPath);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(EncodeUtf8(BuildBookXml(cat->selection, *cat->connection, cat->images))) < 0) {
-            state.SkipWithError("cannot write the XML file");
-            return;
-        }
-    }
     double ours = 0;
     double theirs = 0;
     for (auto _ : state) {
@@ -185,8 +212,7 @@ void BM_PageVersusXsltproc(benchmark::State &state)
             state.SkipWithError(qPrintable(result.errorText));
             return;
         }
-        const double theirsNow = runSeconds(
-            xsltproc, {QStringLiteral("--nonet"), QStringLiteral("-o"), outPath, cat->xsl, xmlPath});
+        const double theirsNow = runSeconds(xsltproc.program, xsltproc.arguments(*cat));
         if (theirsNow < 0) {
             state.SkipWithError("xsltproc failed");
             return;
@@ -195,10 +221,7 @@ void BM_PageVersusXsltproc(benchmark::State &state)
         ours += oursNow;
         theirs += theirsNow;
     }
-    const double n = double(state.iterations());
-    state.counters["ours_ms"] = ours / n * 1000;
-    state.counters["xsltproc_ms"] = theirs / n * 1000;
-    state.counters["ratio"] = theirs > 0 ? ours / theirs : 0;
+    reportVersus(state, ours, theirs, "xsltproc");
 }
 BENCHMARK(BM_PageVersusXsltproc)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
@@ -210,28 +233,15 @@ void BM_TransformVersusXsltproc(benchmark::State &state)
     Catalogue *cat = catalogue(state);
     if (!cat)
         return;
-    const QString xsltproc = QStandardPaths::findExecutable(QStringLiteral("xsltproc"));
-    if (xsltproc.isEmpty()) {
-        state.SkipWithError("xsltproc is not installed");
+    XsltprocRun xsltproc;
+    if (!xsltproc.prepare(state, *cat))
         return;
-    }
-    QTemporaryDir dir;
-    const QString xmlPath = dir.filePath(QStringLiteral("books.xml"));
-    const QString outPath = dir.filePath(QStringLiteral("books.htm"));
-    const QString xml = BuildBookXml(cat->selection, *cat->connection, cat->images);
-    {
-        QFile file(xmlPath);
-        if (!file.open(QIODevice::WriteOnly) || file.write(EncodeUtf8(xml)) < 0) {
-            state.SkipWithError("cannot write the XML file");
-            return;
-        }
-    }
 
     double ours = 0;
     double theirs = 0;
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
-        const TransformResult result = TransformBookXml(xml, cat->xsl);
+        const TransformResult result = TransformBookXml(xsltproc.xml, cat->xsl);
         const double oursNow = seconds(std::chrono::steady_clock::now() - start);
         if (!result.ok()) {
             state.SkipWithError(qPrintable(result.errorText));
@@ -239,8 +249,7 @@ void BM_TransformVersusXsltproc(benchmark::State &state)
         }
 
         start = std::chrono::steady_clock::now();
-        const int exitCode = QProcess::execute(
-            xsltproc, {QStringLiteral("--nonet"), QStringLiteral("-o"), outPath, cat->xsl, xmlPath});
+        const int exitCode = QProcess::execute(xsltproc.program, xsltproc.arguments(*cat));
         const double theirsNow = seconds(std::chrono::steady_clock::now() - start);
         if (exitCode != 0) {
             state.SkipWithError("xsltproc failed");
@@ -250,10 +259,7 @@ void BM_TransformVersusXsltproc(benchmark::State &state)
         ours += oursNow;
         theirs += theirsNow;
     }
-    const double n = double(state.iterations());
-    state.counters["ours_ms"] = ours / n * 1000;
-    state.counters["xsltproc_ms"] = theirs / n * 1000;
-    state.counters["ratio"] = theirs > 0 ? ours / theirs : 0;
+    reportVersus(state, ours, theirs, "xsltproc");
 }
 BENCHMARK(BM_TransformVersusXsltproc)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
 

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "online/httpclient.h"
-#include "online/onlinesettings.h"
-#include "recordingmessenger.h"
-#include "testhttpserver.h"
-#include "testsettings.h"
+#include "onlinefixture.h"
 
 // The bookstore's web service, product pages and pictures on one local test
 // server, answering from the hand-written fixtures of
@@ -16,21 +12,17 @@
 // in the same answer, a Latin-1 product page with the editorial review).
 // Any other ISBN gets the service's error answer; every keyword request gets
 // page 2 of 7.
-class BookstoreFixture
+class BookstoreFixture : public OnlineFixture
 {
 public:
-    static constexpr char kCoverFile[] = "openlibrary/b/id/240726-L.jpg";
-
-    BookstoreFixture() : server(QStringLiteral("bookstore"))
+    BookstoreFixture() : OnlineFixture(QStringLiteral("bookstore"))
     {
         online.source = QStringLiteral("Bookstore");
         online.bookstoreHost = server.baseUrl();
         online.bookstorePageHost = server.baseUrl();
-        online.requestGap = 0;
         online.totalTimeout = 5;
         online.contactEmail = QStringLiteral("tester@example.org");
-        online.Save();
-        CHttpClient::ResetHostGaps();
+        saveSettings();
 
         serveAnswer(QStringLiteral("/onca/xml3?type=heavy"), QStringLiteral("heavy-error.xml"));
         serveAnswer(QStringLiteral("/onca/xml3?type=heavy&AsinSearch=1931822409"),
@@ -66,23 +58,4 @@ public:
         return TestHttpServer::readFixture(QStringLiteral("bookstore/") + file)
             .replace("{{SERVER}}", server.baseUrl().toUtf8());
     }
-
-    template <typename Fn> void change(Fn fn)
-    {
-        fn(online);
-        online.Save();
-    }
-
-    QStringList targets() const
-    {
-        QStringList list;
-        for (const auto &r : server.requests())
-            list << QString::fromUtf8(r.rawTarget);
-        return list;
-    }
-
-    TestSettings settings;
-    RecordingMessenger messenger;
-    TestHttpServer server;
-    COnlineSettings online;
 };

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "online/httpclient.h"
-#include "online/onlinesettings.h"
-#include "recordingmessenger.h"
-#include "testhttpserver.h"
-#include "testsettings.h"
+#include "onlinefixture.h"
 
 // Google Books on a local test server, answering from the hand-written
 // fixtures of tests/data/online/googlebooks ("{{SERVER}}" in them becomes the
@@ -13,19 +9,15 @@
 // Known: ISBN 0975133438 / 9780975133439 (volume zYx3AAAAQBAJ, found with a
 // near match before it, a cover), the volume noIsbn000001 without ISBN; any
 // other ISBN finds nothing; keyword searches for pages 1 and 2 get search-page1.json.
-class GoogleBooksFixture
+class GoogleBooksFixture : public OnlineFixture
 {
 public:
-    static constexpr char kCoverFile[] = "openlibrary/b/id/240726-L.jpg";
-
-    GoogleBooksFixture() : server(QStringLiteral("googlebooks"))
+    GoogleBooksFixture() : OnlineFixture(QStringLiteral("googlebooks"))
     {
         online.source = QStringLiteral("GoogleBooks");
         online.googleBooksUrl = server.baseUrl();
-        online.requestGap = 0;
         online.totalTimeout = 5;
-        online.Save();
-        CHttpClient::ResetHostGaps();
+        saveSettings();
 
         serve(QStringLiteral("/books/v1/volumes"), QStringLiteral("none.json"));
         serve(QStringLiteral("/books/v1/volumes?q=isbn:0975133438"), QStringLiteral("isbn-0975133438.json"));
@@ -46,23 +38,4 @@ public:
                              .replace("{{SERVER}}", server.baseUrl().toUtf8()),
                          "application/json; charset=UTF-8", status);
     }
-
-    template <typename Fn> void change(Fn fn)
-    {
-        fn(online);
-        online.Save();
-    }
-
-    QStringList targets() const
-    {
-        QStringList list;
-        for (const auto &r : server.requests())
-            list << QString::fromUtf8(r.rawTarget);
-        return list;
-    }
-
-    TestSettings settings;
-    RecordingMessenger messenger;
-    TestHttpServer server;
-    COnlineSettings online;
 };

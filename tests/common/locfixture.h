@@ -1,10 +1,6 @@
 #pragma once
 
-#include "online/httpclient.h"
-#include "online/onlinesettings.h"
-#include "recordingmessenger.h"
-#include "testhttpserver.h"
-#include "testsettings.h"
+#include "onlinefixture.h"
 
 // The Library of Congress SRU service (and Open Library's covers service,
 // which gives its books their covers) on a local test server, answering from
@@ -14,20 +10,16 @@
 // Known: ISBN 1551920123 / 9781551920122 (a full MODS record, a cover by
 // ISBN), the LCCN sn98001234; any other query finds nothing except the
 // keyword searches of the tests, which get search-page1.xml.
-class LocFixture
+class LocFixture : public OnlineFixture
 {
 public:
-    static constexpr char kCoverFile[] = "openlibrary/b/id/240726-L.jpg";
-
-    LocFixture() : server(QStringLiteral("loc"))
+    LocFixture() : OnlineFixture(QStringLiteral("loc"))
     {
         online.source = QStringLiteral("LibraryOfCongress");
         online.locSruUrl = server.baseUrl();
         online.openLibraryCoversUrl = server.baseUrl();
-        online.requestGap = 0;
         online.totalTimeout = 5;
-        online.Save();
-        CHttpClient::ResetHostGaps();
+        saveSettings();
 
         serve(QStringLiteral("/LCDB"), QStringLiteral("none.xml"));
         serve(QStringLiteral("/LCDB?query=bath.isbn=\"1551920123\" or bath.isbn=\"9781551920122\""),
@@ -44,15 +36,4 @@ public:
         server.serveData(route, TestHttpServer::readFixture(QStringLiteral("loc/") + file),
                          "text/xml; charset=UTF-8", status);
     }
-
-    template <typename Fn> void change(Fn fn)
-    {
-        fn(online);
-        online.Save();
-    }
-
-    TestSettings settings;
-    RecordingMessenger messenger;
-    TestHttpServer server;
-    COnlineSettings online;
 };

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "online/httpclient.h"
-#include "online/onlinesettings.h"
-#include "recordingmessenger.h"
-#include "testhttpserver.h"
-#include "testsettings.h"
+#include "onlinefixture.h"
 
 // Everything an online lookup test needs: fresh settings that point Open
 // Library and its covers at a local test server serving the hand-written
@@ -14,17 +10,15 @@
 // Known books: ISBN 0596000278 (edition OL1001M, work OL2001W, cover 240726),
 // ISBN 9791090636071 (edition OL1002M, no cover id) and the edition OL1003M
 // without ISBN. Any other bibkey gets "{}" (not found).
-class OpenLibraryFixture
+class OpenLibraryFixture : public OnlineFixture
 {
 public:
-    OpenLibraryFixture() : server(QStringLiteral("openlibrary"))
+    OpenLibraryFixture() : OnlineFixture(QStringLiteral("openlibrary"))
     {
         online.openLibraryUrl = server.baseUrl();
         online.openLibraryCoversUrl = server.baseUrl();
-        online.requestGap = 0;
         online.contactEmail = QStringLiteral("tester@example.org");
-        online.Save();
-        CHttpClient::ResetHostGaps();
+        saveSettings();
 
         server.serveData(QStringLiteral("/api/books"), "{}", "application/json");
         server.serveFile(QStringLiteral("/api/books?bibkeys=ISBN:0596000278"),
@@ -35,25 +29,4 @@ public:
                          QStringLiteral("api/books-olid-OL1003M.json"));
         server.serveFile(QStringLiteral("/search.json"), QStringLiteral("search/page1.json"));
     }
-
-    // Changes settings and stores them.
-    template <typename Fn> void change(Fn fn)
-    {
-        fn(online);
-        online.Save();
-    }
-
-    // The paths of the requests so far, with their raw query.
-    QStringList targets() const
-    {
-        QStringList list;
-        for (const auto &r : server.requests())
-            list << QString::fromUtf8(r.rawTarget);
-        return list;
-    }
-
-    TestSettings settings;
-    RecordingMessenger messenger;
-    TestHttpServer server;
-    COnlineSettings online;
 };

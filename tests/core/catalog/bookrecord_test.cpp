@@ -1,5 +1,6 @@
 #include "app/registrykey.h"
 #include "catalog/bookrecord.h"
+#include "filebytes.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -16,12 +17,6 @@ void writeFile(const QString &path, const QByteArray &content)
     QFile f(path);
     QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
     f.write(content);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QStringList filesIn(const QString &dir)
@@ -307,14 +302,14 @@ private slots:
         QVERIFY(r.Save(true, 1, f.images, f.cat.connection()));
         QCOMPARE(r.FrontCover, QString("12.JPG"));
         QCOMPARE(f.cat.scalar("SELECT FrontCover FROM book WHERE BookID=12"), QString("12.JPG"));
-        QCOMPARE(readFile(f.image("12.JPG")), QByteArray("jpeg bytes"));
+        QCOMPARE(FileBytes(f.image("12.JPG")), QByteArray("jpeg bytes"));
 
         // The sheet hands back the picture already in place.
         writeFile(f.image("12.JPG"), "edited in place");
         CBookRecord edit = loaded(f.cat, 12);
         edit.newFrontCoverSource = f.image("12.JPG");
         QVERIFY(edit.Save(false, 0, f.images, f.cat.connection()));
-        QCOMPARE(readFile(f.image("12.JPG")), QByteArray("edited in place"));
+        QCOMPARE(FileBytes(f.image("12.JPG")), QByteArray("edited in place"));
         QCOMPARE(filesIn(f.images), QStringList({"12.JPG"}));
         QVERIFY(m.messages.isEmpty());
     }
@@ -359,7 +354,7 @@ private slots:
         QCOMPARE(r.FrontCover, QString("12"));
         QCOMPARE(r.BackCover, QString("12b"));
         QCOMPARE(filesIn(f.images), QStringList({"12", "12b"}));
-        QCOMPARE(readFile(f.image("12")), QByteArray("raw"));
+        QCOMPARE(FileBytes(f.image("12")), QByteArray("raw"));
     }
 
     void cover_swappingFrontAndBackKeepsBothPictures()
@@ -373,8 +368,8 @@ private slots:
         r.newFrontCoverSource = f.image("12b.jpg");
         r.newBackCoverSource = f.image("12.jpg");
         QVERIFY(r.Save(false, 0, f.images, f.cat.connection()));
-        QCOMPARE(readFile(f.image("12.jpg")), QByteArray("back"));
-        QCOMPARE(readFile(f.image("12b.jpg")), QByteArray("front"));
+        QCOMPARE(FileBytes(f.image("12.jpg")), QByteArray("back"));
+        QCOMPARE(FileBytes(f.image("12b.jpg")), QByteArray("front"));
         QCOMPARE(filesIn(f.images), QStringList({"12.jpg", "12b.jpg"}));
     }
 
@@ -386,7 +381,7 @@ private slots:
         CBookRecord r = loaded(f.cat, 12);
         QVERIFY(r.Save(true, 1, f.images, f.cat.connection()));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book WHERE BookID=13 AND FrontCover IS NULL"), 1);
-        QCOMPARE(readFile(f.image("12.jpg")), QByteArray("book 12"));
+        QCOMPARE(FileBytes(f.image("12.jpg")), QByteArray("book 12"));
     }
 
     void cover_storedNameOutsideTheImagesFolder_isNeverDeleted_data()
@@ -411,7 +406,7 @@ private slots:
         if (replace)
             r.newFrontCoverSource = f.picture("new.jpg", "jpeg");
         QVERIFY(r.Save(false, 0, f.images, f.cat.connection()));
-        QCOMPARE(readFile(victim), QByteArray("precious"));
+        QCOMPARE(FileBytes(victim), QByteArray("precious"));
         QCOMPARE(filesIn(f.images), replace ? QStringList({"12.jpg"}) : QStringList());
         QVERIFY(m.messages.isEmpty());
     }
@@ -441,7 +436,7 @@ private slots:
         QCOMPARE(m.messages.size(), 1);
         QCOMPARE(f.cat.scalar("SELECT FrontCover FROM book WHERE BookID=12"), QString("12.gif"));
         QCOMPARE(edit.FrontCover, QString("12.gif"));
-        QCOMPARE(readFile(f.image("12.gif")), QByteArray("old front"));
+        QCOMPARE(FileBytes(f.image("12.gif")), QByteArray("old front"));
         QCOMPARE(filesIn(f.images), QStringList({"12.gif"}));
     }
 
@@ -726,7 +721,7 @@ private slots:
         QCOMPARE(f.cat.scalar("SELECT LinkID || Name FROM link WHERE BookID=12"), QString("4old"));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM bookpublisher"), 0);
         QCOMPARE(filesIn(f.images), QStringList({"12.gif", "12b.jpg"}));
-        QCOMPARE(readFile(f.image("12.gif")), QByteArray("old front"));
+        QCOMPARE(FileBytes(f.image("12.gif")), QByteArray("old front"));
         QCOMPARE(edit.FrontCover, QString("12.gif")); // a retry starts from the same state
         QCOMPARE(edit.BackCover, QString("12b.jpg"));
 

@@ -1,5 +1,6 @@
 #include "app/apppaths.h"
 #include "app/strings.h"
+#include "filebytes.h"
 #include "page/bookpage.h"
 #include "page/bookxml.h"
 #include "page/encodeutf8.h"
@@ -15,12 +16,6 @@ using namespace PageTestBooks;
 namespace {
 
 const QString kDate = QStringLiteral("3/14/24 9:26 AM");
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every LF of the file is part of a CR LF.
 bool hasOnlyCrLf(const QByteArray &bytes)
@@ -131,7 +126,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("books.xml");
         QVERIFY(page.SaveAsXml(path));
-        const QByteArray bytes = readBytes(path);
+        const QByteArray bytes = FileBytes(path);
         QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Ordoteca"));
         QVERIFY(hasOnlyCrLf(bytes));
         QVERIFY(bytes.contains("Caf\xc3\xa9 Cr\xc3\xa8me"));
@@ -152,7 +147,7 @@ private slots:
         const QString path = dir.filePath("books.htm");
         const QString css = CBookPage::StyleSheetPath("Night");
         QVERIFY(page.SaveAsHtml(path, css, &cat.connection()));
-        const QByteArray bytes = readBytes(path);
+        const QByteArray bytes = FileBytes(path);
         const QString text = QString::fromUtf8(bytes);
 
         QVERIFY(bytes.startsWith("<HTML>\r\n<html lang=\"en\">"));

@@ -1,4 +1,5 @@
 #include "catalog/bookrecord.h"
+#include "filebytes.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -17,12 +18,6 @@ namespace {
 QString sample(const char *name)
 {
     return QStringLiteral(ORDO_TEST_DATADIR "/transfer/") + QLatin1String(name);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 CImportTable readTable(const QString &path)
@@ -185,7 +180,7 @@ private slots:
         const QByteArray png = QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQV"
                                                       "R42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==");
         // The archive carries the picture; the XML refers to it by id only.
-        QByteArray xml = readFile(sample("tellico.xml"));
+        QByteArray xml = FileBytes(sample("tellico.xml"));
         xml.replace(xml.indexOf("<images>"), xml.indexOf("</images>") + 9 - xml.indexOf("<images>"),
                     "<images><image id=\"lighthouse.png\" format=\"PNG\"/></images>");
         CZipWriter zip;
@@ -216,7 +211,7 @@ private slots:
         QCOMPARE(lighthouse.PurchasePrice.toDouble(), 18.5);
         QCOMPARE(lighthouse.Description, QStringLiteral("A <b>lighthouse</b> keeper and the sea."));
         QCOMPARE(lighthouse.FrontCover, QString::number(lighthouse.BookID) + ".png");
-        QCOMPARE(readFile(options.imagesFolder + "/" + lighthouse.FrontCover), png);
+        QCOMPARE(FileBytes(options.imagesFolder + "/" + lighthouse.FrontCover), png);
         QCOMPARE(categoryNamesOf(cat, lighthouse.BookID), (QStringList{"Fiction", "Sea stories"}));
 
         const CBookRecord river = loadByTitle(cat, "北方的河");
@@ -236,7 +231,7 @@ private slots:
         CImportSummary summary;
         QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), options).Run(summary));
         const CBookRecord lighthouse = loadByTitle(cat, "Ο Φάρος του Βορρά");
-        QVERIFY(readFile(options.imagesFolder + "/" + lighthouse.FrontCover).startsWith("\x89PNG"));
+        QVERIFY(FileBytes(options.imagesFolder + "/" + lighthouse.FrontCover).startsWith("\x89PNG"));
 
         QTemporaryDir dir;
         QFile csv(dir.filePath("covers.csv"));
@@ -261,7 +256,7 @@ private slots:
         csv.write(csvWithRows(20000).toUtf8());
         csv.close();
         const CImportTable t = readTable(csv.fileName());
-        const QByteArray before = readFile(cat.path());
+        const QByteArray before = FileBytes(cat.path());
 
         CImportOptions options;
         options.newCategoryName = QStringLiteral("Imported");
@@ -277,7 +272,7 @@ private slots:
         QVERIFY(summary.cancelled);
         QVERIFY(calls > 100);
         QVERIFY(!cat.connection().inTransaction());
-        QCOMPARE(readFile(cat.path()), before);
+        QCOMPARE(FileBytes(cat.path()), before);
         QVERIFY(!QFile::exists(cat.path() + "-journal"));
         QCOMPARE(cat.count("SELECT COUNT(*) FROM book"), 1);
         QCOMPARE(cat.count("SELECT COUNT(*) FROM category WHERE Name='Imported'"), 0);
@@ -296,12 +291,12 @@ private slots:
         csv.write(csvWithRows(50).toUtf8());
         csv.close();
         const CImportTable t = readTable(csv.fileName());
-        const QByteArray before = readFile(cat.path());
+        const QByteArray before = FileBytes(cat.path());
         CImportSummary summary;
         QVERIFY(!CBookImporter(cat.connection(), t, DefaultImportMapping(t), CImportOptions()).Run(summary));
         QVERIFY2(summary.error.contains("refused by test"), qPrintable(summary.error));
         QCOMPARE(summary.added, 0);
-        QCOMPARE(readFile(cat.path()), before);
+        QCOMPARE(FileBytes(cat.path()), before);
         QVERIFY(summary.text().contains("unchanged"));
     }
 

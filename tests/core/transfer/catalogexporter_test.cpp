@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -11,12 +12,6 @@
 #include <QXmlStreamReader>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QVector<int> idsOf(const QVector<CExportBook> &books)
 {
@@ -106,7 +101,7 @@ private slots:
         QVERIFY(exporter.Collect(CExportScope(), error));
         const QString path = dir.filePath("all.csv");
         QVERIFY2(exporter.Write(CCatalogExporter::Csv, path, error), qPrintable(error));
-        const QByteArray bytes = readFile(path);
+        const QByteArray bytes = FileBytes(path);
         QVERIFY(bytes.startsWith("\xEF\xBB\xBFTitle,Subtitle,Author,URL,")); // UTF-8 with its mark
         QVERIFY(bytes.contains(",Categories,Links,FrontCover,BackCover\r\n"));
         QVERIFY(bytes.contains("\"Comma, \"\"quote\"\" and\nline\""));
@@ -149,7 +144,7 @@ private slots:
             exporter.Write(CCatalogExporter::BookXml, path, error, [&](int, int) { return ++calls > 0; }),
             qPrintable(error));
         QVERIFY(calls >= 3);
-        QXmlStreamReader xml(readFile(path));
+        QXmlStreamReader xml(FileBytes(path));
         int books = 0;
         QString last;
         while (!xml.atEnd()) {
@@ -205,7 +200,7 @@ private slots:
         for (auto format : {CCatalogExporter::Csv, CCatalogExporter::Tellico, CCatalogExporter::BookXml}) {
             QVERIFY(!exporter.Write(format, path, error, [](int, int) { return false; }));
             QVERIFY(error.isEmpty()); // cancelled, not failed
-            QCOMPARE(readFile(path), QByteArray("old contents"));
+            QCOMPARE(FileBytes(path), QByteArray("old contents"));
         }
         QVERIFY(!exporter.Write(CCatalogExporter::Csv, dir.filePath("no/such/folder/x.csv"), error));
         QVERIFY2(error.startsWith("Cannot open file for writing."), qPrintable(error));

@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "testsettings.h"
 #include "transfer/importfield.h"
 #include "transfer/importreader.h"
@@ -13,12 +14,6 @@ namespace {
 QString sample(const char *name)
 {
     return QStringLiteral(ORDO_TEST_DATADIR "/transfer/") + QLatin1String(name);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QString cell(const CImportTable &t, int row, const char *column)
@@ -89,7 +84,7 @@ private slots:
     {
         QTemporaryDir dir;
         CZipWriter zip;
-        QVERIFY(zip.add("tellico.xml", readFile(sample("tellico.xml"))));
+        QVERIFY(zip.add("tellico.xml", FileBytes(sample("tellico.xml"))));
         QVERIFY(zip.add("images/lighthouse.png", "PNGDATA", true));
         const QByteArray bytes = zip.finish();
         QVERIFY(!bytes.isEmpty());
@@ -126,8 +121,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("ragged rows") << readFile(sample("ragged.csv")) << "Row 3 has 2 fields";
-        QTest::newRow("broken XML") << readFile(sample("broken.xml")) << "not well-formed";
+        QTest::newRow("ragged rows") << FileBytes(sample("ragged.csv")) << "Row 3 has 2 fields";
+        QTest::newRow("broken XML") << FileBytes(sample("broken.xml")) << "not well-formed";
         QTest::newRow("header only") << QByteArray("Title,Author\n") << "holds no books";
         QByteArray garbage(4096, '\0');
         QRandomGenerator rng(7);
@@ -180,7 +175,7 @@ private slots:
     {
         QTemporaryDir dir;
         CZipWriter zip;
-        QByteArray xml = readFile(sample("tellico.xml"));
+        QByteArray xml = FileBytes(sample("tellico.xml"));
         QVERIFY(zip.add("tellico.xml", xml));
         QByteArray bytes = zip.finish();
         bytes.chop(bytes.size() / 3);

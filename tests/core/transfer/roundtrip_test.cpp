@@ -1,4 +1,6 @@
+#include "bookfieldvalues.h"
 #include "catalog/bookrecord.h"
+#include "filebytes.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -12,12 +14,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -34,17 +30,7 @@ QStringList snapshot(TestCatalog &cat, const QString &images, int bookId)
     CBookRecord r;
     if (!r.Load(bookId, cat.connection()))
         qFatal("cannot load book %d", bookId);
-    QStringList s = {r.Title,         r.Subtitle,     r.Author,
-                     r.URL,           r.Edition,      r.ReleaseDate,
-                     r.Publisher,     r.ISBN,         r.PageCount,
-                     r.Language,      r.Binding,      r.Dimension,
-                     r.Extras,        r.PurchaseDate, r.Store,
-                     r.PurchasePrice, r.ListPrice,    r.AmazonPrice,
-                     r.Location,      r.Status,       r.CurrentPage,
-                     r.AmazonRating,  r.NumOfReviews, QString::number(r.MyRating),
-                     r.UserText1,     r.UserText2,    QString::number(r.EBookOnly),
-                     r.Format,        r.BookSize,     r.Description,
-                     r.Notes};
+    QStringList s = BookFieldValues(r);
     for (const CLinkEntry &l : std::as_const(r.links))
         s << "link:" + l.LinkID + "|" + l.Name + "|" + l.Path + "|" + l.Notes;
     QStringList paths;
@@ -63,8 +49,8 @@ QStringList snapshot(TestCatalog &cat, const QString &images, int bookId)
     }
     paths.sort();
     s << paths;
-    s << "front:" + QString::fromLatin1(readFile(images + "/" + r.FrontCover).toHex());
-    s << "back:" + QString::fromLatin1(readFile(images + "/" + r.BackCover).toHex());
+    s << "front:" + QString::fromLatin1(FileBytes(images + "/" + r.FrontCover).toHex());
+    s << "back:" + QString::fromLatin1(FileBytes(images + "/" + r.BackCover).toHex());
     return s;
 }
 
@@ -181,7 +167,7 @@ private slots:
         QVERIFY(first.contains("category:Book Collection > Fiction > Sci-Fi/Fantasy; Misc\\Other"));
         QVERIFY(first.contains("category:Favorites"));
         QVERIFY(first.contains("front:" +
-                               QString::fromLatin1(readFile(m_pictures.filePath("front.jpg")).toHex())));
+                               QString::fromLatin1(FileBytes(m_pictures.filePath("front.jpg")).toHex())));
         QVERIFY(first.contains("link:2|Κριτική|file:///tmp/review.html|"));
         QCOMPARE(target.count("SELECT COUNT(*) FROM book_category WHERE BookID=4"), 0);
         for (int id = 1; id <= 4; ++id) {

@@ -4,6 +4,7 @@
 #include "app/optionsdefaultpage.h"
 #include "app/optionsuipage.h"
 #include "app/registrykey.h"
+#include "findcontrol.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -81,14 +82,6 @@ struct Fixture
     AppFolderGuard appFolder;
 };
 
-template <typename T> T *child(QWidget *sheet, const char *name)
-{
-    T *w = sheet->findChild<T *>(name);
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 } // namespace
 
 class OptionsTest : public QObject
@@ -105,9 +98,9 @@ private slots:
         sheet.show();
         QCOMPARE(sheet.GetActivePage(), static_cast<CPropertyPage *>(sheet.defaultPage()));
         QVERIFY(!sheet.uiPage()->IsInitialized());
-        QCOMPARE(items(child<QComboBox>(&sheet, "comboStatus")),
+        QCOMPARE(items(FindControl<QComboBox>(&sheet, "comboStatus")),
                  (QStringList{"In Collection", "Wish List", "Reference Only", "For Sale"}));
-        QCOMPARE(items(child<QComboBox>(&sheet, "comboLanguage")), (QStringList{"English", "Chinese"}));
+        QCOMPARE(items(FindControl<QComboBox>(&sheet, "comboLanguage")), (QStringList{"English", "Chinese"}));
     }
 
     void okAtOnce_writesTheSameValuesBack()
@@ -129,10 +122,10 @@ private slots:
 
         COptions sheet(f.catalog.shared());
         sheet.show();
-        QVERIFY(child<QCheckBox>(&sheet, "checkEbookOnly")->isChecked());
-        QVERIFY(child<QCheckBox>(&sheet, "checkPurchaseDate")->isChecked());
-        QCOMPARE(child<QDateEdit>(&sheet, "datePurchase")->date(), QDate(2004, 1, 5));
-        QCOMPARE(child<QComboBox>(&sheet, "comboStatus")->currentIndex(), 3);
+        QVERIFY(FindControl<QCheckBox>(&sheet, "checkEbookOnly")->isChecked());
+        QVERIFY(FindControl<QCheckBox>(&sheet, "checkPurchaseDate")->isChecked());
+        QCOMPARE(FindControl<QDateEdit>(&sheet, "datePurchase")->date(), QDate(2004, 1, 5));
+        QCOMPARE(FindControl<QComboBox>(&sheet, "comboStatus")->currentIndex(), 3);
         QVERIFY(sheet.PressOk());
         sheet.save({"default"}, 0);
 
@@ -183,7 +176,7 @@ private slots:
 
         COptions sheet(f.catalog.shared());
         sheet.show();
-        auto *box = child<QComboBox>(&sheet, combo.toLatin1().constData());
+        auto *box = FindControl<QComboBox>(&sheet, combo.toLatin1().constData());
         QCOMPARE(box->currentIndex(), index);
         QCOMPARE(box->currentText(), saved);
         QVERIFY(sheet.PressOk());
@@ -215,10 +208,10 @@ private slots:
 
         COptions sheet(f.catalog.shared());
         sheet.show();
-        QCOMPARE(child<QCheckBox>(&sheet, "checkPurchaseDate")->isChecked(), shown.isValid());
-        QCOMPARE(child<QDateEdit>(&sheet, "datePurchase")->isEnabled(), shown.isValid());
+        QCOMPARE(FindControl<QCheckBox>(&sheet, "checkPurchaseDate")->isChecked(), shown.isValid());
+        QCOMPARE(FindControl<QDateEdit>(&sheet, "datePurchase")->isEnabled(), shown.isValid());
         if (shown.isValid())
-            QCOMPARE(child<QDateEdit>(&sheet, "datePurchase")->date(), shown);
+            QCOMPARE(FindControl<QDateEdit>(&sheet, "datePurchase")->date(), shown);
         QVERIFY(sheet.PressOk());
         sheet.save({}, 0);
         QCOMPARE(storedDefault("PurchaseDate"), saved);
@@ -229,10 +222,10 @@ private slots:
         Fixture f;
         COptions sheet(f.catalog.shared());
         sheet.show();
-        auto *check = child<QCheckBox>(&sheet, "checkPurchaseDate");
+        auto *check = FindControl<QCheckBox>(&sheet, "checkPurchaseDate");
         QVERIFY(!check->isChecked()); // nothing stored: no date
         check->setChecked(true);
-        child<QDateEdit>(&sheet, "datePurchase")->setDate(QDate(2021, 8, 9));
+        FindControl<QDateEdit>(&sheet, "datePurchase")->setDate(QDate(2021, 8, 9));
         QVERIFY(sheet.PressOk());
         sheet.save({}, 0);
         QCOMPARE(storedDefault("PurchaseDate"), QString("Aug 09, 2021"));
@@ -245,8 +238,8 @@ private slots:
         {
             COptions sheet(f.catalog.shared());
             sheet.show();
-            auto *today = child<QCheckBox>(&sheet, "checkPurchaseToday");
-            auto *date = child<QDateEdit>(&sheet, "datePurchase");
+            auto *today = FindControl<QCheckBox>(&sheet, "checkPurchaseToday");
+            auto *date = FindControl<QDateEdit>(&sheet, "datePurchase");
             QVERIFY(!today->isChecked()); // older settings: a fixed date
             QCOMPARE(date->date(), QDate(2004, 1, 5));
             // The editor takes typing, shows the user's format, has a calendar.
@@ -254,7 +247,7 @@ private slots:
             QVERIFY(date->calendarPopup());
             today->setChecked(true);
             QVERIFY(!date->isEnabled());
-            QVERIFY(child<QCheckBox>(&sheet, "checkPurchaseDate")->isChecked());
+            QVERIFY(FindControl<QCheckBox>(&sheet, "checkPurchaseDate")->isChecked());
             QVERIFY(sheet.PressOk());
             sheet.save({}, 0);
         }
@@ -266,11 +259,11 @@ private slots:
             // Shown again as "Today"; unticking gives the date editor back.
             COptions sheet(f.catalog.shared());
             sheet.show();
-            auto *today = child<QCheckBox>(&sheet, "checkPurchaseToday");
+            auto *today = FindControl<QCheckBox>(&sheet, "checkPurchaseToday");
             QVERIFY(today->isChecked());
             today->setChecked(false);
-            QVERIFY(child<QDateEdit>(&sheet, "datePurchase")->isEnabled());
-            child<QDateEdit>(&sheet, "datePurchase")->setDate(QDate(2020, 2, 29));
+            QVERIFY(FindControl<QDateEdit>(&sheet, "datePurchase")->isEnabled());
+            FindControl<QDateEdit>(&sheet, "datePurchase")->setDate(QDate(2020, 2, 29));
             QVERIFY(sheet.PressOk());
             sheet.save({}, 0);
         }
@@ -284,10 +277,10 @@ private slots:
         storeDefault("Status", "For Sale");
         COptions sheet(nullptr);
         sheet.show();
-        QCOMPARE(child<QComboBox>(&sheet, "comboStatus")->count(), 0);
-        QCOMPARE(child<QComboBox>(&sheet, "comboLanguage")->count(), 0);
-        child<QComboBox>(&sheet, "comboStore")->setEditText("Corner Shop");
-        child<QLineEdit>(&sheet, "editUserText1")->setText("signed");
+        QCOMPARE(FindControl<QComboBox>(&sheet, "comboStatus")->count(), 0);
+        QCOMPARE(FindControl<QComboBox>(&sheet, "comboLanguage")->count(), 0);
+        FindControl<QComboBox>(&sheet, "comboStore")->setEditText("Corner Shop");
+        FindControl<QLineEdit>(&sheet, "editUserText1")->setText("signed");
         QVERIFY(sheet.PressOk());
         sheet.save({}, 0);
         QCOMPARE(storedDefault("Store"), QString("Corner Shop"));
@@ -327,7 +320,7 @@ private slots:
         COptions sheet(nullptr);
         sheet.show();
         QVERIFY(sheet.SetActivePage(1));
-        auto *combo = child<QComboBox>(&sheet, "comboInterfaceLanguage");
+        auto *combo = FindControl<QComboBox>(&sheet, "comboInterfaceLanguage");
         QVERIFY(!combo->isEditable());
         QCOMPARE(items(combo), listed);
         QCOMPARE(combo->currentText(), shown);
@@ -342,7 +335,7 @@ private slots:
         COptions sheet(f.catalog.shared());
         sheet.show();
         QVERIFY(sheet.SetActivePage(1));
-        auto *combo = child<QComboBox>(&sheet, "comboInterfaceLanguage");
+        auto *combo = FindControl<QComboBox>(&sheet, "comboInterfaceLanguage");
         combo->setCurrentIndex(combo->findText("Simplified Chinese"));
         QVERIFY(sheet.PressOk());
         sheet.save({"plainEnu", "cardsEnu", "cardsChs"}, 1);
@@ -357,7 +350,7 @@ private slots:
         COptions again(nullptr);
         again.show();
         QVERIFY(again.SetActivePage(1));
-        auto *combo2 = child<QComboBox>(&again, "comboInterfaceLanguage");
+        auto *combo2 = FindControl<QComboBox>(&again, "comboInterfaceLanguage");
         combo2->setCurrentIndex(combo2->findText("Deu"));
         QVERIFY(again.PressOk());
         again.save({"plainEnu", "cardsEnu", "cardsChs"}, 1);

@@ -4,6 +4,7 @@
 #include "app/options.h"
 #include "app/optionsonlinepage.h"
 #include "app/registrykey.h"
+#include "findcontrol.h"
 #include "googlebooksfixture.h"
 #include "openlibraryfixture.h"
 
@@ -20,14 +21,6 @@
 namespace {
 
 const QString kOnlineKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings\\Online");
-
-template <typename T> T *child(QWidget *parent, const char *name)
-{
-    T *w = parent->findChild<T *>(name);
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
 
 // Opens the sheet on the Online page.
 void openOnline(COptions &sheet)
@@ -80,14 +73,14 @@ private slots:
         stored.Save();
         COptions sheet(nullptr);
         openOnline(sheet);
-        QCOMPARE(child<QComboBox>(&sheet, "comboSource")->currentText(), QString("Bookstore service"));
-        QCOMPARE(child<QLineEdit>(&sheet, "editGoogleBooksKey")->text(), QString("abc"));
-        QCOMPARE(child<QLineEdit>(&sheet, "editContactEmail")->text(), QString("Zoë@example.org"));
-        QCOMPARE(child<QComboBox>(&sheet, "comboIsbnForm")->currentText(), QString("As entered"));
-        QVERIFY(child<QCheckBox>(&sheet, "checkFallback")->isChecked());
-        QVERIFY(child<QCheckBox>(&sheet, "checkFallbackGoogleBooks")->isChecked());
-        QVERIFY(!child<QCheckBox>(&sheet, "checkFallbackOpenLibrary")->isChecked());
-        QCOMPARE(items(child<QComboBox>(&sheet, "comboSource")),
+        QCOMPARE(FindControl<QComboBox>(&sheet, "comboSource")->currentText(), QString("Bookstore service"));
+        QCOMPARE(FindControl<QLineEdit>(&sheet, "editGoogleBooksKey")->text(), QString("abc"));
+        QCOMPARE(FindControl<QLineEdit>(&sheet, "editContactEmail")->text(), QString("Zoë@example.org"));
+        QCOMPARE(FindControl<QComboBox>(&sheet, "comboIsbnForm")->currentText(), QString("As entered"));
+        QVERIFY(FindControl<QCheckBox>(&sheet, "checkFallback")->isChecked());
+        QVERIFY(FindControl<QCheckBox>(&sheet, "checkFallbackGoogleBooks")->isChecked());
+        QVERIFY(!FindControl<QCheckBox>(&sheet, "checkFallbackOpenLibrary")->isChecked());
+        QCOMPARE(items(FindControl<QComboBox>(&sheet, "comboSource")),
                  QStringList({"Open Library", "Google Books", "Library of Congress", "Bookstore service"}));
     }
 
@@ -96,15 +89,15 @@ private slots:
         TestSettings settings;
         COptions sheet(nullptr);
         openOnline(sheet);
-        QVERIFY(!child<QCheckBox>(&sheet, "checkFallbackGoogleBooks")->isEnabled()); // fallback is off
-        child<QComboBox>(&sheet, "comboSource")->setCurrentIndex(2);
-        child<QLineEdit>(&sheet, "editGoogleBooksKey")->setText(QStringLiteral(" key-1 "));
-        child<QLineEdit>(&sheet, "editContactEmail")->setText(QStringLiteral("читатель@example.org"));
-        child<QComboBox>(&sheet, "comboIsbnForm")->setCurrentIndex(1);
-        child<QCheckBox>(&sheet, "checkFallback")->setChecked(true);
-        QVERIFY(child<QCheckBox>(&sheet, "checkFallbackGoogleBooks")->isEnabled());
-        child<QCheckBox>(&sheet, "checkFallbackOpenLibrary")->setChecked(false);
-        child<QCheckBox>(&sheet, "checkFallbackBookstore")->setChecked(true);
+        QVERIFY(!FindControl<QCheckBox>(&sheet, "checkFallbackGoogleBooks")->isEnabled()); // fallback is off
+        FindControl<QComboBox>(&sheet, "comboSource")->setCurrentIndex(2);
+        FindControl<QLineEdit>(&sheet, "editGoogleBooksKey")->setText(QStringLiteral(" key-1 "));
+        FindControl<QLineEdit>(&sheet, "editContactEmail")->setText(QStringLiteral("читатель@example.org"));
+        FindControl<QComboBox>(&sheet, "comboIsbnForm")->setCurrentIndex(1);
+        FindControl<QCheckBox>(&sheet, "checkFallback")->setChecked(true);
+        QVERIFY(FindControl<QCheckBox>(&sheet, "checkFallbackGoogleBooks")->isEnabled());
+        FindControl<QCheckBox>(&sheet, "checkFallbackOpenLibrary")->setChecked(false);
+        FindControl<QCheckBox>(&sheet, "checkFallbackBookstore")->setChecked(true);
         QVERIFY(sheet.PressOk());
         sheet.save({}, 0);
 
@@ -122,7 +115,7 @@ private slots:
         TestSettings settings;
         COptions sheet(nullptr);
         openOnline(sheet);
-        child<QComboBox>(&sheet, "comboSource")->setCurrentIndex(1);
+        FindControl<QComboBox>(&sheet, "comboSource")->setCurrentIndex(1);
         sheet.reject();
         QVERIFY(storedKeys().isEmpty());
     }
@@ -134,13 +127,13 @@ private slots:
         openOnline(sheet);
         auto *page = sheet.onlinePage();
         QSignalSpy tested(page, &COptionsOnlinePage::connectionTested);
-        child<QPushButton>(&sheet, "buttonTestConnection")->click();
-        QVERIFY(!child<QPushButton>(&sheet, "buttonTestConnection")->isEnabled());
+        FindControl<QPushButton>(&sheet, "buttonTestConnection")->click();
+        QVERIFY(!FindControl<QPushButton>(&sheet, "buttonTestConnection")->isEnabled());
         QVERIFY(tested.wait(5000));
-        const QString text = child<QLabel>(&sheet, "labelTestResult")->text();
+        const QString text = FindControl<QLabel>(&sheet, "labelTestResult")->text();
         QVERIFY2(QRegularExpression("^Open Library answered in \\d+ ms\\.$").match(text).hasMatch(),
                  qPrintable(text));
-        QVERIFY(child<QPushButton>(&sheet, "buttonTestConnection")->isEnabled());
+        QVERIFY(FindControl<QPushButton>(&sheet, "buttonTestConnection")->isEnabled());
         QCOMPARE(f.server.requests().first().queryValue("bibkeys"), QString("ISBN:9780262033848"));
         QVERIFY(f.messenger.messages.isEmpty());
     }
@@ -151,10 +144,10 @@ private slots:
         f.change([](COnlineSettings &s) { s.source = QStringLiteral("OpenLibrary"); });
         COptions sheet(nullptr);
         openOnline(sheet);
-        child<QComboBox>(&sheet, "comboSource")->setCurrentIndex(1); // Google Books, not yet saved
-        child<QLineEdit>(&sheet, "editGoogleBooksKey")->setText(QStringLiteral("typed-key"));
+        FindControl<QComboBox>(&sheet, "comboSource")->setCurrentIndex(1); // Google Books, not yet saved
+        FindControl<QLineEdit>(&sheet, "editGoogleBooksKey")->setText(QStringLiteral("typed-key"));
         QSignalSpy tested(sheet.onlinePage(), &COptionsOnlinePage::connectionTested);
-        child<QPushButton>(&sheet, "buttonTestConnection")->click();
+        FindControl<QPushButton>(&sheet, "buttonTestConnection")->click();
         QVERIFY(tested.wait(5000));
         QVERIFY(tested.first().first().toString().startsWith("Google Books answered in "));
         QCOMPARE(f.server.requests().first().queryValue("key"), QString("typed-key"));
@@ -170,9 +163,9 @@ private slots:
         COptions sheet(nullptr);
         openOnline(sheet);
         QSignalSpy tested(sheet.onlinePage(), &COptionsOnlinePage::connectionTested);
-        child<QPushButton>(&sheet, "buttonTestConnection")->click();
+        FindControl<QPushButton>(&sheet, "buttonTestConnection")->click();
         QVERIFY(tested.wait(5000));
-        QCOMPARE(child<QLabel>(&sheet, "labelTestResult")->text(),
+        QCOMPARE(FindControl<QLabel>(&sheet, "labelTestResult")->text(),
                  QString("Failed to load book info from Open Library."));
         QVERIFY(f.messenger.messages.isEmpty());
     }
@@ -185,7 +178,7 @@ private slots:
         {
             COptions sheet(nullptr);
             openOnline(sheet);
-            child<QPushButton>(&sheet, "buttonTestConnection")->click();
+            FindControl<QPushButton>(&sheet, "buttonTestConnection")->click();
             QTRY_COMPARE(f.server.requestCount(), 1);
             timer.start();
         }

@@ -5,6 +5,7 @@
 #include "edit/bookcoverspage.h"
 #include "edit/bookeditor.h"
 #include "edit/bookproperties.h"
+#include "findcontrol.h"
 #include "gifwriter.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
@@ -19,14 +20,6 @@
 #include <QTest>
 
 namespace {
-
-template <typename T> T *child(QWidget *parent, const char *name)
-{
-    T *w = parent->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
 
 QString writePicture(const QString &path, QSize size, QColor colour = Qt::darkGreen)
 {
@@ -74,8 +67,8 @@ struct CoversFixture
     }
     CPictureCtrl *front() const { return page->picture(CBookCoversPage::Front); }
     CPictureCtrl *back() const { return page->picture(CBookCoversPage::Back); }
-    QString frontEdit() const { return child<QLineEdit>(page, "editFrontPath")->text(); }
-    QString backEdit() const { return child<QLineEdit>(page, "editBackPath")->text(); }
+    QString frontEdit() const { return FindControl<QLineEdit>(page, "editFrontPath")->text(); }
+    QString backEdit() const { return FindControl<QLineEdit>(page, "editBackPath")->text(); }
     void click(CPictureCtrl *ctrl) { QTest::mouseClick(ctrl, Qt::LeftButton, {}, ctrl->rect().center()); }
 };
 
@@ -97,7 +90,7 @@ private slots:
         const QString front = writePicture(m_dir.filePath("Обложка 封面.png"), QSize(300, 430));
         CoversFixture f(front, QString());
         QCOMPARE(f.frontEdit(), front);
-        QVERIFY(child<QLineEdit>(f.page, "editFrontPath")->isReadOnly());
+        QVERIFY(FindControl<QLineEdit>(f.page, "editFrontPath")->isReadOnly());
         QVERIFY(f.front()->isLoaded());
         QCOMPARE(f.front()->pictureSize(), QSize(300, 430));
         QVERIFY(showsPlaceholder(f.back()));
@@ -136,8 +129,8 @@ private slots:
         QVERIFY(showsPlaceholder(f.front()));
 
         f.answers = {animation, still};
-        child<QPushButton>(f.page, "buttonBrowseFront")->click();
-        child<QPushButton>(f.page, "buttonBrowseBack")->click();
+        FindControl<QPushButton>(f.page, "buttonBrowseFront")->click();
+        FindControl<QPushButton>(f.page, "buttonBrowseBack")->click();
         QCOMPARE(f.page->m_frontPath, animation);
         QCOMPARE(f.frontEdit(), animation);
         QVERIFY(f.front()->isAnimated());
@@ -148,10 +141,10 @@ private slots:
         QCOMPARE(f.front()->cursor().shape(), Qt::PointingHandCursor);
 
         // A cancelled choice changes nothing.
-        child<QPushButton>(f.page, "buttonBrowseFront")->click();
+        FindControl<QPushButton>(f.page, "buttonBrowseFront")->click();
         QCOMPARE(f.page->m_frontPath, animation);
 
-        child<QPushButton>(f.page, "buttonClearFront")->click();
+        FindControl<QPushButton>(f.page, "buttonClearFront")->click();
         QVERIFY(f.page->m_frontPath.isEmpty());
         QVERIFY(f.frontEdit().isEmpty());
         QVERIFY(!f.front()->isPlaying());

@@ -2,6 +2,7 @@
 #include "edit/booklinkspage.h"
 #include "edit/linkgeneralpage.h"
 #include "edit/linkproperties.h"
+#include "findcontrol.h"
 #include "recordingmessenger.h"
 #include <QApplication>
 #include <QComboBox>
@@ -19,14 +20,6 @@
 
 namespace {
 
-template <typename T> T *child(QWidget *parent, const char *name)
-{
-    T *w = parent->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 struct LinkInput
 {
     LinkType type;
@@ -41,9 +34,9 @@ int fillAndConfirm(CLinkProperties &sheet, const LinkInput &input)
     sheet.show();
     CLinkGeneralPage *page = sheet.generalPage();
     page->ChooseType(input.type);
-    child<QComboBox>(page, "comboTitle")->setCurrentText(input.title);
-    child<QLineEdit>(page, "editPath")->setText(input.path);
-    child<QPlainTextEdit>(page, "editNotes")->setPlainText(input.notes);
+    FindControl<QComboBox>(page, "comboTitle")->setCurrentText(input.title);
+    FindControl<QLineEdit>(page, "editPath")->setText(input.path);
+    FindControl<QPlainTextEdit>(page, "editNotes")->setPlainText(input.notes);
     sheet.PressOk();
     return sheet.result();
 }
@@ -66,8 +59,8 @@ struct LinksFixture
             s.show();
             types << LinkType(s.generalPage()->m_type);
             QStringList items;
-            for (int i = 0; i < child<QComboBox>(s.generalPage(), "comboTitle")->count(); ++i)
-                items << child<QComboBox>(s.generalPage(), "comboTitle")->itemText(i);
+            for (int i = 0; i < FindControl<QComboBox>(s.generalPage(), "comboTitle")->count(); ++i)
+                items << FindControl<QComboBox>(s.generalPage(), "comboTitle")->itemText(i);
             suggestions = items;
             if (inputs.isEmpty())
                 return int(QDialog::Rejected);
@@ -78,7 +71,7 @@ struct LinksFixture
         sheet.show();
     }
 
-    QTreeWidget *list() const { return child<QTreeWidget>(page, "listLinks"); }
+    QTreeWidget *list() const { return FindControl<QTreeWidget>(page, "listLinks"); }
     QStringList rows() const
     {
         QStringList out;
@@ -196,8 +189,8 @@ private slots:
         LinksFixture f({{"1", "a", "x", ""}});
         f.list()->clearSelection();
         f.list()->setCurrentItem(nullptr);
-        child<QPushButton>(f.page, "buttonEdit")->click();
-        child<QPushButton>(f.page, "buttonDelete")->click();
+        FindControl<QPushButton>(f.page, "buttonEdit")->click();
+        FindControl<QPushButton>(f.page, "buttonDelete")->click();
         QCOMPARE(m_messenger.messages, QStringList({"Please select one item from the list.",
                                                     "Please select one item from the list."}));
         QCOMPARE(f.rows().size(), 1);
@@ -244,15 +237,16 @@ private slots:
         page->m_path = path;
         sheet.show();
         QCOMPARE(page->m_type, type);
-        QVERIFY(child<QRadioButton>(page, "radioUrl")->isChecked() == (type == int(LinkType::Url)));
-        QVERIFY(child<QRadioButton>(page, "radioFolder")->isChecked() == (type == int(LinkType::Folder)));
+        QVERIFY(FindControl<QRadioButton>(page, "radioUrl")->isChecked() == (type == int(LinkType::Url)));
+        QVERIFY(FindControl<QRadioButton>(page, "radioFolder")->isChecked() ==
+                (type == int(LinkType::Folder)));
         QStringList items;
-        for (int i = 0; i < child<QComboBox>(page, "comboTitle")->count(); ++i)
-            items << child<QComboBox>(page, "comboTitle")->itemText(i);
+        for (int i = 0; i < FindControl<QComboBox>(page, "comboTitle")->count(); ++i)
+            items << FindControl<QComboBox>(page, "comboTitle")->itemText(i);
         QCOMPARE(items, suggestions);
-        QCOMPARE(child<QComboBox>(page, "comboTitle")->currentText(), QString("Мой"));
-        QCOMPARE(child<QLineEdit>(page, "editPath")->text(), path);
-        QCOMPARE(child<QToolButton>(page, "buttonBrowse")->isEnabled(), browse);
+        QCOMPARE(FindControl<QComboBox>(page, "comboTitle")->currentText(), QString("Мой"));
+        QCOMPARE(FindControl<QLineEdit>(page, "editPath")->text(), path);
+        QCOMPARE(FindControl<QToolButton>(page, "buttonBrowse")->isEnabled(), browse);
     }
 
     void choosingAType_keepsTheTypedTitle()
@@ -260,15 +254,15 @@ private slots:
         CLinkProperties sheet(IDS_ADD_LINK, true);
         CLinkGeneralPage *page = sheet.generalPage();
         sheet.show();
-        QVERIFY(child<QRadioButton>(page, "radioFile")->isChecked());
-        child<QComboBox>(page, "comboTitle")->setCurrentText("Typed 标题");
-        child<QRadioButton>(page, "radioFolder")->click();
-        QCOMPARE(child<QComboBox>(page, "comboTitle")->currentText(), QString("Typed 标题"));
-        QCOMPARE(child<QComboBox>(page, "comboTitle")->itemText(0), QString("eBook folder"));
-        child<QRadioButton>(page, "radioOther")->click();
-        QCOMPARE(child<QComboBox>(page, "comboTitle")->count(), 0);
-        QVERIFY(!child<QToolButton>(page, "buttonBrowse")->isEnabled());
-        QCOMPARE(child<QComboBox>(page, "comboTitle")->currentText(), QString("Typed 标题"));
+        QVERIFY(FindControl<QRadioButton>(page, "radioFile")->isChecked());
+        FindControl<QComboBox>(page, "comboTitle")->setCurrentText("Typed 标题");
+        FindControl<QRadioButton>(page, "radioFolder")->click();
+        QCOMPARE(FindControl<QComboBox>(page, "comboTitle")->currentText(), QString("Typed 标题"));
+        QCOMPARE(FindControl<QComboBox>(page, "comboTitle")->itemText(0), QString("eBook folder"));
+        FindControl<QRadioButton>(page, "radioOther")->click();
+        QCOMPARE(FindControl<QComboBox>(page, "comboTitle")->count(), 0);
+        QVERIFY(!FindControl<QToolButton>(page, "buttonBrowse")->isEnabled());
+        QCOMPARE(FindControl<QComboBox>(page, "comboTitle")->currentText(), QString("Typed 标题"));
     }
 
     void browse_takesTheChosenPathByType()
@@ -282,17 +276,17 @@ private slots:
             return answer;
         });
         sheet.show();
-        child<QComboBox>(page, "comboTitle")->setCurrentText("Book");
-        child<QToolButton>(page, "buttonBrowse")->click();
-        QCOMPARE(child<QLineEdit>(page, "editPath")->text(), m_file);
-        QCOMPARE(child<QComboBox>(page, "comboTitle")->currentText(), QString("Book"));
-        child<QRadioButton>(page, "radioFolder")->click();
+        FindControl<QComboBox>(page, "comboTitle")->setCurrentText("Book");
+        FindControl<QToolButton>(page, "buttonBrowse")->click();
+        QCOMPARE(FindControl<QLineEdit>(page, "editPath")->text(), m_file);
+        QCOMPARE(FindControl<QComboBox>(page, "comboTitle")->currentText(), QString("Book"));
+        FindControl<QRadioButton>(page, "radioFolder")->click();
         answer.clear(); // cancelled: the path stays
-        child<QToolButton>(page, "buttonBrowse")->click();
-        QCOMPARE(child<QLineEdit>(page, "editPath")->text(), m_file);
+        FindControl<QToolButton>(page, "buttonBrowse")->click();
+        QCOMPARE(FindControl<QLineEdit>(page, "editPath")->text(), m_file);
         answer = m_folder;
-        child<QToolButton>(page, "buttonBrowse")->click();
-        QCOMPARE(child<QLineEdit>(page, "editPath")->text(), m_folder);
+        FindControl<QToolButton>(page, "buttonBrowse")->click();
+        QCOMPARE(FindControl<QLineEdit>(page, "editPath")->text(), m_folder);
         QCOMPARE(asked, QList<LinkType>({LinkType::File, LinkType::Folder, LinkType::Folder}));
     }
 
@@ -341,17 +335,17 @@ private slots:
         QApplication::setActiveWindow(&sheet);
         CLinkGeneralPage *page = sheet.generalPage();
         page->ChooseType(LinkType(type));
-        child<QComboBox>(page, "comboTitle")->setCurrentText(title);
-        child<QLineEdit>(page, "editPath")->setText(path);
-        child<QComboBox>(page, "comboTitle")->setFocus();
+        FindControl<QComboBox>(page, "comboTitle")->setCurrentText(title);
+        FindControl<QLineEdit>(page, "editPath")->setText(path);
+        FindControl<QComboBox>(page, "comboTitle")->setFocus();
         QVERIFY(!sheet.PressOk());
         QVERIFY(sheet.isVisible());
         QCOMPARE(m_messenger.messages, QStringList{message});
         // The trimmed texts are shown again.
-        QCOMPARE(child<QLineEdit>(page, "editPath")->text(), path.trimmed());
-        QCOMPARE(child<QComboBox>(page, "comboTitle")->currentText(), title.trimmed());
+        QCOMPARE(FindControl<QLineEdit>(page, "editPath")->text(), path.trimmed());
+        QCOMPARE(FindControl<QComboBox>(page, "comboTitle")->currentText(), title.trimmed());
         if (focusOnPath)
-            QCOMPARE(sheet.focusWidget(), child<QLineEdit>(page, "editPath"));
+            QCOMPARE(sheet.focusWidget(), FindControl<QLineEdit>(page, "editPath"));
     }
 
     void goodInput_isAccepted_data()

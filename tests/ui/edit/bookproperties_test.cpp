@@ -1,6 +1,7 @@
 #include "app/commandids.h"
 #include "app/defaultvalues.h"
 #include "app/strings.h"
+#include "bookfieldvalues.h"
 #include "browse/ordolistview.h"
 #include "catalog/bookrecord.h"
 #include "catalog/imagesfolder.h"
@@ -16,6 +17,7 @@
 #include "edit/editortoolbar.h"
 #include "edit/linkgeneralpage.h"
 #include "edit/linkproperties.h"
+#include "findcontrol.h"
 #include "online/addbookcommand.h"
 #include "online/addbookdlg.h"
 #include "recordingmessenger.h"
@@ -38,27 +40,19 @@
 
 namespace {
 
-template <typename T> T *control(QWidget *sheet, const char *name)
-{
-    T *w = sheet->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 QLineEdit *edit(QWidget *sheet, const char *name)
 {
-    return control<QLineEdit>(sheet, name);
+    return FindControl<QLineEdit>(sheet, name);
 }
 
 QComboBox *combo(QWidget *sheet, const char *name)
 {
-    return control<QComboBox>(sheet, name);
+    return FindControl<QComboBox>(sheet, name);
 }
 
 CDatePickerWithNone *datePicker(QWidget *sheet, const char *name)
 {
-    return control<CDatePickerWithNone>(sheet, name);
+    return FindControl<CDatePickerWithNone>(sheet, name);
 }
 
 // The selected entry of a list, empty without a selection.
@@ -87,17 +81,8 @@ CBookRecord loaded(TestCatalog &cat, int id)
 QStringList storedValues(TestCatalog &cat, int id)
 {
     const CBookRecord r = loaded(cat, id);
-    QStringList values = {r.Title,         r.Subtitle,     r.Author,
-                          r.URL,           r.Edition,      r.Publisher,
-                          r.ISBN,          r.PageCount,    r.Language,
-                          r.ReleaseDate,   r.Binding,      r.Dimension,
-                          r.Extras,        r.PurchaseDate, r.Store,
-                          r.PurchasePrice, r.ListPrice,    r.AmazonPrice,
-                          r.Location,      r.Status,       r.CurrentPage,
-                          r.AmazonRating,  r.NumOfReviews, QString::number(r.MyRating),
-                          r.UserText1,     r.UserText2,    QString::number(r.EBookOnly),
-                          r.Format,        r.BookSize,     r.Description,
-                          r.Notes,         r.FrontCover,   r.BackCover};
+    QStringList values = BookFieldValues(r);
+    values << r.FrontCover << r.BackCover;
     for (const CLinkEntry &link : r.links)
         values << link.LinkID + ' ' + link.Name + ' ' + link.Path + ' ' + link.Notes;
     return values;
@@ -665,13 +650,13 @@ private slots:
             s.show();
             CLinkGeneralPage *page = s.generalPage();
             page->ChooseType(LinkType::Other);
-            control<QComboBox>(page, "comboTitle")->setCurrentText(added.takeFirst());
-            control<QLineEdit>(page, "editPath")->setText("shelf");
+            FindControl<QComboBox>(page, "comboTitle")->setCurrentText(added.takeFirst());
+            FindControl<QLineEdit>(page, "editPath")->setText("shelf");
             s.PressOk();
             return s.result();
         });
         QVERIFY(sheet->SetActivePage(CBookProperties::LinksPage));
-        auto *list = control<QTreeWidget>(sheet.get(), "listLinks");
+        auto *list = FindControl<QTreeWidget>(sheet.get(), "listLinks");
         const auto idsShown = [&] {
             QStringList ids;
             for (int i = 0; i < list->topLevelItemCount(); ++i)

@@ -3,6 +3,7 @@
 #include "app/strings.h"
 #include "catalog/imagesfolder.h"
 #include "edit/bookproperties.h"
+#include "findcontrol.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -19,10 +20,7 @@ namespace {
 
 QLineEdit *edit(QWidget *sheet, const char *name)
 {
-    auto *w = sheet->findChild<QLineEdit *>(QLatin1String(name));
-    if (!w)
-        qFatal("no edit %s", name);
-    return w;
+    return FindControl<QLineEdit>(sheet, name);
 }
 
 struct Fixture

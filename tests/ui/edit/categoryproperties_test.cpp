@@ -1,6 +1,7 @@
 #include "app/strings.h"
 #include "edit/categorygeneralpage.h"
 #include "edit/categoryproperties.h"
+#include "findcontrol.h"
 #include "recordingmessenger.h"
 #include "testsettings.h"
 
@@ -12,18 +13,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-template <typename T> T *control(const CCategoryProperties &sheet, const char *name)
-{
-    T *found = sheet.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-} // namespace
 
 class CategoryPropertiesTest : public QObject
 {
@@ -51,12 +40,12 @@ private slots:
     {
         CCategoryProperties sheet(IDS_ADD_NEW_CATEGORY);
         sheet.show();
-        QVERIFY(!control<QLineEdit>(sheet, "editContains")->isEnabled());
-        QVERIFY(!control<QLabel>(sheet, "labelContains")->isEnabled());
-        QVERIFY(!control<QLineEdit>(sheet, "editLastUpdated")->isEnabled());
-        QVERIFY(!control<QLabel>(sheet, "labelLastUpdated")->isEnabled());
-        QVERIFY(control<QLineEdit>(sheet, "editName")->isEnabled());
-        QVERIFY(control<QLineEdit>(sheet, "editName")->text().isEmpty());
+        QVERIFY(!FindControl<QLineEdit>(sheet, "editContains")->isEnabled());
+        QVERIFY(!FindControl<QLabel>(sheet, "labelContains")->isEnabled());
+        QVERIFY(!FindControl<QLineEdit>(sheet, "editLastUpdated")->isEnabled());
+        QVERIFY(!FindControl<QLabel>(sheet, "labelLastUpdated")->isEnabled());
+        QVERIFY(FindControl<QLineEdit>(sheet, "editName")->isEnabled());
+        QVERIFY(FindControl<QLineEdit>(sheet, "editName")->text().isEmpty());
     }
 
     void editedCategoryShowsTheReadOnlyLines()
@@ -69,14 +58,14 @@ private slots:
         page->setLastUpdated(QString()); // a summary without a date
         sheet.show();
 
-        auto *contains = control<QLineEdit>(sheet, "editContains");
+        auto *contains = FindControl<QLineEdit>(sheet, "editContains");
         QVERIFY(contains->isEnabled());
         QVERIFY(contains->isReadOnly());
-        QVERIFY(control<QLabel>(sheet, "labelContains")->isEnabled());
+        QVERIFY(FindControl<QLabel>(sheet, "labelContains")->isEnabled());
         QCOMPARE(contains->text(), QStringLiteral("3 Books, 1 Sub Categories"));
-        QVERIFY(!control<QLineEdit>(sheet, "editLastUpdated")->isEnabled());
-        QCOMPARE(control<QLineEdit>(sheet, "editName")->text(), QStringLiteral("Poetry"));
-        QCOMPARE(control<QPlainTextEdit>(sheet, "editNotes")->toPlainText(),
+        QVERIFY(!FindControl<QLineEdit>(sheet, "editLastUpdated")->isEnabled());
+        QCOMPARE(FindControl<QLineEdit>(sheet, "editName")->text(), QStringLiteral("Poetry"));
+        QCOMPARE(FindControl<QPlainTextEdit>(sheet, "editNotes")->toPlainText(),
                  QStringLiteral("Line one\nLine two"));
     }
 
@@ -116,8 +105,8 @@ private slots:
         RecordingMessenger messages;
         CCategoryProperties sheet(IDS_ADD_NEW_CATEGORY);
         sheet.show();
-        control<QLineEdit>(sheet, "editName")->setText(name);
-        control<QPlainTextEdit>(sheet, "editNotes")->setPlainText(notes);
+        FindControl<QLineEdit>(sheet, "editName")->setText(name);
+        FindControl<QPlainTextEdit>(sheet, "editNotes")->setPlainText(notes);
         sheet.okButton()->click();
 
         QCOMPARE(sheet.isVisible(), !accepted);
@@ -129,8 +118,8 @@ private slots:
         } else {
             QCOMPARE(messages.messages, QStringList{"Category name cannot be empty."});
             // The sheet shows the trimmed texts again.
-            QCOMPARE(control<QLineEdit>(sheet, "editName")->text(), trimmedName);
-            QCOMPARE(control<QPlainTextEdit>(sheet, "editNotes")->toPlainText(), trimmedNotes);
+            QCOMPARE(FindControl<QLineEdit>(sheet, "editName")->text(), trimmedName);
+            QCOMPARE(FindControl<QPlainTextEdit>(sheet, "editNotes")->toPlainText(), trimmedNotes);
         }
     }
 
@@ -139,7 +128,7 @@ private slots:
         CCategoryProperties sheet(IDS_EDIT_CATEGORY);
         sheet.generalPage()->setName(QStringLiteral("Travel"));
         sheet.show();
-        control<QLineEdit>(sheet, "editName")->setText(QStringLiteral("Trips"));
+        FindControl<QLineEdit>(sheet, "editName")->setText(QStringLiteral("Trips"));
         sheet.cancelButton()->click();
         QCOMPARE(sheet.result(), int(QDialog::Rejected));
         QCOMPARE(sheet.generalPage()->name(), QStringLiteral("Travel"));
@@ -171,7 +160,7 @@ private slots:
         int step = 0;
         // Type a blank name, press Enter (refused), then a real one.
         QTimer::singleShot(0, &sheet, [&] {
-            auto *edit = control<QLineEdit>(sheet, "editName");
+            auto *edit = FindControl<QLineEdit>(sheet, "editName");
             QVERIFY(edit->hasFocus() || sheet.isVisible());
             edit->setFocus();
             QTest::keyClicks(edit, QStringLiteral("   "));

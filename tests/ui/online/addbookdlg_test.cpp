@@ -1,5 +1,7 @@
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "filebytes.h"
+#include "findcontrol.h"
 #include "online/addbookdlg.h"
 #include "recordingmessenger.h"
 #include "testsettings.h"
@@ -15,20 +17,6 @@
 #include <QTest>
 
 namespace {
-
-template <typename T> T *control(QWidget *dialog, const char *name)
-{
-    T *w = dialog->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeAll(const QString &path, const QByteArray &bytes)
 {
@@ -48,10 +36,10 @@ struct ShownDialog
             qWarning("dialog not active");
     }
     QWidget *focus() const { return QApplication::focusWidget(); }
-    QPlainTextEdit *isbns() { return control<QPlainTextEdit>(&dialog, "editIsbns"); }
-    QLineEdit *edit(const char *name) { return control<QLineEdit>(&dialog, name); }
-    QRadioButton *radio(const char *name) { return control<QRadioButton>(&dialog, name); }
-    QPushButton *button(const char *name) { return control<QPushButton>(&dialog, name); }
+    QPlainTextEdit *isbns() { return FindControl<QPlainTextEdit>(&dialog, "editIsbns"); }
+    QLineEdit *edit(const char *name) { return FindControl<QLineEdit>(&dialog, name); }
+    QRadioButton *radio(const char *name) { return FindControl<QRadioButton>(&dialog, name); }
+    QPushButton *button(const char *name) { return FindControl<QPushButton>(&dialog, name); }
 
     CAddBookDlg dialog;
 };
@@ -254,7 +242,7 @@ private slots:
         }
         QCOMPARE(filterSeen, QString("Text Files (*.txt);;All Files (*.*)"));
         // Every line ends in CR LF.
-        QCOMPARE(readAll(path), QByteArray("0596000278\r\n9780596000271 \r\n1565922433\r\n"));
+        QCOMPARE(FileBytes(path), QByteArray("0596000278\r\n9780596000271 \r\n1565922433\r\n"));
 
         messages.clear();
         ShownDialog d;

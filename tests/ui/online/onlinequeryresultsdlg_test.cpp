@@ -1,4 +1,5 @@
 #include "app/strings.h"
+#include "findcontrol.h"
 #include "online/canceltoken.h"
 #include "online/onlinequeryresultsdlg.h"
 #include "recordingmessenger.h"
@@ -16,14 +17,6 @@
 #include <atomic>
 
 namespace {
-
-template <typename T> T *control(QWidget *dialog, const char *name)
-{
-    T *w = dialog->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
 
 // A search of totalPages pages of rowsPerPage rows; row titles say page and row.
 struct FakeSearch
@@ -74,7 +67,7 @@ struct FakeSearch
 
 QTableWidget *list(QWidget *d)
 {
-    return control<QTableWidget>(d, "listResults");
+    return FindControl<QTableWidget>(d, "listResults");
 }
 
 QString cell(QWidget *d, int row, int column)
@@ -126,12 +119,12 @@ private slots:
         QVERIFY(l->showGrid());
         QVERIFY(l->columnWidth(0) >= l->fontMetrics().horizontalAdvance("9780596000271"));
         QCOMPARE(l->columnWidth(1), 280);
-        QCOMPARE(control<QPushButton>(&d, "buttonFirst")->toolTip(), QString("First page"));
-        QCOMPARE(control<QPushButton>(&d, "buttonPrevious")->toolTip(), QString("Previous page"));
-        QCOMPARE(control<QPushButton>(&d, "buttonNext")->toolTip(), QString("Next page"));
-        QCOMPARE(control<QPushButton>(&d, "buttonLast")->toolTip(), QString("Last page"));
-        QCOMPARE(control<QPushButton>(&d, "buttonFirst")->text(), QString("<<"));
-        QCOMPARE(control<QPushButton>(&d, "buttonLast")->text(), QString(">>"));
+        QCOMPARE(FindControl<QPushButton>(&d, "buttonFirst")->toolTip(), QString("First page"));
+        QCOMPARE(FindControl<QPushButton>(&d, "buttonPrevious")->toolTip(), QString("Previous page"));
+        QCOMPARE(FindControl<QPushButton>(&d, "buttonNext")->toolTip(), QString("Next page"));
+        QCOMPARE(FindControl<QPushButton>(&d, "buttonLast")->toolTip(), QString("Last page"));
+        QCOMPARE(FindControl<QPushButton>(&d, "buttonFirst")->text(), QString("<<"));
+        QCOMPARE(FindControl<QPushButton>(&d, "buttonLast")->text(), QString(">>"));
     }
 
     void pagingQueriesOnlyWhereThereIsAPage()
@@ -144,7 +137,7 @@ private slots:
         search.calls = 0;
         search.pages.clear();
         QCOMPARE(d.currentPage(), 1);
-        QCOMPARE(control<QLabel>(&d, "labelStatus")->text(), QString("page 1"));
+        QCOMPARE(FindControl<QLabel>(&d, "labelStatus")->text(), QString("page 1"));
         // The service's order, the first (most relevant) row selected.
         QCOMPARE(cell(&d, 0, 1), QString("Κείμενο 书 1.0"));
         QCOMPARE(cell(&d, 2, 1), QString("Κείμενο 书 1.2"));
@@ -172,7 +165,7 @@ private slots:
         d.OnNextPage();
         QVERIFY(settle(d));
         QCOMPARE(search.pages, QVector<int>({3, 2, 1, 2}));
-        QCOMPARE(control<QLabel>(&d, "labelStatus")->text(), QString("page 2"));
+        QCOMPARE(FindControl<QLabel>(&d, "labelStatus")->text(), QString("page 2"));
         QVERIFY(messages.messages.isEmpty());
     }
 
@@ -188,8 +181,8 @@ private slots:
         d.OnNextPage();
         QVERIFY(d.isQueryRunning());
         for (const char *name : {"buttonFirst", "buttonPrevious", "buttonNext", "buttonLast"})
-            QVERIFY(!control<QPushButton>(&d, name)->isEnabled());
-        auto *box = control<QDialogButtonBox>(&d, "buttonBox");
+            QVERIFY(!FindControl<QPushButton>(&d, name)->isEnabled());
+        auto *box = FindControl<QDialogButtonBox>(&d, "buttonBox");
         QVERIFY(!box->button(QDialogButtonBox::Ok)->isEnabled());
         d.OnNextPage(); // ignored while busy
         d.accept();     // ignored while busy
@@ -198,7 +191,7 @@ private slots:
         QVERIFY(settle(d));
         QCOMPARE(search.pages, QVector<int>({1, 2}));
         QVERIFY(box->button(QDialogButtonBox::Ok)->isEnabled());
-        QVERIFY(control<QPushButton>(&d, "buttonNext")->isEnabled());
+        QVERIFY(FindControl<QPushButton>(&d, "buttonNext")->isEnabled());
         QCOMPARE(d.currentPage(), 2);
     }
 

@@ -1,3 +1,4 @@
+#include "findcontrol.h"
 #include "scan/barcodescandlg.h"
 #include "scan/barcodescanner.h"
 
@@ -21,14 +22,6 @@
 using namespace BarcodePictures;
 
 namespace {
-
-template <typename T> T *control(QWidget *dialog, const char *name)
-{
-    T *w = dialog->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
 
 QImage frameOf(const std::vector<std::string> &eans)
 {
@@ -123,11 +116,12 @@ void BarcodeScanDlgTest::withoutCameraSaysSoAndOffersPictures()
     if (dialog.hasCamera())
         QSKIP("this machine has a camera");
     dialog.show();
-    auto *stack = control<QStackedWidget>(&dialog, "stackSource");
+    auto *stack = FindControl<QStackedWidget>(&dialog, "stackSource");
     QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("pageNoCamera"));
-    QVERIFY(control<QLabel>(&dialog, "labelNoCamera")->isVisible());
-    QVERIFY(
-        control<QLabel>(&dialog, "labelNoCamera")->text().startsWith(QStringLiteral("No camera was found.")));
+    QVERIFY(FindControl<QLabel>(&dialog, "labelNoCamera")->isVisible());
+    QVERIFY(FindControl<QLabel>(&dialog, "labelNoCamera")
+                ->text()
+                .startsWith(QStringLiteral("No camera was found.")));
 
     QTemporaryDir dir;
     const QString photo = dir.filePath(QStringLiteral("书.png"));
@@ -138,7 +132,7 @@ void BarcodeScanDlgTest::withoutCameraSaysSoAndOffersPictures()
         return QStringList{photo};
     });
     QSignalSpy done(&dialog, &CBarcodeScanDlg::pictureDone);
-    auto *scanPictures = control<QPushButton>(&dialog, "buttonScanPictures");
+    auto *scanPictures = FindControl<QPushButton>(&dialog, "buttonScanPictures");
     QVERIFY(scanPictures->isVisible());
     scanPictures->click();
     QVERIFY(done.wait(10000));
@@ -169,14 +163,14 @@ void BarcodeScanDlgTest::cameraFramesAddEachIsbnOnceWithFlash()
     }
     QCOMPARE(added.size(), 2);
     QCOMPARE(dialog.isbns(), (QStringList{kBookA, kBookB}));
-    QCOMPARE(listTexts(control<QListWidget>(&dialog, "listIsbns")), (QStringList{kBookA, kBookB}));
+    QCOMPARE(listTexts(FindControl<QListWidget>(&dialog, "listIsbns")), (QStringList{kBookA, kBookB}));
 }
 
 void BarcodeScanDlgTest::refusedBarcodeIsExplainedNotListed()
 {
     CBarcodeScanDlg dialog(CBarcodeScanDlg::Source::Camera);
     dialog.show();
-    auto *status = control<QLabel>(&dialog, "labelStatus");
+    auto *status = FindControl<QLabel>(&dialog, "labelStatus");
     QSignalSpy added(&dialog, &CBarcodeScanDlg::isbnAdded);
     FakeCamera camera(dialog.videoSink(), frameOf({"9771234567003"}));
     QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(QStringLiteral("ISSN")), 10000);
@@ -194,9 +188,9 @@ void BarcodeScanDlgTest::removedIsbnIsNotAddedAgain()
     FakeCamera camera(dialog.videoSink(), frameOf({"9780596000271", "9791032305690"}));
     QTRY_COMPARE_WITH_TIMEOUT(added.size(), 2, 10000);
 
-    auto *list = control<QListWidget>(&dialog, "listIsbns");
+    auto *list = FindControl<QListWidget>(&dialog, "listIsbns");
     list->item(dialog.isbns().indexOf(kBookA))->setSelected(true);
-    control<QPushButton>(&dialog, "buttonRemove")->click();
+    FindControl<QPushButton>(&dialog, "buttonRemove")->click();
     QCOMPARE(dialog.isbns(), QStringList{kBookB});
     // Still in front of the camera: not listed again in this scan.
     QTest::qWait(300);
@@ -220,13 +214,13 @@ void BarcodeScanDlgTest::picturesListFoundIsbnsAndNamePicturesWithout()
         return QStringList{twoBooks, nothing, magazine, again};
     });
     dialog.show();
-    QVERIFY(!control<QStackedWidget>(&dialog, "stackSource")->isVisible());
+    QVERIFY(!FindControl<QStackedWidget>(&dialog, "stackSource")->isVisible());
     QSignalSpy done(&dialog, &CBarcodeScanDlg::pictureDone);
     QVERIFY(dialog.OnAddPictures());
     QTRY_COMPARE_WITH_TIMEOUT(done.size(), 4, 20000);
 
     QCOMPARE(dialog.isbns(), (QStringList{kBookA, kBookB}));
-    const QStringList texts = listTexts(control<QListWidget>(&dialog, "listIsbns"));
+    const QStringList texts = listTexts(FindControl<QListWidget>(&dialog, "listIsbns"));
     QCOMPARE(texts.size(), 4);
     QCOMPARE(texts.at(2), QStringLiteral("Фото.png: No ISBN barcode found"));
     QVERIFY(texts.at(3).startsWith(QStringLiteral("περιοδικό.png: No ISBN barcode found")));
@@ -240,7 +234,7 @@ void BarcodeScanDlgTest::picturesListFoundIsbnsAndNamePicturesWithout()
     file.close();
     dialog.scanPictures({junk});
     QTRY_COMPARE_WITH_TIMEOUT(done.size(), 5, 10000);
-    QCOMPARE(listTexts(control<QListWidget>(&dialog, "listIsbns")).value(4),
+    QCOMPARE(listTexts(FindControl<QListWidget>(&dialog, "listIsbns")).value(4),
              QStringLiteral("notes.txt: Cannot read this picture"));
     QVERIFY(!dialog.isReadingPictures());
 
