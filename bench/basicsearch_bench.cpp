@@ -5,6 +5,7 @@
 #include "catalog/basicsearch.h"
 #include "catalog/connection.h"
 #include "catalog/recordset.h"
+#include "benchmain.h"
 #include "largecatalog.h"
 
 #include <QTemporaryDir>
@@ -118,4 +119,7 @@ BENCHMARK(BM_BasicSearch_QueryOnly)->Unit(benchmark::kMillisecond)->MinTime(5.0)
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    return RunBenchmarks(argc, argv);
+}

@@ -2,6 +2,7 @@
 // Targets: Load under 2 ms, each Save under 10 ms (median).
 #include "catalog/bookrecord.h"
 #include "catalog/connection.h"
+#include "benchmain.h"
 #include "largecatalog.h"
 
 #include <QFile>
@@ -142,4 +143,7 @@ BENCHMARK(BM_BookRecord_SaveExisting)->Unit(benchmark::kMicrosecond)->UseRealTim
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    return RunBenchmarks(argc, argv);
+}

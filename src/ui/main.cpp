@@ -1,4 +1,5 @@
 #include "app/installcheck.h"
+#include "app/memorytuning.h"
 #include "app/ordoapp.h"
 #include "online/httpclient.h"
 #include "widgets/appicon.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    TuneMemoryAllocator();
     // Must happen before the application object exists.
     COrdoApp::RegisterUrlSchemes();
     // Before any thread exists: lookups may start on worker threads.

@@ -41,6 +41,15 @@ bool canWrite(const QString &path)
     return probe.open();
 }
 
+bool isFile(const QFileInfo &info, DbError *error)
+{
+    if (info.exists() && info.isFile())
+        return true;
+    setError(error, {SQLITE_CANTOPEN, QCoreApplication::translate("Connection", "The file %1 does not exist.")
+                                          .arg(QDir::toNativeSeparators(info.filePath()))});
+    return false;
+}
+
 } // namespace
 
 Connection::~Connection()
@@ -52,12 +61,8 @@ Connection::~Connection()
 std::shared_ptr<Connection> Connection::open(const QString &path, DbError *error)
 {
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile()) {
-        setError(error, {SQLITE_CANTOPEN,
-                         QCoreApplication::translate("Connection", "The file %1 does not exist.")
-                             .arg(QDir::toNativeSeparators(path))});
+    if (!isFile(info, error))
         return nullptr;
-    }
 
     std::shared_ptr<Connection> c(new Connection);
     c->m_path = info.absoluteFilePath();
@@ -99,8 +104,11 @@ std::shared_ptr<Connection> Connection::open(const QString &path, DbError *error
 
 std::shared_ptr<Connection> Connection::openReader(const QString &path, DbError *error)
 {
+    const QFileInfo info(path);
+    if (!isFile(info, error))
+        return nullptr;
     std::shared_ptr<Connection> c(new Connection);
-    c->m_path = QFileInfo(path).absoluteFilePath();
+    c->m_path = info.absoluteFilePath();
     c->m_readOnly = true;
     const int rc = sqlite3_open_v2(QFile::encodeName(c->m_path).constData(), &c->m_db,
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);

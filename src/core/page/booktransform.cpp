@@ -170,6 +170,12 @@ using StylePtr = std::unique_ptr<xsltStylesheet, StyleFree>;
 using TransformPtr = std::unique_ptr<xsltTransformContext, TransformFree>;
 using OutputPtr = std::unique_ptr<xmlOutputBuffer, OutputFree>;
 
+int appendToByteArray(void *context, const char *data, int size)
+{
+    static_cast<QByteArray *>(context)->append(data, size);
+    return size;
+}
+
 TransformResult failure(TransformStatus status, const QString &errors)
 {
     TransformResult result;
@@ -237,18 +243,20 @@ TransformResult TransformBookXml(const QString &xml, const QString &xslPath)
 
     // Serialized without an encoder the text stays UTF-8 whatever encoding
     // the template declares; the declared one only shows in the META line.
-    OutputPtr buffer(xmlAllocOutputBuffer(nullptr));
+    // Written in pieces into one block sized from the input, where a buffer
+    // left to grow by itself would copy a large page over and over.
+    QByteArray html;
+    html.reserve(2 * xmlBytes.size() + 4096);
+    OutputPtr buffer(xmlOutputBufferCreateIO(appendToByteArray, nullptr, &html, nullptr));
     if (!buffer)
         return failure(TransformStatus::DomFailed, errors);
-    if (xsltSaveResultTo(buffer.get(), output.get(), style.get()) < 0 || buffer->error)
+    if (xsltSaveResultTo(buffer.get(), output.get(), style.get()) < 0 || xmlOutputBufferFlush(buffer.get()) < 0 ||
+        buffer->error)
         return failure(TransformStatus::TransformFailed, errors);
-    xmlOutputBufferFlush(buffer.get());
-    const auto *content = reinterpret_cast<const char *>(xmlOutputBufferGetContent(buffer.get()));
-    const int size = int(xmlOutputBufferGetSize(buffer.get()));
 
     TransformResult result;
     result.status = TransformStatus::Ok;
-    result.html = RewritePageAttributes(QString::fromUtf8(content, size));
+    result.html = QString::fromUtf8(RewriteOrdoAttributes(html, true));
     result.errorText = errors;
     return result;
 }
@@ -288,11 +296,7 @@ QString TransformMessageText(const TransformResult &result)
     return text;
 }
 
-QString RewritePageAttributes(QString html)
+QString RewritePageAttributes(const QString &html)
 {
-    html = RewriteImageSources(html);
-    // A source the serializer quoted otherwise keeps the plain rewrite.
-    html.replace(QLatin1String("<img ordosrc="), QLatin1String("<img src="));
-    html.replace(QLatin1String("<a ordohref="), QLatin1String("<a href="));
-    return html;
+    return QString::fromUtf8(RewriteOrdoAttributes(html.toUtf8(), true));
 }

@@ -41,4 +41,4 @@ QString TransformMessageText(const TransformResult &result);
 // Templates name picture sources and link targets "ordosrc" and "ordohref"
 // so that the HTML serializer leaves them unescaped; this turns them into
 // real attributes ("<img ordosrc=" and "<a ordohref=" exactly, case-sensitive).
-QString RewritePageAttributes(QString html);
+QString RewritePageAttributes(const QString &html);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Picture sources of the page as file URLs: a catalogue folder named
@@ -13,3 +15,9 @@ QString CoverFileUrl(const QString &path);
 // Turns every <img ordosrc="value"> of the template output into a real
 // src attribute, an absolute path becoming its file URL.
 QString RewriteImageSources(const QString &html);
+
+// The same in one pass over the template output as UTF-8, where a page of a
+// thousand books is several megabytes. With allAttributes, any other
+// "<img ordosrc=" (a value quoted otherwise) becomes "<img src=" and every
+// "<a ordohref=" becomes "<a href=".
+QByteArray RewriteOrdoAttributes(QByteArrayView html, bool allAttributes);

@@ -3,6 +3,7 @@
 #include <libxml/HTMLparser.h>
 #include <libxml/HTMLtree.h>
 #include <libxml/tree.h>
+#include <QVarLengthArray>
 #include <memory>
 
 namespace {
@@ -50,9 +51,95 @@ void clean(xmlNode *node)
     }
 }
 
+enum class Kind { None, Block, Inline, Void };
+
+// Bare element names whose parsed-and-written form is exactly their text.
+Kind kindOf(QStringView name)
+{
+    static const char *const kInline[] = {"b", "i", "u", "em", "strong", "cite", "code", "sub", "sup"};
+    if (name == u"p")
+        return Kind::Block;
+    if (name == u"br")
+        return Kind::Void;
+    for (const char *known : kInline) {
+        if (name == QLatin1String(known))
+            return Kind::Inline;
+    }
+    return Kind::None;
+}
+
+// True when the parser would give the fragment back unchanged: printable
+// ASCII text without "&" or ">", runs of text that are not all spaces, and
+// only the elements above without attributes, paragraphs at the top level
+// holding only inline elements, every element closed in order.
+bool isAlreadyNormal(const QString &html)
+{
+    const QChar *text = html.constData();
+    const qsizetype length = html.size();
+    QVarLengthArray<QStringView, 16> open; // names of the open elements
+    qsizetype runStart = 0;
+    auto runIsBlank = [&](qsizetype end) {
+        if (end == runStart)
+            return false;
+        for (qsizetype i = runStart; i < end; ++i) {
+            if (text[i] != QLatin1Char(' '))
+                return false;
+        }
+        return true;
+    };
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'<') {
+            if (c < 0x20 || c > 0x7E || c == u'&' || c == u'>')
+                return false;
+            continue;
+        }
+        if (runIsBlank(i))
+            return false;
+        const bool closing = i + 1 < length && text[i + 1] == QLatin1Char('/');
+        const qsizetype nameStart = i + (closing ? 2 : 1);
+        qsizetype end = nameStart;
+        while (end < length && text[end].unicode() >= u'a' && text[end].unicode() <= u'z')
+            ++end;
+        if (end >= length || text[end] != QLatin1Char('>'))
+            return false;
+        const QStringView name(text + nameStart, end - nameStart);
+        const Kind kind = kindOf(name);
+        if (kind == Kind::None)
+            return false;
+        if (closing) {
+            if (open.isEmpty() || open.last() != name)
+                return false;
+            open.removeLast();
+        } else if (kind == Kind::Block) {
+            if (!open.isEmpty())
+                return false;
+            open.append(name);
+        } else if (kind == Kind::Inline) {
+            open.append(name);
+        }
+        i = end;
+        runStart = end + 1;
+    }
+    return open.isEmpty() && !runIsBlank(length);
+}
+
 } // namespace
 
 QString NormalizeHtmlFragment(const QString &html)
+{
+    if (!html.contains(QLatin1Char('<')))
+        return html;
+    if (isAlreadyNormal(html)) {
+        // The writer puts a paragraph followed by an element on a line of its own.
+        QString written = html;
+        written.replace(QLatin1String("</p><"), QLatin1String("</p>\n<"));
+        return written;
+    }
+    return ParseHtmlFragment(html);
+}
+
+QString ParseHtmlFragment(const QString &html)
 {
     if (!html.contains(QLatin1Char('<')))
         return html;

@@ -13,7 +13,8 @@ PageJobResult RunPageJob(const PageJobRequest &request, const std::atomic_bool *
     {
         CThreadMessengerScope scope(&collected);
         DbError error;
-        std::shared_ptr<Connection> connection = Connection::open(request.catalogPath, &error);
+        // Only this worker uses the connection: it need not lock each call.
+        std::shared_ptr<Connection> connection = Connection::openReader(request.catalogPath, &error);
         if (!connection) {
             ShowDbError(request.catalogPath, error);
         } else {
