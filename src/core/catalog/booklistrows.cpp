@@ -77,16 +77,15 @@ void BookListRows::endText(Entry &entry, int column, const char16_t *end)
 char16_t *BookListRows::decode(char16_t *out, QByteArrayView utf8)
 {
     // Most cells are plain ASCII: widening them is one simple loop.
-    const char *in = utf8.data();
+    // Widened as they come; the first byte that is not ASCII hands the cell
+    // to the decoder (which writes it again from its start).
+    const auto *in = reinterpret_cast<const unsigned char *>(utf8.data());
     const qsizetype n = utf8.size();
-    unsigned char high = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        high |= static_cast<unsigned char>(in[i]);
-    if (high < 0x80) {
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = char16_t(static_cast<unsigned char>(in[i]));
+    qsizetype i = 0;
+    for (; i < n && in[i] < 0x80; ++i)
+        out[i] = in[i];
+    if (i == n)
         return out + n;
-    }
     return reinterpret_cast<char16_t *>(m_decoder.appendToBuffer(reinterpret_cast<QChar *>(out), utf8));
 }
 
