@@ -2,10 +2,10 @@
 // keyword found in 5,000 books. Target: search plus filling Search Results
 // under 1 s.
 #include "app/messenger.h"
+#include "benchmain.h"
 #include "catalog/basicsearch.h"
 #include "catalog/connection.h"
 #include "catalog/recordset.h"
-#include "benchmain.h"
 #include "largecatalog.h"
 
 #include <QTemporaryDir>

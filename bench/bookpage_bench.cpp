@@ -5,8 +5,8 @@
 // the same rows is shown beside it); XML + transformation within 1.2x the
 // stock xsltproc transforming the same files (reported side by side); the
 // transformation alone within 1.5x of it.
-#include "catalog/connection.h"
 #include "benchmain.h"
+#include "catalog/connection.h"
 #include "largecatalog.h"
 #include "page/booktransform.h"
 #include "page/bookxml.h"

@@ -1,8 +1,8 @@
 // Loading and saving one book on a 100,000-book catalogue.
 // Targets: Load under 2 ms, each Save under 10 ms (median).
+#include "benchmain.h"
 #include "catalog/bookrecord.h"
 #include "catalog/connection.h"
-#include "benchmain.h"
 #include "largecatalog.h"
 
 #include <QFile>

@@ -6,6 +6,7 @@
 // its target as the reference and the ratio ours / target.
 #include "app/apppaths.h"
 #include "app/ordoapp.h"
+#include "benchmain.h"
 #include "browse/ordolistview.h"
 #include "catalog/booklistquery.h"
 #include "catalog/ordodoc.h"
@@ -161,16 +162,12 @@ BENCHMARK(BM_SelectAllHundredThousand)->UseManualTime()->Unit(benchmark::kMillis
 
 int main(int argc, char **argv)
 {
+    TuneMemoryAllocator(); // as the program starts
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
     COrdoApp::RegisterUrlSchemes();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -22,8 +22,7 @@ inline int RunBenchmarks(int argc, char **argv)
 // The main() of a benchmark that needs a Qt application object (App is
 // QCoreApplication, or QApplication for benchmarks of widgets, which then run
 // offscreen unless a platform is chosen).
-template <typename App>
-int RunBenchmarksWithApp(int argc, char **argv)
+template <typename App> int RunBenchmarksWithApp(int argc, char **argv)
 {
     TuneMemoryAllocator(); // before the application starts any thread
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

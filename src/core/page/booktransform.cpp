@@ -250,8 +250,8 @@ TransformResult TransformBookXml(const QString &xml, const QString &xslPath)
     OutputPtr buffer(xmlOutputBufferCreateIO(appendToByteArray, nullptr, &html, nullptr));
     if (!buffer)
         return failure(TransformStatus::DomFailed, errors);
-    if (xsltSaveResultTo(buffer.get(), output.get(), style.get()) < 0 || xmlOutputBufferFlush(buffer.get()) < 0 ||
-        buffer->error)
+    if (xsltSaveResultTo(buffer.get(), output.get(), style.get()) < 0 ||
+        xmlOutputBufferFlush(buffer.get()) < 0 || buffer->error)
         return failure(TransformStatus::TransformFailed, errors);
 
     TransformResult result;

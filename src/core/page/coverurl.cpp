@@ -67,7 +67,8 @@ QByteArray RewriteOrdoAttributes(QByteArrayView html, bool allAttributes)
             continue;
         }
         out.append(html.sliced(copied, start - copied)).append("<img src=\"");
-        QString url = CoverFileUrl(unescapeAttribute(QString::fromUtf8(html.sliced(valueStart, valueEnd - valueStart))));
+        QString url = CoverFileUrl(
+            unescapeAttribute(QString::fromUtf8(html.sliced(valueStart, valueEnd - valueStart))));
         url.replace(QLatin1Char('&'), QLatin1String("&amp;"));
         url.replace(QLatin1Char('"'), QLatin1String("&quot;"));
         out.append(url.toUtf8());

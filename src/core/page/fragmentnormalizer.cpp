@@ -1,9 +1,9 @@
 #include "fragmentnormalizer.h"
 
+#include <QVarLengthArray>
 #include <libxml/HTMLparser.h>
 #include <libxml/HTMLtree.h>
 #include <libxml/tree.h>
-#include <QVarLengthArray>
 #include <memory>
 
 namespace {

@@ -61,7 +61,8 @@ private slots:
         const QChar nul(0);
         QCOMPARE(MakeXmlElement("Title", QString("Вой") + nul + "на"), QString("<Title>Война</Title>\n"));
         QCOMPARE(MakeXmlElement("Notes", QString(nul)), QString());
-        QCOMPARE(NormalizeHtmlFragment(QString("<p>书") + nul + "名</p><p>后</p>"), QString("<p>书名</p>\n<p>后</p>"));
+        QCOMPARE(NormalizeHtmlFragment(QString("<p>书") + nul + "名</p><p>后</p>"),
+                 QString("<p>书名</p>\n<p>后</p>"));
     }
 
     // Markup taken as it stands must be exactly what the parser would give
@@ -70,12 +71,14 @@ private slots:
     {
         QTest::addColumn<QString>("fragment");
         QTest::addColumn<QString>("expected"); // empty: only the same as the parser
-        QTest::newRow("paragraphs") << "<p><b>Dune</b> is a novel by Frank Herbert.</p><p>It won the Hugo.</p>"
-                                    << "<p><b>Dune</b> is a novel by Frank Herbert.</p>\n<p>It won the Hugo.</p>";
+        QTest::newRow("paragraphs")
+            << "<p><b>Dune</b> is a novel by Frank Herbert.</p><p>It won the Hugo.</p>"
+            << "<p><b>Dune</b> is a novel by Frank Herbert.</p>\n<p>It won the Hugo.</p>";
         QTest::newRow("inline nesting, line break, top-level text")
             << "Intro <i>and <em>more</em></i><br><p>He said \"no\" and 'yes'.</p>tail"
             << "Intro <i>and <em>more</em></i><br><p>He said \"no\" and 'yes'.</p>tail";
-        QTest::newRow("empty elements") << "<p></p><b></b>x" << "<p></p>\n<b></b>x";
+        QTest::newRow("empty elements") << "<p></p><b></b>x"
+                                        << "<p></p>\n<b></b>x";
         QTest::newRow("mismatched end") << "<p><b>x</i></p>" << QString();
         QTest::newRow("paragraph in bold") << "<b><p>x</p></b>" << QString();
         QTest::newRow("paragraph in paragraph") << "<p>a<p>b</p></p>" << QString();
