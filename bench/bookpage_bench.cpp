@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -192,9 +193,10 @@ void BM_BuildXmlVersusSqlite3Shell(benchmark::State &state)
 }
 BENCHMARK(BM_BuildXmlVersusSqlite3Shell)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
-// What the user waits for: our XML build and transformation together against
-// xsltproc's transformation alone of the same XML and template.
-void BM_PageVersusXsltproc(benchmark::State &state)
+// Times ours (the step given) against xsltproc transforming the same XML
+// file with the same template, run after run.
+void versusXsltproc(benchmark::State &state,
+                    const std::function<TransformResult(const Catalogue &, const XsltprocRun &)> &step)
 {
     Catalogue *cat = catalogue(state);
     if (!cat)
@@ -206,8 +208,7 @@ void BM_PageVersusXsltproc(benchmark::State &state)
     double theirs = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const QString xml = BuildBookXml(cat->selection, *cat->connection, cat->images);
-        const TransformResult result = TransformBookXml(xml, cat->xsl);
+        const TransformResult result = step(*cat, xsltproc);
         const double oursNow = seconds(std::chrono::steady_clock::now() - start);
         if (!result.ok()) {
             state.SkipWithError(qPrintable(result.errorText));
@@ -224,43 +225,23 @@ void BM_PageVersusXsltproc(benchmark::State &state)
     }
     reportVersus(state, ours, theirs, "xsltproc");
 }
+
+// What the user waits for: our XML build and transformation together against
+// xsltproc's transformation alone of the same XML and template.
+void BM_PageVersusXsltproc(benchmark::State &state)
+{
+    versusXsltproc(state, [](const Catalogue &cat, const XsltprocRun &) {
+        return TransformBookXml(BuildBookXml(cat.selection, *cat.connection, cat.images), cat.xsl);
+    });
+}
 BENCHMARK(BM_PageVersusXsltproc)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 // The transformation alone against xsltproc on the same XML and XSL files.
-// The benchmark's own time is ours (manual time); the counters give both and
-// their ratio.
 void BM_TransformVersusXsltproc(benchmark::State &state)
 {
-    Catalogue *cat = catalogue(state);
-    if (!cat)
-        return;
-    XsltprocRun xsltproc;
-    if (!xsltproc.prepare(state, *cat))
-        return;
-
-    double ours = 0;
-    double theirs = 0;
-    for (auto _ : state) {
-        auto start = std::chrono::steady_clock::now();
-        const TransformResult result = TransformBookXml(xsltproc.xml, cat->xsl);
-        const double oursNow = seconds(std::chrono::steady_clock::now() - start);
-        if (!result.ok()) {
-            state.SkipWithError(qPrintable(result.errorText));
-            return;
-        }
-
-        start = std::chrono::steady_clock::now();
-        const int exitCode = QProcess::execute(xsltproc.program, xsltproc.arguments(*cat));
-        const double theirsNow = seconds(std::chrono::steady_clock::now() - start);
-        if (exitCode != 0) {
-            state.SkipWithError("xsltproc failed");
-            return;
-        }
-        state.SetIterationTime(oursNow);
-        ours += oursNow;
-        theirs += theirsNow;
-    }
-    reportVersus(state, ours, theirs, "xsltproc");
+    versusXsltproc(state, [](const Catalogue &cat, const XsltprocRun &xsltproc) {
+        return TransformBookXml(xsltproc.xml, cat.xsl);
+    });
 }
 BENCHMARK(BM_TransformVersusXsltproc)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
 

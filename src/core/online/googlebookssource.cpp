@@ -2,6 +2,7 @@
 
 #include "catalog/bookrecord.h"
 #include "catalog/isbn.h"
+#include "jsonanswer.h"
 #include "jsontext.h"
 #include "languagecodes.h"
 #include "releasedate.h"
@@ -142,25 +143,15 @@ QString CGoogleBooksSource::withKey(const QString &url) const
 
 LookupOutcome CGoogleBooksSource::getJson(const QString &url, QJsonObject &object, QString &serviceText)
 {
-    const CHttpResponse response = m_http.GetAnswer(withKey(url));
-    if (response.error == CHttpResponse::Error::Cancelled)
-        return LookupOutcome::Cancelled;
-    if (!response.completed())
-        return LookupOutcome::Unreachable;
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(response.body, &error);
     // {"error": {"code": 400, "message": "..."}} with a 4xx status: the
     // service refused the request (bad key, quota) and says why.
-    const QString message =
-        JsonText(doc.object().value(QLatin1String("error")).toObject().value(QLatin1String("message")));
-    if (!message.isEmpty() && response.status >= 400 && response.status < 500) {
-        serviceText = message;
-        return LookupOutcome::ServiceError;
-    }
-    if (!response.ok() || error.error != QJsonParseError::NoError || !doc.isObject())
-        return LookupOutcome::Unreachable;
-    object = doc.object();
-    return LookupOutcome::Found;
+    const JsonComplaint complaint{
+        [](const QJsonDocument &doc) {
+            return JsonText(
+                doc.object().value(QLatin1String("error")).toObject().value(QLatin1String("message")));
+        },
+        400};
+    return ReadJsonAnswer(m_http.GetAnswer(withKey(url)), complaint, object, serviceText);
 }
 
 LookupOutcome CGoogleBooksSource::LookupIsbn(const QString &isbn, CBookRecord &record, QString &serviceText)

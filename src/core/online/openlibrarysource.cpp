@@ -5,6 +5,7 @@
 #include "catalog/bookrecord.h"
 #include "catalog/isbn.h"
 #include "descriptionhtml.h"
+#include "jsonanswer.h"
 #include "jsontext.h"
 #include "languagecodes.h"
 #include "releasedate.h"
@@ -70,23 +71,10 @@ bool COpenLibrarySource::IsItemKey(const QString &key) const
 
 LookupOutcome COpenLibrarySource::getJson(const QString &url, QJsonObject &object, QString &serviceText)
 {
-    const CHttpResponse response = m_http.GetAnswer(url);
-    if (response.error == CHttpResponse::Error::Cancelled)
-        return LookupOutcome::Cancelled;
-    if (!response.completed())
-        return LookupOutcome::Unreachable;
-
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(response.body, &error);
-    const QString message = doc.isObject() ? JsonText(doc.object().value(QLatin1String("error"))) : QString();
-    if (!message.isEmpty() && response.status >= 200 && response.status < 500) {
-        serviceText = message;
-        return LookupOutcome::ServiceError;
-    }
-    if (!response.ok() || error.error != QJsonParseError::NoError || !doc.isObject())
-        return LookupOutcome::Unreachable;
-    object = doc.object();
-    return LookupOutcome::Found;
+    // {"error": "..."}, whatever the status short of a server failure.
+    const JsonComplaint complaint{
+        [](const QJsonDocument &doc) { return JsonText(doc.object().value(QLatin1String("error"))); }, 200};
+    return ReadJsonAnswer(m_http.GetAnswer(url), complaint, object, serviceText);
 }
 
 LookupOutcome COpenLibrarySource::LookupIsbn(const QString &isbn, CBookRecord &record, QString &serviceText)
@@ -100,7 +88,8 @@ LookupOutcome COpenLibrarySource::LookupIsbn(const QString &isbn, CBookRecord &r
     return lookupBibKey(QStringLiteral("ISBN:") + other, other, record, serviceText);
 }
 
-LookupOutcome COpenLibrarySource::LookupItem(const QString &itemKey, CBookRecord &record, QString &serviceText)
+LookupOutcome COpenLibrarySource::LookupItem(const QString &itemKey, CBookRecord &record,
+                                             QString &serviceText)
 {
     if (!IsItemKey(itemKey))
         return LookupOutcome::NotFound;
@@ -108,8 +97,8 @@ LookupOutcome COpenLibrarySource::LookupItem(const QString &itemKey, CBookRecord
                         serviceText);
 }
 
-LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QString &isbn, CBookRecord &record,
-                                               QString &serviceText)
+LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QString &isbn,
+                                               CBookRecord &record, QString &serviceText)
 {
     const QString url = m_settings.openLibraryUrl + QStringLiteral("/api/books?bibkeys=") + percent(bibKey) +
                         QStringLiteral("&jscmd=data&format=json");
@@ -134,8 +123,8 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
     }
     if (!authors.isEmpty())
         record.Author += authors.join(QLatin1String(" / "));
-    record.Publisher = JsonText(JsonFirst(data.value(QLatin1String("publishers"))).toObject().value(
-        QLatin1String("name")));
+    record.Publisher =
+        JsonText(JsonFirst(data.value(QLatin1String("publishers"))).toObject().value(QLatin1String("name")));
     record.ReleaseDate = NormalizeReleaseDate(JsonText(data.value(QLatin1String("publish_date"))));
     record.PageCount = JsonText(data.value(QLatin1String("number_of_pages")));
 
@@ -151,8 +140,8 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
         // The edition record has what the books API leaves out.
         QJsonObject edition;
         QString ignored;
-        const LookupOutcome editionOutcome = getJson(m_settings.openLibraryUrl + key + QStringLiteral(".json"),
-                                                     edition, ignored);
+        const LookupOutcome editionOutcome =
+            getJson(m_settings.openLibraryUrl + key + QStringLiteral(".json"), edition, ignored);
         if (editionOutcome == LookupOutcome::Cancelled)
             return editionOutcome;
         if (editionOutcome == LookupOutcome::Found) {
@@ -163,8 +152,9 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
                 record.PageCount = JsonText(edition.value(QLatin1String("number_of_pages")));
             if (record.Language.isEmpty())
                 record.Language =
-                    LanguageNameForCode(JsonText(JsonFirst(edition.value(QLatin1String("languages"))).toObject().value(
-                        QLatin1String("key"))));
+                    LanguageNameForCode(JsonText(JsonFirst(edition.value(QLatin1String("languages")))
+                                                     .toObject()
+                                                     .value(QLatin1String("key"))));
             for (const QJsonValue &id : edition.value(QLatin1String("covers")).toArray()) {
                 if (id.toDouble() > 0) { // -1 marks a deleted picture
                     coverId = qint64(id.toDouble());
@@ -172,8 +162,8 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
                 }
             }
             QString description = textValue(edition.value(QLatin1String("description")));
-            const QString work = JsonText(JsonFirst(edition.value(QLatin1String("works"))).toObject().value(
-                QLatin1String("key")));
+            const QString work = JsonText(
+                JsonFirst(edition.value(QLatin1String("works"))).toObject().value(QLatin1String("key")));
             if (description.isEmpty() && work.startsWith(QLatin1String("/works/"))) {
                 QJsonObject workRecord;
                 const LookupOutcome workOutcome =
@@ -187,10 +177,11 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
     }
 
     if (coverId > 0)
-        record.largeImageUrl = m_settings.openLibraryCoversUrl + QStringLiteral("/b/id/%1-L.jpg").arg(coverId);
-    else if (!isbn.isEmpty())
         record.largeImageUrl =
-            m_settings.openLibraryCoversUrl + QStringLiteral("/b/isbn/%1-L.jpg?default=false").arg(percent(isbn));
+            m_settings.openLibraryCoversUrl + QStringLiteral("/b/id/%1-L.jpg").arg(coverId);
+    else if (!isbn.isEmpty())
+        record.largeImageUrl = m_settings.openLibraryCoversUrl +
+                               QStringLiteral("/b/isbn/%1-L.jpg?default=false").arg(percent(isbn));
     else
         record.largeImageUrl.clear();
     return LookupOutcome::Found;
@@ -218,8 +209,9 @@ CSearchPage COpenLibrarySource::Search(const QString &title, const QString &auth
     if (result.outcome != LookupOutcome::Found)
         return result;
 
-    const QJsonValue found = answer.contains(QLatin1String("numFound")) ? answer.value(QLatin1String("numFound"))
-                                                                         : answer.value(QLatin1String("num_found"));
+    const QJsonValue found = answer.contains(QLatin1String("numFound"))
+                                 ? answer.value(QLatin1String("numFound"))
+                                 : answer.value(QLatin1String("num_found"));
     result.totalResults = qMax(0, found.toInt());
     result.totalPages = (result.totalResults + kPageSize - 1) / kPageSize;
 
@@ -227,7 +219,8 @@ CSearchPage COpenLibrarySource::Search(const QString &title, const QString &auth
         const QJsonObject work = value.toObject();
         // The work's edition that matched the words best.
         const QJsonObject edition =
-            JsonFirst(work.value(QLatin1String("editions")).toObject().value(QLatin1String("docs"))).toObject();
+            JsonFirst(work.value(QLatin1String("editions")).toObject().value(QLatin1String("docs")))
+                .toObject();
 
         CSearchRow row;
         for (const QJsonValue &isbn : edition.value(QLatin1String("isbn")).toArray()) {

@@ -295,8 +295,3 @@ QString TransformMessageText(const TransformResult &result)
     }
     return text;
 }
-
-QString RewritePageAttributes(const QString &html)
-{
-    return QString::fromUtf8(RewriteOrdoAttributes(html.toUtf8(), true));
-}

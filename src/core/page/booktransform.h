@@ -23,7 +23,9 @@ struct TransformResult
 };
 
 // Transforms the book XML text with the XSL template file (read anew at each
-// call) and applies RewritePageAttributes to the output. Parsing never loads
+// call) and applies RewriteOrdoAttributes (all attributes) to the output:
+// templates name picture sources and link targets "ordosrc" and "ordohref"
+// so that the HTML serializer leaves them unescaped. Parsing never loads
 // external entities or DTDs and never reaches the network; the template may
 // not write files, create folders or use the network. The engines' messages
 // end up in errorText, never on stderr.
@@ -37,8 +39,3 @@ int TransformMessageId(TransformStatus status);
 // book XML that did not load names the parser's reason after the designed
 // text: a silent "Failed to load XML." leaves nothing to act on.
 QString TransformMessageText(const TransformResult &result);
-
-// Templates name picture sources and link targets "ordosrc" and "ordohref"
-// so that the HTML serializer leaves them unescaped; this turns them into
-// real attributes ("<img ordosrc=" and "<a ordohref=" exactly, case-sensitive).
-QString RewritePageAttributes(const QString &html);

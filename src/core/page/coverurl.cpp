@@ -24,11 +24,6 @@ QString CoverFileUrl(const QString &path)
     return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded(QUrl::FullyEncoded));
 }
 
-QString RewriteImageSources(const QString &html)
-{
-    return QString::fromUtf8(RewriteOrdoAttributes(html.toUtf8(), false));
-}
-
 QByteArray RewriteOrdoAttributes(QByteArrayView html, bool allAttributes)
 {
     // Both attributes start with " ordo": one search finds either.

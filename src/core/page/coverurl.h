@@ -12,12 +12,9 @@
 // escaped); anything else unchanged.
 QString CoverFileUrl(const QString &path);
 
-// Turns every <img ordosrc="value"> of the template output into a real
-// src attribute, an absolute path becoming its file URL.
-QString RewriteImageSources(const QString &html);
-
-// The same in one pass over the template output as UTF-8, where a page of a
-// thousand books is several megabytes. With allAttributes, any other
-// "<img ordosrc=" (a value quoted otherwise) becomes "<img src=" and every
-// "<a ordohref=" becomes "<a href=".
+// Turns every <img ordosrc="value"> of the template output (UTF-8) into a
+// real src attribute, an absolute path becoming its file URL, in one pass: a
+// page of a thousand books is several megabytes. With allAttributes, any
+// other "<img ordosrc=" (a value quoted otherwise) becomes "<img src=" and
+// every "<a ordohref=" becomes "<a href=" (exactly so, case-sensitive).
 QByteArray RewriteOrdoAttributes(QByteArrayView html, bool allAttributes);
