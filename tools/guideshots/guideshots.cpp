@@ -133,6 +133,8 @@ int main(int argc, char *argv[])
     frame.listView()->selectRow(0);
     frame.listView()->setFocus();
     wait(1500);
+    // The preview opens once the engine has made the pages.
+    shootModal(frame, Cmd::PrintPreview, QStringLiteral("print-preview"), 6000);
     shootModal(frame, Cmd::EditBook, QStringLiteral("book-sheet"), 4000);
     if (QTreeWidgetItem *item = tree->FindItemByCatID(32))
         tree->setCurrentItem(item);

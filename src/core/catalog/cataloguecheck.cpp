@@ -59,12 +59,13 @@ bool CCatalogueCheck::Run(Connection &connection, const QString &imagesFolder)
 
     QSet<QString> referenced;
     const QDir folder(imagesFolder);
-    sql = QStringLiteral("SELECT BookID, FrontCover, BackCover FROM book "
+    sql = QStringLiteral("SELECT BookID, FrontCover, BackCover, Title FROM book "
                          "WHERE COALESCE(FrontCover,'')<>'' OR COALESCE(BackCover,'')<>'' ORDER BY BookID");
     if (!OpenRecordset(rs, connection, sql))
         return false;
     for (; !rs.isEOF(); rs.moveNext()) {
         const int bookId = rs.field(0).toInt();
+        const QString title = rs.field(3).toString();
         for (int back = 0; back < 2; ++back) {
             const QString name = rs.field(1 + back).toString();
             if (name.isEmpty())
@@ -73,7 +74,7 @@ bool CCatalogueCheck::Run(Connection &connection, const QString &imagesFolder)
             // A name that is not a plain file name points outside the
             // folder: it is no cover of this catalogue.
             if (!CCoverFiles::IsPlainFileName(name) || !QFileInfo(folder.filePath(name)).isFile())
-                missingCovers.append({bookId, name, back != 0});
+                missingCovers.append({bookId, name, back != 0, title});
         }
     }
     rs.close();
@@ -158,8 +159,15 @@ QString CCatalogueCheck::ReportText() const
               << integrityProblems.mid(0, 10);
     if (orphanRows > 0)
         lines << QCoreApplication::translate("CCatalogueCheck", "%n row(s) belong to a book or category that no longer exists.", nullptr, orphanRows);
+    // Books are named as the user knows them, by title; the id tells apart
+    // two copies of one title.
     for (const MissingCover &m : missingCovers)
-        lines << QCoreApplication::translate("CCatalogueCheck", "Book %1: the cover picture %2 is missing.").arg(m.bookId).arg(m.name);
+        lines << (m.title.trimmed().isEmpty()
+                      ? QCoreApplication::translate("CCatalogueCheck", "Book %1 (untitled): the cover picture %2 is missing.")
+                            .arg(m.bookId)
+                            .arg(m.name)
+                      : QCoreApplication::translate("CCatalogueCheck", "\u201c%1\u201d (book %2): the cover picture %3 is missing.")
+                            .arg(m.title.trimmed(), QString::number(m.bookId), m.name));
     if (!unreferencedPictures.isEmpty())
         lines << QCoreApplication::translate("CCatalogueCheck", "%n picture(s) in the images folder belong to no book:", nullptr, int(unreferencedPictures.size()))
               << unreferencedPictures.mid(0, 20);

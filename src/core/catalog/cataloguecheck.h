@@ -18,6 +18,7 @@ public:
         int bookId;
         QString name;
         bool back;
+        QString title;
     };
 
     // Runs every check; false when the checks themselves could not run

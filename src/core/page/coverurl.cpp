@@ -1,5 +1,7 @@
 #include "coverurl.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -21,7 +23,13 @@ QString CoverFileUrl(const QString &path)
 {
     if (!path.startsWith(QLatin1Char('/')))
         return path;
-    return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded(QUrl::FullyEncoded));
+    QUrl url = QUrl::fromLocalFile(path);
+    // A replaced cover keeps its file name; the engine's cache would keep
+    // answering with the old picture unless the address changes with it.
+    const QFileInfo info(path);
+    if (info.isFile())
+        url.setQuery(QStringLiteral("v=%1-%2").arg(info.lastModified().toMSecsSinceEpoch()).arg(info.size()));
+    return QString::fromLatin1(url.toEncoded(QUrl::FullyEncoded));
 }
 
 QByteArray RewriteOrdoAttributes(QByteArrayView html, bool allAttributes)

@@ -9,7 +9,9 @@
 // path in src those characters would start a fragment, a query or an escape.
 
 // The file URL of an absolute path ("file:///..." with #, ?, % and spaces
-// escaped); anything else unchanged.
+// escaped); anything else unchanged. The URL of an existing file carries its
+// modification time and size as a query ("?v=..."), so a picture replaced
+// under the same name gets a new address.
 QString CoverFileUrl(const QString &path);
 
 // Turns every <img ordosrc="value"> of the template output (UTF-8) into a

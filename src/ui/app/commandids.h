@@ -47,6 +47,7 @@ enum : int {
     CheckCatalogue = 32831,
     // Help
     HelpTopics = 57667,
+    HelpInBrowser = 32833,
     About = 57664,
     Website = 32784,
     Forum = 32785,

@@ -1,5 +1,8 @@
 #include "helpwindow.h"
 
+#include "app/messenger.h"
+#include "widgets/desktopopener.h"
+
 #include <QAction>
 #include <QDesktopServices>
 #include <QToolBar>
@@ -23,7 +26,8 @@ protected:
     {
         if (url.isLocalFile())
             return true;
-        QDesktopServices::openUrl(url);
+        if (!QDesktopServices::openUrl(url))
+            messenger().showMessage(UnableToOpenText(url.toString()), IMessenger::Icon::Warning);
         return false;
     }
 };

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -200,6 +199,7 @@ bool CMainFrame::servesCommand(int id) const
     case Cmd::Website:
     case Cmd::Forum:
     case Cmd::HelpTopics:
+    case Cmd::HelpInBrowser:
     case Cmd::ContextHelp:
     case Cmd::HelpMode:
     case Cmd::DefaultHelp:
@@ -246,10 +246,14 @@ void CMainFrame::runCommand(int id)
         statusBar()->setVisible(statusBar()->isHidden());
         break;
     case Cmd::Website:
-        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebsite)));
+        openInBrowser(QUrl(QString::fromLatin1(kWebsite)));
         break;
     case Cmd::Forum:
-        QDesktopServices::openUrl(QUrl(QString::fromLatin1(kForum)));
+        openInBrowser(QUrl(QString::fromLatin1(kForum)));
+        break;
+    case Cmd::HelpInBrowser:
+        if (!openInBrowser(guideUrl()))
+            showHelp();
         break;
     case Cmd::HelpTopics:
     case Cmd::ContextHelp:

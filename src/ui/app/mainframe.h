@@ -75,8 +75,10 @@ public:
     CWelcomePage *welcomePage() const { return m_welcome; }
     bool isWelcomeShown() const;
 
-    // Opens the user guide with the desktop; false when nothing could. Tests
-    // replace it. Without a desktop handler the guide opens in helpWindow().
+    // Opens an address (the guide, the web site) with the desktop; false
+    // when nothing could. Tests replace it. F1 and Help Topics open the
+    // guide in helpWindow(); Help > User Guide in Web Browser hands it to the
+    // desktop, falling back to helpWindow().
     using UrlOpener = std::function<bool(const QUrl &)>;
     void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
     CHelpWindow *helpWindow() const { return m_helpWindow; }
@@ -99,6 +101,9 @@ private:
     void installCentral(QWidget *panes);
     void updateWelcome();
     void showHelp();
+    // Opens url with the desktop (UrlOpener); says so when it cannot.
+    bool openInBrowser(const QUrl &url);
+    static QUrl guideUrl();
     QAction *makeAction(int id, const QString &text, const QKeySequence &shortcut = {});
     void buildActions();
     void buildMenus();

@@ -56,6 +56,7 @@ const CommandText kCommands[] = {
     {Cmd::RestoreBackup, QT_TRANSLATE_NOOP("CMainFrame", "Restore &Backup..."), QT_TRANSLATE_NOOP("CMainFrame", "Replace the catalogue by one of its automatic backups\nRestore Backup")},
     {Cmd::Options, QT_TRANSLATE_NOOP("CMainFrame", "&Options..."), QT_TRANSLATE_NOOP("CMainFrame", "Set default values and the interface language\nOptions")},
     {Cmd::HelpTopics, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), QT_TRANSLATE_NOOP("CMainFrame", "Open the user guide\nHelp Topics")},
+    {Cmd::HelpInBrowser, QT_TRANSLATE_NOOP("CMainFrame", "User Guide in Web &Browser"), QT_TRANSLATE_NOOP("CMainFrame", "Open the user guide in the desktop's web browser\nUser Guide in Web Browser")},
     {Cmd::About, QT_TRANSLATE_NOOP("CMainFrame", "&About Ordo..."), QT_TRANSLATE_NOOP("CMainFrame", "Display program information, version number and copyright\nAbout")},
     {Cmd::Website, QT_TRANSLATE_NOOP("CMainFrame", "Ordoteca &Website"), QT_TRANSLATE_NOOP("CMainFrame", "Visit the Ordoteca web site\nWebsite")},
     {Cmd::Forum, QT_TRANSLATE_NOOP("CMainFrame", "Support &Forum"), QT_TRANSLATE_NOOP("CMainFrame", "Visit the Ordoteca support forum\nForum")},
@@ -210,7 +211,7 @@ void CMainFrame::buildMenus()
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    help->addAction(a(Cmd::HelpTopics));
+    help->addActions({a(Cmd::HelpTopics), a(Cmd::HelpInBrowser)});
     help->addAction(a(Cmd::About));
     help->addSeparator();
     help->addActions({a(Cmd::Website), a(Cmd::Forum)});

@@ -1,16 +1,17 @@
 // The main window as a desktop window: its remembered size and layout, the
 // welcome page shown while no catalogue is open, and the user guide.
 #include "app/apppaths.h"
+#include "app/messenger.h"
 #include "browse/ordolistview.h"
 #include "catalog/ordodoc.h"
 #include "commandids.h"
 #include "helpwindow.h"
 #include "mainframe.h"
 #include "welcomepage.h"
+#include "widgets/desktopopener.h"
 #include "windowstate.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QHeaderView>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -76,13 +77,27 @@ void CMainFrame::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
+QUrl CMainFrame::guideUrl()
+{
+    return QUrl::fromLocalFile(AppFolder() + QStringLiteral("docs/index.html"));
+}
+
 void CMainFrame::showHelp()
 {
-    const QUrl guide = QUrl::fromLocalFile(AppFolder() + QStringLiteral("docs/index.html"));
-    const bool opened = m_urlOpener ? m_urlOpener(guide) : QDesktopServices::openUrl(guide);
-    if (opened)
-        return;
+    // The program's own window: the desktop's handler for HTML files may be
+    // anything (an e-book editor, a text editor).
     if (!m_helpWindow)
         m_helpWindow = new CHelpWindow(this);
-    m_helpWindow->showPage(guide);
+    m_helpWindow->showPage(guideUrl());
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+}
+
+bool CMainFrame::openInBrowser(const QUrl &url)
+{
+    const bool opened = m_urlOpener ? m_urlOpener(url) : OpenWithDesktop(url);
+    if (!opened)
+        messenger().showMessage(UnableToOpenText(url.isLocalFile() ? url.toLocalFile() : url.toString()),
+                                IMessenger::Icon::Warning);
+    return opened;
 }

@@ -59,9 +59,15 @@ COrdoListView::COrdoListView(COrdoDoc *doc, QWidget *parent)
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
-    header->setStretchLastSection(false);
+    // The last column takes the room the others leave: no empty band beside
+    // the list while a column before it is cut off.
+    header->setStretchLastSection(true);
     for (int column = 0; column < CBookListModel::ColumnCount; ++column)
         setColumnWidth(column, CBookListModel::defaultColumnWidth(column));
+    // An ISBN-13 is shown whole in the list's own font.
+    setColumnWidth(CBookListModel::IsbnColumn,
+                   qMax(CBookListModel::defaultColumnWidth(CBookListModel::IsbnColumn),
+                        fontMetrics().horizontalAdvance(QStringLiteral("9780000000000")) + 16));
     clearSortMark();
 
     m_tick.setSingleShot(true);

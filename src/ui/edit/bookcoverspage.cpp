@@ -20,7 +20,7 @@ CBookCoversPage::CBookCoversPage(QWidget *parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("coversPage"));
     m_chooser = [this] { return COpenDlgEx::ChoosePicture(this, LoadStr(IDS_FILTER_PICTURES)); };
-    m_opener = [](const QString &path) { OpenPageTarget(path); };
+    m_opener = [](const QString &path) { OpenPageTargetOrTell(path); };
 
     connect(ui->buttonBrowseFront, &QPushButton::clicked, this, [this] { Browse(Front); });
     connect(ui->buttonBrowseBack, &QPushButton::clicked, this, [this] { Browse(Back); });
@@ -55,6 +55,28 @@ void CBookCoversPage::setOpener(Opener opener)
         m_opener = std::move(opener);
 }
 
+void CBookCoversPage::setDownloads(const QStringList &files, const QString &address)
+{
+    m_downloads = files;
+    m_downloadAddress = address;
+}
+
+QString CBookCoversPage::pathText(const QString &path) const
+{
+    if (path.isEmpty() || !m_downloads.contains(path))
+        return path;
+    return m_downloadAddress.isEmpty() ? tr("Downloaded picture, saved with the book")
+                                       : tr("Downloaded from %1").arg(m_downloadAddress);
+}
+
+void CBookCoversPage::showPath(Side side)
+{
+    QLineEdit *edit = side == Front ? ui->editFrontPath : ui->editBackPath;
+    edit->setText(pathText(path(side)));
+    edit->setCursorPosition(0);
+    edit->setToolTip(edit->text());
+}
+
 void CBookCoversPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
@@ -67,8 +89,8 @@ void CBookCoversPage::DoDataExchange(bool saveAndValidate)
     // The paths change only through Browse and Clear; the edits show them.
     if (saveAndValidate)
         return;
-    ui->editFrontPath->setText(m_frontPath);
-    ui->editBackPath->setText(m_backPath);
+    showPath(Front);
+    showPath(Back);
 }
 
 void CBookCoversPage::showCover(Side side)
@@ -92,7 +114,7 @@ void CBookCoversPage::Browse(Side side)
     if (chosen.isEmpty())
         return;
     path(side) = chosen;
-    (side == Front ? ui->editFrontPath : ui->editBackPath)->setText(chosen);
+    showPath(side);
     showCover(side);
 }
 
@@ -101,7 +123,7 @@ void CBookCoversPage::Clear(Side side)
     if (path(side).isEmpty())
         return;
     path(side).clear();
-    (side == Front ? ui->editFrontPath : ui->editBackPath)->clear();
+    showPath(side);
     showCover(side);
 }
 

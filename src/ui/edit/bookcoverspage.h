@@ -40,6 +40,12 @@ public:
 
     void setChooser(Chooser chooser);
     void setOpener(Opener opener);
+    // Pictures the lookup downloaded into temporary files, and the address
+    // they came from (empty when unknown): such a path is no place of the
+    // picture's, so the page names the download instead.
+    void setDownloads(const QStringList &files, const QString &address);
+    // The text shown for a path.
+    QString pathText(const QString &path) const;
 
     void Browse(Side side);
     void Clear(Side side);
@@ -55,8 +61,11 @@ protected:
 private:
     QString &path(Side side) { return side == Front ? m_frontPath : m_backPath; }
     void showCover(Side side);
+    void showPath(Side side);
 
     std::unique_ptr<Ui::CBookCoversPage> ui;
     Chooser m_chooser;
     Opener m_opener;
+    QStringList m_downloads;
+    QString m_downloadAddress;
 };

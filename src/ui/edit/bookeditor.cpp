@@ -52,6 +52,8 @@ bool CBookEditor::AddPreparedBook(const CBookRecord &prepared)
         return false;
     CBookProperties sheet(IDS_ADD_BOOK, m_dialogParent);
     sheet.record() = prepared;
+    // The files stay the prepared record's; the sheet only needs to know them.
+    sheet.SetDownloadedFiles(prepared.temporaryFiles);
     sheet.SetCategoryId(m_doc->currentCategory());
     sheet.SetNewBook(true);
     sheet.SetConnection(m_doc->sharedConnection());

@@ -134,6 +134,7 @@ void CBookProperties::copyRecordToPages()
         // The pictures fetched for the new book.
         m_coversPage->m_frontPath = r.newFrontCoverSource;
         m_coversPage->m_backPath = r.newBackCoverSource;
+        m_coversPage->setDownloads(m_downloadedFiles + r.temporaryFiles, r.largeImageUrl);
     } else {
         // The book's own cover files: saving finds them in place and keeps them.
         m_coversPage->m_frontPath = coverPath(r.FrontCover);

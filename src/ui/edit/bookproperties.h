@@ -16,7 +16,10 @@ class Connection;
 // The sheet in which one book is added or edited. It works on its own record:
 // the caller fills record(), sets the category, the new-book flag and the
 // connection, and runs it. On OK the pages are copied back into the record
-// and the book is saved before the sheet closes; Cancel writes nothing.
+// and the book is saved; the sheet closes only when the save succeeded. A
+// save is all or nothing: when it fails (the problem has been shown) nothing
+// was written and the sheet stays open with everything typed, to try again
+// or to copy the text away. Cancel writes nothing.
 //
 // The description and notes editors give their text back asynchronously:
 // OK waits for both (at most kCollectTimeoutMs; a page that does not answer
@@ -36,6 +39,9 @@ public:
     // The category a new book joins (the current one in the tree).
     void SetCategoryId(int categoryId) { m_categoryId = categoryId; }
     int categoryId() const { return m_categoryId; }
+    // Pictures the lookup downloaded into temporary files: the Covers page
+    // names the download instead of the temporary path.
+    void SetDownloadedFiles(const QStringList &files) { m_downloadedFiles = files; }
     // Set for Add Book, clear for Edit Book.
     void SetNewBook(bool isNew);
     bool isNewBook() const { return m_isNew; }
@@ -81,6 +87,7 @@ private:
     CBookNotesPage *m_notesPage = nullptr;
     CBookCoversPage *m_coversPage = nullptr;
     CBookRecord m_record;
+    QStringList m_downloadedFiles;
     int m_categoryId = -1;
     bool m_isNew = false;
     std::shared_ptr<Connection> m_connection;

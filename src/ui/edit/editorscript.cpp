@@ -90,6 +90,55 @@ QString EditorCommandScript(const QString &command, bool needEnabled, const QStr
              marksEdit ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
+QString EditorCommandEnabledScript(const QString &command)
+{
+    return QStringLiteral("(function (c) { var d = document; return d.designMode === 'on' && "
+                          "d.queryCommandSupported(c) && d.queryCommandEnabled(c); })(%1);")
+        .arg(JsStringLiteral(command));
+}
+
+QString EditorFontScript(const QFont &font)
+{
+    QStringList decoration;
+    if (font.underline())
+        decoration << QStringLiteral("underline");
+    if (font.strikeOut())
+        decoration << QStringLiteral("line-through");
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 12;
+    // The editor's own fontName command splits the selection into runs of
+    // text wherever blocks and other styles require; each run it marks gets
+    // the rest of the font too. A marker family finds exactly those runs.
+    return QStringLiteral(
+               "(function (family, size, weight, slant, decoration) {\n"
+               "var d = document;\n"
+               "if (d.designMode !== 'on' || !d.queryCommandSupported('fontName') ||\n"
+               "    !d.queryCommandEnabled('fontName')) return false;\n"
+               "var s = getSelection();\n"
+               "if (!s.rangeCount || s.isCollapsed) return false;\n"
+               "var marker = 'ordo-font-mark-' + Math.floor(Math.random() * 1e9);\n"
+               "d.execCommand('styleWithCSS', false, true);\n"
+               "var done = d.execCommand('fontName', false, marker);\n"
+               "d.execCommand('styleWithCSS', false, false);\n"
+               "if (!done) return false;\n"
+               "var found = false;\n"
+               "d.body.querySelectorAll('[style]').forEach(function (e) {\n"
+               "  if (e.style.fontFamily.indexOf(marker) < 0) return;\n"
+               "  found = true;\n"
+               "  e.style.fontFamily = '\"' + family.replace(/[\"\\\\]/g, '') + '\"';\n"
+               "  e.style.fontSize = size + 'pt';\n"
+               "  e.style.fontWeight = weight;\n"
+               "  e.style.fontStyle = slant;\n"
+               "  e.style.textDecoration = decoration;\n"
+               "});\n"
+               "if (found) window.ordoEdited = true;\n"
+               "return found;\n"
+               "})(%1, %2, %3, %4, %5);")
+        .arg(JsStringLiteral(font.family()), QString::number(points, 'g', 4),
+             JsStringLiteral(QString::number(font.weight() >= QFont::DemiBold ? 700 : 400)),
+             JsStringLiteral(font.italic() ? QStringLiteral("italic") : QStringLiteral("normal")),
+             JsStringLiteral(decoration.isEmpty() ? QStringLiteral("none") : decoration.join(QLatin1Char(' '))));
+}
+
 QString EditorToggleModeScript()
 {
     return QStringLiteral("(function () {\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QUrl>
 
@@ -26,6 +27,17 @@ QString EditorReadScript();
 // ran; a command that ran counts as an edit when marksEdit.
 QString EditorCommandScript(const QString &command, bool needEnabled, const QString &value = QString(),
                             bool marksEdit = true);
+
+// True when the editor is in design mode and reports command supported and
+// enabled: the commands that act on the selection ask before their dialog.
+QString EditorCommandEnabledScript(const QString &command);
+
+// Gives the selected text the whole of font (family, size in points,
+// weight, slant, underline and strike-out), through the editor's own font
+// command so that paragraphs and other styles inside the selection are kept.
+// Returns whether it ran (false with nothing selected or the command
+// disabled); a change counts as an edit.
+QString EditorFontScript(const QFont &font);
 
 // Switches design mode on or off. Returns {html: the body's HTML when
 // edited, else null, design: true when design mode is now on}.

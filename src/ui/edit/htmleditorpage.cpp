@@ -110,7 +110,7 @@ QKeySequence acceleratorOf(int id)
 
 CHtmlEditorPage::CHtmlEditorPage(const QString &caption, QWidget *parent) : CPropertyPage(caption, parent)
 {
-    m_opener = [](const QUrl &url) { OpenPageTarget(PageAddressText(url)); };
+    m_opener = [](const QUrl &url) { OpenPageTargetOrTell(PageAddressText(url)); };
 }
 
 CHtmlEditorPage::~CHtmlEditorPage() = default;
@@ -303,19 +303,52 @@ bool CHtmlEditorPage::RunCommand(int commandId)
     for (const CommandScript &c : kCommands) {
         if (c.id != commandId)
             continue;
-        QString value;
-        if (commandId == EditorCmd::Font || commandId == EditorCmd::BackgroundColor ||
-            commandId == EditorCmd::AddHyperlink || commandId == EditorCmd::InsertImage) {
-            value = m_chooser ? m_chooser(commandId) : defaultChoice(commandId);
-            if (value.isEmpty())
-                return false; // the dialog was cancelled: nothing changes
-            if (commandId == EditorCmd::InsertImage && QFileInfo(value).isAbsolute())
-                value = QUrl::fromLocalFile(value).toString(QUrl::FullyEncoded);
+        if (!needsValue(commandId)) {
+            runScript(EditorCommandScript(QLatin1String(c.command), c.needEnabled, QString()));
+            return true;
         }
-        runScript(EditorCommandScript(QLatin1String(c.command), c.needEnabled, value));
+        if (!c.needEnabled)
+            return runWithValue(c.id, m_chooser ? m_chooser(commandId) : defaultChoice(commandId));
+        // Font and colour act on the selection: their dialog opens only when
+        // the editor can take the command now.
+        QPointer<CHtmlEditorPage> guard(this);
+        m_page->runJavaScript(EditorCommandEnabledScript(QLatin1String(c.command)),
+                              QWebEngineScript::ApplicationWorld, [guard, id = c.id](const QVariant &enabled) {
+                                  if (!guard || !enabled.toBool() || !guard->m_ready)
+                                      return;
+                                  guard->runWithValue(id, guard->m_chooser ? guard->m_chooser(id)
+                                                                           : guard->defaultChoice(id));
+                              });
         return true;
     }
     return false;
+}
+
+bool CHtmlEditorPage::needsValue(int commandId)
+{
+    return commandId == EditorCmd::Font || commandId == EditorCmd::BackgroundColor ||
+           commandId == EditorCmd::AddHyperlink || commandId == EditorCmd::InsertImage;
+}
+
+bool CHtmlEditorPage::runWithValue(int commandId, QString value)
+{
+    if (value.isEmpty() || !m_page)
+        return false; // the dialog was cancelled: nothing changes
+    const auto command = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                      [commandId](const CommandScript &c) { return c.id == commandId; });
+    if (command == std::end(kCommands))
+        return false;
+    if (commandId == EditorCmd::Font) {
+        QFont font;
+        if (!font.fromString(value))
+            font = QFont(value);
+        runScript(EditorFontScript(font));
+        return true;
+    }
+    if (commandId == EditorCmd::InsertImage && QFileInfo(value).isAbsolute())
+        value = QUrl::fromLocalFile(value).toString(QUrl::FullyEncoded);
+    runScript(EditorCommandScript(QLatin1String(command->command), command->needEnabled, value));
+    return true;
 }
 
 void CHtmlEditorPage::toggleMode()
@@ -344,8 +377,8 @@ QString CHtmlEditorPage::defaultChoice(int commandId)
     }
     case EditorCmd::Font: {
         bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, QFont(QStringLiteral("Tahoma")), this);
-        return ok ? font.family() : QString();
+        const QFont font = QFontDialog::getFont(&ok, QFont(QStringLiteral("Tahoma"), 10), this);
+        return ok ? font.toString() : QString();
     }
     case EditorCmd::AddHyperlink: {
         bool ok = false;

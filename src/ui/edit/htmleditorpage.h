@@ -30,8 +30,9 @@ class CHtmlEditorPage : public CPropertyPage
     Q_OBJECT
 
 public:
-    // Asks for the value a command needs (a colour name, a font family, a
-    // link address, a picture path); empty for Cancel.
+    // Asks for the value a command needs (a colour name, a font as
+    // QFont::toString() gives it, a link address, a picture path); empty for
+    // Cancel.
     using Chooser = std::function<QString(int commandId)>;
     // Opens a clicked link outside; the default uses the desktop.
     using Opener = std::function<void(const QUrl &url)>;
@@ -53,8 +54,11 @@ public:
     bool isEdited() const { return m_edited; }
 
     // Runs a toolbar or accelerator command; false when it cannot run now
-    // (the editor is not ready, or a chooser was cancelled). Whether the
-    // editor carried it out is known only later.
+    // (the editor is not ready, or the link or picture chooser was
+    // cancelled). Font and Background Color first ask the editor whether
+    // they apply now and only then open their dialog, so they return true
+    // once that question is asked. Whether the editor carried a command out
+    // is known only later.
     bool RunCommand(int commandId);
 
     QWebEngineView *editor() const { return m_view; }
@@ -83,6 +87,10 @@ private:
     void runScript(const QString &script);
     void toggleMode();
     QString defaultChoice(int commandId);
+    // Font, colour, link and picture ask for a value first.
+    static bool needsValue(int commandId);
+    // Runs a command that needs value; false when value is empty (cancelled).
+    bool runWithValue(int commandId, QString value);
 
     QToolBar *m_toolBar = nullptr;
     QWebEngineView *m_view = nullptr;

@@ -1,6 +1,8 @@
 #include "ordohtmlview.h"
 
+#include "app/apppaths.h"
 #include "app/commandids.h"
+#include "app/defaultvalues.h"
 #include "app/messenger.h"
 #include "app/registrykey.h"
 #include "app/strings.h"
@@ -8,18 +10,13 @@
 #include "catalog/ordodoc.h"
 #include "ordowebpage.h"
 #include "page/pagelink.h"
+#include "pageprinter.h"
 #include "pagescript.h"
 #include "pagetarget.h"
 #include "widgets/dialogfilter.h"
 
 #include <QContextMenuEvent>
-#include <QEventLoop>
 #include <QFileDialog>
-#include <QPageSetupDialog>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QWebEngineHistory>
 #include <QWebEngineScript>
@@ -30,10 +27,6 @@ const QString kSettingsKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings")
 const QString kStyleValue = QStringLiteral("CSS");
 const QString kTemplateValue = QStringLiteral("XSL");
 const QString kPopupTitle = QStringLiteral("Html");
-
-// Printing rasterises each page at the printer's resolution; more than this
-// gives no visible gain and costs hundreds of megabytes per page.
-constexpr int kMaxPrintResolution = 300;
 
 QString defaultSaveDialog(QWidget *parent, const QString &caption, const QString &filter,
                           const QString &defaultSuffix)
@@ -48,12 +41,6 @@ QString defaultSaveDialog(QWidget *parent, const QString &caption, const QString
     return dialog.selectedFiles().constFirst();
 }
 
-bool defaultPrintDialog(QPrinter *printer, QWidget *parent)
-{
-    QPrintDialog dialog(printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
-
 int readIndex(const QString &name, qsizetype count)
 {
     CRegistryKey key;
@@ -61,6 +48,22 @@ int readIndex(const QString &name, qsizetype count)
         return 0;
     const int value = key.ReadInt(name, 0);
     return value < 0 || value >= count ? 0 : value;
+}
+
+// With no template chosen yet (a first start), the page speaks the interface
+// language: the details template of that language, found by the same rule as
+// a change of language in Options.
+int readTemplateIndex(const QStringList &templates)
+{
+    CRegistryKey key;
+    if (key.SetKey(kSettingsKey, false) && key.GetValueType(kTemplateValue) != CRegistryKey::None) {
+        const int value = key.ReadInt(kTemplateValue, -1);
+        if (value >= 0 && value < templates.size())
+            return value;
+    }
+    const int details = int(templates.indexOf(QStringLiteral("DetailsEnu")));
+    const QString code = UILanguageCode().isEmpty() ? QStringLiteral("Enu") : UILanguageCode();
+    return TemplateIndexForLanguage(templates, details >= 0 ? details : 0, code);
 }
 
 void writeIndex(const QString &name, int value)
@@ -75,7 +78,7 @@ void writeIndex(const QString &name, int value)
 COrdoHtmlView::COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QStringList &templates,
                              QWidget *parent)
     : QWebEngineView(parent), m_doc(doc), m_styles(styles), m_templates(templates), m_opener(OpenPageTarget),
-      m_saveDialog(defaultSaveDialog), m_printDialog(defaultPrintDialog)
+      m_saveDialog(defaultSaveDialog)
 {
     setObjectName(QStringLiteral("htmlView"));
     m_webPage = new COrdoWebPage(this);
@@ -83,7 +86,7 @@ COrdoHtmlView::COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QSt
 
     m_slice = CPageSlice(CPageSlice::SliceSizeSetting());
     m_nStyle = readIndex(kStyleValue, m_styles.size());
-    m_nTemplate = readIndex(kTemplateValue, m_templates.size());
+    m_nTemplate = m_templates.isEmpty() ? 0 : readTemplateIndex(m_templates);
 
     // The engine calls the navigation hook from inside its own callback; the
     // opener may show a message box, so it runs on the next turn instead.
@@ -95,9 +98,7 @@ COrdoHtmlView::COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QSt
     // Queued: the engine is still busy with the navigation that replaced it.
     connect(m_webPage, &COrdoWebPage::blankPageLost, this, &COrdoHtmlView::reloadBlankPage,
             Qt::QueuedConnection);
-    connect(this, &QWebEngineView::printFinished, this, &COrdoHtmlView::onPrintFinished);
-    connect(this, &QWebEngineView::pdfPrintingFinished, this,
-            [this](const QString &, bool ok) { onPrintFinished(ok); });
+    m_printer = new CPagePrinter(this, [this](std::function<void(bool)> done) { showFullPageThen(std::move(done)); });
 
     connect(&m_builder, &CPageBuilder::finished, this, &COrdoHtmlView::onBuildFinished);
 
@@ -111,6 +112,9 @@ COrdoHtmlView::~COrdoHtmlView()
     // last signals and the callbacks of scripts still running (called as the
     // page is deleted) would reach a view that is no longer one.
     *m_alive = false;
+    // The printer's engine callbacks must not outlive the view either.
+    delete m_printer;
+    m_printer = nullptr;
     disconnect(m_webPage, nullptr, this, nullptr);
     disconnect(this, nullptr, this, nullptr);
 }
@@ -133,7 +137,7 @@ void COrdoHtmlView::reloadBlankPage()
     if (!m_blankReady && m_webPage->url() == m_webPage->blankPageUrl() && m_webPage->isLoading())
         return;
     m_blankReady = false;
-    m_printing = false;
+    m_printer->abandon();
     m_webPage->loadBlankPage();
 }
 
@@ -220,7 +224,8 @@ void COrdoHtmlView::showSliceLink(CPageSlice::Link link)
     startBuild(false, true);
 }
 
-void COrdoHtmlView::withFullPage(bool transform, std::function<void(const QString &, const QString &)> then)
+void COrdoHtmlView::withFullPage(bool transform, std::function<void(const QString &, const QString &)> then,
+                                 std::function<void()> failed)
 {
     if (!m_slice.isSliced()) {
         then(m_page.Xml(), m_page.Html());
@@ -242,13 +247,15 @@ void COrdoHtmlView::withFullPage(bool transform, std::function<void(const QStrin
         if (s == serial)
             progress->setValue(done);
     });
-    connect(progress, &QProgressDialog::canceled, this, [this, progress] {
+    connect(progress, &QProgressDialog::canceled, this, [this, progress, failed] {
         m_fullBuilder.cancel();
         progress->deleteLater();
+        if (failed)
+            failed();
         emit fullPageFinished(false);
     });
     connect(&m_fullBuilder, &CPageBuilder::finished, progress,
-            [this, progress, serial, then = std::move(then)](int s, const PageJobResult &result) {
+            [this, progress, serial, then = std::move(then), failed](int s, const PageJobResult &result) {
                 if (s != serial)
                     return;
                 progress->disconnect(this);
@@ -256,6 +263,8 @@ void COrdoHtmlView::withFullPage(bool transform, std::function<void(const QStrin
                 showJobMessages(result);
                 if (result.ok)
                     then(result.xml, result.html);
+                else if (failed)
+                    failed();
                 emit fullPageFinished(result.ok);
             });
 }
@@ -324,7 +333,12 @@ void COrdoHtmlView::setSaveDialog(SaveDialog dialog)
 
 void COrdoHtmlView::setPrintDialog(PrintDialog dialog)
 {
-    m_printDialog = dialog ? std::move(dialog) : PrintDialog(defaultPrintDialog);
+    m_printer->setPrintDialog(std::move(dialog));
+}
+
+bool COrdoHtmlView::isPrinting() const
+{
+    return m_printer->isPrinting();
 }
 
 void COrdoHtmlView::OpenPageAddress(const QString &address)
@@ -378,12 +392,12 @@ bool COrdoHtmlView::isCommandEnabled(int id) const
         return !m_page.Xml().isEmpty() && !m_fullBuilder.isBusy();
     case Cmd::Print:
     case Cmd::PrintPreview:
-        // One print at a time: the engine refuses a second one.
-        return hasPage && m_blankReady && !m_printing && !m_fullBuilder.isBusy();
+        // One print or preview at a time: the engine refuses a second one.
+        return hasPage && m_blankReady && !m_printer->isBusy() && !m_fullBuilder.isBusy();
     case Cmd::SelectAll:
         return hasPage && m_blankReady;
     case Cmd::PageSetup:
-        return true;
+        return !m_printer->isBusy();
     case Cmd::Copy:
         return m_webPage->action(QWebEnginePage::Copy)->isEnabled();
     case Cmd::Cut:
@@ -419,13 +433,13 @@ void COrdoHtmlView::runCommand(int id)
         ShowBookPage(true);
         break;
     case Cmd::PrintPreview:
-        printPreview();
+        m_printer->startPreview();
         break;
     case Cmd::PageSetup:
-        pageSetup();
+        m_printer->pageSetup();
         break;
     case Cmd::Print:
-        startPrint();
+        m_printer->startPrint();
         break;
     case Cmd::SelectAll:
         triggerPageAction(QWebEnginePage::SelectAll);
@@ -478,107 +492,21 @@ void COrdoHtmlView::saveAsHtml()
     });
 }
 
-void COrdoHtmlView::showFullPageThen(std::function<void()> then)
+void COrdoHtmlView::showFullPageThen(std::function<void(bool ok)> then)
 {
     if (!m_slice.isSliced()) {
-        then();
+        then(true);
         return;
     }
     // Printing goes through the pane: it shows every selected book first.
-    withFullPage(true, [this, then = std::move(then)](const QString &xml, const QString &html) {
-        m_builder.cancel();
-        m_slice.showAll();
-        m_page.SetPage(xml, html);
-        writePage(html, false, true, then);
-    });
+    withFullPage(
+        true,
+        [this, then](const QString &xml, const QString &html) {
+            m_builder.cancel();
+            m_slice.showAll();
+            m_page.SetPage(xml, html);
+            writePage(html, false, true, [then] { then(true); });
+        },
+        [then] { then(false); });
 }
 
-// ---- Printing -------------------------------------------------------------
-
-QPrinter *COrdoHtmlView::printer()
-{
-    // Made on first use: asking the print system for its printers takes time.
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (m_printer->resolution() > kMaxPrintResolution)
-            m_printer->setResolution(kMaxPrintResolution);
-    }
-    return m_printer.get();
-}
-
-void COrdoHtmlView::startPrint()
-{
-    QPrinter *target = printer();
-    if (!m_printDialog(target, this))
-        return;
-    m_printing = true;
-    QPointer<COrdoHtmlView> self(this);
-    if (m_slice.isSliced()) {
-        // A cancelled or failed build of every book ends the print.
-        auto once = std::make_shared<QMetaObject::Connection>();
-        *once = connect(this, &COrdoHtmlView::fullPageFinished, this, [this, once](bool ok) {
-            disconnect(*once);
-            if (!ok)
-                m_printing = false;
-        });
-    }
-    showFullPageThen([self, target] {
-        if (!self || !self->m_printing)
-            return;
-        // Printing to a PDF file keeps the page's text as text; a printer
-        // gets the rendered pages.
-        if (target->outputFormat() == QPrinter::PdfFormat && !target->outputFileName().isEmpty())
-            self->printToPdf(target->outputFileName(), target->pageLayout(), target->pageRanges());
-        else
-            self->print(target);
-    });
-}
-
-void COrdoHtmlView::onPrintFinished(bool ok)
-{
-    // The preview's own rendering ends here too; it waits for it itself.
-    if (!m_printing)
-        return;
-    m_printing = false;
-    if (!ok)
-        messenger().showMessage(tr("The page could not be printed."), IMessenger::Icon::Error);
-}
-
-void COrdoHtmlView::printPreview()
-{
-    QPointer<COrdoHtmlView> self(this);
-    showFullPageThen([self] {
-        if (!self)
-            return;
-        QPrintPreviewDialog preview(self->printer(), self);
-        connect(&preview, &QPrintPreviewDialog::paintRequested, self, &COrdoHtmlView::renderForPreview);
-        preview.exec();
-    });
-}
-
-void COrdoHtmlView::renderForPreview(QPrinter *target)
-{
-    // The preview paints synchronously; the engine prints asynchronously.
-    QEventLoop loop;
-    bool ok = false;
-    connect(this, &QWebEngineView::printFinished, &loop, [&](bool success) {
-        ok = success;
-        loop.quit();
-    });
-    connect(m_webPage, &QWebEnginePage::renderProcessTerminated, &loop, &QEventLoop::quit);
-    print(target);
-    loop.exec();
-    if (ok)
-        return;
-    QPainter painter;
-    if (painter.begin(target))
-        painter.drawText(
-            QRect(QPoint(0, 0), target->pageLayout().paintRectPixels(target->resolution()).size()),
-            Qt::AlignCenter, tr("The page could not be rendered for printing."));
-}
-
-void COrdoHtmlView::pageSetup()
-{
-    QPageSetupDialog dialog(printer(), this);
-    dialog.exec();
-}

@@ -13,6 +13,7 @@
 
 class COrdoDoc;
 class COrdoWebPage;
+class CPagePrinter;
 class QPrinter;
 
 // The book page pane: the selected books transformed with the chosen XSL
@@ -39,7 +40,9 @@ public:
 
     // styles and templates are the file titles of Styles/CSS/*.css and
     // Styles/*.xsl, in menu order. The settings "CSS" and "XSL" choose the
-    // current entries (0 when missing or out of range).
+    // current entries. A missing or out-of-range style is the first one; a
+    // missing or out-of-range template is the details template of the
+    // interface language.
     COrdoHtmlView(COrdoDoc *doc, const QStringList &styles, const QStringList &templates,
                   QWidget *parent = nullptr);
     ~COrdoHtmlView() override;
@@ -74,7 +77,9 @@ public:
 
     bool isBlankPageReady() const { return m_blankReady; }
     // True while a print job started by Print runs.
-    bool isPrinting() const { return m_printing; }
+    bool isPrinting() const;
+    // Print, Print Preview and Page Setup.
+    CPagePrinter *pagePrinter() const { return m_printer; }
 
     // What happens after the pane cancelled a click on address: the resolved
     // target is opened, or message 139 names it.
@@ -110,21 +115,18 @@ private:
     // Runs then once the texts of every selected book are at hand: at once
     // when the page is not sliced, else after a build on a worker shown with
     // a progress bar and Cancel. transform false builds the XML alone.
-    void withFullPage(bool transform, std::function<void(const QString &xml, const QString &html)> then);
+    // failed runs instead when the build was cancelled or failed.
+    void withFullPage(bool transform, std::function<void(const QString &xml, const QString &html)> then,
+                      std::function<void()> failed = {});
+    // Runs then(true) once the pane shows every selected book (print,
+    // preview), then(false) when that was cancelled or failed.
+    void showFullPageThen(std::function<void(bool ok)> then);
     // after runs once the page holds the body.
-    // Runs then once the pane shows every selected book (print, preview).
-    void showFullPageThen(std::function<void()> then);
     void writePage(const QString &bodyHtml, bool reload, bool keepPosition = false,
                    std::function<void()> after = {});
     QString currentTemplatePath() const;
     void saveAsXml();
     void saveAsHtml();
-    void startPrint();
-    void onPrintFinished(bool ok);
-    void printPreview();
-    void pageSetup();
-    void renderForPreview(QPrinter *printer);
-    QPrinter *printer();
 
     QPointer<COrdoDoc> m_doc;
     QStringList m_styles;
@@ -143,9 +145,7 @@ private:
     int m_nTemplate = 0;
     int m_styleSerial = 0; // makes each re-pointed style-sheet address new
     bool m_blankReady = false;
-    bool m_printing = false;
-    std::unique_ptr<QPrinter> m_printer;
+    CPagePrinter *m_printer = nullptr; // a child
     Opener m_opener;
     SaveDialog m_saveDialog;
-    PrintDialog m_printDialog;
 };

@@ -2,14 +2,14 @@
 
 #include "app/messenger.h"
 #include "page/linkopenrule.h"
+#include "widgets/desktopopener.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-std::function<bool(const QUrl &)> g_desktopOpener = QDesktopServices::openUrl;
+std::function<bool(const QUrl &)> g_desktopOpener = OpenWithDesktop;
 
 QUrl existingFileUrl(const QString &path)
 {
@@ -77,10 +77,16 @@ bool OpenPageTarget(const QString &target)
     return g_desktopOpener(url);
 }
 
+void OpenPageTargetOrTell(const QString &target)
+{
+    if (!OpenPageTarget(target))
+        messenger().showMessage(UnableToOpenText(target), IMessenger::Icon::Warning);
+}
+
 void SetDesktopOpenerForTests(std::function<bool(const QUrl &)> opener)
 {
     g_desktopOpener =
-        opener ? std::move(opener) : std::function<bool(const QUrl &)>(QDesktopServices::openUrl);
+        opener ? std::move(opener) : std::function<bool(const QUrl &)>(OpenWithDesktop);
 }
 
 QString PageAddressText(const QUrl &url)

@@ -19,6 +19,9 @@ QUrl PageTargetUrl(const QString &target);
 // Web and mail addresses and existing files open at once; any other scheme
 // is shown to the user first (a No is not a failure).
 bool OpenPageTarget(const QString &target);
+// OpenPageTarget, telling the user "Unable to open hyperlink" with the
+// target when it fails (the sheet's covers, the editors' links).
+void OpenPageTargetOrTell(const QString &target);
 // What finally opens an address (tests record instead); null restores the
 // desktop's.
 void SetDesktopOpenerForTests(std::function<bool(const QUrl &)> opener);

@@ -13,9 +13,14 @@ QString DialogFilter(const QString &tableFilter)
         const qsizetype open = description.indexOf(QLatin1Char('('));
         if (open >= 0)
             description = description.left(open).trimmed();
-        const QString patterns =
-            parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-        filters << description + QLatin1String(" (") + patterns + QLatin1Char(')');
+        QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        // "*.*" matches only names with a dot here: every file is "*".
+        for (QString &pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters << description + QLatin1String(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters.join(QLatin1String(";;"));
 }

@@ -1,5 +1,7 @@
 #include "urllabel.h"
 
+#include "desktopopener.h"
+
 #include "app/messenger.h"
 
 #include <QApplication>
@@ -24,7 +26,8 @@ CUrlLabel::Opener &defaultOpener()
 int desktopOpen(const QString &address)
 {
     const QUrl url = QUrl::fromUserInput(address);
-    return url.isValid() && QDesktopServices::openUrl(url) ? 33 : 31;
+    // 31: no application takes this kind of address.
+    return url.isValid() && OpenWithDesktop(url) ? 33 : 31;
 }
 
 } // namespace

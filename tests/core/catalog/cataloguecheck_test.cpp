@@ -54,6 +54,7 @@ private slots:
         f.cat.exec("INSERT INTO book (BookID, Title, FrontCover, BackCover) VALUES (1, '红楼梦', '1.jpg', "
                    "'1b.png')");
         f.cat.exec("INSERT INTO book (BookID, Title, FrontCover) VALUES (2, 'Ἰλιάς', '../outside.jpg')");
+        f.cat.exec("INSERT INTO book (BookID, Title, FrontCover) VALUES (3, '  ', '3.jpg')");
         writeFile(f.images + "/1.jpg", "front");
         writeFile(f.images + "/stray é.gif", "lost");
         writeFile(f.images + "/.1.jpg.saving", "half");
@@ -68,13 +69,17 @@ private slots:
         QVERIFY(!check.isClean());
         QVERIFY(check.integrityProblems.isEmpty());
         QCOMPARE(check.orphanRows, 2);
-        QCOMPARE(check.missingCovers.size(), 2);
+        QCOMPARE(check.missingCovers.size(), 3);
+        QVERIFY(check.ReportText().contains("Book 3 (untitled): the cover picture 3.jpg is missing."));
         QCOMPARE(check.missingCovers[0].name, QString("1b.png"));
         QVERIFY(check.missingCovers[0].back);
         QCOMPARE(check.missingCovers[1].bookId, 2);
         QCOMPARE(check.unreferencedPictures, QStringList({"stray é.gif"}));
         QCOMPARE(check.leftoverFiles, QStringList({".1.jpg.saving"}));
-        QVERIFY(check.ReportText().contains("Book 1: the cover picture 1b.png is missing."));
+        // Books are named by their title, with the id for copies of one title.
+        QVERIFY2(check.ReportText().contains(QString::fromUtf8("“红楼梦” (book 1): the cover picture 1b.png is missing.")),
+                 qPrintable(check.ReportText()));
+        QVERIFY(check.ReportText().contains(QString::fromUtf8("“Ἰλιάς” (book 2): the cover picture ../outside.jpg")));
 
         // A file of the same name already in Lost covers is not overwritten.
         QDir(f.images).mkdir("Lost covers");
@@ -82,7 +87,7 @@ private slots:
         QVERIFY(check.canRepair());
         QVERIFY(check.Repair(f.cat.connection(), f.images));
         QCOMPARE(check.orphanRowsRemoved, 2);
-        QCOMPARE(check.coverNamesCleared, 2);
+        QCOMPARE(check.coverNamesCleared, 3);
         QCOMPARE(check.picturesMoved, 1);
         QCOMPARE(check.leftoversRemoved, 1);
         QVERIFY(QFile::exists(f.images + "/Lost covers/stray é (2).gif"));

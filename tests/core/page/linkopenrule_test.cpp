@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 class LinkOpenRuleTest : public QObject
@@ -61,6 +64,37 @@ private slots:
                  QString("<p><img src=\"file:///x/R&amp;D%20%231/1.jpg\" class=\"c\"></p>"
                          "<img src=\"file:///y/2.png\">"));
         QCOMPARE(imageSources("<img ordosrc=\"/x"), QString("<img ordosrc=\"/x"));
+    }
+
+    // A cover replaced under the same name gets a new address, so the page
+    // never shows the picture the engine cached for the old one.
+    void replacedCover_getsANewAddress()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/Εξώφυλλα #1_images/12.jpg";
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        const auto write = [&](const QByteArray &bytes, const QDateTime &time) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+        };
+        const QDateTime first = QDateTime::currentDateTime().addSecs(-60);
+        write("first picture", first);
+        const QString before = CoverFileUrl(path);
+        QCOMPARE(QUrl(before).toLocalFile(), path);
+        QVERIFY(QUrl(before).hasQuery());
+        QCOMPARE(CoverFileUrl(path), before); // the same file, the same address
+
+        // Same size, same second: the milliseconds still tell them apart.
+        write("other picture", first.addMSecs(5));
+        const QString after = CoverFileUrl(path);
+        QVERIFY(after != before);
+        QCOMPARE(QUrl(after).toLocalFile(), path);
+        const QString html = QString::fromUtf8(
+            RewriteOrdoAttributes(QString("<img ordosrc=\"%1\">").arg(path).toUtf8(), false));
+        QCOMPARE(html, QString("<img src=\"%1\">").arg(after));
     }
 };
 

@@ -94,7 +94,7 @@ private slots:
         f.messenger.answer = false;
         f.frame.router().run(Cmd::CheckCatalogue);
         QCOMPARE(f.messenger.questions.size(), 1);
-        QVERIFY(f.messenger.questions.first().contains("Book 5: the cover picture 5.jpg is missing."));
+        QVERIFY(f.messenger.questions.first().contains(QString::fromUtf8("“Ὅμηρος” (book 5): the cover picture 5.jpg is missing.")));
         QVERIFY(f.messenger.questions.first().endsWith("Repair what can be repaired?"));
         QVERIFY(QFile::exists(images + "/stray.png"));
 

@@ -168,11 +168,14 @@ private slots:
         QVERIFY(!frame.isWelcomeShown());
     }
 
-    // F1 asks the desktop first; when nothing opens the guide, it is shown
-    // in the program's own window with scripts off.
-    void help_fallsBackToItsOwnWindow()
+    // F1 and Help Topics open the guide in the program's own window with
+    // scripts off, whatever the desktop's handler for HTML files is; Help >
+    // User Guide in Web Browser hands it to the desktop, and when nothing
+    // takes it says so and shows it in the own window instead.
+    void help_opensInItsOwnWindow()
     {
         TestSettings settings;
+        RecordingMessenger recorder;
         COrdoDoc doc;
         CMainFrame frame(&doc);
         QVERIFY(frame.create());
@@ -184,12 +187,22 @@ private slots:
         });
         const QUrl guide = QUrl::fromLocalFile(AppFolder() + "docs/index.html");
 
-        QVERIFY(frame.router().run(Cmd::ContextHelp));
+        QVERIFY(frame.router().run(Cmd::HelpInBrowser));
         QCOMPARE(asked, QList<QUrl>{guide});
         QVERIFY(!frame.helpWindow());
+        QVERIFY(recorder.messages.isEmpty());
 
         desktopOpens = false;
+        QVERIFY(frame.router().run(Cmd::HelpInBrowser));
+        QCOMPARE(asked.size(), 2);
+        QCOMPARE(recorder.messages, QStringList{"Unable to open hyperlink:\n\n" + guide.toLocalFile()});
+        QVERIFY(frame.helpWindow() && frame.helpWindow()->isVisible());
+        frame.helpWindow()->close();
+
+        desktopOpens = true;
+        QVERIFY(frame.router().run(Cmd::ContextHelp));
         QVERIFY(frame.router().run(Cmd::HelpTopics));
+        QCOMPARE(asked.size(), 2); // the desktop was not asked again
         QVERIFY(frame.helpWindow());
         QVERIFY(frame.helpWindow()->isVisible());
         QWebEngineView *view = frame.helpWindow()->view();

@@ -10,6 +10,7 @@
 #include "app/welcomepage.h"
 #include "app/strings.h"
 #include "catalog/ordodoc.h"
+#include "page/ordohtmlview.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -226,6 +227,49 @@ private slots:
 
         app->ExitInstance();
         QCOMPARE(LoadStr(IDS_ENGLISH), QStringLiteral("English"));
+    }
+
+    // A first start has no template chosen: the page comes in the interface
+    // language. English starts from nothing at all; the others from a
+    // settings file that holds only the language.
+    void firstStartPageFollowsTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("Enu") << "Enu" << "by" << "en";
+        QTest::newRow("Chs") << "Chs" << QString::fromUtf8("作者：") << "zh-CN";
+        QTest::newRow("Cht") << "Cht" << QString::fromUtf8("作者：") << "zh-TW";
+        QTest::newRow("Ita") << "Ita" << "di" << "it";
+    }
+    void firstStartPageFollowsTheInterfaceLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, label);
+        QFETCH(QString, lang);
+        QVERIFY(!QFileInfo::exists(m_settings->iniPath()));
+        if (code != QLatin1String("Enu"))
+            setLanguageSetting(code);
+        TestCatalog catalog(QStringLiteral("first.mdb"));
+        catalog.exec(QString::fromUtf8("INSERT INTO book (BookID, Title, Author) VALUES (1, 'Ἰλιάς', 'Όμηρος')"));
+        m_openAnswer = catalog.path();
+
+        auto app = makeApp();
+        QVERIFY(app->InitInstance());
+        COrdoHtmlView *view = app->mainFrame()->htmlView();
+        const QStringList templates = QDir(m_appDir->filePath(QStringLiteral("Styles")))
+                                          .entryList({QStringLiteral("*.xsl")}, QDir::Files, QDir::Name);
+        QCOMPARE(templates.value(view->currentTemplate()), QStringLiteral("Details%1.xsl").arg(code));
+        QVERIFY(view->isCommandChecked(Cmd::TemplateFirst + view->currentTemplate()));
+
+        // The page of a book carries the language's labels.
+        app->document()->setSelectedBooks({1});
+        view->ShowBookPage(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!view->isBuilding() && !view->bookPage().Html().isEmpty(), 20000);
+        const QString html = view->bookPage().Html();
+        QVERIFY2(html.contains(QStringLiteral("<span class=\"by\">%1 </span>").arg(label)), qPrintable(html.left(600)));
+        QVERIFY2(html.contains(QStringLiteral("lang=\"%1\"").arg(lang)), qPrintable(html.left(600)));
+        app->ExitInstance();
     }
 
     void emptyRecentListAsksForACatalogue()

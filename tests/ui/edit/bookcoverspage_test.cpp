@@ -174,9 +174,11 @@ private slots:
         const QString download = writePicture(QDir::tempPath() + "/OrdoCoverTest.jpg", QSize(120, 180));
         prepared.newFrontCoverSource = download;
         prepared.temporaryFiles << download;
+        prepared.largeImageUrl = "https://covers.example.org/b/isbn/9780151004614-L.jpg";
 
         CBookEditor editor(&doc);
         bool shown = false;
+        QString shownPath;
         editor.setSheetRunner([&](CBookProperties &sheet) {
             sheet.show();
             sheet.SetActivePage(CBookProperties::CoversPage);
@@ -184,11 +186,15 @@ private slots:
             shown = covers->m_frontPath == download && covers->picture(CBookCoversPage::Front)->isLoaded() &&
                     covers->picture(CBookCoversPage::Front)->pictureSize() == QSize(120, 180) &&
                     showsPlaceholder(covers->picture(CBookCoversPage::Back));
+            // The temporary file is no place of the picture's: the page names
+            // the download instead.
+            shownPath = FindControl<QLineEdit>(covers, "editFrontPath")->text();
             sheet.okButton()->click();
             return sheet.result();
         });
         QVERIFY(editor.AddPreparedBook(prepared));
         QVERIFY(shown);
+        QCOMPARE(shownPath, QString("Downloaded from https://covers.example.org/b/isbn/9780151004614-L.jpg"));
         const int id = cat.count("SELECT MAX(BookID) FROM book");
         QCOMPARE(cat.scalar(QString("SELECT FrontCover FROM book WHERE BookID=%1").arg(id)),
                  QString("%1.jpg").arg(id));

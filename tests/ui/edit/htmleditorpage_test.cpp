@@ -271,8 +271,8 @@ private slots:
         QVERIFY(f.ready());
         f.selectAllText();
         f.choice.clear();
-        QVERIFY(!f.page->RunCommand(EditorCmd::BackgroundColor));
-        QCOMPARE(f.asked, QList<int>{EditorCmd::BackgroundColor});
+        QVERIFY(f.page->RunCommand(EditorCmd::BackgroundColor));
+        QTRY_COMPARE_WITH_TIMEOUT(f.asked, QList<int>{EditorCmd::BackgroundColor}, kWait);
         QTest::qWait(100);
         QVERIFY(!f.page->isEdited());
         f.choice = "#ffff00";
@@ -282,6 +282,51 @@ private slots:
         QVERIFY(f.page->RunCommand(EditorCmd::AddHyperlink));
         QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("href=\"https://example.org/\""), kWait);
         QVERIFY(f.collected().contains("background-color"));
+    }
+
+    // The font dialog's whole choice reaches the text: family, size and
+    // style, not the family alone.
+    void font_appliesFamilySizeAndStyle()
+    {
+        EditorFixture f("<p>Ἰλιάς — Война и мир</p>");
+        QVERIFY(f.ready());
+        f.selectAllText();
+        QFont font("DejaVu Serif", 18);
+        font.setBold(true);
+        font.setItalic(true);
+        font.setUnderline(true);
+        f.choice = font.toString();
+        QVERIFY(f.page->RunCommand(EditorCmd::Font));
+        QTRY_COMPARE_WITH_TIMEOUT(f.asked, QList<int>{EditorCmd::Font}, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("font-size"), kWait);
+        const QVariantMap style =
+            f.eval("(function () { var s = getComputedStyle(document.querySelector('span'));"
+                   " return {family: s.fontFamily, size: s.fontSize, weight: s.fontWeight, slant: s.fontStyle,"
+                   " line: s.textDecorationLine, text: document.querySelector('span').textContent}; })()")
+                .toMap();
+        QVERIFY2(style.value("family").toString().contains("DejaVu Serif"), qPrintable(f.body()));
+        QCOMPARE(style.value("size").toString(), QString("24px")); // 18 pt
+        QCOMPARE(style.value("weight").toString(), QString("700"));
+        QCOMPARE(style.value("slant").toString(), QString("italic"));
+        QCOMPARE(style.value("line").toString(), QString("underline"));
+        QVERIFY2(style.value("text").toString().contains("Война и мир"), qPrintable(f.body()));
+        QVERIFY(f.collected().contains("font-size"));
+    }
+
+    // In preview the text cannot take a font: the dialog does not open.
+    void font_disabledCommandOpensNoDialog()
+    {
+        EditorFixture f("<p>Preview</p>");
+        QVERIFY(f.ready());
+        f.selectAllText();
+        f.page->action(EditorCmd::SwitchMode)->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(f.eval("document.designMode").toString(), QString("off"), kWait);
+        f.choice = QFont("DejaVu Sans", 20).toString();
+        f.page->RunCommand(EditorCmd::Font);
+        f.page->RunCommand(EditorCmd::BackgroundColor);
+        QTest::qWait(500);
+        QVERIFY(f.asked.isEmpty());
+        QVERIFY(!f.body().contains("font-size"));
     }
 
     void droppedFiles_areRefused()

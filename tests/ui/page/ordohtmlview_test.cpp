@@ -8,6 +8,8 @@
 #include "catalog/ordodoc.h"
 #include "page/ordohtmlview.h"
 #include "page/ordowebpage.h"
+#include "page/pageprinter.h"
+#include "page/printpreviewdlg.h"
 #include "page/pagescript.h"
 #include "page/pagetarget.h"
 #include "recordingmessenger.h"
@@ -20,8 +22,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QPrinter>
 #include <QProcess>
 #include <QSignalSpy>
@@ -637,38 +638,47 @@ private slots:
         QVERIFY(QString::fromUtf8(extract.readAllStandardOutput()).contains(kTitle));
     }
 
-    void printPreviewRendersThePage()
+    // The preview shows the page's PDF; Print from it prints the same page,
+    // and Page Setup makes the pages again with the new layout.
+    void printPreviewShowsThePageAndPrintsFromIt()
     {
         PageFixture f;
         QVERIFY(f.ready());
         QVERIFY(f.display({f.bookId}));
-        int pages = -1;
-        bool seen = false;
-        QTimer poll;
-        poll.setInterval(50);
-        QElapsedTimer clock;
-        clock.start();
-        connect(&poll, &QTimer::timeout, [&] {
-            auto *dialog = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-            if (!dialog) {
-                if (clock.elapsed() > kWait)
-                    poll.stop();
-                return;
-            }
-            seen = true;
-            const auto *preview = dialog->findChild<QPrintPreviewWidget *>();
-            if (preview && preview->pageCount() > 0) {
-                pages = preview->pageCount();
-                dialog->reject();
-            } else if (clock.elapsed() > kWait) {
-                dialog->reject();
-            }
-        });
-        poll.start();
+        CPagePrinter *printer = f.view->pagePrinter();
+        QSignalSpy shown(printer, &CPagePrinter::previewShown);
         f.view->runCommand(Cmd::PrintPreview);
-        poll.stop();
-        QVERIFY(seen);
-        QVERIFY(pages > 0);
+        QVERIFY(shown.wait(kWait) || !shown.isEmpty());
+        CPrintPreviewDlg *dialog = printer->previewDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY(dialog->pageCount() > 0);
+        const QImage picture = dialog->renderPage(0, 400);
+        QVERIFY(!picture.isNull());
+        // Something is drawn on the page: not every pixel is the paper's.
+        const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+        int inked = 0;
+        for (int y = 0; y < grey.height(); ++y)
+            for (int x = 0; x < grey.width(); ++x)
+                inked += grey.constScanLine(y)[x] < 128;
+        QVERIFY(inked > 50);
+        QVERIFY(f.messenger.messages.isEmpty());
+
+        const QString pdf = f.work.filePath("from-preview.pdf");
+        int dialogs = 0;
+        f.view->setPrintDialog([&](QPrinter *target, QWidget *) {
+            ++dialogs;
+            target->setOutputFormat(QPrinter::PdfFormat);
+            target->setOutputFileName(pdf);
+            return true;
+        });
+        auto *print = dialog->findChild<QPushButton *>("buttonPrint");
+        QVERIFY(print);
+        print->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!printer->previewDialog(), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(dialogs == 1 && !printer->isBusy(), kWait);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF-"));
         QVERIFY(f.messenger.messages.isEmpty());
     }
 

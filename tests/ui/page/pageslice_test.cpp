@@ -7,6 +7,8 @@
 #include "catalog/ordodoc.h"
 #include "page/ordohtmlview.h"
 #include "page/ordowebpage.h"
+#include "page/pageprinter.h"
+#include "page/printpreviewdlg.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -256,6 +259,85 @@ private slots:
         QFile printed(pdf);
         QVERIFY(printed.open(QIODevice::ReadOnly));
         QVERIFY(printed.readAll().startsWith("%PDF-"));
+    }
+
+    // Print Preview of a large selection holds every book, not the slice on
+    // screen; while it is being made a second Print Preview or Print is
+    // refused (never started inside the first), and it works again once
+    // closed.
+    void printPreviewHoldsEveryBookTwiceInARow_data()
+    {
+        QTest::addColumn<int>("books");
+        QTest::newRow("241 books") << 241;
+        QTest::newRow("1000 books") << 1000;
+    }
+    void printPreviewHoldsEveryBookTwiceInARow()
+    {
+        QFETCH(int, books);
+        SliceFixture f(books);
+        QVERIFY(f.ready());
+        QVERIFY(f.show(SliceFixture::firstBooks(books)));
+        QVERIFY(f.view->slice().isSliced());
+        int printDialogs = 0;
+        f.view->setPrintDialog([&](QPrinter *, QWidget *) {
+            ++printDialogs;
+            return false;
+        });
+        CPagePrinter *printer = f.view->pagePrinter();
+        int pagesFirstTime = 0;
+        for (int round = 0; round < 2; ++round) {
+            QSignalSpy shown(printer, &CPagePrinter::previewShown);
+            f.view->runCommand(Cmd::PrintPreview);
+            QVERIFY(printer->isBusy());
+            for (int id : {Cmd::PrintPreview, Cmd::Print, Cmd::PageSetup}) {
+                QVERIFY(!f.view->isCommandEnabled(id));
+                f.view->runCommand(id);
+            }
+            QVERIFY(shown.wait(kWait) || !shown.isEmpty());
+            QTest::qWait(200); // a second preview would show now
+            QCOMPARE(shown.count(), 1);
+            QCOMPARE(printDialogs, 0);
+            CPrintPreviewDlg *dialog = printer->previewDialog();
+            QVERIFY(dialog && dialog->isVisible());
+            QCOMPARE(f.booksOnPage(), books);
+            const int pages = dialog->pageCount();
+            QVERIFY2(pages > books / 10, qPrintable(QString::number(pages)));
+            if (round == 0)
+                pagesFirstTime = pages;
+            QCOMPARE(pages, pagesFirstTime);
+            // The last page is drawn, as scrolling to the end draws it.
+            QVERIFY(!dialog->renderPage(pages - 1, 300).isNull());
+            QVERIFY2(f.messenger.messages.isEmpty(), qPrintable(f.messenger.messages.join('\n')));
+            dialog->reject();
+            QTRY_VERIFY_WITH_TIMEOUT(!printer->isBusy(), kWait);
+            QVERIFY(f.view->isCommandEnabled(Cmd::PrintPreview));
+        }
+    }
+
+    // Cancel while every book is being prepared ends the preview: nothing
+    // opens, and the commands come back.
+    void cancelledPreviewOpensNothing()
+    {
+        SliceFixture f(3000);
+        QVERIFY(f.ready());
+        QVERIFY(f.show(SliceFixture::firstBooks(3000)));
+        CPagePrinter *printer = f.view->pagePrinter();
+        QSignalSpy shown(printer, &CPagePrinter::previewShown);
+        QSignalSpy ended(printer, &CPagePrinter::jobFinished);
+        f.view->runCommand(Cmd::PrintPreview);
+        QProgressDialog *progress = nullptr;
+        QVERIFY(QTest::qWaitFor([&] {
+            progress = f.view->findChild<QProgressDialog *>("fullPageProgress");
+            return progress != nullptr;
+        }, kWait));
+        emit progress->canceled(); // as its Cancel button does
+        QTRY_VERIFY_WITH_TIMEOUT(!ended.isEmpty(), kWait);
+        QCOMPARE(ended.constFirst().at(0).toBool(), false);
+        QVERIFY(!printer->isBusy());
+        QTest::qWait(300);
+        QVERIFY(shown.isEmpty());
+        QVERIFY(!printer->previewDialog());
+        QVERIFY(f.view->isCommandEnabled(Cmd::PrintPreview));
     }
 };
 
