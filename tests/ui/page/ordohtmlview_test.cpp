@@ -277,11 +277,11 @@ private slots:
         QTest::addColumn<QVariant>("css");
         QTest::addColumn<QVariant>("xsl");
         QTest::addColumn<int>("style");
-        QTest::addColumn<int>("templ");
-        QTest::newRow("missing") << QVariant() << QVariant() << 0 << 0;
+        QTest::addColumn<int>("templ"); // -1: the details template of the interface language
+        QTest::newRow("missing") << QVariant() << QVariant() << 0 << -1;
         QTest::newRow("stored") << QVariant(2) << QVariant(1) << 2 << 1;
-        QTest::newRow("negative") << QVariant(-1) << QVariant(-5) << 0 << 0;
-        QTest::newRow("beyond the files") << QVariant(3) << QVariant(100) << 0 << 0;
+        QTest::newRow("negative") << QVariant(-1) << QVariant(-5) << 0 << -1;
+        QTest::newRow("beyond the files") << QVariant(3) << QVariant(100) << 0 << -1;
     }
     void settingsChooseStyleAndTemplate()
     {
@@ -302,6 +302,8 @@ private slots:
         QCOMPARE(styles.size(), 3);
         // Details and List in each interface language.
         QCOMPARE(templates.size(), 8);
+        if (templ < 0)
+            templ = int(templates.indexOf("DetailsEnu"));
         COrdoHtmlView view(&doc, styles, templates);
         QCOMPARE(view.currentStyle(), style);
         QCOMPARE(view.currentTemplate(), templ);
