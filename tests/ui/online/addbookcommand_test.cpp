@@ -10,9 +10,11 @@
 #include "edit/bookeditor.h"
 #include "edit/bookproperties.h"
 #include "fakeopenlibrary.h"
+#include "findcontrol.h"
 #include "online/addbookcommand.h"
 #include "online/addbookdlg.h"
 #include "online/batchquerydlg.h"
+#include "online/isbnlist.h"
 #include "online/lookupprogressdlg.h"
 #include "online/onlinequeryresultsdlg.h"
 #include "recordingmessenger.h"
@@ -22,6 +24,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -29,6 +32,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
@@ -141,9 +145,13 @@ struct Fixture
     }
 };
 
-// Starts the batch and runs it modally until it closes.
+// Starts the batch and runs it modally. The window stays open with the
+// outcome, so Close is pressed once the batch has ended.
 int startBatch(CBatchQueryDlg &batch)
 {
+    QObject::connect(&batch, &CBatchQueryDlg::workerFinished, &batch, [&batch] {
+        QTimer::singleShot(0, &batch, [&batch] { FindControl<QPushButton>(batch, "buttonCancel")->click(); });
+    });
     QTimer::singleShot(0, &batch, &CBatchQueryDlg::OnStart);
     return batch.exec();
 }
@@ -207,6 +215,44 @@ private slots:
         QVERIFY(f.sheets.first().newFrontCoverSource.isEmpty());
     }
 
+    void oneIsbnAlreadyCataloguedIsAskedAboutFirst()
+    {
+        Fixture f;
+        // Stored in its ISBN-13 form, typed as ISBN-10.
+        f.cat.exec(
+            "INSERT INTO book (BookID, Title, ISBN) VALUES (100, 'Cartes du café', '978-0-596-00027-1')");
+        const QString question =
+            "This book is already in the catalogue as \"Cartes du café\". Add another copy?";
+        f.messages.answer = false;
+        f.enterIsbns("0-596-00027-8");
+        QVERIFY(!f.command->Run());
+        QCOMPARE(f.messages.questions, QStringList{question});
+        QCOMPARE(f.server.requestCount(), 0); // not even looked up
+        QVERIFY(f.sheets.isEmpty());
+
+        f.messages.clear();
+        f.messages.answer = true;
+        QVERIFY(f.command->Run());
+        QCOMPARE(f.messages.questions, QStringList{question});
+        QCOMPARE(f.sheets.size(), 1);
+        QCOMPARE(f.books(), 2);
+
+        // An ISBN-13 typed for a book stored as ISBN-10.
+        f.messages.clear();
+        f.messages.answer = false;
+        f.enterIsbns("9780596000271");
+        QVERIFY(!f.command->Run());
+        QCOMPARE(f.messages.questions.size(), 1);
+        QCOMPARE(f.books(), 2);
+
+        // A book the catalogue lacks is not asked about.
+        f.messages.clear();
+        f.enterIsbns("9791090636071");
+        QVERIFY(f.command->Run());
+        QVERIFY(f.messages.questions.isEmpty());
+        QCOMPARE(f.books(), 3);
+    }
+
     void anUnreachableServiceIsReportedWithoutTheOffer()
     {
         Fixture f;
@@ -261,11 +307,41 @@ private slots:
         QCOMPARE(searchesWhenShown, 1);
         QCOMPARE(requestsFor(f.server, "/search.json"), 2);
         QCOMPARE(requestsFor(f.server, "/search.json", "page", "2"), 1);
-        QCOMPARE(requestsFor(f.server, "/search.json", "title", "café cartography"), 2);
+        QCOMPARE(requestsFor(f.server, "/search.json", "title", "Café Cartography"), 2);
         QCOMPARE(f.sheets.size(), 1);
         QCOMPARE(f.sheets.first().Title, QString("Café Cartography"));
         QCOMPARE(f.coversAtSheetTime, QStringList{"cover"});
         QVERIFY(f.messages.messages.isEmpty());
+    }
+
+    void aPickedRowWhoseLookupFailsStillOpensTheSheet()
+    {
+        Fixture f;
+        f.server.serveFile("/search.json", "search/page1.json");
+        f.notFound("0596000278");
+        f.enterWords("Café Cartography");
+        f.command->setResultsDialogRunner([&](COnlineQueryResultsDlg &d) {
+            d.findChild<QTableWidget *>("listResults")->selectRow(0);
+            d.accept();
+            return d.result();
+        });
+        QSignalSpy notes(f.command, &CAddBookCommand::statusMessage);
+        QVERIFY(f.command->Run());
+        QCOMPARE(f.sheets.size(), 1);
+        const CBookRecord &r = f.sheets.first();
+        QCOMPARE(r.Title, QString("Café Cartography"));
+        QCOMPARE(r.Author, QString("Zoë Ångström"));
+        QCOMPARE(r.Publisher, QString("Éditions Lumière & Fils"));
+        QCOMPARE(r.ReleaseDate, QString("Jun 01, 2003"));
+        QCOMPARE(r.ISBN, QString("0596000278"));
+        // No box: the reason goes to the status bar.
+        QVERIFY(f.messages.messages.isEmpty());
+        QVERIFY(f.messages.questions.isEmpty());
+        QCOMPARE(notes.count(), 1);
+        QVERIFY2(notes.first().first().toString().endsWith(
+                     "No book with ISBN 0596000278 was found at Open Library."),
+                 qPrintable(notes.first().first().toString()));
+        QCOMPARE(f.titleOfIsbn("0596000278"), QString("Café Cartography"));
     }
 
     void keywordsWithNoOrOneResultSkipTheDialog()
@@ -338,6 +414,94 @@ private slots:
         QCOMPARE(requestsFor(f.server, "/api/books", "bibkeys", "ISBN:0306406152"), 0);
     }
 
+    void anEndedBatchStaysOpenWithItsOutcome()
+    {
+        Fixture f;
+        for (const char *isbn : {"0306406152", "080442957X", "0-596-00027-8", "9781565922433"})
+            f.cat.exec(QStringLiteral("INSERT INTO book (Title, ISBN) VALUES ('Mine %1', '%1')").arg(isbn));
+        f.cat.exec("CREATE TRIGGER refuse BEFORE INSERT ON book WHEN NEW.Title = '书的故事' "
+                   "BEGIN SELECT RAISE(ABORT, 'refused by test'); END");
+        f.notFound("0451526538");
+        COrdoListView list(&f.doc);
+        f.editor.attachList(&list);
+        list.LoadBooks();
+        QCOMPARE(list.model()->rowCount(), 0); // the four are in no category
+        QTemporaryDir dir;
+        const QString savedPath = dir.filePath("retry.txt");
+
+        // Four ISBNs the catalogue has, one added, one not found, one whose save fails.
+        f.enterIsbns("0306406152\n080442957X\n0596000278\n1565922433\n"
+                     "0-14-143951-3\n0451526538\n9791090636071");
+        f.command->setBatchDialogRunner([&](CBatchQueryDlg &batch) {
+            QSignalSpy ended(&batch, &CBatchQueryDlg::workerFinished);
+            batch.show();
+            batch.OnStart();
+            if (!ended.wait(10000))
+                return int(QDialog::Rejected);
+            // Neither the end nor a while after it closes the window.
+            QTest::qWait(300);
+            [&] {
+                QVERIFY(batch.isVisible());
+                QCOMPARE(batch.statusText(),
+                         QString("1 added, 4 already in the catalogue, 1 not found, 1 failed"));
+                QCOMPARE(batch.rowTitle(0), QString("Already in the catalogue"));
+                QCOMPARE(batch.rowTitle(5),
+                         QString("Error: No book with ISBN 0451526538 was found at Open Library."));
+                QCOMPARE(batch.rowTitle(6), QString("Error: refused by test"));
+                // The list already shows the new book while the window is open.
+                QCOMPARE(list.model()->rowCount(), 1);
+                auto *close = FindControl<QPushButton>(batch, "buttonCancel");
+                QCOMPARE(close->text(), QString("&Close"));
+                QVERIFY(close->isEnabled());
+
+                // The ISBNs to try again, to the clipboard and to a file the
+                // Add Book dialog loads.
+                auto *copy = FindControl<QPushButton>(batch, "buttonCopyFailedIsbns");
+                QVERIFY(copy->isVisible() && copy->isEnabled());
+                copy->click();
+                QCOMPARE(QGuiApplication::clipboard()->text(), QString("0451526538\n9791090636071\n"));
+                batch.setSaveFileDialog([&](QWidget *, const QString &) { return savedPath; });
+                FindControl<QPushButton>(batch, "buttonSaveFailedIsbns")->click();
+                QString loaded;
+                QCOMPARE(ReadIsbnListFile(savedPath, loaded), IsbnFileRead::Ok);
+                QCOMPARE(loaded, QString("0451526538\r\n9791090636071"));
+                QCOMPARE(f.messages.messages, QStringList{"File has been saved."});
+                close->click();
+            }();
+            return batch.result();
+        });
+        QSignalSpy reloaded(f.command, &CAddBookCommand::booksAdded);
+        QVERIFY(f.command->Run());
+        QCOMPARE(reloaded.count(), 1);
+        QCOMPARE(f.books(), 5);
+    }
+
+    void aBatchOfKnownBooksSaysSo()
+    {
+        Fixture f;
+        const QStringList isbns = {"0306406152", "080442957X", "0596000278", "1565922433"};
+        for (const QString &isbn : isbns)
+            f.cat.exec(QStringLiteral("INSERT INTO book (Title, ISBN) VALUES ('Mine', '%1')").arg(isbn));
+        CBatchQueryDlg batch;
+        batch.setQueue(isbns);
+        batch.setTarget(1, f.doc.sharedConnection(), ImagesFolder());
+        QSignalSpy ended(&batch, &CBatchQueryDlg::workerFinished);
+        batch.show();
+        batch.OnStart();
+        QVERIFY(ended.wait(5000));
+        QTest::qWait(200);
+        QVERIFY(batch.isVisible());
+        QCOMPARE(batch.statusText(), QString("0 added, 4 already in the catalogue"));
+        QVERIFY(batch.failedIsbns().isEmpty());
+        QVERIFY(!FindControl<QPushButton>(batch, "buttonCopyFailedIsbns")->isEnabled());
+        QVERIFY(!FindControl<QPushButton>(batch, "buttonSaveFailedIsbns")->isEnabled());
+        QCOMPARE(f.server.requestCount(), 0);
+        // Esc, the close box and Close all close it now.
+        batch.reject();
+        QVERIFY(!batch.isVisible());
+        QCOMPARE(batch.result(), int(QDialog::Accepted));
+    }
+
     void duplicatesAreAddedWhenTheUserSaysSo()
     {
         Fixture f;
@@ -381,6 +545,9 @@ private slots:
         QCOMPARE(startBatch(batch), int(QDialog::Rejected));
         QCOMPARE(statusAfterCancel, QString("Finishing off, please wait..."));
         QVERIFY(!cancelEnabled);
+        // The outcome of a stopped batch: what was not looked up is worth another try.
+        QCOMPARE(batch.statusText(), QString("3 added, 2 not looked up"));
+        QCOMPARE(batch.failedIsbns(), QStringList({"1565922433", "9791090636071"}));
         QCOMPARE(batch.rowTitle(0), QString("Book 0306406152"));
         QCOMPARE(batch.rowTitle(1), QString("Book 080442957X"));
         QCOMPARE(batch.rowTitle(2), QString("Book 0596000278"));
@@ -402,6 +569,8 @@ private slots:
         QCOMPARE(startBatch(batch), int(QDialog::Rejected));
         QCOMPARE(f.messages.messages, QStringList{"Fatal error occurred. Job will be cancelled."});
         QCOMPARE(batch.rowTitle(0), QString("Error: Failed to load book info from Open Library."));
+        QCOMPARE(batch.statusText(), QString("0 added, 1 failed, 2 not looked up"));
+        QCOMPARE(batch.failedIsbns(), QStringList({"0306406152", "080442957X", "0596000278"}));
         QVERIFY(batch.rowTitle(1).isEmpty());
         QCOMPARE(f.books(), 0);
     }
