@@ -6,7 +6,7 @@
 #include "online/isbnlist.h"
 #include "scan/barcodescandlg.h"
 #include "widgets/dialogfilter.h"
-#include "widgets/textfilesavedialog.h"
+#include "widgets/savefiledialog.h"
 
 #include <QFileDialog>
 #include <QPushButton>

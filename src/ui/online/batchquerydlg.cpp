@@ -8,7 +8,7 @@
 #include "online/isbnlist.h"
 #include "uithreadmessenger.h"
 #include "widgets/dialogfilter.h"
-#include "widgets/textfilesavedialog.h"
+#include "widgets/savefiledialog.h"
 
 #include <QClipboard>
 #include <QEventLoop>
