@@ -114,6 +114,14 @@ struct AddBookFixture
         });
     }
 
+    // Runs the command once more, answering its questions with answer.
+    bool runAnswering(bool answer)
+    {
+        messages.clear();
+        messages.answer = answer;
+        return command->Run();
+    }
+
     int books() { return cat.count("SELECT COUNT(*) FROM book"); }
     QString titleOfIsbn(const QString &isbn)
     {
