@@ -29,6 +29,14 @@
         <source>Do you want to add this book by hand?</source>
         <translation>是否要手动添加这本书？</translation>
     </message>
+    <message>
+        <source>This book is already in the catalogue as &quot;%1&quot;. Add another copy?</source>
+        <translation>此书已在书库中，书名为“%1”。是否再添加一本？</translation>
+    </message>
+    <message>
+        <source>The book&apos;s details could not be looked up; the sheet holds what the search listed. %1</source>
+        <translation>无法查询到这本书的详细信息，“添加图书”窗口中填入的是搜索结果列出的内容。%1</translation>
+    </message>
 </context>
 <context>
     <name>CAddBookDlg</name>
@@ -248,6 +256,67 @@
     <message>
         <source>Finishing off, please wait...</source>
         <translation>正在收尾，请稍候...</translation>
+    </message>
+    <message>
+        <source>Copies the ISBNs that were not found, failed or were not looked up, one per line, for another try.</source>
+        <translation>复制未找到、失败或未查询的 ISBN，每行一个，以便再试一次。</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Failed ISBNs</source>
+        <translation>复制失败的 ISBN(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Saves the ISBNs that were not found, failed or were not looked up to a text file, one per line, for another try.</source>
+        <translation>将未找到、失败或未查询的 ISBN 保存到文本文件，每行一个，以便再试一次。</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Failed ISBNs...</source>
+        <translation>保存失败的 ISBN(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>已添加 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updated</source>
+        <translation>
+            <numerusform>已更新 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the catalogue</source>
+        <translation>
+            <numerusform>%n 本已在书库中</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>未找到 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>失败 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not looked up</source>
+        <translation>
+            <numerusform>未查询 %n 本</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the batch summary</comment>
+        <translation>，</translation>
     </message>
 </context>
 <context>
@@ -1495,22 +1564,6 @@ Restore Backup</source>
         <translation>所选来源查不到某个 ISBN 时，也查询以下来源(&amp;A)：</translation>
     </message>
     <message>
-        <source>Open Library</source>
-        <translation>Open Library</translation>
-    </message>
-    <message>
-        <source>Google Books</source>
-        <translation>Google Books</translation>
-    </message>
-    <message>
-        <source>Library of Congress</source>
-        <translation>美国国会图书馆</translation>
-    </message>
-    <message>
-        <source>Bookstore service</source>
-        <translation>书店服务</translation>
-    </message>
-    <message>
         <source>&amp;Test connection</source>
         <translation>测试连接(&amp;T)</translation>
     </message>
@@ -1541,6 +1594,24 @@ Restore Backup</source>
     <message>
         <source>The test was cancelled.</source>
         <translation>测试已取消。</translation>
+    </message>
+    <message>
+        <source>Service addresses</source>
+        <translation>服务地址</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Back to %1</source>
+        <translation>恢复为 %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address Ordoteca can use for %2.
+Please enter an address that starts with http:// or https://, for example %3.</source>
+        <translation>“%1”不是 Ordoteca 可用于%2的网址。
+请输入以 http:// 或 https:// 开头的地址，例如 %3。</translation>
     </message>
 </context>
 <context>
@@ -2197,6 +2268,49 @@ Open it with the program your desktop chooses for it?</source>
 %1
 
 是否用桌面为其选择的程序打开？</translation>
+    </message>
+</context>
+<context>
+    <name>LookupSources</name>
+    <message>
+        <source>Bookstore service</source>
+        <translation>书店服务</translation>
+    </message>
+    <message>
+        <source>Bookstore web service:</source>
+        <translation>书店网络服务：</translation>
+    </message>
+    <message>
+        <source>Bookstore product pages:</source>
+        <translation>书店商品页面：</translation>
+    </message>
+    <message>
+        <source>Google Books</source>
+        <translation>Google Books</translation>
+    </message>
+    <message>
+        <source>Google Books:</source>
+        <translation>Google Books：</translation>
+    </message>
+    <message>
+        <source>Library of Congress</source>
+        <translation>美国国会图书馆</translation>
+    </message>
+    <message>
+        <source>Library of Congress (SRU):</source>
+        <translation>美国国会图书馆（SRU）：</translation>
+    </message>
+    <message>
+        <source>Open Library</source>
+        <translation>Open Library</translation>
+    </message>
+    <message>
+        <source>Open Library:</source>
+        <translation>Open Library：</translation>
+    </message>
+    <message>
+        <source>Open Library covers:</source>
+        <translation>Open Library 封面：</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,14 @@
         <source>Do you want to add this book by hand?</source>
         <translation>是否要手動新增這本書？</translation>
     </message>
+    <message>
+        <source>This book is already in the catalogue as &quot;%1&quot;. Add another copy?</source>
+        <translation>此書已在書庫中，書名為「%1」。是否再新增一本？</translation>
+    </message>
+    <message>
+        <source>The book&apos;s details could not be looked up; the sheet holds what the search listed. %1</source>
+        <translation>無法查詢到這本書的詳細資料，「新增書籍」視窗中填入的是搜尋結果列出的內容。%1</translation>
+    </message>
 </context>
 <context>
     <name>CAddBookDlg</name>
@@ -248,6 +256,67 @@
     <message>
         <source>Finishing off, please wait...</source>
         <translation>正在收尾，請稍候...</translation>
+    </message>
+    <message>
+        <source>Copies the ISBNs that were not found, failed or were not looked up, one per line, for another try.</source>
+        <translation>複製找不到、失敗或未查詢的 ISBN，每行一個，以便再試一次。</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Failed ISBNs</source>
+        <translation>複製失敗的 ISBN(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Saves the ISBNs that were not found, failed or were not looked up to a text file, one per line, for another try.</source>
+        <translation>將找不到、失敗或未查詢的 ISBN 儲存到文字檔案，每行一個，以便再試一次。</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Failed ISBNs...</source>
+        <translation>儲存失敗的 ISBN(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>關閉(&amp;C)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>已新增 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updated</source>
+        <translation>
+            <numerusform>已更新 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the catalogue</source>
+        <translation>
+            <numerusform>%n 本已在書庫中</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>找不到 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>失敗 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not looked up</source>
+        <translation>
+            <numerusform>未查詢 %n 本</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the batch summary</comment>
+        <translation>，</translation>
     </message>
 </context>
 <context>
@@ -1495,22 +1564,6 @@ Restore Backup</source>
         <translation>所選來源查不到某個 ISBN 時，也查詢以下來源(&amp;A)：</translation>
     </message>
     <message>
-        <source>Open Library</source>
-        <translation>Open Library</translation>
-    </message>
-    <message>
-        <source>Google Books</source>
-        <translation>Google Books</translation>
-    </message>
-    <message>
-        <source>Library of Congress</source>
-        <translation>美國國會圖書館</translation>
-    </message>
-    <message>
-        <source>Bookstore service</source>
-        <translation>書店服務</translation>
-    </message>
-    <message>
         <source>&amp;Test connection</source>
         <translation>測試連線(&amp;T)</translation>
     </message>
@@ -1541,6 +1594,24 @@ Restore Backup</source>
     <message>
         <source>The test was cancelled.</source>
         <translation>測試已取消。</translation>
+    </message>
+    <message>
+        <source>Service addresses</source>
+        <translation>服務位址</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>Back to %1</source>
+        <translation>還原為 %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address Ordoteca can use for %2.
+Please enter an address that starts with http:// or https://, for example %3.</source>
+        <translation>「%1」不是 Ordoteca 可用於%2的網址。
+請輸入以 http:// 或 https:// 開頭的位址，例如 %3。</translation>
     </message>
 </context>
 <context>
@@ -2197,6 +2268,49 @@ Open it with the program your desktop chooses for it?</source>
 %1
 
 是否用桌面為其選擇的程式開啟？</translation>
+    </message>
+</context>
+<context>
+    <name>LookupSources</name>
+    <message>
+        <source>Bookstore service</source>
+        <translation>書店服務</translation>
+    </message>
+    <message>
+        <source>Bookstore web service:</source>
+        <translation>書店網路服務：</translation>
+    </message>
+    <message>
+        <source>Bookstore product pages:</source>
+        <translation>書店商品頁面：</translation>
+    </message>
+    <message>
+        <source>Google Books</source>
+        <translation>Google Books</translation>
+    </message>
+    <message>
+        <source>Google Books:</source>
+        <translation>Google Books：</translation>
+    </message>
+    <message>
+        <source>Library of Congress</source>
+        <translation>美國國會圖書館</translation>
+    </message>
+    <message>
+        <source>Library of Congress (SRU):</source>
+        <translation>美國國會圖書館（SRU）：</translation>
+    </message>
+    <message>
+        <source>Open Library</source>
+        <translation>Open Library</translation>
+    </message>
+    <message>
+        <source>Open Library:</source>
+        <translation>Open Library：</translation>
+    </message>
+    <message>
+        <source>Open Library covers:</source>
+        <translation>Open Library 封面：</translation>
     </message>
 </context>
 <context>

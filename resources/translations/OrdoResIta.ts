@@ -29,6 +29,14 @@
         <source>Do you want to add this book by hand?</source>
         <translation>Aggiungere questo libro a mano?</translation>
     </message>
+    <message>
+        <source>This book is already in the catalogue as &quot;%1&quot;. Add another copy?</source>
+        <translation>Questo libro è già nel catalogo come &quot;%1&quot;. Aggiungerne un&apos;altra copia?</translation>
+    </message>
+    <message>
+        <source>The book&apos;s details could not be looked up; the sheet holds what the search listed. %1</source>
+        <translation>Non è stato possibile cercare i dettagli del libro; la scheda contiene ciò che la ricerca ha elencato. %1</translation>
+    </message>
 </context>
 <context>
     <name>CAddBookDlg</name>
@@ -250,6 +258,73 @@
     <message>
         <source>Finishing off, please wait...</source>
         <translation>Completamento in corso, attendere...</translation>
+    </message>
+    <message>
+        <source>Copies the ISBNs that were not found, failed or were not looked up, one per line, for another try.</source>
+        <translation>Copia gli ISBN non trovati, non riusciti o non cercati, uno per riga, per riprovare.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Failed ISBNs</source>
+        <translation>Copia ISBN &amp;falliti</translation>
+    </message>
+    <message>
+        <source>Saves the ISBNs that were not found, failed or were not looked up to a text file, one per line, for another try.</source>
+        <translation>Salva in un file di testo gli ISBN non trovati, non riusciti o non cercati, uno per riga, per riprovare.</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Failed ISBNs...</source>
+        <translation>Sal&amp;va ISBN falliti...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n aggiunto</numerusform>
+            <numerusform>%n aggiunti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updated</source>
+        <translation>
+            <numerusform>%n aggiornato</numerusform>
+            <numerusform>%n aggiornati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the catalogue</source>
+        <translation>
+            <numerusform>%n già nel catalogo</numerusform>
+            <numerusform>%n già nel catalogo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>%n non trovato</numerusform>
+            <numerusform>%n non trovati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n non riuscito</numerusform>
+            <numerusform>%n non riusciti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not looked up</source>
+        <translation>
+            <numerusform>%n non cercato</numerusform>
+            <numerusform>%n non cercati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts of the batch summary</comment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1506,22 +1581,6 @@ Ripristina copia di sicurezza</translation>
         <translation>Se la fonte scelta non conosce un ISBN, chiedi anche a &amp;queste fonti:</translation>
     </message>
     <message>
-        <source>Open Library</source>
-        <translation>Open Library</translation>
-    </message>
-    <message>
-        <source>Google Books</source>
-        <translation>Google Books</translation>
-    </message>
-    <message>
-        <source>Library of Congress</source>
-        <translation>Biblioteca del Congresso</translation>
-    </message>
-    <message>
-        <source>Bookstore service</source>
-        <translation>Servizio della libreria</translation>
-    </message>
-    <message>
         <source>&amp;Test connection</source>
         <translation>&amp;Prova la connessione</translation>
     </message>
@@ -1552,6 +1611,24 @@ Ripristina copia di sicurezza</translation>
     <message>
         <source>The test was cancelled.</source>
         <translation>La prova è stata annullata.</translation>
+    </message>
+    <message>
+        <source>Service addresses</source>
+        <translation>Indirizzi dei servizi</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Back to %1</source>
+        <translation>Torna a %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address Ordoteca can use for %2.
+Please enter an address that starts with http:// or https://, for example %3.</source>
+        <translation>&quot;%1&quot; non è un indirizzo web che Ordoteca possa usare per %2.
+Inserire un indirizzo che inizi con http:// o https://, per esempio %3.</translation>
     </message>
 </context>
 <context>
@@ -2213,6 +2290,49 @@ Open it with the program your desktop chooses for it?</source>
 %1
 
 Aprirlo con il programma scelto dal desktop?</translation>
+    </message>
+</context>
+<context>
+    <name>LookupSources</name>
+    <message>
+        <source>Bookstore service</source>
+        <translation>Servizio della libreria</translation>
+    </message>
+    <message>
+        <source>Bookstore web service:</source>
+        <translation>Servizio web della libreria:</translation>
+    </message>
+    <message>
+        <source>Bookstore product pages:</source>
+        <translation>Pagine prodotto della libreria:</translation>
+    </message>
+    <message>
+        <source>Google Books</source>
+        <translation>Google Books</translation>
+    </message>
+    <message>
+        <source>Google Books:</source>
+        <translation>Google Books:</translation>
+    </message>
+    <message>
+        <source>Library of Congress</source>
+        <translation>Biblioteca del Congresso</translation>
+    </message>
+    <message>
+        <source>Library of Congress (SRU):</source>
+        <translation>Biblioteca del Congresso (SRU):</translation>
+    </message>
+    <message>
+        <source>Open Library</source>
+        <translation>Open Library</translation>
+    </message>
+    <message>
+        <source>Open Library:</source>
+        <translation>Open Library:</translation>
+    </message>
+    <message>
+        <source>Open Library covers:</source>
+        <translation>Copertine di Open Library:</translation>
     </message>
 </context>
 <context>

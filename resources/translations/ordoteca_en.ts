@@ -19,6 +19,51 @@
     </message>
 </context>
 <context>
+    <name>CBatchQueryDlg</name>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n added</numerusform>
+            <numerusform>%n added</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updated</source>
+        <translation>
+            <numerusform>%n updated</numerusform>
+            <numerusform>%n updated</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the catalogue</source>
+        <translation>
+            <numerusform>%n already in the catalogue</numerusform>
+            <numerusform>%n already in the catalogue</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not found</source>
+        <translation>
+            <numerusform>%n not found</numerusform>
+            <numerusform>%n not found</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not looked up</source>
+        <translation>
+            <numerusform>%n not looked up</numerusform>
+            <numerusform>%n not looked up</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CCatalogueCheck</name>
     <message numerus="yes">
         <source>The database file is damaged (%n problem(s)):</source>

@@ -120,9 +120,12 @@ public:
 
     // Searches by title, author and publisher (each trimmed) and lets the
     // chooser (the results dialog) pick one item, which is then looked up as
-    // by LookupByIsbn(item, false). True when an item was chosen and its
-    // lookup succeeded. A cancelled choice sets errorText to the chooser's
-    // message text when that is not empty.
+    // by LookupByIsbn(item, false). True when an item was chosen and not
+    // cancelled. When the item's own lookup fails, the user's pick is not
+    // lost: the record gets what the row showed (title, author, publisher,
+    // release date, ISBN), onlySearchRow is set and errorText says why; that
+    // failure is not shown through the messenger. A cancelled choice sets
+    // errorText to the chooser's message text when that is not empty.
     bool LookupByKeywords(const QString &title, const QString &author, const QString &publisher,
                           bool clearFirst, IKeywordChooser &chooser);
 
@@ -191,6 +194,8 @@ public:
     CSharedText statusText;     // progress text of a running lookup; readable from any thread
     QString errorText;          // message of the last failed lookup
     bool fatalError = false;    // the item request could not be made at all
+    bool notFound = false;      // the services answered, and none knows the book
+    bool onlySearchRow = false; // LookupByKeywords could fill in only the chosen search row
     QString answeredBy;         // the other source that found the book when the chosen one did not
     // Trip it from another thread to abort a running lookup (not owned; may
     // be null). Copies share it.

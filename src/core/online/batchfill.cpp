@@ -53,6 +53,7 @@ CBatchItemResult LookUpAndFillBook(CBookRecord &record, const QString &isbn, int
         }
         result.rowText = record.errorText.isEmpty() ? errorRow(collected.messages, QString())
                                                     : errorRow({record.errorText}, QString());
+        result.kind = record.notFound ? CBatchItemResult::NotFound : CBatchItemResult::Failed;
         result.fatal = record.fatalError;
         record.fatalError = false;
         return result;

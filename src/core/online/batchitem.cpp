@@ -3,9 +3,7 @@
 #include "app/collectingmessenger.h"
 #include "canceltoken.h"
 #include "catalog/bookrecord.h"
-#include "catalog/isbn.h"
-#include "catalog/recordset.h"
-#include "catalog/sqlvalue.h"
+#include "catalog/isbnincatalogue.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -29,24 +27,6 @@ QString errorRow(const QString &reason)
 
 } // namespace
 
-bool IsIsbnInCatalogue(const QString &isbn, Connection &connection)
-{
-    const QString digits = NormalizeIsbn(isbn);
-    if (digits.isEmpty())
-        return false;
-    QStringList forms = {FormatSqlValue(digits, SqlText)};
-    const QString other = OtherIsbnForm(digits);
-    if (!other.isEmpty())
-        forms << FormatSqlValue(other, SqlText);
-    Recordset rs;
-    const QString sql = QStringLiteral("SELECT COUNT(*) FROM book WHERE "
-                                       "UPPER(REPLACE(REPLACE(ISBN, '-', ''), ' ', '')) IN (%1)")
-                            .arg(forms.join(QLatin1Char(',')));
-    if (!rs.open(connection, sql) || rs.isEOF())
-        return false;
-    return rs.field(0).toInt() > 0;
-}
-
 CBatchItemResult LookUpAndSaveIsbn(CBookRecord &record, const QString &isbn, const CBatchTarget &target)
 {
     CBatchItemResult result;
@@ -66,6 +46,7 @@ CBatchItemResult LookUpAndSaveIsbn(CBookRecord &record, const QString &isbn, con
         }
         result.rowText =
             errorRow(record.errorText.isEmpty() ? reasonOf(collected.messages, QString()) : record.errorText);
+        result.kind = record.notFound ? CBatchItemResult::NotFound : CBatchItemResult::Failed;
         result.fatal = record.fatalError;
         record.fatalError = false;
         return result;

@@ -17,7 +17,9 @@ struct CBatchTarget
 // What became of one ISBN of a batch, as its row shows it.
 struct CBatchItemResult
 {
-    enum Kind { Saved, Duplicate, Failed, Cancelled };
+    // NotFound: the services answered and none knows the book; Failed:
+    // anything else that kept the book out; Cancelled: not looked up.
+    enum Kind { Saved, Duplicate, NotFound, Failed, Cancelled };
     Kind kind = Failed;
     QString rowText;    // the title, "Already in the catalogue" or "Error: " and the reason
     bool fatal = false; // the service could not be reached: the batch stops
@@ -27,7 +29,3 @@ struct CBatchItemResult
 // target category with its cover. Messages of the steps are not shown: the
 // reason of a failure goes into the row text. Runs on any thread.
 CBatchItemResult LookUpAndSaveIsbn(CBookRecord &record, const QString &isbn, const CBatchTarget &target);
-
-// True when a book of the catalogue has this ISBN, in either form (10 or 13
-// digits, hyphens ignored).
-bool IsIsbnInCatalogue(const QString &isbn, Connection &connection);

@@ -4,6 +4,7 @@
 
 #include "catalog/bookrecord.h"
 
+#include "app/collectingmessenger.h"
 #include "app/messenger.h"
 #include "app/strings.h"
 #include "canceltoken.h"
@@ -37,6 +38,7 @@ bool finishLookup(CBookRecord &record, ILookupSource &source, LookupOutcome outc
     case LookupOutcome::Found:
         break;
     case LookupOutcome::NotFound:
+        record.notFound = true;
         record.errorText = NotFoundMessage(
             shownKey, askedNames.isEmpty() ? source.DisplayName() : askedNames.join(QLatin1String(", ")));
         messenger().showMessage(record.errorText, IMessenger::Icon::Warning);
@@ -85,6 +87,7 @@ bool CBookRecord::LookupByIsbn(const QString &isbn, bool clearFirst)
 
     largeImageUrl.clear();
     answeredBy.clear();
+    notFound = false;
     QString serviceText;
     LookupOutcome outcome = source->LookupIsbn(normalized, *this, serviceText);
 
@@ -133,6 +136,8 @@ bool CBookRecord::LookupByKeywords(const QString &title, const QString &author, 
 {
     if (clearFirst)
         ResetToDefaults();
+    onlySearchRow = false;
+    notFound = false;
     const COnlineSettings settings = COnlineSettings::Load();
     const std::unique_ptr<ILookupSource> source = CreateLookupSource(settings, cancelToken);
     const QString t = title.trimmed();
@@ -140,26 +145,59 @@ bool CBookRecord::LookupByKeywords(const QString &title, const QString &author, 
     const QString p = publisher.trimmed();
     CKeywordQuery query(*source, t, a, p);
 
-    QString chosen;
+    CSearchRow chosen;
     QString message;
     if (!chooser.Choose(t, a, p, [&query](int page) { return query.Run(page); }, chosen, message)) {
         if (!message.isEmpty())
             errorText = message;
         return false;
     }
-    if (IsValidAnyIsbn(chosen)) {
-        ISBN = chosen;
-        return LookupByIsbn(chosen, false);
-    }
-    if (!source->IsItemKey(chosen))
+    const bool byIsbn = IsValidAnyIsbn(chosen.itemKey);
+    if (!byIsbn && !source->IsItemKey(chosen.itemKey))
         return false;
 
-    // An item without an ISBN: looked up by the source's own key.
-    statusText = source->LoadingText();
+    // The item's messages wait: its failure is no reason for a box when the
+    // row the user picked can still be used.
+    CCollectingMessenger collected;
+    bool found = false;
+    {
+        CThreadMessengerScope scope(&collected);
+        if (byIsbn) {
+            ISBN = chosen.itemKey;
+            found = LookupByIsbn(chosen.itemKey, false);
+        } else {
+            // An item without an ISBN: looked up by the source's own key.
+            statusText = source->LoadingText();
+            largeImageUrl.clear();
+            QString serviceText;
+            const LookupOutcome outcome = source->LookupItem(chosen.itemKey, *this, serviceText);
+            found = finishLookup(*this, *source, outcome, chosen.itemKey, serviceText);
+        }
+    }
+    if (found) {
+        // A cover that could not be had is still worth saying.
+        for (int i = 0; i < collected.messages.size(); ++i)
+            messenger().showMessage(collected.messages.at(i), collected.icons.at(i));
+        return true;
+    }
+    if (cancelToken && cancelToken->isCancelled())
+        return false;
+
+    const QString reason =
+        errorText.isEmpty() && !collected.messages.isEmpty() ? collected.messages.constLast() : errorText;
+    // Nothing half-filled by the failed lookup stays.
+    if (clearFirst)
+        ResetToDefaults();
+    Title = chosen.title;
+    Author = chosen.author;
+    Publisher = chosen.publisher;
+    ReleaseDate = chosen.releaseDate;
+    ISBN = chosen.isbn;
+    newFrontCoverSource.clear();
     largeImageUrl.clear();
-    QString serviceText;
-    const LookupOutcome outcome = source->LookupItem(chosen, *this, serviceText);
-    return finishLookup(*this, *source, outcome, chosen, serviceText);
+    errorText = reason;
+    onlySearchRow = true;
+    return true;
 }
 
 bool CBookRecord::DownloadCover(QString &coverPath)

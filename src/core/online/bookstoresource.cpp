@@ -8,6 +8,7 @@
 #include "releasedate.h"
 #include "xmlanswer.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QUrl>
 
@@ -54,6 +55,18 @@ int leadingNumber(const QString &text)
 
 } // namespace
 
+CLookupSourceInfo CBookstoreSource::Info()
+{
+    return {QLatin1String(kName),
+            QCoreApplication::translate("LookupSources", "Bookstore service"),
+            {{QStringLiteral("BookstoreHost"),
+              QCoreApplication::translate("LookupSources", "Bookstore web service:"),
+              &COnlineSettings::bookstoreHost},
+             {QStringLiteral("BookstorePageHost"),
+              QCoreApplication::translate("LookupSources", "Bookstore product pages:"),
+              &COnlineSettings::bookstorePageHost}}};
+}
+
 CBookstoreSource::CBookstoreSource(const COnlineSettings &settings, const CCancelToken *cancel)
     : m_settings(settings), m_cancel(cancel), m_http(settings, cancel)
 {
@@ -88,6 +101,26 @@ bool CBookstoreSource::IsItemKey(const QString &) const
 LookupOutcome CBookstoreSource::LookupItem(const QString &, CBookRecord &, QString &)
 {
     return LookupOutcome::NotFound;
+}
+
+QString CBookstoreSource::SearchWords(const QString &typed) const
+{
+    return CleanWords(typed);
+}
+
+QString CBookstoreSource::CleanWords(const QString &words)
+{
+    QString text = words;
+    text.remove(QLatin1Char(':'));
+    text.remove(QLatin1Char('&'));
+    text = QLatin1Char(' ') + text.toLower() + QLatin1Char(' ');
+    // Replacing " and " by " " can leave a second operator right behind the
+    // space it kept ("a and and b"), so repeat until none is left.
+    for (const QLatin1String op : {QLatin1String(" and "), QLatin1String(" or "), QLatin1String(" not ")}) {
+        while (text.contains(op))
+            text.replace(op, QLatin1String(" "));
+    }
+    return text.trimmed();
 }
 
 QString CBookstoreSource::HeavyRequestUrl(const QString &asin) const

@@ -13,6 +13,11 @@
 class CBookstoreSource : public ILookupSource
 {
 public:
+    static constexpr char kName[] = "Bookstore";
+
+    // Name, display name and address settings of this source.
+    static CLookupSourceInfo Info();
+
     static constexpr char kDeveloperToken[] = "K7TQ2MXR9BZL4";
 
     explicit CBookstoreSource(const COnlineSettings &settings, const CCancelToken *cancel = nullptr);
@@ -25,9 +30,16 @@ public:
     LookupOutcome LookupIsbn(const QString &isbn, CBookRecord &record, QString &serviceText) override;
     LookupOutcome LookupItem(const QString &itemKey, CBookRecord &record, QString &serviceText) override;
     bool IsItemKey(const QString &key) const override;
-    // The words come cleaned (CKeywordQuery::CleanWords).
+    // CleanWords: the service's query language takes ":" and "&" as
+    // syntax and and/or/not as operators.
+    QString SearchWords(const QString &typed) const override;
+    // The words come cleaned (SearchWords).
     CSearchPage Search(const QString &title, const QString &author, const QString &publisher,
                        int page) override;
+
+    // The word cleaning of the keyword request: no ":" or "&", lower case,
+    // the words and, or, not dropped, trimmed.
+    static QString CleanWords(const QString &words);
 
     QString HeavyRequestUrl(const QString &asin) const;
     QString LiteRequestUrl(const QString &escapedExpression, int page) const;

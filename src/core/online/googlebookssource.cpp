@@ -7,6 +7,7 @@
 #include "languagecodes.h"
 #include "releasedate.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -96,6 +97,14 @@ void fillRecord(const QJsonObject &info, CBookRecord &record)
 
 } // namespace
 
+CLookupSourceInfo CGoogleBooksSource::Info()
+{
+    return {QLatin1String(kName),
+            QCoreApplication::translate("LookupSources", "Google Books"),
+            {{QStringLiteral("GoogleBooksUrl"), QCoreApplication::translate("LookupSources", "Google Books:"),
+              &COnlineSettings::googleBooksUrl}}};
+}
+
 CGoogleBooksSource::CGoogleBooksSource(const COnlineSettings &settings, const CCancelToken *cancel)
     : m_settings(settings), m_http(settings, cancel)
 {
@@ -103,7 +112,7 @@ CGoogleBooksSource::CGoogleBooksSource(const COnlineSettings &settings, const CC
 
 QString CGoogleBooksSource::DisplayName() const
 {
-    return QStringLiteral("Google Books");
+    return Info().displayName;
 }
 
 bool CGoogleBooksSource::IsItemKey(const QString &key) const

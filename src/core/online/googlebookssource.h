@@ -14,6 +14,11 @@ class QJsonObject;
 class CGoogleBooksSource : public ILookupSource
 {
 public:
+    static constexpr char kName[] = "GoogleBooks";
+
+    // Name, display name and address settings of this source.
+    static CLookupSourceInfo Info();
+
     static constexpr int kPageSize = 20;
 
     explicit CGoogleBooksSource(const COnlineSettings &settings, const CCancelToken *cancel = nullptr);

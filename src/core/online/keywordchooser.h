@@ -19,9 +19,9 @@ public:
     virtual ~IKeywordChooser() = default;
 
     // Shows the choice for the (trimmed) words, running query(1) first and
-    // further pages on request. True with chosenKey = the chosen row's
-    // itemKey; false when cancelled (also when the first page had no rows),
-    // with messageText = the last failure message (empty when none).
+    // further pages on request. True with chosen = the chosen row; false
+    // when cancelled (also when the first page had no rows), with
+    // messageText = the last failure message (empty when none).
     virtual bool Choose(const QString &title, const QString &author, const QString &publisher, const Query &query,
-                        QString &chosenKey, QString &messageText) = 0;
+                        CSearchRow &chosen, QString &messageText) = 0;
 };

@@ -9,21 +9,6 @@ CKeywordQuery::CKeywordQuery(ILookupSource &source, const QString &title, const 
 {
 }
 
-QString CKeywordQuery::CleanWords(const QString &words)
-{
-    QString text = words;
-    text.remove(QLatin1Char(':'));
-    text.remove(QLatin1Char('&'));
-    text = QLatin1Char(' ') + text.toLower() + QLatin1Char(' ');
-    // Replacing " and " by " " can leave a second operator right behind the
-    // space it kept ("a and and b"), so repeat until none is left.
-    for (const QLatin1String op : {QLatin1String(" and "), QLatin1String(" or "), QLatin1String(" not ")}) {
-        while (text.contains(op))
-            text.replace(op, QLatin1String(" "));
-    }
-    return text.trimmed();
-}
-
 CSearchPage CKeywordQuery::Run(int page)
 {
     CSearchPage result;
@@ -31,10 +16,10 @@ CSearchPage CKeywordQuery::Run(int page)
     if (m_title.isEmpty() && m_author.isEmpty() && m_publisher.isEmpty())
         return result;
 
-    const QString title = CleanWords(m_title);
-    const QString author = CleanWords(m_author);
-    const QString publisher = CleanWords(m_publisher);
-    // Words that were nothing but operators leave nothing to search for:
+    const QString title = m_source.SearchWords(m_title);
+    const QString author = m_source.SearchWords(m_author);
+    const QString publisher = m_source.SearchWords(m_publisher);
+    // Words a source cleaned away entirely leave nothing to search for:
     // asking the service with an empty expression would only get an error
     // or everything it has.
     if (title.isEmpty() && author.isEmpty() && publisher.isEmpty()) {

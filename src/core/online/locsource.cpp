@@ -7,6 +7,7 @@
 #include "releasedate.h"
 #include "xmlanswer.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
@@ -121,6 +122,15 @@ void readExtent(const QString &extent, CBookRecord &record)
 
 } // namespace
 
+CLookupSourceInfo CLocSource::Info()
+{
+    return {QLatin1String(kName),
+            QCoreApplication::translate("LookupSources", "Library of Congress"),
+            {{QStringLiteral("LocSruUrl"),
+              QCoreApplication::translate("LookupSources", "Library of Congress (SRU):"),
+              &COnlineSettings::locSruUrl}}};
+}
+
 CLocSource::CLocSource(const COnlineSettings &settings, const CCancelToken *cancel)
     : m_settings(settings), m_http(settings, cancel)
 {
@@ -128,7 +138,7 @@ CLocSource::CLocSource(const COnlineSettings &settings, const CCancelToken *canc
 
 QString CLocSource::DisplayName() const
 {
-    return QStringLiteral("Library of Congress");
+    return Info().displayName;
 }
 
 bool CLocSource::IsItemKey(const QString &key) const

@@ -14,6 +14,11 @@ class CXmlAnswer;
 class CLocSource : public ILookupSource
 {
 public:
+    static constexpr char kName[] = "LibraryOfCongress";
+
+    // Name, display name and address settings of this source.
+    static CLookupSourceInfo Info();
+
     static constexpr int kPageSize = 20;
 
     explicit CLocSource(const COnlineSettings &settings, const CCancelToken *cancel = nullptr);

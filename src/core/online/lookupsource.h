@@ -45,6 +45,23 @@ struct CSearchPage
     QString message;    // failure message that was shown, empty when none
 };
 
+// One address setting of a source: where one of its services answers.
+struct CServiceAddress
+{
+    QString key;                      // settings key in Settings/Online ("OpenLibraryUrl")
+    QString label;                    // translated, for the options ("Open Library:")
+    QString COnlineSettings::*member; // the value in the settings
+};
+
+// What the program knows of a source before asking it anything: the name
+// stored in the settings, the name lists show and its address settings.
+struct CLookupSourceInfo
+{
+    QString name;        // "OpenLibrary": its value of Source and FallbackSources
+    QString displayName; // translated, for lists ("Open Library")
+    QVector<CServiceAddress> addresses;
+};
+
 // A service that books are looked up at. Each request step of a lookup maps
 // to one call: the item request (LookupIsbn or LookupItem, which also read
 // the details the item answer lacks) and the keyword request (Search). The
@@ -54,7 +71,8 @@ class ILookupSource
 public:
     virtual ~ILookupSource() = default;
 
-    // Shown in status texts and messages ("Open Library").
+    // Shown in status texts and messages ("Open Library"); the info's
+    // display name unless the source says otherwise.
     virtual QString DisplayName() const = 0;
 
     // The texts a lookup at this source shows: the status text while the
@@ -77,7 +95,13 @@ public:
     // True when key is one of this source's own item keys.
     virtual bool IsItemKey(const QString &key) const = 0;
 
-    // One page (from 1) of items matching the words; empty words are left out.
+    // The words of a keyword search as this source wants them; the default
+    // sends them as typed (trimmed). A source whose query language chokes on
+    // operators or punctuation cleans them here.
+    virtual QString SearchWords(const QString &typed) const;
+
+    // One page (from 1) of items matching the words (already passed through
+    // SearchWords); empty words are left out.
     virtual CSearchPage Search(const QString &title, const QString &author, const QString &publisher,
                                int page) = 0;
 };
@@ -92,6 +116,9 @@ std::unique_ptr<ILookupSource> CreateLookupSource(const COnlineSettings &setting
 std::unique_ptr<ILookupSource> CreateLookupSource(const QString &name, const COnlineSettings &settings,
                                                   const CCancelToken *cancel = nullptr);
 
-// Every source name, in the order the options list them and a fallback
-// tries them.
+// Every source, in the order the options list them and a fallback tries
+// them. Each source class gives its own (its static Info()).
+QVector<CLookupSourceInfo> LookupSources();
+
+// Their names, in the same order.
 QStringList LookupSourceNames();

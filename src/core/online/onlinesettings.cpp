@@ -3,6 +3,8 @@
 #include "app/registrykey.h"
 #include "lookupsource.h"
 
+#include <QUrl>
+
 namespace {
 
 const QString kKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings\\Online");
@@ -10,9 +12,7 @@ const QString kKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings\\Online")
 // A base address without its trailing "/", or the default when empty.
 QString baseAddress(const CRegistryKey &key, const QString &name, const QString &defaultValue)
 {
-    QString value = key.ReadString(name, defaultValue).trimmed();
-    while (value.endsWith(QLatin1Char('/')))
-        value.chop(1);
+    const QString value = COnlineSettings::CleanAddress(key.ReadString(name, defaultValue));
     return value.isEmpty() ? defaultValue : value;
 }
 
@@ -24,6 +24,22 @@ int positive(const CRegistryKey &key, const QString &name, int defaultValue)
 
 } // namespace
 
+QString COnlineSettings::CleanAddress(const QString &address)
+{
+    QString value = address.trimmed();
+    while (value.endsWith(QLatin1Char('/')))
+        value.chop(1);
+    return value;
+}
+
+bool COnlineSettings::IsUsableAddress(const QString &address)
+{
+    const QUrl url(CleanAddress(address), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !url.host().isEmpty();
+}
+
 COnlineSettings COnlineSettings::Load()
 {
     COnlineSettings s;
@@ -33,13 +49,12 @@ COnlineSettings COnlineSettings::Load()
     const QString source = key.ReadString(QStringLiteral("Source"), s.source).trimmed();
     if (!source.isEmpty())
         s.source = source;
-    s.openLibraryUrl = baseAddress(key, QStringLiteral("OpenLibraryUrl"), s.openLibraryUrl);
-    s.openLibraryCoversUrl = baseAddress(key, QStringLiteral("OpenLibraryCoversUrl"), s.openLibraryCoversUrl);
-    s.googleBooksUrl = baseAddress(key, QStringLiteral("GoogleBooksUrl"), s.googleBooksUrl);
+    // Each source names its own address settings.
+    for (const CLookupSourceInfo &info : LookupSources()) {
+        for (const CServiceAddress &address : info.addresses)
+            s.*address.member = baseAddress(key, address.key, s.*address.member);
+    }
     s.googleBooksKey = key.ReadString(QStringLiteral("GoogleBooksKey"), QString()).trimmed();
-    s.locSruUrl = baseAddress(key, QStringLiteral("LocSruUrl"), s.locSruUrl);
-    s.bookstoreHost = baseAddress(key, QStringLiteral("BookstoreHost"), s.bookstoreHost);
-    s.bookstorePageHost = baseAddress(key, QStringLiteral("BookstorePageHost"), s.bookstorePageHost);
     s.contactEmail = key.ReadString(QStringLiteral("ContactEmail"), QString()).trimmed();
     s.fallback = key.ReadInt(QStringLiteral("Fallback"), 0) != 0;
     const QString chain =
@@ -69,13 +84,11 @@ void COnlineSettings::Save() const
     if (!key.SetKey(kKey, true))
         return;
     key.WriteString(QStringLiteral("Source"), source);
-    key.WriteString(QStringLiteral("OpenLibraryUrl"), openLibraryUrl);
-    key.WriteString(QStringLiteral("OpenLibraryCoversUrl"), openLibraryCoversUrl);
-    key.WriteString(QStringLiteral("GoogleBooksUrl"), googleBooksUrl);
+    for (const CLookupSourceInfo &info : LookupSources()) {
+        for (const CServiceAddress &address : info.addresses)
+            key.WriteString(address.key, this->*address.member);
+    }
     key.WriteString(QStringLiteral("GoogleBooksKey"), googleBooksKey);
-    key.WriteString(QStringLiteral("LocSruUrl"), locSruUrl);
-    key.WriteString(QStringLiteral("BookstoreHost"), bookstoreHost);
-    key.WriteString(QStringLiteral("BookstorePageHost"), bookstorePageHost);
     key.WriteString(QStringLiteral("ContactEmail"), contactEmail);
     key.WriteInt(QStringLiteral("Fallback"), fallback ? 1 : 0);
     key.WriteString(QStringLiteral("FallbackSources"), fallbackSources.join(QLatin1Char(',')));

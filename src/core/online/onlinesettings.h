@@ -37,6 +37,12 @@ struct COnlineSettings
     qint64 maxCoverBytes = 10 * 1024 * 1024;
     int requestGap = 350;    // milliseconds between two requests to one host
 
+    // An address as it is stored: trimmed, without trailing "/".
+    static QString CleanAddress(const QString &address);
+    // True for an http or https address with a host: the only kind the
+    // lookup can ask.
+    static bool IsUsableAddress(const QString &address);
+
     // The settings as stored, defaults for what is missing or unusable.
     static COnlineSettings Load();
     // Writes every value (tests and the options page).

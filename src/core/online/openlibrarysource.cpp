@@ -10,6 +10,7 @@
 #include "languagecodes.h"
 #include "releasedate.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,6 +54,17 @@ qint64 coverIdFromUrl(const QString &url)
 
 } // namespace
 
+CLookupSourceInfo COpenLibrarySource::Info()
+{
+    return {QLatin1String(kName),
+            QCoreApplication::translate("LookupSources", "Open Library"),
+            {{QStringLiteral("OpenLibraryUrl"), QCoreApplication::translate("LookupSources", "Open Library:"),
+              &COnlineSettings::openLibraryUrl},
+             {QStringLiteral("OpenLibraryCoversUrl"),
+              QCoreApplication::translate("LookupSources", "Open Library covers:"),
+              &COnlineSettings::openLibraryCoversUrl}}};
+}
+
 COpenLibrarySource::COpenLibrarySource(const COnlineSettings &settings, const CCancelToken *cancel)
     : m_settings(settings), m_cancel(cancel), m_http(settings, cancel)
 {
@@ -60,7 +72,7 @@ COpenLibrarySource::COpenLibrarySource(const COnlineSettings &settings, const CC
 
 QString COpenLibrarySource::DisplayName() const
 {
-    return QStringLiteral("Open Library");
+    return Info().displayName;
 }
 
 bool COpenLibrarySource::IsItemKey(const QString &key) const

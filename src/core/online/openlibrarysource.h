@@ -13,6 +13,11 @@ class QJsonObject;
 class COpenLibrarySource : public ILookupSource
 {
 public:
+    static constexpr char kName[] = "OpenLibrary";
+
+    // Name, display name and address settings of this source.
+    static CLookupSourceInfo Info();
+
     static constexpr int kPageSize = 20;
 
     explicit COpenLibrarySource(const COnlineSettings &settings, const CCancelToken *cancel = nullptr);

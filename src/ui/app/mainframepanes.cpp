@@ -11,10 +11,12 @@
 #include "commandids.h"
 #include "edit/bookeditor.h"
 #include "mainframe.h"
+#include "online/addbookcommand.h"
 #include "options.h"
 #include "page/ordohtmlview.h"
 
 #include <QSplitter>
+#include <QStatusBar>
 
 void CMainFrame::buildPanes()
 {
@@ -56,6 +58,8 @@ void CMainFrame::wirePanes()
 
     auto *editor = new CBookEditor(m_doc, this);
     editor->attachList(m_list);
+    connect(editor->addBookCommand(), &CAddBookCommand::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
 }
 
 void CMainFrame::onBasicSearch()

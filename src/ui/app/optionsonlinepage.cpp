@@ -1,43 +1,60 @@
 #include "optionsonlinepage.h"
 #include "ui_optionsonlinepage.h"
 
+#include "app/messenger.h"
+
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QThread>
-
-namespace {
-
-struct SourceEntry
-{
-    const char *name;
-    const char *label;
-    QCheckBox *Ui::COptionsOnlinePage::*fallbackBox;
-};
-
-const SourceEntry kSources[] = {
-    {"OpenLibrary", QT_TRANSLATE_NOOP("COptionsOnlinePage", "Open Library"),
-     &Ui::COptionsOnlinePage::checkFallbackOpenLibrary},
-    {"GoogleBooks", QT_TRANSLATE_NOOP("COptionsOnlinePage", "Google Books"),
-     &Ui::COptionsOnlinePage::checkFallbackGoogleBooks},
-    {"LibraryOfCongress", QT_TRANSLATE_NOOP("COptionsOnlinePage", "Library of Congress"),
-     &Ui::COptionsOnlinePage::checkFallbackLibraryOfCongress},
-    {"Bookstore", QT_TRANSLATE_NOOP("COptionsOnlinePage", "Bookstore service"),
-     &Ui::COptionsOnlinePage::checkFallbackBookstore},
-};
-
-} // namespace
 
 COptionsOnlinePage::COptionsOnlinePage(QWidget *parent)
     : CPropertyPage(tr("Online"), parent), ui(std::make_unique<Ui::COptionsOnlinePage>()),
       m_settings(COnlineSettings::Load())
 {
     ui->setupUi(this);
-    for (const SourceEntry &source : kSources)
-        ui->comboSource->addItem(tr(source.label), QString::fromLatin1(source.name));
+    buildSourceControls();
     ui->comboIsbnForm->addItem(tr("ISBN-10 where there is one"), 10);
     ui->comboIsbnForm->addItem(tr("ISBN-13"), 13);
     ui->comboIsbnForm->addItem(tr("As entered"), 0);
     connect(ui->checkFallback, &QCheckBox::toggled, this, &COptionsOnlinePage::updateFallbackBoxes);
     connect(ui->buttonTestConnection, &QPushButton::clicked, this, &COptionsOnlinePage::testConnection);
+}
+
+void COptionsOnlinePage::buildSourceControls()
+{
+    m_sources = LookupSources();
+    const COnlineSettings defaults;
+    for (const CLookupSourceInfo &source : std::as_const(m_sources)) {
+        ui->comboSource->addItem(source.displayName, source.name);
+
+        auto *fallback = new QCheckBox(source.displayName, this);
+        fallback->setObjectName(QStringLiteral("checkFallback") + source.name);
+        ui->layoutFallbackSources->addWidget(fallback);
+        m_fallbackBoxes << fallback;
+
+        for (const CServiceAddress &address : source.addresses) {
+            const int row = ui->layoutAddresses->rowCount();
+            auto *edit = new QLineEdit(ui->groupAddresses);
+            edit->setObjectName(QStringLiteral("edit") + address.key);
+            edit->setPlaceholderText(defaults.*address.member);
+            auto *label = new QLabel(address.label, ui->groupAddresses);
+            label->setBuddy(edit);
+            auto *reset = new QPushButton(tr("Reset"), ui->groupAddresses);
+            reset->setObjectName(QStringLiteral("buttonReset") + address.key);
+            reset->setToolTip(tr("Back to %1").arg(defaults.*address.member));
+            reset->setAutoDefault(false);
+            connect(reset, &QPushButton::clicked, edit,
+                    [edit, value = defaults.*address.member] { edit->setText(value); });
+            ui->layoutAddresses->addWidget(label, row, 0);
+            ui->layoutAddresses->addWidget(edit, row, 1);
+            ui->layoutAddresses->addWidget(reset, row, 2);
+            m_addressRows << AddressRow{address, edit};
+        }
+    }
+    ui->layoutFallbackSources->addStretch();
 }
 
 COptionsOnlinePage::~COptionsOnlinePage()
@@ -63,10 +80,33 @@ void COptionsOnlinePage::DoDataExchange(bool saveAndValidate)
     const int form = ui->comboIsbnForm->findData(m_settings.isbnForm);
     ui->comboIsbnForm->setCurrentIndex(form >= 0 ? form : 0);
     ui->checkFallback->setChecked(m_settings.fallback);
-    for (const SourceEntry &entry : kSources)
-        ((*ui).*entry.fallbackBox)
-            ->setChecked(m_settings.fallbackSources.contains(QLatin1String(entry.name)));
+    for (int i = 0; i < m_sources.size(); ++i)
+        m_fallbackBoxes.at(i)->setChecked(m_settings.fallbackSources.contains(m_sources.at(i).name));
+    for (const AddressRow &row : std::as_const(m_addressRows))
+        row.edit->setText(m_settings.*row.address.member);
     updateFallbackBoxes();
+}
+
+bool COptionsOnlinePage::OnKillActive()
+{
+    for (const AddressRow &row : std::as_const(m_addressRows)) {
+        const QString text = row.edit->text().trimmed();
+        if (text.isEmpty() || COnlineSettings::IsUsableAddress(text))
+            continue;
+        // The label without its colon (full-width in Chinese).
+        QString service = row.address.label;
+        while (service.endsWith(QLatin1Char(':')) || service.endsWith(QChar(0xFF1A)))
+            service.chop(1);
+        messenger().showMessage(
+            tr("\"%1\" is not a web address Ordoteca can use for %2.\n"
+               "Please enter an address that starts with http:// or https://, for example %3.")
+                .arg(text, service, COnlineSettings().*row.address.member),
+            IMessenger::Icon::Warning);
+        row.edit->setFocus();
+        row.edit->selectAll();
+        return false;
+    }
+    return true;
 }
 
 void COptionsOnlinePage::readControls(COnlineSettings &settings) const
@@ -77,9 +117,15 @@ void COptionsOnlinePage::readControls(COnlineSettings &settings) const
     settings.isbnForm = ui->comboIsbnForm->currentData().toInt();
     settings.fallback = ui->checkFallback->isChecked();
     settings.fallbackSources.clear();
-    for (const SourceEntry &entry : kSources) {
-        if (((*ui).*entry.fallbackBox)->isChecked())
-            settings.fallbackSources << QString::fromLatin1(entry.name);
+    for (int i = 0; i < m_sources.size(); ++i) {
+        if (m_fallbackBoxes.at(i)->isChecked())
+            settings.fallbackSources << m_sources.at(i).name;
+    }
+    // An emptied box means the usual address.
+    const COnlineSettings defaults;
+    for (const AddressRow &row : m_addressRows) {
+        const QString address = COnlineSettings::CleanAddress(row.edit->text());
+        settings.*row.address.member = address.isEmpty() ? defaults.*row.address.member : address;
     }
 }
 
@@ -91,8 +137,8 @@ void COptionsOnlinePage::save() const
 
 void COptionsOnlinePage::updateFallbackBoxes()
 {
-    for (const SourceEntry &entry : kSources)
-        ((*ui).*entry.fallbackBox)->setEnabled(ui->checkFallback->isChecked());
+    for (QCheckBox *box : std::as_const(m_fallbackBoxes))
+        box->setEnabled(ui->checkFallback->isChecked());
 }
 
 void COptionsOnlinePage::testConnection()

@@ -10,6 +10,7 @@
 #include "englishplurals.h"
 #include "mainframe.h"
 #include "transfer/transfercommands.h"
+#include "widgets/savefiledialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,15 +55,8 @@ QString defaultOpenDialog(QWidget *parent, const QString &startFolder)
 
 QString defaultSaveDialog(QWidget *parent, const QString &startFolder)
 {
-    QFileDialog dialog(parent, QCoreApplication::translate("COrdoApp", "New Database"), startFolder,
-                       databaseFilter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("mdb"));
-    // Asking before replacing an existing file is the dialog's default.
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return AskFileToSave(parent, QCoreApplication::translate("COrdoApp", "New Database"), startFolder,
+                         databaseFilter(), QStringLiteral("mdb"));
 }
 
 // Qt's own texts (dialog buttons) for the interface languages we know.

@@ -5,6 +5,7 @@
 #include "batchquerydlg.h"
 #include "catalog/bookrecord.h"
 #include "catalog/imagesfolder.h"
+#include "catalog/isbnincatalogue.h"
 #include "catalog/ordodoc.h"
 #include "edit/bookeditor.h"
 #include "lookupprogressdlg.h"
@@ -49,6 +50,13 @@ bool CAddBookCommand::Run()
 
 bool CAddBookCommand::AddByIsbn(const QString &isbn)
 {
+    // Asked before the lookup, the same way the batch tells duplicates apart.
+    QString existingTitle;
+    if (m_doc && m_doc->connection() && IsIsbnInCatalogue(isbn, *m_doc->connection(), &existingTitle) &&
+        !messenger().askYesNo(
+            tr("This book is already in the catalogue as \"%1\". Add another copy?").arg(existingTitle)))
+        return false;
+
     CBookRecord record;
     CCancelToken token;
     record.cancelToken = &token;
@@ -100,6 +108,12 @@ bool CAddBookCommand::AddByKeywords(const QString &title, const QString &author,
     progress.runJob([&] { found = record.LookupByKeywords(title, author, publisher, true, chooser); });
     if (progress.wasCancelled() || !found)
         return false;
+    // The pick is kept even when its details could not be had: the user
+    // completes the sheet, and the status bar says why it is thin.
+    if (record.onlySearchRow)
+        emit statusMessage(tr("The book's details could not be looked up; the sheet holds what the search "
+                              "listed. %1")
+                               .arg(record.errorText.simplified()));
     return m_editor && m_editor->AddPreparedBook(record);
 }
 
@@ -110,11 +124,12 @@ bool CAddBookCommand::RunBatch(const QStringList &isbns)
     CBatchQueryDlg batch(m_parent);
     batch.setQueue(isbns);
     batch.setTarget(m_doc->currentCategory(), m_doc->sharedConnection(), ImagesFolder());
+    // The window stays open with its outcome: the list shows the new books
+    // as soon as the batch ends, stopped or not.
+    connect(&batch, &CBatchQueryDlg::workerFinished, this, &CAddBookCommand::booksAdded);
     if (m_batchRunner)
         m_batchRunner(batch);
     else
         batch.exec();
-    // Books saved before a stop stay saved: reload in every case.
-    emit booksAdded();
     return true;
 }

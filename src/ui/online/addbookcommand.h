@@ -43,8 +43,11 @@ public:
     bool RunBatch(const QStringList &isbns);
 
 signals:
-    // A batch has ended: whatever it saved, the list reloads.
+    // A batch has ended (its window may still be open): whatever it saved,
+    // the list reloads.
     void booksAdded();
+    // A note for the main window's status bar.
+    void statusMessage(const QString &text);
 
 private:
     QPointer<COrdoDoc> m_doc;

@@ -6,6 +6,7 @@
 #include "online/isbnlist.h"
 #include "scan/barcodescandlg.h"
 #include "widgets/dialogfilter.h"
+#include "widgets/savefiledialog.h"
 
 #include <QFileDialog>
 #include <QPushButton>
@@ -17,23 +18,11 @@ QString defaultOpenDialog(QWidget *parent, const QString &filter)
     return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
 }
 
-QString defaultSaveDialog(QWidget *parent, const QString &filter)
-{
-    QFileDialog dialog(parent, QString(), QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    // Asking before replacing an existing file is the dialog's default.
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
-
 } // namespace
 
 CAddBookDlg::CAddBookDlg(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CAddBookDlg>()), m_openDialog(defaultOpenDialog),
-      m_saveDialog(defaultSaveDialog)
+      m_saveDialog(AskTextFileToSave)
 {
     ui->setupUi(this);
     ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);

@@ -5,10 +5,14 @@
 #include "app/messenger.h"
 #include "app/strings.h"
 #include "catalog/connection.h"
-#include "online/batchitem.h"
+#include "online/isbnlist.h"
 #include "uithreadmessenger.h"
+#include "widgets/dialogfilter.h"
+#include "widgets/savefiledialog.h"
 
+#include <QClipboard>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QThread>
 
@@ -18,7 +22,8 @@ enum Column { ColIsbn, ColTitle };
 
 } // namespace
 
-CBatchQueryDlg::CBatchQueryDlg(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::CBatchQueryDlg>())
+CBatchQueryDlg::CBatchQueryDlg(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::CBatchQueryDlg>()), m_saveDialog(AskTextFileToSave)
 {
     ui->setupUi(this);
     ui->listQueue->setHorizontalHeaderLabels({LoadStr(IDS_COLUMN_ISBN), LoadStr(IDS_COLUMN_TITLE)});
@@ -27,6 +32,11 @@ CBatchQueryDlg::CBatchQueryDlg(QWidget *parent) : QDialog(parent), ui(std::make_
     ui->listQueue->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(ui->buttonStart, &QPushButton::clicked, this, &CBatchQueryDlg::OnStart);
     connect(ui->buttonCancel, &QPushButton::clicked, this, &CBatchQueryDlg::reject);
+    connect(ui->buttonCopyFailedIsbns, &QPushButton::clicked, this, &CBatchQueryDlg::OnCopyFailedIsbns);
+    connect(ui->buttonSaveFailedIsbns, &QPushButton::clicked, this, &CBatchQueryDlg::OnSaveFailedIsbns);
+    // Only an ended batch has ISBNs to try again.
+    ui->buttonCopyFailedIsbns->hide();
+    ui->buttonSaveFailedIsbns->hide();
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, &CBatchQueryDlg::onTimer);
     m_record.cancelToken = &m_cancel;
@@ -91,8 +101,10 @@ int CBatchQueryDlg::progress() const
     return ui->progressBar->value();
 }
 
-void CBatchQueryDlg::setRowTitle(int row, const QString &text)
+void CBatchQueryDlg::setRowResult(int row, const QString &text, CBatchItemResult::Kind kind)
 {
+    if (row < m_rowKinds.size())
+        m_rowKinds[row] = kind;
     if (QTableWidgetItem *item = ui->listQueue->item(row, ColTitle)) {
         item->setText(text);
         item->setToolTip(text);
@@ -119,6 +131,7 @@ void CBatchQueryDlg::OnStart()
             m_queue << rowIsbn(row);
     }
     m_total = int(m_queue.size());
+    m_rowKinds.fill(CBatchItemResult::Cancelled, m_total);
     m_currentIndex = 0;
     m_cancel.reset();
     m_worker = QThread::create([this] { runWorker(); });
@@ -141,9 +154,9 @@ void CBatchQueryDlg::runWorker()
                 ? LookUpAndFillBook(m_record, m_queue.at(index), m_fillBookIds.at(index), target)
                 : LookUpAndSaveIsbn(m_record, m_queue.at(index), target);
         if (result.kind != CBatchItemResult::Cancelled) {
-            const QString text = result.rowText;
             QMetaObject::invokeMethod(
-                this, [this, index, text] { setRowTitle(index, text); }, Qt::QueuedConnection);
+                this, [this, index, result] { setRowResult(index, result.rowText, result.kind); },
+                Qt::QueuedConnection);
         }
         if (result.fatal) {
             QMetaObject::invokeMethod(&m_timer, qOverload<>(&QTimer::stop), Qt::QueuedConnection);
@@ -168,8 +181,77 @@ void CBatchQueryDlg::onWorkerEnded(bool stopped)
     m_timer.stop();
     if (!stopped)
         ui->progressBar->setValue(100);
+    m_stopped = stopped;
+    m_runState = Ended;
+    // The outcome stays on screen until the user has seen it.
+    ui->labelStatus->setText(summaryText());
+    ui->buttonCancel->setText(tr("&Close"));
+    ui->buttonCancel->setEnabled(true);
+    ui->buttonCancel->setDefault(true);
+    ui->buttonCancel->setFocus();
+    const bool anyFailed = !failedIsbns().isEmpty();
+    for (QPushButton *button : {ui->buttonCopyFailedIsbns, ui->buttonSaveFailedIsbns}) {
+        button->show();
+        button->setEnabled(anyFailed);
+    }
     emit workerFinished();
-    done(stopped ? Rejected : Accepted);
+}
+
+QString CBatchQueryDlg::summaryText() const
+{
+    int counts[CBatchItemResult::Cancelled + 1] = {};
+    for (const CBatchItemResult::Kind kind : m_rowKinds)
+        ++counts[kind];
+    // What was saved is always named, so that "0 added" is said too.
+    QStringList parts;
+    const int saved = counts[CBatchItemResult::Saved];
+    parts << (m_fillBookIds.isEmpty() ? tr("%n added", nullptr, saved) : tr("%n updated", nullptr, saved));
+    if (const int n = counts[CBatchItemResult::Duplicate])
+        parts << tr("%n already in the catalogue", nullptr, n);
+    if (const int n = counts[CBatchItemResult::NotFound])
+        parts << tr("%n not found", nullptr, n);
+    if (const int n = counts[CBatchItemResult::Failed])
+        parts << tr("%n failed", nullptr, n);
+    if (const int n = counts[CBatchItemResult::Cancelled])
+        parts << tr("%n not looked up", nullptr, n);
+    return parts.join(tr(", ", "between the parts of the batch summary"));
+}
+
+QStringList CBatchQueryDlg::failedIsbns() const
+{
+    QStringList isbns;
+    if (m_runState != Ended)
+        return isbns;
+    for (int row = 0; row < m_rowKinds.size(); ++row) {
+        const CBatchItemResult::Kind kind = m_rowKinds.at(row);
+        if (kind == CBatchItemResult::NotFound || kind == CBatchItemResult::Failed ||
+            kind == CBatchItemResult::Cancelled)
+            isbns << m_queue.value(row);
+    }
+    return isbns;
+}
+
+void CBatchQueryDlg::OnCopyFailedIsbns()
+{
+    const QStringList isbns = failedIsbns();
+    if (!isbns.isEmpty())
+        QGuiApplication::clipboard()->setText(isbns.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void CBatchQueryDlg::OnSaveFailedIsbns()
+{
+    const QStringList isbns = failedIsbns();
+    if (isbns.isEmpty())
+        return;
+    const QString path = m_saveDialog(this, DialogFilter(LoadStr(IDS_FILTER_TEXT)));
+    if (path.isEmpty())
+        return;
+    // The same file the Add Book dialog loads, for another try.
+    if (!WriteIsbnListFile(path, isbns.join(QLatin1Char('\n')))) {
+        messenger().showMessage(LoadStr(IDS_CANNOT_OPEN_FOR_WRITING));
+        return;
+    }
+    messenger().showMessage(LoadStr(IDS_FILE_SAVED), IMessenger::Icon::Information);
 }
 
 void CBatchQueryDlg::onTimer()
@@ -197,8 +279,11 @@ void CBatchQueryDlg::reject()
                 m_cancel.cancel();
         });
         return;
+    case Ended:
+        done(m_stopped ? Rejected : Accepted);
+        return;
     default:
-        // Stopping: the window closes when the worker has stopped.
+        // Stopping: Close comes when the worker has stopped.
         return;
     }
 }

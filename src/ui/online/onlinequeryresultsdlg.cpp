@@ -16,8 +16,6 @@ namespace {
 
 enum Column { ColIsbn, ColTitle, ColAuthor, ColPublisher, ColEdition };
 
-constexpr int kItemKeyRole = Qt::UserRole;
-
 } // namespace
 
 COnlineQueryResultsDlg::COnlineQueryResultsDlg(QWidget *parent)
@@ -92,7 +90,7 @@ int COnlineQueryResultsDlg::exec()
         return Rejected;
     }
     if (rows == 1) {
-        m_chosen = ui->listResults->item(0, ColIsbn)->data(kItemKeyRole).toString();
+        m_chosen = m_rows.value(0);
         setResult(Accepted);
         return Accepted;
     }
@@ -146,6 +144,7 @@ void COnlineQueryResultsDlg::showPage(const CSearchPage &result)
 {
     QTableWidget *list = ui->listResults;
     list->setRowCount(0);
+    m_rows.clear();
     // The query has shown its failure or empty page already.
     if (!result.message.isEmpty())
         m_messageText = result.message;
@@ -153,6 +152,7 @@ void COnlineQueryResultsDlg::showPage(const CSearchPage &result)
     if (result.outcome != LookupOutcome::Found)
         return;
     m_totalPages = result.totalPages;
+    m_rows = result.rows;
     // The service's order: the most relevant item first, and selected.
     list->setRowCount(int(result.rows.size()));
     for (int row = 0; row < result.rows.size(); ++row) {
@@ -163,7 +163,6 @@ void COnlineQueryResultsDlg::showPage(const CSearchPage &result)
             cell->setToolTip(texts[column]);
             list->setItem(row, column, cell);
         }
-        list->item(row, ColIsbn)->setData(kItemKeyRole, item.itemKey);
     }
     if (list->rowCount() == 0)
         return;
@@ -181,13 +180,13 @@ void COnlineQueryResultsDlg::accept()
         messenger().showMessage(LoadStr(IDS_SELECT_ONE_ITEM));
         return;
     }
-    m_chosen = ui->listResults->item(selected.first()->row(), ColIsbn)->data(kItemKeyRole).toString();
+    m_chosen = m_rows.value(selected.first()->row());
     QDialog::accept();
 }
 
 void COnlineQueryResultsDlg::reject()
 {
-    m_chosen.clear();
+    m_chosen = CSearchRow();
     if (m_worker && m_token)
         m_token->cancel();
     waitForWorker();

@@ -41,8 +41,10 @@ public:
     int currentPage() const { return m_currentPage; }
     int totalPages() const { return m_totalPages; }
     bool isQueryRunning() const { return m_worker != nullptr; }
-    // On OK: the item key of the chosen row (an ISBN for most items).
-    QString chosenIdentifier() const { return m_chosen; }
+    // On OK: the chosen row, as the list showed it.
+    const CSearchRow &chosenRow() const { return m_chosen; }
+    // Its item key (an ISBN for most items).
+    QString chosenIdentifier() const { return m_chosen.itemKey; }
     // The last failure shown by a query; empty when none.
     QString messageText() const { return m_messageText; }
     // Queries sent so far (first page included).
@@ -71,7 +73,8 @@ private:
     CCancelToken *m_token = nullptr;
     int m_currentPage = 0;
     int m_totalPages = 0;
-    QString m_chosen;
+    QVector<CSearchRow> m_rows; // the rows of the page shown
+    CSearchRow m_chosen;
     QString m_messageText;
     int m_queryCount = 0;
     QThread *m_worker = nullptr;

@@ -11,7 +11,7 @@ CResultsChooser::CResultsChooser(QWidget *parent, CCancelToken *token, QWidget *
 }
 
 bool CResultsChooser::Choose(const QString &, const QString &, const QString &, const Query &query,
-                             QString &chosenKey, QString &messageText)
+                             CSearchRow &chosen, QString &messageText)
 {
     // The first page decides whether there is anything to choose from; its
     // failure or empty result has been shown by the query.
@@ -20,20 +20,20 @@ bool CResultsChooser::Choose(const QString &, const QString &, const QString &, 
     if (first.outcome != LookupOutcome::Found || first.rows.isEmpty())
         return false;
     if (first.rows.size() == 1) {
-        chosenKey = first.rows.constFirst().itemKey;
+        chosen = first.rows.constFirst();
         return true;
     }
-    bool chosen = false;
-    auto choose = [&] { chosen = chooseOnUiThread(first, query, chosenKey, messageText); };
+    bool picked = false;
+    auto choose = [&] { picked = chooseOnUiThread(first, query, chosen, messageText); };
     QCoreApplication *app = QCoreApplication::instance();
     if (QThread::currentThread() == app->thread())
         choose();
     else
         QMetaObject::invokeMethod(app, choose, Qt::BlockingQueuedConnection);
-    return chosen;
+    return picked;
 }
 
-bool CResultsChooser::chooseOnUiThread(const CSearchPage &firstPage, const Query &query, QString &chosenKey,
+bool CResultsChooser::chooseOnUiThread(const CSearchPage &firstPage, const Query &query, CSearchRow &chosen,
                                        QString &messageText)
 {
     const bool hidden = m_hide && m_hide->isVisible();
@@ -46,8 +46,8 @@ bool CResultsChooser::chooseOnUiThread(const CSearchPage &firstPage, const Query
     if (hidden)
         m_hide->show();
     if (result == QDialog::Accepted) {
-        chosenKey = dialog.chosenIdentifier();
-        return !chosenKey.isEmpty();
+        chosen = dialog.chosenRow();
+        return !chosen.itemKey.isEmpty();
     }
     if (!dialog.messageText().isEmpty())
         messageText = dialog.messageText();

@@ -26,10 +26,10 @@ public:
     void setDialogRunner(DialogRunner runner) { m_runner = std::move(runner); }
 
     bool Choose(const QString &title, const QString &author, const QString &publisher, const Query &query,
-                QString &chosenKey, QString &messageText) override;
+                CSearchRow &chosen, QString &messageText) override;
 
 private:
-    bool chooseOnUiThread(const CSearchPage &firstPage, const Query &query, QString &chosenKey,
+    bool chooseOnUiThread(const CSearchPage &firstPage, const Query &query, CSearchRow &chosen,
                           QString &messageText);
 
     QPointer<QWidget> m_parent;

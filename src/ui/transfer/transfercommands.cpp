@@ -108,11 +108,13 @@ void CTransferCommands::fillUpOnline(const QVector<int> &bookIds, const QStringL
     batch.setQueue(queue);
     batch.setFillBooks(books);
     batch.setTarget(m_doc->currentCategory(), m_doc->sharedConnection(), ImagesFolder());
+    // The window stays open with its outcome; tree and list show the filled
+    // books as soon as the batch ends.
+    connect(&batch, &CBatchQueryDlg::workerFinished, m_doc, &COrdoDoc::RefreshTree);
     if (m_batchRunner)
         m_batchRunner(batch);
     else
         batch.exec();
-    m_doc->RefreshTree();
 }
 
 bool CTransferCommands::RunExport()

@@ -23,19 +23,19 @@ QByteArray fixture(const QString &path)
 class PickingChooser : public IKeywordChooser
 {
 public:
-    bool Choose(const QString &t, const QString &a, const QString &p, const Query &query, QString &chosenKey,
+    bool Choose(const QString &t, const QString &a, const QString &p, const Query &query, CSearchRow &chosen,
                 QString &messageText) override
     {
         words = {t, a, p};
         page = query(1);
         for (const CSearchRow &row : std::as_const(page.rows)) {
             if (row.title == pick) {
-                chosenKey = row.itemKey;
+                chosen = row;
                 return true;
             }
         }
         if (!forcedKey.isEmpty()) {
-            chosenKey = forcedKey;
+            chosen.itemKey = forcedKey;
             return true;
         }
         messageText = page.message.isEmpty() ? cancelMessage : page.message;
@@ -428,16 +428,17 @@ private slots:
         QCOMPARE(r.ISBN, QString("0596000278"));
         QCOMPARE(r.Title, QString("Café Cartography"));
         QVERIFY(!r.newFrontCoverSource.isEmpty());
+        QVERIFY(!r.onlySearchRow);
 
         const auto search = f.server.requests().first();
         QCOMPARE(search.path, QString("/search.json"));
-        QCOMPARE(search.queryValue("title"), QString("café  co #1"));
-        QCOMPARE(search.queryValue("author"), QString("zoë δ"));
+        QCOMPARE(search.queryValue("title"), QString("Café & Co #1"));
+        QCOMPARE(search.queryValue("author"), QString("Zoë AND Δ"));
         QVERIFY(!search.hasQueryItem("publisher"));
         QCOMPARE(search.queryValue("page"), QString("1"));
         QCOMPARE(search.queryValue("limit"), QString("20"));
         QVERIFY(search.rawTarget.startsWith(
-            "/search.json?title=caf%C3%A9%20%20co%20%231&author=zo%C3%AB%20%CE%B4&page=1&limit=20&fields="));
+            "/search.json?title=Caf%C3%A9%20%26%20Co%20%231&author=Zo%C3%AB%20AND%20%CE%94&page=1&limit=20&fields="));
         QCOMPARE(f.server.requests().at(1).queryValue("bibkeys"), QString("ISBN:0596000278"));
     }
 
@@ -458,6 +459,38 @@ private slots:
         QVERIFY(r.newFrontCoverSource.isEmpty());
         QCOMPARE(f.targets().mid(1), QStringList({"/api/books?bibkeys=OLID%3AOL1003M&jscmd=data&format=json",
                                                   "/books/OL1003M.json"}));
+    }
+
+    // The row the user picked is not thrown away when its own lookup fails:
+    // the record gets what the row showed, and the reason, without a box.
+    void lookupByKeywords_keepsThePickedRowWhenItsLookupFails()
+    {
+        OpenLibraryFixture f;
+        for (const char *isbn : {"0596000278", "9780596000271"})
+            f.server.serveData(QStringLiteral("/api/books?bibkeys=ISBN:") + isbn, "{}", "application/json");
+        PickingChooser chooser;
+        chooser.pick = QStringLiteral("Café Cartography");
+        CBookRecord r;
+        r.Subtitle = QStringLiteral("stale");
+        QVERIFY(r.LookupByKeywords(QStringLiteral("café"), QString(), QString(), true, chooser));
+        QVERIFY(r.onlySearchRow);
+        // Title, first author, publisher, date and ISBN as the row showed them.
+        QCOMPARE((QStringList{r.Title, r.Author, r.Publisher, r.ReleaseDate, r.ISBN}),
+                 QStringList({"Café Cartography", "Zoë Ångström", "Éditions Lumière & Fils", "Jun 01, 2003",
+                              "0596000278"}));
+        QVERIFY(r.Subtitle.isEmpty());
+        QVERIFY(r.newFrontCoverSource.isEmpty());
+        QCOMPARE(r.errorText, QString("No book with ISBN 0596000278 was found at Open Library."));
+        QVERIFY(f.messenger.messages.isEmpty());
+
+        // A service that cannot be reached keeps the row too.
+        f.server.serveData(QStringLiteral("/api/books"), "down", "text/plain", 503);
+        CBookRecord unreachable;
+        QVERIFY(unreachable.LookupByKeywords(QStringLiteral("café"), QString(), QString(), true, chooser));
+        QVERIFY(unreachable.onlySearchRow);
+        QCOMPARE(unreachable.Title, QString("Café Cartography"));
+        QCOMPARE(unreachable.errorText, QString("Failed to load book info from Open Library."));
+        QVERIFY(f.messenger.messages.isEmpty());
     }
 
     void lookupByKeywords_cancelledOrUnusableChoice()

@@ -25,13 +25,13 @@ const QString kNote = QStringLiteral("  (Note: Some e-books might have been filt
 class TitleChooser : public IKeywordChooser
 {
 public:
-    bool Choose(const QString &, const QString &, const QString &, const Query &query, QString &chosenKey,
+    bool Choose(const QString &, const QString &, const QString &, const Query &query, CSearchRow &chosen,
                 QString &messageText) override
     {
         const CSearchPage page = query(1);
         for (const CSearchRow &row : page.rows) {
             if (row.title == pick) {
-                chosenKey = row.itemKey;
+                chosen = row;
                 return true;
             }
         }
@@ -267,6 +267,35 @@ private slots:
         QCOMPARE(source.ProductPageBaseUrl(), QString("http://www.amazon.com/exec/obidos/tg/detail/-/"));
         QCOMPARE(source.LiteRequestUrl("author:knuth", 3),
                  "http://xml.amazon.com" + kLitePrefix + "author:knuth&page=3");
+    }
+
+    void cleanWords_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("cleaned");
+        QTest::newRow("operators dropped") << "the art and science"
+                                           << "the art science";
+        QTest::newRow("only an operator") << "and"
+                                          << "";
+        QTest::newRow("lower case") << "Knuth"
+                                    << "knuth";
+        QTest::newRow("colon and ampersand") << "Perl: Tips & Tricks"
+                                             << "perl tips  tricks";
+        QTest::newRow("operators anywhere") << "Not Now OR never"
+                                            << "now never";
+        QTest::newRow("repeated operators") << "war and and peace"
+                                            << "war peace";
+        QTest::newRow("inside words kept") << "android notation"
+                                           << "android notation";
+        QTest::newRow("accents and scripts") << "Ÿ ÉLAN Δέλτα И 中文"
+                                             << "ÿ élan δέλτα и 中文";
+    }
+
+    void cleanWords()
+    {
+        QFETCH(QString, words);
+        QFETCH(QString, cleaned);
+        QCOMPARE(CBookstoreSource::CleanWords(words), cleaned);
     }
 
     void keywordRequest_expressionAndEscaping_data()

@@ -126,13 +126,13 @@ private slots:
     {
         GoogleBooksFixture f;
         CGoogleBooksSource source(f.online);
-        const CSearchPage page = CKeywordQuery(source, QStringLiteral("Θάλασσα & Φως"),
+        const CSearchPage page = CKeywordQuery(source, QStringLiteral("Θάλασσα Φως"),
                                                QStringLiteral("Κωνσταντίνου"), QStringLiteral("l'Étoile #2"))
                                      .Run(2);
         const auto request = f.server.lastRequest();
         QCOMPARE(
             request.queryValue("q"),
-            QString("intitle:θάλασσα intitle:φως inauthor:κωνσταντίνου inpublisher:l'étoile inpublisher:#2"));
+            QString("intitle:Θάλασσα intitle:Φως inauthor:Κωνσταντίνου inpublisher:l'Étoile inpublisher:#2"));
         QCOMPARE(request.queryValue("startIndex"), QString("20"));
         QCOMPARE(request.queryValue("maxResults"), QString("20"));
         QVERIFY(request.rawTarget.contains("inpublisher%3A%232&startIndex=20"));
@@ -149,6 +149,21 @@ private slots:
         QVERIFY(page.rows.at(1).isbn.isEmpty());
         QCOMPARE(page.rows.at(1).releaseDate, QString("Mar 01, 1911"));
         QCOMPARE(page.rows.at(2).itemKey, QString("9791090636071"));
+    }
+
+    // Only the bookstore service cleans the words: and/or/not, ":" and
+    // capitals reach Google Books as typed, word by word.
+    void keywordQuery_sendsTheWordsAsTyped()
+    {
+        GoogleBooksFixture f;
+        CGoogleBooksSource source(f.online);
+        CKeywordQuery(source, QStringLiteral("Pride and Prejudice"), QStringLiteral("Austen"),
+                      QStringLiteral("Penguin: Classics"))
+            .Run(1);
+        QCOMPARE(f.server.lastRequest().queryValue("q"),
+                 QString("intitle:Pride intitle:and intitle:Prejudice inauthor:Austen inpublisher:Penguin: "
+                         "inpublisher:Classics"));
+        QVERIFY(f.messenger.messages.isEmpty());
     }
 
     void lookupItem_byVolumeId()

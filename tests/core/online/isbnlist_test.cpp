@@ -1,4 +1,4 @@
-#include "online/batchitem.h"
+#include "catalog/isbnincatalogue.h"
 #include "online/isbnlist.h"
 #include "testcatalog.h"
 
@@ -69,7 +69,9 @@ private slots:
         cat.exec("INSERT INTO book (BookID, Title, ISBN) VALUES (2, 'B', '080442957x')");
         cat.exec("INSERT INTO book (BookID, Title, ISBN) VALUES (3, 'C', NULL)");
         QVERIFY(IsIsbnInCatalogue("0596000278", cat.connection()));
-        QVERIFY(IsIsbnInCatalogue("978-0-596-00027-1", cat.connection()));
+        QString title;
+        QVERIFY(IsIsbnInCatalogue("978-0-596-00027-1", cat.connection(), &title));
+        QCOMPARE(title, QString("A"));
         QVERIFY(IsIsbnInCatalogue("080442957X", cat.connection()));
         QVERIFY(IsIsbnInCatalogue("080442957x", cat.connection()));
         QVERIFY(!IsIsbnInCatalogue("1565922433", cat.connection()));

@@ -118,8 +118,8 @@ private slots:
                                      .Run(2);
         const auto request = f.server.lastRequest();
         QCOMPARE(request.queryValue("query"),
-                 QString("dc.title=\"northern \\\"maps\\\" 50%\\*\" and "
-                         "dc.creator=\"søndergaard\" and dc.publisher=\"a\\\\b\\?\\^\""));
+                 QString("dc.title=\"Northern \\\"Maps\\\" 50%\\*\" and "
+                         "dc.creator=\"Søndergaard\" and dc.publisher=\"a\\\\b\\?\\^\""));
         QCOMPARE(request.queryValue("startRecord"), QString("21"));
         QCOMPARE(request.queryValue("maximumRecords"), QString("20"));
 
@@ -133,6 +133,20 @@ private slots:
         QCOMPARE(page.rows.at(0).releaseDate, QString("Jan 01, 1999"));
         QCOMPARE(page.rows.at(1).itemKey, QString("lccn:sn98001234"));
         QVERIFY(page.rows.at(1).isbn.isEmpty());
+    }
+
+    // Only the bookstore service cleans the words: a quoted title keeps its
+    // "and", or the phrase would match no record.
+    void keywordQuery_sendsTheWordsAsTyped()
+    {
+        LocFixture f;
+        CLocSource source(f.online);
+        CKeywordQuery(source, QStringLiteral("Pride and Prejudice"), QStringLiteral("Austen, Jane"),
+                      QStringLiteral("Penguin: Classics & Co"))
+            .Run(1);
+        QCOMPARE(f.server.lastRequest().queryValue("query"),
+                 QString("dc.title=\"Pride and Prejudice\" and dc.creator=\"Austen, Jane\" and "
+                         "dc.publisher=\"Penguin: Classics & Co\""));
     }
 
     void lookupItem_byLccn()

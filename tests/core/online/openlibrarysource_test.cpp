@@ -1,4 +1,5 @@
 #include "catalog/bookrecord.h"
+#include "online/keywordquery.h"
 #include "online/openlibrarysource.h"
 #include "openlibraryfixture.h"
 
@@ -24,6 +25,26 @@ private slots:
         QVERIFY(request.queryValue("fields").contains("editions.isbn"));
         QVERIFY(request.rawTarget.startsWith("/search.json?title=a%26b%3Dc%20%231%2B2&author=%D0%81%D0%BB%D0%BA%D0%B0"
                                              "%20%C3%BC%2F%3F&publisher=%E4%B8%AD%E6%96%87%20%E5%87%BA%E7%89%88&page=4&"));
+    }
+
+    // Only the bookstore service cleans the words: here and/or/not, ":",
+    // "&" and capitals reach the service as typed.
+    void keywordQuery_sendsTheWordsAsTyped()
+    {
+        OpenLibraryFixture f;
+        COpenLibrarySource source(f.online);
+        CKeywordQuery(source, QStringLiteral("Pride and Prejudice"), QStringLiteral("Austen OR Brontë"),
+                      QStringLiteral("Penguin: Classics & Co"))
+            .Run(1);
+        const auto request = f.server.lastRequest();
+        QCOMPARE(request.queryValue("title"), QString("Pride and Prejudice"));
+        QCOMPARE(request.queryValue("author"), QString("Austen OR Brontë"));
+        QCOMPARE(request.queryValue("publisher"), QString("Penguin: Classics & Co"));
+
+        // A word that is an operator elsewhere is a word here.
+        CKeywordQuery(source, QStringLiteral("Not"), QString(), QString()).Run(1);
+        QCOMPARE(f.server.lastRequest().queryValue("title"), QString("Not"));
+        QVERIFY(f.messenger.messages.isEmpty());
     }
 
     void search_countsPages_data()

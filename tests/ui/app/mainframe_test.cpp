@@ -7,6 +7,7 @@
 #include "browse/ordotreeview.h"
 #include "catalog/booklistquery.h"
 #include "catalog/ordodoc.h"
+#include "online/addbookcommand.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -341,6 +342,21 @@ private slots:
         QCOMPARE(bar->currentMessage(), QString("For Help, press F1"));
         bar->showMessage("Removed 2 rows", 20);
         QTRY_COMPARE(bar->currentMessage(), QString("For Help, press F1"));
+    }
+
+    // The Add Book command's notes (why a sheet holds only a search row)
+    // reach the main window's status bar.
+    void statusBar_showsTheAddBookNotes()
+    {
+        StyleFolder folder(1, 1);
+        COrdoDoc doc;
+        CMainFrame frame(&doc);
+        QVERIFY(frame.create());
+        auto *command = frame.findChild<CAddBookCommand *>();
+        QVERIFY(command);
+        emit command->statusMessage("No book with ISBN 0596000278 was found at Open Library.");
+        QCOMPARE(frame.statusBar()->currentMessage(),
+                 QString("No book with ISBN 0596000278 was found at Open Library."));
     }
 
     // Enter is Edit Book's key: with two books selected and the tree focused

@@ -6,6 +6,7 @@
 #include "app/registrykey.h"
 #include "findcontrol.h"
 #include "googlebooksfixture.h"
+#include "online/lookupsource.h"
 #include "openlibraryfixture.h"
 
 #include <QCheckBox>
@@ -154,6 +155,98 @@ private slots:
         // Testing does not store anything.
         QCOMPARE(COnlineSettings::Load().source, QString("OpenLibrary"));
         QVERIFY(COnlineSettings::Load().googleBooksKey.isEmpty());
+    }
+
+    void addresses_showTheStoredOnesAndResetToTheDefaults()
+    {
+        TestSettings settings;
+        RecordingMessenger messenger;
+        COnlineSettings stored;
+        stored.openLibraryUrl = QStringLiteral("http://books.example.org:8080");
+        stored.bookstorePageHost = QStringLiteral("https://shop.example.com");
+        stored.Save();
+        COptions sheet(nullptr);
+        openOnline(sheet);
+        // Every address setting of every source has its box and its Reset,
+        // under the keys the lookup reads.
+        QStringList keys;
+        for (const CLookupSourceInfo &source : LookupSources()) {
+            for (const CServiceAddress &address : source.addresses) {
+                keys << address.key;
+                QCOMPARE(FindControl<QLineEdit>(&sheet, qPrintable("edit" + address.key))->text(),
+                         stored.*address.member);
+                QVERIFY(
+                    FindControl<QPushButton>(&sheet, qPrintable("buttonReset" + address.key))->isEnabled());
+            }
+        }
+        QCOMPARE(keys, QStringList({"OpenLibraryUrl", "OpenLibraryCoversUrl", "GoogleBooksUrl", "LocSruUrl",
+                                    "BookstoreHost", "BookstorePageHost"}));
+
+        FindControl<QPushButton>(&sheet, "buttonResetOpenLibraryUrl")->click();
+        QCOMPARE(FindControl<QLineEdit>(&sheet, "editOpenLibraryUrl")->text(),
+                 QString("https://openlibrary.org"));
+        FindControl<QLineEdit>(&sheet, "editGoogleBooksUrl")
+            ->setText(QStringLiteral(" https://books.example.net/ "));
+        FindControl<QLineEdit>(&sheet, "editLocSruUrl")->clear(); // an empty box means the usual address
+        QVERIFY(sheet.PressOk());
+        sheet.save({}, 0);
+        QVERIFY(messenger.messages.isEmpty());
+
+        QSettings ini(settings.iniPath(), QSettings::IniFormat);
+        ini.beginGroup(QStringLiteral("Settings/Online"));
+        QCOMPARE(ini.value("OpenLibraryUrl").toString(), QString("https://openlibrary.org"));
+        QCOMPARE(ini.value("GoogleBooksUrl").toString(), QString("https://books.example.net"));
+        QCOMPARE(ini.value("LocSruUrl").toString(), QString("http://lx2.loc.gov:210"));
+        QCOMPARE(ini.value("BookstorePageHost").toString(), QString("https://shop.example.com"));
+    }
+
+    void addresses_refuseWhatTheLookupCannotAsk_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("another scheme") << "ftp://lx2.loc.gov";
+        QTest::newRow("no scheme") << "lx2.loc.gov:210";
+        QTest::newRow("a file") << "file:///etc/hosts";
+        QTest::newRow("no server") << "http://";
+        QTest::newRow("a script") << "javascript:alert(1)";
+    }
+
+    void addresses_refuseWhatTheLookupCannotAsk()
+    {
+        QFETCH(QString, typed);
+        TestSettings settings;
+        RecordingMessenger messenger;
+        COptions sheet(nullptr);
+        openOnline(sheet);
+        auto *edit = FindControl<QLineEdit>(&sheet, "editLocSruUrl");
+        edit->setText(typed);
+        QVERIFY(!sheet.PressOk());
+        QCOMPARE(messenger.messages,
+                 QStringList{
+                     QString("\"%1\" is not a web address Ordoteca can use for Library of Congress (SRU).\n"
+                             "Please enter an address that starts with http:// or https://, for example "
+                             "http://lx2.loc.gov:210.")
+                         .arg(typed)});
+        QVERIFY(sheet.isVisible());
+
+        edit->setText(QStringLiteral("https://lx2.loc.gov/"));
+        QVERIFY(sheet.PressOk());
+        sheet.save({}, 0);
+        QCOMPARE(COnlineSettings::Load().locSruUrl, QString("https://lx2.loc.gov"));
+    }
+
+    void testConnection_usesTheAddressOnThePage()
+    {
+        OpenLibraryFixture f;
+        const QString local = f.server.baseUrl();
+        f.change([](COnlineSettings &s) { s.openLibraryUrl = QStringLiteral("http://127.0.0.1:1"); });
+        COptions sheet(nullptr);
+        openOnline(sheet);
+        FindControl<QLineEdit>(&sheet, "editOpenLibraryUrl")->setText(local);
+        QSignalSpy tested(sheet.onlinePage(), &COptionsOnlinePage::connectionTested);
+        FindControl<QPushButton>(&sheet, "buttonTestConnection")->click();
+        QVERIFY(tested.wait(5000));
+        QVERIFY2(tested.first().first().toString().startsWith("Open Library answered in "),
+                 qPrintable(tested.first().first().toString()));
     }
 
     void testConnection_reportsTheError()
