@@ -406,6 +406,14 @@
         <source>Covers</source>
         <translation>封面和封底</translation>
     </message>
+    <message>
+        <source>Downloaded picture, saved with the book</source>
+        <translation>已下载的图片，将随图书保存</translation>
+    </message>
+    <message>
+        <source>Downloaded from %1</source>
+        <translation>下载自 %1</translation>
+    </message>
 </context>
 <context>
     <name>CBookDescriptionPage</name>
@@ -608,10 +616,6 @@
             <numerusform>%n 行数据属于已不存在的图书或分类。</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Book %1: the cover picture %2 is missing.</source>
-        <translation>图书 %1：缺少封面图片 %2。</translation>
-    </message>
     <message numerus="yes">
         <source>%n picture(s) in the images folder belong to no book:</source>
         <translation>
@@ -655,6 +659,14 @@
     <message>
         <source>A damaged database file cannot be repaired here; restore a backup.</source>
         <translation>损坏的数据库文件无法在此修复，请恢复备份。</translation>
+    </message>
+    <message>
+        <source>Book %1 (untitled): the cover picture %2 is missing.</source>
+        <translation>图书 %1（无书名）：缺少封面图片 %2。</translation>
+    </message>
+    <message>
+        <source>“%1” (book %2): the cover picture %3 is missing.</source>
+        <translation>“%1”（图书 %2）：缺少封面图片 %3。</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1452,16 @@ Restore Backup</source>
         <translation>用书库的某个自动备份替换书库
 恢复备份</translation>
     </message>
+    <message>
+        <source>User Guide in Web &amp;Browser</source>
+        <translation>在网页浏览器中打开用户指南(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Open the user guide in the desktop&apos;s web browser
+User Guide in Web Browser</source>
+        <translation>在桌面的网页浏览器中打开用户指南
+在网页浏览器中打开用户指南</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1675,14 +1697,6 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <source>Save As HTML</source>
         <translation>另存为 HTML</translation>
     </message>
-    <message>
-        <source>The page could not be printed.</source>
-        <translation>无法打印页面。</translation>
-    </message>
-    <message>
-        <source>The page could not be rendered for printing.</source>
-        <translation>无法生成用于打印的页面。</translation>
-    </message>
     <message numerus="yes">
         <source>Show the next %n books</source>
         <translation>
@@ -1770,6 +1784,74 @@ Note: this will delete all books and subcategories in this category.</source>
     <message>
         <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
         <translation>无法粘贴：目标不能是源分类本身、其父分类或其子分类。</translation>
+    </message>
+</context>
+<context>
+    <name>CPagePrinter</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>无法打印页面。</translation>
+    </message>
+    <message>
+        <source>Preparing the print preview...</source>
+        <translation>正在准备打印预览...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The page could not be rendered for printing.</source>
+        <translation>无法生成用于打印的页面。</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintPreviewDlg</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>页面设置(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>缩小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>放大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>适合宽度(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Printed pages</source>
+        <translation>打印页面</translation>
+    </message>
+    <message>
+        <source>Zoom In (%1)</source>
+        <translation>放大 (%1)</translation>
+    </message>
+    <message>
+        <source>Zoom Out (%1)</source>
+        <translation>缩小 (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Page %1 of %n</source>
+        <translation>
+            <numerusform>第 %1 页，共 %n 页</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -406,6 +406,14 @@
         <source>Covers</source>
         <translation>封面與封底</translation>
     </message>
+    <message>
+        <source>Downloaded picture, saved with the book</source>
+        <translation>已下載的圖片，將隨書籍儲存</translation>
+    </message>
+    <message>
+        <source>Downloaded from %1</source>
+        <translation>下載自 %1</translation>
+    </message>
 </context>
 <context>
     <name>CBookDescriptionPage</name>
@@ -608,10 +616,6 @@
             <numerusform>%n 列資料屬於已不存在的書籍或分類。</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Book %1: the cover picture %2 is missing.</source>
-        <translation>書籍 %1：缺少封面圖片 %2。</translation>
-    </message>
     <message numerus="yes">
         <source>%n picture(s) in the images folder belong to no book:</source>
         <translation>
@@ -655,6 +659,14 @@
     <message>
         <source>A damaged database file cannot be repaired here; restore a backup.</source>
         <translation>損壞的資料庫檔案無法在此修復，請還原備份。</translation>
+    </message>
+    <message>
+        <source>Book %1 (untitled): the cover picture %2 is missing.</source>
+        <translation>書籍 %1（無書名）：缺少封面圖片 %2。</translation>
+    </message>
+    <message>
+        <source>“%1” (book %2): the cover picture %3 is missing.</source>
+        <translation>「%1」（書籍 %2）：缺少封面圖片 %3。</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1452,16 @@ Restore Backup</source>
         <translation>用書庫的某個自動備份替換書庫
 還原備份</translation>
     </message>
+    <message>
+        <source>User Guide in Web &amp;Browser</source>
+        <translation>在網頁瀏覽器中開啟使用者指南(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Open the user guide in the desktop&apos;s web browser
+User Guide in Web Browser</source>
+        <translation>在桌面的網頁瀏覽器中開啟使用者指南
+在網頁瀏覽器中開啟使用者指南</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1675,14 +1697,6 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <source>Save As HTML</source>
         <translation>另存為 HTML</translation>
     </message>
-    <message>
-        <source>The page could not be printed.</source>
-        <translation>無法列印頁面。</translation>
-    </message>
-    <message>
-        <source>The page could not be rendered for printing.</source>
-        <translation>無法產生用於列印的頁面。</translation>
-    </message>
     <message numerus="yes">
         <source>Show the next %n books</source>
         <translation>
@@ -1770,6 +1784,74 @@ Note: this will delete all books and subcategories in this category.</source>
     <message>
         <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
         <translation>無法貼上：目標不能是來源分類本身、其父分類或其子分類。</translation>
+    </message>
+</context>
+<context>
+    <name>CPagePrinter</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>無法列印頁面。</translation>
+    </message>
+    <message>
+        <source>Preparing the print preview...</source>
+        <translation>正在準備預覽列印...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The page could not be rendered for printing.</source>
+        <translation>無法產生用於列印的頁面。</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintPreviewDlg</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>預覽列印</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>列印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>頁面設定(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>放大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>符合寬度(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>關閉(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Printed pages</source>
+        <translation>列印頁面</translation>
+    </message>
+    <message>
+        <source>Zoom In (%1)</source>
+        <translation>放大 (%1)</translation>
+    </message>
+    <message>
+        <source>Zoom Out (%1)</source>
+        <translation>縮小 (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Page %1 of %n</source>
+        <translation>
+            <numerusform>第 %1 頁，共 %n 頁</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -414,6 +414,14 @@
         <source>Covers</source>
         <translation>Copertine</translation>
     </message>
+    <message>
+        <source>Downloaded picture, saved with the book</source>
+        <translation>Immagine scaricata, salvata con il libro</translation>
+    </message>
+    <message>
+        <source>Downloaded from %1</source>
+        <translation>Scaricata da %1</translation>
+    </message>
 </context>
 <context>
     <name>CBookDescriptionPage</name>
@@ -618,10 +626,6 @@
             <numerusform>%n righe appartengono a un libro o a una categoria che non esiste più.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Book %1: the cover picture %2 is missing.</source>
-        <translation>Libro %1: manca l&apos;immagine di copertina %2.</translation>
-    </message>
     <message numerus="yes">
         <source>%n picture(s) in the images folder belong to no book:</source>
         <translation>
@@ -671,6 +675,14 @@
     <message>
         <source>A damaged database file cannot be repaired here; restore a backup.</source>
         <translation>Un file di database danneggiato non si può riparare qui; ripristinare una copia di sicurezza.</translation>
+    </message>
+    <message>
+        <source>Book %1 (untitled): the cover picture %2 is missing.</source>
+        <translation>Libro %1 (senza titolo): manca l&apos;immagine di copertina %2.</translation>
+    </message>
+    <message>
+        <source>“%1” (book %2): the cover picture %3 is missing.</source>
+        <translation>“%1” (libro %2): manca l&apos;immagine di copertina %3.</translation>
     </message>
 </context>
 <context>
@@ -1457,6 +1469,16 @@ Restore Backup</source>
         <translation>Sostituisce il catalogo con una delle sue copie di sicurezza automatiche
 Ripristina copia di sicurezza</translation>
     </message>
+    <message>
+        <source>User Guide in Web &amp;Browser</source>
+        <translation>Guida dell&apos;utente nel &amp;browser</translation>
+    </message>
+    <message>
+        <source>Open the user guide in the desktop&apos;s web browser
+User Guide in Web Browser</source>
+        <translation>Apre la guida dell&apos;utente nel browser web del desktop
+Guida dell&apos;utente nel browser</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1693,14 +1715,6 @@ Inserire un indirizzo che inizi con http:// o https://, per esempio %3.</transla
         <source>Save As HTML</source>
         <translation>Salva come HTML</translation>
     </message>
-    <message>
-        <source>The page could not be printed.</source>
-        <translation>Impossibile stampare la pagina.</translation>
-    </message>
-    <message>
-        <source>The page could not be rendered for printing.</source>
-        <translation>Impossibile preparare la pagina per la stampa.</translation>
-    </message>
     <message numerus="yes">
         <source>Show the next %n books</source>
         <translation>
@@ -1792,6 +1806,75 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
     <message>
         <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
         <translation>Impossibile incollare: la destinazione non può essere la categoria di origine stessa, la sua categoria superiore o le sue sottocategorie.</translation>
+    </message>
+</context>
+<context>
+    <name>CPagePrinter</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Impossibile stampare la pagina.</translation>
+    </message>
+    <message>
+        <source>Preparing the print preview...</source>
+        <translation>Preparazione dell&apos;anteprima di stampa...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The page could not be rendered for printing.</source>
+        <translation>Impossibile preparare la pagina per la stampa.</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintPreviewDlg</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Stam&amp;pa...</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Imposta&amp;zione pagina...</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>Adatta alla &amp;larghezza</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Printed pages</source>
+        <translation>Pagine stampate</translation>
+    </message>
+    <message>
+        <source>Zoom In (%1)</source>
+        <translation>Ingrandisci (%1)</translation>
+    </message>
+    <message>
+        <source>Zoom Out (%1)</source>
+        <translation>Riduci (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Page %1 of %n</source>
+        <translation>
+            <numerusform>Pagina %1 di %n</numerusform>
+            <numerusform>Pagina %1 di %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

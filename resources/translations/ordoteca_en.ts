@@ -176,4 +176,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>CPrintPreviewDlg</name>
+    <message numerus="yes">
+        <source>Page %1 of %n</source>
+        <translation>
+            <numerusform>Page %1 of %n</numerusform>
+            <numerusform>Page %1 of %n</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
