@@ -15,7 +15,11 @@ QString AppFolder()
 
 void SetAppFolder(const QString &folder)
 {
+    // Absolute: the page refers to its style sheets by file address, and a
+    // relative one would resolve against the page's own folder.
     g_appFolder = QDir::fromNativeSeparators(folder);
+    if (!g_appFolder.isEmpty())
+        g_appFolder = QDir(g_appFolder).absolutePath();
     if (!g_appFolder.endsWith(QLatin1Char('/')))
         g_appFolder += QLatin1Char('/');
 }

@@ -324,7 +324,8 @@ private slots:
         QVERIFY(frame.create());
         QStringList texts = menuTexts(topMenu(frame, "&Help"));
         texts.removeAll("-");
-        QCOMPARE(texts, QStringList({"&Help Topics", "&About Ordo...", "Ordoteca &Website", "Support &Forum"}));
+        QCOMPARE(texts, QStringList({"&Help Topics", "User Guide in Web &Browser", "&About Ordo...", "Ordoteca &Website",
+                                     "Support &Forum"}));
     }
 
     // The message pane shows "For Help, press F1" whenever no prompt is up.
