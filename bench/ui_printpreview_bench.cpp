@@ -10,6 +10,7 @@
 #include "app/mainframe.h"
 #include "app/ordoapp.h"
 #include "benchmain.h"
+#include "eventwait.h"
 #include "browse/ordolistview.h"
 #include "catalog/booklistquery.h"
 #include "catalog/ordodoc.h"
@@ -32,18 +33,6 @@ namespace {
 constexpr int kBooks = 1000;
 constexpr double kTargetMs = 10000;
 
-bool waitFor(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
 void BM_PrintPreviewThousandBooks(benchmark::State &state)
 {
     const bool described = state.range(0) != 0;
@@ -65,7 +54,7 @@ void BM_PrintPreviewThousandBooks(benchmark::State &state)
     CPagePrinter *printer = page->pagePrinter();
     int displays = 0;
     QObject::connect(page, &COrdoHtmlView::pageDisplayed, [&] { ++displays; });
-    if (!waitFor([&] { return page->isBlankPageReady(); }, 60000)) {
+    if (!WaitForEvents([&] { return page->isBlankPageReady(); }, 60000)) {
         state.SkipWithError("the page pane did not start");
         return;
     }
@@ -73,7 +62,7 @@ void BM_PrintPreviewThousandBooks(benchmark::State &state)
     frame->document()->setCurrentCategory(AllBooksCategory);
     frame->listView()->LoadBooks();
     frame->listView()->selectAll();
-    if (!waitFor([&] { return page->slice().total() == kBooks && !page->isBuilding() && displays > 0; }, 60000)) {
+    if (!WaitForEvents([&] { return page->slice().total() == kBooks && !page->isBuilding() && displays > 0; }, 60000)) {
         state.SkipWithError("the selection's page never showed");
         return;
     }
@@ -85,7 +74,7 @@ void BM_PrintPreviewThousandBooks(benchmark::State &state)
         clock.start();
         frame->router().run(Cmd::PrintPreview);
         QImage first;
-        const bool shown = waitFor(
+        const bool shown = WaitForEvents(
             [&] {
                 CPrintPreviewDlg *dialog = printer->previewDialog();
                 if (!dialog || !dialog->isVisible() || dialog->pageCount() == 0)
@@ -103,7 +92,7 @@ void BM_PrintPreviewThousandBooks(benchmark::State &state)
         state.SetIterationTime(tookMs / 1000);
         previewMs = std::max(previewMs, tookMs);
         printer->previewDialog()->reject();
-        waitFor([&] { return !printer->isBusy(); }, 10000);
+        WaitForEvents([&] { return !printer->isBusy(); }, 10000);
     }
 
     // The engine alone: the same full page printed to a PDF file.
@@ -116,7 +105,7 @@ void BM_PrintPreviewThousandBooks(benchmark::State &state)
     QElapsedTimer clock;
     clock.start();
     frame->router().run(Cmd::Print);
-    waitFor([&] { return !printer->isBusy(); }, 120000);
+    WaitForEvents([&] { return !printer->isBusy(); }, 120000);
     const double engineMs = double(clock.elapsed());
 
     state.counters["books"] = kBooks;

@@ -7,6 +7,7 @@
 #include "app/apppaths.h"
 #include "app/ordoapp.h"
 #include "benchmain.h"
+#include "eventwait.h"
 #include "browse/ordolistview.h"
 #include "catalog/booklistquery.h"
 #include "catalog/ordodoc.h"
@@ -59,18 +60,6 @@ void resetPeakRss()
         clear.write("5");
 }
 
-bool waitFor(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
 void BM_SelectAllHundredThousand(benchmark::State &state)
 {
     SetAppFolder(QStringLiteral(ORDO_BENCH_APPDIR "/"));
@@ -95,7 +84,7 @@ void BM_SelectAllHundredThousand(benchmark::State &state)
     QObject::connect(&page, &COrdoHtmlView::pageDisplayed, [&] { ++displays; });
     doc.setCurrentCategory(AllBooksCategory);
     list.LoadBooks();
-    if (!waitFor([&] { return page.isBlankPageReady() && displays > 0; }, 60000)) {
+    if (!WaitForEvents([&] { return page.isBlankPageReady() && displays > 0; }, 60000)) {
         state.SkipWithError("the page pane did not start");
         return;
     }
@@ -105,8 +94,8 @@ void BM_SelectAllHundredThousand(benchmark::State &state)
     double peak = 0;
     for (auto _ : state) {
         list.clearSelection();
-        waitFor([&] { return page.bookPage().Html().isEmpty() && !page.isBuilding(); }, 60000);
-        waitFor([] { return false; }, 300); // let the welcome page settle
+        WaitForEvents([&] { return page.bookPage().Html().isEmpty() && !page.isBuilding(); }, 60000);
+        WaitForEvents([] { return false; }, 300); // let the welcome page settle
         resetPeakRss();
 
         QElapsedTimer clock;
@@ -121,12 +110,12 @@ void BM_SelectAllHundredThousand(benchmark::State &state)
             lastTick = now;
         });
         probe.start();
-        waitFor([] { return false; }, 50);
+        WaitForEvents([] { return false; }, 50);
 
         const int before = displays;
         const qint64 start = clock.elapsed();
         list.selectAll();
-        const bool shown = waitFor(
+        const bool shown = WaitForEvents(
             [&] {
                 return displays > before && page.slice().total() == 100000 &&
                        !page.bookPage().Html().isEmpty();
@@ -134,7 +123,7 @@ void BM_SelectAllHundredThousand(benchmark::State &state)
             60000);
         const double tookMs = double(clock.elapsed() - start);
         // Keep probing a little: the page's own work after the display counts.
-        waitFor([] { return false; }, 200);
+        WaitForEvents([] { return false; }, 200);
         probe.stop();
         if (!shown) {
             state.SkipWithError("the first slice never showed");
