@@ -24,6 +24,13 @@
     </message>
 </context>
 <context>
+    <name>CAccessibleNamer</name>
+    <message>
+        <source>More commands</source>
+        <translation>更多命令</translation>
+    </message>
+</context>
+<context>
     <name>CAddBookCommand</name>
     <message>
         <source>Do you want to add this book by hand?</source>
@@ -91,6 +98,10 @@
     <message>
         <source>Scan &amp;Pictures...</source>
         <translation>掃描圖片(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>ISBNs</source>
+        <translation>ISBN</translation>
     </message>
 </context>
 <context>
@@ -318,6 +329,10 @@
         <comment>between the parts of the batch summary</comment>
         <translation>，</translation>
     </message>
+    <message>
+        <source>ISBNs and what was found</source>
+        <translation>ISBN 及查詢結果</translation>
+    </message>
 </context>
 <context>
     <name>CBookBasicPage</name>
@@ -414,6 +429,34 @@
         <source>Downloaded from %1</source>
         <translation>下載自 %1</translation>
     </message>
+    <message>
+        <source>Browse for the front cover</source>
+        <translation>瀏覽封面圖片</translation>
+    </message>
+    <message>
+        <source>Clear the front cover</source>
+        <translation>清除封面</translation>
+    </message>
+    <message>
+        <source>Browse for the back cover</source>
+        <translation>瀏覽封底圖片</translation>
+    </message>
+    <message>
+        <source>Clear the back cover</source>
+        <translation>清除封底</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Back cover</source>
+        <translation>封底</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>無圖片</translation>
+    </message>
 </context>
 <context>
     <name>CBookDescriptionPage</name>
@@ -462,6 +505,10 @@
     </message>
     <message>
         <source>Related Links</source>
+        <translation>相關連結</translation>
+    </message>
+    <message>
+        <source>Related links</source>
         <translation>相關連結</translation>
     </message>
 </context>
@@ -927,6 +974,10 @@ Its present contents are kept as a backup of their own.</source>
     <message>
         <source>Choose the column that holds the title or the ISBN.</source>
         <translation>請選擇包含書名或 ISBN 的欄。</translation>
+    </message>
+    <message>
+        <source>File to import</source>
+        <translation>要匯入的檔案</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1513,18 @@ User Guide in Web Browser</source>
         <translation>在桌面的網頁瀏覽器中開啟使用者指南
 在網頁瀏覽器中開啟使用者指南</translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation>分類</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>書籍</translation>
+    </message>
+    <message>
+        <source>Book page</source>
+        <translation>書籍頁面</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1484,6 +1547,26 @@ User Guide in Web Browser</source>
     <message>
         <source>&gt;&gt;</source>
         <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Books found</source>
+        <translation>找到的書籍</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>第一頁</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>最後一頁</translation>
     </message>
 </context>
 <context>
@@ -1784,6 +1867,10 @@ Note: this will delete all books and subcategories in this category.</source>
     <message>
         <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
         <translation>無法貼上：目標不能是來源分類本身、其父分類或其子分類。</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>分類</translation>
     </message>
 </context>
 <context>

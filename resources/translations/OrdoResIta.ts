@@ -24,6 +24,13 @@
     </message>
 </context>
 <context>
+    <name>CAccessibleNamer</name>
+    <message>
+        <source>More commands</source>
+        <translation>Altri comandi</translation>
+    </message>
+</context>
+<context>
     <name>CAddBookCommand</name>
     <message>
         <source>Do you want to add this book by hand?</source>
@@ -91,6 +98,10 @@
     <message>
         <source>Scan &amp;Pictures...</source>
         <translation>Scansiona &amp;immagini...</translation>
+    </message>
+    <message>
+        <source>ISBNs</source>
+        <translation>ISBN</translation>
     </message>
 </context>
 <context>
@@ -326,6 +337,10 @@
         <comment>between the parts of the batch summary</comment>
         <translation>, </translation>
     </message>
+    <message>
+        <source>ISBNs and what was found</source>
+        <translation>ISBN e libri trovati</translation>
+    </message>
 </context>
 <context>
     <name>CBookBasicPage</name>
@@ -422,6 +437,34 @@
         <source>Downloaded from %1</source>
         <translation>Scaricata da %1</translation>
     </message>
+    <message>
+        <source>Browse for the front cover</source>
+        <translation>Sfoglia per la copertina anteriore</translation>
+    </message>
+    <message>
+        <source>Clear the front cover</source>
+        <translation>Cancella la copertina anteriore</translation>
+    </message>
+    <message>
+        <source>Browse for the back cover</source>
+        <translation>Sfoglia per la copertina posteriore</translation>
+    </message>
+    <message>
+        <source>Clear the back cover</source>
+        <translation>Cancella la copertina posteriore</translation>
+    </message>
+    <message>
+        <source>Front cover</source>
+        <translation>Copertina anteriore</translation>
+    </message>
+    <message>
+        <source>Back cover</source>
+        <translation>Copertina posteriore</translation>
+    </message>
+    <message>
+        <source>No picture</source>
+        <translation>Nessuna immagine</translation>
+    </message>
 </context>
 <context>
     <name>CBookDescriptionPage</name>
@@ -470,6 +513,10 @@
     </message>
     <message>
         <source>Related Links</source>
+        <translation>Collegamenti correlati</translation>
+    </message>
+    <message>
+        <source>Related links</source>
         <translation>Collegamenti correlati</translation>
     </message>
 </context>
@@ -944,6 +991,10 @@ Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translat
     <message>
         <source>Choose the column that holds the title or the ISBN.</source>
         <translation>Scegliere la colonna che contiene il titolo o l&apos;ISBN.</translation>
+    </message>
+    <message>
+        <source>File to import</source>
+        <translation>File da importare</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1530,18 @@ User Guide in Web Browser</source>
         <translation>Apre la guida dell&apos;utente nel browser web del desktop
 Guida dell&apos;utente nel browser</translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Libri</translation>
+    </message>
+    <message>
+        <source>Book page</source>
+        <translation>Pagina del libro</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1501,6 +1564,26 @@ Guida dell&apos;utente nel browser</translation>
     <message>
         <source>&gt;&gt;</source>
         <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Books found</source>
+        <translation>Libri trovati</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Prima pagina</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Pagina precedente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Pagina successiva</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Ultima pagina</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +1889,10 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
     <message>
         <source>Cannot paste: destination cannot be the source category itself, its parent category, or its sub categories.</source>
         <translation>Impossibile incollare: la destinazione non può essere la categoria di origine stessa, la sua categoria superiore o le sue sottocategorie.</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
     </message>
 </context>
 <context>

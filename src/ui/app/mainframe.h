@@ -11,6 +11,7 @@
 
 class CLockKeyIndicators;
 class CHelpWindow;
+class CPaneFocusMarker;
 class CCatalogueTools;
 class COrdoDoc;
 class CWelcomePage;
@@ -82,6 +83,8 @@ public:
     using UrlOpener = std::function<bool(const QUrl &)>;
     void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
     CHelpWindow *helpWindow() const { return m_helpWindow; }
+    // Marks the pane that has the keyboard focus.
+    CPaneFocusMarker *paneFocusMarker() const { return m_paneFocus; }
     // Commands greyed while the catalogue is read-only.
     static bool writesCatalogue(int id);
 
@@ -142,6 +145,7 @@ private:
     QStackedWidget *m_central = nullptr;
     CWelcomePage *m_welcome = nullptr;
     CHelpWindow *m_helpWindow = nullptr;
+    CPaneFocusMarker *m_paneFocus = nullptr;
     UrlOpener m_urlOpener;
     CCatalogueTools *m_catalogueTools = nullptr;
 };

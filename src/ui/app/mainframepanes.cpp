@@ -14,6 +14,7 @@
 #include "online/addbookcommand.h"
 #include "options.h"
 #include "page/ordohtmlview.h"
+#include "panefocusmarker.h"
 
 #include <QSplitter>
 #include <QStatusBar>
@@ -31,6 +32,11 @@ void CMainFrame::buildPanes()
     m_html = new COrdoHtmlView(m_doc, m_styles, m_templates, m_inner);
     m_list->resize(400, 300);
     m_html->resize(400, 300);
+    // What a screen reader calls each pane.
+    m_tree->setAccessibleName(tr("Categories"));
+    m_list->setAccessibleName(tr("Books"));
+    m_html->setAccessibleName(tr("Book page"));
+    m_paneFocus = new CPaneFocusMarker({m_tree, m_list, m_html}, this);
 
     m_outer->setStretchFactor(0, 0);
     m_outer->setStretchFactor(1, 1);

@@ -9,6 +9,7 @@
 #include "commandids.h"
 #include "englishplurals.h"
 #include "mainframe.h"
+#include "widgets/accessiblenames.h"
 #include "transfer/transfercommands.h"
 #include "widgets/savefiledialog.h"
 
@@ -126,6 +127,11 @@ bool COrdoApp::InitInstance(const QString &commandLineFile)
         m_messengerInstalled = true;
     }
     m_recent.ReadList();
+    // Every window of the program names its labelled controls for screen readers.
+    if (!m_namer) {
+        m_namer = new CAccessibleNamer(this);
+        QCoreApplication::instance()->installEventFilter(m_namer);
+    }
 
     m_doc = new COrdoDoc(this);
     m_frame = std::make_unique<CMainFrame>(m_doc);

@@ -12,6 +12,7 @@
 
 class CMainFrame;
 class COrdoDoc;
+class CAccessibleNamer;
 class QTranslator;
 class QWidget;
 
@@ -86,5 +87,6 @@ private:
     FileDialog m_openDialog;
     FileDialog m_saveDialog;
     COrdoDoc *m_doc = nullptr;
+    CAccessibleNamer *m_namer = nullptr; // a child
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -140,8 +140,12 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
 
 QVariant CBookListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal)
-        return {};
+    // Rows have no header on screen; a screen reader names each row by the
+    // book's title instead of a number or nothing.
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole && section >= 0 && section < m_rows.size()
+                   ? QVariant(m_rows.text(section, TitleColumn).toString())
+                   : QVariant();
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     if (role != Qt::DisplayRole)

@@ -69,6 +69,8 @@ COrdoTreeView::COrdoTreeView(COrdoDoc *doc, QWidget *parent) : QTreeWidget(paren
 {
     setObjectName(QStringLiteral("treePane"));
     setColumnCount(1);
+    // Hidden, but read out as the column's name.
+    setHeaderLabel(tr("Categories"));
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setUniformRowHeights(true);

@@ -28,6 +28,13 @@ CBookCoversPage::CBookCoversPage(QWidget *parent)
     connect(ui->buttonClearBack, &QPushButton::clicked, this, [this] { Clear(Back); });
     ui->pictureFront->installEventFilter(this);
     ui->pictureBack->installEventFilter(this);
+    // Two "Browse..." and two "Clear" buttons: the names say which cover.
+    ui->buttonBrowseFront->setAccessibleName(tr("Browse for the front cover"));
+    ui->buttonClearFront->setAccessibleName(tr("Clear the front cover"));
+    ui->buttonBrowseBack->setAccessibleName(tr("Browse for the back cover"));
+    ui->buttonClearBack->setAccessibleName(tr("Clear the back cover"));
+    ui->pictureFront->setAccessibleName(tr("Front cover"));
+    ui->pictureBack->setAccessibleName(tr("Back cover"));
 }
 
 CBookCoversPage::~CBookCoversPage() = default;
@@ -101,6 +108,7 @@ void CBookCoversPage::showCover(Side side)
     if (file.isEmpty() || !control->LoadFromFile(file))
         control->LoadFromResource(PlaceholderResource());
     control->Draw();
+    control->setAccessibleDescription(file.isEmpty() ? tr("No picture") : pathText(file));
     // Only a cover with a file behind it can be opened.
     if (file.isEmpty())
         control->unsetCursor();

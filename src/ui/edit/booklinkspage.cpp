@@ -17,6 +17,7 @@ CBookLinksPage::CBookLinksPage(QWidget *parent)
     : CPropertyPage(tr("Related Links"), parent), ui(std::make_unique<Ui::CBookLinksPage>())
 {
     ui->setupUi(this);
+    ui->listLinks->setAccessibleName(tr("Related links"));
     setObjectName(QStringLiteral("linksPage"));
     connect(ui->buttonAdd, &QPushButton::clicked, this, &CBookLinksPage::Add);
     connect(ui->buttonDelete, &QPushButton::clicked, this, &CBookLinksPage::Delete);

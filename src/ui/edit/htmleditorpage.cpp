@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -29,6 +30,9 @@ class CEditorView : public QWebEngineView
 {
 public:
     using QWebEngineView::QWebEngineView;
+
+    // To the next (or previous) control of the page, past the text.
+    void moveFocus(bool next) { focusNextPrevChild(next); }
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override
@@ -101,6 +105,33 @@ QKeySequence acceleratorOf(int id)
         return QKeySequence(Qt::CTRL | Qt::Key_U);
     case EditorCmd::SelectAll:
         return QKeySequence(Qt::CTRL | Qt::Key_A);
+    // Every toolbar command has a key, so none needs the mouse.
+    case EditorCmd::Font:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
+    case EditorCmd::BackgroundColor:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H);
+    case EditorCmd::LeftJustify:
+        return QKeySequence(Qt::CTRL | Qt::Key_L);
+    case EditorCmd::Center:
+        return QKeySequence(Qt::CTRL | Qt::Key_E);
+    case EditorCmd::RightJustify:
+        return QKeySequence(Qt::CTRL | Qt::Key_R);
+    case EditorCmd::OrderedList:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+    case EditorCmd::UnorderedList:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U);
+    case EditorCmd::Outdent:
+        return QKeySequence(Qt::CTRL | Qt::Key_BracketLeft);
+    case EditorCmd::Indent:
+        return QKeySequence(Qt::CTRL | Qt::Key_BracketRight);
+    case EditorCmd::HorizontalLine:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
+    case EditorCmd::AddHyperlink:
+        return QKeySequence(Qt::CTRL | Qt::Key_K);
+    case EditorCmd::InsertImage:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I);
+    case EditorCmd::SwitchMode:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
     default:
         return {};
     }
@@ -156,9 +187,12 @@ void CHtmlEditorPage::createActions()
         const QString text = LoadStr(id);
         const qsizetype feed = text.indexOf(QLatin1Char('\n'));
         auto *action = new QAction(feed >= 0 ? text.left(feed) : text, this);
-        if (feed >= 0)
-            action->setToolTip(text.mid(feed + 1));
-        action->setShortcut(acceleratorOf(id));
+        const QKeySequence key = acceleratorOf(id);
+        const QString tip = feed >= 0 ? text.mid(feed + 1) : action->text();
+        // The tooltip teaches the key.
+        action->setToolTip(key.isEmpty() ? tip
+                                         : QStringLiteral("%1 (%2)").arg(tip, key.toString(QKeySequence::NativeText)));
+        action->setShortcut(key);
         // The keys work while the focus is anywhere on this page, the editor
         // included, and nowhere else.
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -178,6 +212,9 @@ void CHtmlEditorPage::createActions()
         QAction *action = makeAction(id);
         action->setIcon(images.icon(image++));
         m_toolBar->addAction(action);
+        // The buttons are focus stops too: Tab reaches each, Space runs it.
+        if (QWidget *button = m_toolBar->widgetForAction(action))
+            button->setFocusPolicy(Qt::TabFocus);
     }
     makeAction(EditorCmd::SelectAll);
 }
@@ -186,6 +223,8 @@ void CHtmlEditorPage::createEditor()
 {
     m_view = new CEditorView(this);
     m_view->setObjectName(QStringLiteral("editor"));
+    // Read out as the page's name ("Description", "Notes").
+    m_view->setAccessibleName(windowTitle());
     // The editor offers no menu of its own on a right click.
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setAcceptDrops(false);
@@ -216,8 +255,28 @@ void CHtmlEditorPage::createEditor()
     m_page->loadBlankPage();
 }
 
+bool CHtmlEditorPage::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tab leaves the text as it leaves any other field; the engine would keep
+    // it, and a keyboard user would be caught in the editor. Indent and
+    // Outdent (Ctrl+] and Ctrl+[) do what a Tab does in a list.
+    if (event->type() == QEvent::KeyPress && m_view && watched == m_view->focusProxy()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Tab && mods == Qt::NoModifier) ||
+            (key->key() == Qt::Key_Backtab && (mods == Qt::ShiftModifier || mods == Qt::NoModifier))) {
+            static_cast<CEditorView *>(m_view)->moveFocus(key->key() == Qt::Key_Tab);
+            return true;
+        }
+    }
+    return CPropertyPage::eventFilter(watched, event);
+}
+
 void CHtmlEditorPage::onLoadFinished(bool ok)
 {
+    // The engine's own widget takes the keys once the page is in.
+    if (QWidget *proxy = m_view->focusProxy())
+        proxy->installEventFilter(this);
     if (!ok) {
         // The text stays as given rather than being replaced by nothing.
         m_ready = false;

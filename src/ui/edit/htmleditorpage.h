@@ -78,6 +78,7 @@ protected:
     void OnInitDialog() override;
     // Starts reading the text back; never refuses.
     bool OnKillActive() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();

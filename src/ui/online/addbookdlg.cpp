@@ -25,6 +25,7 @@ CAddBookDlg::CAddBookDlg(QWidget *parent)
       m_saveDialog(AskTextFileToSave)
 {
     ui->setupUi(this);
+    ui->editIsbns->setAccessibleName(tr("ISBNs"));
     ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &CAddBookDlg::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &CAddBookDlg::reject);

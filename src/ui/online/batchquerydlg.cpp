@@ -26,6 +26,9 @@ CBatchQueryDlg::CBatchQueryDlg(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::CBatchQueryDlg>()), m_saveDialog(AskTextFileToSave)
 {
     ui->setupUi(this);
+    ui->listQueue->setAccessibleName(tr("ISBNs and what was found"));
+    // Tab goes on to the buttons rather than from cell to cell.
+    ui->listQueue->setTabKeyNavigation(false);
     ui->listQueue->setHorizontalHeaderLabels({LoadStr(IDS_COLUMN_ISBN), LoadStr(IDS_COLUMN_TITLE)});
     ui->listQueue->setColumnWidth(ColIsbn, 180);
     ui->listQueue->setColumnWidth(ColTitle, 270);

@@ -22,6 +22,17 @@ COnlineQueryResultsDlg::COnlineQueryResultsDlg(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::COnlineQueryResultsDlg>())
 {
     ui->setupUi(this);
+    ui->listResults->setAccessibleName(tr("Books found"));
+    ui->listResults->setTabKeyNavigation(false);
+    // The paging buttons show arrows; a screen reader and the tooltip say what they do.
+    const std::pair<QPushButton *, QString> paging[] = {{ui->buttonFirst, tr("First page")},
+                                                       {ui->buttonPrevious, tr("Previous page")},
+                                                       {ui->buttonNext, tr("Next page")},
+                                                       {ui->buttonLast, tr("Last page")}};
+    for (const auto &[button, name] : paging) {
+        button->setAccessibleName(name);
+        button->setToolTip(name);
+    }
     QTableWidget *list = ui->listResults;
     list->setHorizontalHeaderLabels({LoadStr(IDS_COLUMN_ISBN), LoadStr(IDS_COLUMN_TITLE),
                                      LoadStr(IDS_COLUMN_AUTHOR), LoadStr(IDS_COLUMN_PUBLISHER),

@@ -64,6 +64,7 @@ QWizardPage *CImportWizard::makeFilePage()
                          "export, or a Tellico collection (.tc or .xml)."));
     m_path = new QLineEdit;
     m_path->setObjectName(QStringLiteral("editPath"));
+    m_path->setAccessibleName(tr("File to import"));
     auto *browse = new QPushButton(tr("&Browse..."));
     browse->setObjectName(QStringLiteral("buttonBrowse"));
     connect(browse, &QPushButton::clicked, this, [this] {

@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -54,6 +55,20 @@ CPropertySheet::CPropertySheet(const QString &caption, QWidget *parent) : QDialo
     connect(m_tabs, &QTabWidget::currentChanged, this, &CPropertySheet::onTabChanged);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::PressOk);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // Ctrl+Tab and Ctrl+PgDn turn the page from wherever the focus is (the
+    // tab bar alone would need the focus inside a page's plain field).
+    const auto turn = [this](int step) {
+        const int count = m_tabs->count();
+        if (count > 1)
+            m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + count) % count);
+    };
+    for (const QKeySequence &key : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [turn] { turn(1); });
+    for (const QKeySequence &key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                    QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [turn] { turn(-1); });
 }
 
 CPropertySheet::~CPropertySheet() = default;

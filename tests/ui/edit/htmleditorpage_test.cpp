@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -165,8 +166,19 @@ private slots:
         EditorFixture f("");
         QToolBar *bar = f.page->toolBar();
         QStringList tips;
-        for (QAction *a : bar->actions())
-            tips << (a->isSeparator() ? QString("|") : a->toolTip());
+        QSet<QKeySequence> keys;
+        for (QAction *a : bar->actions()) {
+            tips << (a->isSeparator() ? QString("|") : a->toolTip().section(" (", 0, 0));
+            if (a->isSeparator())
+                continue;
+            // Every command has its own key, shown in its tooltip, and its
+            // button is a focus stop: nothing needs the mouse.
+            QVERIFY2(!a->shortcut().isEmpty(), qPrintable(a->text()));
+            QVERIFY2(!keys.contains(a->shortcut()), qPrintable(a->shortcut().toString()));
+            keys.insert(a->shortcut());
+            QCOMPARE(a->toolTip().section(" (", 1).chopped(1), a->shortcut().toString(QKeySequence::NativeText));
+            QVERIFY(bar->widgetForAction(a)->focusPolicy() & Qt::TabFocus);
+        }
         QCOMPARE(tips.join(','),
                  QString("Cut,Copy,Paste,Delete,|,Bold,Underline,Italic,|,Font,Background Color,|,"
                          "Left Justify,Center,Right Justify,|,Ordered List,Unordered List,Outdent,"
@@ -174,11 +186,11 @@ private slots:
                          "Switch Design/Preview Mode"));
         auto *bold = qobject_cast<QToolButton *>(bar->widgetForAction(f.page->action(EditorCmd::Bold)));
         QVERIFY(bold);
-        QCOMPARE(bold->toolTip(), QString("Bold"));
+        QCOMPARE(bold->toolTip(), QString("Bold (Ctrl+B)"));
         // Hovering shows it.
         QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), bold->mapToGlobal(QPoint(4, 4)));
         QApplication::sendEvent(bold, &hover);
-        QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), QString("Bold"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), QString("Bold (Ctrl+B)"), 5000);
         QToolTip::hideText();
         QVERIFY(!bold->icon().isNull());
         QCOMPARE(f.page->action(EditorCmd::InsertImage)->text(), QString("Insert Image"));
@@ -189,6 +201,27 @@ private slots:
             QVERIFY(!f.page->action(EditorCmd::Bold)->isEnabled());
         QVERIFY(f.ready());
         QVERIFY(f.page->action(EditorCmd::Bold)->isEnabled());
+    }
+
+    // From the keyboard alone: a command's key works in the text, and Tab
+    // leaves the text for the next control instead of staying in it.
+    void keyboard_commandKeysAndTabLeaves()
+    {
+        EditorFixture f("<p>Ἰλιάς</p>");
+        QVERIFY(f.ready());
+        QApplication::setActiveWindow(&f.sheet);
+        QVERIFY(QTest::qWaitForWindowActive(&f.sheet));
+        QWidget *target = f.page->editor()->focusProxy();
+        target->setFocus();
+        f.selectAllText();
+        QTest::keyClick(f.sheet.windowHandle(), Qt::Key_E, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("text-align: center"), kWait);
+
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != target);
+        QVERIFY(!f.page->editor()->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(!f.body().contains("\t"));
     }
 
     void modeSwitch_twiceReturnsToEditing()
