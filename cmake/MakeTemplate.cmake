@@ -3,7 +3,20 @@
 # The table holds "key = text" lines ("#" starts a comment line); every key
 # written between double at signs in the master is replaced by its text,
 # escaped for XML. A key the table lacks, or a malformed line, stops the build.
+# "@@include:Name@@" is first replaced by the text of Name.part beside the
+# master: pieces the masters share.
 file(READ "${MASTER}" text)
+get_filename_component(master_dir "${MASTER}" DIRECTORY)
+string(REGEX MATCHALL "@@include:[A-Za-z0-9]+@@" includes "${text}")
+list(REMOVE_DUPLICATES includes)
+foreach(include IN LISTS includes)
+  string(REGEX REPLACE "^@@include:([A-Za-z0-9]+)@@$" "\\1" part "${include}")
+  if(NOT EXISTS "${master_dir}/${part}.part")
+    message(FATAL_ERROR "${MASTER} includes ${part}.part, which is not there")
+  endif()
+  file(READ "${master_dir}/${part}.part" part_text)
+  string(REPLACE "${include}" "${part_text}" text "${text}")
+endforeach()
 file(STRINGS "${LABELS}" lines ENCODING UTF-8)
 foreach(line IN LISTS lines)
   if(line MATCHES "^[ \t]*(#|$)")

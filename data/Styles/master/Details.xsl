@@ -165,26 +165,7 @@
   <!-- Values -->
   <xsl:template match="*" mode="value"><xsl:value-of select="."/></xsl:template>
 
-  <xsl:template match="PurchasePrice|ListPrice|AmazonPrice" mode="value">
-    <xsl:choose>
-      <xsl:when test="number(.) = number(.)"><xsl:value-of select="format-number(., '#,##0.00')"/></xsl:when>
-      <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <xsl:template match="BookSize" mode="value">
-    <xsl:choose>
-      <xsl:when test="number(.) = number(.)"><xsl:value-of select="format-number(., '#,##0.##')"/> MB</xsl:when>
-      <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <xsl:template match="PageCount|CurrentPage|NumOfReviews" mode="value">
-    <xsl:choose>
-      <xsl:when test="number(.) = number(.)"><xsl:value-of select="format-number(., '#,##0')"/></xsl:when>
-      <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
+@@include:Values@@
 
   <xsl:template match="MyRating" mode="value">
     <xsl:call-template name="stars">
@@ -198,7 +179,7 @@
         <xsl:call-template name="stars">
           <xsl:with-param name="rating" select="round(number(.))"/>
         </xsl:call-template>
-        <span class="rating-number"><xsl:value-of select="format-number(., '0.0')"/></span>
+        <span class="rating-number"><xsl:call-template name="rating-number"><xsl:with-param name="rating" select="."/></xsl:call-template></span>
       </xsl:when>
       <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
     </xsl:choose>
@@ -225,10 +206,10 @@
           <xsl:with-param name="rating" select="round(number(.))"/>
         </xsl:call-template>
         <span class="rating-caption">
-          <xsl:value-of select="format-number(., '0.0')"/>
+          <xsl:call-template name="rating-number"><xsl:with-param name="rating" select="."/></xsl:call-template>
           <xsl:if test="../NumOfReviews">
             <xsl:text> @@from@@ </xsl:text>
-            <xsl:value-of select="../NumOfReviews"/>
+            <xsl:apply-templates select="../NumOfReviews" mode="value"/>
             <xsl:text> @@reviews@@</xsl:text>
           </xsl:if>
         </span>

@@ -79,7 +79,7 @@
         </td>
         <td class="col-author"><xsl:value-of select="Author"/></td>
         <td class="col-publisher"><xsl:value-of select="Publisher"/></td>
-        <td class="col-date"><xsl:value-of select="ReleaseDate"/></td>
+        <td class="col-date"><xsl:apply-templates select="ReleaseDate" mode="value"/></td>
         <td class="col-isbn"><xsl:value-of select="ISBN"/></td>
         <td class="col-status"><xsl:value-of select="Status"/></td>
         <td class="col-rating">
@@ -159,26 +159,7 @@
   <!-- Values -->
   <xsl:template match="*" mode="value"><xsl:value-of select="."/></xsl:template>
 
-  <xsl:template match="PurchasePrice|ListPrice|AmazonPrice" mode="value">
-    <xsl:choose>
-      <xsl:when test="number(.) = number(.)"><xsl:value-of select="format-number(., '#,##0.00')"/></xsl:when>
-      <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <xsl:template match="BookSize" mode="value">
-    <xsl:choose>
-      <xsl:when test="number(.) = number(.)"><xsl:value-of select="format-number(., '#,##0.##')"/> MB</xsl:when>
-      <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <xsl:template match="PageCount|CurrentPage|NumOfReviews" mode="value">
-    <xsl:choose>
-      <xsl:when test="number(.) = number(.)"><xsl:value-of select="format-number(., '#,##0')"/></xsl:when>
-      <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
+@@include:Values@@
 
   <xsl:template match="AmazonRating" mode="value">
     <xsl:choose>
@@ -186,7 +167,7 @@
         <xsl:call-template name="stars">
           <xsl:with-param name="rating" select="round(number(.))"/>
         </xsl:call-template>
-        <span class="rating-number"><xsl:value-of select="format-number(., '0.0')"/></span>
+        <span class="rating-number"><xsl:call-template name="rating-number"><xsl:with-param name="rating" select="."/></xsl:call-template></span>
       </xsl:when>
       <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
     </xsl:choose>

@@ -225,6 +225,49 @@ private slots:
             QVERIFY(!result.html.contains(QLatin1String(">Publisher<")));
     }
 
+    // The page writes numbers and dates as its language does; the XML keeps
+    // the stored forms ("24.99", "Oct 07, 1999").
+    void pageWritesNumbersAndDatesAsItsLanguageDoes_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("notShown");
+        const QStringList english = {"24.99", "4.5", "1.25 MB", "Oct 07, 1999", "Jan 05, 2004"};
+        const QStringList chinese = {"24.99", "4.5", QString::fromUtf8("1999年10月7日"), QString::fromUtf8("2004年1月5日")};
+        const QStringList italian = {"24,99", "4,5", "1,25 MB", "7 ottobre 1999", "5 gennaio 2004"};
+        QTest::newRow("DetailsEnu") << "DetailsEnu" << english << QStringList{"24,99"};
+        QTest::newRow("DetailsChs") << "DetailsChs" << chinese << QStringList{"Oct 07, 1999"};
+        QTest::newRow("DetailsCht") << "DetailsCht" << chinese << QStringList{"Oct 07, 1999"};
+        QTest::newRow("DetailsIta") << "DetailsIta" << italian << QStringList{"24.99", "Oct 07, 1999", "4.5"};
+        QTest::newRow("ListIta") << "ListIta" << QStringList{"24,99", "7 ottobre 1999", "5 gennaio 2004"}
+                                 << QStringList{"24.99", "Oct 07, 1999"};
+        QTest::newRow("ListChs") << "ListChs" << QStringList{QString::fromUtf8("1999年10月7日"), "24.99"}
+                                 << QStringList{"Oct 07, 1999"};
+    }
+    void pageWritesNumbersAndDatesAsItsLanguageDoes()
+    {
+        QFETCH(QString, title);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, notShown);
+        QFile sample(QStringLiteral(ORDO_TEST_DATADIR "/page/full.xml"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QString xml = QString::fromUtf8(sample.readAll());
+        const TransformResult result =
+            TransformBookXml(xml, TestCatalog::appDir() + QStringLiteral("/Styles/") + title + QStringLiteral(".xsl"));
+        QVERIFY2(result.ok(), qPrintable(result.errorText));
+        for (const QString &text : shown)
+            QVERIFY2(result.html.contains(text), qPrintable(title + ": " + text));
+        for (const QString &text : notShown)
+            QVERIFY2(!result.html.contains(text), qPrintable(title + ": " + text));
+
+        // Anything that is no stored date is shown as it stands.
+        xml.replace("<ReleaseDate>Oct 07, 1999</ReleaseDate>", "<ReleaseDate>Spring 1999</ReleaseDate>");
+        const TransformResult other =
+            TransformBookXml(xml, TestCatalog::appDir() + QStringLiteral("/Styles/") + title + QStringLiteral(".xsl"));
+        QVERIFY(other.ok());
+        QVERIFY(other.html.contains("Spring 1999"));
+    }
+
     void choosingALanguageSwitchesToItsTemplate_data()
     {
         QTest::addColumn<QString>("current");
