@@ -151,12 +151,5 @@ BENCHMARK(BM_SelectAllHundredThousand)->UseManualTime()->Unit(benchmark::kMillis
 
 int main(int argc, char **argv)
 {
-    TuneMemoryAllocator(); // as the program starts
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    COrdoApp::RegisterUrlSchemes();
-    QApplication app(argc, argv);
-    return RunBenchmarks(argc, argv);
+    return RunWebEngineBenchmarks<QApplication>(argc, argv, &COrdoApp::RegisterUrlSchemes);
 }

@@ -30,3 +30,19 @@ template <typename App> int RunBenchmarksWithApp(int argc, char **argv)
     App app(argc, argv);
     return RunBenchmarks(argc, argv);
 }
+
+// The main() of a benchmark of the program's web views: offscreen, without
+// the sandbox and the GPU (as the tests run them), the page's schemes known
+// before the application object exists. registerSchemes is
+// COrdoApp::RegisterUrlSchemes (the support library has no widgets).
+template <typename App> int RunWebEngineBenchmarks(int argc, char **argv, void (*registerSchemes)())
+{
+    TuneMemoryAllocator(); // as the program starts
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    registerSchemes();
+    App app(argc, argv);
+    return RunBenchmarks(argc, argv);
+}

@@ -14,9 +14,9 @@
 #include "pagescript.h"
 #include "pagetarget.h"
 #include "widgets/dialogfilter.h"
+#include "widgets/savefiledialog.h"
 
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QProgressDialog>
 #include <QWebEngineHistory>
 #include <QWebEngineScript>
@@ -31,14 +31,7 @@ const QString kPopupTitle = QStringLiteral("Html");
 QString defaultSaveDialog(QWidget *parent, const QString &caption, const QString &filter,
                           const QString &defaultSuffix)
 {
-    QFileDialog dialog(parent, caption, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
-    // Asking before replacing an existing file is the dialog's default.
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return AskFileToSave(parent, caption, QString(), filter, defaultSuffix);
 }
 
 int readIndex(const QString &name, qsizetype count)

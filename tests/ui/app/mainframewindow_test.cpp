@@ -9,6 +9,7 @@
 #include "browse/ordolistview.h"
 #include "catalog/ordodoc.h"
 #include "recordingmessenger.h"
+#include "urlcatcher.h"
 #include "testcatalog.h"
 #include "testsettings.h"
 
@@ -37,18 +38,6 @@ public:
 const char kWindowKey[] = "Software\\Quenlow\\Ordo\\Settings\\Window";
 
 } // namespace
-
-// Stands in for the desktop's browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 class MainFrameWindowTest : public QObject
 {

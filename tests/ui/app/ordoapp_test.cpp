@@ -12,6 +12,7 @@
 #include "catalog/ordodoc.h"
 #include "page/ordohtmlview.h"
 #include "recordingmessenger.h"
+#include "urlcatcher.h"
 #include "testcatalog.h"
 #include "testsettings.h"
 #include "widgets/urllabel.h"
@@ -85,18 +86,6 @@ void answerNextBox(QMessageBox::StandardButton button, QString *text = nullptr, 
 }
 
 } // namespace
-
-// Stands in for the desktop's browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 class OrdoAppTest : public QObject
 {

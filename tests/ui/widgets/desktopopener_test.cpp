@@ -3,6 +3,7 @@
 #include "app/messenger.h"
 #include "page/pagetarget.h"
 #include "recordingmessenger.h"
+#include "urlcatcher.h"
 #include "widgets/desktopopener.h"
 
 #include <QApplication>
@@ -10,18 +11,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-// Stands in for the desktop's browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 class DesktopOpenerTest : public QObject
 {
