@@ -58,6 +58,17 @@ protected:
     }
 };
 
+// The page as the engine's script callbacks see it. They also run while the
+// view is deleted with the page, when the page is no longer one and even a
+// QPointer to it would cast what it has stopped being: a flag says so.
+struct PageGuard
+{
+    CHtmlEditorPage *page;
+    std::shared_ptr<bool> alive;
+    explicit operator bool() const { return *alive; }
+    CHtmlEditorPage *operator->() const { return page; }
+};
+
 struct CommandScript
 {
     int id;
@@ -144,7 +155,12 @@ CHtmlEditorPage::CHtmlEditorPage(const QString &caption, QWidget *parent) : CPro
     m_opener = [](const QUrl &url) { OpenPageTargetOrTell(PageAddressText(url)); };
 }
 
-CHtmlEditorPage::~CHtmlEditorPage() = default;
+CHtmlEditorPage::~CHtmlEditorPage()
+{
+    // The view goes with the page's children, and the engine then answers
+    // the scripts still running: those answers must find no page.
+    *m_alive = false;
+}
 
 void CHtmlEditorPage::setChooser(Chooser chooser)
 {
@@ -284,7 +300,7 @@ void CHtmlEditorPage::onLoadFinished(bool ok)
         setCommandsEnabled(false);
         return;
     }
-    QPointer<CHtmlEditorPage> guard(this);
+    const PageGuard guard{this, m_alive};
     m_page->runJavaScript(EditorStartScript(m_html, m_edited), QWebEngineScript::ApplicationWorld,
                           [guard](const QVariant &result) {
                               if (!guard)
@@ -313,7 +329,7 @@ void CHtmlEditorPage::CollectHtml(std::function<void()> done)
             done();
         return;
     }
-    QPointer<CHtmlEditorPage> guard(this);
+    const PageGuard guard{this, m_alive};
     m_page->runJavaScript(EditorReadScript(), QWebEngineScript::ApplicationWorld,
                           [guard, done](const QVariant &result) {
                               if (guard && result.typeId() == QMetaType::QString) {
@@ -370,7 +386,7 @@ bool CHtmlEditorPage::RunCommand(int commandId)
             return runWithValue(c.id, m_chooser ? m_chooser(commandId) : defaultChoice(commandId));
         // Font and colour act on the selection: their dialog opens only when
         // the editor can take the command now.
-        QPointer<CHtmlEditorPage> guard(this);
+        const PageGuard guard{this, m_alive};
         m_page->runJavaScript(EditorCommandEnabledScript(QLatin1String(c.command)),
                               QWebEngineScript::ApplicationWorld, [guard, id = c.id](const QVariant &enabled) {
                                   if (!guard || !enabled.toBool() || !guard->m_ready)
@@ -412,7 +428,7 @@ bool CHtmlEditorPage::runWithValue(int commandId, QString value)
 
 void CHtmlEditorPage::toggleMode()
 {
-    QPointer<CHtmlEditorPage> guard(this);
+    const PageGuard guard{this, m_alive};
     m_page->runJavaScript(EditorToggleModeScript(), QWebEngineScript::ApplicationWorld,
                           [guard](const QVariant &result) {
                               if (!guard)

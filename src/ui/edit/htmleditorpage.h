@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class COrdoWebPage;
 class QAction;
@@ -96,6 +97,8 @@ private:
     QToolBar *m_toolBar = nullptr;
     QWebEngineView *m_view = nullptr;
     QPointer<COrdoWebPage> m_page;
+    // False from the destructor on (see PageGuard).
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
     QHash<int, QAction *> m_actions;
     Chooser m_chooser;
     Opener m_opener;
