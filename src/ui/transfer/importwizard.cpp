@@ -64,7 +64,7 @@ QWizardPage *CImportWizard::makeFilePage()
                          "export, or a Tellico collection (.tc or .xml)."));
     m_path = new QLineEdit;
     m_path->setObjectName(QStringLiteral("editPath"));
-    auto *browse = new QPushButton(tr("&Browse..."));
+    auto *browse = new QPushButton(tr("B&rowse..."));
     browse->setObjectName(QStringLiteral("buttonBrowse"));
     connect(browse, &QPushButton::clicked, this, [this] {
         const QString path =
@@ -109,7 +109,7 @@ QWizardPage *CImportWizard::makeTargetPage()
     page->setTitle(tr("Where the books go"));
     m_intoExisting = new QRadioButton(tr("Into the &category"));
     m_intoExisting->setObjectName(QStringLiteral("radioExisting"));
-    m_intoNew = new QRadioButton(tr("Into a &new category under it, named"));
+    m_intoNew = new QRadioButton(tr("Into a ne&w category under it, named"));
     m_intoNew->setObjectName(QStringLiteral("radioNew"));
     m_intoExisting->setChecked(true);
     m_category = new QComboBox;
