@@ -14,7 +14,10 @@
 
 int main(int argc, char *argv[])
 {
+    // No window is shown; the main window's page view starts without a GPU.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
     QApplication app(argc, argv);
     // The main window reads the user's settings; keep the real ones out of it.
     QTemporaryDir settings;
