@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
     QApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     // The main window reads the user's settings; keep the real ones out of it.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());

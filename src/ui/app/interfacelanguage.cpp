@@ -1,25 +1,11 @@
 #include "interfacelanguage.h"
 
+#include "app/languagetable.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
-
-namespace {
-
-// Qt's own texts for the interface languages we know.
-QString qtLocaleOf(const QString &code)
-{
-    if (code == QLatin1String("Chs"))
-        return QStringLiteral("zh_CN");
-    if (code == QLatin1String("Cht"))
-        return QStringLiteral("zh_TW");
-    if (code == QLatin1String("Ita"))
-        return QStringLiteral("it");
-    return {};
-}
-
-} // namespace
 
 CInterfaceLanguage::CInterfaceLanguage() = default;
 
@@ -37,7 +23,8 @@ bool CInterfaceLanguage::Install(const QString &code, const QString &folder)
         return false;
     m_own = std::move(own);
 
-    const QString locale = qtLocaleOf(code);
+    // Qt names its files by locale: "zh-CN" -> qtbase_zh_CN.qm.
+    const QString locale = LanguageTag(code).replace(QLatin1Char('-'), QLatin1Char('_'));
     if (locale.isEmpty())
         return true;
     for (const char *module : {"qtbase_", "qtwebengine_", "qtmultimedia_"}) {
