@@ -1,6 +1,7 @@
 #include "accesskeysurvey.h"
 
 #include "app/aboutdlg.h"
+#include "app/apppaths.h"
 #include "app/mainframe.h"
 #include "app/options.h"
 #include "app/strings.h"
@@ -86,8 +87,7 @@ AccessKeySurvey SurveyAccessKeys(const QString &sourceDir)
                 survey.clashes << MenuClashes(menu, menuPlace(menu));
             noteNames(&frame, &seen);
         } else {
-            survey.clashes << AccessKeyClash{QStringLiteral("main window"), QString(),
-                                             QStringLiteral("(not created)"), QString()};
+            survey.leftOut << QStringLiteral("the main window (no style sheets or templates in %1)").arg(AppFolder());
         }
     }
 
@@ -116,7 +116,7 @@ AccessKeySurvey SurveyAccessKeys(const QString &sourceDir)
 
     for (const QString &form : formNames(sourceDir)) {
         if (!seen.contains(form))
-            survey.formsLeftOut << form;
+            survey.leftOut << QStringLiteral("form %1, in no surveyed dialog").arg(form);
     }
     return survey;
 }

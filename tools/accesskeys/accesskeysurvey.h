@@ -8,9 +8,10 @@
 struct AccessKeySurvey
 {
     QList<AccessKeyClash> clashes;
-    // Forms (.ui files) whose controls no surveyed window holds: a dialog
-    // added to the program and not yet to the survey.
-    QStringList formsLeftOut;
+    // What could not be looked at: the main window when it cannot be built,
+    // and forms (.ui files) whose controls no surveyed window holds (a dialog
+    // added to the program and not yet to the survey).
+    QStringList leftOut;
 };
 
 // Builds the main window (its menu bar, menus and context menus) and every

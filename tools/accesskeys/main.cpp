@@ -45,9 +45,9 @@ int main(int argc, char *argv[])
         const QString name = code.isEmpty() ? QStringLiteral("English") : code;
         for (const AccessKeyClash &clash : survey.clashes)
             out << name << ", " << DescribeClash(clash) << '\n';
-        for (const QString &form : survey.formsLeftOut)
-            out << name << ", form " << form << " is in no surveyed window\n";
-        found += int(survey.clashes.size() + survey.formsLeftOut.size());
+        for (const QString &what : survey.leftOut)
+            out << name << ", not checked: " << what << '\n';
+        found += int(survey.clashes.size() + survey.leftOut.size());
     }
     out << (found ? QStringLiteral("%1 access-key faults\n").arg(found) : QStringLiteral("No access-key clashes\n"));
     return found ? 1 : 0;
