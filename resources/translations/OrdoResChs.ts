@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>Add books already in the catalogue</source>
-        <translation>添加书库中已有的图书</translation>
+        <translation>也添加书库中已有的图书</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Finishing off, please wait...</source>
-        <translation>正在收尾，请稍候...</translation>
+        <translation>正在完成，请稍候...</translation>
     </message>
     <message>
         <source>Copies the ISBNs that were not found, failed or were not looked up, one per line, for another try.</source>
@@ -357,16 +357,8 @@
         <translation>版次(&amp;E)：</translation>
     </message>
     <message>
-        <source>&amp;Publisher:</source>
-        <translation>出版社(&amp;P)：</translation>
-    </message>
-    <message>
         <source>&amp;ISBN:</source>
         <translation>ISBN(&amp;I)：</translation>
-    </message>
-    <message>
-        <source>Pa&amp;ge:</source>
-        <translation>页数(&amp;G)：</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
@@ -391,12 +383,20 @@
         <translation>附件(&amp;X)：</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>常规</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a number of pages. Please type digits only, for example 340.</source>
         <translation>“%1”不是页数。请只输入数字，例如 340。</translation>
+    </message>
+    <message>
+        <source>Publis&amp;her:</source>
+        <translation>出版社(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>&amp;Page:</source>
+        <translation>页数(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>常规(&amp;G)</translation>
     </message>
 </context>
 <context>
@@ -418,16 +418,16 @@
         <translation>封底</translation>
     </message>
     <message>
-        <source>Covers</source>
-        <translation>封面和封底</translation>
-    </message>
-    <message>
         <source>Downloaded picture, saved with the book</source>
         <translation>已下载的图片，将随图书保存</translation>
     </message>
     <message>
         <source>Downloaded from %1</source>
         <translation>下载自 %1</translation>
+    </message>
+    <message>
+        <source>Co&amp;vers</source>
+        <translation>封面和封底(&amp;V)</translation>
     </message>
     <message>
         <source>Browse for the front cover</source>
@@ -461,8 +461,8 @@
 <context>
     <name>CBookDescriptionPage</name>
     <message>
-        <source>Description</source>
-        <translation>内容简介</translation>
+        <source>Des&amp;cription</source>
+        <translation>内容简介(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Title</source>
-        <translation>书名</translation>
+        <translation>标题</translation>
     </message>
     <message>
         <source>Path</source>
@@ -504,8 +504,8 @@
         <translation>编辑(&amp;E)...</translation>
     </message>
     <message>
-        <source>Related Links</source>
-        <translation>相关链接</translation>
+        <source>Related Lin&amp;ks</source>
+        <translation>相关链接(&amp;K)</translation>
     </message>
     <message>
         <source>Related links</source>
@@ -515,8 +515,8 @@
 <context>
     <name>CBookNotesPage</name>
     <message>
-        <source>Notes</source>
-        <translation>备注</translation>
+        <source>&amp;Notes</source>
+        <translation>备注(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -528,11 +528,6 @@
     <message>
         <source>Purchase &amp;Date:</source>
         <translation>购买日期(&amp;D)：</translation>
-    </message>
-    <message>
-        <source>St&amp;ore:</source>
-        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
-        <translation>购买商店(&amp;O)：</translation>
     </message>
     <message>
         <source>&amp;Purchase Price:</source>
@@ -573,10 +568,6 @@
         <translation>Amazon 评分(&amp;R)：</translation>
     </message>
     <message>
-        <source>&amp;Number of Reviews:</source>
-        <translation>评论数(&amp;N)：</translation>
-    </message>
-    <message>
         <source>&amp;My Rating:</source>
         <translation>我的评分(&amp;M)：</translation>
     </message>
@@ -611,11 +602,7 @@
     </message>
     <message>
         <source>Si&amp;ze (in MB):</source>
-        <translation>大小 (MB)(&amp;Z)：</translation>
-    </message>
-    <message>
-        <source>Personal</source>
-        <translation>个人</translation>
+        <translation>大小（MB）(&amp;Z)：</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a price. Please type an amount, for example %2 or %3.</source>
@@ -624,6 +611,19 @@
     <message>
         <source>&quot;%1&quot; is not a page number. Please type digits only, for example 120.</source>
         <translation>“%1”不是页码。请只输入数字，例如 120。</translation>
+    </message>
+    <message>
+        <source>&amp;Store:</source>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>购买商店(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber of Reviews:</source>
+        <translation>评论数(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Pers&amp;onal</source>
+        <translation>个人(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -672,7 +672,7 @@
     <message numerus="yes">
         <source>%n file(s) were left by an interrupted save.</source>
         <translation>
-            <numerusform>有 %n 个文件是中断的保存留下的。</numerusform>
+            <numerusform>有 %n 个文件是保存中断后遗留的。</numerusform>
         </translation>
     </message>
     <message>
@@ -688,7 +688,7 @@
     <message numerus="yes">
         <source>Cleared %n missing cover name(s).</source>
         <translation>
-            <numerusform>已清除 %n 个缺失的封面名称。</numerusform>
+            <numerusform>已清除 %n 个指向缺失图片的封面记录。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -814,7 +814,7 @@ Its present contents are kept as a backup of their own.</source>
     </message>
     <message>
         <source>CSV for spreadsheets (UTF-8)</source>
-        <translation>电子表格用 CSV (UTF-8)</translation>
+        <translation>适用于电子表格的 CSV (UTF-8)</translation>
     </message>
     <message>
         <source>Tellico collection with covers (.tc)</source>
@@ -878,10 +878,6 @@ Its present contents are kept as a backup of their own.</source>
         <translation>另存为 CSV 或制表符分隔文本的电子表格、Goodreads 或 LibraryThing 的导出文件，或 Tellico 收藏（.tc 或 .xml）。</translation>
     </message>
     <message>
-        <source>&amp;Browse...</source>
-        <translation>浏览(&amp;B)...</translation>
-    </message>
-    <message>
         <source>Book lists (*.csv *.tsv *.txt *.tc *.xml);;All Files (*)</source>
         <translation>图书列表 (*.csv *.tsv *.txt *.tc *.xml);;所有文件 (*)</translation>
     </message>
@@ -891,7 +887,7 @@ Its present contents are kept as a backup of their own.</source>
     </message>
     <message>
         <source>Choose the book field each column of the file goes into. The choice is remembered for files of this kind.</source>
-        <translation>为文件的每一列选择要导入的图书字段。对同类文件会记住此选择。</translation>
+        <translation>为文件的每一列选择要导入的图书字段。程序会为同类文件记住此选择。</translation>
     </message>
     <message>
         <source>Column</source>
@@ -907,19 +903,15 @@ Its present contents are kept as a backup of their own.</source>
     </message>
     <message>
         <source>Where the books go</source>
-        <translation>图书放在哪里</translation>
+        <translation>导入位置</translation>
     </message>
     <message>
         <source>Into the &amp;category</source>
         <translation>放入分类(&amp;C)</translation>
     </message>
     <message>
-        <source>Into a &amp;new category under it, named</source>
-        <translation>放入其下的新分类(&amp;N)，名称为</translation>
-    </message>
-    <message>
         <source>Shelves, tags and groups become &amp;sub-categories</source>
-        <translation>书架、标签和分组成为子分类(&amp;S)</translation>
+        <translation>将书架、标签和分组转为子分类(&amp;S)</translation>
     </message>
     <message>
         <source>S&amp;kip books already in the catalogue (same ISBN, or same title and author)</source>
@@ -939,7 +931,7 @@ Its present contents are kept as a backup of their own.</source>
     </message>
     <message>
         <source>The first books of the file as they will be imported.</source>
-        <translation>文件中前几本书导入后的样子。</translation>
+        <translation>预览文件中前几本书的导入结果。</translation>
     </message>
     <message>
         <source>Title</source>
@@ -974,6 +966,14 @@ Its present contents are kept as a backup of their own.</source>
     <message>
         <source>Choose the column that holds the title or the ISBN.</source>
         <translation>请选择包含书名或 ISBN 的列。</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>浏览(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Into a ne&amp;w category under it, named</source>
+        <translation>放入其下的新分类(&amp;W)，名称为</translation>
     </message>
     <message>
         <source>File to import</source>
@@ -1094,10 +1094,6 @@ Save As HTML</source>
 另存为 HTML</translation>
     </message>
     <message>
-        <source>Save As &amp;XML...</source>
-        <translation>另存为 XML(&amp;X)...</translation>
-    </message>
-    <message>
         <source>Save the selected books as an XML file
 Save As XML</source>
         <translation>将所选图书另存为 XML 文件
@@ -1194,28 +1190,16 @@ Undo</source>
 撤消</translation>
     </message>
     <message>
-        <source>Add &amp;Sub Category...</source>
-        <translation>添加子分类(&amp;S)...</translation>
-    </message>
-    <message>
         <source>Add a sub category to the selected category
 Add Sub Category</source>
         <translation>在所选分类下添加子分类
 添加子分类</translation>
     </message>
     <message>
-        <source>&amp;Remove Category</source>
-        <translation>删除分类(&amp;R)</translation>
-    </message>
-    <message>
         <source>Delete the selected category
 Remove Category</source>
         <translation>删除所选分类
 删除分类</translation>
-    </message>
-    <message>
-        <source>&amp;Edit Category...</source>
-        <translation>编辑分类(&amp;E)...</translation>
     </message>
     <message>
         <source>Rename or annotate the selected category
@@ -1436,20 +1420,8 @@ Previous Pane</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <source>&amp;Send To</source>
-        <translation>发送到(&amp;S)</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
-    </message>
-    <message>
-        <source>Content &amp;Template</source>
-        <translation>内容模板(&amp;T)</translation>
-    </message>
-    <message>
-        <source>Display &amp;Style</source>
-        <translation>显示样式(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -1512,6 +1484,34 @@ Restore Backup</source>
 User Guide in Web Browser</source>
         <translation>在桌面的网页浏览器中打开用户指南
 在网页浏览器中打开用户指南</translation>
+    </message>
+    <message>
+        <source>Save As X&amp;ML...</source>
+        <translation>另存为 XML(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Add S&amp;ub Category...</source>
+        <translation>添加子分类(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Category</source>
+        <translation>删除分类(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Edit Cate&amp;gory...</source>
+        <translation>编辑分类(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd To</source>
+        <translation>发送到(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Content T&amp;emplate</source>
+        <translation>内容模板(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Display Style</source>
+        <translation>显示样式(&amp;D)</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -1585,11 +1585,6 @@ User Guide in Web Browser</source>
         <translation>附件(&amp;X)：</translation>
     </message>
     <message>
-        <source>S&amp;tore:</source>
-        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
-        <translation>购买商店(&amp;T)：</translation>
-    </message>
-    <message>
         <source>L&amp;ocation:</source>
         <extracomment>Where the book is kept: shelf, room, box...</extracomment>
         <translation>存放位置(&amp;O)：</translation>
@@ -1633,20 +1628,17 @@ User Guide in Web Browser</source>
         <translation>状态(&amp;A)：</translation>
     </message>
     <message>
-        <source>Default Values</source>
-        <translation>默认值</translation>
+        <source>&amp;Store:</source>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>购买商店(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Default Values</source>
+        <translation>默认值(&amp;D)</translation>
     </message>
 </context>
 <context>
     <name>COptionsOnlinePage</name>
-    <message>
-        <source>Look books &amp;up at:</source>
-        <translation>查询图书的来源(&amp;U)：</translation>
-    </message>
-    <message>
-        <source>Google Books &amp;API key:</source>
-        <translation>Google Books API 密钥(&amp;A)：</translation>
-    </message>
     <message>
         <source>(optional)</source>
         <translation>（可选）</translation>
@@ -1657,7 +1649,7 @@ User Guide in Web Browser</source>
     </message>
     <message>
         <source>Sent with every request, so that a service can reach you instead of blocking the program.</source>
-        <translation>随每个请求一起发送，以便服务方能联系您，而不是屏蔽本程序。</translation>
+        <translation>随每个请求一并发送，以便服务提供方在必要时联系您，而不是直接封禁本程序。</translation>
     </message>
     <message>
         <source>Store &amp;ISBNs as:</source>
@@ -1673,10 +1665,6 @@ User Guide in Web Browser</source>
         <translation>测试连接(&amp;T)</translation>
     </message>
     <message>
-        <source>Online</source>
-        <translation>在线</translation>
-    </message>
-    <message>
         <source>ISBN-10 where there is one</source>
         <translation>有 ISBN-10 时用 ISBN-10</translation>
     </message>
@@ -1686,7 +1674,7 @@ User Guide in Web Browser</source>
     </message>
     <message>
         <source>As entered</source>
-        <translation>按输入原样</translation>
+        <translation>保持输入原样</translation>
     </message>
     <message>
         <source>Asking %1...</source>
@@ -1694,7 +1682,7 @@ User Guide in Web Browser</source>
     </message>
     <message>
         <source>%1 answered in %2 ms.</source>
-        <translation>%1 在 %2 毫秒内作出了应答。</translation>
+        <translation>%1 已响应，用时 %2 毫秒。</translation>
     </message>
     <message>
         <source>The test was cancelled.</source>
@@ -1718,6 +1706,18 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <translation>“%1”不是 Ordoteca 可用于%2的网址。
 请输入以 http:// 或 https:// 开头的地址，例如 %3。</translation>
     </message>
+    <message>
+        <source>&amp;Look books up at:</source>
+        <translation>查询图书的来源(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Google Books API &amp;key:</source>
+        <translation>Google Books API 密钥(&amp;K)：</translation>
+    </message>
+    <message>
+        <source>O&amp;nline</source>
+        <translation>在线(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>COptionsUIPage</name>
@@ -1730,8 +1730,8 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <translation>（需要重新启动 Ordoteca。）</translation>
     </message>
     <message>
-        <source>User Interface</source>
-        <translation>用户界面</translation>
+        <source>&amp;User Interface</source>
+        <translation>用户界面(&amp;U)</translation>
     </message>
 </context>
 <context>
@@ -1834,9 +1834,16 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <translation>版次</translation>
     </message>
     <message numerus="yes">
-        <source>%n book(s); %1 selected</source>
+        <source>%n book(s); %1</source>
+        <extracomment>%1 is the number of selected books, &quot;%n selected&quot;.</extracomment>
         <translation>
-            <numerusform>%n 本书；已选择 %1 本</numerusform>
+            <numerusform>%n 本书；%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>已选择 %n 本</numerusform>
         </translation>
     </message>
 </context>
@@ -2100,7 +2107,7 @@ with the given filename extension.</source>
     <name>CZipWriter</name>
     <message>
         <source>The archive cannot be read back.</source>
-        <translation>无法回读压缩包。</translation>
+        <translation>压缩包写入后无法重新读取。</translation>
     </message>
 </context>
 <context>
@@ -2122,7 +2129,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>%1 is in use by another program. Close it there and try again.</source>
-        <translation>%1 正被另一个程序使用。请在那里关闭它后重试。</translation>
+        <translation>%1 正被另一个程序使用。请先在该程序中关闭它，然后重试。</translation>
     </message>
 </context>
 <context>
@@ -2137,7 +2144,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Cannot open file for writing.</source>
-        <translation>无法打开文件进行写入。</translation>
+        <translation>无法以写入方式打开文件。</translation>
     </message>
 </context>
 <context>
@@ -2348,7 +2355,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Skipped as duplicates: %1</source>
-        <translation>作为重复项跳过：%1</translation>
+        <translation>因重复而跳过：%1</translation>
     </message>
     <message>
         <source>Refused: %1</source>
@@ -2356,7 +2363,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>  ... and %1 more</source>
-        <translation>  ……还有 %1 项</translation>
+        <translation>  ... 还有 %1 项</translation>
     </message>
     <message>
         <source>Entry %1</source>
@@ -2436,7 +2443,7 @@ Open it with the program your desktop chooses for it?</source>
         <translation>此链接不是网址或邮件地址：
 %1
 
-是否用桌面为其选择的程序打开？</translation>
+是否用系统为其指定的默认程序打开？</translation>
     </message>
 </context>
 <context>
@@ -2534,7 +2541,7 @@ Number of records in the returned recordset: %2</source>
     <message>
         <source>Cannot open file for writing.</source>
         <comment>135</comment>
-        <translation>无法打开文件进行写入。</translation>
+        <translation>无法以写入方式打开文件。</translation>
     </message>
     <message>
         <source>Failed to instantiate an XML/XSL DOM.</source>
@@ -2562,7 +2569,7 @@ Number of records in the returned recordset: %2</source>
         <source>Unable to create directory:
 %s</source>
         <comment>140</comment>
-        <translation>无法创建目录：
+        <translation>无法创建文件夹：
 %s</translation>
     </message>
     <message>
@@ -2600,7 +2607,7 @@ Number of records in the returned recordset: %2</source>
     <message>
         <source>Cannot open file for reading.</source>
         <comment>149</comment>
-        <translation>无法打开文件进行读取。</translation>
+        <translation>无法以读取方式打开文件。</translation>
     </message>
     <message>
         <source>%s is not a valid ISBN. Ignore this one?</source>
@@ -2660,11 +2667,6 @@ Note: e-books are ignored.</source>
 注意：电子书已被忽略。</translation>
     </message>
     <message>
-        <source>%d duplicate(s) are not saved.</source>
-        <comment>162</comment>
-        <translation>%d 个重复项未保存。</translation>
-    </message>
-    <message>
         <source>Category name cannot be empty.</source>
         <comment>165</comment>
         <translation>分类名称不能为空。</translation>
@@ -2702,11 +2704,6 @@ Note: e-books are ignored.</source>
         <translation>最后一页</translation>
     </message>
     <message>
-        <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
-        <comment>173</comment>
-        <translation>共找到 %1 个结果，%2 页。当前页：%3  （注意：部分电子书可能已被过滤。）</translation>
-    </message>
-    <message>
         <source>Add New Category</source>
         <comment>174</comment>
         <translation>添加新分类</translation>
@@ -2740,11 +2737,6 @@ Note: e-books are ignored.</source>
         <source>Options</source>
         <comment>180</comment>
         <translation>选项</translation>
-    </message>
-    <message>
-        <source>%1 Books, %2 Sub Categories</source>
-        <comment>182</comment>
-        <translation>%1 本书，%2 个子分类</translation>
     </message>
     <message>
         <source>Loading XML from %s...</source>
@@ -2917,7 +2909,7 @@ Note: e-books are ignored.</source>
         <source>In Collection</source>
         <comment>219</comment>
         <extracomment>Book status: the book is in the owner&apos;s collection.</extracomment>
-        <translation>已收藏</translation>
+        <translation>已拥有</translation>
     </message>
     <message>
         <source>Wish List</source>
@@ -2929,7 +2921,7 @@ Note: e-books are ignored.</source>
         <source>Reference Only</source>
         <comment>221</comment>
         <extracomment>Book status: the book is only consulted, not owned.</extracomment>
-        <translation>仅供参考</translation>
+        <translation>仅查阅（非自有）</translation>
     </message>
     <message>
         <source>For Sale</source>
@@ -3136,6 +3128,45 @@ Delete</source>
         <comment>235</comment>
         <extracomment>Status of a looked-up book; %s is the service that knew it (Open Library...).</extracomment>
         <translation>已在 %s 找到。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) are not saved.</source>
+        <comment>162</comment>
+        <translation>
+            <numerusform>%n 个重复项未保存。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) found, %1. Current page: %2  (Note: Some e-books might have been filtered.)</source>
+        <comment>173</comment>
+        <extracomment>%1 is the number of pages, &quot;%n page(s)&quot;.</extracomment>
+        <translation>
+            <numerusform>共找到 %n 个结果，%1。当前页：%2  （注意：部分电子书可能已被过滤。）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s), %1</source>
+        <comment>182</comment>
+        <extracomment>What a category contains; %1 is the number of its sub categories, &quot;%n sub category(ies)&quot;.</extracomment>
+        <translation>
+            <numerusform>%n 本书，%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <comment>236</comment>
+        <extracomment>The pages of online search results, in &quot;%n result(s) found, %1&quot;.</extracomment>
+        <translation>
+            <numerusform>共 %n 页</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sub category(ies)</source>
+        <comment>237</comment>
+        <extracomment>In &quot;%n book(s), %1&quot;, what a category contains.</extracomment>
+        <translation>
+            <numerusform>%n 个子分类</numerusform>
+        </translation>
     </message>
 </context>
 <context>

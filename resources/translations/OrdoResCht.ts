@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Query Online By ISBN(s)</source>
-        <translation>按 ISBN 線上查詢</translation>
+        <translation>依 ISBN 線上查詢</translation>
     </message>
     <message>
         <source>Enter ISBNs below (one ISBN per line).</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Query Online By Title, Author and Publisher</source>
-        <translation>按書名、作者和出版社線上查詢</translation>
+        <translation>依書名、作者和出版社線上查詢</translation>
     </message>
     <message>
         <source>Title:</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>No camera was found. Connect a camera and it appears here, or scan photos of the barcodes instead.</source>
-        <translation>找不到攝影機。連接攝影機後它會顯示在這裡；也可以改為掃描條碼的照片。</translation>
+        <translation>找不到攝影機。連接攝影機後它會顯示在這裡；也可以改為掃描條碼的相片。</translation>
     </message>
     <message>
         <source>Scan &amp;Pictures...</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>Add books already in the catalogue</source>
-        <translation>新增書庫中已有的書籍</translation>
+        <translation>也新增書庫中已有的書籍</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Finishing off, please wait...</source>
-        <translation>正在收尾，請稍候...</translation>
+        <translation>正在完成，請稍候...</translation>
     </message>
     <message>
         <source>Copies the ISBNs that were not found, failed or were not looked up, one per line, for another try.</source>
@@ -357,16 +357,8 @@
         <translation>版次(&amp;E)：</translation>
     </message>
     <message>
-        <source>&amp;Publisher:</source>
-        <translation>出版社(&amp;P)：</translation>
-    </message>
-    <message>
         <source>&amp;ISBN:</source>
         <translation>ISBN(&amp;I)：</translation>
-    </message>
-    <message>
-        <source>Pa&amp;ge:</source>
-        <translation>頁數(&amp;G)：</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
@@ -391,12 +383,20 @@
         <translation>附件(&amp;X)：</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>一般</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a number of pages. Please type digits only, for example 340.</source>
         <translation>「%1」不是頁數。請只輸入數字，例如 340。</translation>
+    </message>
+    <message>
+        <source>Publis&amp;her:</source>
+        <translation>出版社(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>&amp;Page:</source>
+        <translation>頁數(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>一般(&amp;G)</translation>
     </message>
 </context>
 <context>
@@ -418,16 +418,16 @@
         <translation>封底</translation>
     </message>
     <message>
-        <source>Covers</source>
-        <translation>封面與封底</translation>
-    </message>
-    <message>
         <source>Downloaded picture, saved with the book</source>
         <translation>已下載的圖片，將隨書籍儲存</translation>
     </message>
     <message>
         <source>Downloaded from %1</source>
         <translation>下載自 %1</translation>
+    </message>
+    <message>
+        <source>Co&amp;vers</source>
+        <translation>封面與封底(&amp;V)</translation>
     </message>
     <message>
         <source>Browse for the front cover</source>
@@ -461,8 +461,8 @@
 <context>
     <name>CBookDescriptionPage</name>
     <message>
-        <source>Description</source>
-        <translation>內容簡介</translation>
+        <source>Des&amp;cription</source>
+        <translation>內容簡介(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Title</source>
-        <translation>書名</translation>
+        <translation>標題</translation>
     </message>
     <message>
         <source>Path</source>
@@ -504,8 +504,8 @@
         <translation>編輯(&amp;E)...</translation>
     </message>
     <message>
-        <source>Related Links</source>
-        <translation>相關連結</translation>
+        <source>Related Lin&amp;ks</source>
+        <translation>相關連結(&amp;K)</translation>
     </message>
     <message>
         <source>Related links</source>
@@ -515,8 +515,8 @@
 <context>
     <name>CBookNotesPage</name>
     <message>
-        <source>Notes</source>
-        <translation>備註</translation>
+        <source>&amp;Notes</source>
+        <translation>備註(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -528,11 +528,6 @@
     <message>
         <source>Purchase &amp;Date:</source>
         <translation>購買日期(&amp;D)：</translation>
-    </message>
-    <message>
-        <source>St&amp;ore:</source>
-        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
-        <translation>購買商店(&amp;O)：</translation>
     </message>
     <message>
         <source>&amp;Purchase Price:</source>
@@ -562,7 +557,7 @@
     </message>
     <message>
         <source>C&amp;urrent Page:</source>
-        <translation>目前頁數(&amp;U)：</translation>
+        <translation>目前頁碼(&amp;U)：</translation>
     </message>
     <message>
         <source>Rating</source>
@@ -571,10 +566,6 @@
     <message>
         <source>Amazon &amp;Rating:</source>
         <translation>Amazon 評分(&amp;R)：</translation>
-    </message>
-    <message>
-        <source>&amp;Number of Reviews:</source>
-        <translation>評論數(&amp;N)：</translation>
     </message>
     <message>
         <source>&amp;My Rating:</source>
@@ -611,11 +602,7 @@
     </message>
     <message>
         <source>Si&amp;ze (in MB):</source>
-        <translation>大小 (MB)(&amp;Z)：</translation>
-    </message>
-    <message>
-        <source>Personal</source>
-        <translation>個人</translation>
+        <translation>大小（MB）(&amp;Z)：</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a price. Please type an amount, for example %2 or %3.</source>
@@ -624,6 +611,19 @@
     <message>
         <source>&quot;%1&quot; is not a page number. Please type digits only, for example 120.</source>
         <translation>「%1」不是頁碼。請只輸入數字，例如 120。</translation>
+    </message>
+    <message>
+        <source>&amp;Store:</source>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>購買商店(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber of Reviews:</source>
+        <translation>評論數(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Pers&amp;onal</source>
+        <translation>個人(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -672,7 +672,7 @@
     <message numerus="yes">
         <source>%n file(s) were left by an interrupted save.</source>
         <translation>
-            <numerusform>有 %n 個檔案是中斷的儲存留下的。</numerusform>
+            <numerusform>有 %n 個檔案是儲存中斷後遺留的。</numerusform>
         </translation>
     </message>
     <message>
@@ -688,7 +688,7 @@
     <message numerus="yes">
         <source>Cleared %n missing cover name(s).</source>
         <translation>
-            <numerusform>已清除 %n 個缺失的封面名稱。</numerusform>
+            <numerusform>已清除 %n 個指向遺失圖片的封面紀錄。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -814,7 +814,7 @@ Its present contents are kept as a backup of their own.</source>
     </message>
     <message>
         <source>CSV for spreadsheets (UTF-8)</source>
-        <translation>試算表用 CSV (UTF-8)</translation>
+        <translation>適用於試算表的 CSV (UTF-8)</translation>
     </message>
     <message>
         <source>Tellico collection with covers (.tc)</source>
@@ -878,10 +878,6 @@ Its present contents are kept as a backup of their own.</source>
         <translation>另存為 CSV 或定位字元分隔文字的試算表、Goodreads 或 LibraryThing 的匯出檔案，或 Tellico 收藏（.tc 或 .xml）。</translation>
     </message>
     <message>
-        <source>&amp;Browse...</source>
-        <translation>瀏覽(&amp;B)...</translation>
-    </message>
-    <message>
         <source>Book lists (*.csv *.tsv *.txt *.tc *.xml);;All Files (*)</source>
         <translation>書籍清單 (*.csv *.tsv *.txt *.tc *.xml);;所有檔案 (*)</translation>
     </message>
@@ -891,7 +887,7 @@ Its present contents are kept as a backup of their own.</source>
     </message>
     <message>
         <source>Choose the book field each column of the file goes into. The choice is remembered for files of this kind.</source>
-        <translation>為檔案的每一欄選擇要匯入的書籍欄位。對同類檔案會記住這項選擇。</translation>
+        <translation>為檔案的每一欄選擇要匯入的書籍欄位。程式會為同類檔案記住這項選擇。</translation>
     </message>
     <message>
         <source>Column</source>
@@ -907,23 +903,19 @@ Its present contents are kept as a backup of their own.</source>
     </message>
     <message>
         <source>Where the books go</source>
-        <translation>書籍放在哪裡</translation>
+        <translation>匯入位置</translation>
     </message>
     <message>
         <source>Into the &amp;category</source>
         <translation>放入分類(&amp;C)</translation>
     </message>
     <message>
-        <source>Into a &amp;new category under it, named</source>
-        <translation>放入其下的新分類(&amp;N)，名稱為</translation>
-    </message>
-    <message>
         <source>Shelves, tags and groups become &amp;sub-categories</source>
-        <translation>書架、標籤和分組成為子分類(&amp;S)</translation>
+        <translation>將書架、標籤和分組轉為子分類(&amp;S)</translation>
     </message>
     <message>
         <source>S&amp;kip books already in the catalogue (same ISBN, or same title and author)</source>
-        <translation>跳過書庫中已有的書籍(&amp;K)（ISBN 相同，或書名和作者相同）</translation>
+        <translation>略過書庫中已有的書籍(&amp;K)（ISBN 相同，或書名和作者相同）</translation>
     </message>
     <message>
         <source>&amp;Update them with the file&apos;s values</source>
@@ -939,7 +931,7 @@ Its present contents are kept as a backup of their own.</source>
     </message>
     <message>
         <source>The first books of the file as they will be imported.</source>
-        <translation>檔案中前幾本書匯入後的樣子。</translation>
+        <translation>預覽檔案中前幾本書的匯入結果。</translation>
     </message>
     <message>
         <source>Title</source>
@@ -974,6 +966,14 @@ Its present contents are kept as a backup of their own.</source>
     <message>
         <source>Choose the column that holds the title or the ISBN.</source>
         <translation>請選擇包含書名或 ISBN 的欄。</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>瀏覽(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Into a ne&amp;w category under it, named</source>
+        <translation>放入其下的新分類(&amp;W)，名稱為</translation>
     </message>
     <message>
         <source>File to import</source>
@@ -1039,7 +1039,7 @@ Its present contents are kept as a backup of their own.</source>
     </message>
     <message>
         <source>(Optional)</source>
-        <translation>（可選）</translation>
+        <translation>（選用）</translation>
     </message>
     <message>
         <source>General</source>
@@ -1092,10 +1092,6 @@ Open Database</source>
 Save As HTML</source>
         <translation>將書籍頁面另存為 HTML 檔案
 另存為 HTML</translation>
-    </message>
-    <message>
-        <source>Save As &amp;XML...</source>
-        <translation>另存為 XML(&amp;X)...</translation>
     </message>
     <message>
         <source>Save the selected books as an XML file
@@ -1194,28 +1190,16 @@ Undo</source>
 復原</translation>
     </message>
     <message>
-        <source>Add &amp;Sub Category...</source>
-        <translation>新增子分類(&amp;S)...</translation>
-    </message>
-    <message>
         <source>Add a sub category to the selected category
 Add Sub Category</source>
         <translation>在所選分類下新增子分類
 新增子分類</translation>
     </message>
     <message>
-        <source>&amp;Remove Category</source>
-        <translation>刪除分類(&amp;R)</translation>
-    </message>
-    <message>
         <source>Delete the selected category
 Remove Category</source>
         <translation>刪除所選分類
 刪除分類</translation>
-    </message>
-    <message>
-        <source>&amp;Edit Category...</source>
-        <translation>編輯分類(&amp;E)...</translation>
     </message>
     <message>
         <source>Rename or annotate the selected category
@@ -1436,20 +1420,8 @@ Previous Pane</source>
         <translation>檔案(&amp;F)</translation>
     </message>
     <message>
-        <source>&amp;Send To</source>
-        <translation>傳送到(&amp;S)</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
-    </message>
-    <message>
-        <source>Content &amp;Template</source>
-        <translation>內容範本(&amp;T)</translation>
-    </message>
-    <message>
-        <source>Display &amp;Style</source>
-        <translation>顯示樣式(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -1512,6 +1484,34 @@ Restore Backup</source>
 User Guide in Web Browser</source>
         <translation>在桌面的網頁瀏覽器中開啟使用者指南
 在網頁瀏覽器中開啟使用者指南</translation>
+    </message>
+    <message>
+        <source>Save As X&amp;ML...</source>
+        <translation>另存為 XML(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Add S&amp;ub Category...</source>
+        <translation>新增子分類(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Category</source>
+        <translation>刪除分類(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Edit Cate&amp;gory...</source>
+        <translation>編輯分類(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd To</source>
+        <translation>傳送到(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Content T&amp;emplate</source>
+        <translation>內容範本(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Display Style</source>
+        <translation>顯示樣式(&amp;D)</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -1585,11 +1585,6 @@ User Guide in Web Browser</source>
         <translation>附件(&amp;X)：</translation>
     </message>
     <message>
-        <source>S&amp;tore:</source>
-        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
-        <translation>購買商店(&amp;T)：</translation>
-    </message>
-    <message>
         <source>L&amp;ocation:</source>
         <extracomment>Where the book is kept: shelf, room, box...</extracomment>
         <translation>存放位置(&amp;O)：</translation>
@@ -1633,20 +1628,17 @@ User Guide in Web Browser</source>
         <translation>狀態(&amp;A)：</translation>
     </message>
     <message>
-        <source>Default Values</source>
-        <translation>預設值</translation>
+        <source>&amp;Store:</source>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>購買商店(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Default Values</source>
+        <translation>預設值(&amp;D)</translation>
     </message>
 </context>
 <context>
     <name>COptionsOnlinePage</name>
-    <message>
-        <source>Look books &amp;up at:</source>
-        <translation>查詢書籍的來源(&amp;U)：</translation>
-    </message>
-    <message>
-        <source>Google Books &amp;API key:</source>
-        <translation>Google Books API 金鑰(&amp;A)：</translation>
-    </message>
     <message>
         <source>(optional)</source>
         <translation>（選用）</translation>
@@ -1657,7 +1649,7 @@ User Guide in Web Browser</source>
     </message>
     <message>
         <source>Sent with every request, so that a service can reach you instead of blocking the program.</source>
-        <translation>隨每個要求一起傳送，讓服務方能聯絡您，而不是封鎖本程式。</translation>
+        <translation>隨每個要求一併傳送，讓服務提供者必要時能聯絡您，而不是直接封鎖本程式。</translation>
     </message>
     <message>
         <source>Store &amp;ISBNs as:</source>
@@ -1673,10 +1665,6 @@ User Guide in Web Browser</source>
         <translation>測試連線(&amp;T)</translation>
     </message>
     <message>
-        <source>Online</source>
-        <translation>線上</translation>
-    </message>
-    <message>
         <source>ISBN-10 where there is one</source>
         <translation>有 ISBN-10 時用 ISBN-10</translation>
     </message>
@@ -1686,7 +1674,7 @@ User Guide in Web Browser</source>
     </message>
     <message>
         <source>As entered</source>
-        <translation>依輸入原樣</translation>
+        <translation>維持輸入的格式</translation>
     </message>
     <message>
         <source>Asking %1...</source>
@@ -1718,6 +1706,18 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <translation>「%1」不是 Ordoteca 可用於%2的網址。
 請輸入以 http:// 或 https:// 開頭的位址，例如 %3。</translation>
     </message>
+    <message>
+        <source>&amp;Look books up at:</source>
+        <translation>查詢書籍的來源(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Google Books API &amp;key:</source>
+        <translation>Google Books API 金鑰(&amp;K)：</translation>
+    </message>
+    <message>
+        <source>O&amp;nline</source>
+        <translation>線上(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>COptionsUIPage</name>
@@ -1730,8 +1730,8 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <translation>（需要重新啟動 Ordoteca。）</translation>
     </message>
     <message>
-        <source>User Interface</source>
-        <translation>使用者介面</translation>
+        <source>&amp;User Interface</source>
+        <translation>使用者介面(&amp;U)</translation>
     </message>
 </context>
 <context>
@@ -1834,9 +1834,16 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <translation>版次</translation>
     </message>
     <message numerus="yes">
-        <source>%n book(s); %1 selected</source>
+        <source>%n book(s); %1</source>
+        <extracomment>%1 is the number of selected books, &quot;%n selected&quot;.</extracomment>
         <translation>
-            <numerusform>%n 本書；已選擇 %1 本</numerusform>
+            <numerusform>%n 本書；%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>已選擇 %n 本</numerusform>
         </translation>
     </message>
 </context>
@@ -2100,7 +2107,7 @@ with the given filename extension.</source>
     <name>CZipWriter</name>
     <message>
         <source>The archive cannot be read back.</source>
-        <translation>無法回讀壓縮檔。</translation>
+        <translation>壓縮檔寫入後無法重新讀取。</translation>
     </message>
 </context>
 <context>
@@ -2122,7 +2129,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>%1 is in use by another program. Close it there and try again.</source>
-        <translation>%1 正被另一個程式使用。請在那裡關閉它後再試一次。</translation>
+        <translation>%1 正被另一個程式使用。請先在該程式中關閉，再試一次。</translation>
     </message>
 </context>
 <context>
@@ -2137,7 +2144,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Cannot open file for writing.</source>
-        <translation>無法開啟檔案進行寫入。</translation>
+        <translation>無法以寫入模式開啟檔案。</translation>
     </message>
 </context>
 <context>
@@ -2224,7 +2231,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Current page</source>
-        <translation>目前頁數</translation>
+        <translation>目前頁碼</translation>
     </message>
     <message>
         <source>Average rating</source>
@@ -2348,7 +2355,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Skipped as duplicates: %1</source>
-        <translation>作為重複項跳過：%1</translation>
+        <translation>因重複而略過：%1</translation>
     </message>
     <message>
         <source>Refused: %1</source>
@@ -2436,7 +2443,7 @@ Open it with the program your desktop chooses for it?</source>
         <translation>此連結不是網址或郵件地址：
 %1
 
-是否用桌面為其選擇的程式開啟？</translation>
+是否用系統為其指定的預設程式開啟？</translation>
     </message>
 </context>
 <context>
@@ -2534,7 +2541,7 @@ Number of records in the returned recordset: %2</source>
     <message>
         <source>Cannot open file for writing.</source>
         <comment>135</comment>
-        <translation>無法開啟檔案進行寫入。</translation>
+        <translation>無法以寫入模式開啟檔案。</translation>
     </message>
     <message>
         <source>Failed to instantiate an XML/XSL DOM.</source>
@@ -2562,7 +2569,7 @@ Number of records in the returned recordset: %2</source>
         <source>Unable to create directory:
 %s</source>
         <comment>140</comment>
-        <translation>無法建立目錄：
+        <translation>無法建立資料夾：
 %s</translation>
     </message>
     <message>
@@ -2600,7 +2607,7 @@ Number of records in the returned recordset: %2</source>
     <message>
         <source>Cannot open file for reading.</source>
         <comment>149</comment>
-        <translation>無法開啟檔案進行讀取。</translation>
+        <translation>無法以讀取模式開啟檔案。</translation>
     </message>
     <message>
         <source>%s is not a valid ISBN. Ignore this one?</source>
@@ -2660,11 +2667,6 @@ Note: e-books are ignored.</source>
 注意：電子書已被忽略。</translation>
     </message>
     <message>
-        <source>%d duplicate(s) are not saved.</source>
-        <comment>162</comment>
-        <translation>%d 個重複項未儲存。</translation>
-    </message>
-    <message>
         <source>Category name cannot be empty.</source>
         <comment>165</comment>
         <translation>分類名稱不能為空。</translation>
@@ -2702,11 +2704,6 @@ Note: e-books are ignored.</source>
         <translation>最後一頁</translation>
     </message>
     <message>
-        <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
-        <comment>173</comment>
-        <translation>共找到 %1 個結果，%2 頁。目前頁：%3  （注意：部分電子書可能已被過濾。）</translation>
-    </message>
-    <message>
         <source>Add New Category</source>
         <comment>174</comment>
         <translation>新增分類</translation>
@@ -2740,11 +2737,6 @@ Note: e-books are ignored.</source>
         <source>Options</source>
         <comment>180</comment>
         <translation>選項</translation>
-    </message>
-    <message>
-        <source>%1 Books, %2 Sub Categories</source>
-        <comment>182</comment>
-        <translation>%1 本書，%2 個子分類</translation>
     </message>
     <message>
         <source>Loading XML from %s...</source>
@@ -2929,7 +2921,7 @@ Note: e-books are ignored.</source>
         <source>Reference Only</source>
         <comment>221</comment>
         <extracomment>Book status: the book is only consulted, not owned.</extracomment>
-        <translation>僅供參考</translation>
+        <translation>僅查閱（非自有）</translation>
     </message>
     <message>
         <source>For Sale</source>
@@ -3136,6 +3128,45 @@ Delete</source>
         <comment>235</comment>
         <extracomment>Status of a looked-up book; %s is the service that knew it (Open Library...).</extracomment>
         <translation>已在 %s 找到。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) are not saved.</source>
+        <comment>162</comment>
+        <translation>
+            <numerusform>%n 個重複項未儲存。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) found, %1. Current page: %2  (Note: Some e-books might have been filtered.)</source>
+        <comment>173</comment>
+        <extracomment>%1 is the number of pages, &quot;%n page(s)&quot;.</extracomment>
+        <translation>
+            <numerusform>共找到 %n 個結果，%1。目前頁碼：%2  （注意：部分電子書可能已被過濾。）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s), %1</source>
+        <comment>182</comment>
+        <extracomment>What a category contains; %1 is the number of its sub categories, &quot;%n sub category(ies)&quot;.</extracomment>
+        <translation>
+            <numerusform>%n 本書，%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <comment>236</comment>
+        <extracomment>The pages of online search results, in &quot;%n result(s) found, %1&quot;.</extracomment>
+        <translation>
+            <numerusform>共 %n 頁</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sub category(ies)</source>
+        <comment>237</comment>
+        <extracomment>In &quot;%n book(s), %1&quot;, what a category contains.</extracomment>
+        <translation>
+            <numerusform>%n 個子分類</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,7 @@
     <name>CAddBookCommand</name>
     <message>
         <source>Do you want to add this book by hand?</source>
-        <translation>Aggiungere questo libro a mano?</translation>
+        <translation>Aggiungere questo libro manualmente?</translation>
     </message>
     <message>
         <source>This book is already in the catalogue as &quot;%1&quot;. Add another copy?</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Add a Book Manually</source>
-        <translation>Aggiungi un libro a mano</translation>
+        <translation>Aggiungi un libro manualmente</translation>
     </message>
     <message>
         <source>Scan with &amp;Camera...</source>
@@ -189,8 +189,8 @@
     <message numerus="yes">
         <source>All pictures read: %n ISBN(s) in the list.</source>
         <translation>
-            <numerusform>Tutte le immagini lette: %n ISBN nell&apos;elenco.</numerusform>
-            <numerusform>Tutte le immagini lette: %n ISBN nell&apos;elenco.</numerusform>
+            <numerusform>Lettura delle immagini completata: %n ISBN nell&apos;elenco.</numerusform>
+            <numerusform>Lettura delle immagini completata: %n ISBN nell&apos;elenco.</numerusform>
         </translation>
     </message>
     <message>
@@ -236,7 +236,7 @@
     <name>CBatchQueryDlg</name>
     <message>
         <source>Batch Mode</source>
-        <translation>Modalità in serie</translation>
+        <translation>Modalità batch</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -244,11 +244,11 @@
     </message>
     <message>
         <source>Add books already in the catalogue</source>
-        <translation>Aggiungi i libri già presenti nel catalogo</translation>
+        <translation>Aggiungi anche i libri già presenti nel catalogo</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation>&amp;Avvia</translation>
+        <translation>Avv&amp;ia</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -358,31 +358,23 @@
     </message>
     <message>
         <source>&amp;URL:</source>
-        <translation>&amp;URL:</translation>
+        <translation>Pagina &amp;web:</translation>
     </message>
     <message>
         <source>&amp;Edition:</source>
         <translation>&amp;Edizione:</translation>
     </message>
     <message>
-        <source>&amp;Publisher:</source>
-        <translation>Edi&amp;tore:</translation>
-    </message>
-    <message>
         <source>&amp;ISBN:</source>
         <translation>&amp;ISBN:</translation>
     </message>
     <message>
-        <source>Pa&amp;ge:</source>
-        <translation>Pa&amp;gine:</translation>
-    </message>
-    <message>
         <source>&amp;Language:</source>
-        <translation>&amp;Lingua:</translation>
+        <translation>Ling&amp;ua:</translation>
     </message>
     <message>
         <source>&amp;Release Date:</source>
-        <translation>Data di &amp;pubblicazione:</translation>
+        <translation>Data di pu&amp;bblicazione:</translation>
     </message>
     <message>
         <source>&amp;Binding:</source>
@@ -399,12 +391,20 @@
         <translation>Alle&amp;gati:</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>Generale</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a number of pages. Please type digits only, for example 340.</source>
         <translation>&quot;%1&quot; non è un numero di pagine. Digitare solo cifre, ad esempio 340.</translation>
+    </message>
+    <message>
+        <source>Publis&amp;her:</source>
+        <translation>Edit&amp;ore:</translation>
+    </message>
+    <message>
+        <source>&amp;Page:</source>
+        <translation>&amp;Pagine:</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>Dati bibliogra&amp;fici</translation>
     </message>
 </context>
 <context>
@@ -426,16 +426,16 @@
         <translation>Copertina posteriore</translation>
     </message>
     <message>
-        <source>Covers</source>
-        <translation>Copertine</translation>
-    </message>
-    <message>
         <source>Downloaded picture, saved with the book</source>
         <translation>Immagine scaricata, salvata con il libro</translation>
     </message>
     <message>
         <source>Downloaded from %1</source>
         <translation>Scaricata da %1</translation>
+    </message>
+    <message>
+        <source>Co&amp;vers</source>
+        <translation>&amp;Copertine</translation>
     </message>
     <message>
         <source>Browse for the front cover</source>
@@ -469,8 +469,8 @@
 <context>
     <name>CBookDescriptionPage</name>
     <message>
-        <source>Description</source>
-        <translation>Descrizione</translation>
+        <source>Des&amp;cription</source>
+        <translation>Descri&amp;zione</translation>
     </message>
 </context>
 <context>
@@ -509,11 +509,11 @@
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;Modifica...</translation>
+        <translation>M&amp;odifica...</translation>
     </message>
     <message>
-        <source>Related Links</source>
-        <translation>Collegamenti correlati</translation>
+        <source>Related Lin&amp;ks</source>
+        <translation>Collega&amp;menti correlati</translation>
     </message>
     <message>
         <source>Related links</source>
@@ -523,8 +523,8 @@
 <context>
     <name>CBookNotesPage</name>
     <message>
-        <source>Notes</source>
-        <translation>Note</translation>
+        <source>&amp;Notes</source>
+        <translation>&amp;Note</translation>
     </message>
 </context>
 <context>
@@ -536,11 +536,6 @@
     <message>
         <source>Purchase &amp;Date:</source>
         <translation>&amp;Data di acquisto:</translation>
-    </message>
-    <message>
-        <source>St&amp;ore:</source>
-        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
-        <translation>&amp;Negozio:</translation>
     </message>
     <message>
         <source>&amp;Purchase Price:</source>
@@ -561,16 +556,16 @@
     <message>
         <source>&amp;Location:</source>
         <extracomment>Where the book is kept: shelf, room, box...</extracomment>
-        <translation>&amp;Collocazione:</translation>
+        <translation>C&amp;ollocazione:</translation>
     </message>
     <message>
         <source>S&amp;tatus:</source>
         <extracomment>What the book is to the owner: in the collection, on the wish list, for sale...</extracomment>
-        <translation>S&amp;tato:</translation>
+        <translation>&amp;Stato:</translation>
     </message>
     <message>
         <source>C&amp;urrent Page:</source>
-        <translation>Pagina c&amp;orrente:</translation>
+        <translation>Pagina corr&amp;ente:</translation>
     </message>
     <message>
         <source>Rating</source>
@@ -578,11 +573,7 @@
     </message>
     <message>
         <source>Amazon &amp;Rating:</source>
-        <translation>Valutazione A&amp;mazon:</translation>
-    </message>
-    <message>
-        <source>&amp;Number of Reviews:</source>
-        <translation>N&amp;umero di recensioni:</translation>
+        <translation>&amp;Valutazione Amazon:</translation>
     </message>
     <message>
         <source>&amp;My Rating:</source>
@@ -610,20 +601,16 @@
     </message>
     <message>
         <source>I only have &amp;ebook</source>
-        <translation>Ho solo l&apos;&amp;eBook</translation>
+        <translation>&amp;Ho solo l&apos;eBook</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
         <extracomment>The file format of an e-book (PDF, EPUB, CHM...); not the verb &quot;to format&quot;.</extracomment>
-        <translation>&amp;Formato:</translation>
+        <translation>Forma&amp;to:</translation>
     </message>
     <message>
         <source>Si&amp;ze (in MB):</source>
-        <translation>Dimensio&amp;ne (in MB):</translation>
-    </message>
-    <message>
-        <source>Personal</source>
-        <translation>Personale</translation>
+        <translation>Dimensione (in M&amp;B):</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a price. Please type an amount, for example %2 or %3.</source>
@@ -632,6 +619,19 @@
     <message>
         <source>&quot;%1&quot; is not a page number. Please type digits only, for example 120.</source>
         <translation>&quot;%1&quot; non è un numero di pagina. Digitare solo cifre, ad esempio 120.</translation>
+    </message>
+    <message>
+        <source>&amp;Store:</source>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>Ne&amp;gozio:</translation>
+    </message>
+    <message>
+        <source>Num&amp;ber of Reviews:</source>
+        <translation>N&amp;umero di recensioni:</translation>
+    </message>
+    <message>
+        <source>Pers&amp;onal</source>
+        <translation>Persona&amp;le</translation>
     </message>
 </context>
 <context>
@@ -683,8 +683,8 @@
     <message numerus="yes">
         <source>%n file(s) were left by an interrupted save.</source>
         <translation>
-            <numerusform>%n file è rimasto da un salvataggio interrotto.</numerusform>
-            <numerusform>%n file sono rimasti da un salvataggio interrotto.</numerusform>
+            <numerusform>%n file residuo di un salvataggio interrotto.</numerusform>
+            <numerusform>%n file residui di un salvataggio interrotto.</numerusform>
         </translation>
     </message>
     <message>
@@ -701,8 +701,8 @@
     <message numerus="yes">
         <source>Cleared %n missing cover name(s).</source>
         <translation>
-            <numerusform>Cancellato %n nome di copertina mancante.</numerusform>
-            <numerusform>Cancellati %n nomi di copertina mancanti.</numerusform>
+            <numerusform>Rimosso il riferimento a %n copertina mancante.</numerusform>
+            <numerusform>Rimossi i riferimenti a %n copertine mancanti.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -715,8 +715,8 @@
     <message numerus="yes">
         <source>Removed %n leftover file(s).</source>
         <translation>
-            <numerusform>Rimosso %n file rimasto.</numerusform>
-            <numerusform>Rimossi %n file rimasti.</numerusform>
+            <numerusform>Rimosso %n file residuo.</numerusform>
+            <numerusform>Rimossi %n file residui.</numerusform>
         </translation>
     </message>
     <message>
@@ -750,7 +750,7 @@
         <source>Replace the whole catalogue by the backup %1?
 Its present contents are kept as a backup of their own.</source>
         <translation>Sostituire l&apos;intero catalogo con la copia di sicurezza %1?
-Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translation>
+Il contenuto attuale viene conservato in una copia di sicurezza separata.</translation>
     </message>
     <message>
         <source>Restore Backup</source>
@@ -795,7 +795,7 @@ Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translat
     <name>CDatePickerWithNone</name>
     <message>
         <source>Clear the box to leave the date empty</source>
-        <translation>Togliere il segno di spunta per lasciare la data vuota</translation>
+        <translation>Deselezionare per lasciare la data vuota</translation>
     </message>
     <message>
         <source>Has a date</source>
@@ -838,7 +838,7 @@ Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translat
     </message>
     <message>
         <source>Book XML (as Save As XML)</source>
-        <translation>XML dei libri (come Salva come XML)</translation>
+        <translation>XML dei libri (come «Salva come XML»)</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
@@ -894,10 +894,6 @@ Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translat
         <translation>Un foglio di calcolo salvato come CSV o testo separato da tabulazioni, un&apos;esportazione di Goodreads o LibraryThing, o una raccolta Tellico (.tc o .xml).</translation>
     </message>
     <message>
-        <source>&amp;Browse...</source>
-        <translation>&amp;Sfoglia...</translation>
-    </message>
-    <message>
         <source>Book lists (*.csv *.tsv *.txt *.tc *.xml);;All Files (*)</source>
         <translation>Elenchi di libri (*.csv *.tsv *.txt *.tc *.xml);;Tutti i file (*)</translation>
     </message>
@@ -907,7 +903,7 @@ Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translat
     </message>
     <message>
         <source>Choose the book field each column of the file goes into. The choice is remembered for files of this kind.</source>
-        <translation>Scegliere il campo del libro in cui va ogni colonna del file. La scelta viene ricordata per i file di questo tipo.</translation>
+        <translation>Scegliere il campo del libro in cui importare ciascuna colonna del file. La scelta viene ricordata per i file di questo tipo.</translation>
     </message>
     <message>
         <source>Column</source>
@@ -923,23 +919,19 @@ Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translat
     </message>
     <message>
         <source>Where the books go</source>
-        <translation>Dove vanno i libri</translation>
+        <translation>Destinazione dei libri</translation>
     </message>
     <message>
         <source>Into the &amp;category</source>
         <translation>Nella &amp;categoria</translation>
     </message>
     <message>
-        <source>Into a &amp;new category under it, named</source>
-        <translation>In una &amp;nuova categoria al suo interno, di nome</translation>
-    </message>
-    <message>
         <source>Shelves, tags and groups become &amp;sub-categories</source>
-        <translation>Scaffali, etichette e gruppi diventano &amp;sottocategorie</translation>
+        <translation>Scaffali, etichette e gruppi diventano s&amp;ottocategorie</translation>
     </message>
     <message>
         <source>S&amp;kip books already in the catalogue (same ISBN, or same title and author)</source>
-        <translation>Sal&amp;ta i libri già presenti nel catalogo (stesso ISBN, o stessi titolo e autore)</translation>
+        <translation>Sal&amp;ta i libri già presenti nel catalogo (stesso ISBN oppure stesso titolo e autore)</translation>
     </message>
     <message>
         <source>&amp;Update them with the file&apos;s values</source>
@@ -991,6 +983,14 @@ Il contenuto attuale viene conservato in una copia di sicurezza a sé.</translat
     <message>
         <source>Choose the column that holds the title or the ISBN.</source>
         <translation>Scegliere la colonna che contiene il titolo o l&apos;ISBN.</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>S&amp;foglia...</translation>
+    </message>
+    <message>
+        <source>Into a ne&amp;w category under it, named</source>
+        <translation>In una &amp;nuova categoria al suo interno, di nome</translation>
     </message>
     <message>
         <source>File to import</source>
@@ -1111,10 +1111,6 @@ Save As HTML</source>
 Salva come HTML</translation>
     </message>
     <message>
-        <source>Save As &amp;XML...</source>
-        <translation>Salva come &amp;XML...</translation>
-    </message>
-    <message>
         <source>Save the selected books as an XML file
 Save As XML</source>
         <translation>Salva i libri selezionati come file XML
@@ -1211,18 +1207,10 @@ Undo</source>
 Annulla</translation>
     </message>
     <message>
-        <source>Add &amp;Sub Category...</source>
-        <translation>Aggiungi &amp;sottocategoria...</translation>
-    </message>
-    <message>
         <source>Add a sub category to the selected category
 Add Sub Category</source>
         <translation>Aggiunge una sottocategoria alla categoria selezionata
 Aggiungi sottocategoria</translation>
-    </message>
-    <message>
-        <source>&amp;Remove Category</source>
-        <translation>&amp;Rimuovi categoria</translation>
     </message>
     <message>
         <source>Delete the selected category
@@ -1231,13 +1219,9 @@ Remove Category</source>
 Rimuovi categoria</translation>
     </message>
     <message>
-        <source>&amp;Edit Category...</source>
-        <translation>&amp;Modifica categoria...</translation>
-    </message>
-    <message>
         <source>Rename or annotate the selected category
 Edit Category</source>
-        <translation>Rinomina o annota la categoria selezionata
+        <translation>Rinomina la categoria selezionata o ne modifica le note
 Modifica categoria</translation>
     </message>
     <message>
@@ -1382,7 +1366,7 @@ Informazioni</translation>
     </message>
     <message>
         <source>Ordoteca &amp;Website</source>
-        <translation>&amp;Sito web di Ordoteca</translation>
+        <translation>Sito &amp;web di Ordoteca</translation>
     </message>
     <message>
         <source>Visit the Ordoteca web site
@@ -1453,20 +1437,8 @@ Riquadro precedente</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <source>&amp;Send To</source>
-        <translation>&amp;Invia a</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>&amp;Modifica</translation>
-    </message>
-    <message>
-        <source>Content &amp;Template</source>
-        <translation>&amp;Modello dei contenuti</translation>
-    </message>
-    <message>
-        <source>Display &amp;Style</source>
-        <translation>Stile di &amp;visualizzazione</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -1529,6 +1501,34 @@ Ripristina copia di sicurezza</translation>
 User Guide in Web Browser</source>
         <translation>Apre la guida dell&apos;utente nel browser web del desktop
 Guida dell&apos;utente nel browser</translation>
+    </message>
+    <message>
+        <source>Save As X&amp;ML...</source>
+        <translation>Salva come &amp;XML...</translation>
+    </message>
+    <message>
+        <source>Add S&amp;ub Category...</source>
+        <translation>Aggiungi s&amp;ottocategoria...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Category</source>
+        <translation>Rimuovi cate&amp;goria</translation>
+    </message>
+    <message>
+        <source>Edit Cate&amp;gory...</source>
+        <translation>Modifica c&amp;ategoria...</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd To</source>
+        <translation>In&amp;via a</translation>
+    </message>
+    <message>
+        <source>Content T&amp;emplate</source>
+        <translation>&amp;Modello dei contenuti</translation>
+    </message>
+    <message>
+        <source>&amp;Display Style</source>
+        <translation>Stile di &amp;visualizzazione</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -1602,11 +1602,6 @@ Guida dell&apos;utente nel browser</translation>
         <translation>Alle&amp;gati:</translation>
     </message>
     <message>
-        <source>S&amp;tore:</source>
-        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
-        <translation>&amp;Negozio:</translation>
-    </message>
-    <message>
         <source>L&amp;ocation:</source>
         <extracomment>Where the book is kept: shelf, room, box...</extracomment>
         <translation>&amp;Collocazione:</translation>
@@ -1630,15 +1625,15 @@ Guida dell&apos;utente nel browser</translation>
     </message>
     <message>
         <source>Clear for no purchase date</source>
-        <translation>Togliere il segno di spunta per non avere una data di acquisto</translation>
+        <translation>Deselezionare per non impostare una data di acquisto</translation>
     </message>
     <message>
         <source>Each new book gets the day it is added</source>
-        <translation>Ogni nuovo libro riceve il giorno in cui viene aggiunto</translation>
+        <translation>A ogni nuovo libro viene assegnata la data del giorno in cui viene aggiunto</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation>&amp;Oggi</translation>
+        <translation>Ogg&amp;i</translation>
     </message>
     <message>
         <source>I only have &amp;eBook:</source>
@@ -1650,20 +1645,17 @@ Guida dell&apos;utente nel browser</translation>
         <translation>St&amp;ato:</translation>
     </message>
     <message>
-        <source>Default Values</source>
-        <translation>Valori predefiniti</translation>
+        <source>&amp;Store:</source>
+        <extracomment>The shop (bookshop, web shop) where the book was bought; not the verb &quot;to store&quot;.</extracomment>
+        <translation>&amp;Negozio:</translation>
+    </message>
+    <message>
+        <source>&amp;Default Values</source>
+        <translation>&amp;Valori predefiniti</translation>
     </message>
 </context>
 <context>
     <name>COptionsOnlinePage</name>
-    <message>
-        <source>Look books &amp;up at:</source>
-        <translation>&amp;Cerca i libri su:</translation>
-    </message>
-    <message>
-        <source>Google Books &amp;API key:</source>
-        <translation>Chiave &amp;API di Google Books:</translation>
-    </message>
     <message>
         <source>(optional)</source>
         <translation>(facoltativa)</translation>
@@ -1674,7 +1666,7 @@ Guida dell&apos;utente nel browser</translation>
     </message>
     <message>
         <source>Sent with every request, so that a service can reach you instead of blocking the program.</source>
-        <translation>Viene inviata con ogni richiesta, così che un servizio possa contattarvi invece di bloccare il programma.</translation>
+        <translation>Viene inviata con ogni richiesta, così che il servizio possa contattare l&apos;utente invece di bloccare il programma.</translation>
     </message>
     <message>
         <source>Store &amp;ISBNs as:</source>
@@ -1688,10 +1680,6 @@ Guida dell&apos;utente nel browser</translation>
     <message>
         <source>&amp;Test connection</source>
         <translation>&amp;Prova la connessione</translation>
-    </message>
-    <message>
-        <source>Online</source>
-        <translation>Online</translation>
     </message>
     <message>
         <source>ISBN-10 where there is one</source>
@@ -1735,6 +1723,18 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <translation>&quot;%1&quot; non è un indirizzo web che Ordoteca possa usare per %2.
 Inserire un indirizzo che inizi con http:// o https://, per esempio %3.</translation>
     </message>
+    <message>
+        <source>&amp;Look books up at:</source>
+        <translation>&amp;Cerca i libri su:</translation>
+    </message>
+    <message>
+        <source>Google Books API &amp;key:</source>
+        <translation>Chiave &amp;API di Google Books:</translation>
+    </message>
+    <message>
+        <source>O&amp;nline</source>
+        <translation>&amp;Online</translation>
+    </message>
 </context>
 <context>
     <name>COptionsUIPage</name>
@@ -1747,8 +1747,8 @@ Inserire un indirizzo che inizi con http:// o https://, per esempio %3.</transla
         <translation>(È necessario riavviare Ordoteca.)</translation>
     </message>
     <message>
-        <source>User Interface</source>
-        <translation>Interfaccia utente</translation>
+        <source>&amp;User Interface</source>
+        <translation>Interfaccia &amp;utente</translation>
     </message>
 </context>
 <context>
@@ -1855,10 +1855,18 @@ Inserire un indirizzo che inizi con http:// o https://, per esempio %3.</transla
         <translation>Edizione</translation>
     </message>
     <message numerus="yes">
-        <source>%n book(s); %1 selected</source>
+        <source>%n book(s); %1</source>
+        <extracomment>%1 is the number of selected books, &quot;%n selected&quot;.</extracomment>
         <translation>
-            <numerusform>%n libro; %1 selezionati</numerusform>
-            <numerusform>%n libri; %1 selezionati</numerusform>
+            <numerusform>%n libro; %1</numerusform>
+            <numerusform>%n libri; %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n selezionato</numerusform>
+            <numerusform>%n selezionati</numerusform>
         </translation>
     </message>
 </context>
@@ -1972,7 +1980,7 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
     </message>
     <message>
         <source>Stop</source>
-        <translation>Ferma</translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Stopping...</source>
@@ -2081,7 +2089,7 @@ all&apos;estensione del nome di file.</translation>
     <name>CWelcomePage</name>
     <message>
         <source>A catalogue holds your books and their categories in one file. Create a new one, or open one you already have.</source>
-        <translation>Un catalogo contiene i vostri libri e le loro categorie in un unico file. Createne uno nuovo o apritene uno che avete già.</translation>
+        <translation>Un catalogo contiene i libri e le loro categorie in un unico file. Crearne uno nuovo o aprirne uno esistente.</translation>
     </message>
     <message>
         <source>Create a new catalogue...</source>
@@ -2130,7 +2138,7 @@ all&apos;estensione del nome di file.</translation>
     <name>Catalogue</name>
     <message>
         <source>No new number is free: the highest one is already in use.</source>
-        <translation>Nessun nuovo numero è libero: il più alto è già in uso.</translation>
+        <translation>Non ci sono numeri liberi: il numero più alto è già in uso.</translation>
     </message>
 </context>
 <context>
@@ -2145,7 +2153,7 @@ all&apos;estensione del nome di file.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close it there and try again.</source>
-        <translation>%1 è in uso da un altro programma. Chiuderlo lì e riprovare.</translation>
+        <translation>%1 è in uso da parte di un altro programma. Chiuderlo in quel programma e riprovare.</translation>
     </message>
 </context>
 <context>
@@ -2339,7 +2347,7 @@ all&apos;estensione del nome di file.</translation>
     </message>
     <message>
         <source>The collection is not well-formed XML (line %1: %2).</source>
-        <translation>La raccolta non è XML ben formato (riga %1: %2).</translation>
+        <translation>La raccolta non è un XML ben formato (riga %1: %2).</translation>
     </message>
     <message>
         <source>The file is not a Tellico collection.</source>
@@ -2355,11 +2363,11 @@ all&apos;estensione del nome di file.</translation>
     </message>
     <message>
         <source>The import was cancelled; the catalogue is unchanged.</source>
-        <translation>L&apos;importazione è stata annullata; il catalogo non è cambiato.</translation>
+        <translation>L&apos;importazione è stata annullata; il catalogo non è stato modificato.</translation>
     </message>
     <message>
         <source>The import failed; the catalogue is unchanged.</source>
-        <translation>L&apos;importazione non è riuscita; il catalogo non è cambiato.</translation>
+        <translation>L&apos;importazione non è riuscita; il catalogo non è stato modificato.</translation>
     </message>
     <message>
         <source>Added: %1</source>
@@ -2419,7 +2427,7 @@ all&apos;estensione del nome di file.</translation>
     </message>
     <message>
         <source>The file is too large to import (%1 MB; at most %2 MB).</source>
-        <translation>Il file è troppo grande da importare (%1 MB; al massimo %2 MB).</translation>
+        <translation>Il file è troppo grande per essere importato (%1 MB; massimo %2 MB).</translation>
     </message>
     <message>
         <source>The file is empty.</source>
@@ -2643,7 +2651,7 @@ Numero di record nel recordset restituito: %2</translation>
     <message>
         <source>Fatal error occurred. Job will be cancelled.</source>
         <comment>153</comment>
-        <translation>Si è verificato un errore grave. Il lavoro verrà annullato.</translation>
+        <translation>Si è verificato un errore grave. L&apos;operazione verrà annullata.</translation>
     </message>
     <message>
         <source>Query queue is empty.</source>
@@ -2680,12 +2688,7 @@ Numero di record nel recordset restituito: %2</translation>
 Note: e-books are ignored.</source>
         <comment>161</comment>
         <translation>Nessun risultato valido trovato.
-Nota: gli e-book vengono ignorati.</translation>
-    </message>
-    <message>
-        <source>%d duplicate(s) are not saved.</source>
-        <comment>162</comment>
-        <translation>%d duplicati non sono stati salvati.</translation>
+Nota: gli eBook vengono ignorati.</translation>
     </message>
     <message>
         <source>Category name cannot be empty.</source>
@@ -2725,11 +2728,6 @@ Nota: gli e-book vengono ignorati.</translation>
         <translation>Ultima pagina</translation>
     </message>
     <message>
-        <source>%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)</source>
-        <comment>173</comment>
-        <translation>%1 risultati trovati, %2 pagine. Pagina corrente: %3  (Nota: alcuni e-book potrebbero essere stati esclusi.)</translation>
-    </message>
-    <message>
         <source>Add New Category</source>
         <comment>174</comment>
         <translation>Aggiungi nuova categoria</translation>
@@ -2763,11 +2761,6 @@ Nota: gli e-book vengono ignorati.</translation>
         <source>Options</source>
         <comment>180</comment>
         <translation>Opzioni</translation>
-    </message>
-    <message>
-        <source>%1 Books, %2 Sub Categories</source>
-        <comment>182</comment>
-        <translation>%1 libri, %2 sottocategorie</translation>
     </message>
     <message>
         <source>Loading XML from %s...</source>
@@ -3160,12 +3153,56 @@ Elimina</translation>
         <extracomment>Status of a looked-up book; %s is the service that knew it (Open Library...).</extracomment>
         <translation>Trovato su %s.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) are not saved.</source>
+        <comment>162</comment>
+        <translation>
+            <numerusform>%n duplicato non è stato salvato.</numerusform>
+            <numerusform>%n duplicati non sono stati salvati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) found, %1. Current page: %2  (Note: Some e-books might have been filtered.)</source>
+        <comment>173</comment>
+        <extracomment>%1 is the number of pages, &quot;%n page(s)&quot;.</extracomment>
+        <translation>
+            <numerusform>%n risultato trovato, %1. Pagina corrente: %2  (Nota: alcuni eBook potrebbero essere stati esclusi.)</numerusform>
+            <numerusform>%n risultati trovati, %1. Pagina corrente: %2  (Nota: alcuni eBook potrebbero essere stati esclusi.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s), %1</source>
+        <comment>182</comment>
+        <extracomment>What a category contains; %1 is the number of its sub categories, &quot;%n sub category(ies)&quot;.</extracomment>
+        <translation>
+            <numerusform>%n libro, %1</numerusform>
+            <numerusform>%n libri, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <comment>236</comment>
+        <extracomment>The pages of online search results, in &quot;%n result(s) found, %1&quot;.</extracomment>
+        <translation>
+            <numerusform>%n pagina</numerusform>
+            <numerusform>%n pagine</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sub category(ies)</source>
+        <comment>237</comment>
+        <extracomment>In &quot;%n book(s), %1&quot;, what a category contains.</extracomment>
+        <translation>
+            <numerusform>%n sottocategoria</numerusform>
+            <numerusform>%n sottocategorie</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Catalogue manager for a book collection</source>
-        <translation>Gestione del catalogo di una raccolta di libri</translation>
+        <translation>Gestione del catalogo di una collezione di libri</translation>
     </message>
     <message>
         <source>The catalogue (.mdb) to open.</source>

@@ -169,10 +169,18 @@
 <context>
     <name>COrdoListView</name>
     <message numerus="yes">
-        <source>%n book(s); %1 selected</source>
+        <source>%n book(s); %1</source>
+        <extracomment>%1 is the number of selected books, &quot;%n selected&quot;.</extracomment>
         <translation>
-            <numerusform>%n book; %1 selected</numerusform>
-            <numerusform>%n books; %1 selected</numerusform>
+            <numerusform>%n book; %1</numerusform>
+            <numerusform>%n books; %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n selected</numerusform>
+            <numerusform>%n selected</numerusform>
         </translation>
     </message>
 </context>
@@ -183,6 +191,53 @@
         <translation>
             <numerusform>Page %1 of %n</numerusform>
             <numerusform>Page %1 of %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message numerus="yes">
+        <source>%n duplicate(s) are not saved.</source>
+        <comment>162</comment>
+        <translation>
+            <numerusform>%n duplicate is not saved.</numerusform>
+            <numerusform>%n duplicates are not saved.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) found, %1. Current page: %2  (Note: Some e-books might have been filtered.)</source>
+        <comment>173</comment>
+        <extracomment>%1 is the number of pages, &quot;%n page(s)&quot;.</extracomment>
+        <translation>
+            <numerusform>%n result found, %1. Current page: %2  (Note: Some e-books might have been filtered.)</numerusform>
+            <numerusform>%n results found, %1. Current page: %2  (Note: Some e-books might have been filtered.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s), %1</source>
+        <comment>182</comment>
+        <extracomment>What a category contains; %1 is the number of its sub categories, &quot;%n sub category(ies)&quot;.</extracomment>
+        <translation>
+            <numerusform>%n book, %1</numerusform>
+            <numerusform>%n books, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <comment>236</comment>
+        <extracomment>The pages of online search results, in &quot;%n result(s) found, %1&quot;.</extracomment>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sub category(ies)</source>
+        <comment>237</comment>
+        <extracomment>In &quot;%n book(s), %1&quot;, what a category contains.</extracomment>
+        <translation>
+            <numerusform>%n sub category</numerusform>
+            <numerusform>%n sub categories</numerusform>
         </translation>
     </message>
 </context>

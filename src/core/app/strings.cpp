@@ -51,7 +51,7 @@ const Entry kStrings[] = {
     {159, QT_TRANSLATE_NOOP3("Strings", "File does not exist.", "159")},
     {160, QT_TRANSLATE_NOOP3("Strings", "Folder does not exist.", "160")},
     {161, QT_TRANSLATE_NOOP3("Strings", "No valid results found.\nNote: e-books are ignored.", "161")},
-    {162, QT_TRANSLATE_NOOP3("Strings", "%d duplicate(s) are not saved.", "162")},
+    {162, QT_TRANSLATE_N_NOOP3("Strings", "%n duplicate(s) are not saved.", "162")},
     {165, QT_TRANSLATE_NOOP3("Strings", "Category name cannot be empty.", "165")},
     {166, QT_TRANSLATE_NOOP3("Strings", "Cannot create file:\n%s", "166")},
     {167, QT_TRANSLATE_NOOP3("Strings", "Link title and path cannot be empty.", "167")},
@@ -59,7 +59,8 @@ const Entry kStrings[] = {
     {170, QT_TRANSLATE_NOOP3("Strings", "Previous page", "170")},
     {171, QT_TRANSLATE_NOOP3("Strings", "Next page", "171")},
     {172, QT_TRANSLATE_NOOP3("Strings", "Last page", "172")},
-    {173, QT_TRANSLATE_NOOP3("Strings", "%1 results found, %2 page(s). Current page: %3  (Note: Some e-books might have been filtered.)", "173")},
+    //: %1 is the number of pages, "%n page(s)".
+    {173, QT_TRANSLATE_N_NOOP3("Strings", "%n result(s) found, %1. Current page: %2  (Note: Some e-books might have been filtered.)", "173")},
     {174, QT_TRANSLATE_NOOP3("Strings", "Add New Category", "174")},
     {175, QT_TRANSLATE_NOOP3("Strings", "Edit Category", "175")},
     {176, QT_TRANSLATE_NOOP3("Strings", "Add Book", "176")},
@@ -67,7 +68,8 @@ const Entry kStrings[] = {
     {178, QT_TRANSLATE_NOOP3("Strings", "Add Link", "178")},
     {179, QT_TRANSLATE_NOOP3("Strings", "Edit Link", "179")},
     {180, QT_TRANSLATE_NOOP3("Strings", "Options", "180")},
-    {182, QT_TRANSLATE_NOOP3("Strings", "%1 Books, %2 Sub Categories", "182")},
+    //: What a category contains; %1 is the number of its sub categories, "%n sub category(ies)".
+    {182, QT_TRANSLATE_N_NOOP3("Strings", "%n book(s), %1", "182")},
     {183, QT_TRANSLATE_NOOP3("Strings", "Loading XML from %s...", "183")},
     {184, QT_TRANSLATE_NOOP3("Strings", "Parsing html...", "184")},
     {185, QT_TRANSLATE_NOOP3("Strings", "Downloading cover...", "185")},
@@ -133,6 +135,10 @@ const Entry kStrings[] = {
     {230, QT_TRANSLATE_NOOP3("Strings", "Error message returned from %s:\n%s", "230")},
     //: Status of a looked-up book; %s is the service that knew it (Open Library...).
     {235, QT_TRANSLATE_NOOP3("Strings", "Found at %s.", "235")},
+    //: The pages of online search results, in "%n result(s) found, %1".
+    {236, QT_TRANSLATE_N_NOOP3("Strings", "%n page(s)", "236")},
+    //: In "%n book(s), %1", what a category contains.
+    {237, QT_TRANSLATE_N_NOOP3("Strings", "%n sub category(ies)", "237")},
     // The HTML editor pages' commands: prompt, line feed, tooltip.
     {32788, QT_TRANSLATE_NOOP3("Strings", "Underline\nUnderline", "32788")},
     {32789, QT_TRANSLATE_NOOP3("Strings", "Italic\nItalic", "32789")},
@@ -159,15 +165,25 @@ const Entry kStrings[] = {
     {57345, QT_TRANSLATE_NOOP3("Strings", "For Help, press F1", "57345")},
 };
 
+const Entry *findEntry(int id)
+{
+    const auto it = std::lower_bound(std::begin(kStrings), std::end(kStrings), id,
+                                     [](const Entry &e, int key) { return e.id < key; });
+    return it == std::end(kStrings) || it->id != id ? nullptr : it;
+}
+
 } // namespace
 
 QString LoadStr(int id)
 {
-    const auto it = std::lower_bound(std::begin(kStrings), std::end(kStrings), id,
-                                     [](const Entry &e, int key) { return e.id < key; });
-    if (it == std::end(kStrings) || it->id != id)
-        return {};
-    return QCoreApplication::translate("Strings", it->text.source, it->text.comment);
+    const Entry *e = findEntry(id);
+    return e ? QCoreApplication::translate("Strings", e->text.source, e->text.comment) : QString();
+}
+
+QString LoadCountStr(int id, int count)
+{
+    const Entry *e = findEntry(id);
+    return e ? QCoreApplication::translate("Strings", e->text.source, e->text.comment, count) : QString();
 }
 
 QList<int> StringIds()

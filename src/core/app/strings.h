@@ -11,6 +11,10 @@ QString LoadStr(int id);
 // The string with its first "%s" or "%d" replaced by arg.
 QString LoadStr(int id, const QString &arg);
 
+// A string that counts with "%n": count fills it in, in the plural form the
+// interface language gives that number ("1 page", "3 pages").
+QString LoadCountStr(int id, int count);
+
 // Every id the table holds, in ascending order.
 QList<int> StringIds();
 
@@ -106,6 +110,8 @@ enum StringId {
     IDS_SOURCE_UNREACHABLE = 229,
     IDS_SOURCE_ERROR = 230,
     IDS_FOUND_AT = 235,
+    IDS_RESULT_PAGES = 236,
+    IDS_SUB_CATEGORY_COUNT = 237,
     IDS_APP_SHORT_NAME = 57344,
     IDS_IDLE_MESSAGE = 57345,
 };

@@ -513,7 +513,7 @@ bool CBookRecord::AddBooksToCategory(int count, const int *bookIds, int category
         }
     }
     if (duplicates > 0)
-        messenger().showMessage(LoadStr(IDS_DUPLICATES_NOT_SAVED, QString::number(duplicates)),
+        messenger().showMessage(LoadCountStr(IDS_DUPLICATES_NOT_SAVED, duplicates),
                                 IMessenger::Icon::Information);
     return true;
 }

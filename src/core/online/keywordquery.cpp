@@ -48,9 +48,8 @@ CSearchPage CKeywordQuery::Run(int page)
     case LookupOutcome::NotFound:
         break;
     }
-    result.statusLine = LoadStr(IDS_RESULTS_STATUS)
-                            .arg(result.totalResults)
-                            .arg(result.totalPages)
+    result.statusLine = LoadCountStr(IDS_RESULTS_STATUS, result.totalResults)
+                            .arg(LoadCountStr(IDS_RESULT_PAGES, result.totalPages))
                             .arg(page);
     if (result.rows.isEmpty())
         messenger().showMessage(LoadStr(IDS_NO_VALID_RESULTS), IMessenger::Icon::Information);

@@ -26,7 +26,7 @@ const CommandText kCommands[] = {
     {Cmd::NewDatabase, QT_TRANSLATE_NOOP("CMainFrame", "&New Database..."), QT_TRANSLATE_NOOP("CMainFrame", "Create a new book database\nNew Database")},
     {Cmd::OpenDatabase, QT_TRANSLATE_NOOP("CMainFrame", "&Open Database..."), QT_TRANSLATE_NOOP("CMainFrame", "Open an existing book database\nOpen Database")},
     {Cmd::SaveAsHtml, QT_TRANSLATE_NOOP("CMainFrame", "Save As &HTML..."), QT_TRANSLATE_NOOP("CMainFrame", "Save the book page as an HTML file\nSave As HTML")},
-    {Cmd::SaveAsXml, QT_TRANSLATE_NOOP("CMainFrame", "Save As &XML..."), QT_TRANSLATE_NOOP("CMainFrame", "Save the selected books as an XML file\nSave As XML")},
+    {Cmd::SaveAsXml, QT_TRANSLATE_NOOP("CMainFrame", "Save As X&ML..."), QT_TRANSLATE_NOOP("CMainFrame", "Save the selected books as an XML file\nSave As XML")},
     {Cmd::ImportBooks, QT_TRANSLATE_NOOP("CMainFrame", "&Import..."), QT_TRANSLATE_NOOP("CMainFrame", "Bring in books from a spreadsheet, Goodreads, LibraryThing or Tellico\nImport")},
     {Cmd::ExportCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "Export &Catalogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Write the catalogue, a category or the selected books to a file\nExport Catalogue")},
     {Cmd::PageSetup, QT_TRANSLATE_NOOP("CMainFrame", "Page Set&up..."), QT_TRANSLATE_NOOP("CMainFrame", "Change the printing options\nPage Setup")},
@@ -38,9 +38,9 @@ const CommandText kCommands[] = {
     {Cmd::Paste, QT_TRANSLATE_NOOP("CMainFrame", "&Paste"), QT_TRANSLATE_NOOP("CMainFrame", "Insert Clipboard contents\nPaste")},
     {Cmd::SelectAll, QT_TRANSLATE_NOOP("CMainFrame", "Select &All"), QT_TRANSLATE_NOOP("CMainFrame", "Select everything\nSelect All")},
     {Cmd::Undo, QT_TRANSLATE_NOOP("CMainFrame", "&Undo"), QT_TRANSLATE_NOOP("CMainFrame", "Undo the last action\nUndo")},
-    {Cmd::AddSubCategory, QT_TRANSLATE_NOOP("CMainFrame", "Add &Sub Category..."), QT_TRANSLATE_NOOP("CMainFrame", "Add a sub category to the selected category\nAdd Sub Category")},
-    {Cmd::RemoveCategory, QT_TRANSLATE_NOOP("CMainFrame", "&Remove Category"), QT_TRANSLATE_NOOP("CMainFrame", "Delete the selected category\nRemove Category")},
-    {Cmd::EditCategory, QT_TRANSLATE_NOOP("CMainFrame", "&Edit Category..."), QT_TRANSLATE_NOOP("CMainFrame", "Rename or annotate the selected category\nEdit Category")},
+    {Cmd::AddSubCategory, QT_TRANSLATE_NOOP("CMainFrame", "Add S&ub Category..."), QT_TRANSLATE_NOOP("CMainFrame", "Add a sub category to the selected category\nAdd Sub Category")},
+    {Cmd::RemoveCategory, QT_TRANSLATE_NOOP("CMainFrame", "Re&move Category"), QT_TRANSLATE_NOOP("CMainFrame", "Delete the selected category\nRemove Category")},
+    {Cmd::EditCategory, QT_TRANSLATE_NOOP("CMainFrame", "Edit Cate&gory..."), QT_TRANSLATE_NOOP("CMainFrame", "Rename or annotate the selected category\nEdit Category")},
     {Cmd::AddBook, QT_TRANSLATE_NOOP("CMainFrame", "Add &Book..."), QT_TRANSLATE_NOOP("CMainFrame", "Add a book to the selected category\nAdd Book")},
     {Cmd::RemoveBook, QT_TRANSLATE_NOOP("CMainFrame", "&Remove Book"), QT_TRANSLATE_NOOP("CMainFrame", "Remove the selected books\nRemove Book")},
     {Cmd::EditBook, QT_TRANSLATE_NOOP("CMainFrame", "&Edit Book..."), QT_TRANSLATE_NOOP("CMainFrame", "Edit the selected book\nEdit Book")},
@@ -176,7 +176,7 @@ void CMainFrame::buildMenus()
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(a(Cmd::Exit));
 
-    QMenu *sendTo = new QMenu(tr("&Send To"), this);
+    QMenu *sendTo = new QMenu(tr("Se&nd To"), this);
     sendTo->setObjectName(QStringLiteral("menuSendTo"));
     sendTo->addActions({a(Cmd::SendToFavorites), a(Cmd::SendToReadingList), a(Cmd::SendToSearchResults)});
 
@@ -190,11 +190,11 @@ void CMainFrame::buildMenus()
     edit->addSeparator();
     edit->addAction(a(Cmd::BasicSearch));
 
-    QMenu *templateMenu = new QMenu(tr("Content &Template"), this);
+    QMenu *templateMenu = new QMenu(tr("Content T&emplate"), this);
     templateMenu->setObjectName(QStringLiteral("menuContentTemplate"));
     for (int i = 0; i < m_templates.size(); ++i)
         templateMenu->addAction(a(Cmd::TemplateFirst + i));
-    QMenu *styleMenu = new QMenu(tr("Display &Style"), this);
+    QMenu *styleMenu = new QMenu(tr("&Display Style"), this);
     styleMenu->setObjectName(QStringLiteral("menuDisplayStyle"));
     for (int i = 0; i < m_styles.size(); ++i)
         styleMenu->addAction(a(Cmd::StyleFirst + i));

@@ -10,6 +10,8 @@ COptions::COptions(std::shared_ptr<Connection> connection, QWidget *parent)
       m_uiPage(new COptionsUIPage), m_onlinePage(new COptionsOnlinePage), m_connection(std::move(connection))
 {
     m_defaultPage->setConnection(m_connection.get());
+    // The tab titles' access keys answer on every page, so no control of any
+    // page uses them (ui.app.translations checks each language).
     AddPage(m_defaultPage);
     AddPage(m_uiPage);
     AddPage(m_onlinePage);

@@ -34,7 +34,7 @@ QString comboText(const QComboBox *combo)
 } // namespace
 
 COptionsDefaultPage::COptionsDefaultPage(QWidget *parent)
-    : CPropertyPage(tr("Default Values"), parent), ui(std::make_unique<Ui::COptionsDefaultPage>())
+    : CPropertyPage(tr("&Default Values"), parent), ui(std::make_unique<Ui::COptionsDefaultPage>())
 {
     ui->setupUi(this);
     connect(ui->checkPurchaseDate, &QCheckBox::toggled, this, &COptionsDefaultPage::updateDateControls);

@@ -11,7 +11,7 @@
 #include <QThread>
 
 COptionsOnlinePage::COptionsOnlinePage(QWidget *parent)
-    : CPropertyPage(tr("Online"), parent), ui(std::make_unique<Ui::COptionsOnlinePage>()),
+    : CPropertyPage(tr("O&nline"), parent), ui(std::make_unique<Ui::COptionsOnlinePage>()),
       m_settings(COnlineSettings::Load())
 {
     ui->setupUi(this);

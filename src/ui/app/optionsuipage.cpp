@@ -7,7 +7,7 @@
 #include <algorithm>
 
 COptionsUIPage::COptionsUIPage(QWidget *parent)
-    : CPropertyPage(tr("User Interface"), parent), ui(std::make_unique<Ui::COptionsUIPage>())
+    : CPropertyPage(tr("&User Interface"), parent), ui(std::make_unique<Ui::COptionsUIPage>())
 {
     ui->setupUi(this);
 }

@@ -8,6 +8,7 @@
 #include "catalog/ordodoc.h"
 #include "commandids.h"
 #include "englishplurals.h"
+#include "interfacelanguage.h"
 #include "mainframe.h"
 #include "widgets/accessiblenames.h"
 #include "transfer/transfercommands.h"
@@ -17,8 +18,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QUrl>
 #include <QWebEngineUrlScheme>
 
@@ -58,18 +57,6 @@ QString defaultSaveDialog(QWidget *parent, const QString &startFolder)
 {
     return AskFileToSave(parent, QCoreApplication::translate("COrdoApp", "New Database"), startFolder,
                          databaseFilter(), QStringLiteral("mdb"));
-}
-
-// Qt's own texts (dialog buttons) for the interface languages we know.
-QString qtLocaleOf(const QString &code)
-{
-    if (code == QLatin1String("Chs"))
-        return QStringLiteral("zh_CN");
-    if (code == QLatin1String("Cht"))
-        return QStringLiteral("zh_TW");
-    if (code == QLatin1String("Ita"))
-        return QStringLiteral("it");
-    return {};
 }
 
 } // namespace
@@ -189,25 +176,8 @@ void COrdoApp::loadLanguage()
         m_languageCode = QStringLiteral("Enu");
     } else {
         m_languageCode = code;
-        auto translator = std::make_unique<QTranslator>();
-        const QString file = AppFolder() + QStringLiteral("Languages/OrdoRes") + code + QStringLiteral(".qm");
         // A missing or unreadable file keeps the built-in English, silently.
-        if (QFileInfo(file).isFile() && translator->load(file) &&
-            QCoreApplication::installTranslator(translator.get()))
-            m_translator = std::move(translator);
-
-        // Qt's own texts (standard buttons and dialogs, the page's context
-        // menu) in the same language, from the translations Qt ships.
-        const QString locale = qtLocaleOf(code);
-        if (m_translator && !locale.isEmpty()) {
-            for (const char *module : {"qtbase_", "qtwebengine_", "qtmultimedia_"}) {
-                auto qtTranslator = std::make_unique<QTranslator>();
-                if (qtTranslator->load(QLatin1String(module) + locale,
-                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-                    QCoreApplication::installTranslator(qtTranslator.get()))
-                    m_qtTranslators.push_back(std::move(qtTranslator));
-            }
-        }
+        m_language.Install(code, AppFolder() + QStringLiteral("Languages"));
     }
     SetUILanguageCode(m_languageCode);
 }
@@ -221,13 +191,7 @@ int COrdoApp::ExitInstance()
         setMessenger(nullptr);
         m_messengerInstalled = false;
     }
-    for (const auto &translator : m_qtTranslators)
-        QCoreApplication::removeTranslator(translator.get());
-    m_qtTranslators.clear();
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator.get());
-        m_translator.reset();
-    }
+    m_language.Remove();
     return 0;
 }
 

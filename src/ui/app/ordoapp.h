@@ -2,18 +2,17 @@
 
 #include "app/recentfilelist.h"
 #include "commandtarget.h"
+#include "interfacelanguage.h"
 #include "messageboxmessenger.h"
 
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
-#include <vector>
 
 class CMainFrame;
 class COrdoDoc;
 class CAccessibleNamer;
-class QTranslator;
 class QWidget;
 
 // The application: finds its folder, loads the interface language, creates
@@ -56,7 +55,7 @@ public:
     COrdoDoc *document() const { return m_doc; }
     CMainFrame *mainFrame() const { return m_frame.get(); }
     QString languageCode() const { return m_languageCode; }
-    bool translationLoaded() const { return m_translator != nullptr; }
+    bool translationLoaded() const { return m_language.IsInstalled(); }
     QStringList recentFiles() const { return m_recent.entries(); }
 
     static COrdoApp *instance();
@@ -78,8 +77,7 @@ private:
 
     QString m_appFolderOverride;
     QString m_languageCode;
-    std::unique_ptr<QTranslator> m_translator;
-    std::vector<std::unique_ptr<QTranslator>> m_qtTranslators; // Qt's own texts
+    CInterfaceLanguage m_language;
     CRecentFileList m_recent;
     CMessageBoxMessenger m_messenger;
     bool m_useMessageBoxes = true;

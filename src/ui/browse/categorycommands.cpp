@@ -137,7 +137,7 @@ bool CCategoryCommands::ReadDetails(Connection &connection, int catId, Details &
     }
     details.lastUpdated = FormatOperationDate(when);
 
-    QString counts[2];
+    int counts[2] = {0, 0};
     const QString countSql[2] = {
         QStringLiteral("SELECT COUNT(*) FROM book_category WHERE CatID=%1").arg(catId),
         QStringLiteral("SELECT COUNT(*) FROM category WHERE ParentID=%1").arg(catId)};
@@ -145,9 +145,10 @@ bool CCategoryCommands::ReadDetails(Connection &connection, int catId, Details &
         Recordset rs;
         if (!OpenRecordset(rs, connection, countSql[i]))
             return false;
-        counts[i] = rs.isEOF() ? QString() : FieldToText(rs.field(0));
+        counts[i] = rs.isEOF() ? 0 : rs.field(0).toInt();
     }
-    details.summary = LoadStr(IDS_CATEGORY_SUMMARY).arg(counts[0], counts[1]);
+    details.summary =
+        LoadCountStr(IDS_CATEGORY_SUMMARY, counts[0]).arg(LoadCountStr(IDS_SUB_CATEGORY_COUNT, counts[1]));
     return true;
 }
 

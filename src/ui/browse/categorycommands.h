@@ -30,7 +30,7 @@ public:
         QString name;
         QString notes;
         QString lastUpdated; // OperationDate in the user's locale, or "Invalid DateTime"
-        QString summary;     // "%1 Books, %2 Sub Categories"
+        QString summary;     // "3 books, 1 sub category"
     };
 
     // The categories under the top level (ParentID NULL), recursively. Rows 2,

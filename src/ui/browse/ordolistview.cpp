@@ -164,8 +164,11 @@ void COrdoListView::OnTimer()
 
 QString COrdoListView::statusText() const
 {
-    // "%n" takes the plural form of the interface language ("1 book").
-    return tr("%n book(s); %1 selected", nullptr, m_model->rowCount()).arg(m_selectedRows.size());
+    // "%n" takes the plural form of the interface language ("1 book"); both
+    // counts need their own.
+    //: %1 is the number of selected books, "%n selected".
+    return tr("%n book(s); %1", nullptr, m_model->rowCount())
+        .arg(tr("%n selected", nullptr, int(m_selectedRows.size())));
 }
 
 void COrdoListView::clearSortMark()

@@ -7,7 +7,7 @@
 #include "lookupcombo.h"
 
 CBookBasicPage::CBookBasicPage(QWidget *parent)
-    : CPropertyPage(tr("General"), parent), ui(std::make_unique<Ui::CBookBasicPage>())
+    : CPropertyPage(tr("&General"), parent), ui(std::make_unique<Ui::CBookBasicPage>())
 {
     ui->setupUi(this);
 }

@@ -15,7 +15,7 @@ static void initOrdoResources()
 }
 
 CBookCoversPage::CBookCoversPage(QWidget *parent)
-    : CPropertyPage(tr("Covers"), parent), ui(std::make_unique<Ui::CBookCoversPage>())
+    : CPropertyPage(tr("Co&vers"), parent), ui(std::make_unique<Ui::CBookCoversPage>())
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("coversPage"));

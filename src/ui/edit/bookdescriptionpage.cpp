@@ -1,6 +1,6 @@
 #include "bookdescriptionpage.h"
 
-CBookDescriptionPage::CBookDescriptionPage(QWidget *parent) : CHtmlEditorPage(tr("Description"), parent)
+CBookDescriptionPage::CBookDescriptionPage(QWidget *parent) : CHtmlEditorPage(tr("Des&cription"), parent)
 {
     setObjectName(QStringLiteral("descriptionPage"));
 }

@@ -14,7 +14,7 @@ enum Column { IdColumn = 0, TitleColumn = 1, PathColumn = 2, NotesColumn = 3 };
 }
 
 CBookLinksPage::CBookLinksPage(QWidget *parent)
-    : CPropertyPage(tr("Related Links"), parent), ui(std::make_unique<Ui::CBookLinksPage>())
+    : CPropertyPage(tr("Related Lin&ks"), parent), ui(std::make_unique<Ui::CBookLinksPage>())
 {
     ui->setupUi(this);
     ui->listLinks->setAccessibleName(tr("Related links"));

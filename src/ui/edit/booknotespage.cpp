@@ -1,6 +1,6 @@
 #include "booknotespage.h"
 
-CBookNotesPage::CBookNotesPage(QWidget *parent) : CHtmlEditorPage(tr("Notes"), parent)
+CBookNotesPage::CBookNotesPage(QWidget *parent) : CHtmlEditorPage(tr("&Notes"), parent)
 {
     setObjectName(QStringLiteral("notesPage"));
 }

@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 
 CBookPersonalPage::CBookPersonalPage(QWidget *parent)
-    : CPropertyPage(tr("Personal"), parent), ui(std::make_unique<Ui::CBookPersonalPage>())
+    : CPropertyPage(tr("Pers&onal"), parent), ui(std::make_unique<Ui::CBookPersonalPage>())
 {
     ui->setupUi(this);
 }

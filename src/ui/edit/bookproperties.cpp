@@ -56,6 +56,8 @@ CBookProperties::CBookProperties(int captionId, QWidget *parent) : CPropertyShee
     m_descriptionPage = new CBookDescriptionPage;
     m_notesPage = new CBookNotesPage;
     m_coversPage = new CBookCoversPage;
+    // The tab titles' access keys answer on every page, so no field of any
+    // page uses them (ui.app.translations checks each language).
     AddPage(m_basicPage);
     AddPage(m_personalPage);
     AddPage(m_linksPage);

@@ -65,7 +65,7 @@ QWizardPage *CImportWizard::makeFilePage()
     m_path = new QLineEdit;
     m_path->setObjectName(QStringLiteral("editPath"));
     m_path->setAccessibleName(tr("File to import"));
-    auto *browse = new QPushButton(tr("&Browse..."));
+    auto *browse = new QPushButton(tr("B&rowse..."));
     browse->setObjectName(QStringLiteral("buttonBrowse"));
     connect(browse, &QPushButton::clicked, this, [this] {
         const QString path =
@@ -110,7 +110,7 @@ QWizardPage *CImportWizard::makeTargetPage()
     page->setTitle(tr("Where the books go"));
     m_intoExisting = new QRadioButton(tr("Into the &category"));
     m_intoExisting->setObjectName(QStringLiteral("radioExisting"));
-    m_intoNew = new QRadioButton(tr("Into a &new category under it, named"));
+    m_intoNew = new QRadioButton(tr("Into a ne&w category under it, named"));
     m_intoNew->setObjectName(QStringLiteral("radioNew"));
     m_intoExisting->setChecked(true);
     m_category = new QComboBox;

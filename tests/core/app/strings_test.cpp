@@ -19,7 +19,15 @@ private slots:
     void argumentReplacesTheFirstPlaceholder()
     {
         QCOMPARE(LoadStr(IDS_CANNOT_CREATE_FILE, "/x/y.mdb"), QString("Cannot create file:\n/x/y.mdb"));
-        QCOMPARE(LoadStr(IDS_DUPLICATES_NOT_SAVED, "1"), QString("1 duplicate(s) are not saved."));
+    }
+
+    // Without a language file the count is filled into the English text as
+    // written; the plural forms come from the translators.
+    void countFillsTheNumber()
+    {
+        QCOMPARE(LoadCountStr(IDS_DUPLICATES_NOT_SAVED, 3), QString("3 duplicate(s) are not saved."));
+        QCOMPARE(LoadCountStr(IDS_SUB_CATEGORY_COUNT, 1), QString("1 sub category(ies)"));
+        QCOMPARE(LoadCountStr(99999, 1), QString());
     }
 };
 

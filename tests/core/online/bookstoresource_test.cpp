@@ -375,7 +375,7 @@ private slots:
         CKeywordQuery query(source, QStringLiteral("light"), QString(), QString());
         const CSearchPage page = query.Run(2);
         QCOMPARE(page.outcome, LookupOutcome::Found);
-        QCOMPARE(page.statusLine, "68 results found, 7 page(s). Current page: 2" + kNote);
+        QCOMPARE(page.statusLine, "68 result(s) found, 7 page(s). Current page: 2" + kNote);
         QVERIFY(f.messenger.messages.isEmpty());
         // The e-book is left out; the rows keep the service's order.
         QCOMPARE(page.rows.size(), 3);
@@ -399,7 +399,7 @@ private slots:
         const CSearchPage page = CKeywordQuery(source, QStringLiteral("light"), QString(), QString()).Run(1);
         QVERIFY(page.rows.isEmpty());
         QCOMPARE(page.totalResults, 3);
-        QCOMPARE(page.statusLine, "3 results found, 1 page(s). Current page: 1" + kNote);
+        QCOMPARE(page.statusLine, "3 result(s) found, 1 page(s). Current page: 1" + kNote);
         QCOMPARE(f.messenger.messages, QStringList{"No valid results found.\nNote: e-books are ignored."});
         QVERIFY(page.message.isEmpty());
     }

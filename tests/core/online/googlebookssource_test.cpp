@@ -139,7 +139,7 @@ private slots:
 
         QCOMPARE(page.totalResults, 45);
         QCOMPARE(page.totalPages, 3);
-        QCOMPARE(page.statusLine.left(38), QString("45 results found, 3 page(s). Current p"));
+        QCOMPARE(page.statusLine.left(40), QString("45 result(s) found, 3 page(s). Current p"));
         QCOMPARE(page.rows.size(), 3); // the item without ISBN or usable id is left out
         QCOMPARE(page.rows.at(0).itemKey, QString("0975133438"));
         QCOMPARE(page.rows.at(0).author, QString("Μαρία Κωνσταντίνου"));

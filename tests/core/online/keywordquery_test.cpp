@@ -20,7 +20,7 @@ private slots:
         QCOMPARE(page.totalResults, 45);
         QCOMPARE(page.totalPages, 3);
         QCOMPARE(page.statusLine,
-                 QString("45 results found, 3 page(s). Current page: 2  (Note: Some e-books might have been filtered.)"));
+                 QString("45 result(s) found, 3 page(s). Current page: 2  (Note: Some e-books might have been filtered.)"));
         QVERIFY(page.message.isEmpty());
         QVERIFY(f.messenger.messages.isEmpty());
 
@@ -61,7 +61,7 @@ private slots:
         QVERIFY(page.rows.isEmpty());
         QVERIFY(page.message.isEmpty());
         QCOMPARE(f.messenger.messages, QStringList{"No valid results found.\nNote: e-books are ignored."});
-        QCOMPARE(page.statusLine.left(35), QString("0 results found, 0 page(s). Current"));
+        QCOMPARE(page.statusLine.left(37), QString("0 result(s) found, 0 page(s). Current"));
 
         f.messenger.clear();
         f.server.serveFile(QStringLiteral("/search.json"), QStringLiteral("search/error.json"), {}, 400);

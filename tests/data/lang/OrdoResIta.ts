@@ -107,10 +107,17 @@
 <context>
     <name>COrdoListView</name>
     <message numerus="yes">
-        <source>%n book(s); %1 selected</source>
+        <source>%n book(s); %1</source>
         <translation>
-            <numerusform>%n libro; %1 selezionati</numerusform>
-            <numerusform>%n libri; %1 selezionati</numerusform>
+            <numerusform>%n libro; %1</numerusform>
+            <numerusform>%n libri; %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n selezionato</numerusform>
+            <numerusform>%n selezionati</numerusform>
         </translation>
     </message>
 </context>

@@ -106,12 +106,12 @@ private slots:
                                             "Search Results", "Reading List"};
         QTest::newRow("Chs") << "Chs"
                              << QString::fromUtf8(
-                                    "精装 平装 未知装帧 软盘 英语 中文 已收藏 心愿单 仅供参考 待售 藏书 "
+                                    "精装 平装 未知装帧 软盘 英语 中文 已拥有 心愿单 仅查阅（非自有） 待售 藏书 "
                                     "收藏夹 搜索结果 阅读清单")
                                     .split(QLatin1Char(' '));
         QTest::newRow("Cht") << "Cht"
                              << QString::fromUtf8(
-                                    "精裝 平裝 未知裝訂 磁碟片 英文 中文 已收藏 願望清單 僅供參考 待售 藏書 "
+                                    "精裝 平裝 未知裝訂 磁碟片 英文 中文 已收藏 願望清單 僅查閱（非自有） 待售 藏書 "
                                     "我的最愛 搜尋結果 閱讀清單")
                                     .split(QLatin1Char(' '));
         QTest::newRow("Ita") << "Ita"
@@ -201,7 +201,7 @@ private slots:
                                  << "zh-TW" << QString::fromUtf8("狀態");
         QTest::newRow("ListIta") << "ListIta"
                                  << "it"
-                                 << "Pubblicato il";
+                                 << "Data di pubblicazione";
     }
     void templatesExistForEachLanguage()
     {

@@ -108,18 +108,18 @@ private slots:
 
         QMenu *view = topMenu(frame, "&View");
         QVERIFY(view);
-        QCOMPARE(menuTexts(view), QStringList({"&Toolbar", "&Status Bar", "Content &Template", "Display &Style", "&Refresh"}));
+        QCOMPARE(menuTexts(view), QStringList({"&Toolbar", "&Status Bar", "Content T&emplate", "&Display Style", "&Refresh"}));
         QCOMPARE(view->actions().at(2)->menu()->actions().first()->data().toInt(), 30100);
         QCOMPARE(view->actions().at(3)->menu()->actions().first()->data().toInt(), 30000);
 
         QCOMPARE(menuTexts(frame.contextPopup("Html")),
-                 QStringList({"&Copy", "Select &All", "&Print...", "-", "Content &Template", "Display &Style",
-                              "&Refresh", "-", "Save As &HTML...", "Save As &XML..."}));
+                 QStringList({"&Copy", "Select &All", "&Print...", "-", "Content T&emplate", "&Display Style",
+                              "&Refresh", "-", "Save As &HTML...", "Save As X&ML..."}));
         QCOMPARE(menuTexts(frame.contextPopup("Tree")),
-                 QStringList({"Add &Sub Category...", "Add &Book...", "&Remove Category", "&Edit Category...", "-",
+                 QStringList({"Add S&ub Category...", "Add &Book...", "Re&move Category", "Edit Cate&gory...", "-",
                               "Cu&t", "&Paste"}));
         QCOMPARE(menuTexts(frame.contextPopup("List")),
-                 QStringList({"Add &Book...", "&Remove Book", "&Edit Book...", "-", "&Send To", "-", "Cu&t", "&Copy",
+                 QStringList({"Add &Book...", "&Remove Book", "&Edit Book...", "-", "Se&nd To", "-", "Cu&t", "&Copy",
                               "&Paste", "Select &All"}));
     }
 

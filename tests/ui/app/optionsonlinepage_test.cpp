@@ -53,7 +53,7 @@ private slots:
         QVERIFY(key.SetKey(kOnlineKey, true));
         key.WriteString(QStringLiteral("Source"), QStringLiteral("LibraryOfCongress"));
         COptions sheet(nullptr);
-        QCOMPARE(sheet.tabWidget()->tabText(2), QString("Online"));
+        QCOMPARE(sheet.tabWidget()->tabText(2), QString("O&nline"));
         sheet.show();
         QVERIFY(sheet.PressOk());
         sheet.save({}, 0);

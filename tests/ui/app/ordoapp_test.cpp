@@ -207,7 +207,8 @@ private slots:
         QCOMPARE(m_messages->messages, QStringList()); // a missing language is silent
         // Counts take the plural forms of the language, English ones otherwise.
         const auto count = [](int n) {
-            return QCoreApplication::translate("COrdoListView", "%n book(s); %1 selected", nullptr, n).arg(0);
+            return QCoreApplication::translate("COrdoListView", "%n book(s); %1", nullptr, n)
+                .arg(QCoreApplication::translate("COrdoListView", "%n selected", nullptr, 0));
         };
         QCOMPARE(count(1), translated ? QStringLiteral("1 libro; 0 selezionati")
                                       : QStringLiteral("1 book; 0 selected"));

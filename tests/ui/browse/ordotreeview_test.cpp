@@ -1,4 +1,5 @@
 #include "app/commandids.h"
+#include "app/englishplurals.h"
 #include "browse/ordotreeview.h"
 #include "browse/treeimages.h"
 #include "catalog/clipboardformats.h"
@@ -172,6 +173,9 @@ class OrdoTreeViewTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The category sheet and messages count in English forms ("1 book").
+    void initTestCase() { QVERIFY(InstallEnglishPlurals()); }
+
     void init() { QGuiApplication::clipboard()->clear(); }
 
     // ------------------------------------------------------------ filling
@@ -497,7 +501,7 @@ private slots:
         QCOMPARE(sheet.caption, QStringLiteral("Edit Category"));
         QCOMPARE(sheet.shownName, QStringLiteral("A"));
         QCOMPARE(sheet.shownNotes, QStringLiteral("old notes"));
-        QCOMPARE(sheet.shownContains, QStringLiteral("2 Books, 1 Sub Categories"));
+        QCOMPARE(sheet.shownContains, QStringLiteral("2 books, 1 sub category"));
         QCOMPARE(sheet.shownDate, QLocale::system().toString(QDate(2004, 1, 5), QLocale::ShortFormat));
 
         QCOMPARE(f.scalar("SELECT Name FROM category WHERE CatID=32"), QStringLiteral("Zulu  %1 O'Brien"));
@@ -531,7 +535,7 @@ private slots:
         f.tree->setSheetRunner(sheet.runner());
         f.tree->runCommand(Cmd::EditCategory);
         QCOMPARE(sheet.shownDate, shown);
-        QCOMPARE(sheet.shownContains, QStringLiteral("0 Books, 0 Sub Categories"));
+        QCOMPARE(sheet.shownContains, QStringLiteral("0 books, 0 sub categories"));
         QVERIFY(shown.contains("2010") || shown == "Invalid DateTime");
     }
 
@@ -857,7 +861,7 @@ private slots:
         f.tree->runCommand(Cmd::Paste);
 
         QCOMPARE(f.count("SELECT COUNT(*) FROM book_category WHERE CatID=35"), 3);
-        QCOMPARE(f.messages.messages, QStringList{"1 duplicate(s) are not saved."});
+        QCOMPARE(f.messages.messages, QStringList{"1 duplicate is not saved."});
         QCOMPARE(reload.count(), 1);
     }
 

@@ -589,7 +589,7 @@ private slots:
         for (int i = 0; i < sheet->tabWidget()->count(); ++i)
             tabs << sheet->tabWidget()->tabText(i);
         QCOMPARE(tabs,
-                 QStringList({"General", "Personal", "Related Links", "Description", "Notes", "Covers"}));
+                 QStringList({"&General", "Pers&onal", "Related Lin&ks", "Des&cription", "&Notes", "Co&vers"}));
         QCOMPARE(sheet->GetPage(CBookProperties::DescriptionPage), sheet->descriptionPage());
         QCOMPARE(sheet->GetPage(CBookProperties::CoversPage), sheet->coversPage());
     }

@@ -59,8 +59,8 @@ class SavingSheet : public CPropertySheet
 public:
     SavingSheet() : CPropertySheet(QStringLiteral("Sheet"))
     {
-        first = new TextPage(QStringLiteral("First"));
-        second = new TextPage(QStringLiteral("Second"));
+        first = new TextPage(QStringLiteral("&First"));
+        second = new TextPage(QStringLiteral("&Second"));
         AddPage(first);
         AddPage(second);
     }
@@ -238,12 +238,37 @@ private slots:
         QCOMPARE(sheet.first->leaveChecks, 0);
     }
 
+    // Alt and a tab's letter is a click on the tab: the page left is read and
+    // may refuse, the page reached is set up.
+    void altAndTheTabsLetterSwitchesPage()
+    {
+        SavingSheet sheet;
+        sheet.show();
+        QApplication::setActiveWindow(&sheet);
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        sheet.first->edit->setText(QStringLiteral("typed"));
+        sheet.first->refuseLeave = true;
+
+        QTest::keyClick(&sheet, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(sheet.GetActiveIndex(), 0);
+        QCOMPARE(sheet.first->leaveChecks, 1);
+        QCOMPARE(sheet.first->m_text, QStringLiteral("typed"));
+
+        sheet.first->refuseLeave = false;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(sheet.GetActiveIndex(), 1);
+        QCOMPARE(sheet.tabWidget()->currentWidget(), sheet.second);
+        QCOMPARE(sheet.second->inits, 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(sheet.GetActiveIndex(), 0);
+    }
+
     void captionsAndPages()
     {
         SavingSheet sheet;
         QCOMPARE(sheet.windowTitle(), QStringLiteral("Sheet"));
         QCOMPARE(sheet.GetPageCount(), 2);
-        QCOMPARE(sheet.tabWidget()->tabText(1), QStringLiteral("Second"));
+        QCOMPARE(sheet.tabWidget()->tabText(1), QStringLiteral("&Second"));
         QCOMPARE(sheet.GetPage(0)->GetSheet(), &sheet);
         QCOMPARE(sheet.GetPage(2), nullptr);
     }
