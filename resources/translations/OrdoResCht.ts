@@ -52,10 +52,6 @@
         <translation>新增書籍</translation>
     </message>
     <message>
-        <source>Query Online By ISBN(s)</source>
-        <translation>依 ISBN 線上查詢</translation>
-    </message>
-    <message>
         <source>Enter ISBNs below (one ISBN per line).</source>
         <translation>在下方輸入 ISBN（每行一個）。</translation>
     </message>
@@ -72,26 +68,6 @@
         <translation>儲存(&amp;S)...</translation>
     </message>
     <message>
-        <source>Query Online By Title, Author and Publisher</source>
-        <translation>依書名、作者和出版社線上查詢</translation>
-    </message>
-    <message>
-        <source>Title:</source>
-        <translation>書名：</translation>
-    </message>
-    <message>
-        <source>Author:</source>
-        <translation>作者：</translation>
-    </message>
-    <message>
-        <source>Publisher:</source>
-        <translation>出版社：</translation>
-    </message>
-    <message>
-        <source>Add a Book Manually</source>
-        <translation>手動新增書籍</translation>
-    </message>
-    <message>
         <source>Scan with &amp;Camera...</source>
         <translation>用攝影機掃描(&amp;C)...</translation>
     </message>
@@ -102,6 +78,30 @@
     <message>
         <source>ISBNs</source>
         <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Query Online By &amp;ISBN(s)</source>
+        <translation>依 ISBN 線上查詢(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Query Online &amp;By Title, Author and Publisher</source>
+        <translation>依書名、作者和出版社線上查詢(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>書名(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>作者(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>P&amp;ublisher:</source>
+        <translation>出版社(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>Add a Book &amp;Manually</source>
+        <translation>手動新增書籍(&amp;M)</translation>
     </message>
 </context>
 <context>

@@ -52,10 +52,6 @@
         <translation>Aggiungi libro</translation>
     </message>
     <message>
-        <source>Query Online By ISBN(s)</source>
-        <translation>Cerca online per ISBN</translation>
-    </message>
-    <message>
         <source>Enter ISBNs below (one ISBN per line).</source>
         <translation>Inserire gli ISBN qui sotto (uno per riga).</translation>
     </message>
@@ -72,26 +68,6 @@
         <translation>&amp;Salva...</translation>
     </message>
     <message>
-        <source>Query Online By Title, Author and Publisher</source>
-        <translation>Cerca online per titolo, autore ed editore</translation>
-    </message>
-    <message>
-        <source>Title:</source>
-        <translation>Titolo:</translation>
-    </message>
-    <message>
-        <source>Author:</source>
-        <translation>Autore:</translation>
-    </message>
-    <message>
-        <source>Publisher:</source>
-        <translation>Editore:</translation>
-    </message>
-    <message>
-        <source>Add a Book Manually</source>
-        <translation>Aggiungi un libro manualmente</translation>
-    </message>
-    <message>
         <source>Scan with &amp;Camera...</source>
         <translation>Scansiona con la &amp;fotocamera...</translation>
     </message>
@@ -102,6 +78,30 @@
     <message>
         <source>ISBNs</source>
         <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>Query Online By &amp;ISBN(s)</source>
+        <translation>Cerca online per IS&amp;BN</translation>
+    </message>
+    <message>
+        <source>Query Online &amp;By Title, Author and Publisher</source>
+        <translation>Cerca online per titolo, autore ed &amp;editore</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autore:</translation>
+    </message>
+    <message>
+        <source>P&amp;ublisher:</source>
+        <translation>Edito&amp;re:</translation>
+    </message>
+    <message>
+        <source>Add a Book &amp;Manually</source>
+        <translation>Aggiungi un libro &amp;manualmente</translation>
     </message>
 </context>
 <context>

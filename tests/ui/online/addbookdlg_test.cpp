@@ -61,10 +61,10 @@ private slots:
         QVERIFY(d.isbns()->isEnabled());
         for (const char *name : {"editTitle", "editAuthor", "editPublisher"})
             QVERIFY(!d.edit(name)->isEnabled());
-        QCOMPARE(d.radio("radioQueryByIsbn")->text(), QString("Query Online By ISBN(s)"));
+        QCOMPARE(d.radio("radioQueryByIsbn")->text(), QString("Query Online By &ISBN(s)"));
         QCOMPARE(d.radio("radioQueryByTitle")->text(),
-                 QString("Query Online By Title, Author and Publisher"));
-        QCOMPARE(d.radio("radioManually")->text(), QString("Add a Book Manually"));
+                 QString("Query Online &By Title, Author and Publisher"));
+        QCOMPARE(d.radio("radioManually")->text(), QString("Add a Book &Manually"));
     }
 
     void modesEnableTheirEditsAndMoveTheFocus()
