@@ -114,7 +114,8 @@ void CPagePrinter::makePreviewPdf()
 {
     // The engine gives no progress for its PDF: the bar only moves to show
     // that the program is at work, and Cancel drops the answer.
-    auto *progress = new QProgressDialog(tr("Preparing the print preview..."), tr("Cancel"), 0, 0, m_view);
+    QWidget *over = m_preview ? static_cast<QWidget *>(m_preview) : m_view;
+    auto *progress = new QProgressDialog(tr("Preparing the print preview..."), tr("Cancel"), 0, 0, over);
     progress->setObjectName(QStringLiteral("previewProgress"));
     progress->setWindowModality(Qt::WindowModal);
     progress->setAutoClose(false);
@@ -125,7 +126,9 @@ void CPagePrinter::makePreviewPdf()
     connect(progress, &QProgressDialog::canceled, this, [this] {
         ++m_pdfSerial;
         closeProgress();
-        endJob(false);
+        // Pages made again after Page Setup: the preview keeps the old ones.
+        if (!m_preview)
+            endJob(false);
     });
     QPrinter *target = printer();
     m_view->page()->printToPdf(
