@@ -106,11 +106,13 @@ CREATE TABLE book (
   Description TEXT COLLATE NOCASE,
   Notes TEXT COLLATE NOCASE,
   FrontCover TEXT COLLATE NOCASE,
-  BackCover TEXT COLLATE NOCASE
+  BackCover TEXT COLLATE NOCASE,
+  -- The day the book entered the catalogue (yyyy-mm-dd); empty when unknown.
+  DateAdded DATE
 );
 -- Holds every column the book list shows: the list reads it in title order
 -- without touching the table's rows (equal titles by BookID, as before).
-CREATE INDEX book_list ON book(Title, BookID, Author, PublisherID, ISBN, Edition);
+CREATE INDEX book_rows ON book(Title, BookID, Author, PublisherID, ISBN, Edition, DateAdded);
 
 CREATE TABLE book_category (
   BookID INTEGER NOT NULL REFERENCES book(BookID) ON DELETE CASCADE,

@@ -79,7 +79,7 @@
         </xsl:call-template>
         <xsl:call-template name="group">
           <xsl:with-param name="heading">@@headingPurchase@@</xsl:with-param>
-          <xsl:with-param name="fields" select="PurchaseDate|Store|PurchasePrice|ListPrice|AmazonPrice"/>
+          <xsl:with-param name="fields" select="PurchaseDate|DateAdded|Store|PurchasePrice|ListPrice|AmazonPrice"/>
         </xsl:call-template>
         <xsl:call-template name="group">
           <xsl:with-param name="heading">@@headingMyCopy@@</xsl:with-param>
@@ -148,6 +148,7 @@
   <xsl:template match="BookSize" mode="label">@@labelBookSize@@</xsl:template>
   <xsl:template match="EbookOnly" mode="label">@@labelEbookOnly@@</xsl:template>
   <xsl:template match="PurchaseDate" mode="label">@@labelPurchaseDate@@</xsl:template>
+  <xsl:template match="DateAdded" mode="label">@@labelDateAdded@@</xsl:template>
   <xsl:template match="Store" mode="label">@@labelStore@@</xsl:template>
   <xsl:template match="PurchasePrice" mode="label">@@labelPurchasePrice@@</xsl:template>
   <xsl:template match="ListPrice" mode="label">@@labelListPrice@@</xsl:template>

@@ -97,7 +97,7 @@
             <div class="more-body">
               <dl class="fields">
                 <xsl:apply-templates mode="row"
-                    select="Edition|PageCount|Language|Binding|Dimension|Extras|Format|BookSize|EbookOnly|PurchaseDate|Store|PurchasePrice|ListPrice|AmazonPrice|Location|CurrentPage|AmazonRating|NumOfReviews|UserText1|UserText2|URL|BackCover"/>
+                    select="Edition|PageCount|Language|Binding|Dimension|Extras|Format|BookSize|EbookOnly|PurchaseDate|DateAdded|Store|PurchasePrice|ListPrice|AmazonPrice|Location|CurrentPage|AmazonRating|NumOfReviews|UserText1|UserText2|URL|BackCover"/>
               </dl>
               <xsl:if test="Description">
                 <div class="section description">
@@ -143,6 +143,7 @@
   <xsl:template match="BookSize" mode="label">@@labelBookSize@@</xsl:template>
   <xsl:template match="EbookOnly" mode="label">@@labelEbookOnly@@</xsl:template>
   <xsl:template match="PurchaseDate" mode="label">@@labelPurchaseDate@@</xsl:template>
+  <xsl:template match="DateAdded" mode="label">@@labelDateAdded@@</xsl:template>
   <xsl:template match="Store" mode="label">@@labelStore@@</xsl:template>
   <xsl:template match="PurchasePrice" mode="label">@@labelPurchasePrice@@</xsl:template>
   <xsl:template match="ListPrice" mode="label">@@labelListPrice@@</xsl:template>

@@ -1,6 +1,7 @@
 #include "booklistquery.h"
 
 #include "booklistsort.h"
+#include "catalogueupgrade.h"
 #include "connection.h"
 #include "recordset.h"
 #include "sqlvalue.h"
@@ -29,25 +30,26 @@ bool readPublishers(Connection &connection, QHash<int, QString> &names)
 
 } // namespace
 
-QString BookListSql(int category)
+QString BookListSql(int category, bool dateAdded)
 {
+    const QString columns = QStringLiteral("Title, Author, PublisherID, ISBN, Edition, ") +
+                            (dateAdded ? QStringLiteral("DateAdded") : QStringLiteral("NULL"));
     if (category == AllBooksCategory)
-        return QStringLiteral(
-            "SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book ORDER BY Title DESC");
+        return QStringLiteral("SELECT BookID, %1 FROM book ORDER BY Title DESC").arg(columns);
     if (category == RecycleBinCategory)
-        return QStringLiteral(
-            "SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book WHERE BookID NOT "
-            "IN (SELECT DISTINCT BookID FROM book_category) ORDER BY Title DESC");
-    return QStringLiteral("SELECT book.BookID, Title, Author, PublisherID, ISBN, Edition ") +
-           QStringLiteral("FROM book, book_category WHERE book.BookID = book_category.BookID ") +
-           QStringLiteral("AND book_category.CatID = ") + QString::number(category) +
-           QStringLiteral(" ORDER BY Title DESC");
+        return QStringLiteral("SELECT BookID, %1 FROM book WHERE BookID NOT IN (SELECT DISTINCT BookID FROM "
+                              "book_category) ORDER BY Title DESC")
+            .arg(columns);
+    return QStringLiteral("SELECT book.BookID, %1 FROM book, book_category WHERE book.BookID = "
+                          "book_category.BookID AND book_category.CatID = %2 ORDER BY Title DESC")
+        .arg(columns)
+        .arg(category);
 }
 
 BookListLoad LoadBookListRows(Connection &connection, int category, BookListRows &rows)
 {
     rows.clear();
-    const QString sql = BookListSql(category);
+    const QString sql = BookListSql(category, BookTableHasColumn(connection, QStringLiteral("DateAdded")));
     Recordset rs;
     if (!rs.open(connection, sql))
         return BookListLoad::OpenFailed;
@@ -73,7 +75,7 @@ BookListLoad LoadBookListRows(Connection &connection, int category, BookListRows
             if (found != publishers.cend())
                 publisher = *found;
         }
-        rows.appendUtf8(sqlite3_column_int(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5));
+        rows.appendUtf8(sqlite3_column_int(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5), bytes(6));
 
         DbError error;
         if (!rs.moveNext(&error) && error.isSet()) {
@@ -96,8 +98,9 @@ bool LoadBookListRow(Connection &connection, int bookId, BookListRow &row)
 {
     Recordset rs;
     if (!rs.open(connection,
-                 QStringLiteral("SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book "
-                                "WHERE BookID=%1")
+                 QStringLiteral("SELECT BookID, Title, Author, PublisherID, ISBN, Edition, %1 FROM book "
+                                "WHERE BookID=%2")
+                     .arg(DateAddedSelect(connection))
                      .arg(bookId)) ||
         rs.isEOF())
         return false;
@@ -108,6 +111,9 @@ bool LoadBookListRow(Connection &connection, int bookId, BookListRow &row)
     const FieldValue publisherId = rs.field(3);
     row.isbn = FieldToText(rs.field(4));
     row.edition = FieldToText(rs.field(5));
+    const FieldValue added = rs.field(6);
+    row.dateAdded = added.kind == FieldValue::Kind::Date ? added.toDateTime().date().toString(Qt::ISODate)
+                                                         : FieldToText(added);
     rs.close();
     if (publisherId.kind == FieldValue::Kind::Int32) {
         Recordset name;

@@ -10,8 +10,10 @@ class Connection;
 enum : int { AllBooksCategory = 5, RecycleBinCategory = 6, NoCategory = -1 };
 
 // The list's query for a category: All Books, the Recycle Bin (books in no
-// category) or the members of one category, newest titles first.
-QString BookListSql(int category);
+// category) or the members of one category, newest titles first. Without
+// dateAdded (a read-only catalogue of an older version has no such column)
+// the date column is NULL.
+QString BookListSql(int category, bool dateAdded = true);
 
 enum class BookListLoad {
     Loaded,     // every row read

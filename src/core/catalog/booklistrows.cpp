@@ -13,8 +13,10 @@ const QString &BookListRow::text(int column) const
         return publisher;
     case 3:
         return isbn;
-    default:
+    case 4:
         return edition;
+    default:
+        return dateAdded;
     }
 }
 
@@ -110,11 +112,11 @@ BookListRows::Entry BookListRows::makeEntry(const BookListRow &row)
 }
 
 void BookListRows::appendUtf8(int bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
-                              QByteArrayView isbn, QByteArrayView edition)
+                              QByteArrayView isbn, QByteArrayView edition, QByteArrayView dateAdded)
 {
     // UTF-8 never needs more UTF-16 units than it has bytes.
-    Entry entry =
-        beginRow(bookId, title.size() + author.size() + publisher.size() + isbn.size() + edition.size());
+    Entry entry = beginRow(bookId, title.size() + author.size() + publisher.size() + isbn.size() +
+                                       edition.size() + dateAdded.size());
     endText(entry, 0, decode(cursor(), title));
     endText(entry, 1, decode(cursor(), author));
     char16_t *out = cursor();
@@ -122,6 +124,7 @@ void BookListRows::appendUtf8(int bookId, QByteArrayView title, QByteArrayView a
     endText(entry, 2, out + publisher.size());
     endText(entry, 3, decode(cursor(), isbn));
     endText(entry, 4, decode(cursor(), edition));
+    endText(entry, 5, decode(cursor(), dateAdded));
     m_rows.push_back(entry);
 }
 

@@ -18,8 +18,9 @@ struct BookListRow
     QString publisher;
     QString isbn;
     QString edition;
+    QString dateAdded; // yyyy-mm-dd, so that the text sorts as the date
 
-    // Column text by column index (0 Title ... 4 Edition).
+    // Column text by column index (0 Title ... 5 Date added).
     const QString &text(int column) const;
 };
 
@@ -30,7 +31,7 @@ struct BookListRow
 class BookListRows
 {
 public:
-    static constexpr int ColumnCount = 5;
+    static constexpr int ColumnCount = 6;
 
     BookListRows() = default;
     BookListRows(BookListRows &&) noexcept = default;
@@ -50,7 +51,7 @@ public:
     // A row straight from the engine: UTF-8 texts, decoded into the blocks.
     // The publisher is already a name.
     void appendUtf8(int bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
-                    QByteArrayView isbn, QByteArrayView edition);
+                    QByteArrayView isbn, QByteArrayView edition, QByteArrayView dateAdded);
     // The row's texts are written anew; the old ones stay unused until the
     // rows are cleared.
     void replace(qsizetype row, const BookListRow &values);

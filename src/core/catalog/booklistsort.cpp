@@ -11,7 +11,7 @@ QVector<int> BookListSortOrder(const BookListRows &rows, int column, bool ascend
 {
     QVector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
-    if (column < 0 || column > 4)
+    if (column < 0 || column >= BookListRows::ColumnCount)
         return order;
 
     // The C locale collates by code units ("Zazie" before "apprendre"); with

@@ -3,6 +3,7 @@
 #include "app/messenger.h"
 #include "app/registrykey.h"
 #include "app/strings.h"
+#include "catalogueupgrade.h"
 #include "connection.h"
 #include "coverfiles.h"
 #include "crashpoint.h"
@@ -56,6 +57,7 @@ const TextColumn kTextColumns[] = {
     {"BookSize", &CBookRecord::BookSize},
     {"Description", &CBookRecord::Description},
     {"Notes", &CBookRecord::Notes},
+    {"DateAdded", &CBookRecord::DateAdded},
 };
 
 // Lookup columns in the order their names are turned into ids on save.
@@ -233,14 +235,16 @@ bool writeBook(const CBookRecord &r, bool isNew, int categoryId, const QString &
                                 text(r.Description),
                                 text(r.Notes),
                                 text(covers->at(0).name),
-                                text(covers->at(1).name)};
+                                text(covers->at(1).name),
+                                text(isNew && r.DateAdded.isEmpty() ? DateAddedToday()
+                                                                    : CatalogDateToIso(r.DateAdded))};
     const QString insert =
         QStringLiteral(
             "INSERT INTO Book (BookID,Title,Subtitle,URL,Author,Edition,PublisherID,ISBN,PageCount,"
             "LanguageID,BindingID,Dimension,ExtrasID,ReleaseDate,PurchaseDate,StoreID,PurchasePrice,"
             "ListPrice,AmazonPrice,CurrentPage,EBookOnly,LocationID,StatusID,AmazonRating,"
             "NumOfReviews,MyRating,UserText1,UserText2,FormatID,BookSize,Description,Notes,"
-            "FrontCover,BackCover) VALUES(") +
+            "FrontCover,BackCover,DateAdded) VALUES(") +
         values.join(QLatin1Char(',')) + QLatin1Char(')');
     if (!execute(connection, insert, failure))
         return false;

@@ -186,6 +186,7 @@ public:
     QString BookSize;
     QString Description; // HTML
     QString Notes;       // HTML
+    QString DateAdded;   // "Jan 05, 2004"; set to the day a new book is saved when empty
     QVector<CLinkEntry> links;
 
     // Working values of the online lookup.

@@ -3,6 +3,7 @@
 #include "app/apppaths.h"
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "catalogueupgrade.h"
 #include "coverfiles.h"
 #include "imagesfolder.h"
 #include "orphanrows.h"
@@ -143,12 +144,10 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
         // before a new book can take a freed number and inherit them.
         orphans = qMax(0, RemoveOrphanRows(*connection));
 
-        // Catalogues made before the book list had its covering index get it
-        // now (once; a read-only file simply lists more slowly).
-        ExecuteSql(QStringLiteral(
-                       "CREATE INDEX IF NOT EXISTS book_list ON book(Title, BookID, Author, PublisherID, ISBN, "
-                       "Edition)"),
-                   false, *connection);
+        // Catalogues made by earlier versions get the date column and the
+        // list's covering index now (once; a read-only file lists without
+        // them, more slowly).
+        UpgradeCatalogue(*connection);
 
         const QFileInfo imagesInfo(images);
         if (!imagesInfo.isDir() && !QDir().mkdir(images)) {

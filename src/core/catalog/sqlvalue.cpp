@@ -116,6 +116,12 @@ QString FormatCatalogDate(const QDate &date)
     return QLocale::c().toString(date, QStringLiteral("MMM dd, yyyy"));
 }
 
+QString CatalogDateToIso(const QString &text)
+{
+    const QDate date = QLocale::c().toDate(text.trimmed(), QStringLiteral("MMM dd, yyyy"));
+    return date.isValid() ? date.toString(Qt::ISODate) : text;
+}
+
 QString FieldToText(const FieldValue &v)
 {
     using Kind = FieldValue::Kind;

@@ -35,3 +35,5 @@ void ShowDbError(const QString &sql, const DbError &error);
 
 // English month abbreviations whatever the locale: "Jan 05, 2004".
 QString FormatCatalogDate(const QDate &date);
+// A date as FormatCatalogDate writes it, as yyyy-mm-dd; other text unchanged.
+QString CatalogDateToIso(const QString &text);

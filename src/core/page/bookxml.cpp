@@ -121,6 +121,7 @@ void appendBook(QString &out, const CBookRecord &book, const QString &imagesFold
     appendElement(out, QLatin1String("Dimension"), book.Dimension);
     appendElement(out, QLatin1String("Extras"), book.Extras);
     appendElement(out, QLatin1String("PurchaseDate"), book.PurchaseDate);
+    appendElement(out, QLatin1String("DateAdded"), book.DateAdded);
     appendElement(out, QLatin1String("Store"), book.Store);
     appendElement(out, QLatin1String("PurchasePrice"), book.PurchasePrice);
     appendElement(out, QLatin1String("ListPrice"), book.ListPrice);

@@ -1,5 +1,6 @@
 #include "bookimporter.h"
 
+#include "catalog/catalogueupgrade.h"
 #include "catalog/connection.h"
 #include "catalog/lookup.h"
 #include "catalog/recordset.h"
@@ -59,6 +60,7 @@ const Column kColumns[] = {
     {ImportField::Notes, "Notes", SqlText, nullptr},
     {ImportField::FrontCover, "FrontCover", SqlText, nullptr},
     {ImportField::BackCover, "BackCover", SqlText, nullptr},
+    {ImportField::DateAdded, "DateAdded", SqlText, nullptr},
 };
 
 // A statement that failed: ends the import.
@@ -129,6 +131,7 @@ private:
     QHash<int, QHash<QString, int>> m_children; // parent -> folded name -> CatID
     QHash<QString, int> m_topLevel;             // folded name of categories 1 to 4 -> id
     QHash<QString, QHash<QString, QString>> m_lookups;
+    const QString m_today = DateAddedToday();
     QVector<PendingCover> m_covers;
     std::unique_ptr<CZipReader> m_zip;
     // New rows wait here and go in a few hundred at a time: one statement
@@ -368,6 +371,9 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
 
     CImportedBook b = book;
     const int bookId = existing > 0 ? existing : m_nextBookId;
+    // A book the file does not date is added today, like one added by hand.
+    if (existing == 0 && b.value(ImportField::DateAdded).isEmpty())
+        b.values[int(ImportField::DateAdded)] = m_today;
     b.values[int(ImportField::FrontCover)] =
         coverName(book.value(ImportField::FrontCover), bookId, QString(), book, summary);
     b.values[int(ImportField::BackCover)] =

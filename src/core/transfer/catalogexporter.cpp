@@ -1,5 +1,6 @@
 #include "catalogexporter.h"
 
+#include "catalog/catalogueupgrade.h"
 #include "catalog/connection.h"
 #include "catalog/recordset.h"
 #include "categorypath.h"
@@ -20,14 +21,14 @@
 
 namespace {
 
-// The query columns, in the order of ImportField up to BackCover (the
+// The query columns, in the order of ImportField (the
 // Categories and Links fields are filled separately).
 const char *const kSelect =
     "SELECT b.BookID, b.Title, b.Subtitle, b.Author, b.URL, b.Edition, b.ReleaseDate, p.Name, b.ISBN, "
     "b.PageCount, la.Name, bi.Name, b.Dimension, e.Name, b.PurchaseDate, s.Name, b.PurchasePrice, "
     "b.ListPrice, b.AmazonPrice, lo.Name, st.Name, b.CurrentPage, b.AmazonRating, b.NumOfReviews, "
     "b.MyRating, b.UserText1, b.UserText2, b.EBookOnly, f.Name, b.BookSize, b.Description, b.Notes, "
-    "b.FrontCover, b.BackCover FROM book b "
+    "b.FrontCover, b.BackCover, %1 FROM book b "
     "LEFT JOIN bookpublisher p ON p.PublisherID=b.PublisherID "
     "LEFT JOIN booklanguage la ON la.LanguageID=b.LanguageID "
     "LEFT JOIN bookbinding bi ON bi.BindingID=b.BindingID "
@@ -51,6 +52,7 @@ const ImportField kSelected[] = {
     ImportField::UserText1,     ImportField::UserText2,    ImportField::EBookOnly,
     ImportField::Format,        ImportField::BookSize,     ImportField::Description,
     ImportField::Notes,         ImportField::FrontCover,   ImportField::BackCover,
+    ImportField::DateAdded,
 };
 
 // A number with a point and no needless zeros: 24.95, 3, 0.5.
@@ -220,7 +222,8 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
     const bool orphansOnly = scope.kind == CExportScope::Category && scope.categoryId == 6;
 
     QHash<int, int> index; // BookID -> position in m_books
-    if (!readAll(m_connection, QLatin1String(kSelect), error, [&](const Recordset &rs) {
+    const QString select = QString::fromLatin1(kSelect).arg(DateAddedSelect(m_connection, QStringLiteral("b.")));
+    if (!readAll(m_connection, select, error, [&](const Recordset &rs) {
             const int id = rs.field(0).toInt();
             if (orphansOnly ? memberships.contains(id) : (!all && !orphansOnly && !wanted.contains(id)))
                 return;

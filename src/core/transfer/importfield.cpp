@@ -52,6 +52,7 @@ const FieldInfo kFields[] = {
     {"Links", QT_TRANSLATE_NOOP("Import", "Links"), FieldKind::Links},
     {"FrontCover", QT_TRANSLATE_NOOP("Import", "Front cover"), FieldKind::Cover},
     {"BackCover", QT_TRANSLATE_NOOP("Import", "Back cover"), FieldKind::Cover},
+    {"DateAdded", QT_TRANSLATE_NOOP("Import", "Date added"), FieldKind::Date},
 };
 static_assert(sizeof(kFields) / sizeof(kFields[0]) == size_t(ImportField::Count), "one entry per field");
 
@@ -75,6 +76,7 @@ const KnownColumn kGoodreads[] = {
     {"Number of Pages", ImportField::PageCount},
     {"Year Published", ImportField::ReleaseDate},
     {"Date Read", ImportField::UserText1},
+    {"Date Added", ImportField::DateAdded},
     {"Bookshelves", ImportField::Categories},
     {"Exclusive Shelf", ImportField::Categories},
     {"My Review", ImportField::Notes},
@@ -101,6 +103,7 @@ const KnownColumn kLibraryThing[] = {
     {"Languages", ImportField::Language},
     {"ISBN", ImportField::ISBN},
     {"From Where", ImportField::Store},
+    {"Entry Date", ImportField::DateAdded},
 };
 
 // Tellico's book fields (by element name) and the ones our export adds.
@@ -141,6 +144,7 @@ const KnownColumn kTellico[] = {
     {"link", ImportField::Links},
     {"cover", ImportField::FrontCover},
     {"back-cover", ImportField::BackCover},
+    {"cdate", ImportField::DateAdded},
 };
 
 // Common column names of hand-made spreadsheets.
@@ -164,6 +168,8 @@ const KnownColumn kSynonyms[] = {
     {"summary", ImportField::Description},
     {"comments", ImportField::Notes},
     {"link", ImportField::Links},
+    {"added", ImportField::DateAdded},
+    {"entrydate", ImportField::DateAdded},
 };
 
 QString squeezed(const QString &name)

@@ -45,6 +45,7 @@ enum class ImportField {
     Links,
     FrontCover,
     BackCover,
+    DateAdded, // after the covers: older exports end with BackCover
     Count
 };
 

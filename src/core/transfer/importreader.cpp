@@ -92,13 +92,15 @@ void mendLibraryThing(CImportTable &table)
 }
 
 // Our own CSV export guards values that look like formulas; its header is
-// the list of field names.
+// the list of field names (in files of older versions, the list up to the
+// back cover).
 void mendOwnExport(CImportTable &table)
 {
     QStringList own;
     for (ImportField f : AllImportFields())
         own << ImportFieldName(f);
-    if (table.columns != own)
+    const int oldestLength = int(ImportField::BackCover) + 1;
+    if (table.columns.size() < oldestLength || table.columns != own.mid(0, table.columns.size()))
         return;
     table.ownExport = true;
     for (QStringList &row : table.rows) {

@@ -82,7 +82,9 @@ void CWindowState::ApplyLayout(QSplitter &outer, QSplitter &inner, QHeaderView &
         outer.setSizes(outerSizes);
     if (innerSizes.size() == inner.count())
         inner.setSizes(innerSizes);
-    if (columnWidths.size() == columns.count()) {
+    // Widths saved before the list had its date column still apply to the
+    // columns they were saved for; any other count is damage.
+    if (columnWidths.size() == columns.count() || columnWidths.size() == columns.count() - 1) {
         for (int i = 0; i < columnWidths.size(); ++i) {
             if (columnWidths.at(i) > 0)
                 columns.resizeSection(i, columnWidths.at(i));

@@ -161,6 +161,8 @@ QVariant CBookListModel::headerData(int section, Qt::Orientation orientation, in
         return QCoreApplication::translate("COrdoListView", "ISBN");
     case EditionColumn:
         return QCoreApplication::translate("COrdoListView", "Edition");
+    case DateAddedColumn:
+        return QCoreApplication::translate("COrdoListView", "Date Added");
     default:
         return {};
     }

@@ -13,7 +13,7 @@ class CBookListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { TitleColumn, AuthorColumn, PublisherColumn, IsbnColumn, EditionColumn, ColumnCount };
+    enum Column { TitleColumn, AuthorColumn, PublisherColumn, IsbnColumn, EditionColumn, DateAddedColumn, ColumnCount };
 
     explicit CBookListModel(QObject *parent = nullptr);
 

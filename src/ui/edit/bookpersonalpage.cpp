@@ -32,6 +32,7 @@ void CBookPersonalPage::DoDataExchange(bool saveAndValidate)
 {
     if (saveAndValidate) {
         m_purchaseDate = ui->datePurchase->date();
+        m_dateAdded = ui->dateAdded->date();
         m_store = ComboText(ui->comboStore);
         m_purchasePrice = ui->editPurchasePrice->text();
         m_listPrice = ui->editListPrice->text();
@@ -53,6 +54,7 @@ void CBookPersonalPage::DoDataExchange(bool saveAndValidate)
         return;
     }
     ui->datePurchase->setDate(m_purchaseDate);
+    ui->dateAdded->setDate(m_dateAdded);
     SetComboText(ui->comboStore, m_store);
     ui->editPurchasePrice->setText(m_purchasePrice);
     ui->editListPrice->setText(m_listPrice);

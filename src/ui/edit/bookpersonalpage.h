@@ -30,6 +30,7 @@ public:
     Ui::CBookPersonalPage *form() const { return ui.get(); }
 
     QDate m_purchaseDate = QDate::currentDate();
+    QDate m_dateAdded; // null: not known
     QString m_store;
     QString m_purchasePrice;
     QString m_listPrice;

@@ -113,6 +113,8 @@ void CBookProperties::copyRecordToPages()
 
     CBookPersonalPage &p = *m_personalPage;
     p.m_purchaseDate = ReadBookDate(r.PurchaseDate);
+    // A new book is added today unless the lookup or a copy says otherwise.
+    p.m_dateAdded = m_isNew && r.DateAdded.isEmpty() ? QDate::currentDate() : ReadBookDate(r.DateAdded);
     p.m_store = r.Store;
     p.m_purchasePrice = r.PurchasePrice;
     p.m_listPrice = r.ListPrice;
@@ -164,6 +166,10 @@ void CBookProperties::copyPagesToRecord()
 
     const CBookPersonalPage &p = *m_personalPage;
     r.PurchaseDate = storedDateText(p.m_purchaseDate);
+    // A date added that is no date (text from an import) stays unless the
+    // user picks one.
+    if (p.m_dateAdded.isValid() || ReadBookDate(r.DateAdded).isValid())
+        r.DateAdded = storedDateText(p.m_dateAdded);
     r.Store = p.m_store;
     r.PurchasePrice = p.m_purchasePrice;
     r.ListPrice = p.m_listPrice;

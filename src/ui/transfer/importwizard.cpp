@@ -262,9 +262,11 @@ void CImportWizard::fillPreview()
         QStringList paths;
         for (const QStringList &p : b.categories)
             paths << p.join(QLatin1Char('/'));
+        const QString status = !b.refusal.isEmpty()    ? b.refusal
+                               : !b.problems.isEmpty() ? b.problems.join(QLatin1Char('\n'))
+                                                       : tr("OK");
         const QStringList cells = {b.value(ImportField::Title), b.value(ImportField::Author),
-                                   b.value(ImportField::ISBN), paths.join(QLatin1String("; ")),
-                                   b.refusal.isEmpty() ? tr("OK") : b.refusal};
+                                   b.value(ImportField::ISBN), paths.join(QLatin1String("; ")), status};
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells.at(c));
             item->setToolTip(cells.at(c));

@@ -1,4 +1,6 @@
 #include "catalog/booklistquery.h"
+#include "catalog/booklistsort.h"
+#include "catalog/connection.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
 #include "recordingmessenger.h"
@@ -68,14 +70,14 @@ private slots:
     void listIndexCoversTheListedColumns()
     {
         TestCatalog cat;
-        QCOMPARE(cat.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_list'"),
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_rows'"),
                  1);
         Recordset rs;
         QVERIFY(rs.open(cat.connection(), "EXPLAIN QUERY PLAN " + BookListSql(AllBooksCategory)));
         QString details;
         for (; !rs.isEOF(); rs.moveNext())
             details += rs.fieldText(rs.fieldCount() - 1) + "\n";
-        QVERIFY2(details.contains("COVERING INDEX book_list"), qPrintable(details));
+        QVERIFY2(details.contains("COVERING INDEX book_rows"), qPrintable(details));
     }
 
     void sql_byCategory_data()
@@ -84,21 +86,21 @@ private slots:
         QTest::addColumn<QString>("sql");
         QTest::newRow("all books")
             << 5
-            << "SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book ORDER BY "
+            << "SELECT BookID, Title, Author, PublisherID, ISBN, Edition, DateAdded FROM book ORDER BY "
                "Title DESC";
         QTest::newRow("recycle bin")
             << 6
-            << "SELECT BookID, Title, Author, PublisherID, ISBN, Edition FROM book WHERE "
+            << "SELECT BookID, Title, Author, PublisherID, ISBN, Edition, DateAdded FROM book WHERE "
                "BookID NOT IN (SELECT DISTINCT BookID FROM book_category) ORDER BY Title "
                "DESC";
         QTest::newRow("user category")
             << 32
-            << "SELECT book.BookID, Title, Author, PublisherID, ISBN, Edition FROM book, "
+            << "SELECT book.BookID, Title, Author, PublisherID, ISBN, Edition, DateAdded FROM book, "
                "book_category WHERE book.BookID = book_category.BookID AND "
                "book_category.CatID = 32 ORDER BY Title DESC";
         QTest::newRow("no category yet")
             << -1
-            << "SELECT book.BookID, Title, Author, PublisherID, ISBN, Edition FROM "
+            << "SELECT book.BookID, Title, Author, PublisherID, ISBN, Edition, DateAdded FROM "
                "book, book_category WHERE book.BookID = book_category.BookID AND "
                "book_category.CatID = -1 ORDER BY Title DESC";
     }
@@ -230,6 +232,38 @@ private slots:
         QCOMPARE(rows.bookId(0), 3);
         QVERIFY(rows.text(0, 0).isEmpty());
         QVERIFY(rows.text(0, 1).isEmpty());
+    }
+
+    // The date a book was added is a list column that sorts as a date; a
+    // read-only catalogue of an earlier version (no such column) still lists.
+    void dateAddedColumn_sortsByDate_andMayBeMissing()
+    {
+        TestCatalog cat;
+        addBook(cat, 1, "Ἰλιάς");
+        addBook(cat, 2, "红楼梦");
+        addBook(cat, 3, "Война и мир");
+        cat.exec("UPDATE book SET DateAdded='2024-12-01' WHERE BookID=1");
+        cat.exec("UPDATE book SET DateAdded='2019-03-14' WHERE BookID=2");
+        BookListRows rows;
+        QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::Loaded);
+        SortBookListRows(rows, 5, true);
+        QCOMPARE(rows.bookId(0), 3); // no date first
+        QCOMPARE(rows.text(1, 5).toString(), QStringLiteral("2019-03-14"));
+        QCOMPARE(rows.text(2, 5).toString(), QStringLiteral("2024-12-01"));
+        BookListRow one;
+        QVERIFY(LoadBookListRow(cat.connection(), 1, one));
+        QCOMPARE(one.dateAdded, QStringLiteral("2024-12-01"));
+
+        cat.exec("DROP INDEX book_rows");
+        cat.exec("ALTER TABLE book DROP COLUMN DateAdded");
+        auto reader = Connection::openReader(cat.path());
+        QVERIFY(reader);
+        QCOMPARE(LoadBookListRows(*reader, 5, rows), BookListLoad::Loaded);
+        QCOMPARE(rows.size(), 3);
+        QVERIFY(rows.text(0, 5).isEmpty());
+        QVERIFY(LoadBookListRow(*reader, 1, one));
+        QCOMPARE(one.title, QStringLiteral("Ἰλιάς"));
+        QVERIFY(one.dateAdded.isEmpty());
     }
 
     void queryThatCannotRun_failsQuietlyWithNoRows()

@@ -154,18 +154,31 @@ private slots:
         QCOMPARE(opened.at(0).at(0).toString(), catalog.path());
     }
 
-    // A catalogue made before the book list had its covering index gets it.
-    void olderCatalogueGetsTheListIndex()
+    // A catalogue of an earlier version gets the date column (empty for its
+    // books) and the list's covering index; its data stays as it was.
+    void olderCatalogue_isUpgradedOnOpen()
     {
         TestCatalog catalog;
-        catalog.exec("DROP INDEX book_list");
-        catalog.exec("CREATE INDEX book_title ON book(Title)");
+        catalog.exec("DROP INDEX book_rows");
+        catalog.exec("ALTER TABLE book DROP COLUMN DateAdded");
+        catalog.exec("CREATE INDEX book_list ON book(Title, BookID, Author, PublisherID, ISBN, Edition)");
+        catalog.exec("INSERT INTO book (BookID, Title, PurchaseDate) VALUES (1, 'Ἰλιάς', '2001-02-03')");
         RecordingMessenger recorder;
-        COrdoDoc doc;
-        QVERIFY(doc.OnOpenDocument(catalog.path()));
-        QCOMPARE(
-            catalog.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_list'"),
-            1);
+        {
+            COrdoDoc doc;
+            QVERIFY(doc.OnOpenDocument(catalog.path()));
+        }
+        QCOMPARE(catalog.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_rows'"),
+                 1);
+        QCOMPARE(catalog.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_list'"),
+                 0);
+        QCOMPARE(catalog.count("SELECT COUNT(*) FROM book WHERE DateAdded IS NULL"), 1);
+        QCOMPARE(catalog.scalar("SELECT Title || PurchaseDate FROM book"), QStringLiteral("Ἰλιάς2001-02-03"));
+        QVERIFY(recorder.messages.isEmpty());
+
+        // Opening it again changes nothing more.
+        COrdoDoc again;
+        QVERIFY(again.OnOpenDocument(catalog.path()));
         QVERIFY(recorder.messages.isEmpty());
     }
 

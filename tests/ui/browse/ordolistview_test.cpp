@@ -159,14 +159,14 @@ private slots:
     void initTestCase() { QVERIFY(InstallEnglishPlurals()); }
     void init() { QGuiApplication::clipboard()->clear(); }
 
-    void construction_reportListWithFiveColumns()
+    void construction_reportListWithSixColumns()
     {
         ListFixture f;
         COrdoListView &view = f.view;
-        QCOMPARE(view.model()->columnCount(), 5);
-        const QStringList headers = {"Title", "Author", "Publisher", "ISBN", "Edition"};
-        const QList<int> widths = {240, 120, 100, 100, 100};
-        for (int column = 0; column < 5; ++column) {
+        QCOMPARE(view.model()->columnCount(), 6);
+        const QStringList headers = {"Title", "Author", "Publisher", "ISBN", "Edition", "Date Added"};
+        const QList<int> widths = {240, 120, 100, 100, 100, 100};
+        for (int column = 0; column < 6; ++column) {
             QCOMPARE(view.model()->headerData(column, Qt::Horizontal).toString(), headers.at(column));
             if (column != CBookListModel::IsbnColumn)
                 QCOMPARE(view.columnWidth(column), widths.at(column));
@@ -180,10 +180,10 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const QHeaderView *header = view.horizontalHeader();
-        QCOMPARE(header->sectionViewportPosition(4) + header->sectionSize(4), view.viewport()->width());
-        QVERIFY(view.columnWidth(4) > 100);
+        QCOMPARE(header->sectionViewportPosition(5) + header->sectionSize(5), view.viewport()->width());
+        QVERIFY(view.columnWidth(5) > 100);
         view.resize(700, 300);
-        QTRY_COMPARE(header->sectionViewportPosition(4) + header->sectionSize(4), view.viewport()->width());
+        QTRY_COMPARE(header->sectionViewportPosition(5) + header->sectionSize(5), view.viewport()->width());
         QVERIFY(view.showGrid());
         QCOMPARE(view.selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(view.selectionMode(), QAbstractItemView::ExtendedSelection);
