@@ -182,7 +182,7 @@ private slots:
         const QHeaderView *header = view.horizontalHeader();
         QCOMPARE(header->sectionViewportPosition(5) + header->sectionSize(5), view.viewport()->width());
         QVERIFY(view.columnWidth(5) > 100);
-        view.resize(700, 300);
+        view.resize(900, 300);
         QTRY_COMPARE(header->sectionViewportPosition(5) + header->sectionSize(5), view.viewport()->width());
         QVERIFY(view.showGrid());
         QCOMPARE(view.selectionBehavior(), QAbstractItemView::SelectRows);
