@@ -27,7 +27,7 @@ struct CImportedBook
 
 // Builds the book of one row. Columns mapped to the same field: categories
 // are combined, authors and notes joined, for anything else the first
-// non-empty value wins.
+// non-empty value wins (the table's preferred columns go first).
 CImportedBook BuildImportedBook(const CImportTable &table, int row, const ImportMapping &mapping);
 
 // The catalogue's date for an imported text: ISO 8601 (yyyy-MM-dd) for a
