@@ -204,7 +204,9 @@ bool CTellicoReader::Read(const QByteArray &xml, CImportTable &table, QString &e
     collectImages(firstChild(root, "images"), table);
     xmlFreeDoc(doc);
     // The full release date (ours) before the bare year; the binding as the
-    // catalogue had it before the nearest one Tellico offers.
-    table.preferredColumns = {QStringLiteral("release-date"), QStringLiteral("binding-text")};
+    // catalogue had it before the nearest one Tellico offers; the comments
+    // before the word for a gift that follows them in the notes.
+    table.preferredColumns = {QStringLiteral("release-date"), QStringLiteral("binding-text"),
+                              QStringLiteral("comments")};
     return true;
 }

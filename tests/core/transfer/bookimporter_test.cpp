@@ -1,5 +1,6 @@
 #include "catalog/bookrecord.h"
 #include "filebytes.h"
+#include "importtesthelpers.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -14,43 +15,6 @@
 #include <QTest>
 
 namespace {
-
-QString sample(const char *name)
-{
-    return QStringLiteral(ORDO_TEST_DATADIR "/transfer/") + QLatin1String(name);
-}
-
-CImportTable readTable(const QString &path)
-{
-    CImportTable t;
-    QString error;
-    if (!CImportReader::Read(path, t, error))
-        qFatal("cannot read %s: %s", qPrintable(path), qPrintable(error));
-    return t;
-}
-
-CBookRecord loadByTitle(TestCatalog &cat, const QString &title)
-{
-    CBookRecord r;
-    const int id = cat.count("SELECT BookID FROM book WHERE Title=" +
-                             QString("'%1'").arg(QString(title).replace("'", "''")));
-    if (!r.Load(id, cat.connection()))
-        qFatal("cannot load %s", qPrintable(title));
-    return r;
-}
-
-QStringList categoryNamesOf(TestCatalog &cat, int bookId)
-{
-    QStringList names;
-    const int n = cat.count(QString("SELECT COUNT(*) FROM book_category WHERE BookID=%1").arg(bookId));
-    for (int i = 0; i < n; ++i)
-        names << cat.scalar(
-            QString("SELECT c.Name FROM category c, book_category bc WHERE bc.CatID=c.CatID AND "
-                    "bc.BookID=%1 ORDER BY c.Name LIMIT 1 OFFSET %2")
-                .arg(bookId)
-                .arg(i));
-    return names;
-}
 
 QString csvWithRows(int rows)
 {
@@ -77,7 +41,7 @@ private slots:
     void goodreads_intoANewCategoryWithShelves()
     {
         TestCatalog cat;
-        const CImportTable t = readTable(sample("goodreads_library_export.csv"));
+        const CImportTable t = ReadImportTable(TransferSample("goodreads_library_export.csv"));
         CImportOptions options;
         options.newCategoryName = QStringLiteral("Goodreads");
         options.imagesFolder = cat.dir() + "/test_images";
@@ -99,7 +63,7 @@ private slots:
         QVERIFY2(summary.refused.at(1).startsWith("Line 7: ") && summary.refused.at(1).contains("\"many\""),
                  qPrintable(summary.refused.join('|')));
 
-        const CBookRecord lantern = loadByTitle(cat, "The Lantern Keeper of Vézelay");
+        const CBookRecord lantern = LoadBookByTitle(cat, "The Lantern Keeper of Vézelay");
         QCOMPARE(lantern.ISBN, QStringLiteral("2070360024"));
         QCOMPARE(lantern.Publisher, QStringLiteral("Éditions du Levant"));
         QCOMPARE(lantern.Binding, QStringLiteral("Paperback")); // the existing lookup row
@@ -108,14 +72,14 @@ private slots:
         QCOMPARE(lantern.UserText1, QStringLiteral("2019-03-14"));
         QVERIFY(lantern.Notes.contains("Second line"));
         // The "favorites" shelf is the catalogue's own Favorites.
-        QCOMPARE(categoryNamesOf(cat, lantern.BookID), (QStringList{"Favorites", "français", "read"}));
+        QCOMPARE(CategoryNamesOf(cat, lantern.BookID), (QStringList{"Favorites", "français", "read"}));
         QCOMPARE(cat.count("SELECT COUNT(*) FROM bookbinding WHERE Name='Paperback'"), 1);
 
-        const CBookRecord road = loadByTitle(cat, "Дорога на Север");
+        const CBookRecord road = LoadBookByTitle(cat, "Дорога на Север");
         QCOMPARE(road.ISBN, QStringLiteral("9785170000014")); // ISBN13 when ISBN is empty
         QCOMPARE(road.Author, QStringLiteral("Ирина Волкова; Пётр Иванов"));
         QCOMPARE(road.MyRating, 0);
-        QCOMPARE(categoryNamesOf(cat, road.BookID), QStringList{"to-read"});
+        QCOMPARE(CategoryNamesOf(cat, road.BookID), QStringList{"to-read"});
 
         // The shelves are sub-categories of the new category under the root.
         const QString goodreads = cat.scalar("SELECT CatID FROM category WHERE Name='Goodreads'");
@@ -131,7 +95,7 @@ private slots:
     void withoutSubCategories_everythingGoesToTheTarget()
     {
         TestCatalog cat;
-        const CImportTable t = readTable(sample("goodreads_library_export.csv"));
+        const CImportTable t = ReadImportTable(TransferSample("goodreads_library_export.csv"));
         CImportOptions options;
         options.targetCategory = 1;
         options.subCategories = false;
@@ -150,7 +114,7 @@ private slots:
         cat.exec(
             "INSERT INTO book (BookID, Title, Author, Notes) VALUES (8, '山間的燈', '李小龍', 'keep me')");
         cat.exec("INSERT INTO book_category (BookID, CatID) VALUES (7, 1)");
-        const CImportTable t = readTable(sample("goodreads_library_export.csv"));
+        const CImportTable t = ReadImportTable(TransferSample("goodreads_library_export.csv"));
 
         CImportOptions options;
         CImportSummary summary;
@@ -180,7 +144,7 @@ private slots:
         const QByteArray png = QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQV"
                                                       "R42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==");
         // The archive carries the picture; the XML refers to it by id only.
-        QByteArray xml = FileBytes(sample("tellico.xml"));
+        QByteArray xml = FileBytes(TransferSample("tellico.xml"));
         xml.replace(xml.indexOf("<images>"), xml.indexOf("</images>") + 9 - xml.indexOf("<images>"),
                     "<images><image id=\"lighthouse.png\" format=\"PNG\"/></images>");
         CZipWriter zip;
@@ -191,7 +155,7 @@ private slots:
         tc.write(zip.finish());
         tc.close();
 
-        const CImportTable t = readTable(tc.fileName());
+        const CImportTable t = ReadImportTable(tc.fileName());
         ImportMapping mapping = DefaultImportMapping(t);
         mapping[t.columns.indexOf("genre")] = ImportField::Categories; // group by genre
         CImportOptions options;
@@ -204,7 +168,7 @@ private slots:
         QCOMPARE(summary.refused.size(), 1);
         QVERIFY(summary.refused.at(0).startsWith("Entry 3: "));
 
-        const CBookRecord lighthouse = loadByTitle(cat, "Ο Φάρος του Βορρά");
+        const CBookRecord lighthouse = LoadBookByTitle(cat, "Ο Φάρος του Βορρά");
         QCOMPARE(lighthouse.Author, QStringLiteral("Μαρία Παππά; Jean Dupré"));
         QCOMPARE(lighthouse.ReleaseDate, QStringLiteral("2014"));
         QCOMPARE(lighthouse.PurchaseDate, QStringLiteral("Aug 21, 2019"));
@@ -212,9 +176,9 @@ private slots:
         QCOMPARE(lighthouse.Description, QStringLiteral("A <b>lighthouse</b> keeper and the sea."));
         QCOMPARE(lighthouse.FrontCover, QString::number(lighthouse.BookID) + ".png");
         QCOMPARE(FileBytes(options.imagesFolder + "/" + lighthouse.FrontCover), png);
-        QCOMPARE(categoryNamesOf(cat, lighthouse.BookID), (QStringList{"Fiction", "Sea stories"}));
+        QCOMPARE(CategoryNamesOf(cat, lighthouse.BookID), (QStringList{"Fiction", "Sea stories"}));
 
-        const CBookRecord river = loadByTitle(cat, "北方的河");
+        const CBookRecord river = LoadBookByTitle(cat, "北方的河");
         QCOMPARE(river.links.size(), 1);
         QCOMPARE(river.links.at(0).Path, QStringLiteral("http://example.com/river"));
         QCOMPARE(river.links.at(0).Notes, QStringLiteral("In Chinese"));
@@ -225,12 +189,12 @@ private slots:
     void tellicoXml_embeddedPictureAndMissingCover()
     {
         TestCatalog cat;
-        const CImportTable t = readTable(sample("tellico.xml"));
+        const CImportTable t = ReadImportTable(TransferSample("tellico.xml"));
         CImportOptions options;
         options.imagesFolder = cat.dir() + "/test_images";
         CImportSummary summary;
         QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), options).Run(summary));
-        const CBookRecord lighthouse = loadByTitle(cat, "Ο Φάρος του Βορρά");
+        const CBookRecord lighthouse = LoadBookByTitle(cat, "Ο Φάρος του Βορρά");
         QVERIFY(FileBytes(options.imagesFolder + "/" + lighthouse.FrontCover).startsWith("\x89PNG"));
 
         QTemporaryDir dir;
@@ -238,7 +202,7 @@ private slots:
         QVERIFY(csv.open(QIODevice::WriteOnly));
         csv.write("Title,FrontCover\nNo Picture,missing.jpg\n");
         csv.close();
-        const CImportTable t2 = readTable(csv.fileName());
+        const CImportTable t2 = ReadImportTable(csv.fileName());
         QVERIFY(CBookImporter(cat.connection(), t2, DefaultImportMapping(t2), options).Run(summary));
         QCOMPARE(summary.added, 1);
         QCOMPARE(summary.warnings.size(), 1);
@@ -255,7 +219,7 @@ private slots:
         QVERIFY(csv.open(QIODevice::WriteOnly));
         csv.write(csvWithRows(20000).toUtf8());
         csv.close();
-        const CImportTable t = readTable(csv.fileName());
+        const CImportTable t = ReadImportTable(csv.fileName());
         const QByteArray before = FileBytes(cat.path());
 
         CImportOptions options;
@@ -290,7 +254,7 @@ private slots:
         QVERIFY(csv.open(QIODevice::WriteOnly));
         csv.write(csvWithRows(50).toUtf8());
         csv.close();
-        const CImportTable t = readTable(csv.fileName());
+        const CImportTable t = ReadImportTable(csv.fileName());
         const QByteArray before = FileBytes(cat.path());
         CImportSummary summary;
         QVERIFY(!CBookImporter(cat.connection(), t, DefaultImportMapping(t), CImportOptions()).Run(summary));
@@ -311,7 +275,7 @@ private slots:
                   "100% %2 sure,0306406152,50% %3 off,O'Reilly %1\n"
                   "Children's %1,,It's %2/Sub %3,O'Reilly %1\n");
         csv.close();
-        const CImportTable t = readTable(csv.fileName());
+        const CImportTable t = ReadImportTable(csv.fileName());
         CImportOptions options;
         options.updateDuplicates = true;
         CImportSummary summary;
@@ -335,7 +299,7 @@ private slots:
         QVERIFY(csv.open(QIODevice::WriteOnly));
         csv.write("Title,Categories\nShelved,Fiction\nLoose,\n");
         csv.close();
-        const CImportTable t = readTable(csv.fileName());
+        const CImportTable t = ReadImportTable(csv.fileName());
         QVERIFY(!t.ownExport);
         CImportSummary summary;
         QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), CImportOptions()).Run(summary));
@@ -413,7 +377,7 @@ private slots:
         QVERIFY(csv.open(QIODevice::WriteOnly));
         csv.write(("Title," + column + "\nA book,\"" + value + "\"\n").toUtf8());
         csv.close();
-        const CImportTable t = readTable(csv.fileName());
+        const CImportTable t = ReadImportTable(csv.fileName());
         CImportSummary summary;
         QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), CImportOptions()).Run(summary));
         if (stored == "!") {
@@ -422,7 +386,7 @@ private slots:
             return;
         }
         QCOMPARE(summary.added, 1);
-        const CBookRecord r = loadByTitle(cat, "A book");
+        const CBookRecord r = LoadBookByTitle(cat, "A book");
         QString got;
         if (column == "ReleaseDate")
             got = r.ReleaseDate;
