@@ -332,7 +332,7 @@ QString ImportRun::coverName(const QString &ref, int bookId, const QString &suff
         // books_files/ for books.tc or books.xml. Only a bare file name is
         // looked for there, never a path that could lead out of it.
         const QFileInfo source(m_table.path);
-        const bool bareName = !ref.contains(QLatin1Char('/')) && !ref.contains(QLatin1Char('\\')) &&
+        const bool bareName = !m_table.path.isEmpty() && !ref.contains(QLatin1Char('/')) && !ref.contains(QLatin1Char('\\')) &&
                               !ref.contains(QLatin1String(".."));
         QFileInfo info(source.absoluteDir(), source.completeBaseName() + QLatin1String("_files/") + ref);
         if (!bareName || !info.isFile()) {
