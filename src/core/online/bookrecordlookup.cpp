@@ -7,6 +7,7 @@
 #include "app/collectingmessenger.h"
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "app/windows1252.h"
 #include "canceltoken.h"
 #include "catalog/isbn.h"
 #include "descriptionhtml.h"
@@ -57,6 +58,14 @@ bool finishLookup(CBookRecord &record, ILookupSource &source, LookupOutcome outc
         record.errorText.clear();
         return false;
     }
+
+    // Some services pass on text once decoded as Latin-1 from Windows-1252:
+    // its quotes and dashes arrive as control characters.
+    for (QString CBookRecord::*field :
+         {&CBookRecord::Title, &CBookRecord::Subtitle, &CBookRecord::Author, &CBookRecord::Edition,
+          &CBookRecord::Publisher, &CBookRecord::Language, &CBookRecord::Binding, &CBookRecord::Dimension,
+          &CBookRecord::Format, &CBookRecord::Description})
+        RepairC1Controls(record.*field);
 
     // Whatever the service sent, no script reaches the catalogue.
     record.Description = CleanServiceHtml(record.Description);

@@ -475,7 +475,7 @@ void ImportRun::writeCovers(CImportSummary &summary)
 
 } // namespace
 
-QString CImportSummary::text() const
+QString CImportSummary::text(int shown) const
 {
     QStringList lines;
     if (cancelled)
@@ -484,13 +484,21 @@ QString CImportSummary::text() const
         return QCoreApplication::translate("Import", "The import failed; the catalogue is unchanged.") + QLatin1Char('\n') + error;
     lines << QCoreApplication::translate("Import", "Added: %1").arg(added) << QCoreApplication::translate("Import", "Updated: %1").arg(updated)
           << QCoreApplication::translate("Import", "Skipped as duplicates: %1").arg(skipped) << QCoreApplication::translate("Import", "Refused: %1").arg(refused.size());
-    const int shown = 30;
-    for (int i = 0; i < refused.size() && i < shown; ++i)
-        lines << QStringLiteral("  ") + refused.at(i);
-    if (refused.size() > shown)
-        lines << QCoreApplication::translate("Import", "  ... and %1 more").arg(refused.size() - shown);
-    for (int i = 0; i < warnings.size() && i < shown; ++i)
-        lines << warnings.at(i);
+    const auto list = [&lines, shown](const QStringList &items) {
+        for (int i = 0; i < items.size() && (shown < 0 || i < shown); ++i)
+            lines << QStringLiteral("  ") + items.at(i);
+        if (shown >= 0 && items.size() > shown)
+            lines << QCoreApplication::translate("Import", "  ... and %1 more").arg(items.size() - shown);
+    };
+    list(refused);
+    if (!mended.isEmpty()) {
+        lines << QCoreApplication::translate("Import", "Values repaired or left out: %1").arg(mended.size());
+        list(mended);
+    }
+    if (!warnings.isEmpty()) {
+        lines << QCoreApplication::translate("Import", "Covers: %1").arg(warnings.size());
+        list(warnings);
+    }
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -511,6 +519,9 @@ QVector<CImportedBook> CBookImporter::Preview(int count) const
 bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
 {
     summary = {};
+    summary.refused = m_table.refusedRows;
+    for (const QString &cell : m_table.repairedCells)
+        summary.mended << QCoreApplication::translate("Import", "%1: text that was not UTF-8 read as Windows-1252.").arg(cell);
     ImportRun run(m_connection, m_table, m_mapping, m_options);
     const int total = int(m_table.rows.size());
     // A large page cache keeps the whole import in memory until it commits;
@@ -542,6 +553,7 @@ bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
                 return false; // the transaction rolls back
             }
             const CImportedBook book = BuildImportedBook(m_table, row, m_mapping);
+            summary.mended << book.problems;
             if (!book.refusal.isEmpty()) {
                 summary.refused << ImportRowLabel(m_table, row) + QLatin1String(": ") + book.refusal;
                 continue;
@@ -562,6 +574,7 @@ bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
     const CImportSummary partial = summary;
     summary = {};
     summary.refused = partial.refused;
+    summary.mended = partial.mended;
     summary.error = run.failure.sql + QLatin1Char('\n') + run.failure.error.message;
     return false;
 }

@@ -28,14 +28,21 @@ struct CImportSummary
     int updated = 0;
     int skipped = 0;
     QStringList refused;  // "Line 5: reason"
+    QStringList mended;   // values repaired or left out: "Line 5, Pages: ..."
     QStringList warnings; // covers that could not be found or copied
     QVector<int> bookIds; // added and updated books, in file order
     QStringList isbns;    // their ISBNs (empty text for books without one)
     bool cancelled = false;
     QString error; // a database error that stopped the import
 
-    // The lines the user sees at the end.
-    QString text() const;
+    // The lines the user sees at the end: of each list the first shown
+    // items (all of them for -1).
+    QString text(int shown = 30) const;
+    // True when text() leaves items out.
+    bool longerThan(int shown = 30) const
+    {
+        return refused.size() > shown || mended.size() > shown || warnings.size() > shown;
+    }
 };
 
 // Stores the rows of an imported table as books. Everything runs in one

@@ -57,10 +57,12 @@ QChar CCsvParser::DetectDelimiter(const QString &text)
     return best;
 }
 
-bool CCsvParser::Parse(const QString &text, QChar delimiter, QVector<QStringList> &rows, QString &error)
+bool CCsvParser::Parse(const QString &text, QChar delimiter, QVector<QStringList> &rows, QString &error,
+                       QVector<int> *rowLines)
 {
     QStringList row;
     int line = 1;
+    int rowLine = 1;
     const QChar *const begin = text.constData();
     const QChar *p = begin;
     const QChar *const end = p + text.size();
@@ -68,6 +70,8 @@ bool CCsvParser::Parse(const QString &text, QChar delimiter, QVector<QStringList
     const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); };
 
     while (p < end) {
+        if (row.isEmpty())
+            rowLine = line;
         // One field; p stands on its first character.
         QString field;
         if (*p == quote) {
@@ -126,8 +130,11 @@ bool CCsvParser::Parse(const QString &text, QChar delimiter, QVector<QStringList
             ++p;
             ++line;
         }
-        if (!(row.size() == 1 && row.first().isEmpty()))
+        if (!(row.size() == 1 && row.first().isEmpty())) {
             rows << row;
+            if (rowLines)
+                *rowLines << rowLine;
+        }
         row.clear();
         // Blank lines between rows are skipped.
         while (p < end && isBreak(*p)) {

@@ -16,8 +16,10 @@ public:
     static QChar DetectDelimiter(const QString &text);
 
     // Splits text into rows of fields. Blank lines are skipped. False with
-    // error set when a quoted field never ends.
-    static bool Parse(const QString &text, QChar delimiter, QVector<QStringList> &rows, QString &error);
+    // error set when a quoted field never ends. rowLines (when given) gets
+    // the line each row starts on, from 1.
+    static bool Parse(const QString &text, QChar delimiter, QVector<QStringList> &rows, QString &error,
+                      QVector<int> *rowLines = nullptr);
 
     // One field as it goes into a file: quoted when it holds the delimiter, a
     // quote, a line break or leading/trailing blanks; quotes doubled.

@@ -1,5 +1,6 @@
 #include "importedbook.h"
 
+#include "catalog/authornames.h"
 #include "catalog/isbn.h"
 #include "categorypath.h"
 
@@ -10,7 +11,9 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -51,19 +54,48 @@ QString cleanDecimal(QString text)
     return isPlainNumber(text) ? text : QString();
 }
 
-// The leading whole number of the text ("374 pages" gives 374), or empty.
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The first whole number in the text, or empty. "374 pages" gives 374, and
+// a page count with its roman-numbered front matter ("xxxviii; 103") the
+// arabic total, 103. Thousands may be grouped ("1,234", "1 234").
 QString cleanInteger(const QString &text)
 {
     int i = 0;
-    while (i < text.size() && text.at(i).isSpace())
+    while (i < text.size() && !isAsciiDigit(text.at(i)))
         ++i;
-    const int start = i;
-    if (i < text.size() && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+    if (i == text.size())
+        return QString();
+    QString number;
+    if (i > 0 && text.at(i - 1) == QLatin1Char('-') && text.left(i - 1).trimmed().isEmpty())
+        number += QLatin1Char('-');
+    for (;;) {
+        while (i < text.size() && isAsciiDigit(text.at(i)))
+            number += text.at(i++);
+        // A group separator counts only before exactly three digits.
+        const bool grouped = i + 3 < text.size() && QStringLiteral(",. \u00A0").contains(text.at(i)) &&
+                             isAsciiDigit(text.at(i + 1)) && isAsciiDigit(text.at(i + 2)) &&
+                             isAsciiDigit(text.at(i + 3)) && (i + 4 == text.size() || !isAsciiDigit(text.at(i + 4)));
+        if (!grouped)
+            break;
         ++i;
-    const int digits = i;
-    while (i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
-        ++i;
-    return i > digits ? text.mid(start, i - start) : QString();
+    }
+    return number;
+}
+
+bool isPlainInteger(const QString &text)
+{
+    int i = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')) ? 1 : 0;
+    if (i == text.size())
+        return false;
+    for (; i < text.size(); ++i) {
+        if (!isAsciiDigit(text.at(i)))
+            return false;
+    }
+    return true;
 }
 
 QVector<CLinkEntry> parseLinks(const QString &text)
@@ -108,19 +140,86 @@ bool isYes(const QString &text)
              t == QLatin1String("false") || t == QLatin1String("f"));
 }
 
-void merge(QString &slot, const QString &value, FieldKind kind, ImportField field)
+void merge(QString &slot, const QString &value, FieldKind kind)
 {
     if (value.isEmpty())
         return;
     if (slot.isEmpty()) {
         slot = value;
-    } else if (field == ImportField::Author) {
-        slot += QLatin1String("; ") + value;
     } else if (kind == FieldKind::Html) {
         slot += QLatin1String("<br>\n") + value;
     } else if (kind == FieldKind::Categories || kind == FieldKind::Links) {
         slot += QLatin1Char('\n') + value;
     }
+}
+
+// The ISBN without the dashes, blanks and wrappers that exports and
+// spreadsheets put around it ("ISBN 0-201-...", "[0201...]", ="0201...").
+QString bareIsbn(const QString &text)
+{
+    QString t = text.trimmed();
+    if (t.startsWith(QLatin1String("isbn"), Qt::CaseInsensitive))
+        t.remove(0, 4);
+    QString out;
+    for (const QChar c : std::as_const(t)) {
+        if (c.isDigit() || c == QLatin1Char('X') || c == QLatin1Char('x'))
+            out += c.isDigit() ? QChar(QLatin1Char(char('0' + c.digitValue()))) : QChar(QLatin1Char('X'));
+        else if (!(c.isSpace() || c == QLatin1Char('-') || c == QLatin1Char(':') || c == QLatin1Char('[') ||
+                   c == QLatin1Char(']') || c == QLatin1Char('=') || c == QLatin1Char('"')))
+            return QString(); // an exponent form, a word: no ISBN
+    }
+    return out;
+}
+
+// The ISBN of a cell as stored, or empty. A cell may list several ISBNs (the
+// first valid one wins); an ISBN-10 that lost its leading zero in a
+// spreadsheet comes back when its check digit confirms it.
+QString validIsbnIn(const QString &cell, bool &zeroRestored)
+{
+    zeroRestored = false;
+    static const QRegularExpression separators(QStringLiteral("[,;|/\\n]+"));
+    QStringList candidates{cell};
+    if (cell.contains(separators))
+        candidates << cell.split(separators, Qt::SkipEmptyParts);
+    else if (cell.trimmed().contains(QLatin1Char(' ')))
+        candidates << cell.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &candidate : std::as_const(candidates)) {
+        const QString isbn = bareIsbn(candidate);
+        if ((isbn.size() == 10 || isbn.size() == 13) && IsValidAnyIsbn(isbn))
+            return isbn;
+        if (isbn.size() == 9 && IsValidIsbn(QLatin1Char('0') + isbn)) {
+            zeroRestored = true;
+            return QLatin1Char('0') + isbn;
+        }
+    }
+    return QString();
+}
+
+// Chooses the book's ISBN among the cells mapped to it. Text that holds no
+// valid ISBN is not stored as one: it goes to the notes, to be seen.
+template <typename Where>
+void pickIsbn(CImportedBook &book, const QVector<QPair<int, QString>> &cells, const Where &where)
+{
+    QStringList rejected;
+    for (const auto &[col, text] : cells) {
+        bool zeroRestored = false;
+        const QString isbn = validIsbnIn(text, zeroRestored);
+        if (isbn.isEmpty()) {
+            rejected << text;
+            book.problems << QCoreApplication::translate("Import", "%1: \"%2\" is not a valid ISBN; kept in the notes.")
+                                 .arg(where(col), text);
+            continue;
+        }
+        if (zeroRestored)
+            book.problems << QCoreApplication::translate("Import", "%1: \"%2\" had lost its leading zero; stored as %3.")
+                                 .arg(where(col), text, isbn);
+        if (book.values[int(ImportField::ISBN)].isEmpty())
+            book.values[int(ImportField::ISBN)] = isbn;
+    }
+    for (const QString &text : std::as_const(rejected))
+        merge(book.values[int(ImportField::Notes)],
+              QCoreApplication::translate("Import", "ISBN in the imported file: %1").arg(text.toHtmlEscaped()),
+              FieldKind::Html);
 }
 
 } // namespace
@@ -180,7 +279,7 @@ QString ImportRowLabel(const CImportTable &table, int row)
 {
     if (table.format == ImportFormat::TellicoZip || table.format == ImportFormat::TellicoXml)
         return QCoreApplication::translate("Import", "Entry %1").arg(row + 1);
-    return QCoreApplication::translate("Import", "Line %1").arg(row + 2);
+    return QCoreApplication::translate("Import", "Line %1").arg(row < table.lines.size() ? table.lines.at(row) : row + 2);
 }
 
 CImportedBook BuildImportedBook(const CImportTable &table, int row, const ImportMapping &mapping)
@@ -188,6 +287,10 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
     CImportedBook book;
     book.row = row;
     const QStringList &cells = table.rows.at(row);
+    int sourceColumn[int(ImportField::Count)];
+    std::fill(std::begin(sourceColumn), std::end(sourceColumn), -1);
+    QStringList authors;
+    QVector<QPair<int, QString>> isbns; // column, text
     QVector<int> order;
     for (const QString &name : table.preferredColumns) {
         const int col = int(table.columns.indexOf(name));
@@ -204,39 +307,63 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
         const ImportField field = mapping.at(col);
         if (field == ImportField::None)
             continue;
-        const FieldKind kind = ImportFieldKind(field);
         QString value = cells.at(col).trimmed();
+        if (value.isEmpty())
+            continue;
+        if (sourceColumn[int(field)] < 0)
+            sourceColumn[int(field)] = col;
+        if (field == ImportField::Author) {
+            for (const QString &line : value.split(QLatin1Char('\n')))
+                authors << SplitAuthorNames(line);
+            continue;
+        }
+        if (field == ImportField::ISBN) {
+            isbns.append({col, value});
+            continue;
+        }
+        const FieldKind kind = ImportFieldKind(field);
         if (kind == FieldKind::Text || kind == FieldKind::Lookup)
             value.replace(QLatin1Char('\n'), QLatin1String("; "));
-        merge(book.values[int(field)], value, kind, field);
+        merge(book.values[int(field)], value, kind);
     }
+    book.values[int(ImportField::Author)] = JoinAuthorNames(authors);
+    const auto where = [&](int col) {
+        return ImportRowLabel(table, row) + QLatin1String(", ") + table.columns.value(col);
+    };
+    pickIsbn(book, isbns, where);
 
-    for (int i = 0; i < int(ImportField::Count) && book.refusal.isEmpty(); ++i) {
+    for (int i = 0; i < int(ImportField::Count); ++i) {
         QString &v = book.values[i];
         if (v.isEmpty())
             continue;
         const ImportField field = ImportField(i);
+        const QString given = v;
         switch (ImportFieldKind(field)) {
-        case FieldKind::Integer: {
-            const QString n = cleanInteger(v);
-            if (n.isEmpty())
-                book.refusal = QCoreApplication::translate("Import", "%1 is not a number: \"%2\".").arg(ImportFieldLabel(field), v);
-            v = n;
+        case FieldKind::Integer:
+            v = cleanInteger(given);
+            if (v.isEmpty())
+                book.problems << QCoreApplication::translate("Import", "%1: \"%2\" is not a number; left empty.")
+                                     .arg(where(sourceColumn[i]), given);
+            else if (!isPlainInteger(given))
+                book.problems << QCoreApplication::translate("Import", "%1: \"%2\" read as %3.")
+                                     .arg(where(sourceColumn[i]), given, v);
             break;
-        }
-        case FieldKind::Decimal: {
-            const QString n = cleanDecimal(v);
-            if (n.isEmpty())
-                book.refusal = QCoreApplication::translate("Import", "%1 is not a number: \"%2\".").arg(ImportFieldLabel(field), v);
-            v = n;
+        case FieldKind::Decimal:
+            v = cleanDecimal(given);
+            if (v.isEmpty())
+                book.problems << QCoreApplication::translate("Import", "%1: \"%2\" is not a number; left empty.")
+                                     .arg(where(sourceColumn[i]), given);
             break;
-        }
         case FieldKind::Rating: {
-            const QString n = cleanDecimal(v);
+            const QString n = cleanDecimal(given);
             const double rating = n.toDouble();
-            if (n.isEmpty() || rating < 0 || rating > 1000)
-                book.refusal = QCoreApplication::translate("Import", "%1 is not a rating: \"%2\".").arg(ImportFieldLabel(field), v);
-            v = QString::number(int(std::lround(rating)));
+            if (n.isEmpty() || rating < 0 || rating > 1000) {
+                v.clear();
+                book.problems << QCoreApplication::translate("Import", "%1: \"%2\" is not a rating; left empty.")
+                                     .arg(where(sourceColumn[i]), given);
+            } else {
+                v = QString::number(int(std::lround(rating)));
+            }
             break;
         }
         case FieldKind::Date:
@@ -265,8 +392,7 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
             break;
         }
     }
-    if (book.refusal.isEmpty() && book.value(ImportField::Title).isEmpty() &&
-        book.value(ImportField::ISBN).isEmpty())
+    if (book.value(ImportField::Title).isEmpty() && book.value(ImportField::ISBN).isEmpty())
         book.refusal = QCoreApplication::translate("Import", "The row has neither a title nor an ISBN.");
     return book;
 }

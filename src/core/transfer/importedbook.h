@@ -18,6 +18,9 @@ struct CImportedBook
     QVector<QStringList> categories; // paths of category names
     QVector<CLinkEntry> links;
     QString refusal; // why the row cannot be imported; empty when it can
+    // Values that were mended or left out, each with its line and column
+    // ("Line 5, Number of Pages: ...").
+    QStringList problems;
 
     const QString &value(ImportField f) const { return values[int(f)]; }
     // Key that finds the same book again: its ISBN (either form) or, without
@@ -26,8 +29,11 @@ struct CImportedBook
 };
 
 // Builds the book of one row. Columns mapped to the same field: categories
-// are combined, authors and notes joined, for anything else the first
-// non-empty value wins (the table's preferred columns go first).
+// are combined, authors and notes joined, the first valid ISBN is taken, for
+// anything else the first non-empty value wins (the table's preferred
+// columns go first). A value that cannot be read is left empty (or, for an
+// ISBN, kept in the notes) and listed in problems; only a row with neither
+// title nor ISBN is refused.
 CImportedBook BuildImportedBook(const CImportTable &table, int row, const ImportMapping &mapping);
 
 // The catalogue's date for an imported text: ISO 8601 (yyyy-MM-dd) for a

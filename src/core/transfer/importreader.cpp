@@ -63,6 +63,7 @@ void mendGoodreads(CImportTable &table)
     mendColumn(table, "ISBN", unwrap);
     mendColumn(table, "ISBN13", unwrap);
     mendColumn(table, "Bookshelves", splitList);
+    mendColumn(table, "Additional Authors", splitList);
     mendColumn(table, "Date Read", slashDateToIso);
     mendColumn(table, "Date Added", slashDateToIso);
     mendColumn(table, "Original Purchase Date", slashDateToIso);
@@ -77,6 +78,12 @@ void mendLibraryThing(CImportTable &table)
         return v.trimmed();
     });
     mendColumn(table, "Tags", splitList);
+    mendColumn(table, "Secondary Author", [](const QString &cell) {
+        QStringList names = cell.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+        for (QString &n : names)
+            n = n.trimmed();
+        return names.join(QLatin1Char('\n'));
+    });
     // "Publisher (2008), Edition: 1, Paperback, 374 pages": the publisher.
     mendColumn(table, "Publication", [](const QString &cell) {
         const int paren = int(cell.indexOf(QLatin1String(" (")));
@@ -111,40 +118,100 @@ void mendOwnExport(CImportTable &table)
     }
 }
 
+// Rows whose field count differs from the header's are left out one by one;
+// a file where most rows differ is not the table its header says.
+bool dropRaggedRows(CImportTable &table, QString &error)
+{
+    const int width = int(table.columns.size());
+    int ragged = 0;
+    int firstRagged = -1;
+    for (int i = 0; i < table.rows.size(); ++i) {
+        if (table.rows.at(i).size() != width) {
+            ++ragged;
+            if (firstRagged < 0)
+                firstRagged = i;
+        }
+    }
+    if (ragged == 0)
+        return true;
+    const auto fieldsText = [&table, width](int i) {
+        return QCoreApplication::translate("Import", "Line %1 has %2 fields where the header row has %3")
+            .arg(table.lines.value(i))
+            .arg(table.rows.at(i).size())
+            .arg(width);
+    };
+    if (ragged * 2 > table.rows.size()) {
+        error = fieldsText(firstRagged) + QLatin1String(". ") +
+                QCoreApplication::translate("Import", "Most rows disagree with the header: the file is damaged or "
+                                                      "not delimited the same way throughout.");
+        return false;
+    }
+    QVector<QStringList> rows;
+    QVector<int> lines;
+    rows.reserve(table.rows.size() - ragged);
+    lines.reserve(rows.capacity());
+    for (int i = 0; i < table.rows.size(); ++i) {
+        if (table.rows.at(i).size() == width) {
+            rows << std::move(table.rows[i]);
+            lines << table.lines.at(i);
+        } else {
+            table.refusedRows << fieldsText(i) + QLatin1Char('.');
+        }
+    }
+    table.rows = std::move(rows);
+    table.lines = std::move(lines);
+    return true;
+}
+
+// Mends the cells that held stray bytes and notes where they were.
+void repairStrayBytes(CImportTable &table)
+{
+    for (QString &c : table.columns)
+        RepairStrayBytes(c);
+    for (int r = 0; r < table.rows.size(); ++r) {
+        QStringList &row = table.rows[r];
+        for (int c = 0; c < row.size(); ++c) {
+            if (RepairStrayBytes(row[c]))
+                table.repairedCells << QCoreApplication::translate("Import", "Line %1, %2")
+                                           .arg(table.lines.value(r))
+                                           .arg(table.columns.value(c));
+        }
+    }
+}
+
 bool readDelimited(const QByteArray &bytes, CImportTable &table, QString &error)
 {
     if (LooksBinary(bytes)) {
         error = QCoreApplication::translate("Import", "The file is neither delimited text nor a Tellico collection.");
         return false;
     }
-    const QString text = DecodeImportText(bytes, &table.encoding);
+    bool strayBytes = false;
+    const QString text = DecodeImportText(bytes, &table.encoding, &strayBytes);
     const QChar delimiter = CCsvParser::DetectDelimiter(text);
     QVector<QStringList> rows;
-    if (!CCsvParser::Parse(text, delimiter, rows, error))
+    QVector<int> lines;
+    if (!CCsvParser::Parse(text, delimiter, rows, error, &lines))
         return false;
     if (rows.size() < 2) {
         error = QCoreApplication::translate("Import", "The file holds no books: it needs a header row and at least one row of data.");
         return false;
     }
     table.columns = rows.takeFirst();
+    lines.removeFirst();
     for (QString &c : table.columns)
         c = c.trimmed();
-    for (int i = 0; i < rows.size(); ++i) {
-        if (rows.at(i).size() != table.columns.size()) {
-            error = QCoreApplication::translate("Import", "Row %1 has %2 fields where the header row has %3: the file is damaged or not "
-                       "delimited the same way throughout.")
-                        .arg(i + 2)
-                        .arg(rows.at(i).size())
-                        .arg(table.columns.size());
-            return false;
-        }
-    }
     table.rows = std::move(rows);
+    table.lines = std::move(lines);
+    if (!dropRaggedRows(table, error))
+        return false;
+    if (strayBytes)
+        repairStrayBytes(table);
     const auto has = [&table](const char *name) { return table.columns.contains(QLatin1String(name)); };
     if (has("Book Id") && has("Exclusive Shelf") && has("Bookshelves")) {
         table.format = ImportFormat::Goodreads;
         mendGoodreads(table);
-    } else if (delimiter == QLatin1Char('\t') && has("Primary Author") && has("Title")) {
+    } else if (has("Primary Author") && has("Title")) {
+        // LibraryThing writes the same columns tab- or comma-separated.
         table.format = ImportFormat::LibraryThing;
         mendLibraryThing(table);
     } else {

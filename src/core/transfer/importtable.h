@@ -24,6 +24,12 @@ struct CImportTable
     QString encoding; // text encoding found (text formats)
     QStringList columns;
     QVector<QStringList> rows; // each as long as columns
+    QVector<int> lines;        // the line each row starts on (delimited text)
+    // Rows left out because their field count differs from the header's
+    // ("Line 7: ..."), and cells whose stray bytes were read as
+    // Windows-1252 ("Line 5, Subjects").
+    QStringList refusedRows;
+    QStringList repairedCells;
     // Pictures carried inside the file, by the id a cell refers to (Tellico
     // XML with embedded images). Pictures of a .tc stay in the archive.
     QHash<QString, QByteArray> images;

@@ -1,5 +1,7 @@
 #include "textdecoding.h"
 
+#include "app/windows1252.h"
+
 #include <QStringDecoder>
 
 namespace {
@@ -29,18 +31,86 @@ QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
+// Stray bytes are marked as U+DC00 + byte: a lone low surrogate, which
+// decoding valid UTF-8 never yields.
+constexpr char16_t kStrayMark = 0xDC00;
+
+bool isContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
+
+// UTF-8 decoded by hand: every byte that starts no valid sequence (overlong
+// forms, surrogates and code points past U+10FFFF included) is marked, the
+// rest decodes as usual. sequences counts the valid multi-byte sequences.
+QString decodeUtf8Marked(QByteArrayView bytes, qsizetype &sequences, qsizetype &invalid)
+{
+    QString out;
+    out.reserve(bytes.size());
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char b0 = p[i];
+        if (b0 < 0x80) {
+            out += QChar(char16_t(b0));
+            ++i;
+            continue;
+        }
+        int length = 0;
+        char32_t cp = 0;
+        unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+        if (b0 >= 0xC2 && b0 <= 0xDF) {
+            length = 2;
+            cp = b0 & 0x1F;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+            length = 3;
+            cp = b0 & 0x0F;
+            if (b0 == 0xE0)
+                low = 0xA0;
+            else if (b0 == 0xED)
+                high = 0x9F;
+        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+            length = 4;
+            cp = b0 & 0x07;
+            if (b0 == 0xF0)
+                low = 0x90;
+            else if (b0 == 0xF4)
+                high = 0x8F;
+        }
+        bool valid = length > 0 && i + length <= n && p[i + 1] >= low && p[i + 1] <= high;
+        for (int k = 2; valid && k < length; ++k)
+            valid = isContinuation(p[i + k]);
+        if (!valid) {
+            out += QChar(char16_t(kStrayMark + b0));
+            ++invalid;
+            ++i;
+            continue;
+        }
+        for (int k = 1; k < length; ++k)
+            cp = (cp << 6) | (p[i + k] & 0x3F);
+        if (cp > 0xFFFF) {
+            out += QChar(QChar::highSurrogate(cp));
+            out += QChar(QChar::lowSurrogate(cp));
+        } else {
+            out += QChar(char16_t(cp));
+        }
+        ++sequences;
+        i += length;
+    }
+    return out;
+}
+
 } // namespace
 
-QString DecodeImportText(const QByteArray &bytes, QString *encoding)
+QString DecodeImportText(const QByteArray &bytes, QString *encoding, bool *strayBytes)
 {
     const auto setName = [encoding](const char *name) {
         if (encoding)
             *encoding = QString::fromLatin1(name);
     };
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        setName("UTF-8");
-        return decode(QStringConverter::Utf8, QByteArrayView(bytes).sliced(3));
-    }
+    if (strayBytes)
+        *strayBytes = false;
     if (bytes.startsWith("\xFF\xFE")) {
         setName("UTF-16LE");
         return decode(QStringConverter::Utf16LE, QByteArrayView(bytes).sliced(2));
@@ -49,24 +119,50 @@ QString DecodeImportText(const QByteArray &bytes, QString *encoding)
         setName("UTF-16BE");
         return decode(QStringConverter::Utf16BE, QByteArrayView(bytes).sliced(2));
     }
-    switch (utf16Guess(bytes)) {
-    case 1:
-        setName("UTF-16LE");
-        return decode(QStringConverter::Utf16LE, bytes);
-    case 2:
-        setName("UTF-16BE");
-        return decode(QStringConverter::Utf16BE, bytes);
-    default:
-        break;
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    if (!bom) {
+        switch (utf16Guess(bytes)) {
+        case 1:
+            setName("UTF-16LE");
+            return decode(QStringConverter::Utf16LE, bytes);
+        case 2:
+            setName("UTF-16BE");
+            return decode(QStringConverter::Utf16BE, bytes);
+        default:
+            break;
+        }
     }
+    const QByteArrayView body = QByteArrayView(bytes).sliced(bom ? 3 : 0);
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
+    QString text = utf8.decode(body);
     if (!utf8.hasError()) {
         setName("UTF-8");
         return text;
     }
-    setName("ISO-8859-1");
-    return QString::fromLatin1(bytes);
+    qsizetype sequences = 0, invalid = 0;
+    text = decodeUtf8Marked(body, sequences, invalid);
+    if (!bom && invalid > sequences) {
+        setName("Windows-1252");
+        return DecodeWindows1252(body.data(), body.size());
+    }
+    setName("UTF-8");
+    if (strayBytes)
+        *strayBytes = true;
+    return text;
+}
+
+bool RepairStrayBytes(QString &text)
+{
+    bool any = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text.at(i).unicode();
+        // The second half of a real surrogate pair may fall in the range.
+        if (u >= kStrayMark + 0x80 && u <= kStrayMark + 0xFF && !(i > 0 && text.at(i - 1).isHighSurrogate())) {
+            text[i] = Windows1252Char(static_cast<unsigned char>(u - kStrayMark));
+            any = true;
+        }
+    }
+    return any;
 }
 
 bool LooksBinary(const QByteArray &bytes)

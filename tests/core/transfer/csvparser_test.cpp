@@ -1,4 +1,5 @@
 #include "transfer/csvparser.h"
+#include "app/windows1252.h"
 #include "transfer/textdecoding.h"
 
 #include <QStringDecoder>
@@ -115,14 +116,63 @@ private slots:
         QVERIFY(!LooksBinary(bytes));
     }
 
-    void latin1_whenNotUtf8()
+    void singleByteFiles_areReadAsWindows1252()
     {
         QString used;
-        QCOMPARE(DecodeImportText(QByteArray("Caf\xe9;Stra\xdf"
-                                             "e\n"),
-                                  &used),
-                 QStringLiteral("Café;Straße\n"));
-        QCOMPARE(used, QStringLiteral("ISO-8859-1"));
+        bool stray = true;
+        // Curly quotes, an ellipsis and a dash sit where Latin-1 has controls.
+        QCOMPARE(DecodeImportText(QByteArray("Caf\xe9;\x93Stra\xdf" "e\x94\x85 \x96 5\x80\n"), &used, &stray),
+                 QStringLiteral("Café;“Straße”… – 5€\n"));
+        QCOMPARE(used, QStringLiteral("Windows-1252"));
+        QVERIFY(!stray);
+    }
+
+    void strayBytes_inUtf8_areMarkedAndRepairedAlone()
+    {
+        // Valid UTF-8 throughout but for one Latin-1 "é" in the second cell.
+        const QByteArray bytes("Título,Ελληνικά\nCaf\xe9,Москва 中文\n");
+        QString used;
+        bool stray = false;
+        QString text = DecodeImportText(bytes, &used, &stray);
+        QCOMPARE(used, QStringLiteral("UTF-8"));
+        QVERIFY(stray);
+        QVERIFY(text.startsWith(QStringLiteral("Título,Ελληνικά\nCaf")));
+        QVERIFY(text.endsWith(QStringLiteral(",Москва 中文\n")));
+        QVERIFY(RepairStrayBytes(text));
+        QCOMPARE(text, QStringLiteral("Título,Ελληνικά\nCafé,Москва 中文\n"));
+        QVERIFY(!RepairStrayBytes(text));
+    }
+
+    void invalidSequences_areEachOneStrayByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("repaired");
+        // Each case sits among enough valid UTF-8 to stay UTF-8.
+        QTest::newRow("lone continuation") << QByteArray("\xa9") << QStringLiteral("©");
+        QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << QStringLiteral("À¯");
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << QStringLiteral("í\u00a0€");
+        QTest::newRow("past U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << QStringLiteral("ô\u0090€€");
+        QTest::newRow("cut short at the end") << QByteArray("\xe4\xb8") << QStringLiteral("ä¸");
+        QTest::newRow("four-byte emoji stays") << QByteArray("\xf0\x9f\x93\x9a") << QStringLiteral("📚");
+    }
+
+    void invalidSequences_areEachOneStrayByte()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, repaired);
+        const QByteArray valid("Ελληνικά Русский 中文 ");
+        QString text = DecodeImportText(valid + bytes);
+        RepairStrayBytes(text);
+        QCOMPARE(text, QString::fromUtf8(valid) + repaired);
+    }
+
+    void c1Controls_fromServices_areRepaired()
+    {
+        QString text = QStringLiteral("\u0093Quoted\u0094 \u0085 caf\u00e9 \u0081");
+        QVERIFY(RepairC1Controls(text));
+        QCOMPARE(text, QStringLiteral("“Quoted” … café \u0081")); // 0x81 means nothing in 1252
+        QString clean = QStringLiteral("Ελληνικά “ok”");
+        QVERIFY(!RepairC1Controls(clean));
     }
 };
 

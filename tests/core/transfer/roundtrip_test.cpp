@@ -91,12 +91,12 @@ private slots:
         CBookRecord full;
         full.Title = "Café \"Zeitgeist\", vol. 1";
         full.Subtitle = "Ein Roman über Straßen";
-        full.Author = "Jürgen Weiß; 王小波";
+        full.Author = "Jürgen Weiß / 王小波 / Ирина Волкова";
         full.URL = "http://example.com/cafe?x=1&y=2";
         full.Edition = "-first- 中文";
         full.ReleaseDate = "Jan 05, 2004";
         full.Publisher = "Éditions Ωmega";
-        full.ISBN = "0-306-40615-2";
+        full.ISBN = "0306406152";
         full.PageCount = "412";
         full.Language = "Deutsch";
         full.Binding = "Hardcover";

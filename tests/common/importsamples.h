@@ -1,22 +1,20 @@
 #pragma once
 
+// Reading the hand-written import samples and looking at what they left in
+// a test catalogue.
 #include "catalog/bookrecord.h"
 #include "testcatalog.h"
 #include "transfer/importreader.h"
 
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
-// Shared steps of the import tests: the hand-written samples, reading a file
-// that must be read, and what a stored book looks like.
-
-inline QString TransferSample(const char *name)
+inline QString sample(const char *name)
 {
     return QStringLiteral(ORDO_TEST_DATADIR "/transfer/") + QLatin1String(name);
 }
 
-inline CImportTable ReadImportTable(const QString &path)
+inline CImportTable readTable(const QString &path)
 {
     CImportTable t;
     QString error;
@@ -25,7 +23,7 @@ inline CImportTable ReadImportTable(const QString &path)
     return t;
 }
 
-inline CBookRecord LoadBookByTitle(TestCatalog &cat, const QString &title)
+inline CBookRecord loadByTitle(TestCatalog &cat, const QString &title)
 {
     CBookRecord r;
     const int id = cat.count("SELECT BookID FROM book WHERE Title=" +
@@ -35,8 +33,7 @@ inline CBookRecord LoadBookByTitle(TestCatalog &cat, const QString &title)
     return r;
 }
 
-// Names of the categories a book is in, sorted.
-inline QStringList CategoryNamesOf(TestCatalog &cat, int bookId)
+inline QStringList categoryNamesOf(TestCatalog &cat, int bookId)
 {
     QStringList names;
     const int n = cat.count(QString("SELECT COUNT(*) FROM book_category WHERE BookID=%1").arg(bookId));
@@ -49,9 +46,3 @@ inline QStringList CategoryNamesOf(TestCatalog &cat, int bookId)
     return names;
 }
 
-inline void WriteTestFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
