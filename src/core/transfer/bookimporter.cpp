@@ -331,9 +331,18 @@ QString ImportRun::coverName(const QString &ref, int bookId, const QString &suff
     if (m_table.images.contains(ref) || (m_zip && m_zip->contains(QStringLiteral("images/") + ref))) {
         cover.imageId = ref;
     } else {
-        QFileInfo info(ref);
-        if (info.isRelative())
-            info = QFileInfo(QFileInfo(m_table.path).absoluteDir(), ref);
+        // Tellico can keep the pictures in a folder beside the file:
+        // books_files/ for books.tc or books.xml. Only a bare file name is
+        // looked for there, never a path that could lead out of it.
+        const QFileInfo source(m_table.path);
+        const bool bareName = !m_table.path.isEmpty() && !ref.contains(QLatin1Char('/')) && !ref.contains(QLatin1Char('\\')) &&
+                              !ref.contains(QLatin1String(".."));
+        QFileInfo info(source.absoluteDir(), source.completeBaseName() + QLatin1String("_files/") + ref);
+        if (!bareName || !info.isFile()) {
+            info = QFileInfo(ref);
+            if (info.isRelative())
+                info = QFileInfo(source.absoluteDir(), ref);
+        }
         if (!info.isFile()) {
             summary.warnings << QCoreApplication::translate("Import", "%1: the cover picture %2 was not found.").arg(cover.rowLabel, ref);
             return QString();

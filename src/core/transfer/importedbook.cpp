@@ -291,7 +291,19 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
     std::fill(std::begin(sourceColumn), std::end(sourceColumn), -1);
     QStringList authors;
     QVector<QPair<int, QString>> isbns; // column, text
-    for (int col = 0; col < cells.size() && col < mapping.size(); ++col) {
+    QVector<int> order;
+    for (const QString &name : table.preferredColumns) {
+        const int col = int(table.columns.indexOf(name));
+        if (col >= 0)
+            order << col;
+    }
+    for (int col = 0; col < cells.size(); ++col) {
+        if (!order.contains(col))
+            order << col;
+    }
+    for (const int col : std::as_const(order)) {
+        if (col >= cells.size() || col >= mapping.size())
+            continue;
         const ImportField field = mapping.at(col);
         if (field == ImportField::None)
             continue;

@@ -30,9 +30,10 @@ struct CImportedBook
 
 // Builds the book of one row. Columns mapped to the same field: categories
 // are combined, authors and notes joined, the first valid ISBN is taken, for
-// anything else the first non-empty value wins. A value that cannot be read
-// is left empty (or, for an ISBN, kept in the notes) and listed in problems;
-// only a row with neither title nor ISBN is refused.
+// anything else the first non-empty value wins (the table's preferred
+// columns go first). A value that cannot be read is left empty (or, for an
+// ISBN, kept in the notes) and listed in problems; only a row with neither
+// title nor ISBN is refused.
 CImportedBook BuildImportedBook(const CImportTable &table, int row, const ImportMapping &mapping);
 
 // The catalogue's date for an imported text: ISO 8601 (yyyy-MM-dd) for a

@@ -120,6 +120,7 @@ const KnownColumn kTellico[] = {
     {"pages", ImportField::PageCount},
     {"language", ImportField::Language},
     {"binding", ImportField::Binding},
+    {"binding-text", ImportField::Binding},
     {"dimension", ImportField::Dimension},
     {"extras", ImportField::Extras},
     {"pur_date", ImportField::PurchaseDate},
@@ -140,7 +141,12 @@ const KnownColumn kTellico[] = {
     {"book-size", ImportField::BookSize},
     {"plot", ImportField::Description},
     {"comments", ImportField::Notes},
-    {"category", ImportField::Categories},
+    // The book has no yes/no of its own for a present: the reader makes a
+    // "true" the word "Gift", which is added to the notes.
+    {"gift", ImportField::Notes},
+    {"keyword", ImportField::Categories},
+    {"keywords", ImportField::Categories}, // syntax 1: one text, not a list
+    {"category", ImportField::Categories}, // our exports before keywords
     {"link", ImportField::Links},
     {"cover", ImportField::FrontCover},
     {"back-cover", ImportField::BackCover},

@@ -91,6 +91,17 @@ void mendLibraryThing(CImportTable &table)
     });
 }
 
+// Tellico's yes/no "gift" says nothing by itself; as a word it can go to the
+// notes, where the book shows it (its default mapping).
+void mendTellico(CImportTable &table)
+{
+    mendColumn(table, "gift", [](const QString &cell) {
+        return cell.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0
+                   ? QCoreApplication::translate("Import", "Gift")
+                   : QString();
+    });
+}
+
 // Our own CSV export guards values that look like formulas; its header is
 // the list of field names (in files of older versions, the list up to the
 // back cover).
@@ -215,8 +226,11 @@ bool readDelimited(const QByteArray &bytes, CImportTable &table, QString &error)
 bool isXml(const QByteArray &bytes)
 {
     const QString head = DecodeImportText(bytes.left(4096)).trimmed();
-    return head.startsWith(QLatin1String("<?xml")) || head.startsWith(QLatin1String("<tellico")) ||
-           head.startsWith(QLatin1String("<!DOCTYPE tellico"));
+    for (const char *start : {"<?xml", "<tellico", "<!DOCTYPE tellico", "<bookcase", "<!DOCTYPE bookcase"}) {
+        if (head.startsWith(QLatin1String(start)))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -253,8 +267,13 @@ bool CImportReader::Read(const QString &path, CImportTable &table, QString &erro
             error = zip.errorText();
             return false;
         }
+        // Archives of Tellico's earlier versions hold bookcase.xml.
+        const QString member = !zip.contains(QStringLiteral("tellico.xml")) &&
+                                       zip.contains(QStringLiteral("bookcase.xml"))
+                                   ? QStringLiteral("bookcase.xml")
+                                   : QStringLiteral("tellico.xml");
         QByteArray xml;
-        if (!zip.read(QStringLiteral("tellico.xml"), kMaxFileSize, xml)) {
+        if (!zip.read(member, kMaxFileSize, xml)) {
             error = zip.errorText() + QLatin1Char(' ') + QCoreApplication::translate("Import", "It is not a Tellico collection.");
             return false;
         }
@@ -262,6 +281,7 @@ bool CImportReader::Read(const QString &path, CImportTable &table, QString &erro
             return false;
         table.format = ImportFormat::TellicoZip;
         table.imagesInZip = true;
+        mendTellico(table);
         if (table.rows.isEmpty()) {
             error = QCoreApplication::translate("Import", "The collection holds no books.");
             return false;
@@ -289,6 +309,7 @@ bool CImportReader::ReadBytes(const QByteArray &bytes, const QString &path, CImp
         if (!CTellicoReader::Read(bytes, table, error))
             return false;
         table.format = ImportFormat::TellicoXml;
+        mendTellico(table);
         if (table.rows.isEmpty()) {
             error = QCoreApplication::translate("Import", "The collection holds no books.");
             return false;

@@ -37,4 +37,7 @@ struct CImportTable
     // Written by our own export: its category paths start at the top of the
     // tree, and a book without any was in no category.
     bool ownExport = false;
+    // Columns whose value comes first when several columns give the same
+    // field (a full release date before a bare year of publication).
+    QStringList preferredColumns;
 };

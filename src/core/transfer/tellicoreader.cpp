@@ -40,19 +40,32 @@ const xmlNode *firstChild(const xmlNode *node, const char *name)
     return nullptr;
 }
 
+// The yes/no fields of the oldest syntax (1 to 3) are empty elements that
+// say yes by being there; later ones hold "true".
+bool isEmptyFlag(const xmlNode *node)
+{
+    static const char *const flags[] = {"signed", "read", "gift", "loaned"};
+    for (const char *flag : flags) {
+        if (xmlStrcmp(node->name, BAD_CAST flag) == 0)
+            return textOf(node).trimmed().isEmpty();
+    }
+    return false;
+}
+
 class EntryCollector
 {
 public:
     explicit EntryCollector(CImportTable &table) : m_table(table) {}
 
-    void addEntry(const xmlNode *entry)
+    void addEntry(const xmlNode *entry, bool oldSyntax)
     {
         QHash<int, QString> cells;
         for (const xmlNode *e = entry->children; e; e = e->next) {
             if (e->type != XML_ELEMENT_NODE)
                 continue;
             if (!hasElementChildren(e)) {
-                cells[column(nameOf(e))] = textOf(e).trimmed();
+                cells[column(nameOf(e))] =
+                    oldSyntax && isEmptyFlag(e) ? QStringLiteral("true") : textOf(e).trimmed();
                 continue;
             }
             // A container of several values (<authors><author>...) or of
@@ -149,34 +162,51 @@ bool CTellicoReader::Read(const QByteArray &xml, CImportTable &table, QString &e
     }
     xmlFreeParserCtxt(ctxt);
 
+    // Element names only: files of Tellico's earlier versions have the root
+    // <bookcase> and the namespace http://periapsis.org/bookcase/ or none.
     const xmlNode *root = xmlDocGetRootElement(doc);
-    const xmlNode *collection =
-        root && xmlStrcmp(root->name, BAD_CAST "tellico") == 0 ? firstChild(root, "collection") : nullptr;
+    const bool bookcase = root && xmlStrcmp(root->name, BAD_CAST "bookcase") == 0;
+    const xmlNode *collection = root && (bookcase || xmlStrcmp(root->name, BAD_CAST "tellico") == 0)
+                                    ? firstChild(root, "collection")
+                                    : nullptr;
     if (!collection) {
         error = QCoreApplication::translate("Import", "The file is not a Tellico collection.");
         xmlFreeDoc(doc);
         return false;
     }
-    // Our own export marks the fields it adds.
+    // Our own export marks the fields it adds with its name as their group.
     for (const xmlNode *f = firstChild(firstChild(collection, "fields"), "field"); f; f = f->next) {
         if (f->type != XML_ELEMENT_NODE)
             continue;
-        xmlChar *name = xmlGetProp(f, BAD_CAST "name");
         xmlChar *group = xmlGetProp(f, BAD_CAST "category");
-        if (name && group && xmlStrcmp(name, BAD_CAST "category") == 0 &&
-            xmlStrcmp(group, BAD_CAST "Ordoteca") == 0)
+        if (group && xmlStrcmp(group, BAD_CAST "Ordoteca") == 0)
             table.ownExport = true;
-        xmlFree(name);
         xmlFree(group);
     }
+    // Syntax 1 to 3 name each entry after the collection's unit (<book>).
+    QByteArray unit = "entry";
+    if (bookcase) {
+        xmlChar *u = xmlGetProp(collection, BAD_CAST "unit");
+        if (u && *u)
+            unit = QByteArray(reinterpret_cast<const char *>(u));
+        else if (!firstChild(collection, "entry"))
+            unit = "book";
+        xmlFree(u);
+    }
+    const bool oldSyntax = unit != "entry";
     EntryCollector collector(table);
     for (const xmlNode *c = collection->children; c; c = c->next) {
-        if (c->type == XML_ELEMENT_NODE && xmlStrcmp(c->name, BAD_CAST "entry") == 0)
-            collector.addEntry(c);
+        if (c->type == XML_ELEMENT_NODE && xmlStrcmp(c->name, BAD_CAST unit.constData()) == 0)
+            collector.addEntry(c, oldSyntax);
     }
     collector.finish();
     collectImages(firstChild(collection, "images"), table);
     collectImages(firstChild(root, "images"), table);
     xmlFreeDoc(doc);
+    // The full release date (ours) before the bare year; the binding as the
+    // catalogue had it before the nearest one Tellico offers; the comments
+    // before the word for a gift that follows them in the notes.
+    table.preferredColumns = {QStringLiteral("release-date"), QStringLiteral("binding-text"),
+                              QStringLiteral("comments")};
     return true;
 }

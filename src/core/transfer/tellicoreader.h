@@ -5,8 +5,9 @@
 #include <QByteArray>
 #include <QString>
 
-// Reads a Tellico collection document (tellico.xml) into a table: one row per
-// entry, one column per field element name, in order of first appearance.
+// Reads a Tellico collection document (tellico.xml, or bookcase.xml of its
+// earlier versions) into a table: one row per entry, one column per field
+// element name, in order of first appearance.
 // Several values of a field come on separate lines; the rows of a table
 // field come as a JSON array of arrays of column texts. Embedded images
 // (base64 inside <image>) land in table.images. The parser never loads

@@ -1,12 +1,14 @@
 #include "tellicowriter.h"
 
 #include "categorypath.h"
+#include "tellicobinding.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QXmlStreamWriter>
 
 namespace {
@@ -82,7 +84,7 @@ const ExtraField kExtraFields[] = {
     {"ebook", "E-book Only", 4, 0},
     {"format", "Format", 1, 2},
     {"book-size", "Book Size", 1, 0},
-    {"category", "Category", 1, 3},
+    {"binding-text", "Binding (as written)", 1, 0},
     {"link", "Links", 8, 1},
     {"back-cover", "Back Cover", 10, 0},
 };
@@ -93,6 +95,29 @@ QString imageFormat(const QString &fileName)
     if (ext == QLatin1String("JPG") || ext == QLatin1String("JPEG"))
         return QStringLiteral("JPEG");
     return ext.isEmpty() ? QStringLiteral("JPEG") : ext;
+}
+
+// Tellico groups and sorts by the year alone: any release date that has one
+// gives it (2003-04-01, 1999-05, 1999, "Spring 2004").
+QString publicationYear(const QString &date)
+{
+    const QDate d = QDate::fromString(date, Qt::ISODate);
+    if (d.isValid())
+        return QString::number(d.year());
+    static const QRegularExpression year(QStringLiteral("(?<![0-9])([0-9]{4})(?![0-9])"));
+    return year.match(date).captured(1);
+}
+
+// Several values of a field. Authors are kept apart by " / " in the
+// catalogue and by "; " in older data; other fields by "; ".
+QStringList splitValues(const QString &text, ImportField field)
+{
+    static const QRegularExpression authors(QStringLiteral(" / |; "));
+    QStringList parts = field == ImportField::Author ? text.split(authors) : text.split(QLatin1String("; "));
+    for (QString &p : parts)
+        p = p.trimmed();
+    parts.removeAll(QString());
+    return parts;
 }
 
 } // namespace
@@ -144,25 +169,38 @@ QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QStrin
                 continue;
             const QString name = QLatin1String(f.name);
             if (f.multi) {
+                const QStringList parts = splitValues(v, f.field);
+                if (parts.isEmpty())
+                    continue;
                 w.writeStartElement(name + QLatin1Char('s'));
-                for (const QString &part : v.split(QLatin1String("; ")))
+                for (const QString &part : parts)
                     w.writeTextElement(name, part);
                 w.writeEndElement();
             } else if (f.field == ImportField::EBookOnly) {
                 w.writeTextElement(name, QStringLiteral("true"));
+            } else if (f.field == ImportField::Binding) {
+                // Tellico knows a few bindings only; the wording as the
+                // catalogue has it goes along whenever it differs, so that
+                // importing the file gives it back exactly.
+                const QString binding = TellicoBinding(v);
+                if (!binding.isEmpty())
+                    w.writeTextElement(name, binding);
+                if (binding != v)
+                    w.writeTextElement(QStringLiteral("binding-text"), v);
             } else {
                 w.writeTextElement(name, v);
             }
             if (f.field == ImportField::ReleaseDate) {
-                const QDate d = QDate::fromString(v, Qt::ISODate);
-                if (d.isValid())
-                    w.writeTextElement(QStringLiteral("pub_year"), QString::number(d.year()));
+                const QString year = publicationYear(v);
+                if (!year.isEmpty())
+                    w.writeTextElement(QStringLiteral("pub_year"), year);
             }
         }
+        // Tellico users look for shelves among the keywords.
         if (!book.categories.isEmpty()) {
-            w.writeStartElement(QStringLiteral("categorys"));
+            w.writeStartElement(QStringLiteral("keywords"));
             for (const QStringList &path : book.categories)
-                w.writeTextElement(QStringLiteral("category"), JoinCategoryPath(path));
+                w.writeTextElement(QStringLiteral("keyword"), JoinCategoryPath(path));
             w.writeEndElement();
         }
         if (!book.links.isEmpty()) {

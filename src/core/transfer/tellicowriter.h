@@ -8,8 +8,10 @@
 #include <QVector>
 
 // Writes books as a Tellico book collection (tellico.xml). The fields Tellico
-// has are used as they are (title, author, isbn, publisher, ...); the others
-// are added as fields of the collection so that nothing is lost.
+// has are used as they are (title, author, isbn, publisher, ...), the
+// categories as keywords; the others are added as fields of the collection
+// (group "Ordoteca", which also tells our import its own files) so that
+// nothing is lost.
 class CTellicoWriter
 {
 public:

@@ -129,12 +129,14 @@ private slots:
 
         CBookRecord small;
         small.Title = "Война и мир";
+        small.Binding = "Spiralbindung"; // no Tellico binding: kept as written
         small.links = {{"", "", "http://example.com/only-path", ""}};
         QVERIFY(small.Save(true, 34, sourceImages, source.connection()));
 
         CBookRecord plain;
         plain.Title = "A plain book";
         plain.Author = "Nobody";
+        plain.Binding = "Paperback"; // a Tellico binding as it is
         QVERIFY(plain.Save(true, 1, sourceImages, source.connection()));
 
         CBookRecord orphan; // in no category: the Recycle Bin
@@ -154,6 +156,11 @@ private slots:
         const QString targetImages = target.dir() + "/target_images";
         CImportTable table;
         QVERIFY2(CImportReader::Read(path, table, error), qPrintable(error));
+        QVERIFY(table.ownExport);
+        if (format == CCatalogExporter::Tellico) {
+            QVERIFY(table.columns.contains("keyword"));
+            QVERIFY(!table.columns.contains("category"));
+        }
         CImportOptions options;
         options.imagesFolder = targetImages;
         CImportSummary summary;
