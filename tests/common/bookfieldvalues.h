@@ -21,5 +21,5 @@ inline QStringList BookFieldValues(const CBookRecord &r)
             r.AmazonRating,  r.NumOfReviews, QString::number(r.MyRating),
             r.UserText1,     r.UserText2,    QString::number(r.EBookOnly),
             r.Format,        r.BookSize,     r.Description,
-            r.Notes};
+            r.Notes,         r.DateAdded};
 }

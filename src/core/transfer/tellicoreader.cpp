@@ -52,6 +52,37 @@ bool isEmptyFlag(const xmlNode *node)
     return false;
 }
 
+// Date fields (the entry's cdate and mdate, any field of the date type)
+// hold <year>, <month> and <day>; any of them may be missing. Empty when the
+// element is no such date.
+QString dateOf(const xmlNode *node)
+{
+    QString year, month, day;
+    for (const xmlNode *c = node->children; c; c = c->next) {
+        if (c->type != XML_ELEMENT_NODE)
+            continue;
+        const QString part = textOf(c).trimmed();
+        if (xmlStrcmp(c->name, BAD_CAST "year") == 0)
+            year = part;
+        else if (xmlStrcmp(c->name, BAD_CAST "month") == 0)
+            month = part;
+        else if (xmlStrcmp(c->name, BAD_CAST "day") == 0)
+            day = part;
+        else
+            return QString();
+    }
+    if (year.isEmpty())
+        return QString();
+    const auto twoDigits = [](const QString &n) { return n.size() == 1 ? QLatin1Char('0') + n : n; };
+    QString date = year;
+    if (!month.isEmpty()) {
+        date += QLatin1Char('-') + twoDigits(month);
+        if (!day.isEmpty())
+            date += QLatin1Char('-') + twoDigits(day);
+    }
+    return date;
+}
+
 class EntryCollector
 {
 public:
@@ -66,6 +97,11 @@ public:
             if (!hasElementChildren(e)) {
                 cells[column(nameOf(e))] =
                     oldSyntax && isEmptyFlag(e) ? QStringLiteral("true") : textOf(e).trimmed();
+                continue;
+            }
+            const QString date = dateOf(e);
+            if (!date.isEmpty()) {
+                cells[column(nameOf(e))] = date;
                 continue;
             }
             // A container of several values (<authors><author>...) or of

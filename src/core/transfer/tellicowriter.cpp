@@ -28,6 +28,7 @@ const TellicoField kFields[] = {
     {ImportField::URL, "url", false},
     {ImportField::Edition, "edition", false},
     {ImportField::ReleaseDate, "release-date", false},
+    {ImportField::DateAdded, "cdate", false},
     {ImportField::Publisher, "publisher", false},
     {ImportField::ISBN, "isbn", false},
     {ImportField::PageCount, "pages", false},
@@ -120,6 +121,22 @@ QStringList splitValues(const QString &text, ImportField field)
     return parts;
 }
 
+// Tellico keeps a date field as its parts; text that is no full date stays
+// text (our import reads it back; Tellico shows what it can).
+void writeDate(QXmlStreamWriter &w, const QString &name, const QString &value)
+{
+    const QDate date = QDate::fromString(value, Qt::ISODate);
+    if (!date.isValid()) {
+        w.writeTextElement(name, value);
+        return;
+    }
+    w.writeStartElement(name);
+    w.writeTextElement(QStringLiteral("year"), QString::number(date.year()));
+    w.writeTextElement(QStringLiteral("month"), QString::number(date.month()));
+    w.writeTextElement(QStringLiteral("day"), QString::number(date.day()));
+    w.writeEndElement();
+}
+
 } // namespace
 
 QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QString &imagesFolder,
@@ -187,6 +204,8 @@ QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QStrin
                     w.writeTextElement(name, binding);
                 if (binding != v)
                     w.writeTextElement(QStringLiteral("binding-text"), v);
+            } else if (f.field == ImportField::ReleaseDate || f.field == ImportField::DateAdded) {
+                writeDate(w, name, v);
             } else {
                 w.writeTextElement(name, v);
             }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QDate>
 #include <QTest>
 
 namespace {
@@ -271,6 +272,35 @@ private slots:
         QCOMPARE(f.cat.scalar("SELECT group_concat(CatID) FROM (SELECT CatID FROM book_category "
                               "WHERE BookID=1 ORDER BY CatID)"),
                  QString("2,32"));
+    }
+
+    // A new book is dated the day it is saved; an edit keeps the date, and a
+    // book from an older catalogue (no date) is not made "added today".
+    void dateAdded_setOnceWhenTheBookIsAdded()
+    {
+        Fixture f;
+        CBookRecord r;
+        r.Title = "Ἰλιάς";
+        QVERIFY(r.Save(true, 1, f.images, f.cat.connection()));
+        QCOMPARE(f.cat.scalar("SELECT DateAdded || '' FROM book WHERE BookID=1"), QDate::currentDate().toString(Qt::ISODate));
+
+        f.cat.exec("UPDATE book SET DateAdded='2003-04-05' WHERE BookID=1");
+        CBookRecord edit = loaded(f.cat, 1);
+        QCOMPARE(edit.DateAdded, QStringLiteral("Apr 05, 2003"));
+        edit.Title = "Ὀδύσσεια";
+        QVERIFY(edit.Save(false, 0, f.images, f.cat.connection()));
+        QCOMPARE(f.cat.scalar("SELECT DateAdded || '' FROM book WHERE BookID=1"), QStringLiteral("2003-04-05"));
+
+        f.cat.exec("UPDATE book SET DateAdded=NULL WHERE BookID=1");
+        CBookRecord old = loaded(f.cat, 1);
+        QVERIFY(old.Save(false, 0, f.images, f.cat.connection()));
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book WHERE DateAdded IS NULL"), 1);
+
+        CBookRecord dated;
+        dated.Title = "红楼梦";
+        dated.DateAdded = "Dec 24, 2010"; // a copy brings its own date
+        QVERIFY(dated.Save(true, 1, f.images, f.cat.connection()));
+        QCOMPARE(f.cat.scalar("SELECT DateAdded || '' FROM book WHERE BookID=2"), QStringLiteral("2010-12-24"));
     }
 
     void saveExisting_renumbersLinksInOrder()

@@ -6,6 +6,7 @@
 #include "testsettings.h"
 #include "transfer/bookimporter.h"
 #include "transfer/importfield.h"
+#include "catalog/sqlvalue.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -90,6 +91,7 @@ private slots:
         QCOMPARE(refactoring.Format, QStringLiteral("Hardcover"));
         QCOMPARE(refactoring.Store, QStringLiteral("Bücherstube"));
         QCOMPARE(categoryNamesOf(cat, refactoring.BookID), (QStringList{"café culture", "programming"}));
+        QCOMPARE(refactoring.DateAdded, QStringLiteral("Mar 09, 2017")); // the "Entry Date"
 
         const CBookRecord greek = loadByTitle(cat, "Ελληνικά για αρχάριους");
         QCOMPARE(greek.ISBN, QString());
@@ -118,6 +120,7 @@ private slots:
         QCOMPARE(refactoring.Author,
                  QStringLiteral("Martin Fowler / Kent Beck / John Brant / William Opdyke / Don Roberts"));
         QCOMPARE(refactoring.ISBN, QStringLiteral("0201485672"));
+        QCOMPARE(refactoring.DateAdded, QStringLiteral("Dec 24, 2019"));
 
         const CBookRecord war = loadByTitle(cat, "Война и мир");
         QCOMPARE(war.Author, QStringLiteral("Лев Толстой / Louise Maude / Aylmer Maude"));
@@ -156,6 +159,8 @@ private slots:
         QCOMPARE(summary.added, 1);
         const CBookRecord book = loadByTitle(cat, "A book");
         QCOMPARE(book.ISBN, stored);
+        // A file without dates adds its books today, as adding by hand does.
+        QCOMPARE(book.DateAdded, FormatCatalogDate(QDate::currentDate()));
         if (mended.isEmpty()) {
             QVERIFY2(summary.mended.isEmpty(), qPrintable(summary.mended.join('|')));
         } else {

@@ -120,6 +120,7 @@ private slots:
         full.BookSize = "1.25";
         full.Description = "<p>Line one, with \"quotes\" & <b>bold</b>.</p>\n<p>Ελληνικά; русский</p>";
         full.Notes = "Notes\nover two lines";
+        full.DateAdded = "Mar 14, 2019";
         full.links = {{"", "Publisher, page", "http://example.com/p", "see \"here\""},
                       {"", "Κριτική", "file:///tmp/review.html", ""}};
         full.newFrontCoverSource = m_pictures.filePath("front.jpg");

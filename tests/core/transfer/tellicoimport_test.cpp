@@ -327,7 +327,8 @@ private slots:
                          "<genres><genre>Poetry</genre><genre>Essays</genre></genres>"
                          "<keywords><keyword>south</keyword><keyword>songs/old</keyword></keywords>"
                          "<read>true</read><signed>true</signed><loaned>true</loaned>"
-                         "<cdate>2011-02-03</cdate><mdate>2012-04-05</mdate></entry>"),
+                         "<cdate><year>2011</year><month>2</month><day>3</day></cdate>"
+                         "<mdate><year>2012</year><month>04</month><day>05</day></mdate></entry>"),
             "lists.xml", t, error));
         QCOMPARE(cell(t, 0, "author"), QStringLiteral("Ann\nBo"));
         QCOMPARE(cell(t, 0, "language"), QStringLiteral("French\nOccitan"));
@@ -336,7 +337,8 @@ private slots:
         QCOMPARE(cell(t, 0, "read"), QStringLiteral("true"));
         QCOMPARE(cell(t, 0, "cdate"), QStringLiteral("2011-02-03"));
         QCOMPARE(cell(t, 0, "mdate"), QStringLiteral("2012-04-05"));
-        for (const char *column : {"read", "signed", "loaned", "cdate", "mdate", "genre"}) {
+        QCOMPARE(mapped(t, "cdate"), ImportField::DateAdded); // Tellico's "Date Created"
+        for (const char *column : {"read", "signed", "loaned", "mdate", "genre"}) {
             QCOMPARE(mapped(t, column), ImportField::None);
             QCOMPARE(ImportFieldLabel(mapped(t, column)), QStringLiteral("(not imported)"));
         }
@@ -346,6 +348,7 @@ private slots:
         QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), CImportOptions()).Run(summary));
         const CBookRecord b = loadByTitle(cat, "Many");
         QCOMPARE(b.Language, QStringLiteral("French; Occitan"));
+        QCOMPARE(b.DateAdded, QStringLiteral("Feb 03, 2011"));
         QCOMPARE(categoryNamesOf(cat, b.BookID), (QStringList{"old", "south"}));
         QCOMPARE(cat.scalar("SELECT ParentID FROM category WHERE Name='old'"),
                  cat.scalar("SELECT CatID FROM category WHERE Name='songs'"));
