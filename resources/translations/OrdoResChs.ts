@@ -625,6 +625,10 @@
         <source>Pers&amp;onal</source>
         <translation>个人(&amp;O)</translation>
     </message>
+    <message>
+        <source>&amp;When Added:</source>
+        <translation>添加日期(&amp;W):</translation>
+    </message>
 </context>
 <context>
     <name>CCatalogueBackup</name>
@@ -1846,6 +1850,10 @@ Please enter an address that starts with http:// or https://, for example %3.</s
             <numerusform>已选择 %n 本</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Date Added</source>
+        <translation>添加日期</translation>
+    </message>
 </context>
 <context>
     <name>COrdoTreeView</name>
@@ -2374,14 +2382,6 @@ with the given filename extension.</source>
         <translation>第 %1 行</translation>
     </message>
     <message>
-        <source>%1 is not a number: &quot;%2&quot;.</source>
-        <translation>%1 不是数字：“%2”。</translation>
-    </message>
-    <message>
-        <source>%1 is not a rating: &quot;%2&quot;.</source>
-        <translation>%1 不是评分：“%2”。</translation>
-    </message>
-    <message>
         <source>The row has neither a title nor an ISBN.</source>
         <translation>该行既没有书名也没有 ISBN。</translation>
     </message>
@@ -2392,10 +2392,6 @@ with the given filename extension.</source>
     <message>
         <source>The file holds no books: it needs a header row and at least one row of data.</source>
         <translation>文件中没有图书：需要一个标题行和至少一行数据。</translation>
-    </message>
-    <message>
-        <source>Row %1 has %2 fields where the header row has %3: the file is damaged or not delimited the same way throughout.</source>
-        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个：文件已损坏，或分隔方式前后不一致。</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
@@ -2424,6 +2420,62 @@ with the given filename extension.</source>
     <message>
         <source>The archive cannot be read.</source>
         <translation>无法读取压缩包。</translation>
+    </message>
+    <message>
+        <source>Values repaired or left out: %1</source>
+        <translation>已修复或略去的值：%1</translation>
+    </message>
+    <message>
+        <source>Covers: %1</source>
+        <translation>封面：%1</translation>
+    </message>
+    <message>
+        <source>%1: text that was not UTF-8 read as Windows-1252.</source>
+        <translation>%1：非 UTF-8 的文本已按 Windows-1252 读取。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a valid ISBN; kept in the notes.</source>
+        <translation>%1：“%2”不是有效的 ISBN；已保留在备注中。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; had lost its leading zero; stored as %3.</source>
+        <translation>%1：“%2”丢失了开头的零；已存为 %3。</translation>
+    </message>
+    <message>
+        <source>ISBN in the imported file: %1</source>
+        <translation>导入文件中的 ISBN：%1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; left empty.</source>
+        <translation>%1：“%2”不是数字；已留空。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; read as %3.</source>
+        <translation>%1：“%2”读作 %3。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a rating; left empty.</source>
+        <translation>%1：“%2”不是评分；已留空。</translation>
+    </message>
+    <message>
+        <source>Date added</source>
+        <translation>添加日期</translation>
+    </message>
+    <message>
+        <source>Gift</source>
+        <translation>礼物</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header row has %3</source>
+        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个</translation>
+    </message>
+    <message>
+        <source>Most rows disagree with the header: the file is damaged or not delimited the same way throughout.</source>
+        <translation>大多数行与标题行不一致：文件已损坏，或各处的分隔方式不同。</translation>
+    </message>
+    <message>
+        <source>Line %1, %2</source>
+        <translation>第 %1 行，%2</translation>
     </message>
 </context>
 <context>

@@ -625,6 +625,10 @@
         <source>Pers&amp;onal</source>
         <translation>個人(&amp;O)</translation>
     </message>
+    <message>
+        <source>&amp;When Added:</source>
+        <translation>加入日期(&amp;W):</translation>
+    </message>
 </context>
 <context>
     <name>CCatalogueBackup</name>
@@ -1846,6 +1850,10 @@ Please enter an address that starts with http:// or https://, for example %3.</s
             <numerusform>已選擇 %n 本</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Date Added</source>
+        <translation>加入日期</translation>
+    </message>
 </context>
 <context>
     <name>COrdoTreeView</name>
@@ -2374,14 +2382,6 @@ with the given filename extension.</source>
         <translation>第 %1 行</translation>
     </message>
     <message>
-        <source>%1 is not a number: &quot;%2&quot;.</source>
-        <translation>%1 不是數字：「%2」。</translation>
-    </message>
-    <message>
-        <source>%1 is not a rating: &quot;%2&quot;.</source>
-        <translation>%1 不是評分：「%2」。</translation>
-    </message>
-    <message>
         <source>The row has neither a title nor an ISBN.</source>
         <translation>該列既沒有書名也沒有 ISBN。</translation>
     </message>
@@ -2392,10 +2392,6 @@ with the given filename extension.</source>
     <message>
         <source>The file holds no books: it needs a header row and at least one row of data.</source>
         <translation>檔案中沒有書籍：需要一個標題列和至少一列資料。</translation>
-    </message>
-    <message>
-        <source>Row %1 has %2 fields where the header row has %3: the file is damaged or not delimited the same way throughout.</source>
-        <translation>第 %1 列有 %2 個欄位，而標題列有 %3 個：檔案已損壞，或分隔方式前後不一致。</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
@@ -2424,6 +2420,62 @@ with the given filename extension.</source>
     <message>
         <source>The archive cannot be read.</source>
         <translation>無法讀取壓縮檔。</translation>
+    </message>
+    <message>
+        <source>Values repaired or left out: %1</source>
+        <translation>已修復或略去的值：%1</translation>
+    </message>
+    <message>
+        <source>Covers: %1</source>
+        <translation>封面：%1</translation>
+    </message>
+    <message>
+        <source>%1: text that was not UTF-8 read as Windows-1252.</source>
+        <translation>%1：非 UTF-8 的文字已按 Windows-1252 讀取。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a valid ISBN; kept in the notes.</source>
+        <translation>%1：「%2」不是有效的 ISBN；已保留在備註中。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; had lost its leading zero; stored as %3.</source>
+        <translation>%1：「%2」遺失了開頭的零；已存為 %3。</translation>
+    </message>
+    <message>
+        <source>ISBN in the imported file: %1</source>
+        <translation>匯入檔案中的 ISBN：%1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; left empty.</source>
+        <translation>%1：「%2」不是數字；已留空。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; read as %3.</source>
+        <translation>%1：「%2」讀作 %3。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a rating; left empty.</source>
+        <translation>%1：「%2」不是評分；已留空。</translation>
+    </message>
+    <message>
+        <source>Date added</source>
+        <translation>加入日期</translation>
+    </message>
+    <message>
+        <source>Gift</source>
+        <translation>禮物</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header row has %3</source>
+        <translation>第 %1 行有 %2 個欄位，而標題列有 %3 個</translation>
+    </message>
+    <message>
+        <source>Most rows disagree with the header: the file is damaged or not delimited the same way throughout.</source>
+        <translation>大多數行與標題列不一致：檔案已損毀，或各處的分隔方式不同。</translation>
+    </message>
+    <message>
+        <source>Line %1, %2</source>
+        <translation>第 %1 行，%2</translation>
     </message>
 </context>
 <context>

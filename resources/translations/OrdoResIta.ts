@@ -633,6 +633,10 @@
         <source>Pers&amp;onal</source>
         <translation>Persona&amp;le</translation>
     </message>
+    <message>
+        <source>&amp;When Added:</source>
+        <translation>&amp;Quando aggiunto:</translation>
+    </message>
 </context>
 <context>
     <name>CCatalogueBackup</name>
@@ -1869,6 +1873,10 @@ Inserire un indirizzo che inizi con http:// o https://, per esempio %3.</transla
             <numerusform>%n selezionati</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Date Added</source>
+        <translation>Data di aggiunta</translation>
+    </message>
 </context>
 <context>
     <name>COrdoTreeView</name>
@@ -2398,14 +2406,6 @@ all&apos;estensione del nome di file.</translation>
         <translation>Riga %1</translation>
     </message>
     <message>
-        <source>%1 is not a number: &quot;%2&quot;.</source>
-        <translation>%1 non è un numero: &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>%1 is not a rating: &quot;%2&quot;.</source>
-        <translation>%1 non è una valutazione: &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>The row has neither a title nor an ISBN.</source>
         <translation>La riga non ha né un titolo né un ISBN.</translation>
     </message>
@@ -2416,10 +2416,6 @@ all&apos;estensione del nome di file.</translation>
     <message>
         <source>The file holds no books: it needs a header row and at least one row of data.</source>
         <translation>Il file non contiene libri: servono una riga di intestazione e almeno una riga di dati.</translation>
-    </message>
-    <message>
-        <source>Row %1 has %2 fields where the header row has %3: the file is damaged or not delimited the same way throughout.</source>
-        <translation>La riga %1 ha %2 campi mentre la riga di intestazione ne ha %3: il file è danneggiato o non è delimitato sempre allo stesso modo.</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
@@ -2448,6 +2444,62 @@ all&apos;estensione del nome di file.</translation>
     <message>
         <source>The archive cannot be read.</source>
         <translation>Impossibile leggere l&apos;archivio.</translation>
+    </message>
+    <message>
+        <source>Values repaired or left out: %1</source>
+        <translation>Valori corretti o tralasciati: %1</translation>
+    </message>
+    <message>
+        <source>Covers: %1</source>
+        <translation>Copertine: %1</translation>
+    </message>
+    <message>
+        <source>%1: text that was not UTF-8 read as Windows-1252.</source>
+        <translation>%1: testo non UTF-8 letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a valid ISBN; kept in the notes.</source>
+        <translation>%1: &quot;%2&quot; non è un ISBN valido; conservato nelle note.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; had lost its leading zero; stored as %3.</source>
+        <translation>%1: &quot;%2&quot; aveva perso lo zero iniziale; salvato come %3.</translation>
+    </message>
+    <message>
+        <source>ISBN in the imported file: %1</source>
+        <translation>ISBN nel file importato: %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; left empty.</source>
+        <translation>%1: &quot;%2&quot; non è un numero; lasciato vuoto.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; read as %3.</source>
+        <translation>%1: &quot;%2&quot; letto come %3.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a rating; left empty.</source>
+        <translation>%1: &quot;%2&quot; non è una valutazione; lasciato vuoto.</translation>
+    </message>
+    <message>
+        <source>Date added</source>
+        <translation>Data di aggiunta</translation>
+    </message>
+    <message>
+        <source>Gift</source>
+        <translation>Regalo</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header row has %3</source>
+        <translation>La riga %1 ha %2 campi mentre la riga di intestazione ne ha %3</translation>
+    </message>
+    <message>
+        <source>Most rows disagree with the header: the file is damaged or not delimited the same way throughout.</source>
+        <translation>La maggior parte delle righe non corrisponde all&apos;intestazione: il file è danneggiato o non è delimitato sempre allo stesso modo.</translation>
+    </message>
+    <message>
+        <source>Line %1, %2</source>
+        <translation>Riga %1, %2</translation>
     </message>
 </context>
 <context>
