@@ -1985,6 +1985,18 @@ Note: this will delete all books and subcategories in this category.</source>
         <source>Exporting books...</source>
         <translation>正在导出图书...</translation>
     </message>
+    <message>
+        <source>The report was shortened. Save the whole report to a text file?</source>
+        <translation>报告已被缩短。要把完整的报告保存到文本文件吗？</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>文本文件 (*.txt)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>无法把报告保存到 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>CUrlLabel</name>

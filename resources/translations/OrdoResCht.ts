@@ -1985,6 +1985,18 @@ Note: this will delete all books and subcategories in this category.</source>
         <source>Exporting books...</source>
         <translation>正在匯出書籍...</translation>
     </message>
+    <message>
+        <source>The report was shortened. Save the whole report to a text file?</source>
+        <translation>報告已被縮短。要把完整的報告儲存到文字檔嗎？</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>文字檔 (*.txt)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>無法把報告儲存到 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>CUrlLabel</name>

@@ -2009,6 +2009,18 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
         <source>Exporting books...</source>
         <translation>Esportazione dei libri...</translation>
     </message>
+    <message>
+        <source>The report was shortened. Save the whole report to a text file?</source>
+        <translation>Il resoconto è stato accorciato. Salvare il resoconto completo in un file di testo?</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Impossibile salvare il resoconto in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CUrlLabel</name>

@@ -8,10 +8,13 @@
 #include "importwizard.h"
 #include "online/batchquerydlg.h"
 #include "transfer/bookimporter.h"
+#include "widgets/savefiledialog.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QProgressDialog>
+#include <QSaveFile>
 
 namespace {
 
@@ -83,6 +86,8 @@ bool CTransferCommands::RunImport()
     messenger().showMessage(summary.text(), done && summary.refused.isEmpty() && summary.warnings.isEmpty()
                                                 ? IMessenger::Icon::Information
                                                 : IMessenger::Icon::Warning);
+    if (summary.longerThan())
+        offerWholeReport(summary);
     if (!done)
         return false;
     m_doc->RefreshTree();
@@ -90,6 +95,24 @@ bool CTransferCommands::RunImport()
     if (wizard.lookUpOnline())
         fillUpOnline(summary.bookIds, summary.isbns);
     return true;
+}
+
+// The message box lists the first lines of each kind; a file with many
+// repairs gets its whole list on request, so that nothing goes unseen.
+void CTransferCommands::offerWholeReport(const CImportSummary &summary)
+{
+    if (!messenger().askYesNo(tr("The report was shortened. Save the whole report to a text file?")))
+        return;
+    const QString path = m_reportPathChooser ? m_reportPathChooser()
+                                             : AskTextFileToSave(m_parent, tr("Text files (*.txt)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const QByteArray text = summary.text(-1).toUtf8() + '\n';
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        messenger().showMessage(tr("The report could not be saved to %1: %2")
+                                    .arg(QDir::toNativeSeparators(path), file.errorString()),
+                                IMessenger::Icon::Error);
 }
 
 void CTransferCommands::fillUpOnline(const QVector<int> &bookIds, const QStringList &isbns)

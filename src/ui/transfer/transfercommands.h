@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commandtarget.h"
+#include "transfer/bookimporter.h"
 #include "transfer/catalogexporter.h"
 
 #include <QObject>
@@ -34,6 +35,8 @@ public:
     void setExportDialogRunner(ExportDialogRunner runner) { m_exportRunner = std::move(runner); }
     void setBatchRunner(BatchRunner runner) { m_batchRunner = std::move(runner); }
     void setPathChooser(PathChooser chooser) { m_pathChooser = std::move(chooser); }
+    // Where the whole import report goes when its summary was shortened.
+    void setReportPathChooser(std::function<QString()> chooser) { m_reportPathChooser = std::move(chooser); }
 
     // True when books were imported (the tree and list have been reloaded).
     bool RunImport();
@@ -51,6 +54,7 @@ signals:
 
 private:
     void fillUpOnline(const QVector<int> &bookIds, const QStringList &isbns);
+    void offerWholeReport(const CImportSummary &summary);
 
     COrdoDoc *m_doc = nullptr;
     QWidget *m_parent = nullptr;
@@ -58,4 +62,5 @@ private:
     ExportDialogRunner m_exportRunner;
     BatchRunner m_batchRunner;
     PathChooser m_pathChooser;
+    std::function<QString()> m_reportPathChooser;
 };

@@ -128,6 +128,33 @@ private slots:
         QCOMPARE(again.mapping().at(again.table().columns.indexOf("Date Read")), ImportField::PurchaseDate);
     }
 
+    // Many repaired values: the box shows the first of them and the whole
+    // list can be saved, every line of it.
+    void longReport_canBeSavedWhole()
+    {
+        Fixture f;
+        QTemporaryDir dir;
+        QByteArray csv = "Title,Pages\n";
+        for (int i = 1; i <= 45; ++i)
+            csv += "Книга " + QByteArray::number(i) + ",xl; " + QByteArray::number(100 + i) + "\n";
+        QFile file(dir.filePath("many.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(csv);
+        file.close();
+        f.driveWizard(file.fileName());
+        const QString report = dir.filePath("report.txt");
+        f.commands.setReportPathChooser([&] { return report; });
+        QVERIFY(f.commands.RunImport());
+        QCOMPARE(f.messages.messages.size(), 1);
+        QVERIFY(f.messages.messages.at(0).contains("... and 15 more"));
+        QCOMPARE(f.messages.questions.size(), 1);
+        QFile saved(report);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(saved.readAll());
+        QCOMPARE(text.count("read as"), 45);
+        QVERIFY(text.contains("Line 46, Pages: \"xl; 145\" read as 145."));
+    }
+
     void badFile_staysOnTheFilePage()
     {
         Fixture f;
