@@ -132,6 +132,43 @@ private slots:
         QCOMPARE(odyssey.PageCount, QStringLiteral("520"));
     }
 
+    // A whole Goodreads library: every book, every author and every date
+    // arrives, whatever script the titles are in.
+    void goodreadsLibraryOf900Books_arrivesWhole()
+    {
+        const char *titles[] = {"Ἰλιάς", "Война и мир", "红楼梦", "L'Étranger", "Don Quijote"};
+        QByteArray csv = "Book Id,Title,Author,Author l-f,Additional Authors,ISBN,ISBN13,My Rating,Average Rating,"
+                         "Publisher,Binding,Number of Pages,Year Published,Original Publication Year,Date Read,"
+                         "Date Added,Bookshelves,Bookshelves with positions,Exclusive Shelf,My Review,Spoiler,"
+                         "Private Notes,Read Count,Owned Copies\n";
+        for (int i = 0; i < 900; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            const QByteArray day = QByteArray::number(1 + i % 28).rightJustified(2, '0');
+            csv += n + ",\"" + titles[i % 5] + " " + n + "\",Author " + n + ",\"" + n + ", Author\"," +
+                   (i % 3 == 0 ? "\"Second " + n + ", Third " + n + "\"" : QByteArray()) + ",=\"\",=\"\"," +
+                   QByteArray::number(i % 6) + ",3.9,Publisher,Paperback," + QByteArray::number(100 + i) +
+                   ",2001,2001,,2020/03/" + day + ",to-read,,to-read," +
+                   (i % 7 == 0 ? "\"Two lines,\nof review\"" : QByteArray()) + ",,,0,1\n";
+        }
+        TestCatalog cat;
+        const CImportTable t = tableOf(csv);
+        QCOMPARE(t.format, ImportFormat::Goodreads);
+        const CImportSummary summary = importInto(cat, t);
+        QCOMPARE(summary.added, 900);
+        QVERIFY(summary.refused.isEmpty());
+        QVERIFY(summary.mended.isEmpty());
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM book"), 900);
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM book WHERE Author LIKE '% / Second % / Third %'"), 300);
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM book WHERE DateAdded LIKE '2020-03-__'"), 900);
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM book WHERE Notes LIKE 'Two lines,%review'"), 129);
+        const CBookRecord last = loadByTitle(cat, "Ἰλιάς 895");
+        QCOMPARE(last.Author, QStringLiteral("Author 895"));
+        QCOMPARE(last.PageCount, QStringLiteral("995"));
+        QCOMPARE(last.DateAdded, QStringLiteral("Mar 28, 2020"));
+        const CBookRecord third = loadByTitle(cat, "红楼梦 897");
+        QCOMPARE(third.Author, QStringLiteral("Author 897 / Second 897 / Third 897"));
+    }
+
     void isbns_areCheckedAndStoredBare_data()
     {
         QTest::addColumn<QString>("given");
