@@ -1,16 +1,23 @@
 #pragma once
 
+#include "app/windows1252.h"
+
 #include <QJsonArray>
 #include <QJsonValue>
 #include <QString>
 
 // Reading the values of a service's JSON answer as text.
 
-// A string (trimmed) or a number as text; empty for anything else.
+// A string (trimmed; control characters left over from Windows-1252
+// repaired first, so that a final "…" is not trimmed away as a line break)
+// or a number as text; empty for anything else.
 inline QString JsonText(const QJsonValue &value)
 {
-    if (value.isString())
-        return value.toString().trimmed();
+    if (value.isString()) {
+        QString text = value.toString();
+        RepairC1Controls(text);
+        return text.trimmed();
+    }
     if (value.isDouble())
         return QString::number(value.toDouble(), 'g', 15);
     return {};

@@ -1,5 +1,7 @@
 #include "xmlanswer.h"
 
+#include "app/windows1252.h"
+
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 #include <libxml/xpath.h>
@@ -78,8 +80,9 @@ QString CXmlAnswer::TextOf(Node node)
     if (!node)
         return {};
     xmlChar *content = xmlNodeGetContent(node);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
+    QString text = QString::fromUtf8(reinterpret_cast<const char *>(content));
     xmlFree(content);
+    RepairC1Controls(text); // Windows-1252 text that was decoded as Latin-1
     return text;
 }
 

@@ -123,6 +123,21 @@ private slots:
         QCOMPARE(kept.Author, QString("EditorZoë Ångström / Дмитрий Соколов / Ελένη Παππά"));
     }
 
+    // A service that passes on Windows-1252 text decoded as Latin-1 sends
+    // its curly quotes and dashes as C1 control characters.
+    void lookupByIsbn_repairsControlCharactersLeftByWindows1252()
+    {
+        OpenLibraryFixture f;
+        QByteArray answer = fixture("api/books-0596000278.json");
+        QVERIFY(answer.contains("Café Cartography"));
+        answer.replace("Café Cartography", "\\u0093Café\\u0094 Cartography \\u0096 Vol. 1\\u0085");
+        f.server.serveData(QStringLiteral("/api/books?bibkeys=ISBN:0596000278"), answer, "application/json");
+        CBookRecord r;
+        QVERIFY(r.LookupByIsbn(QStringLiteral("0596000278"), true));
+        QCOMPARE(r.Title, QStringLiteral("“Café” Cartography – Vol. 1…"));
+        QCOMPARE(r.Author, QString("Zoë Ångström / Дмитрий Соколов / Ελένη Παππά"));
+    }
+
     void lookupByIsbn_triesTheOtherFormOnceAndStoresTheChosenForm_data()
     {
         QTest::addColumn<QString>("typed");
