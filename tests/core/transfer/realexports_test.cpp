@@ -1,6 +1,7 @@
 // Files as people's exports really are: stray bytes of another encoding,
 // LibraryThing in its comma form, several authors, ISBNs a spreadsheet has
 // mangled, page counts with Roman front matter, a row cut short.
+#include "filebytes.h"
 #include "importsamples.h"
 #include "recordingmessenger.h"
 #include "testsettings.h"
@@ -33,11 +34,7 @@ CImportTable tableOf(const QByteArray &bytes)
 {
     static QTemporaryDir dir;
     const QString path = dir.filePath("file.csv");
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    f.write(bytes);
-    f.close();
+    WriteFileBytes(path, bytes);
     return readTable(path);
 }
 

@@ -15,14 +15,6 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    f.write(bytes);
-}
-
 // Every stored field of a book, its links, its category paths and its cover
 // pictures, in one comparable list.
 QStringList snapshot(TestCatalog &cat, const QString &images, int bookId)
@@ -64,8 +56,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_pictures.isValid());
-        writeFile(m_pictures.filePath("front.jpg"), QByteArray("\xFF\xD8\xFF\xE0 front picture", 19));
-        writeFile(m_pictures.filePath("back.png"), QByteArray("\x89PNG back picture"));
+        WriteFileBytes(m_pictures.filePath("front.jpg"), QByteArray("\xFF\xD8\xFF\xE0 front picture", 19));
+        WriteFileBytes(m_pictures.filePath("back.png"), QByteArray("\x89PNG back picture"));
     }
 
     void roundTrip_data()

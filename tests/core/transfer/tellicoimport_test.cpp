@@ -12,13 +12,6 @@
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 const QByteArray kPng = QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQV"
                                                "R42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==");
 
@@ -39,7 +32,7 @@ void writeArchive(const QString &path, const QVector<QPair<QString, QByteArray>>
         if (!zip.add(m.first, m.second, m.first.startsWith("images/")))
             qFatal("cannot add %s", qPrintable(m.first));
     }
-    writeFile(path, zip.finish());
+    WriteFileBytes(path, zip.finish());
 }
 
 // A current collection of one entry whose cover is only referred to.
@@ -213,11 +206,11 @@ private slots:
         if (fileName.endsWith(".tc"))
             writeArchive(path, {{"tellico.xml", collectionWithCover("c0ffee.png")}});
         else
-            writeFile(path, collectionWithCover("c0ffee.png"));
+            WriteFileBytes(path, collectionWithCover("c0ffee.png"));
         QVERIFY(QDir(dir.path()).mkpath("books_files"));
-        writeFile(dir.filePath("books_files/c0ffee.png"), kPng);
+        WriteFileBytes(dir.filePath("books_files/c0ffee.png"), kPng);
         // A picture of that name beside the file is not the one meant.
-        writeFile(dir.filePath("c0ffee.png"), "other picture");
+        WriteFileBytes(dir.filePath("c0ffee.png"), "other picture");
 
         TestCatalog cat;
         const CImportTable t = readTable(path);
@@ -238,9 +231,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("books.xml");
-        writeFile(path, collectionWithCover("inner/c0ffee.png"));
+        WriteFileBytes(path, collectionWithCover("inner/c0ffee.png"));
         QVERIFY(QDir(dir.path()).mkpath("books_files/inner"));
-        writeFile(dir.filePath("books_files/inner/c0ffee.png"), kPng);
+        WriteFileBytes(dir.filePath("books_files/inner/c0ffee.png"), kPng);
 
         TestCatalog cat;
         const CImportTable t = readTable(path);
