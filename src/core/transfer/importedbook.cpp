@@ -292,13 +292,15 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
     QStringList authors;
     QVector<QPair<int, QString>> isbns; // column, text
     QVector<int> order;
+    order.reserve(cells.size());
     for (const QString &name : table.preferredColumns) {
         const int col = int(table.columns.indexOf(name));
         if (col >= 0)
             order << col;
     }
+    const qsizetype preferred = order.size();
     for (int col = 0; col < cells.size(); ++col) {
-        if (!order.contains(col))
+        if (preferred == 0 || !order.sliced(0, preferred).contains(col))
             order << col;
     }
     for (const int col : std::as_const(order)) {
