@@ -2,13 +2,17 @@
 
 #include "app/registrykey.h"
 #include "connection.h"
+#include "coverfiles.h"
+#include "imagesfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <cstdio>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,6 +82,65 @@ bool copyDatabase(sqlite3 *to, sqlite3 *from, QString *error)
     return true;
 }
 
+// The picture files the books of a catalogue file name (plain names only:
+// a name with a path in it was never one of the images folder's).
+QStringList pictureNames(sqlite3 *db)
+{
+    QStringList names;
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT FrontCover FROM book WHERE FrontCover<>'' UNION "
+                           "SELECT BackCover FROM book WHERE BackCover<>''",
+                           -1, &stmt, nullptr) != SQLITE_OK)
+        return names;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        const QString name = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
+        if (CCoverFiles::IsPlainFileName(name))
+            names << name;
+    }
+    sqlite3_finalize(stmt);
+    return names;
+}
+
+// A hard link where the file system allows (pictures are replaced by
+// renaming, never written in place, so the link keeps the old picture),
+// else a copy.
+bool linkOrCopy(const QString &from, const QString &to)
+{
+    QFile::remove(to);
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    return QFile::copy(from, to);
+}
+
+// The pictures of names from imagesFolder into folder; a picture the
+// catalogue names but does not have is simply not there either.
+bool copyPictures(const QStringList &names, const QString &imagesFolder, const QString &folder, QString *error)
+{
+    if (!QDir().mkpath(folder)) {
+        setError(error, QCoreApplication::translate("CCatalogueBackup", "Cannot create the folder %1.")
+                            .arg(QDir::toNativeSeparators(folder)));
+        return false;
+    }
+    for (const QString &name : names) {
+        const QString source = imagesFolder + QLatin1Char('/') + name;
+        if (!QFileInfo(source).isFile())
+            continue;
+        if (!linkOrCopy(source, folder + QLatin1Char('/') + name)) {
+            setError(error, QCoreApplication::translate("CCatalogueBackup", "Cannot write %1.")
+                                .arg(QDir::toNativeSeparators(folder + QLatin1Char('/') + name)));
+            return false;
+        }
+    }
+    return true;
+}
+
+void removeBackup(const QString &path)
+{
+    QFile::remove(path);
+    QDir(CCatalogueBackup::PicturesFolder(path)).removeRecursively();
+}
+
 sqlite3 *openFile(const QString &path, int flags, QString *error)
 {
     sqlite3 *db = nullptr;
@@ -140,43 +203,95 @@ bool CCatalogueBackup::IsDue(const QString &catalogPath, const QDateTime &now)
     return QFileInfo(backups.first()).lastModified().secsTo(now) >= qint64(days) * 24 * 3600;
 }
 
-bool CCatalogueBackup::Make(const QString &catalogPath, QString *error, const QDateTime &now)
+QString CCatalogueBackup::PicturesFolder(const QString &backupPath)
+{
+    QString path = backupPath;
+    if (path.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive))
+        path.chop(4);
+    return path + QLatin1String("_images");
+}
+
+void CCatalogueBackup::CleanUp(const QString &catalogPath)
+{
+    const QDir folder(BackupFolder(catalogPath));
+    if (!folder.exists())
+        return;
+    const QString prefix = baseName(catalogPath) + QLatin1Char(' ');
+    for (const QFileInfo &entry : folder.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString name = entry.fileName();
+        if (!name.startsWith(prefix))
+            continue;
+        bool leftover = name.endsWith(kPartSuffix);
+        // Pictures whose backup never got its name (or was removed by hand).
+        if (!leftover && entry.isDir() && name.endsWith(QLatin1String("_images")))
+            leftover = !QFileInfo::exists(folder.filePath(name.chopped(7) + QLatin1String(".mdb")));
+        if (!leftover)
+            continue;
+        if (entry.isDir())
+            QDir(entry.filePath()).removeRecursively();
+        else
+            QFile::remove(entry.filePath());
+    }
+}
+
+bool CCatalogueBackup::Make(const QString &catalogPath, QString *error, const QDateTime &now, const QString &keep)
 {
     const QString folderPath = BackupFolder(catalogPath);
     if (!QDir().mkpath(folderPath)) {
         setError(error, QCoreApplication::translate("CCatalogueBackup", "Cannot create the folder %1.").arg(QDir::toNativeSeparators(folderPath)));
         return false;
     }
+    CleanUp(catalogPath);
     const QDir folder(folderPath);
-    const QString stamp = now.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
-    const QString target =
-        folder.filePath(baseName(catalogPath) + QLatin1Char(' ') + stamp + QLatin1String(".mdb"));
-    // Written under another name first: a half-made backup never shows in
+    // A backup made within the same second as another takes the next free
+    // second: it must neither replace that one nor sort before it.
+    QDateTime when = now;
+    QString target;
+    for (;;) {
+        target = folder.filePath(baseName(catalogPath) + QLatin1Char(' ') +
+                                 when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")) + QLatin1String(".mdb"));
+        if (!QFileInfo::exists(target) && !QFileInfo::exists(PicturesFolder(target)))
+            break;
+        when = when.addSecs(1);
+    }
+    // Written under other names first: a half-made backup never shows in
     // the list, nor replaces a good one.
     const QString part = target + kPartSuffix;
-    QFile::remove(part);
+    const QString picturesPart = PicturesFolder(target) + kPartSuffix;
 
     sqlite3 *from = openFile(catalogPath, SQLITE_OPEN_READONLY, error);
     if (!from)
         return false;
     sqlite3 *to = openFile(part, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error);
     bool ok = to && copyDatabase(to, from, error);
+    // The pictures of the copied state, not of whatever the catalogue holds
+    // by now.
+    const QStringList names = ok ? pictureNames(to) : QStringList();
     sqlite3_close_v2(to);
     sqlite3_close_v2(from);
+    ok = ok && copyPictures(names, ImagesFolderForCatalog(catalogPath), picturesPart, error);
+    if (ok && !QDir().rename(picturesPart, PicturesFolder(target))) {
+        ok = false;
+        setError(error, QCoreApplication::translate("CCatalogueBackup", "Cannot write %1.").arg(QDir::toNativeSeparators(PicturesFolder(target))));
+    }
     if (ok) {
-        QFile::remove(target);
         ok = QFile::rename(part, target);
         if (!ok)
             setError(error, QCoreApplication::translate("CCatalogueBackup", "Cannot write %1.").arg(QDir::toNativeSeparators(target)));
     }
     if (!ok) {
         QFile::remove(part);
+        QDir(picturesPart).removeRecursively();
+        QDir(PicturesFolder(target)).removeRecursively();
         return false;
     }
 
+    const QString kept = keep.isEmpty() ? QString() : QFileInfo(keep).absoluteFilePath();
     const QStringList backups = List(catalogPath);
-    for (int i = KeepCount(); i < backups.size(); ++i)
-        QFile::remove(backups.at(i));
+    for (int i = KeepCount(); i < backups.size(); ++i) {
+        if (QFileInfo(backups.at(i)).absoluteFilePath() != kept)
+            removeBackup(backups.at(i));
+    }
     return true;
 }
 
@@ -208,13 +323,44 @@ bool CCatalogueBackup::Restore(Connection &connection, const QString &backupPath
         setError(error, QCoreApplication::translate("CCatalogueBackup", "%1 is not a usable catalogue backup.").arg(QDir::toNativeSeparators(backupPath)));
         return false;
     }
-    // The state being replaced is kept as a backup of its own.
-    if (!Make(connection.path(), error)) {
+    // The state being replaced is kept as a backup of its own; the one
+    // being restored is never the oldest to go.
+    if (!Make(connection.path(), error, QDateTime::currentDateTime(), backupPath)) {
         sqlite3_close_v2(from);
         return false;
     }
-    const bool ok = copyDatabase(connection.handle(), from, error);
+    // The backup's pictures wait beside their places under names the next
+    // open cleans away, so that a failure changes nothing.
+    const QString images = ImagesFolderForCatalog(connection.path());
+    const QString pictures = PicturesFolder(backupPath);
+    QStringList staged;
+    const auto unstage = [&staged, &images] {
+        for (const QString &name : std::as_const(staged))
+            QFile::remove(images + QLatin1String("/.") + name + QLatin1String(".saving"));
+    };
+    bool ok = QDir().mkpath(images);
+    for (const QString &name : QDir(pictures).entryList(QDir::Files)) {
+        if (!ok)
+            break;
+        ok = CCoverFiles::IsPlainFileName(name) && !CCoverFiles::IsLeftover(name) &&
+             linkOrCopy(pictures + QLatin1Char('/') + name, images + QLatin1String("/.") + name + QLatin1String(".saving"));
+        if (ok)
+            staged << name;
+        else
+            setError(error, QCoreApplication::translate("CCatalogueBackup", "Cannot write %1.").arg(QDir::toNativeSeparators(images + QLatin1Char('/') + name)));
+    }
+    ok = ok && copyDatabase(connection.handle(), from, error);
     sqlite3_close_v2(from);
     connection.restoreProgramSettings();
-    return ok;
+    if (!ok) {
+        unstage();
+        return false;
+    }
+    for (const QString &name : std::as_const(staged)) {
+        const QString target = images + QLatin1Char('/') + name;
+        // rename() replaces the file in one step; QFile::rename would refuse.
+        ::rename(QFile::encodeName(images + QLatin1String("/.") + name + QLatin1String(".saving")).constData(),
+                 QFile::encodeName(target).constData());
+    }
+    return true;
 }

@@ -3,6 +3,7 @@
 #include "app/apppaths.h"
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "cataloguebackup.h"
 #include "catalogueupgrade.h"
 #include "coverfiles.h"
 #include "imagesfolder.h"
@@ -155,8 +156,10 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
                                     IMessenger::Icon::Error);
             return false;
         }
-        // A save cut short (a crash, a kill) may have left pictures behind.
+        // A save or a backup cut short (a crash, a kill) may have left
+        // pictures or half-made files behind.
         CCoverFiles::CleanUp(images, *connection);
+        CCatalogueBackup::CleanUp(path);
     }
 
     m_connection = std::move(connection);

@@ -2,17 +2,22 @@
 #include "catalog/bookrecord.h"
 #include "catalog/cataloguebackup.h"
 #include "catalog/connection.h"
+#include "catalog/imagesfolder.h"
+#include "catalog/ordodoc.h"
 #include "catalog/recordset.h"
+#include "filebytes.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
 
 #include <QAtomicInt>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <cstdio>
 
 namespace {
 
@@ -163,6 +168,109 @@ private slots:
         QVERIFY(!CCatalogueBackup::Restore(cat.connection(), junk.fileName(), &error));
         QVERIFY(error.contains("junk.mdb"));
         QCOMPARE(cat.scalar("SELECT group_concat(Title) FROM book"), QString("Alt"));
+    }
+
+    // A backup holds the pictures its books name; restoring brings back the
+    // books with their covers as they were, whatever happened to the files.
+    void backupWithCovers_restoresThePictures()
+    {
+        TestSettings settings;
+        RecordingMessenger m;
+        TestCatalog cat("Книги.mdb");
+        const QString images = ImagesFolderForCatalog(cat.path());
+        QVERIFY(QDir().mkpath(images));
+        WriteFileBytes(images + "/1.jpg", "\xFF\xD8\xFF old front");
+        WriteFileBytes(images + "/1b.png", "\x89PNG old back");
+        WriteFileBytes(images + "/unrelated.gif", "GIF89a not a cover");
+        cat.exec("INSERT INTO book (BookID, Title, FrontCover, BackCover) VALUES (1, '紅樓夢', '1.jpg', '1b.png')");
+        cat.exec("INSERT INTO book (BookID, Title, FrontCover) VALUES (2, 'Lost', 'missing.jpg')");
+        cat.exec("INSERT INTO book (BookID, Title, FrontCover) VALUES (3, 'Outside', '../../etc/hostname')");
+        QString error;
+        QVERIFY2(CCatalogueBackup::Make(cat.path(), &error, QDateTime(QDate(2026, 1, 1), QTime(0, 0))),
+                 qPrintable(error));
+        const QString backup = CCatalogueBackup::List(cat.path()).first();
+        const QString pictures = CCatalogueBackup::PicturesFolder(backup);
+        QCOMPARE(QDir(pictures).entryList(QDir::Files), (QStringList{"1.jpg", "1b.png"}));
+
+        // The covers change (replaced by renaming, as saves do) or go.
+        WriteFileBytes(images + "/new.jpg", "\xFF\xD8\xFF new front");
+        QVERIFY(::rename(QFile::encodeName(images + "/new.jpg").constData(),
+                         QFile::encodeName(images + "/1.jpg").constData()) == 0);
+        QVERIFY(QFile::remove(images + "/1b.png"));
+        QCOMPARE(FileBytes(pictures + "/1.jpg"), QByteArray("\xFF\xD8\xFF old front"));
+
+        QVERIFY2(CCatalogueBackup::Restore(cat.connection(), backup, &error), qPrintable(error));
+        QCOMPARE(FileBytes(images + "/1.jpg"), QByteArray("\xFF\xD8\xFF old front"));
+        QCOMPARE(FileBytes(images + "/1b.png"), QByteArray("\x89PNG old back"));
+        QCOMPARE(FileBytes(images + "/unrelated.gif"), QByteArray("GIF89a not a cover"));
+        QVERIFY(QDir(images).entryList({".*"}, QDir::Files | QDir::Hidden).isEmpty()); // nothing staged left
+        // The safety backup made first holds the pictures it replaced.
+        const QStringList list = CCatalogueBackup::List(cat.path());
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(FileBytes(CCatalogueBackup::PicturesFolder(list.first()) + "/1.jpg"),
+                 QByteArray("\xFF\xD8\xFF new front"));
+    }
+
+    // Restoring the oldest backup when the list is full: the safety backup
+    // must not prune the one being restored.
+    void restoringTheOldestBackup_keepsIt()
+    {
+        TestSettings settings;
+        RecordingMessenger m;
+        CCatalogueBackup::SetKeepCount(2);
+        TestCatalog cat;
+        cat.exec("INSERT INTO book (BookID, Title) VALUES (1, 'Первая')");
+        QVERIFY(CCatalogueBackup::Make(cat.path(), nullptr, QDateTime(QDate(2020, 1, 1), QTime(0, 0))));
+        cat.exec("UPDATE book SET Title='Вторая'");
+        QVERIFY(CCatalogueBackup::Make(cat.path(), nullptr, QDateTime(QDate(2021, 1, 1), QTime(0, 0))));
+        const QString oldest = CCatalogueBackup::List(cat.path()).last();
+        QString error;
+        QVERIFY2(CCatalogueBackup::Restore(cat.connection(), oldest, &error), qPrintable(error));
+        QCOMPARE(cat.scalar("SELECT Title FROM book"), QString("Первая"));
+        QVERIFY(QFileInfo::exists(oldest));
+        QVERIFY(CCatalogueBackup::List(cat.path()).contains(oldest));
+        // Restoring it again still works.
+        QVERIFY2(CCatalogueBackup::Restore(cat.connection(), oldest, &error), qPrintable(error));
+    }
+
+    // Two backups within one second are two backups, newest first.
+    void backupsInTheSameSecond_areBothKept()
+    {
+        TestSettings settings;
+        RecordingMessenger m;
+        TestCatalog cat;
+        const QDateTime now(QDate(2026, 5, 5), QTime(12, 0, 0));
+        cat.exec("INSERT INTO book (BookID, Title) VALUES (1, 'one')");
+        QVERIFY(CCatalogueBackup::Make(cat.path(), nullptr, now));
+        cat.exec("UPDATE book SET Title='two'");
+        QVERIFY(CCatalogueBackup::Make(cat.path(), nullptr, now));
+        const QStringList list = CCatalogueBackup::List(cat.path());
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(scalarInt(list.first(), "SELECT COUNT(*) FROM book WHERE Title='two'"), 1);
+        QCOMPARE(scalarInt(list.last(), "SELECT COUNT(*) FROM book WHERE Title='one'"), 1);
+    }
+
+    // What a killed backup leaves is cleaned by the next backup or open.
+    void killedBackupLeftovers_areCleaned()
+    {
+        TestSettings settings;
+        RecordingMessenger m;
+        TestCatalog cat;
+        const QString folder = CCatalogueBackup::BackupFolder(cat.path());
+        const QString base = QFileInfo(cat.path()).completeBaseName();
+        QVERIFY(QDir().mkpath(folder + "/" + base + " 2026-01-01 00-00-00_images.part"));
+        QVERIFY(QDir().mkpath(folder + "/" + base + " 2026-01-02 00-00-00_images"));
+        WriteFileBytes(folder + "/" + base + " 2026-01-01 00-00-00.mdb.part", "half");
+        WriteFileBytes(folder + "/unrelated.txt", "keep");
+        {
+            COrdoDoc doc;
+            QVERIFY(doc.OnOpenDocument(cat.path()));
+        }
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"unrelated.txt"});
+
+        WriteFileBytes(folder + "/" + base + " 2026-01-03 00-00-00.mdb.part", "half");
+        QVERIFY(CCatalogueBackup::Make(cat.path()));
+        QCOMPARE(QDir(folder).entryList({"*.part"}, QDir::Files | QDir::Dirs), QStringList());
     }
 };
 
