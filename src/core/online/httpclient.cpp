@@ -1,5 +1,6 @@
 #include "httpclient.h"
 
+#include "addresskind.h"
 #include "canceltoken.h"
 
 #include <QMutex>
@@ -127,7 +128,28 @@ struct Transfer
     qint64 cap = 0;
     bool tooLarge = false;
     const CCancelToken *cancel = nullptr;
+    int hops = 0;                         // requests made, the first and each redirect
+    AddressKind origin = AddressKind::Public;
+    QString refusedAddress;               // where a redirect wanted to lead, when refused
 };
+
+// Called before each request goes out, once the connection is made: a
+// redirect may not lead further into the network than the service was.
+int checkHop(void *user, char *primaryIp, char *, int primaryPort, int)
+{
+    auto *t = static_cast<Transfer *>(user);
+    const QString ip = QString::fromLatin1(primaryIp);
+    const AddressKind kind = ClassifyAddress(ip, primaryPort);
+    if (t->hops++ == 0) {
+        t->origin = kind;
+        return CURL_PREREQFUNC_OK;
+    }
+    if (int(kind) < int(t->origin)) {
+        t->refusedAddress = ip + QLatin1Char(':') + QString::number(primaryPort);
+        return CURL_PREREQFUNC_ABORT;
+    }
+    return CURL_PREREQFUNC_OK;
+}
 
 size_t writeBody(char *data, size_t size, size_t count, void *user)
 {
@@ -153,7 +175,7 @@ CHttpResponse::Error errorOf(CURLcode code, const Transfer &t)
     case CURLE_OK:
         return CHttpResponse::Error::None;
     case CURLE_ABORTED_BY_CALLBACK:
-        return CHttpResponse::Error::Cancelled;
+        return t.refusedAddress.isEmpty() ? CHttpResponse::Error::Cancelled : CHttpResponse::Error::RefusedRedirect;
     case CURLE_OPERATION_TIMEDOUT:
         return CHttpResponse::Error::TimedOut;
     case CURLE_FILESIZE_EXCEEDED:
@@ -251,6 +273,8 @@ CHttpResponse CHttpClient::Get(const QString &url, Kind kind)
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, progress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
+    curl_easy_setopt(curl, CURLOPT_PREREQFUNCTION, checkHop);
+    curl_easy_setopt(curl, CURLOPT_PREREQDATA, &transfer);
 
     const CURLcode code = perform(handles->multi, curl, m_cancel);
 
@@ -270,11 +294,17 @@ CHttpResponse CHttpClient::Get(const QString &url, Kind kind)
     response.error = errorOf(code, transfer);
     if (response.error == CHttpResponse::Error::None) {
         response.body = std::move(transfer.body);
+    } else if (response.error == CHttpResponse::Error::RefusedRedirect) {
+        response.errorText =
+            QStringLiteral("The service redirected to an address inside the network (%1); it was not followed.")
+                .arg(transfer.refusedAddress);
     } else {
         response.errorText = QString::fromUtf8(errorBuffer[0] ? errorBuffer : curl_easy_strerror(code));
     }
     // The handle stays with the thread; nothing may point into this frame.
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+    curl_easy_setopt(curl, CURLOPT_PREREQDATA, nullptr);
+    curl_easy_setopt(curl, CURLOPT_PREREQFUNCTION, nullptr);
     return response;
 }
 

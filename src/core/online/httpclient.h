@@ -10,7 +10,8 @@ class CCancelToken;
 // GET requests over libcurl. Each thread keeps one libcurl easy handle (and
 // the multi handle that drives it), so a run of requests to one server
 // reuses its connection. Only http and https
-// are followed (at most 5 redirects), bodies are capped while they arrive
+// are followed (at most 5 redirects, none of them further into the network
+// than the service: see AddressKind), bodies are capped while they arrive
 // (also chunked and gzip ones), the proxy comes from the environment
 // (http_proxy, https_proxy, no_proxy), and two requests to one host are at
 // least the configured gap apart. A cancel token, when given, is polled

@@ -14,6 +14,7 @@ struct CHttpResponse
         TooLarge,         // the body went past the size cap
         RefusedScheme,    // not http or https (also after a redirect)
         TooManyRedirects, // more than 5
+        RefusedRedirect,  // a redirect led further into the network than the service was
         Network,          // no connection, reset, bad address, broken body ...
     };
 

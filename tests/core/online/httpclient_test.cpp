@@ -1,3 +1,4 @@
+#include "online/addresskind.h"
 #include "online/canceltoken.h"
 #include "online/httpclient.h"
 #include "testhttpserver.h"
@@ -214,6 +215,76 @@ private slots:
         QCOMPARE(six.error, CHttpResponse::Error::TooManyRedirects);
         QVERIFY(!six.ok());
         QCOMPARE(server.requestCount(), 6);
+    }
+
+    void addressKinds_data()
+    {
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<int>("kind");
+        const int loopback = int(AddressKind::Loopback), lan = int(AddressKind::Private), pub = int(AddressKind::Public);
+        QTest::newRow("127.0.0.1") << "127.0.0.1" << loopback;
+        QTest::newRow("127.8.9.10") << "127.8.9.10" << loopback;
+        QTest::newRow("::1") << "::1" << loopback;
+        QTest::newRow("0.0.0.0") << "0.0.0.0" << loopback;
+        QTest::newRow("mapped loopback") << "::ffff:127.0.0.1" << loopback;
+        QTest::newRow("10/8") << "10.1.2.3" << lan;
+        QTest::newRow("172.16/12") << "172.31.255.1" << lan;
+        QTest::newRow("192.168/16") << "192.168.1.1" << lan;
+        QTest::newRow("shared 100.64/10") << "100.100.1.1" << lan;
+        QTest::newRow("cloud metadata") << "169.254.169.254" << lan;
+        QTest::newRow("mapped private") << "::ffff:10.0.0.1" << lan;
+        QTest::newRow("IPv6 unique local") << "fd12:3456::1" << lan;
+        QTest::newRow("IPv6 link local") << "fe80::1" << lan;
+        QTest::newRow("multicast") << "224.0.0.1" << lan;
+        QTest::newRow("no address") << "router.local" << lan;
+        QTest::newRow("public IPv4") << "93.184.216.34" << pub;
+        QTest::newRow("172.32 is public") << "172.32.0.1" << pub;
+        QTest::newRow("public IPv6") << "2606:4700::6810:84e5" << pub;
+    }
+
+    void addressKinds()
+    {
+        QFETCH(QString, ip);
+        QFETCH(int, kind);
+        QCOMPARE(int(AddressKindOf(ip)), kind);
+    }
+
+    // A service on a public address may not redirect into the computer or
+    // the local network; within its own kind of address it may. The test
+    // server on one port plays the public service, a second one on another
+    // port of 127.0.0.1 what lies inside.
+    void redirect_staysOnTheServicesKindOfAddress()
+    {
+        TestHttpServer service;
+        TestHttpServer inside;
+        inside.serveData("/secret", "router admin page", "text/plain");
+        service.redirect("/inward", inside.url("/secret"));
+        service.redirect("/along", service.url("/answer"));
+        service.serveData("/answer", "public answer", "text/plain");
+        const int publicPort = service.port();
+        SetAddressClassifier([publicPort](const QString &ip, int port) {
+            return port == publicPort ? AddressKind::Public : AddressKindOf(ip);
+        });
+        CHttpClient client(quickSettings());
+        const CHttpResponse inward = client.Get(service.url("/inward"));
+        SetAddressClassifier({});
+        QCOMPARE(inward.error, CHttpResponse::Error::RefusedRedirect);
+        QVERIFY(!inward.body.contains("router"));
+        QVERIFY2(inward.errorText.contains(QString::number(inside.port())), qPrintable(inward.errorText));
+        QCOMPARE(inside.requestCount(), 0);
+
+        SetAddressClassifier([publicPort](const QString &ip, int port) {
+            return port == publicPort ? AddressKind::Public : AddressKindOf(ip);
+        });
+        const CHttpResponse along = client.Get(service.url("/along"));
+        SetAddressClassifier({});
+        QVERIFY(along.ok());
+        QCOMPARE(along.body, QByteArray("public answer"));
+
+        // A service inside the computer (as the tests' own) may redirect
+        // within it.
+        QVERIFY(client.Get(service.url("/inward")).ok());
+        QCOMPARE(inside.requestCount(), 1);
     }
 
     void get_onlyHttpAndHttpsAreUsed()
