@@ -1,3 +1,4 @@
+#include "catalog/bookid.h"
 #include "app/registrykey.h"
 #include "catalog/bookrecord.h"
 #include "filebytes.h"
@@ -505,13 +506,13 @@ private slots:
         f.addBook(2);
         f.addBook(3);
         f.cat.exec("INSERT INTO book_category (BookID, CatID) VALUES (2, 4)");
-        const int ids[] = {1, 2, 3};
+        const BookId ids[] = {1, 2, 3};
         QVERIFY(CBookRecord::AddBooksToCategory(3, ids, 4, f.cat.connection()));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE CatID=4"), 3);
         QCOMPARE(m.messages, QStringList({"1 duplicate(s) are not saved."}));
 
         m.clear();
-        QVERIFY(CBookRecord::AddBooksToCategory(QVector<int>{3, 1}, 2, f.cat.connection()));
+        QVERIFY(CBookRecord::AddBooksToCategory(QVector<BookId>{3, 1}, 2, f.cat.connection()));
         QVERIFY(m.messages.isEmpty());
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE CatID=2"), 2);
     }
@@ -522,7 +523,7 @@ private slots:
         RecordingMessenger m;
         f.addBook(1);
         f.addBook(3);
-        QVERIFY(!CBookRecord::AddBooksToCategory(QVector<int>{1, 2, 3}, 4, f.cat.connection()));
+        QVERIFY(!CBookRecord::AddBooksToCategory(QVector<BookId>{1, 2, 3}, 4, f.cat.connection()));
         QCOMPARE(m.messages.size(), 1);
         QVERIFY(m.messages.first().startsWith("INSERT INTO book_category (bookID, CatID) VALUES (2, 4)\n"));
         QCOMPARE(f.cat.scalar("SELECT group_concat(BookID) FROM book_category WHERE CatID=4"), QString("1"));

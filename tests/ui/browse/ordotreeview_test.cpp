@@ -1,3 +1,4 @@
+#include "catalog/bookid.h"
 #include "app/commandids.h"
 #include "app/englishplurals.h"
 #include "browse/ordotreeview.h"
@@ -148,14 +149,14 @@ struct SheetDriver
     }
 };
 
-QMimeData *booksData(const QVector<int> &ids)
+QMimeData *booksData(const QVector<BookId> &ids)
 {
     auto *data = new QMimeData;
     data->setData(kOrdoBookMime, EncodeBookPayload(ids));
     return data;
 }
 
-QMimeData *categoryData(int catId)
+QMimeData *categoryData(CategoryId catId)
 {
     auto *data = new QMimeData;
     data->setData(kOrdoCategoryMime, EncodeCategoryPayload(catId));
