@@ -25,6 +25,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -57,7 +58,7 @@ struct ListFixture
         view.resize(700, 300);
     }
 
-    void addBook(int id, const QString &title, const QString &author, const QString &publisher,
+    void addBook(BookId id, const QString &title, const QString &author, const QString &publisher,
                  const QString &front = "NULL", const QString &back = "NULL")
     {
         cat.exec(
@@ -67,14 +68,14 @@ struct ListFixture
                 .arg(FormatSqlValue(title, SqlText), FormatSqlValue(author, SqlText), publisher, front,
                      back));
     }
-    void member(int bookId, int catId)
+    void member(BookId bookId, CategoryId catId)
     {
         cat.exec(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, %2)")
                      .arg(bookId)
                      .arg(catId));
     }
 
-    void show(int category)
+    void show(CategoryId category)
     {
         doc.setCurrentCategory(category);
         view.LoadBooks();
@@ -97,7 +98,7 @@ struct ListFixture
         view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
 
-    int rowOf(int bookId) const { return int(shownIds().indexOf(bookId)); }
+    int rowOf(BookId bookId) const { return int(shownIds().indexOf(bookId)); }
 };
 
 void showAndWait(QWidget &widget)
@@ -444,6 +445,56 @@ private slots:
         QCOMPARE(f.shownIds(), (QVector<BookId>{2, 3}));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE BookID=1"), 1); // still a favourite
         QVERIFY(f.messenger.questions.isEmpty());                                      // Cut does not ask
+    }
+
+    // Book 2^32 + 1 cut to 32 bits is book 1: the list, the selection, the
+    // clipboard and the commands must keep it apart.
+    void wideBookId_isListedSelectedCopiedAndRemovedAsItself()
+    {
+        ListFixture f;
+        const BookId wide = 4294967297LL;
+        const CategoryId far = 4294967300LL;
+        f.addBook(wide, "wide", "Wade", "NULL");
+        f.cat.exec(QString("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, 'Far', 1)").arg(far));
+        f.member(1, far);
+        f.member(wide, far);
+
+        f.show(far);
+        QVector<BookId> shown = f.shownIds();
+        std::sort(shown.begin(), shown.end());
+        QCOMPARE(shown, (QVector<BookId>{1, wide}));
+        QCOMPARE(f.view.bookListModel()->index(f.rowOf(wide), 0).data().toString(), QString("wide"));
+
+        f.select({f.rowOf(wide)});
+        QCOMPARE(f.doc.selectedBooks(), QVector<BookId>{wide});
+        QSignalSpy edit(&f.view, &COrdoListView::editBookRequested);
+        f.view.runCommand(Cmd::EditBook);
+        QCOMPARE(edit.count(), 1);
+        QCOMPARE(edit.first().at(0).value<BookId>(), wide);
+
+        f.view.runCommand(Cmd::Copy);
+        QVector<BookId> copied;
+        QVERIFY(DecodeBookPayload(QGuiApplication::clipboard()->mimeData()->data(kOrdoBookMime), copied));
+        QCOMPARE(copied, QVector<BookId>{wide});
+
+        f.view.runCommand(Cmd::SendToFavorites);
+        QCOMPARE(f.cat.count(QString("SELECT COUNT(*) FROM book_category WHERE BookID=%1 AND CatID=2").arg(wide)), 1);
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE BookID=1 AND CatID=2"), 1); // as before
+
+        f.messenger.answer = true;
+        f.view.runCommand(Cmd::RemoveBook);
+        QCOMPARE(f.shownIds(), QVector<BookId>{1});
+        QCOMPARE(f.cat.count(QString("SELECT COUNT(*) FROM book_category WHERE CatID=%1").arg(far)), 1);
+
+        // Out of every category, then deleted for good: book 1 stays.
+        f.cat.exec(QString("DELETE FROM book_category WHERE BookID=%1").arg(wide));
+        f.show(6);
+        QVERIFY(f.shownIds().contains(wide));
+        f.select({f.rowOf(wide)});
+        f.view.runCommand(Cmd::RemoveBook);
+        QVERIFY(!f.shownIds().contains(wide));
+        QCOMPARE(f.cat.count(QString("SELECT COUNT(*) FROM book WHERE BookID=%1").arg(wide)), 0);
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book WHERE BookID=1"), 1);
     }
 
     void removeBook_allBooksThenRecycleBin()
