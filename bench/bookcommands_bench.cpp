@@ -49,15 +49,15 @@ struct Fixture
     bool exec(const QString &sql) { return bool(connection->execute(sql)); }
 
     // Every tenth book: a selection spread over the whole catalogue.
-    static QVector<int> selection()
+    static QVector<BookId> selection()
     {
-        QVector<int> ids;
+        QVector<BookId> ids;
         for (int i = 0; i < kSelected; ++i)
             ids << 1 + 10 * i;
         return ids;
     }
 
-    bool forEach(const QVector<int> &ids, const QString &pattern)
+    bool forEach(const QVector<BookId> &ids, const QString &pattern)
     {
         Transaction transaction(*connection);
         for (int id : ids) {
@@ -68,15 +68,15 @@ struct Fixture
     }
 };
 
-using Setup = bool (*)(Fixture &, const QVector<int> &);
-using Command = void (*)(Fixture &, const QVector<int> &, CountingMessenger &);
+using Setup = bool (*)(Fixture &, const QVector<BookId> &);
+using Command = void (*)(Fixture &, const QVector<BookId> &, CountingMessenger &);
 
 void runMeasured(benchmark::State &state, Setup setup, Command command)
 {
     CountingMessenger messenger;
     setMessenger(&messenger);
     Fixture fixture;
-    const QVector<int> ids = Fixture::selection();
+    const QVector<BookId> ids = Fixture::selection();
     for (auto _ : state) {
         state.PauseTiming();
         const bool ready = fixture.reset() && (!setup || setup(fixture, ids));
@@ -94,7 +94,7 @@ void runMeasured(benchmark::State &state, Setup setup, Command command)
 
 void BM_RemoveFromAllBooks(benchmark::State &state)
 {
-    runMeasured(state, nullptr, [](Fixture &f, const QVector<int> &ids, CountingMessenger &) {
+    runMeasured(state, nullptr, [](Fixture &f, const QVector<BookId> &ids, CountingMessenger &) {
         DeleteSelectedBooks(*f.connection, 5, ids, f.images);
     });
 }
@@ -104,11 +104,11 @@ void BM_RemoveFromCategory(benchmark::State &state)
 {
     runMeasured(
         state,
-        [](Fixture &f, const QVector<int> &ids) {
+        [](Fixture &f, const QVector<BookId> &ids) {
             return f.exec(QStringLiteral("DELETE FROM book_category WHERE CatID=4")) &&
                    f.forEach(ids, QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, 4)"));
         },
-        [](Fixture &f, const QVector<int> &ids, CountingMessenger &) {
+        [](Fixture &f, const QVector<BookId> &ids, CountingMessenger &) {
             DeleteSelectedBooks(*f.connection, 4, ids, f.images);
         });
 }
@@ -119,7 +119,7 @@ void BM_RemoveFromRecycleBin(benchmark::State &state)
 {
     runMeasured(
         state,
-        [](Fixture &f, const QVector<int> &ids) {
+        [](Fixture &f, const QVector<BookId> &ids) {
             if (!f.forEach(ids, QStringLiteral("DELETE FROM book_category WHERE BookID=%1")) ||
                 !f.forEach(ids, QStringLiteral("UPDATE book SET FrontCover='%1.jpg', BackCover='%1b.jpg' "
                                                "WHERE BookID=%1")))
@@ -133,7 +133,7 @@ void BM_RemoveFromRecycleBin(benchmark::State &state)
             }
             return true;
         },
-        [](Fixture &f, const QVector<int> &ids, CountingMessenger &) {
+        [](Fixture &f, const QVector<BookId> &ids, CountingMessenger &) {
             DeleteSelectedBooks(*f.connection, 6, ids, f.images);
             if (QFile::exists(f.images + QStringLiteral("/1.jpg")))
                 std::abort(); // the covers must be gone
@@ -145,10 +145,10 @@ void BM_SendToNew(benchmark::State &state)
 {
     runMeasured(
         state,
-        [](Fixture &f, const QVector<int> &) {
+        [](Fixture &f, const QVector<BookId> &) {
             return f.exec(QStringLiteral("DELETE FROM book_category WHERE CatID=2"));
         },
-        [](Fixture &f, const QVector<int> &ids, CountingMessenger &) { SendBooksTo(*f.connection, ids, 2); });
+        [](Fixture &f, const QVector<BookId> &ids, CountingMessenger &) { SendBooksTo(*f.connection, ids, 2); });
 }
 BENCHMARK(BM_SendToNew)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -157,11 +157,11 @@ void BM_SendToExisting(benchmark::State &state)
 {
     runMeasured(
         state,
-        [](Fixture &f, const QVector<int> &ids) {
+        [](Fixture &f, const QVector<BookId> &ids) {
             return f.forEach(
                 ids, QStringLiteral("INSERT OR IGNORE INTO book_category (BookID, CatID) VALUES (%1, 2)"));
         },
-        [](Fixture &f, const QVector<int> &ids, CountingMessenger &) { SendBooksTo(*f.connection, ids, 2); });
+        [](Fixture &f, const QVector<BookId> &ids, CountingMessenger &) { SendBooksTo(*f.connection, ids, 2); });
 }
 BENCHMARK(BM_SendToExisting)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -171,12 +171,12 @@ void BM_Paste(benchmark::State &state)
 {
     runMeasured(
         state,
-        [](Fixture &f, const QVector<int> &ids) {
+        [](Fixture &f, const QVector<BookId> &ids) {
             return f.exec(QStringLiteral("DELETE FROM book_category WHERE CatID=3")) &&
                    f.forEach(ids.mid(0, ids.size() / 2),
                              QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, 3)"));
         },
-        [](Fixture &f, const QVector<int> &ids, CountingMessenger &) {
+        [](Fixture &f, const QVector<BookId> &ids, CountingMessenger &) {
             CBookRecord::AddBooksToCategory(ids, 3, *f.connection);
         });
 }

@@ -29,7 +29,7 @@ constexpr int kSelected = 1000;
 struct Catalogue
 {
     std::shared_ptr<Connection> connection;
-    QVector<int> selection;
+    QVector<BookId> selection;
     QString xsl = QStringLiteral(ORDO_BENCH_APPDIR "/Styles/DetailsEnu.xsl");
     QString images = QStringLiteral("/catalogs/large_images");
 
@@ -109,7 +109,7 @@ double runSeconds(const QString &program, const QStringList &arguments)
     return seconds(std::chrono::steady_clock::now() - start);
 }
 
-QString idList(const QVector<int> &ids)
+QString idList(const QVector<BookId> &ids)
 {
     QStringList parts;
     for (int id : ids)

@@ -52,7 +52,7 @@ std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword
         ok = rs.open(connection, sql, &error);
     }
     while (ok && !rs.isEOF()) {
-        const int bookId = rs.field(0).toInt();
+        const BookId bookId = rs.field(0).toInt64();
         // A membership that exists already is refused by the key; the book
         // still counts as found. Any other refusal means the result was not
         // stored, and a count of books nobody can see would be a lie.
@@ -86,7 +86,7 @@ std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword
     return found;
 }
 
-BasicSearchOutcome BasicSearchFollowUp(const std::optional<int> &found, int currentCategory)
+BasicSearchOutcome BasicSearchFollowUp(const std::optional<int> &found, CategoryId currentCategory)
 {
     if (!found)
         return BasicSearchOutcome::Failed;
@@ -105,7 +105,7 @@ QString NoSearchResultsText()
 }
 
 BasicSearchOutcome BasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
-                               int currentCategory, bool ignoreAccents)
+                               CategoryId currentCategory, bool ignoreAccents)
 {
     const BasicSearchOutcome outcome =
         BasicSearchFollowUp(RunBasicSearch(connection, keyword, clearFirst, ignoreAccents), currentCategory);

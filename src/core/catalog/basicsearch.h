@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookid.h"
+
 #include <QString>
 #include <optional>
 
@@ -33,7 +35,7 @@ enum class BasicSearchOutcome {
     SelectSearchResults, // select Search Results in the tree (reloads the list)
 };
 
-BasicSearchOutcome BasicSearchFollowUp(const std::optional<int> &found, int currentCategory);
+BasicSearchOutcome BasicSearchFollowUp(const std::optional<int> &found, CategoryId currentCategory);
 
 // "No search results found."
 QString NoSearchResultsText();
@@ -41,4 +43,4 @@ QString NoSearchResultsText();
 // The whole command after the dialog: runs the search, shows "No search
 // results found." when nothing was found, and says what the window must do.
 [[nodiscard]] BasicSearchOutcome BasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
-                                             int currentCategory, bool ignoreAccents = false);
+                                             CategoryId currentCategory, bool ignoreAccents = false);

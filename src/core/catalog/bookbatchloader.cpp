@@ -7,7 +7,7 @@
 
 namespace {
 
-QString idListText(const int *ids, int count)
+QString idListText(const BookId *ids, int count)
 {
     QString text;
     text.reserve(count * 7);
@@ -21,7 +21,7 @@ QString idListText(const int *ids, int count)
 
 } // namespace
 
-bool CBookBatchLoader::Load(const int *ids, int count, QVector<CBookRecord> &books)
+bool CBookBatchLoader::Load(const BookId *ids, int count, QVector<CBookRecord> &books)
 {
     books.clear();
     if (count <= 0)
@@ -33,7 +33,7 @@ bool CBookBatchLoader::Load(const int *ids, int count, QVector<CBookRecord> &boo
     }
     books.resize(count);
     // An id may be asked for twice; every position gets the book.
-    QHash<int, int> firstRow;
+    QHash<BookId, int> firstRow;
     for (int i = 0; i < count; ++i) {
         books[i].BookID = ids[i];
         firstRow.insert(ids[i], i);
@@ -51,7 +51,7 @@ bool CBookBatchLoader::Load(const int *ids, int count, QVector<CBookRecord> &boo
     return true;
 }
 
-bool CBookBatchLoader::readBooks(const QString &idList, QHash<int, int> &rowOf, QVector<CBookRecord> &books)
+bool CBookBatchLoader::readBooks(const QString &idList, QHash<BookId, int> &rowOf, QVector<CBookRecord> &books)
 {
     const QString sql = QStringLiteral("SELECT * FROM book WHERE BookID IN (%1)").arg(idList);
     Recordset rs;
@@ -61,7 +61,7 @@ bool CBookBatchLoader::readBooks(const QString &idList, QHash<int, int> &rowOf, 
     const int idColumn = rs.fieldIndex(QStringLiteral("BookID"));
     DbError error;
     while (!rs.isEOF()) {
-        const auto row = rowOf.constFind(rs.field(idColumn).toInt());
+        const auto row = rowOf.constFind(rs.field(idColumn).toInt64());
         if (row != rowOf.cend())
             m_reader.Read(rs, books[*row]);
         if (!rs.moveNext(&error) && error.isSet()) {
@@ -72,7 +72,7 @@ bool CBookBatchLoader::readBooks(const QString &idList, QHash<int, int> &rowOf, 
     return true;
 }
 
-bool CBookBatchLoader::readLinks(const QString &idList, const QHash<int, int> &rowOf,
+bool CBookBatchLoader::readLinks(const QString &idList, const QHash<BookId, int> &rowOf,
                                  QVector<CBookRecord> &books)
 {
     const QString sql =
@@ -85,7 +85,7 @@ bool CBookBatchLoader::readLinks(const QString &idList, const QHash<int, int> &r
         return false;
     DbError error;
     while (!rs.isEOF()) {
-        const auto row = rowOf.constFind(rs.field(0).toInt());
+        const auto row = rowOf.constFind(rs.field(0).toInt64());
         if (row != rowOf.cend())
             books[*row].links.append({FieldToText(rs.field(1)), FieldToText(rs.field(2)),
                                       FieldToText(rs.field(3)), FieldToText(rs.field(4))});

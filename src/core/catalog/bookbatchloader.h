@@ -18,14 +18,14 @@ public:
     // ascending LinkID order. An id with no book gives a record holding only
     // its BookID (as Load leaves a fresh record). False after a database
     // error, which has been shown.
-    [[nodiscard]] bool Load(const int *ids, int count, QVector<CBookRecord> &books);
+    [[nodiscard]] bool Load(const BookId *ids, int count, QVector<CBookRecord> &books);
 
     // Ids per query: keeps each statement's text short.
     static constexpr int kBatchSize = 250;
 
 private:
-    bool readBooks(const QString &idList, QHash<int, int> &rowOf, QVector<CBookRecord> &books);
-    bool readLinks(const QString &idList, const QHash<int, int> &rowOf, QVector<CBookRecord> &books);
+    bool readBooks(const QString &idList, QHash<BookId, int> &rowOf, QVector<CBookRecord> &books);
+    bool readLinks(const QString &idList, const QHash<BookId, int> &rowOf, QVector<CBookRecord> &books);
 
     Connection &m_connection;
     CBookRecord::RowReader m_reader;

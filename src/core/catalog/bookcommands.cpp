@@ -98,7 +98,7 @@ QString coverPath(const QString &imagesFolder, const QString &name)
     return imagesFolder + QLatin1Char('/') + name;
 }
 
-bool bookExists(Connection &connection, int bookId)
+bool bookExists(Connection &connection, BookId bookId)
 {
     Recordset rs;
     return !rs.open(connection, QStringLiteral("SELECT BookID FROM book WHERE BookID=%1").arg(bookId)) ||
@@ -107,7 +107,7 @@ bool bookExists(Connection &connection, int bookId)
 
 } // namespace
 
-QString RemoveBooksQuestion(int category)
+QString RemoveBooksQuestion(CategoryId category)
 {
     if (category == RecycleBinCategory)
         return QCoreApplication::translate(
@@ -116,14 +116,14 @@ QString RemoveBooksQuestion(int category)
         "COrdoListView", "Are you sure you want to remove the selected book(s) from this category?");
 }
 
-int DeleteSelectedBooks(Connection &connection, int category, const QVector<int> &bookIds,
+int DeleteSelectedBooks(Connection &connection, CategoryId category, const QVector<BookId> &bookIds,
                         const QString &imagesFolder)
 {
     int failures = 0;
     // Cover files go only once their book is gone for good, after the commit.
-    QVector<std::pair<int, QStringList>> covers;
+    QVector<std::pair<BookId, QStringList>> covers;
     StatementBatch batch(connection);
-    for (int bookId : bookIds) {
+    for (BookId bookId : bookIds) {
         QString sql;
         if (category == AllBooksCategory) {
             sql = QStringLiteral("DELETE FROM book_category WHERE BookID=%1").arg(bookId);
@@ -169,11 +169,11 @@ int DeleteSelectedBooks(Connection &connection, int category, const QVector<int>
     return failures;
 }
 
-int SendBooksTo(Connection &connection, const QVector<int> &bookIds, int targetCategory)
+int SendBooksTo(Connection &connection, const QVector<BookId> &bookIds, CategoryId targetCategory)
 {
     int added = 0;
     StatementBatch batch(connection);
-    for (int bookId : bookIds) {
+    for (BookId bookId : bookIds) {
         if (batch.run(QStringLiteral("INSERT INTO book_category(BookID,CatID) VALUES(%1,%2)")
                           .arg(bookId)
                           .arg(targetCategory),

@@ -13,15 +13,15 @@ namespace {
 
 // Every publisher name by id, read in one pass so that a list of many books
 // costs one extra query instead of one per row.
-bool readPublishers(Connection &connection, QHash<int, QString> &names)
+bool readPublishers(Connection &connection, QHash<qint64, QString> &names)
 {
     Recordset rs;
     if (!rs.open(connection, QStringLiteral("SELECT PublisherID, Name FROM bookpublisher")))
         return false;
     while (!rs.isEOF()) {
         const FieldValue id = rs.field(0);
-        if (id.kind == FieldValue::Kind::Int32)
-            names.insert(id.toInt(), FieldToText(rs.field(1)));
+        if (id.isInteger())
+            names.insert(id.toInt64(), FieldToText(rs.field(1)));
         if (!rs.moveNext() && rs.lastError().isSet())
             return false;
     }
@@ -30,7 +30,7 @@ bool readPublishers(Connection &connection, QHash<int, QString> &names)
 
 } // namespace
 
-QString BookListSql(int category, bool dateAdded)
+QString BookListSql(CategoryId category, bool dateAdded)
 {
     const QString columns = QStringLiteral("Title, Author, PublisherID, ISBN, Edition, ") +
                             (dateAdded ? QStringLiteral("DateAdded") : QStringLiteral("NULL"));
@@ -46,7 +46,7 @@ QString BookListSql(int category, bool dateAdded)
         .arg(category);
 }
 
-BookListLoad LoadBookListRows(Connection &connection, int category, BookListRows &rows)
+BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookListRows &rows)
 {
     rows.clear();
     const QString sql = BookListSql(category, BookTableHasColumn(connection, QStringLiteral("DateAdded")));
@@ -54,7 +54,7 @@ BookListLoad LoadBookListRows(Connection &connection, int category, BookListRows
     if (!rs.open(connection, sql))
         return BookListLoad::OpenFailed;
 
-    QHash<int, QString> publishers;
+    QHash<qint64, QString> publishers;
     const bool havePublishers = readPublishers(connection, publishers);
 
     // The columns come straight from the engine into the rows' one buffer:
@@ -71,11 +71,11 @@ BookListLoad LoadBookListRows(Connection &connection, int category, BookListRows
         // an empty publisher name.
         QStringView publisher;
         if (havePublishers && sqlite3_column_type(stmt, 3) == SQLITE_INTEGER) {
-            const auto found = publishers.constFind(sqlite3_column_int(stmt, 3));
+            const auto found = publishers.constFind(sqlite3_column_int64(stmt, 3));
             if (found != publishers.cend())
                 publisher = *found;
         }
-        rows.appendUtf8(sqlite3_column_int(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5), bytes(6));
+        rows.appendUtf8(sqlite3_column_int64(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5), bytes(6));
 
         DbError error;
         if (!rs.moveNext(&error) && error.isSet()) {
@@ -94,7 +94,7 @@ BookListLoad LoadBookListRows(Connection &connection, int category, BookListRows
     return result;
 }
 
-bool LoadBookListRow(Connection &connection, int bookId, BookListRow &row)
+bool LoadBookListRow(Connection &connection, BookId bookId, BookListRow &row)
 {
     Recordset rs;
     if (!rs.open(connection,
@@ -115,10 +115,10 @@ bool LoadBookListRow(Connection &connection, int bookId, BookListRow &row)
     row.dateAdded = added.kind == FieldValue::Kind::Date ? added.toDateTime().date().toString(Qt::ISODate)
                                                          : FieldToText(added);
     rs.close();
-    if (publisherId.kind == FieldValue::Kind::Int32) {
+    if (publisherId.isInteger()) {
         Recordset name;
         if (name.open(connection, QStringLiteral("SELECT Name FROM bookpublisher WHERE PublisherID=%1")
-                                      .arg(publisherId.toInt())) &&
+                                      .arg(publisherId.toInt64())) &&
             !name.isEOF())
             row.publisher = FieldToText(name.field(0));
     }

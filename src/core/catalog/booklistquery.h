@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookid.h"
+
 #include "booklistrows.h"
 
 #include <QString>
@@ -13,7 +15,7 @@ enum : int { AllBooksCategory = 5, RecycleBinCategory = 6, NoCategory = -1 };
 // category) or the members of one category, newest titles first. Without
 // dateAdded (a read-only catalogue of an older version has no such column)
 // the date column is NULL.
-QString BookListSql(int category, bool dateAdded = true);
+QString BookListSql(CategoryId category, bool dateAdded = true);
 
 enum class BookListLoad {
     Loaded,     // every row read
@@ -26,8 +28,8 @@ enum class BookListLoad {
 // with equal titles in the reverse of the query's order (the list builds
 // itself by putting each row of the descending query at the top). Publisher
 // names are read once, not per row.
-[[nodiscard]] BookListLoad LoadBookListRows(Connection &connection, int category, BookListRows &rows);
+[[nodiscard]] BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookListRows &rows);
 
 // Reads the list row of one book (after an edit) without re-reading the
 // category. False when the book is gone or the query failed (nothing shown).
-[[nodiscard]] bool LoadBookListRow(Connection &connection, int bookId, BookListRow &row);
+[[nodiscard]] bool LoadBookListRow(Connection &connection, BookId bookId, BookListRow &row);

@@ -54,7 +54,7 @@ BookListRow BookListRows::row(qsizetype row) const
     return values;
 }
 
-BookListRows::Entry BookListRows::beginRow(int bookId, qsizetype units)
+BookListRows::Entry BookListRows::beginRow(BookId bookId, qsizetype units)
 {
     if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < units) {
         Block block;
@@ -111,7 +111,7 @@ BookListRows::Entry BookListRows::makeEntry(const BookListRow &row)
     return entry;
 }
 
-void BookListRows::appendUtf8(int bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
+void BookListRows::appendUtf8(BookId bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
                               QByteArrayView isbn, QByteArrayView edition, QByteArrayView dateAdded)
 {
     // UTF-8 never needs more UTF-16 units than it has bytes.

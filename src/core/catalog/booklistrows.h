@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookid.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringDecoder>
@@ -12,7 +14,7 @@
 // put together by hand.
 struct BookListRow
 {
-    int bookId = 0;
+    BookId bookId = 0;
     QString title;
     QString author;
     QString publisher;
@@ -42,7 +44,7 @@ public:
     void clear();
     void reserve(qsizetype rows) { m_rows.reserve(size_t(rows)); }
 
-    int bookId(qsizetype row) const { return m_rows[size_t(row)].bookId; }
+    BookId bookId(qsizetype row) const { return m_rows[size_t(row)].bookId; }
     // Valid until the rows change.
     QStringView text(qsizetype row, int column) const;
     BookListRow row(qsizetype row) const;
@@ -50,7 +52,7 @@ public:
     void append(const BookListRow &row);
     // A row straight from the engine: UTF-8 texts, decoded into the blocks.
     // The publisher is already a name.
-    void appendUtf8(int bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
+    void appendUtf8(BookId bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
                     QByteArrayView isbn, QByteArrayView edition, QByteArrayView dateAdded);
     // The row's texts are written anew; the old ones stay unused until the
     // rows are cleared.
@@ -63,7 +65,7 @@ public:
 private:
     struct Entry
     {
-        int bookId;
+        BookId bookId;
         int block;
         // Column c is [start[c], start[c + 1]) in the block.
         quint32 start[ColumnCount + 1];
@@ -77,7 +79,7 @@ private:
 
     // Room for a row of at most units UTF-16 units in the last block; the
     // entry of a row starting there.
-    Entry beginRow(int bookId, qsizetype units);
+    Entry beginRow(BookId bookId, qsizetype units);
     char16_t *cursor() { return m_blocks.back().text.get() + m_blocks.back().used; }
     void endText(Entry &entry, int column, const char16_t *end);
     char16_t *decode(char16_t *out, QByteArrayView utf8);

@@ -128,15 +128,14 @@ bool isPlainInteger(const QString &text)
 }
 
 // The database part of saving a book; covers gets what the files need.
-bool writeBook(const CBookRecord &r, bool isNew, int categoryId, const QString &imagesFolder,
+bool writeBook(const CBookRecord &r, bool isNew, CategoryId categoryId, const QString &imagesFolder,
                Connection &connection, std::unique_ptr<CCoverFiles> &covers, Failure &failure)
 {
-    int bookId = r.BookID;
+    BookId bookId = r.BookID;
     if (isNew) {
         // MAX alone (NULL, read as 0, for an empty table) gives the same id as
         // counting first, without counting 100,000 rows on every save.
-        // Read as 64 bits: a number of 2^31 or more typed in by hand must
-        // stop the save, not wrap around to a negative id.
+        // Only the last 64-bit number leaves no next one.
         const QString sql = QStringLiteral("SELECT MAX(BookID) FROM book");
         Recordset rs;
         DbError error;
@@ -144,11 +143,11 @@ bool writeBook(const CBookRecord &r, bool isNew, int categoryId, const QString &
             return failure.fail(sql, error);
         const qint64 max = rs.int64Field(0);
         rs.close();
-        if (max >= std::numeric_limits<int>::max())
+        if (max >= std::numeric_limits<BookId>::max())
             return failure.fail(
                 sql, {1, QCoreApplication::translate(
                              "Catalogue", "No new number is free: the highest one is already in use.")});
-        bookId = int(max + 1);
+        bookId = max + 1;
     }
 
     // The pictures are copied before the book row is written: one that
@@ -324,7 +323,7 @@ void CBookRecord::ResetToDefaults()
     EBookOnly = key.ReadInt(QStringLiteral("EbookOnly"), 0) != 0 ? 1 : 0;
 }
 
-bool CBookRecord::Load(int bookId, Connection &connection)
+bool CBookRecord::Load(BookId bookId, Connection &connection)
 {
     BookID = bookId;
     QString sql = QStringLiteral("SELECT * FROM book WHERE BookID=%1").arg(bookId);
@@ -347,7 +346,7 @@ bool CBookRecord::Load(int bookId, Connection &connection)
         }
         // Ids are integers; anything else (text left by Run SQL) has no row
         // and must not become part of the statement.
-        if (id.kind != FieldValue::Kind::Int32)
+        if (!id.isInteger())
             continue;
         const QString idText = FieldToText(id);
         // Same query as LookupName, but a failure must end the load while a
@@ -390,12 +389,12 @@ bool CBookRecord::RowReader::ReadAll(Connection &connection)
         Recordset rs;
         if (!OpenRecordset(rs, connection, sql))
             return false;
-        QHash<int, QString> names;
+        QHash<qint64, QString> names;
         DbError error;
         while (!rs.isEOF()) {
             const FieldValue id = rs.field(0);
-            if (id.kind == FieldValue::Kind::Int32)
-                names.insert(id.toInt(), FieldToText(rs.field(1)));
+            if (id.isInteger())
+                names.insert(id.toInt64(), FieldToText(rs.field(1)));
             if (!rs.moveNext(&error) && error.isSet()) {
                 ShowDbError(sql, error);
                 return false;
@@ -429,12 +428,12 @@ void CBookRecord::RowReader::Read(const Recordset &rs, CBookRecord &book) const
         QString &name = book.*kLookups[i].member;
         if (id.isNull())
             name.clear();
-        else if (id.kind == FieldValue::Kind::Int32 && i < m_names.size())
-            name = m_names[i].value(id.toInt(), name); // no row: left as it was, as Load does
+        else if (id.isInteger() && i < m_names.size())
+            name = m_names[i].value(id.toInt64(), name); // no row: left as it was, as Load does
     }
 }
 
-bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesFolder, Connection &connection)
+bool CBookRecord::Save(bool isNew, CategoryId categoryId, const QString &imagesFolder, Connection &connection)
 {
     Failure failure;
     std::unique_ptr<CCoverFiles> covers;
@@ -469,12 +468,12 @@ bool CBookRecord::Save(bool isNew, int categoryId, const QString &imagesFolder, 
     return true;
 }
 
-bool CBookRecord::AddBooksToCategory(const QVector<int> &bookIds, int categoryId, Connection &connection)
+bool CBookRecord::AddBooksToCategory(const QVector<BookId> &bookIds, CategoryId categoryId, Connection &connection)
 {
     return AddBooksToCategory(int(bookIds.size()), bookIds.constData(), categoryId, connection);
 }
 
-bool CBookRecord::AddBooksToCategory(int count, const int *bookIds, int categoryId, Connection &connection)
+bool CBookRecord::AddBooksToCategory(int count, const BookId *bookIds, CategoryId categoryId, Connection &connection)
 {
     Failure failure;
     int duplicates = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookid.h"
+
 #include "linkentry.h"
 #include "sharedtext.h"
 
@@ -59,7 +61,7 @@ public:
     // Reads book bookId with its links (appended to links). A book that does
     // not exist is not an error: BookID becomes bookId and the other fields
     // keep their values. False after a database error, which has been shown.
-    bool Load(int bookId, Connection &connection);
+    bool Load(BookId bookId, Connection &connection);
 
     // Reads the fields of many books from rows of "SELECT * FROM book ...":
     // column positions are found once and lookup names come from tables
@@ -77,7 +79,7 @@ public:
         void Read(const Recordset &rs, CBookRecord &book) const;
 
     private:
-        QVector<QHash<int, QString>> m_names; // per lookup column
+        QVector<QHash<qint64, QString>> m_names; // per lookup column
         QVector<int> m_textColumns;
         QVector<int> m_lookupColumns;
         int m_ratingColumn = -1;
@@ -92,14 +94,14 @@ public:
     // were and the error has been shown. A cover that cannot be copied is
     // reported and does not fail the save. BookID is not changed, even for a
     // new book; FrontCover and BackCover get the stored names.
-    [[nodiscard]] bool Save(bool isNew, int categoryId, const QString &imagesFolder, Connection &connection);
+    [[nodiscard]] bool Save(bool isNew, CategoryId categoryId, const QString &imagesFolder, Connection &connection);
 
     // Makes the books members of categoryId, skipping books that already are
     // and reporting how many were skipped ("%d duplicate(s) are not saved.").
     // False after a database error, which has been shown; memberships added
     // before it stay.
-    static bool AddBooksToCategory(int count, const int *bookIds, int categoryId, Connection &connection);
-    static bool AddBooksToCategory(const QVector<int> &bookIds, int categoryId, Connection &connection);
+    static bool AddBooksToCategory(int count, const BookId *bookIds, CategoryId categoryId, Connection &connection);
+    static bool AddBooksToCategory(const QVector<BookId> &bookIds, CategoryId categoryId, Connection &connection);
 
     // Path of link linkIdText of book bookIdText (both as taken from an
     // ordolink address). Only plain non-negative integers are looked up;
@@ -152,7 +154,7 @@ public:
 
     // Catalogue fields, in the order of the book table's design. Numbers,
     // prices and dates are text; only these three are integers.
-    int BookID = 0;
+    BookId BookID = 0;
     QString FrontCover; // bare file name inside the images folder
     QString BackCover;  // bare file name inside the images folder
     QString Title;

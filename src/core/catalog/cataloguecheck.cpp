@@ -64,7 +64,7 @@ bool CCatalogueCheck::Run(Connection &connection, const QString &imagesFolder)
     if (!OpenRecordset(rs, connection, sql))
         return false;
     for (; !rs.isEOF(); rs.moveNext()) {
-        const int bookId = rs.field(0).toInt();
+        const BookId bookId = rs.field(0).toInt64();
         const QString title = rs.field(3).toString();
         for (int back = 0; back < 2; ++back) {
             const QString name = rs.field(1 + back).toString();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookid.h"
+
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,7 @@ class CCatalogueCheck
 public:
     struct MissingCover
     {
-        int bookId;
+        BookId bookId;
         QString name;
         bool back;
         QString title;

@@ -50,7 +50,7 @@ bool isReferenced(Connection &connection, const QString &name)
 
 } // namespace
 
-CCoverFiles::CCoverFiles(const QString &imagesFolder, int bookId) : m_folder(imagesFolder), m_bookId(bookId)
+CCoverFiles::CCoverFiles(const QString &imagesFolder, BookId bookId) : m_folder(imagesFolder), m_bookId(bookId)
 {
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookid.h"
+
 #include <QString>
 
 class Connection;
@@ -31,7 +33,7 @@ public:
         bool early = false;     // renamed into place before the commit
     };
 
-    CCoverFiles(const QString &imagesFolder, int bookId);
+    CCoverFiles(const QString &imagesFolder, BookId bookId);
     ~CCoverFiles(); // rolls back what was prepared and not finished
     CCoverFiles(const CCoverFiles &) = delete;
     CCoverFiles &operator=(const CCoverFiles &) = delete;
@@ -64,7 +66,7 @@ private:
     bool writeJournal();
 
     QString m_folder;
-    int m_bookId;
+    BookId m_bookId;
     Plan m_plans[Count];
     QString m_journal;
     bool m_prepared = false;

@@ -77,7 +77,7 @@ bool GetOrInsertLookupId(const QString &table, const QString &name, Connection &
         if (!OpenRecordset(rs, connection, sql))
             return false;
         if (!rs.isEOF()) {
-            idText = QString::number(rs.field(0).toInt());
+            idText = QString::number(rs.field(0).toInt64());
             return true;
         }
     }

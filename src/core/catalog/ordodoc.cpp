@@ -81,7 +81,7 @@ void COrdoDoc::OnNewDocument()
     m_selectedBooks.clear();
 }
 
-void COrdoDoc::setCurrentCategory(int category)
+void COrdoDoc::setCurrentCategory(CategoryId category)
 {
     m_currentCategory = category;
 }

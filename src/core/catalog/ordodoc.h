@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bookid.h"
+
 #include "connection.h"
 
 #include <QObject>
@@ -42,12 +44,12 @@ public:
     bool isReadOnly() const { return m_readOnly; }
 
     // -1 until the tree selects something; 5 = All Books, 6 = Recycle Bin.
-    int currentCategory() const { return m_currentCategory; }
-    void setCurrentCategory(int category);
+    CategoryId currentCategory() const { return m_currentCategory; }
+    void setCurrentCategory(CategoryId category);
 
     // BookIDs of the selected list rows, in row order.
-    const QVector<int> &selectedBooks() const { return m_selectedBooks; }
-    void setSelectedBooks(const QVector<int> &books) { m_selectedBooks = books; }
+    const QVector<BookId> &selectedBooks() const { return m_selectedBooks; }
+    void setSelectedBooks(const QVector<BookId> &books) { m_selectedBooks = books; }
     void clearSelectedBooks() { m_selectedBooks.clear(); }
 
     bool newCatalogueFlag() const { return m_newCatalogue; }
@@ -72,8 +74,8 @@ private:
     std::shared_ptr<Connection> m_connection;
     std::shared_ptr<Connection> m_listReader;
     QString m_path;
-    int m_currentCategory = -1;
-    QVector<int> m_selectedBooks;
+    CategoryId m_currentCategory = -1;
+    QVector<BookId> m_selectedBooks;
     bool m_newCatalogue = false;
     int m_orphanRowsRemoved = 0;
     bool m_readOnly = false;

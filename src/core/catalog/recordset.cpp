@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <sqlite3.h>
+#include <limits>
 
 namespace {
 
@@ -245,9 +246,16 @@ FieldValue Recordset::field(int index) const
     case Kind::Byte:
         v.value = qint32(quint8(sqlite3_column_int(m_stmt, index)));
         break;
-    case Kind::Int32:
-        v.value = qint32(sqlite3_column_int64(m_stmt, index));
+    case Kind::Int32: {
+        const qint64 n = sqlite3_column_int64(m_stmt, index);
+        if (n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max()) {
+            v.value = qint32(n);
+        } else {
+            v.kind = Kind::Int64;
+            v.value = n;
+        }
         break;
+    }
     default: // Single, Double, Currency
         v.value = sqlite3_column_double(m_stmt, index);
         break;

@@ -39,8 +39,7 @@ public:
     // book list reads hundreds of thousands of values at a time.
     QString fieldText(int index) const;
 
-    // The whole 64-bit integer of a field (field() gives ids as 32-bit
-    // values): 0 for NULL or no row.
+    // The whole 64-bit integer of a field: 0 for NULL or no row.
     qint64 int64Field(int index) const;
 
     // The statement itself, for readers of many rows that take the columns

@@ -134,6 +134,8 @@ QString FieldToText(const FieldValue &v)
     case Kind::Int32:
     case Kind::Byte:
         return QString::number(v.value.toInt());
+    case Kind::Int64:
+        return QString::number(v.value.toLongLong());
     case Kind::Single:
         return QString::number(v.value.toDouble(), 'f', 2);
     case Kind::Double:

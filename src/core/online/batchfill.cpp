@@ -39,7 +39,7 @@ void FillEmptyFields(CBookRecord &stored, const CBookRecord &found)
         stored.newBackCoverSource = found.newBackCoverSource;
 }
 
-CBatchItemResult LookUpAndFillBook(CBookRecord &record, const QString &isbn, int bookId,
+CBatchItemResult LookUpAndFillBook(CBookRecord &record, const QString &isbn, BookId bookId,
                                    const CBatchTarget &target)
 {
     CBatchItemResult result;

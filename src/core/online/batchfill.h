@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include "batchitem.h"
 
 #include <QString>
@@ -10,7 +12,7 @@ class CBookRecord;
 // catalogue lacks: empty fields and a missing front or back cover. Fields the
 // book has stay as they are. Messages of the steps are not shown: the reason
 // of a failure goes into the row text. Runs on any thread.
-CBatchItemResult LookUpAndFillBook(CBookRecord &record, const QString &isbn, int bookId,
+CBatchItemResult LookUpAndFillBook(CBookRecord &record, const QString &isbn, BookId bookId,
                                    const CBatchTarget &target);
 
 // The filling alone: copies into stored every field that is empty there

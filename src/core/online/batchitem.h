@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include <QString>
 
 class CBookRecord;
@@ -8,7 +10,7 @@ class Connection;
 // Where the books of a batch go.
 struct CBatchTarget
 {
-    int categoryId = 1;
+    CategoryId categoryId = 1;
     QString imagesFolder;
     Connection *connection = nullptr;
     bool addDuplicates = false; // also add a book whose ISBN the catalogue has

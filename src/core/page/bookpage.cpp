@@ -6,7 +6,7 @@
 #include "bookxml.h"
 #include "htmlexport.h"
 
-bool CBookPage::Update(const QVector<int> &bookIds, Connection *connection, const QString &imagesFolder,
+bool CBookPage::Update(const QVector<BookId> &bookIds, Connection *connection, const QString &imagesFolder,
                        const QString &xslPath)
 {
     Clear();

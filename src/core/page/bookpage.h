@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include "booktransform.h"
 
 #include <QString>
@@ -19,7 +21,7 @@ public:
     // True when Html() now holds the page. No books, a database error (already
     // shown) or a failed step leave both texts empty; a failed DOM, XML or XSL
     // step shows its message (136, 137, 138), a failed transformation none.
-    bool Update(const QVector<int> &bookIds, Connection *connection, const QString &imagesFolder,
+    bool Update(const QVector<BookId> &bookIds, Connection *connection, const QString &imagesFolder,
                 const QString &xslPath);
     void Clear();
     // The texts of a page built elsewhere (on a worker, see pagejob.h).

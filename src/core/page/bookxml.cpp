@@ -187,13 +187,13 @@ QString BookXmlCreationDate()
     return QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
 }
 
-QString BuildBookXml(const QVector<int> &bookIds, Connection &connection, const QString &imagesFolder,
+QString BuildBookXml(const QVector<BookId> &bookIds, Connection &connection, const QString &imagesFolder,
                      const QString &creationDate)
 {
     return BuildBookXml(bookIds, connection, imagesFolder, creationDate, BookXmlControl());
 }
 
-QString BuildBookXml(const QVector<int> &bookIds, Connection &connection, const QString &imagesFolder,
+QString BuildBookXml(const QVector<BookId> &bookIds, Connection &connection, const QString &imagesFolder,
                      const QString &creationDate, const BookXmlControl &control)
 {
     const QString yes = LoadStr(IDS_YES);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include <QString>
 #include <QVector>
 #include <atomic>
@@ -23,7 +25,7 @@ QString BookXmlCreationDate();
 // every record loaded afresh from the catalogue. Cover elements hold
 // imagesFolder + "/" + file name. A null creationDate means now (tests pass a
 // fixed text).
-QString BuildBookXml(const QVector<int> &bookIds, Connection &connection, const QString &imagesFolder,
+QString BuildBookXml(const QVector<BookId> &bookIds, Connection &connection, const QString &imagesFolder,
                      const QString &creationDate = QString());
 
 // For a build on a worker: cancel (when set) is polled between batches of
@@ -34,5 +36,5 @@ struct BookXmlControl
     const std::atomic_bool *cancel = nullptr;
     std::function<void(int done, int total)> progress;
 };
-QString BuildBookXml(const QVector<int> &bookIds, Connection &connection, const QString &imagesFolder,
+QString BuildBookXml(const QVector<BookId> &bookIds, Connection &connection, const QString &imagesFolder,
                      const QString &creationDate, const BookXmlControl &control);

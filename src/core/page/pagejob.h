@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include "app/messenger.h"
 #include "booktransform.h"
 
@@ -16,7 +18,7 @@
 struct PageJobRequest
 {
     QString catalogPath;
-    QVector<int> bookIds; // the books to build, in page order
+    QVector<BookId> bookIds; // the books to build, in page order
     QString imagesFolder;
     QString xslPath;
     QString creationDate;  // null: now

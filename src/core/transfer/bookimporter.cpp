@@ -111,12 +111,12 @@ public:
 
 private:
     bool exec(const QString &sql);
-    bool queryInt(const QString &sql, int &value);
+    bool queryId(const QString &sql, qint64 &value);
     bool lookupId(const char *table, const QString &name, QString &id);
-    bool categoryIds(const CImportedBook &book, QVector<int> &ids);
-    int childCategory(int parent, const QString &name);
-    bool createCategory(int parent, const QString &name, int &id);
-    QString coverName(const QString &ref, int bookId, const QString &suffix, const CImportedBook &book,
+    bool categoryIds(const CImportedBook &book, QVector<CategoryId> &ids);
+    CategoryId childCategory(CategoryId parent, const QString &name);
+    bool createCategory(CategoryId parent, const QString &name, CategoryId &id);
+    QString coverName(const QString &ref, BookId bookId, const QString &suffix, const CImportedBook &book,
                       CImportSummary &summary);
     bool sqlValue(const Column &c, const CImportedBook &book, QString &out);
 
@@ -124,12 +124,12 @@ private:
     const CImportTable &m_table;
     const CImportOptions &m_options;
     const bool m_categoriesMapped;
-    int m_target = 1;
-    int m_nextBookId = 1;
-    int m_nextCatId = 32;
-    QHash<QString, int> m_books;                // duplicate key -> BookID
-    QHash<int, QHash<QString, int>> m_children; // parent -> folded name -> CatID
-    QHash<QString, int> m_topLevel;             // folded name of categories 1 to 4 -> id
+    CategoryId m_target = 1;
+    BookId m_nextBookId = 1;
+    CategoryId m_nextCatId = 32;
+    QHash<QString, BookId> m_books;                // duplicate key -> BookID
+    QHash<CategoryId, QHash<QString, CategoryId>> m_children; // parent -> folded name -> CatID
+    QHash<QString, CategoryId> m_topLevel;             // folded name of categories 1 to 4 -> id
     QHash<QString, QHash<QString, QString>> m_lookups;
     const QString m_today = DateAddedToday();
     QVector<PendingCover> m_covers;
@@ -173,7 +173,7 @@ bool ImportRun::exec(const QString &sql)
     return false;
 }
 
-bool ImportRun::queryInt(const QString &sql, int &value)
+bool ImportRun::queryId(const QString &sql, qint64 &value)
 {
     Recordset rs;
     DbError error;
@@ -181,19 +181,19 @@ bool ImportRun::queryInt(const QString &sql, int &value)
         failure = {sql, error};
         return false;
     }
-    value = rs.isEOF() ? 0 : rs.field(0).toInt();
+    value = rs.isEOF() ? 0 : rs.int64Field(0);
     return true;
 }
 
 bool ImportRun::prepare()
 {
-    int max = 0;
-    if (!queryInt(QStringLiteral("SELECT MAX(BookID) FROM book"), max))
+    qint64 max = 0;
+    if (!queryId(QStringLiteral("SELECT MAX(BookID) FROM book"), max))
         return false;
     m_nextBookId = max + 1;
-    if (!queryInt(QStringLiteral("SELECT MAX(CatID) FROM category"), max))
+    if (!queryId(QStringLiteral("SELECT MAX(CatID) FROM category"), max))
         return false;
-    m_nextCatId = qMax(max + 1, 32);
+    m_nextCatId = qMax<CategoryId>(max + 1, 32);
 
     QString sql = QStringLiteral("SELECT CatID, Name, ParentID FROM category");
     Recordset rs;
@@ -203,13 +203,13 @@ bool ImportRun::prepare()
         return false;
     }
     while (!rs.isEOF()) {
-        const int id = rs.field(0).toInt();
+        const CategoryId id = rs.field(0).toInt64();
         const QString name = asciiFolded(rs.field(1).toString().trimmed());
         if (rs.field(2).isNull()) {
             if (id >= 1 && id <= 4)
                 m_topLevel.insert(name, id);
         } else {
-            m_children[rs.field(2).toInt()].insert(name, id);
+            m_children[rs.field(2).toInt64()].insert(name, id);
         }
         if (!rs.moveNext(&error) && error.isSet()) {
             failure = {sql, error};
@@ -226,7 +226,7 @@ bool ImportRun::prepare()
         const QString key =
             BookDuplicateKey(rs.field(1).toString(), rs.field(2).toString(), rs.field(3).toString());
         if (!key.isEmpty() && !m_books.contains(key))
-            m_books.insert(key, rs.field(0).toInt());
+            m_books.insert(key, rs.field(0).toInt64());
         if (!rs.moveNext(&error) && error.isSet()) {
             failure = {sql, error};
             return false;
@@ -237,7 +237,7 @@ bool ImportRun::prepare()
     m_target = m_options.targetCategory;
     const QString newName = m_options.newCategoryName.trimmed();
     if (!newName.isEmpty()) {
-        const int existing = childCategory(m_target, newName);
+        const CategoryId existing = childCategory(m_target, newName);
         if (existing > 0)
             m_target = existing;
         else if (!createCategory(m_target, newName, m_target))
@@ -252,12 +252,12 @@ bool ImportRun::prepare()
     return true;
 }
 
-int ImportRun::childCategory(int parent, const QString &name)
+CategoryId ImportRun::childCategory(CategoryId parent, const QString &name)
 {
     return m_children.value(parent).value(asciiFolded(name.trimmed()), 0);
 }
 
-bool ImportRun::createCategory(int parent, const QString &name, int &id)
+bool ImportRun::createCategory(CategoryId parent, const QString &name, CategoryId &id)
 {
     id = m_nextCatId++;
     // One pass over the arguments: a "%3" in the name stays text.
@@ -268,7 +268,7 @@ bool ImportRun::createCategory(int parent, const QString &name, int &id)
     return true;
 }
 
-bool ImportRun::categoryIds(const CImportedBook &book, QVector<int> &ids)
+bool ImportRun::categoryIds(const CImportedBook &book, QVector<CategoryId> &ids)
 {
     // Our own export restores its tree: a book it wrote without categories
     // was in none, and goes back to none.
@@ -279,17 +279,17 @@ bool ImportRun::categoryIds(const CImportedBook &book, QVector<int> &ids)
         return true;
     }
     for (const QStringList &path : book.categories) {
-        int parent = m_target;
+        CategoryId parent = m_target;
         int start = 0;
         // A path that begins with the root collection or a special category
         // (as the export writes them) is found from the top of the tree.
-        const int top = m_topLevel.value(asciiFolded(path.first()), 0);
+        const CategoryId top = m_topLevel.value(asciiFolded(path.first()), 0);
         if (top > 0 && (m_target == 1 || top != 1)) {
             parent = top;
             start = 1;
         }
         for (int i = start; i < path.size(); ++i) {
-            int id = childCategory(parent, path.at(i));
+            CategoryId id = childCategory(parent, path.at(i));
             if (id == 0 && !createCategory(parent, path.at(i), id))
                 return false;
             parent = id;
@@ -321,7 +321,7 @@ bool ImportRun::lookupId(const char *table, const QString &name, QString &id)
     return true;
 }
 
-QString ImportRun::coverName(const QString &ref, int bookId, const QString &suffix, const CImportedBook &book,
+QString ImportRun::coverName(const QString &ref, BookId bookId, const QString &suffix, const CImportedBook &book,
                              CImportSummary &summary)
 {
     if (ref.isEmpty())
@@ -372,14 +372,14 @@ bool ImportRun::sqlValue(const Column &c, const CImportedBook &book, QString &ou
 bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
 {
     const QString key = book.duplicateKey();
-    const int existing = key.isEmpty() ? 0 : m_books.value(key, 0);
+    const BookId existing = key.isEmpty() ? 0 : m_books.value(key, 0);
     if (existing > 0 && !m_options.updateDuplicates) {
         ++summary.skipped;
         return true;
     }
 
     CImportedBook b = book;
-    const int bookId = existing > 0 ? existing : m_nextBookId;
+    const BookId bookId = existing > 0 ? existing : m_nextBookId;
     // A book the file does not date is added today, like one added by hand.
     if (existing == 0 && b.value(ImportField::DateAdded).isEmpty())
         b.values[int(ImportField::DateAdded)] = m_today;
@@ -388,7 +388,7 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
     b.values[int(ImportField::BackCover)] =
         coverName(book.value(ImportField::BackCover), bookId, QStringLiteral("b"), book, summary);
 
-    QVector<int> categories;
+    QVector<CategoryId> categories;
     if (!categoryIds(b, categories))
         return false;
 
@@ -442,7 +442,7 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
                           .arg(FormatSqlValue(link.Name, SqlText), FormatSqlValue(link.Path, SqlText),
                                FormatSqlValue(link.Notes, SqlText));
     }
-    for (int cat : std::as_const(categories))
+    for (CategoryId cat : std::as_const(categories))
         m_categoryRows << QStringLiteral("(%1, %2)").arg(bookId).arg(cat);
     if (existing > 0 || m_bookRows.size() >= kRowsPerInsert) {
         if (!flush())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include "importedbook.h"
 #include "importfield.h"
 #include "importtable.h"
@@ -14,7 +16,7 @@ class Connection;
 // Where and how the books of a file go into the catalogue.
 struct CImportOptions
 {
-    int targetCategory = 1;  // an existing category (1 or 32 and up)
+    CategoryId targetCategory = 1;  // an existing category (1 or 32 and up)
     QString newCategoryName; // when set, a new category of this name under targetCategory receives the books
     bool subCategories = true;     // category values (shelves, groups) become categories under the target
     bool updateDuplicates = false; // a book already in the catalogue is updated instead of skipped
@@ -30,7 +32,7 @@ struct CImportSummary
     QStringList refused;  // "Line 5: reason"
     QStringList mended;   // values repaired or left out: "Line 5, Pages: ..."
     QStringList warnings; // covers that could not be found or copied
-    QVector<int> bookIds; // added and updated books, in file order
+    QVector<BookId> bookIds; // added and updated books, in file order
     QStringList isbns;    // their ISBNs (empty text for books without one)
     bool cancelled = false;
     QString error; // a database error that stopped the import

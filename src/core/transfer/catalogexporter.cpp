@@ -86,6 +86,8 @@ QString exportText(const FieldValue &v, ImportField field)
         if (field == ImportField::MyRating && v.toInt() == 0)
             return QString();
         return QString::number(v.toInt());
+    case Kind::Int64:
+        return QString::number(v.toInt64());
     case Kind::Text:
         return v.toString();
     }
@@ -161,20 +163,20 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
     struct Category
     {
         QString name;
-        int parent = 0; // 0: top level
+        CategoryId parent = 0; // 0: top level
     };
-    QHash<int, Category> categories;
+    QHash<CategoryId, Category> categories;
     if (!readAll(m_connection, QStringLiteral("SELECT CatID, Name, ParentID FROM category"), error,
                  [&](const Recordset &rs) {
-                     categories.insert(rs.field(0).toInt(), {rs.field(1).toString(),
-                                                             rs.field(2).isNull() ? 0 : rs.field(2).toInt()});
+                     categories.insert(rs.field(0).toInt64(), {rs.field(1).toString(),
+                                                             rs.field(2).isNull() ? 0 : rs.field(2).toInt64()});
                  }))
         return false;
-    QHash<int, QStringList> paths;
-    const auto pathOf = [&](int id) {
+    QHash<CategoryId, QStringList> paths;
+    const auto pathOf = [&](CategoryId id) {
         QStringList path;
-        QSet<int> seen;
-        for (int c = id; c != 0 && categories.contains(c) && !seen.contains(c);
+        QSet<CategoryId> seen;
+        for (CategoryId c = id; c != 0 && categories.contains(c) && !seen.contains(c);
              c = categories.value(c).parent) {
             seen.insert(c);
             path.prepend(categories.value(c).name);
@@ -182,24 +184,24 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
         return path;
     };
 
-    QHash<int, QVector<int>> memberships;
+    QHash<BookId, QVector<CategoryId>> memberships;
     if (!readAll(m_connection,
                  QStringLiteral("SELECT BookID, CatID FROM book_category ORDER BY BookID, CatID"), error,
-                 [&](const Recordset &rs) { memberships[rs.field(0).toInt()] << rs.field(1).toInt(); }))
+                 [&](const Recordset &rs) { memberships[rs.field(0).toInt64()] << rs.field(1).toInt64(); }))
         return false;
 
     // Which books the scope takes (all when wanted stays unset).
     bool all = scope.kind == CExportScope::WholeCatalogue ||
                (scope.kind == CExportScope::Category && scope.categoryId == 5);
-    QSet<int> wanted;
-    QHash<int, int> selectionOrder;
+    QSet<BookId> wanted;
+    QHash<BookId, int> selectionOrder;
     if (scope.kind == CExportScope::Selection) {
         for (int i = 0; i < scope.bookIds.size(); ++i) {
             wanted.insert(scope.bookIds.at(i));
             selectionOrder.insert(scope.bookIds.at(i), i);
         }
     } else if (!all) {
-        QSet<int> cats{scope.categoryId};
+        QSet<CategoryId> cats{scope.categoryId};
         if (scope.subCategories) {
             bool grew = true;
             while (grew) {
@@ -213,7 +215,7 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
             }
         }
         for (auto it = memberships.cbegin(); it != memberships.cend(); ++it) {
-            for (int c : *it) {
+            for (CategoryId c : *it) {
                 if (cats.contains(c))
                     wanted.insert(it.key());
             }
@@ -221,17 +223,17 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
     }
     const bool orphansOnly = scope.kind == CExportScope::Category && scope.categoryId == 6;
 
-    QHash<int, int> index; // BookID -> position in m_books
+    QHash<BookId, int> index; // BookID -> position in m_books
     const QString select = QString::fromLatin1(kSelect).arg(DateAddedSelect(m_connection, QStringLiteral("b.")));
     if (!readAll(m_connection, select, error, [&](const Recordset &rs) {
-            const int id = rs.field(0).toInt();
+            const BookId id = rs.field(0).toInt64();
             if (orphansOnly ? memberships.contains(id) : (!all && !orphansOnly && !wanted.contains(id)))
                 return;
             CExportBook book;
             book.bookId = id;
             for (int i = 0; i < int(sizeof(kSelected) / sizeof(kSelected[0])); ++i)
                 book.values[int(kSelected[i])] = exportText(rs.field(i + 1), kSelected[i]);
-            for (int cat : memberships.value(id)) {
+            for (CategoryId cat : memberships.value(id)) {
                 auto it = paths.find(cat);
                 if (it == paths.end())
                     it = paths.insert(cat, pathOf(cat));
@@ -245,7 +247,7 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
     if (!readAll(m_connection,
                  QStringLiteral("SELECT BookID, Name, Path, Notes FROM link ORDER BY BookID, LinkID"), error,
                  [&](const Recordset &rs) {
-                     const int at = index.value(rs.field(0).toInt(), -1);
+                     const int at = index.value(rs.field(0).toInt64(), -1);
                      if (at >= 0)
                          m_books[at].links << CLinkEntry{QString(), rs.field(1).toString(),
                                                          rs.field(2).toString(), rs.field(3).toString()};
@@ -368,7 +370,7 @@ bool CCatalogExporter::writeBookXml(const QString &path, QString &error, const P
     for (int start = 0; start < total || first; start += chunk) {
         if (progress && !progress(qMin(start, total), total))
             return false;
-        QVector<int> ids;
+        QVector<BookId> ids;
         for (int i = start; i < total && i < start + chunk; ++i)
             ids << m_books.at(i).bookId;
         QString xml = BuildBookXml(ids, m_connection, m_imagesFolder, date);

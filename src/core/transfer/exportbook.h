@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include "catalog/linkentry.h"
 #include "importfield.h"
 
@@ -11,7 +13,7 @@
 // top of the tree, its links and its cover file names.
 struct CExportBook
 {
-    int bookId = 0;
+    BookId bookId = 0;
     QString values[int(ImportField::Count)]; // Categories and Links left empty
     QVector<QStringList> categories;
     QVector<CLinkEntry> links;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include <QVector>
 
 // Which books an export takes.
@@ -7,7 +9,7 @@ struct CExportScope
 {
     enum Kind { WholeCatalogue, Category, Selection };
     Kind kind = WholeCatalogue;
-    int categoryId = 1;        // Category: 5 means every book, 6 the books of no category
+    CategoryId categoryId = 1;        // Category: 5 means every book, 6 the books of no category
     bool subCategories = true; // Category: also the books of its sub-categories
-    QVector<int> bookIds;      // Selection, in this order
+    QVector<BookId> bookIds;      // Selection, in this order
 };

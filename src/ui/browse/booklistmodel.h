@@ -22,7 +22,7 @@ public:
     // Replaces one row's texts in place (after an edit of its book).
     void setRow(int row, const BookListRow &values);
     const BookListRows &rows() const { return m_rows; }
-    int bookId(int row) const { return m_rows.bookId(row); }
+    BookId bookId(int row) const { return m_rows.bookId(row); }
 
     // Orders the rows by one column's text in the user's collation (case
     // ignored, numbers in numeric order); rows with equal texts keep their order.

@@ -13,27 +13,23 @@
 
 namespace {
 
-bool isSpecialRow(int catId)
+bool isSpecialRow(CategoryId catId)
 {
     return catId == 2 || catId == 3 || catId == 4;
 }
 
 struct Row
 {
-    int catId = 0;
+    CategoryId catId = 0;
     QString name;
 };
 
-// Builds the visible children of parentKey from the rows grouped by parent.
-// Only rows reached from the top level are visited, so a parent chain that
-// loops without reaching the top can never recurse for ever.
-void buildChildren(const QHash<qint64, QVector<Row>> &byParent, qint64 parentKey,
+// Builds the visible nodes of rows and their children from the rows grouped
+// by parent. Only rows reached from the top level are visited, so a parent
+// chain that loops without reaching the top can never recurse for ever.
+void buildChildren(const QHash<CategoryId, QVector<Row>> &byParent, QVector<Row> rows,
                    QVector<CCategoryCommands::Node> &out)
 {
-    const auto it = byParent.constFind(parentKey);
-    if (it == byParent.constEnd())
-        return;
-    QVector<Row> rows = *it;
     std::stable_sort(rows.begin(), rows.end(),
                      [](const Row &a, const Row &b) { return CCategoryCommands::NameLess(a.name, b.name); });
     out.reserve(rows.size());
@@ -43,7 +39,7 @@ void buildChildren(const QHash<qint64, QVector<Row>> &byParent, qint64 parentKey
         CCategoryCommands::Node node;
         node.catId = row.catId;
         node.name = row.name;
-        buildChildren(byParent, row.catId, node.children);
+        buildChildren(byParent, byParent.value(row.catId), node.children);
         out << std::move(node);
     }
 }
@@ -63,38 +59,42 @@ bool CCategoryCommands::LoadTree(Connection &connection, QVector<Node> &topLevel
     Recordset rs;
     if (!rs.open(connection, QStringLiteral("SELECT CatID, Name, ParentID FROM category")))
         return false;
-    constexpr qint64 kTopLevel = qint64(1) << 40; // no 32-bit CatID can equal it
-    QHash<qint64, QVector<Row>> byParent;
+    // Top-level rows apart: every 64-bit value is a possible ParentID.
+    QVector<Row> topRows;
+    QHash<CategoryId, QVector<Row>> byParent;
     const int catIdField = rs.fieldIndex(QStringLiteral("CatID"));
     const int nameField = rs.fieldIndex(QStringLiteral("Name"));
     const int parentField = rs.fieldIndex(QStringLiteral("ParentID"));
     while (!rs.isEOF()) {
         const FieldValue parent = rs.field(parentField);
-        const qint64 key = parent.isNull() ? kTopLevel : qint64(parent.toInt());
-        byParent[key] << Row{rs.field(catIdField).toInt(), FieldToText(rs.field(nameField))};
+        const Row row{rs.field(catIdField).toInt64(), FieldToText(rs.field(nameField))};
+        if (parent.isNull())
+            topRows << row;
+        else
+            byParent[parent.toInt64()] << row;
         if (!rs.moveNext())
             return false;
     }
-    buildChildren(byParent, kTopLevel, topLevel);
+    buildChildren(byParent, topRows, topLevel);
     return true;
 }
 
-std::optional<int> CCategoryCommands::NewCategoryId(Connection &connection)
+std::optional<CategoryId> CCategoryCommands::NewCategoryId(Connection &connection)
 {
     const QString sql = QStringLiteral("SELECT MAX(CatID) from category");
     Recordset rs;
     if (!OpenRecordset(rs, connection, sql))
         return std::nullopt;
-    const qint64 highest = rs.int64Field(0); // 64 bits: 2^31 must not wrap
-    if (highest >= std::numeric_limits<int>::max()) {
+    const CategoryId highest = rs.int64Field(0);
+    if (highest >= std::numeric_limits<CategoryId>::max()) {
         ShowDbError(sql, {1, QCoreApplication::translate(
                                  "Catalogue", "No new number is free: the highest one is already in use.")});
         return std::nullopt;
     }
-    return highest < 31 ? 32 : int(highest + 1);
+    return highest < 31 ? 32 : highest + 1;
 }
 
-bool CCategoryCommands::InsertCategory(Connection &connection, int catId, const QString &name, int parentId,
+bool CCategoryCommands::InsertCategory(Connection &connection, CategoryId catId, const QString &name, CategoryId parentId,
                                        const QString &notes)
 {
     const QString sql =
@@ -119,7 +119,7 @@ QString CCategoryCommands::FormatOperationDate(const QDateTime &when)
     return text;
 }
 
-bool CCategoryCommands::ReadDetails(Connection &connection, int catId, Details &details)
+bool CCategoryCommands::ReadDetails(Connection &connection, CategoryId catId, Details &details)
 {
     details = Details();
     QDateTime when;
@@ -152,7 +152,7 @@ bool CCategoryCommands::ReadDetails(Connection &connection, int catId, Details &
     return true;
 }
 
-bool CCategoryCommands::UpdateCategory(Connection &connection, int catId, const QString &name,
+bool CCategoryCommands::UpdateCategory(Connection &connection, CategoryId catId, const QString &name,
                                        const QString &notes)
 {
     // One arg() call: a name holding "%1" must not be substituted again.
@@ -162,12 +162,12 @@ bool CCategoryCommands::UpdateCategory(Connection &connection, int catId, const 
     return ExecuteSql(sql, true, connection);
 }
 
-bool CCategoryCommands::DeleteCategory(Connection &connection, int catId)
+bool CCategoryCommands::DeleteCategory(Connection &connection, CategoryId catId)
 {
     return ExecuteSql(QStringLiteral("DELETE FROM category WHERE CatID=%1").arg(catId), true, connection);
 }
 
-bool CCategoryCommands::MoveCategory(Connection &connection, int catId, int newParentId)
+bool CCategoryCommands::MoveCategory(Connection &connection, CategoryId catId, CategoryId newParentId)
 {
     return ExecuteSql(
         QStringLiteral("UPDATE category SET ParentID=%1 WHERE CatID=%2").arg(newParentId).arg(catId), true,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QVector>
@@ -19,7 +21,7 @@ public:
     // order the catalogue returned them in).
     struct Node
     {
-        int catId = 0;
+        CategoryId catId = 0;
         QString name;
         QVector<Node> children;
     };
@@ -41,19 +43,19 @@ public:
 
     // MAX(CatID) + 1, but never below 32: the ids under it are the root, the
     // special categories and reserved values. Nothing on a database error.
-    [[nodiscard]] static std::optional<int> NewCategoryId(Connection &connection);
+    [[nodiscard]] static std::optional<CategoryId> NewCategoryId(Connection &connection);
 
-    [[nodiscard]] static bool InsertCategory(Connection &connection, int catId, const QString &name,
-                                             int parentId, const QString &notes);
+    [[nodiscard]] static bool InsertCategory(Connection &connection, CategoryId catId, const QString &name,
+                                             CategoryId parentId, const QString &notes);
     // Reads name, notes and date of catId and counts its direct books and
     // direct sub categories. A missing category gives empty texts.
-    [[nodiscard]] static bool ReadDetails(Connection &connection, int catId, Details &details);
-    [[nodiscard]] static bool UpdateCategory(Connection &connection, int catId, const QString &name,
+    [[nodiscard]] static bool ReadDetails(Connection &connection, CategoryId catId, Details &details);
+    [[nodiscard]] static bool UpdateCategory(Connection &connection, CategoryId catId, const QString &name,
                                              const QString &notes);
     // One DELETE; sub categories and memberships go with the row through the
     // catalogue's cascading rules.
-    [[nodiscard]] static bool DeleteCategory(Connection &connection, int catId);
-    [[nodiscard]] static bool MoveCategory(Connection &connection, int catId, int newParentId);
+    [[nodiscard]] static bool DeleteCategory(Connection &connection, CategoryId catId);
+    [[nodiscard]] static bool MoveCategory(Connection &connection, CategoryId catId, CategoryId newParentId);
 
     // The order of category items among their siblings.
     static bool NameLess(const QString &a, const QString &b);

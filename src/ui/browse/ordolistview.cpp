@@ -129,7 +129,7 @@ QVector<int> COrdoListView::collectSelectedRows() const
 void COrdoListView::RebuildSelection()
 {
     m_selectedRows = collectSelectedRows();
-    QVector<int> books;
+    QVector<BookId> books;
     books.reserve(m_selectedRows.size());
     for (int row : std::as_const(m_selectedRows))
         books.append(m_model->bookId(row));
@@ -253,7 +253,7 @@ void COrdoListView::ReloadAndSelectRow(int row)
         const QModelIndex index = m_model->index(row, 0);
         // Selecting the same single row again changes nothing: the page must
         // still show the edited book.
-        const bool wasOnlySelection = m_doc->selectedBooks() == QVector<int>{m_model->bookId(row)};
+        const bool wasOnlySelection = m_doc->selectedBooks() == QVector<BookId>{m_model->bookId(row)};
         selectionModel()->setCurrentIndex(index,
                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         scrollTo(index);
@@ -288,7 +288,7 @@ void COrdoListView::onEditBook()
 QMimeData *COrdoListView::createBookMimeData() const
 {
     auto *data = new QMimeData;
-    data->setData(kOrdoBookMime, EncodeBookPayload(m_doc ? m_doc->selectedBooks() : QVector<int>()));
+    data->setData(kOrdoBookMime, EncodeBookPayload(m_doc ? m_doc->selectedBooks() : QVector<BookId>()));
     return data;
 }
 
@@ -305,7 +305,7 @@ void COrdoListView::onClipboardChanged()
     m_clipboardHasBooks = data && data->hasFormat(kOrdoBookMime);
 }
 
-void COrdoListView::sendTo(int category)
+void COrdoListView::sendTo(CategoryId category)
 {
     if (m_doc && m_doc->connection())
         SendBooksTo(*m_doc->connection(), m_doc->selectedBooks(), category);
@@ -313,13 +313,13 @@ void COrdoListView::sendTo(int category)
 
 Qt::DropActions COrdoListView::allowedDragActions() const
 {
-    const int category = m_doc ? m_doc->currentCategory() : NoCategory;
+    const CategoryId category = m_doc ? m_doc->currentCategory() : NoCategory;
     if (category == AllBooksCategory || category == RecycleBinCategory)
         return Qt::CopyAction;
     return Qt::CopyAction | Qt::MoveAction;
 }
 
-void COrdoListView::finishDrag(Qt::DropAction result, int sourceCategory, const QVector<int> &books)
+void COrdoListView::finishDrag(Qt::DropAction result, CategoryId sourceCategory, const QVector<BookId> &books)
 {
     if (!m_doc || !m_doc->connection())
         return;
@@ -340,8 +340,8 @@ void COrdoListView::startDrag(Qt::DropActions)
         return;
     // The drop may change the current category or the selection before the
     // drag returns; what follows the drag acts on where it started.
-    const int category = m_doc->currentCategory();
-    const QVector<int> books = m_doc->selectedBooks();
+    const CategoryId category = m_doc->currentCategory();
+    const QVector<BookId> books = m_doc->selectedBooks();
     const Qt::DropActions allowed = allowedDragActions();
     auto *drag = new QDrag(this);
     drag->setMimeData(createBookMimeData());
@@ -439,7 +439,7 @@ bool COrdoListView::servesCommand(int id) const
 
 bool COrdoListView::isCommandEnabled(int id) const
 {
-    const int category = m_doc ? m_doc->currentCategory() : NoCategory;
+    const CategoryId category = m_doc ? m_doc->currentCategory() : NoCategory;
     const bool open = m_doc && m_doc->hasConnection();
     const bool any = open && !m_selectedRows.isEmpty();
     switch (id) {

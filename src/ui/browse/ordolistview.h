@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commandtarget.h"
+#include "catalog/bookid.h"
 
 #include <QPointer>
 #include <QTableView>
@@ -58,7 +59,7 @@ public:
     // and the Recycle Bin), and what follows its end for the books and the
     // category it started from.
     Qt::DropActions allowedDragActions() const;
-    void finishDrag(Qt::DropAction result, int sourceCategory, const QVector<int> &books);
+    void finishDrag(Qt::DropAction result, CategoryId sourceCategory, const QVector<BookId> &books);
     QMimeData *createBookMimeData() const;
 
     // How long after a change the tick runs, in milliseconds.
@@ -80,7 +81,7 @@ signals:
     void showBookPageRequested();
     void statusTextChanged(const QString &text);
     void addBookRequested();
-    void editBookRequested(int bookId, int row);
+    void editBookRequested(BookId bookId, int row);
     // The tree pastes the clipboard's books into the current category.
     void pasteRequested(const QMimeData *data);
     void contextMenuRequested(const QString &popupTitle, const QPoint &globalPos);
@@ -98,7 +99,7 @@ private:
     void onClipboardChanged();
     void onEditBook();
     void onCopy();
-    void sendTo(int category);
+    void sendTo(CategoryId category);
     void clearSortMark();
     QVector<int> collectSelectedRows() const;
 

@@ -51,7 +51,7 @@ QString fixedEntryText(int value)
     }
 }
 
-bool isFixedValue(int value)
+bool isFixedValue(CategoryId value)
 {
     return value >= 2 && value <= 6;
 }
@@ -96,9 +96,9 @@ COrdoTreeView::~COrdoTreeView()
     disconnect(this, &QTreeWidget::currentItemChanged, this, &COrdoTreeView::onCurrentItemChanged);
 }
 
-int COrdoTreeView::catIdOf(const QTreeWidgetItem *item)
+CategoryId COrdoTreeView::catIdOf(const QTreeWidgetItem *item)
 {
-    return item ? item->data(0, CatIdRole).toInt() : -1;
+    return item ? item->data(0, CatIdRole).toLongLong() : -1;
 }
 
 QTreeWidgetItem *COrdoTreeView::fixedEntry(int value) const
@@ -131,7 +131,7 @@ void COrdoTreeView::FillTree()
     for (const FixedEntry &entry : kFixedEntries) {
         auto *item = new QTreeWidgetItem(this);
         item->setText(0, fixedEntryText(entry.value));
-        item->setData(0, CatIdRole, entry.value);
+        item->setData(0, CatIdRole, qint64(entry.value));
         setImages(item, entry.image, entry.image);
         m_fixed[entry.value - 2] = item;
     }
@@ -153,7 +153,7 @@ void COrdoTreeView::addNodes(QTreeWidgetItem *parent, const QVector<CCategoryCom
     for (const CCategoryCommands::Node &node : nodes) {
         auto *item = new QTreeWidgetItem;
         item->setText(0, node.name);
-        item->setData(0, CatIdRole, node.catId);
+        item->setData(0, CatIdRole, qint64(node.catId));
         setImages(item, TreeImages::Category, TreeImages::CategorySelected);
         addNodes(item, node.children);
         items << item;
@@ -161,7 +161,7 @@ void COrdoTreeView::addNodes(QTreeWidgetItem *parent, const QVector<CCategoryCom
     parent->addChildren(items);
 }
 
-QTreeWidgetItem *COrdoTreeView::insertSorted(QTreeWidgetItem *parent, const QString &text, int catId,
+QTreeWidgetItem *COrdoTreeView::insertSorted(QTreeWidgetItem *parent, const QString &text, CategoryId catId,
                                              int image, int selectedImage)
 {
     // Before the first sibling whose name sorts after the new one; the fixed
@@ -175,7 +175,7 @@ QTreeWidgetItem *COrdoTreeView::insertSorted(QTreeWidgetItem *parent, const QStr
     }
     auto *item = new QTreeWidgetItem;
     item->setText(0, text);
-    item->setData(0, CatIdRole, catId);
+    item->setData(0, CatIdRole, qint64(catId));
     setImages(item, image, selectedImage);
     parent->insertChild(at, item);
     return item;
@@ -202,7 +202,7 @@ void COrdoTreeView::onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetIt
     emit categorySelected();
 }
 
-QTreeWidgetItem *COrdoTreeView::FindItemByCatID(int catId) const
+QTreeWidgetItem *COrdoTreeView::FindItemByCatID(CategoryId catId) const
 {
     QTreeWidgetItemIterator it(const_cast<COrdoTreeView *>(this));
     if (*it)
@@ -274,7 +274,7 @@ bool COrdoTreeView::isCommandEnabled(int id) const
 {
     if (!m_doc || !m_doc->hasConnection())
         return false;
-    const int current = m_doc->currentCategory();
+    const CategoryId current = m_doc->currentCategory();
     switch (id) {
     case Cmd::AddSubCategory:
     case Cmd::EditCategory:
@@ -317,13 +317,13 @@ void COrdoTreeView::OnAddSubCategory()
 {
     if (!isCommandEnabled(Cmd::AddSubCategory))
         return;
-    const int parentId = m_doc->currentCategory();
+    const CategoryId parentId = m_doc->currentCategory();
     QTreeWidgetItem *parentItem = currentItem();
 
     CCategoryProperties sheet(IDS_ADD_NEW_CATEGORY, this);
     Connection &connection = *m_doc->connection();
     // Written from the sheet's OK: a failure keeps the sheet open.
-    std::optional<int> catId;
+    std::optional<CategoryId> catId;
     sheet.setSaver([&](const QString &name, const QString &notes) {
         catId = CCategoryCommands::NewCategoryId(connection);
         if (!catId || !CCategoryCommands::InsertCategory(connection, *catId, name, parentId, notes)) {
@@ -345,7 +345,7 @@ void COrdoTreeView::OnEditCategory()
 {
     if (!isCommandEnabled(Cmd::EditCategory))
         return;
-    const int catId = m_doc->currentCategory();
+    const CategoryId catId = m_doc->currentCategory();
     Connection &connection = *m_doc->connection();
     CCategoryCommands::Details details;
     if (!CCategoryCommands::ReadDetails(connection, catId, details))
@@ -434,7 +434,7 @@ bool COrdoTreeView::PasteData(const QMimeData *data, bool fromDrop)
     return false;
 }
 
-bool COrdoTreeView::pasteBooks(const QMimeData *data, int target, bool fromDrop)
+bool COrdoTreeView::pasteBooks(const QMimeData *data, CategoryId target, bool fromDrop)
 {
     if (target == 6) {
         emit removeBooksRequested();
@@ -443,7 +443,7 @@ bool COrdoTreeView::pasteBooks(const QMimeData *data, int target, bool fromDrop)
     // All Books has no row to hold memberships; neither has "no category".
     if (target == 5 || target < 1)
         return false;
-    QVector<int> bookIds;
+    QVector<BookId> bookIds;
     if (!DecodeBookPayload(data->data(kOrdoBookMime), bookIds))
         return false;
     const bool added = CBookRecord::AddBooksToCategory(bookIds, target, *m_doc->connection());
@@ -454,7 +454,7 @@ bool COrdoTreeView::pasteBooks(const QMimeData *data, int target, bool fromDrop)
 
 bool COrdoTreeView::pasteCategory(const QMimeData *data, bool fromDrop)
 {
-    int catId = 0;
+    CategoryId catId = 0;
     if (!DecodeCategoryPayload(data->data(kOrdoCategoryMime), catId))
         return false;
 
@@ -494,7 +494,7 @@ bool COrdoTreeView::pasteCategory(const QMimeData *data, bool fromDrop)
     // current in its new place instead of the selection jumping elsewhere.
     QTreeWidgetItem *current = currentItem();
     if (current && isAncestorOrSelf(source, current)) {
-        const int currentId = catIdOf(current);
+        const CategoryId currentId = catIdOf(current);
         QTreeWidgetItemIterator it(copy);
         for (; *it && isAncestorOrSelf(copy, *it); ++it) {
             if (catIdOf(*it) == currentId) {
@@ -515,7 +515,7 @@ Qt::DropAction COrdoTreeView::dropActionFor(const QMimeData *data, QTreeWidgetIt
 {
     if (!data || !target)
         return Qt::IgnoreAction;
-    const int value = catIdOf(target);
+    const CategoryId value = catIdOf(target);
     if (data->hasFormat(kOrdoBookMime)) {
         // Not onto the category the books are listed from, nor All Books.
         if (target == currentItem() || value == 5)

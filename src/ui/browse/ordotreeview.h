@@ -23,7 +23,7 @@ class COrdoTreeView : public QTreeWidget, public ICommandTarget
 public:
     // Item data roles beside the text.
     enum Role {
-        CatIdRole = Qt::UserRole, // int category value
+        CatIdRole = Qt::UserRole, // qint64 category value
         ImageRole,                // int TreeImages index, normal state
         SelectedImageRole,        // int TreeImages index, selected state
         CutRole                   // bool: shown ghosted after Cut
@@ -47,13 +47,13 @@ public:
     // nothing was pasted.
     bool PasteData(const QMimeData *data, bool fromDrop);
     // First item, after the root collection in pre-order, whose value is catId.
-    QTreeWidgetItem *FindItemByCatID(int catId) const;
+    QTreeWidgetItem *FindItemByCatID(CategoryId catId) const;
     // Copies item and its descendants under newParent (sorted); the bold and
     // cut states are not copied. Returns the copy.
     QTreeWidgetItem *CopySubtree(QTreeWidgetItem *item, QTreeWidgetItem *newParent);
 
     QTreeWidgetItem *fixedEntry(int value) const;
-    static int catIdOf(const QTreeWidgetItem *item);
+    static CategoryId catIdOf(const QTreeWidgetItem *item);
 
     // Drag and drop, as the event handlers run it. dropActionFor decides what
     // dragging data over target would do (Qt::IgnoreAction: refused). BeginDrag
@@ -102,7 +102,7 @@ protected:
 
 private:
     void onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
-    QTreeWidgetItem *insertSorted(QTreeWidgetItem *parent, const QString &text, int catId, int image,
+    QTreeWidgetItem *insertSorted(QTreeWidgetItem *parent, const QString &text, CategoryId catId, int image,
                                   int selectedImage);
     static void setImages(QTreeWidgetItem *item, int image, int selectedImage);
     void addNodes(QTreeWidgetItem *parent, const QVector<CCategoryCommands::Node> &nodes);
@@ -111,10 +111,10 @@ private:
     // Deletes item with its descendants, forgetting any remembered pointer
     // into that subtree first.
     void deleteItem(QTreeWidgetItem *item);
-    bool pasteBooks(const QMimeData *data, int target, bool fromDrop);
+    bool pasteBooks(const QMimeData *data, CategoryId target, bool fromDrop);
     bool pasteCategory(const QMimeData *data, bool fromDrop);
     static bool isAncestorOrSelf(const QTreeWidgetItem *ancestor, const QTreeWidgetItem *item);
-    static bool isEditableCategory(int value) { return value == 1 || value >= 32; }
+    static bool isEditableCategory(CategoryId value) { return value == 1 || value >= 32; }
     bool clipboardHas(const QString &mimeType) const;
 
     COrdoDoc *m_doc = nullptr;

@@ -63,7 +63,7 @@ bool CBookEditor::AddPreparedBook(const CBookRecord &prepared)
     return true;
 }
 
-bool CBookEditor::EditBook(int bookId, int row)
+bool CBookEditor::EditBook(BookId bookId, int row)
 {
     if (!canEdit())
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/bookid.h"
+
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -49,7 +51,7 @@ public:
     bool AddPreparedBook(const CBookRecord &prepared);
     // Edit Book: the sheet "Edit Book" on book bookId, the first selected book,
     // which sits in list row row. True when it closed with OK.
-    bool EditBook(int bookId, int row);
+    bool EditBook(BookId bookId, int row);
 
 signals:
     // A book sheet closed with OK after adding: the list must reload.

@@ -37,8 +37,8 @@ public:
     const CBookRecord &record() const { return m_record; }
 
     // The category a new book joins (the current one in the tree).
-    void SetCategoryId(int categoryId) { m_categoryId = categoryId; }
-    int categoryId() const { return m_categoryId; }
+    void SetCategoryId(CategoryId categoryId) { m_categoryId = categoryId; }
+    CategoryId categoryId() const { return m_categoryId; }
     // Pictures the lookup downloaded into temporary files: the Covers page
     // names the download instead of the temporary path.
     void SetDownloadedFiles(const QStringList &files) { m_downloadedFiles = files; }
@@ -88,7 +88,7 @@ private:
     CBookCoversPage *m_coversPage = nullptr;
     CBookRecord m_record;
     QStringList m_downloadedFiles;
-    int m_categoryId = -1;
+    CategoryId m_categoryId = -1;
     bool m_isNew = false;
     std::shared_ptr<Connection> m_connection;
     bool m_saved = false;

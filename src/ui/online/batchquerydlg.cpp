@@ -69,7 +69,7 @@ void CBatchQueryDlg::setQueue(const QStringList &isbns)
     }
 }
 
-void CBatchQueryDlg::setTarget(int categoryId, std::shared_ptr<Connection> connection,
+void CBatchQueryDlg::setTarget(CategoryId categoryId, std::shared_ptr<Connection> connection,
                                const QString &imagesFolder)
 {
     m_categoryId = categoryId;

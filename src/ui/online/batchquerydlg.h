@@ -43,10 +43,10 @@ public:
     // Appends the ISBNs to the queue, one row each.
     void setQueue(const QStringList &isbns);
     // Where found books are saved.
-    void setTarget(int categoryId, std::shared_ptr<Connection> connection, const QString &imagesFolder);
+    void setTarget(CategoryId categoryId, std::shared_ptr<Connection> connection, const QString &imagesFolder);
     // Instead of adding books, fills what the given books lack (book i has
     // the i-th ISBN of the queue), as after an import.
-    void setFillBooks(const QVector<int> &bookIds) { m_fillBookIds = bookIds; }
+    void setFillBooks(const QVector<BookId> &bookIds) { m_fillBookIds = bookIds; }
     // Tests replace the save dialog so that nothing blocks.
     void setSaveFileDialog(FileDialog dialog) { m_saveDialog = std::move(dialog); }
 
@@ -83,11 +83,11 @@ private:
 
     std::unique_ptr<Ui::CBatchQueryDlg> ui;
     QStringList m_queue;
-    int m_categoryId = 1;
+    CategoryId m_categoryId = 1;
     std::shared_ptr<Connection> m_connection;
     QString m_imagesFolder;
     bool m_addDuplicates = false;
-    QVector<int> m_fillBookIds;
+    QVector<BookId> m_fillBookIds;
     int m_total = 0;
     QVector<CBatchItemResult::Kind> m_rowKinds; // Cancelled until the row's ISBN is done
     bool m_stopped = false;

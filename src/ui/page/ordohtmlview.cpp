@@ -141,7 +141,7 @@ void COrdoHtmlView::ShowBookPage(bool reload)
 
     // A new selection starts at its first slice; Refresh, a style or a
     // template change keep what the page shows.
-    const QVector<int> books = m_doc ? m_doc->selectedBooks() : QVector<int>();
+    const QVector<BookId> books = m_doc ? m_doc->selectedBooks() : QVector<BookId>();
     if (books != m_pageBooks || m_slice.total() != books.size()) {
         m_pageBooks = books;
         m_slice.reset(int(books.size()));

@@ -138,7 +138,7 @@ private:
     CPageBuilder m_builder;
     CPageBuilder m_fullBuilder;
     CPageSlice m_slice;
-    QVector<int> m_pageBooks; // the selection of the page shown or building
+    QVector<BookId> m_pageBooks; // the selection of the page shown or building
     bool m_pendingReload = false;
     bool m_pendingKeepPosition = false;
     int m_nStyle = 0;

@@ -25,7 +25,7 @@ CExportCatalogDlg::CExportCatalogDlg(COrdoDoc *doc, QWidget *parent) : QDialog(p
     m_selection->setObjectName(QStringLiteral("radioSelection"));
     m_whole->setChecked(true);
 
-    const int current = doc ? doc->currentCategory() : -1;
+    const CategoryId current = doc ? doc->currentCategory() : -1;
     m_category->setEnabled(current > 0);
     m_subCategories->setEnabled(false);
     connect(m_category, &QRadioButton::toggled, m_subCategories, &QCheckBox::setEnabled);

@@ -27,7 +27,7 @@ namespace {
 void addCategories(QComboBox *combo, const QVector<CCategoryCommands::Node> &nodes, int depth)
 {
     for (const CCategoryCommands::Node &n : nodes) {
-        combo->addItem(QString(depth * 4, QLatin1Char(' ')) + n.name, n.catId);
+        combo->addItem(QString(depth * 4, QLatin1Char(' ')) + n.name, qint64(n.catId));
         addCategories(combo, n.children, depth + 1);
     }
 }
@@ -222,21 +222,21 @@ void CImportWizard::setMapping(int column, ImportField field)
 
 void CImportWizard::fillCategories()
 {
-    const int current =
-        m_category->count() > 0 ? m_category->currentData().toInt() : (m_doc ? m_doc->currentCategory() : 1);
+    const CategoryId current = m_category->count() > 0 ? m_category->currentData().toLongLong()
+                                                       : (m_doc ? m_doc->currentCategory() : 1);
     m_category->clear();
     QVector<CCategoryCommands::Node> tree;
     if (m_doc && m_doc->hasConnection())
         CCategoryCommands::LoadTree(*m_doc->connection(), tree);
     addCategories(m_category, tree, 0);
-    const int index = m_category->findData(current);
+    const int index = m_category->findData(qint64(current));
     m_category->setCurrentIndex(index >= 0 ? index : 0);
 }
 
 CImportOptions CImportWizard::options() const
 {
     CImportOptions options;
-    options.targetCategory = m_category->count() > 0 ? m_category->currentData().toInt() : 1;
+    options.targetCategory = m_category->count() > 0 ? m_category->currentData().toLongLong() : 1;
     if (m_intoNew->isChecked())
         options.newCategoryName = m_newName->text().trimmed();
     options.subCategories = m_subCategories->isChecked();

@@ -115,9 +115,9 @@ void CTransferCommands::offerWholeReport(const CImportSummary &summary)
                                 IMessenger::Icon::Error);
 }
 
-void CTransferCommands::fillUpOnline(const QVector<int> &bookIds, const QStringList &isbns)
+void CTransferCommands::fillUpOnline(const QVector<BookId> &bookIds, const QStringList &isbns)
 {
-    QVector<int> books;
+    QVector<BookId> books;
     QStringList queue;
     for (int i = 0; i < bookIds.size() && i < isbns.size(); ++i) {
         if (isbns.at(i).trimmed().isEmpty())

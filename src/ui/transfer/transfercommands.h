@@ -53,7 +53,7 @@ signals:
     void booksImported();
 
 private:
-    void fillUpOnline(const QVector<int> &bookIds, const QStringList &isbns);
+    void fillUpOnline(const QVector<BookId> &bookIds, const QStringList &isbns);
     void offerWholeReport(const CImportSummary &summary);
 
     COrdoDoc *m_doc = nullptr;

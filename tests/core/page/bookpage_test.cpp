@@ -1,3 +1,4 @@
+#include "catalog/bookid.h"
 #include "app/apppaths.h"
 #include "app/strings.h"
 #include "filebytes.h"
@@ -62,16 +63,16 @@ private slots:
 
     void update_failureEmptiesBothTexts_data()
     {
-        QTest::addColumn<QVector<int>>("books");
+        QTest::addColumn<QVector<BookId>>("books");
         QTest::addColumn<QString>("xsl"); // file contents; empty for a missing file
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("no selection: welcome page, no message") << QVector<int>{} << QString() << QString();
-        QTest::newRow("missing template") << QVector<int>{12} << QString() << LoadStr(IDS_LOAD_XSL_FAILED);
+        QTest::newRow("no selection: welcome page, no message") << QVector<BookId>{} << QString() << QString();
+        QTest::newRow("missing template") << QVector<BookId>{12} << QString() << LoadStr(IDS_LOAD_XSL_FAILED);
         QTest::newRow("broken template")
-            << QVector<int>{12} << "<xsl:stylesheet" << LoadStr(IDS_LOAD_XSL_FAILED);
+            << QVector<BookId>{12} << "<xsl:stylesheet" << LoadStr(IDS_LOAD_XSL_FAILED);
         QTest::newRow("transformation error: no message")
-            << QVector<int>{12}
+            << QVector<BookId>{12}
             << "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
                "<xsl:template match=\"/\"><xsl:message terminate=\"yes\">no</xsl:message></xsl:template>"
                "</xsl:stylesheet>"
@@ -80,7 +81,7 @@ private slots:
 
     void update_failureEmptiesBothTexts()
     {
-        QFETCH(QVector<int>, books);
+        QFETCH(QVector<BookId>, books);
         QFETCH(QString, xsl);
         QFETCH(QString, message);
 

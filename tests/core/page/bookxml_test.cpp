@@ -1,3 +1,4 @@
+#include "catalog/bookid.h"
 #include "page/booktransform.h"
 #include "page/bookxml.h"
 #include "pagetestbooks.h"
@@ -96,19 +97,19 @@ private slots:
 
     void buildBookXml_matchesGoldenFile_data()
     {
-        QTest::addColumn<QVector<int>>("books");
+        QTest::addColumn<QVector<BookId>>("books");
         QTest::addColumn<QString>("golden");
 
-        QTest::newRow("every field, links in LinkID order, covers") << QVector<int>{12} << "full.xml";
+        QTest::newRow("every field, links in LinkID order, covers") << QVector<BookId>{12} << "full.xml";
         QTest::newRow("title only: no empty lines, no links, no covers, no rating")
-            << QVector<int>{3} << "minimal.xml";
-        QTest::newRow("escaping and cleaning") << QVector<int>{7} << "special.xml";
-        QTest::newRow("several books in selection order") << QVector<int>{3, 12} << "several.xml";
+            << QVector<BookId>{3} << "minimal.xml";
+        QTest::newRow("escaping and cleaning") << QVector<BookId>{7} << "special.xml";
+        QTest::newRow("several books in selection order") << QVector<BookId>{3, 12} << "several.xml";
     }
 
     void buildBookXml_matchesGoldenFile()
     {
-        QFETCH(QVector<int>, books);
+        QFETCH(QVector<BookId>, books);
         QFETCH(QString, golden);
 
         TestCatalog cat;

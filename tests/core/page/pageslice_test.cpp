@@ -1,6 +1,7 @@
 // The slice arithmetic of large pages, the worker's page job, and the book
 // XML of big selections: batches read like single loads, huge documents load,
 // and a document that does not load says why.
+#include "catalog/bookid.h"
 #include "app/messenger.h"
 #include "app/registrykey.h"
 #include "catalog/bookbatchloader.h"
@@ -124,7 +125,7 @@ private slots:
     {
         TestCatalog cat;
         fillBooks(cat, 600);
-        QVector<int> ids;
+        QVector<BookId> ids;
         for (int i = 600; i >= 1; i -= 2) // spread over several batches, backwards
             ids << i;
         ids << 4 << 999999 << 5; // an id twice, one without a book

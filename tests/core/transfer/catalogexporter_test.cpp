@@ -1,3 +1,4 @@
+#include "catalog/bookid.h"
 #include "filebytes.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
@@ -13,9 +14,9 @@
 
 namespace {
 
-QVector<int> idsOf(const QVector<CExportBook> &books)
+QVector<BookId> idsOf(const QVector<CExportBook> &books)
 {
-    QVector<int> ids;
+    QVector<BookId> ids;
     for (const CExportBook &b : books)
         ids << b.bookId;
     return ids;
@@ -53,22 +54,22 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("category");
         QTest::addColumn<bool>("subCategories");
-        QTest::addColumn<QVector<int>>("selection");
-        QTest::addColumn<QVector<int>>("expected");
+        QTest::addColumn<QVector<BookId>>("selection");
+        QTest::addColumn<QVector<BookId>>("expected");
         QTest::newRow("whole catalogue")
-            << int(CExportScope::WholeCatalogue) << 0 << false << QVector<int>() << QVector<int>{1, 2, 3, 4};
+            << int(CExportScope::WholeCatalogue) << 0 << false << QVector<BookId>() << QVector<BookId>{1, 2, 3, 4};
         QTest::newRow("category with sub-categories")
-            << int(CExportScope::Category) << 32 << true << QVector<int>() << QVector<int>{2, 3};
+            << int(CExportScope::Category) << 32 << true << QVector<BookId>() << QVector<BookId>{2, 3};
         QTest::newRow("category alone")
-            << int(CExportScope::Category) << 32 << false << QVector<int>() << QVector<int>{2};
+            << int(CExportScope::Category) << 32 << false << QVector<BookId>() << QVector<BookId>{2};
         QTest::newRow("root with everything below")
-            << int(CExportScope::Category) << 1 << true << QVector<int>() << QVector<int>{1, 2, 3};
-        QTest::newRow("All Books") << int(CExportScope::Category) << 5 << true << QVector<int>()
-                                   << QVector<int>{1, 2, 3, 4};
-        QTest::newRow("Recycle Bin") << int(CExportScope::Category) << 6 << true << QVector<int>()
-                                     << QVector<int>{4};
+            << int(CExportScope::Category) << 1 << true << QVector<BookId>() << QVector<BookId>{1, 2, 3};
+        QTest::newRow("All Books") << int(CExportScope::Category) << 5 << true << QVector<BookId>()
+                                   << QVector<BookId>{1, 2, 3, 4};
+        QTest::newRow("Recycle Bin") << int(CExportScope::Category) << 6 << true << QVector<BookId>()
+                                     << QVector<BookId>{4};
         QTest::newRow("selection keeps its order")
-            << int(CExportScope::Selection) << 0 << false << QVector<int>{3, 1} << QVector<int>{3, 1};
+            << int(CExportScope::Selection) << 0 << false << QVector<BookId>{3, 1} << QVector<BookId>{3, 1};
     }
 
     void scopes()
@@ -76,8 +77,8 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, category);
         QFETCH(bool, subCategories);
-        QFETCH(QVector<int>, selection);
-        QFETCH(QVector<int>, expected);
+        QFETCH(QVector<BookId>, selection);
+        QFETCH(QVector<BookId>, expected);
         TestCatalog cat;
         fill(cat);
         CExportScope scope;

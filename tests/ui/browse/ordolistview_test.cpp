@@ -1,3 +1,4 @@
+#include "catalog/bookid.h"
 #include "app/commandids.h"
 #include "app/commandrouter.h"
 #include "app/englishplurals.h"
@@ -24,6 +25,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -56,7 +58,7 @@ struct ListFixture
         view.resize(700, 300);
     }
 
-    void addBook(int id, const QString &title, const QString &author, const QString &publisher,
+    void addBook(BookId id, const QString &title, const QString &author, const QString &publisher,
                  const QString &front = "NULL", const QString &back = "NULL")
     {
         cat.exec(
@@ -66,25 +68,25 @@ struct ListFixture
                 .arg(FormatSqlValue(title, SqlText), FormatSqlValue(author, SqlText), publisher, front,
                      back));
     }
-    void member(int bookId, int catId)
+    void member(BookId bookId, CategoryId catId)
     {
         cat.exec(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, %2)")
                      .arg(bookId)
                      .arg(catId));
     }
 
-    void show(int category)
+    void show(CategoryId category)
     {
         doc.setCurrentCategory(category);
         view.LoadBooks();
     }
 
-    QVector<int> shownIds() const
+    QVector<BookId> shownIds() const
     {
-        QVector<int> ids;
+        QVector<BookId> ids;
         const CBookListModel *model = view.bookListModel();
         for (int row = 0; row < model->rowCount(); ++row)
-            ids << model->index(row, 0).data(Qt::UserRole).toInt();
+            ids << model->index(row, 0).data(Qt::UserRole).toLongLong();
         return ids;
     }
 
@@ -96,7 +98,7 @@ struct ListFixture
         view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
 
-    int rowOf(int bookId) const { return int(shownIds().indexOf(bookId)); }
+    int rowOf(BookId bookId) const { return int(shownIds().indexOf(bookId)); }
 };
 
 void showAndWait(QWidget &widget)
@@ -209,7 +211,7 @@ private slots:
         QVERIFY(f.doc.selectedBooks().isEmpty());
         // Ascending without regard to case; equal titles in the reverse of
         // the descending query's order.
-        QCOMPARE(f.shownIds(), (QVector<int>{2, 1, 3, 4, 5, 6}));
+        QCOMPARE(f.shownIds(), (QVector<BookId>{2, 1, 3, 4, 5, 6}));
 
         const QAbstractItemModel *model = f.view.model();
         const int row = f.rowOf(1);
@@ -232,21 +234,21 @@ private slots:
     void loadBooks_byCategory_data()
     {
         QTest::addColumn<int>("category");
-        QTest::addColumn<QVector<int>>("ids");
-        QTest::newRow("recycle bin: books in no category") << 6 << QVector<int>{4, 5};
-        QTest::newRow("user category") << 32 << QVector<int>{1, 2, 3};
-        QTest::newRow("favorites") << 2 << QVector<int>{1};
-        QTest::newRow("reading list") << 4 << QVector<int>{6};
-        QTest::newRow("no category yet") << -1 << QVector<int>{};
+        QTest::addColumn<QVector<BookId>>("ids");
+        QTest::newRow("recycle bin: books in no category") << 6 << QVector<BookId>{4, 5};
+        QTest::newRow("user category") << 32 << QVector<BookId>{1, 2, 3};
+        QTest::newRow("favorites") << 2 << QVector<BookId>{1};
+        QTest::newRow("reading list") << 4 << QVector<BookId>{6};
+        QTest::newRow("no category yet") << -1 << QVector<BookId>{};
     }
     void loadBooks_byCategory()
     {
         QFETCH(int, category);
-        QFETCH(QVector<int>, ids);
+        QFETCH(QVector<BookId>, ids);
         ListFixture f;
         f.show(category);
         // Shown: the descending query read backwards.
-        QVector<int> expected;
+        QVector<BookId> expected;
         Recordset rs;
         QVERIFY(rs.open(f.cat.connection(), BookListSql(category)));
         for (; !rs.isEOF(); rs.moveNext())
@@ -266,7 +268,7 @@ private slots:
         f.view.LoadBooks();
         QCOMPARE(f.view.model()->rowCount(), 0);
         QCOMPARE(page.count(), 0);
-        QCOMPARE(f.doc.selectedBooks(), QVector<int>{2});
+        QCOMPARE(f.doc.selectedBooks(), QVector<BookId>{2});
         QVERIFY(f.messenger.messages.isEmpty());
     }
 
@@ -279,12 +281,12 @@ private slots:
 
         f.select({1});
         QCOMPARE(page.count(), 1); // at once
-        QCOMPARE(f.doc.selectedBooks(), QVector<int>{1});
+        QCOMPARE(f.doc.selectedBooks(), QVector<BookId>{1});
         QVERIFY(!f.view.isPageRefreshPending());
 
         f.select({3, 0, 2});
         QCOMPARE(page.count(), 1);                                // not yet
-        QCOMPARE(f.doc.selectedBooks(), (QVector<int>{2, 3, 4})); // row order
+        QCOMPARE(f.doc.selectedBooks(), (QVector<BookId>{2, 3, 4})); // row order
         QVERIFY(f.view.isPageRefreshPending());
         QTRY_COMPARE(page.count(), 2);
         QVERIFY(!f.view.isPageRefreshPending());
@@ -307,12 +309,12 @@ private slots:
         QCOMPARE(f.view.sortColumn(), 0);
         QVERIFY(!f.view.isSortAscending());
         f.select({f.rowOf(1), f.rowOf(5)}); // banana, date
-        QCOMPARE(f.doc.selectedBooks(), (QVector<int>{1, 5}));
-        const QVector<int> loaded = f.shownIds();
+        QCOMPARE(f.doc.selectedBooks(), (QVector<BookId>{1, 5}));
+        const QVector<BookId> loaded = f.shownIds();
         // The load already orders by collation: case ignored, so "banana" and
         // "Banana" are equal and keep their order.
         QCOMPARE(loaded.first(), 2);
-        QCOMPARE(loaded.mid(3), (QVector<int>{4, 5, 6}));
+        QCOMPARE(loaded.mid(3), (QVector<BookId>{4, 5, 6}));
 
         clickHeader(f.view, 0);
         QVERIFY(f.view.isSortAscending());
@@ -322,17 +324,17 @@ private slots:
         QVERIFY(f.view.horizontalHeader()->isSortIndicatorShown());
 
         clickHeader(f.view, 0);
-        QCOMPARE(f.shownIds(), (QVector<int>{6, 5, 4, loaded.at(1), loaded.at(2), 2}));
+        QCOMPARE(f.shownIds(), (QVector<BookId>{6, 5, 4, loaded.at(1), loaded.at(2), 2}));
         QCOMPARE(f.view.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(f.doc.selectedBooks().size(), 2); // follow the rows
         QCOMPARE(f.doc.selectedBooks().first(), 5);
         QCOMPARE(f.view.selectedRowNumbers(), (QVector<int>{1, f.rowOf(1)}));
 
         clickHeader(f.view, 1); // another column: ascending
-        QCOMPARE(f.shownIds(), (QVector<int>{4, 5, 6, 3, 2, 1}));
+        QCOMPARE(f.shownIds(), (QVector<BookId>{4, 5, 6, 3, 2, 1}));
         QCOMPARE(f.view.horizontalHeader()->sortIndicatorSection(), 1);
         QCOMPARE(f.view.horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
-        QCOMPARE(f.doc.selectedBooks(), (QVector<int>{5, 1}));
+        QCOMPARE(f.doc.selectedBooks(), (QVector<BookId>{5, 1}));
 
         // A reload clears the mark but keeps the column and direction.
         f.view.LoadBooks();
@@ -340,7 +342,7 @@ private slots:
         QCOMPARE(f.view.sortColumn(), 1);
         clickHeader(f.view, 1);
         QVERIFY(!f.view.isSortAscending());
-        QCOMPARE(f.shownIds(), (QVector<int>{1, 2, 3, 6, 5, 4}));
+        QCOMPARE(f.shownIds(), (QVector<BookId>{1, 2, 3, 6, 5, 4}));
     }
 
     void sort_firstTitleClickAfterLoad_changesNothingWithoutCaseDifferences()
@@ -348,11 +350,11 @@ private slots:
         ListFixture f;
         showAndWait(f.view);
         f.show(6);
-        const QVector<int> loaded = f.shownIds();
+        const QVector<BookId> loaded = f.shownIds();
         clickHeader(f.view, 0);
         QCOMPARE(f.shownIds(), loaded);
         clickHeader(f.view, 0);
-        QCOMPARE(f.shownIds(), (QVector<int>{5, 4}));
+        QCOMPARE(f.shownIds(), (QVector<BookId>{5, 4}));
     }
 
     void enableRules_data()
@@ -413,13 +415,13 @@ private slots:
         f.view.runCommand(Cmd::Copy);
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         QVERIFY(data && data->hasFormat(kOrdoBookMime));
-        QVector<int> ids;
+        QVector<BookId> ids;
         QVERIFY(DecodeBookPayload(data->data(kOrdoBookMime), ids));
         QCOMPARE(ids, f.doc.selectedBooks());
 
         QVERIFY(f.view.isCommandEnabled(Cmd::Paste));
         // The frame connects the tree directly: the data is read during the call.
-        QVector<int> pasted;
+        QVector<BookId> pasted;
         int pastes = 0;
         connect(&f.view, &COrdoListView::pasteRequested, this, [&](const QMimeData *data) {
             ++pastes;
@@ -437,12 +439,62 @@ private slots:
         f.show(32);
         f.select({f.rowOf(1)});
         f.view.runCommand(Cmd::Cut);
-        QVector<int> ids;
+        QVector<BookId> ids;
         QVERIFY(DecodeBookPayload(QGuiApplication::clipboard()->mimeData()->data(kOrdoBookMime), ids));
-        QCOMPARE(ids, QVector<int>{1});
-        QCOMPARE(f.shownIds(), (QVector<int>{2, 3}));
+        QCOMPARE(ids, QVector<BookId>{1});
+        QCOMPARE(f.shownIds(), (QVector<BookId>{2, 3}));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE BookID=1"), 1); // still a favourite
         QVERIFY(f.messenger.questions.isEmpty());                                      // Cut does not ask
+    }
+
+    // Book 2^32 + 1 cut to 32 bits is book 1: the list, the selection, the
+    // clipboard and the commands must keep it apart.
+    void wideBookId_isListedSelectedCopiedAndRemovedAsItself()
+    {
+        ListFixture f;
+        const BookId wide = 4294967297LL;
+        const CategoryId far = 4294967300LL;
+        f.addBook(wide, "wide", "Wade", "NULL");
+        f.cat.exec(QString("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, 'Far', 1)").arg(far));
+        f.member(1, far);
+        f.member(wide, far);
+
+        f.show(far);
+        QVector<BookId> shown = f.shownIds();
+        std::sort(shown.begin(), shown.end());
+        QCOMPARE(shown, (QVector<BookId>{1, wide}));
+        QCOMPARE(f.view.bookListModel()->index(f.rowOf(wide), 0).data().toString(), QString("wide"));
+
+        f.select({f.rowOf(wide)});
+        QCOMPARE(f.doc.selectedBooks(), QVector<BookId>{wide});
+        QSignalSpy edit(&f.view, &COrdoListView::editBookRequested);
+        f.view.runCommand(Cmd::EditBook);
+        QCOMPARE(edit.count(), 1);
+        QCOMPARE(edit.first().at(0).value<BookId>(), wide);
+
+        f.view.runCommand(Cmd::Copy);
+        QVector<BookId> copied;
+        QVERIFY(DecodeBookPayload(QGuiApplication::clipboard()->mimeData()->data(kOrdoBookMime), copied));
+        QCOMPARE(copied, QVector<BookId>{wide});
+
+        f.view.runCommand(Cmd::SendToFavorites);
+        QCOMPARE(f.cat.count(QString("SELECT COUNT(*) FROM book_category WHERE BookID=%1 AND CatID=2").arg(wide)), 1);
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE BookID=1 AND CatID=2"), 1); // as before
+
+        f.messenger.answer = true;
+        f.view.runCommand(Cmd::RemoveBook);
+        QCOMPARE(f.shownIds(), QVector<BookId>{1});
+        QCOMPARE(f.cat.count(QString("SELECT COUNT(*) FROM book_category WHERE CatID=%1").arg(far)), 1);
+
+        // Out of every category, then deleted for good: book 1 stays.
+        f.cat.exec(QString("DELETE FROM book_category WHERE BookID=%1").arg(wide));
+        f.show(6);
+        QVERIFY(f.shownIds().contains(wide));
+        f.select({f.rowOf(wide)});
+        f.view.runCommand(Cmd::RemoveBook);
+        QVERIFY(!f.shownIds().contains(wide));
+        QCOMPARE(f.cat.count(QString("SELECT COUNT(*) FROM book WHERE BookID=%1").arg(wide)), 0);
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book WHERE BookID=1"), 1);
     }
 
     void removeBook_allBooksThenRecycleBin()
@@ -468,13 +520,13 @@ private slots:
         QCOMPARE(f.shownIds().size(), 6); // All Books still lists it
 
         f.show(6);
-        QCOMPARE(f.shownIds(), (QVector<int>{1, 4, 5}));
+        QCOMPARE(f.shownIds(), (QVector<BookId>{1, 4, 5}));
         f.select({f.rowOf(1)});
         f.messenger.clear();
         f.view.runCommand(Cmd::RemoveBook);
         QCOMPARE(f.messenger.questions,
                  QStringList{"Are you sure you want to permanently delete the selected book(s)?"});
-        QCOMPARE(f.shownIds(), (QVector<int>{4, 5}));
+        QCOMPARE(f.shownIds(), (QVector<BookId>{4, 5}));
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book WHERE BookID=1"), 0);
         QVERIFY(!QFile::exists(images + "/1.jpg"));
         QVERIFY(!QFile::exists(images + "/1b.jpg"));
@@ -561,7 +613,7 @@ private slots:
         ListFixture f;
         f.show(5);
         f.view.runCommand(Cmd::SelectAll);
-        QCOMPARE(f.doc.selectedBooks(), (QVector<int>{2, 1, 3, 4, 5, 6}));
+        QCOMPARE(f.doc.selectedBooks(), (QVector<BookId>{2, 1, 3, 4, 5, 6}));
         QTRY_COMPARE(f.view.statusText(), QStringLiteral("6 books; 6 selected"));
     }
 
@@ -590,21 +642,21 @@ private slots:
         f.show(32);
         f.select({f.rowOf(1), f.rowOf(3)});
         f.view.finishDrag(Qt::MoveAction, 32, f.doc.selectedBooks());
-        QCOMPARE(f.shownIds(), QVector<int>{2});
+        QCOMPARE(f.shownIds(), QVector<BookId>{2});
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book_category WHERE BookID=1"), 1);
 
         // A copy leaves them.
         f.select({0});
         f.view.finishDrag(Qt::CopyAction, 32, f.doc.selectedBooks());
-        QCOMPARE(f.shownIds(), QVector<int>{2});
+        QCOMPARE(f.shownIds(), QVector<BookId>{2});
 
         // Out of the Recycle Bin a copy gives the books a category: reload.
         f.show(6);
-        QCOMPARE(f.shownIds(), (QVector<int>{3, 4, 5}));
+        QCOMPARE(f.shownIds(), (QVector<BookId>{3, 4, 5}));
         f.select({f.rowOf(4)});
         f.member(4, 32); // what the drop did
         f.view.finishDrag(Qt::CopyAction, 6, f.doc.selectedBooks());
-        QCOMPARE(f.shownIds(), (QVector<int>{3, 5}));
+        QCOMPARE(f.shownIds(), (QVector<BookId>{3, 5}));
 
         // All Books never loses memberships to a drag, whatever the target says.
         f.show(5);
@@ -702,7 +754,7 @@ private slots:
         QVERIFY(router.run(Cmd::RemoveBook));
         QCOMPARE(f.messenger.questions,
                  QStringList{"Are you sure you want to remove the selected book(s) from this category?"});
-        QCOMPARE(f.shownIds(), QVector<int>{1});
+        QCOMPARE(f.shownIds(), QVector<BookId>{1});
         QVERIFY(!router.isEnabled(Cmd::EditBook));
     }
 
@@ -747,7 +799,7 @@ private slots:
         // place, without a reload of the category.
         f.cat.exec("UPDATE book SET Title = 'Черешня', Author = '李白', PublisherID = 3 WHERE BookID = 4");
         f.view.ReloadAndSelectRow(3);
-        QCOMPARE(f.doc.selectedBooks(), QVector<int>{4});
+        QCOMPARE(f.doc.selectedBooks(), QVector<BookId>{4});
         QCOMPARE(f.view.currentIndex().row(), 3);
         QCOMPARE(page.count(), 1); // the edited book
         QCOMPARE(reset.count(), 0);
@@ -761,7 +813,7 @@ private slots:
         f.view.ReloadAndSelectRow(99);
         QCOMPARE(reset.count(), 1);
         // The last row, clamped: the Cyrillic title now sorts after the Latin ones.
-        QCOMPARE(f.doc.selectedBooks(), QVector<int>{4});
+        QCOMPARE(f.doc.selectedBooks(), QVector<BookId>{4});
     }
 };
 

@@ -1,3 +1,4 @@
+#include "catalog/bookid.h"
 #include "app/commandids.h"
 #include "app/englishplurals.h"
 #include "browse/ordotreeview.h"
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -54,16 +56,16 @@ struct Fixture
         return rs.isEOF() ? QString() : FieldToText(rs.field(0));
     }
     int count(const QString &sql) { return scalar(sql).toInt(); }
-    void addCategory(int catId, const QString &name, int parentId)
+    void addCategory(CategoryId catId, const QString &name, CategoryId parentId)
     {
         exec(QStringLiteral("INSERT INTO category (CatID, Name, ParentID) VALUES (%1, %2, %3)")
                  .arg(QString::number(catId), FormatSqlValue(name, SqlText), QString::number(parentId)));
     }
-    void addBook(int bookId)
+    void addBook(BookId bookId)
     {
         exec(QStringLiteral("INSERT INTO book (BookID, Title) VALUES (%1, 'B')").arg(bookId));
     }
-    void addMember(int bookId, int catId)
+    void addMember(BookId bookId, CategoryId catId)
     {
         exec(QStringLiteral("INSERT INTO book_category (BookID, CatID) VALUES (%1, %2)")
                  .arg(bookId)
@@ -148,14 +150,14 @@ struct SheetDriver
     }
 };
 
-QMimeData *booksData(const QVector<int> &ids)
+QMimeData *booksData(const QVector<BookId> &ids)
 {
     auto *data = new QMimeData;
     data->setData(kOrdoBookMime, EncodeBookPayload(ids));
     return data;
 }
 
-QMimeData *categoryData(int catId)
+QMimeData *categoryData(CategoryId catId)
 {
     auto *data = new QMimeData;
     data->setData(kOrdoCategoryMime, EncodeCategoryPayload(catId));
@@ -379,8 +381,7 @@ private slots:
     void addSubCategoryWhenNoIdIsLeft_isRefusedWithTheStandardError_data()
     {
         QTest::addColumn<qint64>("highest");
-        QTest::newRow("2^31-1") << qint64(2147483647);
-        QTest::newRow("2^31") << qint64(2147483648LL);
+        QTest::newRow("2^63-1") << std::numeric_limits<qint64>::max();
     }
 
     void addSubCategoryWhenNoIdIsLeft_isRefusedWithTheStandardError()
@@ -863,6 +864,37 @@ private slots:
         QCOMPARE(f.count("SELECT COUNT(*) FROM book_category WHERE CatID=35"), 3);
         QCOMPARE(f.messages.messages, QStringList{"1 duplicate is not saved."});
         QCOMPARE(reload.count(), 1);
+    }
+
+    // 2^32 + 2 cut to 32 bits is 2, the Favorites: the category and the
+    // pasted book 2^32 + 1 must stay themselves.
+    void wideCategoryAndBookIds_areKeptWhole()
+    {
+        Fixture f;
+        const CategoryId wideCategory = 4294967298LL;
+        const BookId wideBook = 4294967297LL;
+        f.addCategory(wideCategory, "Far", 1);
+        f.addBook(1);
+        f.addBook(wideBook);
+        f.tree->FillTree();
+        QTreeWidgetItem *far = f.tree->FindItemByCatID(wideCategory);
+        QVERIFY(far);
+        QCOMPARE(far->text(0), QStringLiteral("Far"));
+        QCOMPARE(COrdoTreeView::catIdOf(far), wideCategory);
+        f.tree->setCurrentItem(far);
+        QCOMPARE(f.doc.currentCategory(), wideCategory);
+
+        QGuiApplication::clipboard()->setMimeData(booksData({wideBook}));
+        QVERIFY(f.tree->isCommandEnabled(Cmd::Paste));
+        f.tree->runCommand(Cmd::Paste);
+        QCOMPARE(f.scalar("SELECT BookID || '/' || CatID FROM book_category"), QString("4294967297/4294967298"));
+        QCOMPARE(f.count("SELECT COUNT(*) FROM book_category"), 1);
+
+        // Cut of the category carries its whole number.
+        f.tree->runCommand(Cmd::Cut);
+        CategoryId copied = 0;
+        QVERIFY(DecodeCategoryPayload(QGuiApplication::clipboard()->mimeData()->data(kOrdoCategoryMime), copied));
+        QCOMPARE(copied, wideCategory);
     }
 
     void pasteOfBooksWithBadPayloadOrTarget()

@@ -1,3 +1,4 @@
+#include "catalog/bookid.h"
 #include "app/apppaths.h"
 #include "app/commandids.h"
 #include "app/ordoapp.h"
@@ -145,7 +146,7 @@ struct PageFixture
     QString styleHref() { return text("document.getElementById('ordo-style-sheet').href"); }
 
     // Shows the selection and waits until the page holds it.
-    bool display(const QVector<int> &books, bool reload = false)
+    bool display(const QVector<BookId> &books, bool reload = false)
     {
         doc.setSelectedBooks(books);
         return displayAfter([&] { view->ShowBookPage(reload); });
@@ -700,7 +701,7 @@ private slots:
                         .arg(description));
             QVERIFY(transaction.commit());
         }
-        QVector<int> books;
+        QVector<BookId> books;
         for (int i = 0; i < 1000; ++i)
             books << f.bookId + i;
         QVERIFY(f.display(books));

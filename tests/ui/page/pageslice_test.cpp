@@ -1,5 +1,6 @@
 // Large selections on the book page: built on a worker, shown a slice at a
 // time, the newest selection winning, print and exports holding every book.
+#include "catalog/bookid.h"
 #include "app/apppaths.h"
 #include "app/commandids.h"
 #include "app/ordoapp.h"
@@ -102,7 +103,7 @@ struct SliceFixture
         action();
         return QTest::qWaitFor([&] { return displays > before && !view->isBuilding(); }, kWait);
     }
-    bool show(const QVector<int> &books)
+    bool show(const QVector<BookId> &books)
     {
         doc.setSelectedBooks(books);
         return displayAfter([&] { view->ShowBookPage(false); });
@@ -115,9 +116,9 @@ struct SliceFixture
                                                    true));
         });
     }
-    static QVector<int> firstBooks(int count)
+    static QVector<BookId> firstBooks(int count)
     {
-        QVector<int> ids;
+        QVector<BookId> ids;
         for (int i = 1; i <= count; ++i)
             ids << i;
         return ids;
