@@ -2,9 +2,14 @@
 
 #include "catalog/catalogueupgrade.h"
 #include "catalog/connection.h"
+#include "catalog/coverbatch.h"
+#include "catalog/coverfiles.h"
+#include "catalog/crashpoint.h"
 #include "catalog/lookup.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
+#include "online/picturecheck.h"
+#include "online/pictureformat.h"
 #include "zipreader.h"
 
 #include <QCoreApplication>
@@ -12,7 +17,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QSet>
+#include <QStorageInfo>
 #include <memory>
 
 namespace {
@@ -81,14 +88,44 @@ QString asciiFolded(const QString &text)
     return out;
 }
 
-// A cover picture to put in place once the catalogue has committed.
+// No single cover is larger than this.
+constexpr qint64 kMaxCoverBytes = 64 * 1024 * 1024;
+
+// A cover picture to write into the images folder before the commit.
 struct PendingCover
 {
-    QString target;   // file name in the images folder
-    QString file;     // a picture file to copy, or
-    QString imageId;  // a picture inside the imported file
-    QString previous; // the book's old picture, removed when it differs
-    QString rowLabel;
+    QString target;  // file name in the images folder
+    QString file;    // a picture file to copy (its canonical path), or
+    QString imageId; // a picture inside the imported file
+    qint64 size = 0;
+};
+
+// What the look at one cover source found.
+struct CheckedCover
+{
+    enum Problem { None, TooLarge, Unreadable, NotAPicture, CannotBeShown };
+    QString extension; // after the content; empty when refused
+    qint64 size = 0;
+    Problem problem = None;
+
+    QString warning(const QString &rowLabel, const QString &ref) const
+    {
+        switch (problem) {
+        case TooLarge:
+            return QCoreApplication::translate("Import", "%1: the cover picture %2 is larger than %3; it was left out.")
+                .arg(rowLabel, ref, QLocale().formattedDataSize(kMaxCoverBytes));
+        case Unreadable:
+            return QCoreApplication::translate("Import", "%1: the cover picture %2 could not be read.").arg(rowLabel, ref);
+        case NotAPicture:
+            return QCoreApplication::translate("Import", "%1: %2 is not a picture; it was left out.").arg(rowLabel, ref);
+        case CannotBeShown:
+            return QCoreApplication::translate("Import", "%1: the cover picture %2 is too large or has too many frames to be shown; it was left out.")
+                .arg(rowLabel, ref);
+        case None:
+            break;
+        }
+        return QString();
+    }
 };
 
 class ImportRun
@@ -105,9 +142,14 @@ public:
     bool importBook(const CImportedBook &book, CImportSummary &summary);
     // Writes the rows gathered for the multi-row INSERTs.
     bool flush();
-    void writeCovers(CImportSummary &summary);
+    // Writes every cover before the commit; false (with coverError) when
+    // the import must stop.
+    bool writeCovers();
+    // After the commit: pictures the books no longer name go.
+    void finishCovers();
 
     DbFailure failure;
+    QString coverError;
 
 private:
     bool exec(const QString &sql);
@@ -119,6 +161,10 @@ private:
     QString coverName(const QString &ref, int bookId, const QString &suffix, const CImportedBook &book,
                       CImportSummary &summary);
     bool sqlValue(const Column &c, const CImportedBook &book, QString &out);
+    bool readCover(const PendingCover &cover, QByteArray &bytes);
+    CheckedCover checkCover(const PendingCover &cover, const QString &key);
+    QString freeName(const QString &stem, const QString &extension);
+    qint64 pictureSpace() const;
 
     Connection &m_connection;
     const CImportTable &m_table;
@@ -133,6 +179,10 @@ private:
     QHash<QString, QHash<QString, QString>> m_lookups;
     const QString m_today = DateAddedToday();
     QVector<PendingCover> m_covers;
+    QStringList m_retired;          // stored pictures replaced by the import
+    QSet<QString> m_usedNames;      // cover names the catalogue or the import uses
+    QHash<QString, CheckedCover> m_checked; // by source: a shared picture is read once
+    std::unique_ptr<CCoverBatch> m_batch;
     std::unique_ptr<CZipReader> m_zip;
     // New rows wait here and go in a few hundred at a time: one statement
     // for many rows saves compiling the same INSERT (with its trigger and
@@ -232,6 +282,18 @@ bool ImportRun::prepare()
             return false;
         }
     }
+    sql = QStringLiteral("SELECT FrontCover FROM book UNION SELECT BackCover FROM book");
+    if (!rs.open(m_connection, sql, &error)) {
+        failure = {sql, error};
+        return false;
+    }
+    while (!rs.isEOF()) {
+        m_usedNames.insert(rs.field(0).toString());
+        if (!rs.moveNext(&error) && error.isSet()) {
+            failure = {sql, error};
+            return false;
+        }
+    }
     rs.close();
 
     m_target = m_options.targetCategory;
@@ -321,19 +383,81 @@ bool ImportRun::lookupId(const char *table, const QString &name, QString &id)
     return true;
 }
 
+bool ImportRun::readCover(const PendingCover &cover, QByteArray &bytes)
+{
+    bytes.clear();
+    if (!cover.file.isEmpty()) {
+        QFile file(cover.file);
+        if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxCoverBytes)
+            return false;
+        bytes = file.readAll();
+        return file.error() == QFileDevice::NoError;
+    }
+    if (m_table.images.contains(cover.imageId)) {
+        bytes = m_table.images.value(cover.imageId);
+        return true;
+    }
+    return m_zip && m_zip->read(QStringLiteral("images/") + cover.imageId, kMaxCoverBytes, bytes);
+}
+
+CheckedCover ImportRun::checkCover(const PendingCover &cover, const QString &key)
+{
+    auto it = m_checked.constFind(key);
+    if (it != m_checked.constEnd())
+        return *it;
+    CheckedCover checked;
+    // The size is known without reading: the file's, or the archive's record.
+    if (!cover.file.isEmpty())
+        checked.size = QFileInfo(cover.file).size();
+    else if (m_table.images.contains(cover.imageId))
+        checked.size = m_table.images.value(cover.imageId).size();
+    else if (m_zip)
+        checked.size = m_zip->size(QStringLiteral("images/") + cover.imageId);
+    QByteArray bytes;
+    if (checked.size > kMaxCoverBytes) {
+        checked.problem = CheckedCover::TooLarge;
+    } else if (!readCover(cover, bytes)) {
+        checked.problem = CheckedCover::Unreadable;
+    } else if ((checked.extension = PictureExtension(bytes)).isEmpty()) {
+        checked.problem = CheckedCover::NotAPicture;
+    } else if (!PictureCanBeShown(bytes)) {
+        checked.extension.clear();
+        checked.problem = CheckedCover::CannotBeShown;
+    }
+    checked.size = bytes.size();
+    m_checked.insert(key, checked);
+    return checked;
+}
+
+QString ImportRun::freeName(const QString &stem, const QString &extension)
+{
+    // Never a name the catalogue or a file already holds: every picture can
+    // then go into place before the commit without touching anything stored.
+    const QDir folder(m_options.imagesFolder);
+    QString name = stem + extension;
+    for (int n = 2; m_usedNames.contains(name) || QFileInfo::exists(folder.filePath(name)) ||
+                    QFileInfo::exists(folder.filePath(CCoverFiles::StagedName(name)));
+         ++n)
+        name = stem + QLatin1Char('-') + QString::number(n) + extension;
+    m_usedNames.insert(name);
+    return name;
+}
+
 QString ImportRun::coverName(const QString &ref, int bookId, const QString &suffix, const CImportedBook &book,
                              CImportSummary &summary)
 {
     if (ref.isEmpty())
         return QString();
     PendingCover cover;
-    cover.rowLabel = ImportRowLabel(m_table, book.row);
+    const QString rowLabel = ImportRowLabel(m_table, book.row);
+    QString key;
     if (m_table.images.contains(ref) || (m_zip && m_zip->contains(QStringLiteral("images/") + ref))) {
         cover.imageId = ref;
+        key = QLatin1String("image:") + ref;
     } else {
         // Tellico can keep the pictures in a folder beside the file:
         // books_files/ for books.tc or books.xml. Only a bare file name is
-        // looked for there, never a path that could lead out of it.
+        // looked for there.
         const QFileInfo source(m_table.path);
         const bool bareName = !m_table.path.isEmpty() && !ref.contains(QLatin1Char('/')) && !ref.contains(QLatin1Char('\\')) &&
                               !ref.contains(QLatin1String(".."));
@@ -344,15 +468,30 @@ QString ImportRun::coverName(const QString &ref, int bookId, const QString &suff
                 info = QFileInfo(source.absoluteDir(), ref);
         }
         if (!info.isFile()) {
-            summary.warnings << QCoreApplication::translate("Import", "%1: the cover picture %2 was not found.").arg(cover.rowLabel, ref);
+            summary.warnings << QCoreApplication::translate("Import", "%1: the cover picture %2 was not found.").arg(rowLabel, ref);
             return QString();
         }
-        cover.file = info.absoluteFilePath();
+        // Only the file's own folder and what lies below it, wherever "..",
+        // symbolic links or an absolute path lead: a file from elsewhere
+        // must not name pictures (or anything else) of the user's to copy.
+        QString folder = m_table.path.isEmpty() ? QString() : source.absoluteDir().canonicalPath();
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        cover.file = info.canonicalFilePath();
+        if (folder.size() < 2 || cover.file.isEmpty() || !cover.file.startsWith(folder)) {
+            summary.warnings << QCoreApplication::translate("Import", "%1: the cover picture %2 is not in the folder of the imported file; it was left out.")
+                                    .arg(rowLabel, ref);
+            return QString();
+        }
+        key = QLatin1String("file:") + cover.file;
     }
-    const QString fileName = ref.section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
-    const int dot = int(fileName.lastIndexOf(QLatin1Char('.')));
-    const QString ext = dot > 0 ? fileName.mid(dot) : QStringLiteral(".jpg");
-    cover.target = QString::number(bookId) + suffix + ext;
+    const CheckedCover checked = checkCover(cover, key);
+    if (checked.extension.isEmpty()) {
+        summary.warnings << checked.warning(rowLabel, ref);
+        return QString();
+    }
+    cover.size = checked.size;
+    cover.target = freeName(QString::number(bookId) + suffix, checked.extension);
     m_covers << cover;
     return cover.target;
 }
@@ -396,6 +535,23 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
         // The book may be one of the rows still waiting.
         if (!flush())
             return false;
+        // A stored picture the file replaces goes after the commit.
+        {
+            const QString sql =
+                QStringLiteral("SELECT FrontCover, BackCover FROM book WHERE BookID=%1").arg(bookId);
+            Recordset rs;
+            DbError error;
+            if (!rs.open(m_connection, sql, &error)) {
+                failure = {sql, error};
+                return false;
+            }
+            const ImportField fields[] = {ImportField::FrontCover, ImportField::BackCover};
+            for (int i = 0; i < 2 && !rs.isEOF(); ++i) {
+                const QString old = rs.field(i).toString();
+                if (!b.value(fields[i]).isEmpty() && !old.isEmpty() && old != b.value(fields[i]))
+                    m_retired << old;
+            }
+        }
         // Fields the file gives replace the stored ones; the rest stay.
         QStringList sets;
         for (const Column &c : kColumns) {
@@ -453,30 +609,69 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
     return true;
 }
 
-void ImportRun::writeCovers(CImportSummary &summary)
+qint64 ImportRun::pictureSpace() const
 {
-    if (m_covers.isEmpty())
-        return;
-    QDir().mkpath(m_options.imagesFolder);
-    for (const PendingCover &c : std::as_const(m_covers)) {
-        const QString target = m_options.imagesFolder + QLatin1Char('/') + c.target;
-        QFile::remove(target);
-        bool ok = false;
-        if (!c.file.isEmpty()) {
-            ok = QFile::copy(c.file, target);
-            if (ok)
-                QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
-        } else {
-            QByteArray data = m_table.images.value(c.imageId);
-            if (data.isEmpty() && m_zip)
-                m_zip->read(QStringLiteral("images/") + c.imageId, 64 * 1024 * 1024, data);
-            QFile out(target);
-            ok = !data.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(data) == data.size();
-        }
-        if (!ok)
-            summary.warnings
-                << QCoreApplication::translate("Import", "%1: the cover picture could not be copied to %2.").arg(c.rowLabel, target);
+    if (m_options.pictureSpaceLimit >= 0)
+        return m_options.pictureSpaceLimit;
+    // The images folder may not exist yet: its nearest existing parent is
+    // on the same disk.
+    QDir dir(m_options.imagesFolder);
+    while (!dir.exists() && !dir.isRoot() && dir.cdUp()) {
     }
+    const QStorageInfo storage(dir.absolutePath());
+    return storage.isValid() ? storage.bytesAvailable() / 2 : 0;
+}
+
+bool ImportRun::writeCovers()
+{
+    if (m_covers.isEmpty() && m_retired.isEmpty())
+        return true;
+    qint64 total = 0;
+    for (const PendingCover &c : std::as_const(m_covers))
+        total += c.size;
+    const qint64 space = pictureSpace();
+    if (total > space) {
+        const QLocale locale;
+        coverError = QCoreApplication::translate("Import", "The cover pictures of this file take %1, more than the disk of the images folder can spare (%2, half of its free space).")
+                         .arg(locale.formattedDataSize(total), locale.formattedDataSize(space));
+        return false;
+    }
+
+    m_batch = std::make_unique<CCoverBatch>(m_options.imagesFolder);
+    for (const PendingCover &c : std::as_const(m_covers))
+        m_batch->add(c.target);
+    for (const QString &name : std::as_const(m_retired))
+        m_batch->retire(name);
+    if (!m_batch->begin()) {
+        coverError = QCoreApplication::translate("Import", "Nothing can be written to the images folder %1.").arg(m_options.imagesFolder);
+        return false;
+    }
+    // Books often share a picture: the last one read serves the next.
+    QString lastSource;
+    QByteArray bytes;
+    for (const PendingCover &c : std::as_const(m_covers)) {
+        const QString source = c.file.isEmpty() ? QLatin1String("image:") + c.imageId : c.file;
+        if (source != lastSource) {
+            lastSource = source;
+            // Read again, so a file changed since the look is checked again.
+            if (!readCover(c, bytes) || bytes.size() != c.size ||
+                !c.target.endsWith(PictureExtension(bytes)) || !PictureCanBeShown(bytes))
+                bytes.clear();
+        }
+        if (bytes.isEmpty() || !m_batch->put(c.target, bytes)) {
+            lastSource.clear();
+            coverError = QCoreApplication::translate("Import", "The cover picture %1 could not be written.")
+                             .arg(QDir(m_options.imagesFolder).filePath(c.target));
+            return false;
+        }
+    }
+    return true;
+}
+
+void ImportRun::finishCovers()
+{
+    if (m_batch)
+        m_batch->finish(m_connection);
 }
 
 } // namespace
@@ -566,14 +761,16 @@ bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
             }
             ok = run.importBook(book, summary);
         }
-        ok = ok && run.flush();
+        ok = ok && run.flush() && run.writeCovers();
+        CrashPoint("import before commit");
         DbError error;
         if (ok && !transaction.commit(&error))
             run.failure = {QStringLiteral("COMMIT"), error};
         else if (ok) {
+            CrashPoint("import committed");
+            run.finishCovers();
             if (progress)
                 progress(total, total);
-            run.writeCovers(summary);
             return true;
         }
     }
@@ -581,6 +778,7 @@ bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
     summary = {};
     summary.refused = partial.refused;
     summary.mended = partial.mended;
-    summary.error = run.failure.sql + QLatin1Char('\n') + run.failure.error.message;
+    summary.error = !run.coverError.isEmpty() ? run.coverError
+                                               : run.failure.sql + QLatin1Char('\n') + run.failure.error.message;
     return false;
 }
