@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(book.BackCover, QString::number(book.BookID) + "b.gif");
         QCOMPARE(FileBytes(options.imagesFolder + "/" + book.FrontCover), png);
         QCOMPARE(FileBytes(options.imagesFolder + "/" + book.BackCover), gif);
-        QCOMPARE(filesIn(options.imagesFolder), (QStringList{book.BackCover, book.FrontCover}));
+        QCOMPARE(filesIn(options.imagesFolder), (QStringList{book.FrontCover, book.BackCover}));
     }
 
     void updatedBook_oldPictureGoesNewOneArrives()

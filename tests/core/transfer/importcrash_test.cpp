@@ -90,7 +90,7 @@ private slots:
             if (finished)
                 QVERIFY(imported);
             if (!imported) {
-                for (const QString &title : {"Beta", "Gamma"})
+                for (const char *title : {"Beta", "Gamma"})
                     QCOMPARE(coverOf(connection, title, "FrontCover"), QString("<no book>"));
                 QCOMPARE(coverOf(connection, "Old", "FrontCover"), QString("12.png"));
                 QCOMPARE(FileBytes(images + "/12.png"), oldFront);
