@@ -47,7 +47,7 @@ bool CCoverBatch::begin()
 
 bool CCoverBatch::put(const QString &name, const QByteArray &bytes)
 {
-    if (!m_begun || !m_names.contains(name) || !CCoverFiles::IsPlainFileName(name))
+    if (!m_begun || !m_expected.contains(name) || !CCoverFiles::IsPlainFileName(name))
         return false;
     const QString staged = path(CCoverFiles::StagedName(name));
     QFile::remove(staged);

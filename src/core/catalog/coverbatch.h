@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -30,7 +31,11 @@ public:
     CCoverBatch &operator=(const CCoverBatch &) = delete;
 
     // What the batch will do, declared before begin().
-    void add(const QString &name) { m_names << name; }
+    void add(const QString &name)
+    {
+        m_names << name;
+        m_expected.insert(name);
+    }
     void retire(const QString &name) { m_retired << name; }
 
     // Step 1; false when the folder or the journal cannot be written.
@@ -51,6 +56,7 @@ private:
 
     QString m_folder;
     QStringList m_names;
+    QSet<QString> m_expected;
     QStringList m_retired;
     QStringList m_written;
     bool m_begun = false;
