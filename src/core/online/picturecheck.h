@@ -5,9 +5,10 @@
 // The limits within which the cover control shows a picture; a picture past
 // them is refused there, so it is not worth storing either.
 constexpr int kMaxPictureFrames = 500;
-// Qt 6's default QImageReader allocation limit, which the program keeps: a
-// picture whose 32-bit pixels would need more is never decoded.
-constexpr qint64 kMaxPictureBytes = qint64(256) * 1024 * 1024;
+// The allocation limit the program gives Qt's image readers (at start-up,
+// Qt 6.4's own default): a picture whose 32-bit pixels would need more is
+// never decoded.
+constexpr qint64 kMaxPictureBytes = qint64(128) * 1024 * 1024;
 
 // What a picture's header declares, read without decoding any pixels.
 struct CPictureSize

@@ -19,8 +19,8 @@ private slots:
         QTest::addColumn<bool>("shown");
 
         QTest::newRow("tiny png") << TinyPng() << 1 << 1 << 1 << true;
-        QTest::newRow("png 8192 x 8192, at the limit") << PngDeclaring(8192, 8192) << 8192 << 8192 << 1 << true;
-        QTest::newRow("png 8193 x 8192") << PngDeclaring(8193, 8192) << 8193 << 8192 << 1 << false;
+        QTest::newRow("png 4096 x 8192, at the limit") << PngDeclaring(4096, 8192) << 4096 << 8192 << 1 << true;
+        QTest::newRow("png 4097 x 8192") << PngDeclaring(4097, 8192) << 4097 << 8192 << 1 << false;
         QTest::newRow("png 30000 x 30000") << PngDeclaring(30000, 30000) << 30000 << 30000 << 1 << false;
         QTest::newRow("png 0 x 10") << PngDeclaring(0, 10) << 0 << 10 << 1 << false;
         QTest::newRow("png cut in its header") << TinyPng().left(20) << 0 << 0 << 0 << false;
