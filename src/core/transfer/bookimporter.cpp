@@ -2,25 +2,18 @@
 
 #include "catalog/catalogueupgrade.h"
 #include "catalog/connection.h"
-#include "catalog/coverbatch.h"
-#include "catalog/coverfiles.h"
 #include "catalog/crashpoint.h"
 #include "catalog/lookup.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
-#include "online/picturecheck.h"
-#include "online/pictureformat.h"
-#include "zipreader.h"
+#include "importcovers.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QLocale>
 #include <QSet>
-#include <QStorageInfo>
-#include <memory>
 
 namespace {
 
@@ -88,53 +81,13 @@ QString asciiFolded(const QString &text)
     return out;
 }
 
-// No single cover is larger than this.
-constexpr qint64 kMaxCoverBytes = 64 * 1024 * 1024;
-
-// A cover picture to write into the images folder before the commit.
-struct PendingCover
-{
-    QString target;  // file name in the images folder
-    QString file;    // a picture file to copy (its canonical path), or
-    QString imageId; // a picture inside the imported file
-    qint64 size = 0;
-};
-
-// What the look at one cover source found.
-struct CheckedCover
-{
-    enum Problem { None, TooLarge, Unreadable, NotAPicture, CannotBeShown };
-    QString extension; // after the content; empty when refused
-    qint64 size = 0;
-    Problem problem = None;
-
-    QString warning(const QString &rowLabel, const QString &ref) const
-    {
-        switch (problem) {
-        case TooLarge:
-            return QCoreApplication::translate("Import", "%1: the cover picture %2 is larger than %3; it was left out.")
-                .arg(rowLabel, ref, QLocale().formattedDataSize(kMaxCoverBytes));
-        case Unreadable:
-            return QCoreApplication::translate("Import", "%1: the cover picture %2 could not be read.").arg(rowLabel, ref);
-        case NotAPicture:
-            return QCoreApplication::translate("Import", "%1: %2 is not a picture; it was left out.").arg(rowLabel, ref);
-        case CannotBeShown:
-            return QCoreApplication::translate("Import", "%1: the cover picture %2 is too large or has too many frames to be shown; it was left out.")
-                .arg(rowLabel, ref);
-        case None:
-            break;
-        }
-        return QString();
-    }
-};
-
 class ImportRun
 {
 public:
     ImportRun(Connection &connection, const CImportTable &table, const ImportMapping &mapping,
               const CImportOptions &options)
         : m_connection(connection), m_table(table), m_options(options),
-          m_categoriesMapped(mapping.contains(ImportField::Categories))
+          m_categoriesMapped(mapping.contains(ImportField::Categories)), m_covers(table, options)
     {
     }
 
@@ -144,9 +97,9 @@ public:
     bool flush();
     // Writes every cover before the commit; false (with coverError) when
     // the import must stop.
-    bool writeCovers();
+    bool writeCovers() { return m_covers.write(coverError); }
     // After the commit: pictures the books no longer name go.
-    void finishCovers();
+    void finishCovers() { m_covers.finish(m_connection); }
 
     DbFailure failure;
     QString coverError;
@@ -158,13 +111,7 @@ private:
     bool categoryIds(const CImportedBook &book, QVector<int> &ids);
     int childCategory(int parent, const QString &name);
     bool createCategory(int parent, const QString &name, int &id);
-    QString coverName(const QString &ref, int bookId, const QString &suffix, const CImportedBook &book,
-                      CImportSummary &summary);
     bool sqlValue(const Column &c, const CImportedBook &book, QString &out);
-    bool readCover(const PendingCover &cover, QByteArray &bytes);
-    CheckedCover checkCover(const PendingCover &cover, const QString &key);
-    QString freeName(const QString &stem, const QString &extension);
-    qint64 pictureSpace() const;
 
     Connection &m_connection;
     const CImportTable &m_table;
@@ -178,12 +125,7 @@ private:
     QHash<QString, int> m_topLevel;             // folded name of categories 1 to 4 -> id
     QHash<QString, QHash<QString, QString>> m_lookups;
     const QString m_today = DateAddedToday();
-    QVector<PendingCover> m_covers;
-    QStringList m_retired;          // stored pictures replaced by the import
-    QSet<QString> m_usedNames;      // cover names the catalogue or the import uses
-    QHash<QString, CheckedCover> m_checked; // by source: a shared picture is read once
-    std::unique_ptr<CCoverBatch> m_batch;
-    std::unique_ptr<CZipReader> m_zip;
+    CImportCovers m_covers;
     // New rows wait here and go in a few hundred at a time: one statement
     // for many rows saves compiling the same INSERT (with its trigger and
     // key checks) for every book.
@@ -288,7 +230,7 @@ bool ImportRun::prepare()
         return false;
     }
     while (!rs.isEOF()) {
-        m_usedNames.insert(rs.field(0).toString());
+        m_covers.addUsedName(rs.field(0).toString());
         if (!rs.moveNext(&error) && error.isSet()) {
             failure = {sql, error};
             return false;
@@ -304,12 +246,6 @@ bool ImportRun::prepare()
             m_target = existing;
         else if (!createCategory(m_target, newName, m_target))
             return false;
-    }
-
-    if (m_table.imagesInZip) {
-        m_zip = std::make_unique<CZipReader>();
-        if (!m_zip->open(m_table.path))
-            m_zip.reset();
     }
     return true;
 }
@@ -383,119 +319,6 @@ bool ImportRun::lookupId(const char *table, const QString &name, QString &id)
     return true;
 }
 
-bool ImportRun::readCover(const PendingCover &cover, QByteArray &bytes)
-{
-    bytes.clear();
-    if (!cover.file.isEmpty()) {
-        QFile file(cover.file);
-        if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxCoverBytes)
-            return false;
-        bytes = file.readAll();
-        return file.error() == QFileDevice::NoError;
-    }
-    if (m_table.images.contains(cover.imageId)) {
-        bytes = m_table.images.value(cover.imageId);
-        return true;
-    }
-    return m_zip && m_zip->read(QStringLiteral("images/") + cover.imageId, kMaxCoverBytes, bytes);
-}
-
-CheckedCover ImportRun::checkCover(const PendingCover &cover, const QString &key)
-{
-    auto it = m_checked.constFind(key);
-    if (it != m_checked.constEnd())
-        return *it;
-    CheckedCover checked;
-    // The size is known without reading: the file's, or the archive's record.
-    if (!cover.file.isEmpty())
-        checked.size = QFileInfo(cover.file).size();
-    else if (m_table.images.contains(cover.imageId))
-        checked.size = m_table.images.value(cover.imageId).size();
-    else if (m_zip)
-        checked.size = m_zip->size(QStringLiteral("images/") + cover.imageId);
-    QByteArray bytes;
-    if (checked.size > kMaxCoverBytes) {
-        checked.problem = CheckedCover::TooLarge;
-    } else if (!readCover(cover, bytes)) {
-        checked.problem = CheckedCover::Unreadable;
-    } else if ((checked.extension = PictureExtension(bytes)).isEmpty()) {
-        checked.problem = CheckedCover::NotAPicture;
-    } else if (!PictureCanBeShown(bytes)) {
-        checked.extension.clear();
-        checked.problem = CheckedCover::CannotBeShown;
-    }
-    checked.size = bytes.size();
-    m_checked.insert(key, checked);
-    return checked;
-}
-
-QString ImportRun::freeName(const QString &stem, const QString &extension)
-{
-    // Never a name the catalogue or a file already holds: every picture can
-    // then go into place before the commit without touching anything stored.
-    const QDir folder(m_options.imagesFolder);
-    QString name = stem + extension;
-    for (int n = 2; m_usedNames.contains(name) || QFileInfo::exists(folder.filePath(name)) ||
-                    QFileInfo::exists(folder.filePath(CCoverFiles::StagedName(name)));
-         ++n)
-        name = stem + QLatin1Char('-') + QString::number(n) + extension;
-    m_usedNames.insert(name);
-    return name;
-}
-
-QString ImportRun::coverName(const QString &ref, int bookId, const QString &suffix, const CImportedBook &book,
-                             CImportSummary &summary)
-{
-    if (ref.isEmpty())
-        return QString();
-    PendingCover cover;
-    const QString rowLabel = ImportRowLabel(m_table, book.row);
-    QString key;
-    if (m_table.images.contains(ref) || (m_zip && m_zip->contains(QStringLiteral("images/") + ref))) {
-        cover.imageId = ref;
-        key = QLatin1String("image:") + ref;
-    } else {
-        // Tellico can keep the pictures in a folder beside the file:
-        // books_files/ for books.tc or books.xml. Only a bare file name is
-        // looked for there.
-        const QFileInfo source(m_table.path);
-        const bool bareName = !m_table.path.isEmpty() && !ref.contains(QLatin1Char('/')) && !ref.contains(QLatin1Char('\\')) &&
-                              !ref.contains(QLatin1String(".."));
-        QFileInfo info(source.absoluteDir(), source.completeBaseName() + QLatin1String("_files/") + ref);
-        if (!bareName || !info.isFile()) {
-            info = QFileInfo(ref);
-            if (info.isRelative())
-                info = QFileInfo(source.absoluteDir(), ref);
-        }
-        if (!info.isFile()) {
-            summary.warnings << QCoreApplication::translate("Import", "%1: the cover picture %2 was not found.").arg(rowLabel, ref);
-            return QString();
-        }
-        // Only the file's own folder and what lies below it, wherever "..",
-        // symbolic links or an absolute path lead: a file from elsewhere
-        // must not name pictures (or anything else) of the user's to copy.
-        QString folder = m_table.path.isEmpty() ? QString() : source.absoluteDir().canonicalPath();
-        if (!folder.endsWith(QLatin1Char('/')))
-            folder += QLatin1Char('/');
-        cover.file = info.canonicalFilePath();
-        if (folder.size() < 2 || cover.file.isEmpty() || !cover.file.startsWith(folder)) {
-            summary.warnings << QCoreApplication::translate("Import", "%1: the cover picture %2 is not in the folder of the imported file; it was left out.")
-                                    .arg(rowLabel, ref);
-            return QString();
-        }
-        key = QLatin1String("file:") + cover.file;
-    }
-    const CheckedCover checked = checkCover(cover, key);
-    if (checked.extension.isEmpty()) {
-        summary.warnings << checked.warning(rowLabel, ref);
-        return QString();
-    }
-    cover.size = checked.size;
-    cover.target = freeName(QString::number(bookId) + suffix, checked.extension);
-    m_covers << cover;
-    return cover.target;
-}
-
 bool ImportRun::sqlValue(const Column &c, const CImportedBook &book, QString &out)
 {
     const QString &v = book.value(c.field);
@@ -522,10 +345,12 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
     // A book the file does not date is added today, like one added by hand.
     if (existing == 0 && b.value(ImportField::DateAdded).isEmpty())
         b.values[int(ImportField::DateAdded)] = m_today;
+    const QString rowLabel = ImportRowLabel(m_table, book.row);
     b.values[int(ImportField::FrontCover)] =
-        coverName(book.value(ImportField::FrontCover), bookId, QString(), book, summary);
-    b.values[int(ImportField::BackCover)] =
-        coverName(book.value(ImportField::BackCover), bookId, QStringLiteral("b"), book, summary);
+        m_covers.take(book.value(ImportField::FrontCover), QString::number(bookId), rowLabel, summary.warnings);
+    b.values[int(ImportField::BackCover)] = m_covers.take(book.value(ImportField::BackCover),
+                                                          QString::number(bookId) + QLatin1Char('b'), rowLabel,
+                                                          summary.warnings);
 
     QVector<int> categories;
     if (!categoryIds(b, categories))
@@ -549,7 +374,7 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
             for (int i = 0; i < 2 && !rs.isEOF(); ++i) {
                 const QString old = rs.field(i).toString();
                 if (!b.value(fields[i]).isEmpty() && !old.isEmpty() && old != b.value(fields[i]))
-                    m_retired << old;
+                    m_covers.retire(old);
             }
         }
         // Fields the file gives replace the stored ones; the rest stay.
@@ -607,71 +432,6 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
     summary.bookIds << bookId;
     summary.isbns << b.value(ImportField::ISBN);
     return true;
-}
-
-qint64 ImportRun::pictureSpace() const
-{
-    if (m_options.pictureSpaceLimit >= 0)
-        return m_options.pictureSpaceLimit;
-    // The images folder may not exist yet: its nearest existing parent is
-    // on the same disk.
-    QDir dir(m_options.imagesFolder);
-    while (!dir.exists() && !dir.isRoot() && dir.cdUp()) {
-    }
-    const QStorageInfo storage(dir.absolutePath());
-    return storage.isValid() ? storage.bytesAvailable() / 2 : 0;
-}
-
-bool ImportRun::writeCovers()
-{
-    if (m_covers.isEmpty() && m_retired.isEmpty())
-        return true;
-    qint64 total = 0;
-    for (const PendingCover &c : std::as_const(m_covers))
-        total += c.size;
-    const qint64 space = pictureSpace();
-    if (total > space) {
-        const QLocale locale;
-        coverError = QCoreApplication::translate("Import", "The cover pictures of this file take %1, more than the disk of the images folder can spare (%2, half of its free space).")
-                         .arg(locale.formattedDataSize(total), locale.formattedDataSize(space));
-        return false;
-    }
-
-    m_batch = std::make_unique<CCoverBatch>(m_options.imagesFolder);
-    for (const PendingCover &c : std::as_const(m_covers))
-        m_batch->add(c.target);
-    for (const QString &name : std::as_const(m_retired))
-        m_batch->retire(name);
-    if (!m_batch->begin()) {
-        coverError = QCoreApplication::translate("Import", "Nothing can be written to the images folder %1.").arg(m_options.imagesFolder);
-        return false;
-    }
-    // Books often share a picture: the last one read serves the next.
-    QString lastSource;
-    QByteArray bytes;
-    for (const PendingCover &c : std::as_const(m_covers)) {
-        const QString source = c.file.isEmpty() ? QLatin1String("image:") + c.imageId : c.file;
-        if (source != lastSource) {
-            lastSource = source;
-            // Read again, so a file changed since the look is checked again.
-            if (!readCover(c, bytes) || bytes.size() != c.size ||
-                !c.target.endsWith(PictureExtension(bytes)) || !PictureCanBeShown(bytes))
-                bytes.clear();
-        }
-        if (bytes.isEmpty() || !m_batch->put(c.target, bytes)) {
-            lastSource.clear();
-            coverError = QCoreApplication::translate("Import", "The cover picture %1 could not be written.")
-                             .arg(QDir(m_options.imagesFolder).filePath(c.target));
-            return false;
-        }
-    }
-    return true;
-}
-
-void ImportRun::finishCovers()
-{
-    if (m_batch)
-        m_batch->finish(m_connection);
 }
 
 } // namespace
