@@ -33,13 +33,16 @@ bool CCoverBatch::begin()
         if (CCoverFiles::IsPlainFileName(name))
             named << name;
     }
+    // A journal left by a batch nobody finished (the catalogue was not
+    // opened since) still names files to clean up: it is added to.
     QFile journal(path(JournalName()));
-    if (!journal.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    m_hadJournal = journal.exists();
+    if (!journal.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
     const QByteArray text = named.join(QLatin1Char('\n')).toUtf8() + '\n';
     const bool ok = journal.write(text) == text.size() && journal.flush();
     journal.close();
-    if (!ok)
+    if (!ok && !m_hadJournal)
         QFile::remove(journal.fileName());
     CrashPoint("batch journal written");
     return ok;
@@ -73,7 +76,8 @@ void CCoverBatch::rollback()
     for (const QString &name : std::as_const(m_written))
         QFile::remove(path(name));
     m_written.clear();
-    QFile::remove(path(JournalName()));
+    if (!m_hadJournal)
+        QFile::remove(path(JournalName()));
 }
 
 void CCoverBatch::finish(Connection &connection)

@@ -59,6 +59,7 @@ private:
     QSet<QString> m_expected;
     QStringList m_retired;
     QStringList m_written;
+    bool m_hadJournal = false;
     bool m_begun = false;
     bool m_done = false;
 };

@@ -1,6 +1,7 @@
 // Which covers an import takes: only pictures the program can show, only
 // from the imported file itself or its folder, and never more than the
 // disk can spare.
+#include "catalog/coverbatch.h"
 #include "filebytes.h"
 #include "importsamples.h"
 #include "picturebytes.h"
@@ -152,6 +153,30 @@ private slots:
         const QString front = cat.scalar("SELECT FrontCover FROM book WHERE BookID=12");
         QVERIFY(front != "12.png");
         QCOMPARE(FileBytes(images + "/" + front), renewed);
+        QCOMPARE(filesIn(images), QStringList{front});
+    }
+
+    void journalLeftBehind_isFinishedByTheNextImport()
+    {
+        // A batch cut short before its commit, and the catalogue not opened
+        // since: its picture is named by no book, only by the journal.
+        TestCatalog cat;
+        const QString images = cat.dir() + "/test_images";
+        QVERIFY(QDir().mkpath(images));
+        WriteFileBytes(images + "/99.png", TinyPng());
+        WriteFileBytes(images + "/" + CCoverBatch::JournalName(), "99.png\n");
+
+        QTemporaryDir dir;
+        WriteFileBytes(dir.filePath("new.png"), PngDeclaring(5, 5));
+        WriteFileBytes(dir.filePath("books.csv"), "Title,FrontCover\nFresh,new.png\n");
+        const CImportTable t = readTable(dir.filePath("books.csv"));
+        CImportOptions options;
+        options.imagesFolder = images;
+        CImportSummary summary;
+        QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), options).Run(summary));
+        const QString front = cat.scalar("SELECT FrontCover FROM book WHERE Title='Fresh'");
+        QVERIFY(front != "99.png");
+        QCOMPARE(FileBytes(images + "/" + front), PngDeclaring(5, 5));
         QCOMPARE(filesIn(images), QStringList{front});
     }
 
