@@ -5,7 +5,10 @@
 #include "widgets/appicon.h"
 
 #include <QApplication>
+#include "online/picturecheck.h"
+
 #include <QCommandLineParser>
+#include <QImageReader>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -17,6 +20,9 @@ int main(int argc, char *argv[])
     CHttpClient::GlobalInit();
 
     QApplication app(argc, argv);
+    // One limit for every Qt version: covers are checked against it before
+    // they are stored.
+    QImageReader::setAllocationLimit(int(kMaxPictureBytes / (1024 * 1024)));
     QApplication::setOrganizationName(QStringLiteral("Quenlow"));
     QApplication::setApplicationName(QStringLiteral("Ordo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ordoteca"));

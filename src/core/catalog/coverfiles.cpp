@@ -66,6 +66,32 @@ bool CCoverFiles::IsPlainFileName(const QString &name)
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
+QString CCoverFiles::StagedName(const QString &name)
+{
+    return QLatin1Char('.') + name + kLeftoverSuffix;
+}
+
+QString CCoverFiles::JournalName(const QString &tag)
+{
+    return kJournalPrefix + tag + kLeftoverSuffix;
+}
+
+int CCoverFiles::CleanJournal(const QString &imagesFolder, const QString &journalName, Connection &connection)
+{
+    const QDir dir(imagesFolder);
+    QFile journal(dir.filePath(journalName));
+    if (!journal.open(QIODevice::ReadOnly))
+        return 0;
+    int removed = 0;
+    const QStringList named = QString::fromUtf8(journal.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &file : named) {
+        if (IsPlainFileName(file) && !IsLeftover(file) && QFile::exists(dir.filePath(file)) &&
+            !isReferenced(connection, file) && QFile::remove(dir.filePath(file)))
+            ++removed;
+    }
+    return removed;
+}
+
 bool CCoverFiles::IsLeftover(const QString &fileName)
 {
     return fileName.startsWith(QLatin1Char('.')) && fileName.endsWith(kLeftoverSuffix);
@@ -99,7 +125,7 @@ bool CCoverFiles::writeJournal()
     }
     if (names.isEmpty())
         return true;
-    m_journal = path(kJournalPrefix + QString::number(m_bookId) + kLeftoverSuffix);
+    m_journal = path(JournalName(QString::number(m_bookId)));
     QFile journal(m_journal);
     if (!journal.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
@@ -132,7 +158,7 @@ void CCoverFiles::prepare()
     for (Plan &p : m_plans) {
         if (p.source.isEmpty())
             continue;
-        const QString staged = path(QLatin1Char('.') + p.name + kLeftoverSuffix);
+        const QString staged = path(StagedName(p.name));
         QFile::remove(staged);
         if (journalled && QFile::copy(p.source, staged)) {
             p.staged = staged;
@@ -212,18 +238,8 @@ int CCoverFiles::CleanUp(const QString &imagesFolder, Connection &connection)
     const QStringList leftovers =
         dir.entryList({QLatin1Char('*') + kLeftoverSuffix}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : leftovers) {
-        if (!name.startsWith(kJournalPrefix))
-            continue;
-        QFile journal(dir.filePath(name));
-        if (!journal.open(QIODevice::ReadOnly))
-            continue;
-        const QStringList named =
-            QString::fromUtf8(journal.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        for (const QString &file : named) {
-            if (IsPlainFileName(file) && !IsLeftover(file) && QFile::exists(dir.filePath(file)) &&
-                !isReferenced(connection, file) && QFile::remove(dir.filePath(file)))
-                ++removed;
-        }
+        if (name.startsWith(kJournalPrefix))
+            removed += CleanJournal(imagesFolder, name, connection);
     }
     for (const QString &name : leftovers) {
         if (IsLeftover(name) && QFile::remove(dir.filePath(name)))

@@ -60,6 +60,13 @@ public:
     static bool IsLeftover(const QString &fileName);
     // A stored name that may be touched: a plain file name inside the folder.
     static bool IsPlainFileName(const QString &name);
+    // ".<name>.saving": where a picture waits for its rename into place.
+    static QString StagedName(const QString &name);
+    // The journal of a save identified by tag (a book id, or a batch).
+    static QString JournalName(const QString &tag);
+    // Removes the files one journal names that no book names (CleanUp does
+    // this for every journal); returns how many. The journal itself stays.
+    static int CleanJournal(const QString &imagesFolder, const QString &journalName, Connection &connection);
 
 private:
     QString path(const QString &name) const { return m_folder + QLatin1Char('/') + name; }

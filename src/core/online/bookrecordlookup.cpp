@@ -17,6 +17,7 @@
 #include "lookupmessages.h"
 #include "lookupsource.h"
 #include "onlinesettings.h"
+#include "picturecheck.h"
 #include "pictureformat.h"
 #include "productpagescraper.h"
 
@@ -226,7 +227,7 @@ bool CBookRecord::DownloadCover(QString &coverPath)
     if (!response.ok() || response.body.size() < kMinCoverBytes)
         return false;
     const QString extension = PictureExtension(response.body);
-    if (extension.isEmpty())
+    if (extension.isEmpty() || !PictureCanBeShown(response.body))
         return false;
 
     // Created exclusively under a fresh name: no other file is overwritten,

@@ -2,10 +2,11 @@
 
 #include "catalog/catalogueupgrade.h"
 #include "catalog/connection.h"
+#include "catalog/crashpoint.h"
 #include "catalog/lookup.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
-#include "zipreader.h"
+#include "importcovers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <memory>
 
 namespace {
 
@@ -81,23 +81,13 @@ QString asciiFolded(const QString &text)
     return out;
 }
 
-// A cover picture to put in place once the catalogue has committed.
-struct PendingCover
-{
-    QString target;   // file name in the images folder
-    QString file;     // a picture file to copy, or
-    QString imageId;  // a picture inside the imported file
-    QString previous; // the book's old picture, removed when it differs
-    QString rowLabel;
-};
-
 class ImportRun
 {
 public:
     ImportRun(Connection &connection, const CImportTable &table, const ImportMapping &mapping,
               const CImportOptions &options)
         : m_connection(connection), m_table(table), m_options(options),
-          m_categoriesMapped(mapping.contains(ImportField::Categories))
+          m_categoriesMapped(mapping.contains(ImportField::Categories)), m_covers(table, options)
     {
     }
 
@@ -105,9 +95,14 @@ public:
     bool importBook(const CImportedBook &book, CImportSummary &summary);
     // Writes the rows gathered for the multi-row INSERTs.
     bool flush();
-    void writeCovers(CImportSummary &summary);
+    // Writes every cover before the commit; false (with coverError) when
+    // the import must stop.
+    bool writeCovers() { return m_covers.write(coverError); }
+    // After the commit: pictures the books no longer name go.
+    void finishCovers() { m_covers.finish(m_connection); }
 
     DbFailure failure;
+    QString coverError;
 
 private:
     bool exec(const QString &sql);
@@ -116,8 +111,6 @@ private:
     bool categoryIds(const CImportedBook &book, QVector<CategoryId> &ids);
     CategoryId childCategory(CategoryId parent, const QString &name);
     bool createCategory(CategoryId parent, const QString &name, CategoryId &id);
-    QString coverName(const QString &ref, BookId bookId, const QString &suffix, const CImportedBook &book,
-                      CImportSummary &summary);
     bool sqlValue(const Column &c, const CImportedBook &book, QString &out);
 
     Connection &m_connection;
@@ -132,8 +125,7 @@ private:
     QHash<QString, CategoryId> m_topLevel;             // folded name of categories 1 to 4 -> id
     QHash<QString, QHash<QString, QString>> m_lookups;
     const QString m_today = DateAddedToday();
-    QVector<PendingCover> m_covers;
-    std::unique_ptr<CZipReader> m_zip;
+    CImportCovers m_covers;
     // New rows wait here and go in a few hundred at a time: one statement
     // for many rows saves compiling the same INSERT (with its trigger and
     // key checks) for every book.
@@ -232,6 +224,18 @@ bool ImportRun::prepare()
             return false;
         }
     }
+    sql = QStringLiteral("SELECT FrontCover FROM book UNION SELECT BackCover FROM book");
+    if (!rs.open(m_connection, sql, &error)) {
+        failure = {sql, error};
+        return false;
+    }
+    while (!rs.isEOF()) {
+        m_covers.addUsedName(rs.field(0).toString());
+        if (!rs.moveNext(&error) && error.isSet()) {
+            failure = {sql, error};
+            return false;
+        }
+    }
     rs.close();
 
     m_target = m_options.targetCategory;
@@ -242,12 +246,6 @@ bool ImportRun::prepare()
             m_target = existing;
         else if (!createCategory(m_target, newName, m_target))
             return false;
-    }
-
-    if (m_table.imagesInZip) {
-        m_zip = std::make_unique<CZipReader>();
-        if (!m_zip->open(m_table.path))
-            m_zip.reset();
     }
     return true;
 }
@@ -321,42 +319,6 @@ bool ImportRun::lookupId(const char *table, const QString &name, QString &id)
     return true;
 }
 
-QString ImportRun::coverName(const QString &ref, BookId bookId, const QString &suffix, const CImportedBook &book,
-                             CImportSummary &summary)
-{
-    if (ref.isEmpty())
-        return QString();
-    PendingCover cover;
-    cover.rowLabel = ImportRowLabel(m_table, book.row);
-    if (m_table.images.contains(ref) || (m_zip && m_zip->contains(QStringLiteral("images/") + ref))) {
-        cover.imageId = ref;
-    } else {
-        // Tellico can keep the pictures in a folder beside the file:
-        // books_files/ for books.tc or books.xml. Only a bare file name is
-        // looked for there, never a path that could lead out of it.
-        const QFileInfo source(m_table.path);
-        const bool bareName = !m_table.path.isEmpty() && !ref.contains(QLatin1Char('/')) && !ref.contains(QLatin1Char('\\')) &&
-                              !ref.contains(QLatin1String(".."));
-        QFileInfo info(source.absoluteDir(), source.completeBaseName() + QLatin1String("_files/") + ref);
-        if (!bareName || !info.isFile()) {
-            info = QFileInfo(ref);
-            if (info.isRelative())
-                info = QFileInfo(source.absoluteDir(), ref);
-        }
-        if (!info.isFile()) {
-            summary.warnings << QCoreApplication::translate("Import", "%1: the cover picture %2 was not found.").arg(cover.rowLabel, ref);
-            return QString();
-        }
-        cover.file = info.absoluteFilePath();
-    }
-    const QString fileName = ref.section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
-    const int dot = int(fileName.lastIndexOf(QLatin1Char('.')));
-    const QString ext = dot > 0 ? fileName.mid(dot) : QStringLiteral(".jpg");
-    cover.target = QString::number(bookId) + suffix + ext;
-    m_covers << cover;
-    return cover.target;
-}
-
 bool ImportRun::sqlValue(const Column &c, const CImportedBook &book, QString &out)
 {
     const QString &v = book.value(c.field);
@@ -383,10 +345,12 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
     // A book the file does not date is added today, like one added by hand.
     if (existing == 0 && b.value(ImportField::DateAdded).isEmpty())
         b.values[int(ImportField::DateAdded)] = m_today;
+    const QString rowLabel = ImportRowLabel(m_table, book.row);
     b.values[int(ImportField::FrontCover)] =
-        coverName(book.value(ImportField::FrontCover), bookId, QString(), book, summary);
-    b.values[int(ImportField::BackCover)] =
-        coverName(book.value(ImportField::BackCover), bookId, QStringLiteral("b"), book, summary);
+        m_covers.take(book.value(ImportField::FrontCover), QString::number(bookId), rowLabel, summary.warnings);
+    b.values[int(ImportField::BackCover)] = m_covers.take(book.value(ImportField::BackCover),
+                                                          QString::number(bookId) + QLatin1Char('b'), rowLabel,
+                                                          summary.warnings);
 
     QVector<CategoryId> categories;
     if (!categoryIds(b, categories))
@@ -396,6 +360,23 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
         // The book may be one of the rows still waiting.
         if (!flush())
             return false;
+        // A stored picture the file replaces goes after the commit.
+        {
+            const QString sql =
+                QStringLiteral("SELECT FrontCover, BackCover FROM book WHERE BookID=%1").arg(bookId);
+            Recordset rs;
+            DbError error;
+            if (!rs.open(m_connection, sql, &error)) {
+                failure = {sql, error};
+                return false;
+            }
+            const ImportField fields[] = {ImportField::FrontCover, ImportField::BackCover};
+            for (int i = 0; i < 2 && !rs.isEOF(); ++i) {
+                const QString old = rs.field(i).toString();
+                if (!b.value(fields[i]).isEmpty() && !old.isEmpty() && old != b.value(fields[i]))
+                    m_covers.retire(old);
+            }
+        }
         // Fields the file gives replace the stored ones; the rest stay.
         QStringList sets;
         for (const Column &c : kColumns) {
@@ -451,32 +432,6 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
     summary.bookIds << bookId;
     summary.isbns << b.value(ImportField::ISBN);
     return true;
-}
-
-void ImportRun::writeCovers(CImportSummary &summary)
-{
-    if (m_covers.isEmpty())
-        return;
-    QDir().mkpath(m_options.imagesFolder);
-    for (const PendingCover &c : std::as_const(m_covers)) {
-        const QString target = m_options.imagesFolder + QLatin1Char('/') + c.target;
-        QFile::remove(target);
-        bool ok = false;
-        if (!c.file.isEmpty()) {
-            ok = QFile::copy(c.file, target);
-            if (ok)
-                QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
-        } else {
-            QByteArray data = m_table.images.value(c.imageId);
-            if (data.isEmpty() && m_zip)
-                m_zip->read(QStringLiteral("images/") + c.imageId, 64 * 1024 * 1024, data);
-            QFile out(target);
-            ok = !data.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(data) == data.size();
-        }
-        if (!ok)
-            summary.warnings
-                << QCoreApplication::translate("Import", "%1: the cover picture could not be copied to %2.").arg(c.rowLabel, target);
-    }
 }
 
 } // namespace
@@ -566,14 +521,16 @@ bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
             }
             ok = run.importBook(book, summary);
         }
-        ok = ok && run.flush();
+        ok = ok && run.flush() && run.writeCovers();
+        CrashPoint("import before commit");
         DbError error;
         if (ok && !transaction.commit(&error))
             run.failure = {QStringLiteral("COMMIT"), error};
         else if (ok) {
+            CrashPoint("import committed");
+            run.finishCovers();
             if (progress)
                 progress(total, total);
-            run.writeCovers(summary);
             return true;
         }
     }
@@ -581,6 +538,7 @@ bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
     summary = {};
     summary.refused = partial.refused;
     summary.mended = partial.mended;
-    summary.error = run.failure.sql + QLatin1Char('\n') + run.failure.error.message;
+    summary.error = !run.coverError.isEmpty() ? run.coverError
+                                               : run.failure.sql + QLatin1Char('\n') + run.failure.error.message;
     return false;
 }

@@ -21,6 +21,9 @@ struct CImportOptions
     bool subCategories = true;     // category values (shelves, groups) become categories under the target
     bool updateDuplicates = false; // a book already in the catalogue is updated instead of skipped
     QString imagesFolder;          // the catalogue's images folder (covers are copied there)
+    // The most bytes of pictures one import may write; -1 for half the free
+    // space of the disk that holds the images folder.
+    qint64 pictureSpaceLimit = -1;
 };
 
 // What an import did.
@@ -31,7 +34,7 @@ struct CImportSummary
     int skipped = 0;
     QStringList refused;  // "Line 5: reason"
     QStringList mended;   // values repaired or left out: "Line 5, Pages: ..."
-    QStringList warnings; // covers that could not be found or copied
+    QStringList warnings; // covers that were not found or were refused
     QVector<BookId> bookIds; // added and updated books, in file order
     QStringList isbns;    // their ISBNs (empty text for books without one)
     bool cancelled = false;
@@ -49,8 +52,11 @@ struct CImportSummary
 
 // Stores the rows of an imported table as books. Everything runs in one
 // transaction: a cancel or a database error leaves the catalogue exactly as
-// it was. Cover pictures are copied into the images folder only after the
-// catalogue has committed.
+// it was. Cover pictures go into the images folder through one cover
+// journal (CCoverBatch) before the commit, so that an interruption leaves
+// either none of the import or all of it with its pictures. A cover is
+// taken only when it is a picture the program can show, carried by the file
+// or lying in the imported file's folder (or below).
 class CBookImporter
 {
 public:

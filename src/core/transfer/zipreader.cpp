@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <limits>
 #include <zip.h>
 
 CZipReader::~CZipReader()
@@ -35,6 +36,16 @@ void CZipReader::close()
 bool CZipReader::contains(const QString &name) const
 {
     return m_zip && zip_name_locate(m_zip, name.toUtf8().constData(), 0) >= 0;
+}
+
+qint64 CZipReader::size(const QString &name) const
+{
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (!m_zip || zip_stat(m_zip, name.toUtf8().constData(), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
+        return -1;
+    return st.size > zip_uint64_t(std::numeric_limits<qint64>::max()) ? std::numeric_limits<qint64>::max()
+                                                                      : qint64(st.size);
 }
 
 bool CZipReader::read(const QString &name, qint64 maxSize, QByteArray &data)

@@ -21,6 +21,9 @@ public:
     bool isOpen() const { return m_zip != nullptr; }
 
     bool contains(const QString &name) const;
+    // The member's size once unpacked, as the archive records it; -1 when
+    // it is missing.
+    qint64 size(const QString &name) const;
     // The member's bytes; false when it is missing, damaged or larger than
     // maxSize once unpacked.
     bool read(const QString &name, qint64 maxSize, QByteArray &data);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "online/picturecheck.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QFrame>
@@ -28,7 +30,7 @@ class CPictureCtrl : public QFrame
     Q_OBJECT
 
 public:
-    static constexpr int kMaxFrames = 500;
+    static constexpr int kMaxFrames = kMaxPictureFrames;
 
     explicit CPictureCtrl(QWidget *parent = nullptr);
     ~CPictureCtrl() override;

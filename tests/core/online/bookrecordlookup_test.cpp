@@ -3,6 +3,7 @@
 #include "online/canceltoken.h"
 #include "online/keywordchooser.h"
 #include "openlibraryfixture.h"
+#include "picturebytes.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -301,6 +302,8 @@ private slots:
         QTest::newRow("gif sent as image/jpeg") << "biggif" << ".gif" << false;
         QTest::newRow("webp") << "webp" << ".webp" << false;
         QTest::newRow("html sent as image/jpeg") << "html" << "" << false;
+        QTest::newRow("png of 30000 x 30000") << "hugepng" << "" << false;
+        QTest::newRow("gif of 5000 frames") << "endlessgif" << "" << false;
         QTest::newRow("chunked jpeg, no length") << "chunked" << ".jpg" << false;
         QTest::newRow("reset mid-body") << "reset" << "" << true;
         QTest::newRow("too large") << "huge" << "" << true;
@@ -326,9 +329,13 @@ private slots:
         if (answer == "png")
             f.server.serveData(kCoverPath, body = png, "image/jpeg");
         if (answer == "biggif")
-            f.server.serveData(kCoverPath, body = "GIF89a" + QByteArray(3000, '\1'), "image/jpeg");
+            f.server.serveData(kCoverPath, body = GifOfFrames(200), "image/jpeg");
         if (answer == "webp")
-            f.server.serveData(kCoverPath, body = QByteArray("RIFF\x10\x20\0\0WEBPVP8 ", 16) + QByteArray(3000, '\2'), "image/webp");
+            f.server.serveData(kCoverPath, body = WebpDeclaring(400, 600) + QByteArray(3000, '\2'), "image/webp");
+        if (answer == "hugepng")
+            f.server.serveData(kCoverPath, PngDeclaring(30000, 30000) + QByteArray(3000, '\0'), "image/png");
+        if (answer == "endlessgif")
+            f.server.serveData(kCoverPath, GifOfFrames(5000), "image/gif");
         if (answer == "html")
             f.server.serveData(kCoverPath, "<html>" + QByteArray(5000, ' ') + "</html>", "image/jpeg");
         if (answer == "chunked") {

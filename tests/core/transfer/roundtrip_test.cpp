@@ -1,6 +1,7 @@
 #include "bookfieldvalues.h"
 #include "catalog/bookrecord.h"
 #include "filebytes.h"
+#include "picturebytes.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -56,8 +57,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_pictures.isValid());
-        WriteFileBytes(m_pictures.filePath("front.jpg"), QByteArray("\xFF\xD8\xFF\xE0 front picture", 19));
-        WriteFileBytes(m_pictures.filePath("back.png"), QByteArray("\x89PNG back picture"));
+        // Pictures the import takes: it reads their headers.
+        WriteFileBytes(m_pictures.filePath("front.jpg"), JpegDeclaring(300, 450));
+        WriteFileBytes(m_pictures.filePath("back.png"), PngDeclaring(300, 450));
     }
 
     void roundTrip_data()
@@ -137,12 +139,14 @@ private slots:
         QVERIFY(orphan.Save(true, 1, sourceImages, source.connection()));
         source.exec("DELETE FROM book_category WHERE BookID=4");
 
-        QTemporaryDir out;
         CCatalogExporter exporter(source.connection(), sourceImages);
         QString error;
         QVERIFY2(exporter.Collect(CExportScope(), error), qPrintable(error));
         QCOMPARE(exporter.books().size(), 4);
-        const QString path = out.filePath(fileName);
+        // A CSV names its covers by their paths in the images folder, and an
+        // import takes covers from the file's own folder and below only: the
+        // file lies beside the catalogue.
+        const QString path = QDir(source.dir()).filePath(fileName);
         QVERIFY2(exporter.Write(CCatalogExporter::Format(format), path, error), qPrintable(error));
 
         TestCatalog target("target.mdb");

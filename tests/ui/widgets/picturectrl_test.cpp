@@ -1,6 +1,8 @@
 #include "app/strings.h"
 #include "edit/bookcoverspage.h"
 #include "gifwriter.h"
+#include "online/picturecheck.h"
+#include "picturebytes.h"
 #include "widgets/opendlgex.h"
 #include "widgets/picturectrl.h"
 
@@ -215,6 +217,29 @@ private slots:
         QVERIFY(ctrl.Draw());
         QVERIFY(!ctrl.isPlaying());
         QCOMPARE(ctrl.pictureRect(), QRect(10, 0, 40, 60));
+    }
+
+    // The core refuses covers (downloaded, imported) by these same limits,
+    // from the headers alone.
+    void limits_sameAsTheCoreCheck_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("small png") << TinyPng() << true;
+        QTest::newRow("png of 30000 x 30000") << PngDeclaring(30000, 30000) << false;
+        QTest::newRow("gif of 500 frames") << GifOfFrames(500) << true;
+        QTest::newRow("gif of 501 frames") << GifOfFrames(501) << false;
+        QTest::newRow("gif screen of 30000 x 30000") << GifOfFrames(1, 30000, 30000) << false;
+    }
+
+    void limits_sameAsTheCoreCheck()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, shown);
+        QImageReader::setAllocationLimit(int(kMaxPictureBytes / (1024 * 1024))); // as the program does
+        QCOMPARE(PictureCanBeShown(data), shown);
+        CPictureCtrl ctrl;
+        QCOMPARE(ctrl.LoadFromMemory(data), shown);
     }
 
     void filesAndThePlaceholder()
