@@ -3,6 +3,7 @@
 #include "app/registrykey.h"
 #include "connection.h"
 #include "coverfiles.h"
+#include "fileutil.h"
 #include "imagesfolder.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <QThread>
 #include <cstdio>
 #include <sqlite3.h>
-#include <unistd.h>
 
 namespace {
 
@@ -102,17 +102,6 @@ QStringList pictureNames(sqlite3 *db)
     return names;
 }
 
-// A hard link where the file system allows (pictures are replaced by
-// renaming, never written in place, so the link keeps the old picture),
-// else a copy.
-bool linkOrCopy(const QString &from, const QString &to)
-{
-    QFile::remove(to);
-    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return true;
-    return QFile::copy(from, to);
-}
-
 // The pictures of names from imagesFolder into folder; a picture the
 // catalogue names but does not have is simply not there either.
 bool copyPictures(const QStringList &names, const QString &imagesFolder, const QString &folder, QString *error)
@@ -126,7 +115,7 @@ bool copyPictures(const QStringList &names, const QString &imagesFolder, const Q
         const QString source = imagesFolder + QLatin1Char('/') + name;
         if (!QFileInfo(source).isFile())
             continue;
-        if (!linkOrCopy(source, folder + QLatin1Char('/') + name)) {
+        if (!LinkOrCopyFile(source, folder + QLatin1Char('/') + name)) {
             setError(error, QCoreApplication::translate("CCatalogueBackup", "Cannot write %1.")
                                 .arg(QDir::toNativeSeparators(folder + QLatin1Char('/') + name)));
             return false;
@@ -343,7 +332,7 @@ bool CCatalogueBackup::Restore(Connection &connection, const QString &backupPath
         if (!ok)
             break;
         ok = CCoverFiles::IsPlainFileName(name) && !CCoverFiles::IsLeftover(name) &&
-             linkOrCopy(pictures + QLatin1Char('/') + name, images + QLatin1String("/.") + name + QLatin1String(".saving"));
+             LinkOrCopyFile(pictures + QLatin1Char('/') + name, images + QLatin1String("/.") + name + QLatin1String(".saving"));
         if (ok)
             staged << name;
         else

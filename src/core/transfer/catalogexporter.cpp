@@ -2,6 +2,8 @@
 
 #include "catalog/catalogueupgrade.h"
 #include "catalog/connection.h"
+#include "catalog/coverfiles.h"
+#include "catalog/fileutil.h"
 #include "catalog/recordset.h"
 #include "categorypath.h"
 #include "csvparser.h"
@@ -10,7 +12,9 @@
 #include "zipwriter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
 #include <QJsonArray>
@@ -261,7 +265,27 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
     return true;
 }
 
-bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progress &progress) const
+bool CCatalogExporter::copyCsvCovers(const QString &folder, QSet<QString> &covers, QString &error) const
+{
+    for (const CExportBook &b : m_books) {
+        for (ImportField f : {ImportField::FrontCover, ImportField::BackCover}) {
+            const QString &name = b.value(f);
+            const QString source = m_imagesFolder + QLatin1Char('/') + name;
+            if (!CCoverFiles::IsPlainFileName(name) || covers.contains(name) || !QFileInfo(source).isFile())
+                continue;
+            if (!QDir().mkpath(folder) || !LinkOrCopyFile(source, folder + QLatin1Char('/') + name)) {
+                error = QCoreApplication::translate("Export", "The file cannot be written: %1.")
+                            .arg(QDir::toNativeSeparators(folder + QLatin1Char('/') + name));
+                return false;
+            }
+            covers.insert(name);
+        }
+    }
+    return true;
+}
+
+bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progress &progress,
+                                const QString &coverFolder, const QSet<QString> &covers) const
 {
     QStringList header;
     for (ImportField f : AllImportFields())
@@ -291,9 +315,9 @@ bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progres
                 line += CCsvParser::Quote(JoinCategoryPaths(b.categories));
             else if (field == ImportField::Links)
                 line += CCsvParser::Quote(linksJson(b.links));
-            else if ((field == ImportField::FrontCover || field == ImportField::BackCover) &&
-                     !b.values[f].isEmpty())
-                line += CCsvParser::Quote(m_imagesFolder + QLatin1Char('/') + b.values[f]);
+            else if (field == ImportField::FrontCover || field == ImportField::BackCover)
+                line += covers.contains(b.values[f]) ? CCsvParser::Quote(coverFolder + QLatin1Char('/') + b.values[f])
+                                                     : QString();
             else
                 line += CCsvParser::Quote(GuardCsvFormula(b.values[f]));
         }
@@ -315,8 +339,17 @@ bool CCatalogExporter::Write(Format format, const QString &path, QString &error,
 
     QByteArray bytes;
     if (format == Csv) {
+        // The covers go into a folder beside the file ("books_files" for
+        // books.csv), which the file names relative to itself: the two move
+        // together and import anywhere, and an import takes pictures only
+        // from beside the file it reads.
+        const QFileInfo info(path);
+        const QString coverFolder = info.completeBaseName() + QLatin1String("_files");
+        QSet<QString> covers;
+        if (!copyCsvCovers(info.absolutePath() + QLatin1Char('/') + coverFolder, covers, error))
+            return false;
         QSaveFile file(path);
-        if (!openSaveFile(file, error) || !writeCsv(file, error, progress))
+        if (!openSaveFile(file, error) || !writeCsv(file, error, progress, coverFolder, covers))
             return false;
         if (progress)
             progress(int(m_books.size()), int(m_books.size()));

@@ -3,6 +3,7 @@
 #include "exportbook.h"
 #include "exportscope.h"
 
+#include <QSet>
 #include <QString>
 #include <QVector>
 #include <functional>
@@ -31,7 +32,11 @@ public:
     bool Write(Format format, const QString &path, QString &error, const Progress &progress = {});
 
 private:
-    bool writeCsv(QIODevice &device, QString &error, const Progress &progress) const;
+    // coverFolder: the name of the folder beside the file that holds the
+    // covers (see Write); covers names the ones copied there.
+    bool writeCsv(QIODevice &device, QString &error, const Progress &progress, const QString &coverFolder,
+                  const QSet<QString> &covers) const;
+    bool copyCsvCovers(const QString &folder, QSet<QString> &covers, QString &error) const;
     bool writeBookXml(const QString &path, QString &error, const Progress &progress);
 
     Connection &m_connection;

@@ -185,6 +185,31 @@ private slots:
         QVERIFY(!data.contains("missing.jpg"));
     }
 
+    // The covers travel beside the CSV, named relative to it; a cover the
+    // catalogue names but does not have, or a name that is a path, is left out.
+    void csv_carriesItsCoversInAFolderBesideIt()
+    {
+        TestCatalog cat;
+        fill(cat);
+        const QString images = cat.dir() + "/test_images";
+        QVERIFY(QDir().mkpath(images));
+        WriteFileBytes(images + "/1.jpg", "JPEGDATA");
+        cat.exec("UPDATE book SET FrontCover='1.jpg', BackCover='missing.jpg' WHERE BookID=1");
+        cat.exec("UPDATE book SET FrontCover='../../etc/hostname' WHERE BookID=2");
+        QTemporaryDir dir;
+        CCatalogExporter exporter(cat.connection(), images);
+        QString error;
+        QVERIFY(exporter.Collect(CExportScope(), error));
+        QVERIFY2(exporter.Write(CCatalogExporter::Csv, dir.filePath("Книги.csv"), error), qPrintable(error));
+        QCOMPARE(QDir(dir.filePath("Книги_files")).entryList(QDir::Files), QStringList{"1.jpg"});
+        QCOMPARE(FileBytes(dir.filePath("Книги_files/1.jpg")), QByteArray("JPEGDATA"));
+        const QString text = QString::fromUtf8(FileBytes(dir.filePath("Книги.csv")));
+        QVERIFY(text.contains(",Книги_files/1.jpg,"));
+        QVERIFY(!text.contains("missing.jpg"));
+        QVERIFY(!text.contains("hostname"));
+        QVERIFY(!text.contains(images));
+    }
+
     void failedOrCancelledWrite_keepsTheOldFile()
     {
         TestCatalog cat;

@@ -139,14 +139,13 @@ private slots:
         QVERIFY(orphan.Save(true, 1, sourceImages, source.connection()));
         source.exec("DELETE FROM book_category WHERE BookID=4");
 
+        QTemporaryDir out;
         CCatalogExporter exporter(source.connection(), sourceImages);
         QString error;
         QVERIFY2(exporter.Collect(CExportScope(), error), qPrintable(error));
         QCOMPARE(exporter.books().size(), 4);
-        // A CSV names its covers by their paths in the images folder, and an
-        // import takes covers from the file's own folder and below only: the
-        // file lies beside the catalogue.
-        const QString path = QDir(source.dir()).filePath(fileName);
+        // Anywhere: a CSV carries its covers in a folder beside it.
+        const QString path = out.filePath(fileName);
         QVERIFY2(exporter.Write(CCatalogExporter::Format(format), path, error), qPrintable(error));
 
         TestCatalog target("target.mdb");
