@@ -2354,10 +2354,6 @@ with the given filename extension.</source>
         <translation>%1：未找到封面图片 %2。</translation>
     </message>
     <message>
-        <source>%1: the cover picture could not be copied to %2.</source>
-        <translation>%1：无法将封面图片复制到 %2。</translation>
-    </message>
-    <message>
         <source>The import was cancelled; the catalogue is unchanged.</source>
         <translation>导入已取消，书库未改变。</translation>
     </message>
@@ -2488,6 +2484,38 @@ with the given filename extension.</source>
     <message>
         <source>Line %1, %2</source>
         <translation>第 %1 行，%2</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 is larger than %3; it was left out.</source>
+        <translation>%1：封面图片 %2 大于 %3；已略去。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 could not be read.</source>
+        <translation>%1：无法读取封面图片 %2。</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a picture; it was left out.</source>
+        <translation>%1：%2 不是图片；已略去。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 is too large or has too many frames to be shown; it was left out.</source>
+        <translation>%1：封面图片 %2 太大或帧数太多，无法显示；已略去。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 is not in the folder of the imported file; it was left out.</source>
+        <translation>%1：封面图片 %2 不在导入文件所在的文件夹中；已略去。</translation>
+    </message>
+    <message>
+        <source>The cover pictures of this file take %1, more than the disk of the images folder can spare (%2, half of its free space).</source>
+        <translation>此文件的封面图片占用 %1，超过了图片文件夹所在磁盘可以提供的空间（%2，即可用空间的一半）。</translation>
+    </message>
+    <message>
+        <source>Nothing can be written to the images folder %1.</source>
+        <translation>无法写入图片文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The cover picture %1 could not be written.</source>
+        <translation>无法写入封面图片 %1。</translation>
     </message>
 </context>
 <context>

@@ -2354,10 +2354,6 @@ with the given filename extension.</source>
         <translation>%1：找不到封面圖片 %2。</translation>
     </message>
     <message>
-        <source>%1: the cover picture could not be copied to %2.</source>
-        <translation>%1：無法將封面圖片複製到 %2。</translation>
-    </message>
-    <message>
         <source>The import was cancelled; the catalogue is unchanged.</source>
         <translation>匯入已取消，書庫未改變。</translation>
     </message>
@@ -2488,6 +2484,38 @@ with the given filename extension.</source>
     <message>
         <source>Line %1, %2</source>
         <translation>第 %1 行，%2</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 is larger than %3; it was left out.</source>
+        <translation>%1：封面圖片 %2 大於 %3；已略去。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 could not be read.</source>
+        <translation>%1：無法讀取封面圖片 %2。</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a picture; it was left out.</source>
+        <translation>%1：%2 不是圖片；已略去。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 is too large or has too many frames to be shown; it was left out.</source>
+        <translation>%1：封面圖片 %2 太大或影格太多，無法顯示；已略去。</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 is not in the folder of the imported file; it was left out.</source>
+        <translation>%1：封面圖片 %2 不在匯入檔案所在的資料夾中；已略去。</translation>
+    </message>
+    <message>
+        <source>The cover pictures of this file take %1, more than the disk of the images folder can spare (%2, half of its free space).</source>
+        <translation>此檔案的封面圖片佔用 %1，超過了圖片資料夾所在磁碟可以提供的空間（%2，即可用空間的一半）。</translation>
+    </message>
+    <message>
+        <source>Nothing can be written to the images folder %1.</source>
+        <translation>無法寫入圖片資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>The cover picture %1 could not be written.</source>
+        <translation>無法寫入封面圖片 %1。</translation>
     </message>
 </context>
 <context>

@@ -2378,10 +2378,6 @@ all&apos;estensione del nome di file.</translation>
         <translation>%1: l&apos;immagine di copertina %2 non è stata trovata.</translation>
     </message>
     <message>
-        <source>%1: the cover picture could not be copied to %2.</source>
-        <translation>%1: impossibile copiare l&apos;immagine di copertina in %2.</translation>
-    </message>
-    <message>
         <source>The import was cancelled; the catalogue is unchanged.</source>
         <translation>L&apos;importazione è stata annullata; il catalogo non è stato modificato.</translation>
     </message>
@@ -2512,6 +2508,38 @@ all&apos;estensione del nome di file.</translation>
     <message>
         <source>Line %1, %2</source>
         <translation>Riga %1, %2</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 is larger than %3; it was left out.</source>
+        <translation>%1: l&apos;immagine di copertina %2 è più grande di %3; è stata tralasciata.</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 could not be read.</source>
+        <translation>%1: impossibile leggere l&apos;immagine di copertina %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a picture; it was left out.</source>
+        <translation>%1: %2 non è un&apos;immagine; è stata tralasciata.</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 is too large or has too many frames to be shown; it was left out.</source>
+        <translation>%1: l&apos;immagine di copertina %2 è troppo grande o ha troppi fotogrammi per essere mostrata; è stata tralasciata.</translation>
+    </message>
+    <message>
+        <source>%1: the cover picture %2 is not in the folder of the imported file; it was left out.</source>
+        <translation>%1: l&apos;immagine di copertina %2 non si trova nella cartella del file importato; è stata tralasciata.</translation>
+    </message>
+    <message>
+        <source>The cover pictures of this file take %1, more than the disk of the images folder can spare (%2, half of its free space).</source>
+        <translation>Le immagini di copertina di questo file occupano %1, più di quanto il disco della cartella delle immagini possa concedere (%2, metà dello spazio libero).</translation>
+    </message>
+    <message>
+        <source>Nothing can be written to the images folder %1.</source>
+        <translation>Impossibile scrivere nella cartella delle immagini %1.</translation>
+    </message>
+    <message>
+        <source>The cover picture %1 could not be written.</source>
+        <translation>Impossibile scrivere l&apos;immagine di copertina %1.</translation>
     </message>
 </context>
 <context>
