@@ -12,24 +12,11 @@
 // prints "locked" and waits to be killed.
 #include "catalog/bookrecord.h"
 #include "catalog/connection.h"
-#include "catalog/crashpoint.h"
 #include "catalog/recordset.h"
+#include "crashtarget.h"
 
 #include <QCoreApplication>
-#include <csignal>
 #include <cstdio>
-#include <unistd.h>
-
-namespace {
-int g_target = 0;
-int g_reached = 0;
-
-void dieAtTarget(const char *)
-{
-    if (++g_reached == g_target)
-        ::kill(::getpid(), SIGKILL);
-}
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -56,7 +43,6 @@ int main(int argc, char **argv)
     record.Title = QStringLiteral("Сохранено · 保存");
     record.newFrontCoverSource = args[4];
     record.newBackCoverSource = args[5];
-    g_target = args[6].toInt();
-    SetCrashPointHook(dieAtTarget);
+    DieAtCrashPoint(args[6].toInt());
     return record.Save(bookId == 0, 1, args[2], *connection) ? 0 : 3;
 }

@@ -6,24 +6,11 @@
 // Books already in the catalogue are updated. Exit code 0: the import
 // finished before the Nth point; 3: the import failed.
 #include "catalog/connection.h"
-#include "catalog/crashpoint.h"
+#include "crashtarget.h"
 #include "transfer/bookimporter.h"
 #include "transfer/importreader.h"
 
 #include <QCoreApplication>
-#include <csignal>
-#include <unistd.h>
-
-namespace {
-int g_target = 0;
-int g_reached = 0;
-
-void dieAtTarget(const char *)
-{
-    if (++g_reached == g_target)
-        ::kill(::getpid(), SIGKILL);
-}
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -39,8 +26,7 @@ int main(int argc, char **argv)
     CImportOptions options;
     options.imagesFolder = args[2];
     options.updateDuplicates = true;
-    g_target = args[4].toInt();
-    SetCrashPointHook(dieAtTarget);
+    DieAtCrashPoint(args[4].toInt());
     CImportSummary summary;
     return CBookImporter(*connection, table, DefaultImportMapping(table), options).Run(summary) ? 0 : 3;
 }
