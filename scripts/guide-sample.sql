@@ -26,3 +26,6 @@ INSERT INTO book (BookID, Title, Subtitle, Author, Edition, PublisherID, ISBN, P
    NULL, NULL, NULL, NULL, NULL, NULL, NULL);
 INSERT INTO book_category (BookID, CatID) VALUES
   (1, 32), (2, 32), (6, 32), (3, 34), (4, 32), (5, 33), (1, 2), (5, 4), (2, 4);
+-- When each book came into the catalogue (one older book without a date).
+UPDATE book SET DateAdded = CASE BookID WHEN 1 THEN '2019-11-02' WHEN 2 THEN '2020-03-15' WHEN 3 THEN '2021-07-08'
+  WHEN 4 THEN '2022-01-30' WHEN 5 THEN '2022-08-14' END;
