@@ -49,10 +49,17 @@ QString BookListSql(CategoryId category, bool dateAdded)
 BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookListRows &rows)
 {
     rows.clear();
-    const QString sql = BookListSql(category, BookTableHasColumn(connection, QStringLiteral("DateAdded")));
+    // Every click runs this: the schema is asked only when the query fails
+    // (a read-only catalogue of an older version has no date column).
+    QString sql = BookListSql(category);
     Recordset rs;
-    if (!rs.open(connection, sql))
-        return BookListLoad::OpenFailed;
+    if (!rs.open(connection, sql)) {
+        if (BookTableHasColumn(connection, QStringLiteral("DateAdded")))
+            return BookListLoad::OpenFailed;
+        sql = BookListSql(category, false);
+        if (!rs.open(connection, sql))
+            return BookListLoad::OpenFailed;
+    }
 
     QHash<qint64, QString> publishers;
     const bool havePublishers = readPublishers(connection, publishers);
