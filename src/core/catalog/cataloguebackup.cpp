@@ -322,17 +322,16 @@ bool CCatalogueBackup::Restore(Connection &connection, const QString &backupPath
     // open cleans away, so that a failure changes nothing.
     const QString images = ImagesFolderForCatalog(connection.path());
     const QString pictures = PicturesFolder(backupPath);
-    QStringList staged;
-    const auto unstage = [&staged, &images] {
-        for (const QString &name : std::as_const(staged))
-            QFile::remove(images + QLatin1String("/.") + name + QLatin1String(".saving"));
+    const auto stagedPath = [&images](const QString &name) {
+        return images + QLatin1String("/.") + name + QLatin1String(".saving");
     };
+    QStringList staged;
     bool ok = QDir().mkpath(images);
+    // Hidden names (a save's leftovers) are not listed.
     for (const QString &name : QDir(pictures).entryList(QDir::Files)) {
         if (!ok)
             break;
-        ok = CCoverFiles::IsPlainFileName(name) && !CCoverFiles::IsLeftover(name) &&
-             LinkOrCopyFile(pictures + QLatin1Char('/') + name, images + QLatin1String("/.") + name + QLatin1String(".saving"));
+        ok = LinkOrCopyFile(pictures + QLatin1Char('/') + name, stagedPath(name));
         if (ok)
             staged << name;
         else
@@ -341,15 +340,16 @@ bool CCatalogueBackup::Restore(Connection &connection, const QString &backupPath
     ok = ok && copyDatabase(connection.handle(), from, error);
     sqlite3_close_v2(from);
     connection.restoreProgramSettings();
-    if (!ok) {
-        unstage();
-        return false;
-    }
     for (const QString &name : std::as_const(staged)) {
-        const QString target = images + QLatin1Char('/') + name;
+        if (!ok) {
+            QFile::remove(stagedPath(name));
+            continue;
+        }
         // rename() replaces the file in one step; QFile::rename would refuse.
-        ::rename(QFile::encodeName(images + QLatin1String("/.") + name + QLatin1String(".saving")).constData(),
-                 QFile::encodeName(target).constData());
+        ::rename(QFile::encodeName(stagedPath(name)).constData(),
+                 QFile::encodeName(images + QLatin1Char('/') + name).constData());
     }
+    if (!ok)
+        return false;
     return true;
 }

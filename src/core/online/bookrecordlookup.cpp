@@ -61,7 +61,9 @@ bool finishLookup(CBookRecord &record, ILookupSource &source, LookupOutcome outc
     }
 
     // Some services pass on text once decoded as Latin-1 from Windows-1252:
-    // its quotes and dashes arrive as control characters.
+    // its quotes and dashes arrive as control characters. The answers'
+    // readers mend it already; text scraped from a product page is mended
+    // here.
     for (QString CBookRecord::*field :
          {&CBookRecord::Title, &CBookRecord::Subtitle, &CBookRecord::Author, &CBookRecord::Edition,
           &CBookRecord::Publisher, &CBookRecord::Language, &CBookRecord::Binding, &CBookRecord::Dimension,
