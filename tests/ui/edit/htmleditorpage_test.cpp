@@ -67,6 +67,18 @@ struct EditorFixture
     }
     QString body() { return eval("document.body.innerHTML").toString(); }
 
+    // Gives the editor the keyboard and waits until the page itself has it:
+    // keys sent before that are lost on a loaded machine. Null on time-out.
+    QWidget *focusEditor()
+    {
+        QWidget *target = page->editor()->focusProxy();
+        if (!target)
+            return nullptr;
+        sheet.activateWindow();
+        target->setFocus();
+        return QTest::qWaitFor([&] { return eval("document.hasFocus()").toBool(); }, kWait) ? target : nullptr;
+    }
+
     // Reads the text back as the sheet's OK does.
     QString collected()
     {
@@ -123,9 +135,8 @@ private slots:
     {
         EditorFixture f("<p>Café</p>");
         QVERIFY(f.ready());
-        QWidget *target = f.page->editor()->focusProxy();
+        QWidget *target = f.focusEditor();
         QVERIFY(target);
-        target->setFocus();
         f.eval(
             "(function () { var r = document.createRange(); r.selectNodeContents(document.body.firstChild);"
             " r.collapse(false); var s = getSelection(); s.removeAllRanges(); s.addRange(r); return true; "
@@ -140,8 +151,8 @@ private slots:
     {
         EditorFixture f("<p>Ἰλιάς</p>");
         QVERIFY(f.ready());
-        QWidget *target = f.page->editor()->focusProxy();
-        target->setFocus();
+        QWidget *target = f.focusEditor();
+        QVERIFY(target);
         f.selectAllText();
         QTest::keyClick(target, Qt::Key_B, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(f.body().contains("<b>Ἰλιάς</b>"), kWait);
@@ -152,8 +163,8 @@ private slots:
     {
         EditorFixture f("<p>Ωmega</p>");
         QVERIFY(f.ready());
-        QWidget *target = f.page->editor()->focusProxy();
-        target->setFocus();
+        QWidget *target = f.focusEditor();
+        QVERIFY(target);
         f.eval("(function () { var r = document.createRange(); r.setStart(document.body.firstChild.firstChild, 0);"
                " r.collapse(true); var s = getSelection(); s.removeAllRanges(); s.addRange(r); return true; })()");
         QTest::keyClick(target, Qt::Key_Delete);
