@@ -32,18 +32,9 @@ struct Catalogue
         const QString path = CreateLargeCatalog(dir.path(), options);
         if (path.isEmpty())
             return;
-        connection = Connection::open(path);
-        if (!connection)
+        if (!PlantWordInDescriptions(path, kKeyword, kBooks / kFound))
             return;
-        // Every 20th book mentions the keyword in the middle of its description.
-        const QString plant =
-            QStringLiteral("UPDATE book SET Description = substr(Description, 1, 400) || ' %1 ' || "
-                           "substr(Description, 401) WHERE BookID % %2 = 0")
-                .arg(kKeyword)
-                .arg(kBooks / kFound);
-        qint64 changed = 0;
-        if (!connection->execute(plant, &changed) || changed != kFound)
-            connection.reset();
+        connection = Connection::open(path);
     }
 };
 

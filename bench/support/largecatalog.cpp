@@ -16,7 +16,7 @@
 namespace {
 
 // Bump when the generated contents change so old cache files are not reused.
-constexpr int kGeneratorVersion = 2;
+constexpr int kGeneratorVersion = 3;
 
 const char *const kTitleWords[] = {
     "Silent",   "Garden",     "Winter",   "River",       "Empire",   "Shadow",   "Light",    "Stone",
@@ -26,6 +26,11 @@ const char *const kTitleWords[] = {
     "Northern", "Southern",   "Glass",    "Iron",        "Memory",   "Language", "Design",   "Patterns",
     "Systems",  "Networks",   "Database", "Programming", "Cooking",  "Travel",   "War",      "Peace",
     "Music",    "Philosophy", "Harbor",   "Island",      "Forest"};
+// Descriptions are not all English: searches must fold accents and other
+// scripts on most rows, not only on a few.
+const char *const kWorldWords[] = {"été",      "Ärger",  "naïve",   "Straße",     "corazón", "città",
+                                   "История",  "мир",    "Ελλάδα",  "φιλοσοφία", "图书馆",  "花园",
+                                   "Þingvellir", "Łódź", "Ñandú",   "Œuvre"};
 const char *const kSmallWords[] = {"of", "and", "the", "in", "for", "on", "to", "with"};
 const char *const kFirstNames[] = {
     "James",   "Mary",  "John",   "Patricia", "Robert",  "Jennifer", "Michael", "Linda",   "William",
@@ -222,7 +227,7 @@ std::string Generator::description(const std::string &title)
 {
     std::string d = "<p><b>" + title + "</b> is a ";
     while (d.size() < 1000) {
-        d += word(kTitleWords);
+        d += pick(6) == 0 ? word(kWorldWords) : word(kTitleWords);
         d += ' ';
         d += word(kSmallWords);
         d += ' ';
@@ -476,4 +481,23 @@ QString CreateLargeCatalog(const QString &dir, int books, bool descriptions)
     options.books = books;
     options.descriptions = descriptions;
     return CreateLargeCatalog(dir, options);
+}
+
+bool PlantWordInDescriptions(const QString &path, const QString &word, int every)
+{
+    sqlite3 *db = nullptr;
+    bool ok = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
+    // In the middle of the text, where a search has to read half of it first.
+    const QByteArray sql = QStringLiteral("UPDATE book SET Description = substr(Description, 1, 400) || ' %1 ' || "
+                                          "substr(Description, 401) WHERE BookID % %2 = 0")
+                               .arg(word)
+                               .arg(every)
+                               .toUtf8();
+    char *message = nullptr;
+    ok = ok && sqlite3_exec(db, sql.constData(), nullptr, nullptr, &message) == SQLITE_OK;
+    if (!ok)
+        complain(QString::fromUtf8(message ? message : sqlite3_errmsg(db)));
+    sqlite3_free(message);
+    sqlite3_close_v2(db);
+    return ok;
 }

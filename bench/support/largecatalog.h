@@ -33,3 +33,7 @@ QString LargeCatalogCachePath(const LargeCatalogOptions &options = {});
 // path, empty on failure.
 QString CreateLargeCatalog(const QString &dir, const LargeCatalogOptions &options = {});
 QString CreateLargeCatalog(const QString &dir, int books, bool descriptions = false);
+
+// Writes word into the description of every book whose id is a multiple of
+// every (a word the generator never writes, for searches to find).
+bool PlantWordInDescriptions(const QString &path, const QString &word, int every);

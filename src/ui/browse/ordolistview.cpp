@@ -96,6 +96,8 @@ void COrdoListView::LoadBooks()
     m_model->setRows(std::move(rows)); // a reset: the old selection goes without notice
     m_selectedRows.clear();
     m_quiet = false;
+    // The count changes with the rows, on the same paint, not a tick later.
+    emit statusTextChanged(statusText());
     m_tick.start();
     if (result == BookListLoad::OpenFailed)
         return;
@@ -164,11 +166,15 @@ void COrdoListView::OnTimer()
 
 QString COrdoListView::statusText() const
 {
+    return statusTextFor(m_model->rowCount(), int(m_selectedRows.size()));
+}
+
+QString COrdoListView::statusTextFor(int rows, int selected)
+{
     // "%n" takes the plural form of the interface language ("1 book"); both
     // counts need their own.
     //: %1 is the number of selected books, "%n selected".
-    return tr("%n book(s); %1", nullptr, m_model->rowCount())
-        .arg(tr("%n selected", nullptr, int(m_selectedRows.size())));
+    return tr("%n book(s); %1", nullptr, rows).arg(tr("%n selected", nullptr, selected));
 }
 
 void COrdoListView::clearSortMark()

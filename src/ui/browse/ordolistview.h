@@ -54,6 +54,8 @@ public:
     const QVector<int> &selectedRowNumbers() const { return m_selectedRows; }
     bool isPageRefreshPending() const { return m_refreshPending; }
     QString statusText() const;
+    // The same for a list of rows books with selected of them selected.
+    static QString statusTextFor(int rows, int selected);
 
     // Drag: what a drag out of the list may do (copy only out of All Books
     // and the Recycle Bin), and what follows its end for the books and the

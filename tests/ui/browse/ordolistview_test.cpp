@@ -206,9 +206,13 @@ private slots:
         ListFixture f;
         f.doc.setSelectedBooks({42});
         QSignalSpy page(&f.view, &COrdoListView::showBookPageRequested);
+        QSignalSpy status(&f.view, &COrdoListView::statusTextChanged);
         f.show(5);
         QCOMPARE(page.count(), 1);
         QVERIFY(f.doc.selectedBooks().isEmpty());
+        // The count is on its way with the rows, not a timer tick later.
+        QVERIFY(!status.isEmpty());
+        QCOMPARE(status.first().first().toString(), QStringLiteral("6 books; 0 selected"));
         // Ascending without regard to case; equal titles in the reverse of
         // the descending query's order.
         QCOMPARE(f.shownIds(), (QVector<BookId>{2, 1, 3, 4, 5, 6}));
