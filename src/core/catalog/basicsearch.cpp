@@ -6,21 +6,18 @@
 #include "sqlvalue.h"
 
 #include <QCoreApplication>
-#include <sqlite3.h>
+#include <QVector>
+#include <algorithm>
 
 QString BasicSearchSql(const QString &keyword, bool ignoreAccents)
 {
     // The keyword is deliberately not escaped: its own % and _ stay wildcards.
     const QString pattern = FormatSqlValue(QLatin1Char('%') + keyword + QLatin1Char('%'), SqlText);
-    if (ignoreAccents)
-        return QStringLiteral("SELECT BookID FROM book WHERE unaccented_like(%1, Title) OR "
-                              "unaccented_like(%1, Author) OR unaccented_like(%1, ISBN) OR "
-                              "unaccented_like(%1, Description) OR unaccented_like(%1, Notes) OR "
-                              "unaccented_like(%1, UserText1) OR unaccented_like(%1, UserText2)")
-            .arg(pattern);
-    return QStringLiteral("SELECT BookID FROM book WHERE Title LIKE %1 OR Author LIKE %1 OR ISBN LIKE %1 "
-                          "OR Description LIKE %1 OR Notes LIKE %1 OR UserText1 LIKE %1 OR UserText2 LIKE %1")
-        .arg(pattern);
+    // One call per row tries every column: seven calls cost more than the
+    // matching itself.
+    return QStringLiteral("SELECT BookID FROM book WHERE %1(%2, Title, Author, ISBN, Description, Notes, "
+                          "UserText1, UserText2)")
+        .arg(ignoreAccents ? QStringLiteral("unaccented_like_any") : QStringLiteral("like_any"), pattern);
 }
 
 std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
@@ -44,34 +41,47 @@ std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword
         ok = bool(connection.execute(failedSql, nullptr, &error));
     }
 
+    // The books found are read first and stored afterwards, a few hundred
+    // per statement: one statement per book costs more than the search. The
+    // books read before an error while reading are stored all the same.
     const QString sql = BasicSearchSql(keyword, ignoreAccents);
+    QVector<BookId> foundIds;
     Recordset rs;
-    int found = 0;
+    bool readOk = ok;
     if (ok) {
         failedSql = sql;
-        ok = rs.open(connection, sql, &error);
+        readOk = rs.open(connection, sql, &error);
     }
-    while (ok && !rs.isEOF()) {
-        const BookId bookId = rs.field(0).toInt64();
-        // A membership that exists already is refused by the key; the book
-        // still counts as found. Any other refusal means the result was not
-        // stored, and a count of books nobody can see would be a lie.
-        const QString insert = QStringLiteral("INSERT INTO book_category(BookID,CatID) VALUES(%1,%2)")
-                                   .arg(bookId)
-                                   .arg(kSearchResultsCategory);
-        DbError insertError;
-        if (!connection.execute(insert, nullptr, &insertError) &&
-            (insertError.code & 0xff) != SQLITE_CONSTRAINT) {
-            failedSql = insert;
-            error = insertError;
-            ok = false;
-            break;
-        }
-        ++found;
-        failedSql = sql;
-        ok = rs.moveNext(&error) || !error.isSet();
+    while (readOk && !rs.isEOF()) {
+        foundIds.append(rs.int64Field(0));
+        readOk = rs.moveNext(&error) || !error.isSet();
     }
     rs.close();
+
+    // A membership that exists already is refused by the key and the book
+    // still counts as found; any other failure means the results were not
+    // stored, and a count of books nobody can see would be a lie.
+    constexpr int kRowsPerInsert = 500;
+    for (qsizetype first = 0; ok && first < foundIds.size(); first += kRowsPerInsert) {
+        QString insert = QStringLiteral("INSERT OR IGNORE INTO book_category(BookID,CatID) VALUES ");
+        const qsizetype last = std::min(foundIds.size(), first + kRowsPerInsert);
+        for (qsizetype i = first; i < last; ++i) {
+            if (i > first)
+                insert += QLatin1Char(',');
+            insert += QStringLiteral("(%1,%2)").arg(foundIds[i]).arg(kSearchResultsCategory);
+        }
+        DbError insertError;
+        if (!connection.execute(insert, nullptr, &insertError)) {
+            // The first failure is the one shown.
+            if (readOk) {
+                failedSql = insert;
+                error = insertError;
+            }
+            ok = false;
+        }
+    }
+    ok = ok && readOk;
+    const int found = int(foundIds.size());
 
     DbError commitError;
     const bool committed = transaction.commit(&commitError);

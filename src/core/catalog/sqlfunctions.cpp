@@ -1,25 +1,20 @@
 #include "sqlfunctions.h"
 
-#include "unicodetext.h"
+#include "likematcher.h"
 
 #include <QList>
 #include <QString>
 #include <sqlite3.h>
+#include <memory>
 #include <string>
 
 namespace {
 
-// The compiled pattern lives as the statement's auxiliary data of argument 0,
-// so a search over many rows compiles its pattern once.
-struct CompiledPattern
+// The matcher lives as the statement's auxiliary data of argument 0, so a
+// search over many rows compiles its pattern once.
+void deleteMatcher(void *p)
 {
-    std::u32string pattern;
-    std::u32string buffer;
-};
-
-void deleteCompiled(void *p)
-{
-    delete static_cast<CompiledPattern *>(p);
+    delete static_cast<LikeMatcher *>(p);
 }
 
 void likeImpl(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool ignoreAccents)
@@ -40,27 +35,53 @@ void likeImpl(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool ignoreA
         escape = ucs4.constFirst();
     }
 
-    auto *compiled = static_cast<CompiledPattern *>(sqlite3_get_auxdata(ctx, 0));
-    if (!compiled) {
-        compiled = new CompiledPattern;
-        const char *p = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
-        CompileLikePattern(p, sqlite3_value_bytes(argv[0]), escape, ignoreAccents, compiled->pattern);
-        sqlite3_set_auxdata(ctx, 0, compiled, deleteCompiled);
-        // SQLite may drop the data at once (a pattern that is not a
-        // constant); then it is fetched and compiled again for the next row.
-        compiled = static_cast<CompiledPattern *>(sqlite3_get_auxdata(ctx, 0));
-        if (!compiled) {
-            CompiledPattern local;
-            CompileLikePattern(p, sqlite3_value_bytes(argv[0]), escape, ignoreAccents, local.pattern);
-            const char *t = reinterpret_cast<const char *>(sqlite3_value_text(argv[1]));
-            sqlite3_result_int(ctx, UnicodeLikeCompiled(local.pattern, t, sqlite3_value_bytes(argv[1]),
-                                                        ignoreAccents, local.buffer));
-            return;
-        }
-    }
     const char *t = reinterpret_cast<const char *>(sqlite3_value_text(argv[1]));
-    sqlite3_result_int(ctx, UnicodeLikeCompiled(compiled->pattern, t, sqlite3_value_bytes(argv[1]),
-                                                ignoreAccents, compiled->buffer));
+    const int tBytes = sqlite3_value_bytes(argv[1]);
+    if (auto *matcher = static_cast<LikeMatcher *>(sqlite3_get_auxdata(ctx, 0))) {
+        sqlite3_result_int(ctx, matcher->matches(t, tBytes));
+        return;
+    }
+    const char *p = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
+    auto *matcher = new LikeMatcher(p, sqlite3_value_bytes(argv[0]), escape, ignoreAccents);
+    sqlite3_result_int(ctx, matcher->matches(t, tBytes));
+    // SQLite may drop the matcher at once (a pattern that is not a constant);
+    // it is made again for the next row then.
+    sqlite3_set_auxdata(ctx, 0, matcher, deleteMatcher);
+}
+
+// pattern, text1, text2, ...: 1 when any text matches, as a chain of LIKEs
+// joined by OR would say in a WHERE clause, at the cost of one call per row.
+void likeAnyImpl(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool ignoreAccents)
+{
+    if (argc < 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL)
+        return;
+    auto *matcher = static_cast<LikeMatcher *>(sqlite3_get_auxdata(ctx, 0));
+    std::unique_ptr<LikeMatcher> own;
+    if (!matcher) {
+        const char *p = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
+        own = std::make_unique<LikeMatcher>(p, sqlite3_value_bytes(argv[0]), 0, ignoreAccents);
+        matcher = own.get();
+    }
+    bool found = false;
+    for (int i = 1; i < argc && !found; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            continue;
+        const char *t = reinterpret_cast<const char *>(sqlite3_value_text(argv[i]));
+        found = matcher->matches(t, sqlite3_value_bytes(argv[i]));
+    }
+    sqlite3_result_int(ctx, found);
+    if (own)
+        sqlite3_set_auxdata(ctx, 0, own.release(), deleteMatcher);
+}
+
+void likeAnyFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    likeAnyImpl(ctx, argc, argv, false);
+}
+
+void unaccentedLikeAnyFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    likeAnyImpl(ctx, argc, argv, true);
 }
 
 void likeFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
@@ -104,6 +125,10 @@ bool RegisterSqlFunctions(sqlite3 *db)
                SQLITE_OK &&
            sqlite3_create_function(db, "unaccented_like", 2, flags, nullptr, unaccentedLikeFunction, nullptr,
                                    nullptr) == SQLITE_OK &&
+           sqlite3_create_function(db, "like_any", -1, flags, nullptr, likeAnyFunction, nullptr, nullptr) ==
+               SQLITE_OK &&
+           sqlite3_create_function(db, "unaccented_like_any", -1, flags, nullptr, unaccentedLikeAnyFunction,
+                                   nullptr, nullptr) == SQLITE_OK &&
            sqlite3_create_function(db, "lower", 1, flags, nullptr, lowerFunction, nullptr, nullptr) ==
                SQLITE_OK &&
            sqlite3_create_function(db, "upper", 1, flags, nullptr, upperFunction, nullptr, nullptr) ==

@@ -9,5 +9,7 @@ struct sqlite3;
 //   like(P, X), like(P, X, E)  X LIKE P [ESCAPE E] with Unicode case folding
 //   lower(X), upper(X)         Unicode case mapping
 //   unaccented_like(P, X)      like() that also ignores accents ("etranger"
-//                              matches "L'Étranger"); used by Basic Search
+//                              matches "L'Étranger")
+//   like_any(P, X1, X2, ...)   1 when like(P, Xi) holds for any Xi; one call
+//   unaccented_like_any(...)   per row for Basic Search's seven columns
 bool RegisterSqlFunctions(sqlite3 *db);

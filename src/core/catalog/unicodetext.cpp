@@ -78,8 +78,9 @@ const FoldTables &tables()
     return *instance;
 }
 
-// Next code point of UTF-8 text; advances i.
-char32_t nextCodePoint(const unsigned char *s, int n, int &i)
+} // namespace
+
+char32_t NextCodePoint(const unsigned char *s, int n, int &i)
 {
     const unsigned char b = s[i++];
     if (b < 0x80)
@@ -106,7 +107,11 @@ char32_t nextCodePoint(const unsigned char *s, int n, int &i)
     return c;
 }
 
-} // namespace
+const char16_t *FoldTable(bool ignoreAccents)
+{
+    const FoldTables &t = tables();
+    return ignoreAccents ? t.plain.data() : t.fold.data();
+}
 
 char32_t FoldCodePoint(char32_t c, bool ignoreAccents)
 {
@@ -136,79 +141,9 @@ void DecodeFolded(const char *utf8, int bytes, bool ignoreAccents, std::u32strin
     const auto &table = ignoreAccents ? t.plain : t.fold;
     int i = 0;
     while (i < bytes) {
-        const char32_t c = nextCodePoint(s, bytes, i);
+        const char32_t c = NextCodePoint(s, bytes, i);
         const char32_t f = c <= 0xFFFF ? char32_t(table[c]) : QChar::toCaseFolded(c);
         if (f != 0 || c == 0)
             out.push_back(f);
     }
-}
-
-namespace {
-
-enum : char32_t { kAnyRun = 0x110000, kAnyOne = 0x110001 };
-
-// The pattern as folded literals and the two wildcards.
-void compilePattern(const char *pattern, int bytes, char32_t escape, bool ignoreAccents, std::u32string &out)
-{
-    out.clear();
-    const auto *s = reinterpret_cast<const unsigned char *>(pattern);
-    int i = 0;
-    while (i < bytes) {
-        char32_t c = nextCodePoint(s, bytes, i);
-        if (escape != 0 && c == escape) {
-            if (i >= bytes)
-                break; // a trailing escape stands for nothing
-            c = nextCodePoint(s, bytes, i);
-        } else if (c == U'%') {
-            if (out.empty() || out.back() != kAnyRun)
-                out.push_back(kAnyRun);
-            continue;
-        } else if (c == U'_') {
-            out.push_back(kAnyOne);
-            continue;
-        }
-        const char32_t f = FoldCodePoint(c, ignoreAccents);
-        if (f != 0)
-            out.push_back(f);
-    }
-}
-
-// Classic wildcard matching with one backtrack point: linear for the usual
-// "%word%" patterns.
-bool matchFolded(const std::u32string &p, const std::u32string &t)
-{
-    size_t pi = 0, ti = 0;
-    size_t starP = std::u32string::npos, starT = 0;
-    while (ti < t.size()) {
-        if (pi < p.size() && p[pi] == kAnyRun) {
-            starP = pi++;
-            starT = ti;
-        } else if (pi < p.size() && (p[pi] == kAnyOne || p[pi] == t[ti])) {
-            ++pi;
-            ++ti;
-        } else if (starP != std::u32string::npos) {
-            pi = starP + 1;
-            ti = ++starT;
-        } else {
-            return false;
-        }
-    }
-    while (pi < p.size() && p[pi] == kAnyRun)
-        ++pi;
-    return pi == p.size();
-}
-
-} // namespace
-
-bool UnicodeLikeCompiled(const std::u32string &compiledPattern, const char *text, int textBytes,
-                         bool ignoreAccents, std::u32string &buffer)
-{
-    DecodeFolded(text, textBytes, ignoreAccents, buffer);
-    return matchFolded(compiledPattern, buffer);
-}
-
-void CompileLikePattern(const char *pattern, int bytes, char32_t escape, bool ignoreAccents,
-                        std::u32string &out)
-{
-    compilePattern(pattern, bytes, escape, ignoreAccents, out);
 }

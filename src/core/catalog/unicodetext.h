@@ -19,11 +19,11 @@ QString FoldText(const QString &text, bool ignoreAccents = false);
 // become U+FFFD.
 void DecodeFolded(const char *utf8, int bytes, bool ignoreAccents, std::u32string &out);
 
-// SQL LIKE with case folded (and accents ignored when asked), in two steps
-// so that one pattern is compiled once for many texts: "%" any run, "_" one
-// character, escape (0 for none) makes the next pattern character literal.
-// Pattern and text are UTF-8; buffer is scratch space.
-void CompileLikePattern(const char *pattern, int bytes, char32_t escape, bool ignoreAccents,
-                        std::u32string &out);
-bool UnicodeLikeCompiled(const std::u32string &compiledPattern, const char *text, int textBytes,
-                         bool ignoreAccents, std::u32string &buffer);
+// The next code point of UTF-8 text s of n bytes from i, which it advances.
+// A byte that cannot start a character, or a sequence cut short, gives
+// U+FFFD; ASCII bytes and lead bytes are never taken into another character.
+char32_t NextCodePoint(const unsigned char *s, int n, int &i);
+
+// The folded form of every code point of the Basic Multilingual Plane, as
+// FoldCodePoint gives it; 0 for a combining mark dropped with its accent.
+const char16_t *FoldTable(bool ignoreAccents);

@@ -94,8 +94,8 @@ private slots:
 
     void leadingBlank_isInsideThePattern()
     {
-        QCOMPARE(BasicSearchSql(" cat").count(QStringLiteral("LIKE '% cat%'")), 7);
-        QVERIFY(BasicSearchSql("it's").contains(QStringLiteral("Title LIKE '%it''s%'")));
+        QVERIFY(BasicSearchSql(" cat").contains(QStringLiteral("like_any('% cat%', Title, Author, ISBN, ")));
+        QVERIFY(BasicSearchSql("it's").contains(QStringLiteral("'%it''s%'")));
     }
 
     void notesOnlyWord_selectsSearchResults()
