@@ -11,6 +11,7 @@
 #include "page/booktransform.h"
 #include "page/bookxml.h"
 #include "page/encodeutf8.h"
+#include "page/pagejob.h"
 
 #include <QFile>
 #include <QProcess>
@@ -235,6 +236,27 @@ void BM_PageVersusXsltproc(benchmark::State &state)
     });
 }
 BENCHMARK(BM_PageVersusXsltproc)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// The job the page pane runs on its worker for the selection (its own
+// connection, the XML, the transformation, the links made safe) against
+// xsltproc on the same XML and template.
+void BM_PageJobVersusXsltproc(benchmark::State &state)
+{
+    versusXsltproc(state, [](const Catalogue &cat, const XsltprocRun &) {
+        PageJobRequest request;
+        request.catalogPath = cat.connection->path();
+        request.bookIds = cat.selection;
+        request.imagesFolder = cat.images;
+        request.xslPath = cat.xsl;
+        const PageJobResult job = RunPageJob(request);
+        TransformResult result;
+        result.status = job.ok ? TransformStatus::Ok : TransformStatus::TransformFailed;
+        result.errorText = job.errorText;
+        result.html = job.html;
+        return result;
+    });
+}
+BENCHMARK(BM_PageJobVersusXsltproc)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 // The transformation alone against xsltproc on the same XML and XSL files.
 void BM_TransformVersusXsltproc(benchmark::State &state)
