@@ -16,7 +16,7 @@
 namespace {
 
 // Bump when the generated contents change so old cache files are not reused.
-constexpr int kGeneratorVersion = 3;
+constexpr int kGeneratorVersion = 2;
 
 const char *const kTitleWords[] = {
     "Silent",   "Garden",     "Winter",   "River",       "Empire",   "Shadow",   "Light",    "Stone",
@@ -26,8 +26,8 @@ const char *const kTitleWords[] = {
     "Northern", "Southern",   "Glass",    "Iron",        "Memory",   "Language", "Design",   "Patterns",
     "Systems",  "Networks",   "Database", "Programming", "Cooking",  "Travel",   "War",      "Peace",
     "Music",    "Philosophy", "Harbor",   "Island",      "Forest"};
-// Descriptions are not all English: searches must fold accents and other
-// scripts on most rows, not only on a few.
+// For descriptions that are not all English: searches must then fold
+// accents and other scripts on most rows, not only on a few.
 const char *const kWorldWords[] = {"été",      "Ärger",  "naïve",   "Straße",     "corazón", "città",
                                    "История",  "мир",    "Ελλάδα",  "φιλοσοφία", "图书馆",  "花园",
                                    "Þingvellir", "Łódź", "Ñandú",   "Œuvre"};
@@ -227,7 +227,7 @@ std::string Generator::description(const std::string &title)
 {
     std::string d = "<p><b>" + title + "</b> is a ";
     while (d.size() < 1000) {
-        d += pick(6) == 0 ? word(kWorldWords) : word(kTitleWords);
+        d += m_options.mixedScripts && pick(6) == 0 ? word(kWorldWords) : word(kTitleWords);
         d += ' ';
         d += word(kSmallWords);
         d += ' ';
@@ -419,7 +419,9 @@ QString LargeCatalogCachePath(const LargeCatalogOptions &options)
     const QString name = QStringLiteral("large-v%1-%2books-%3-p%4-c%5-s%6-%7.mdb")
                              .arg(kGeneratorVersion)
                              .arg(options.books)
-                             .arg(options.descriptions ? QStringLiteral("desc") : QStringLiteral("nodesc"))
+                             .arg(!options.descriptions  ? QStringLiteral("nodesc")
+                                  : options.mixedScripts ? QStringLiteral("desc-mixed")
+                                                         : QStringLiteral("desc"))
                              .arg(options.publishers)
                              .arg(options.userCategories)
                              .arg(options.seed)

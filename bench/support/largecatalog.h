@@ -9,6 +9,9 @@ struct LargeCatalogOptions
     int books = 100000;
     // About 1 KB of HTML description per book (off: no descriptions).
     bool descriptions = false;
+    // One word in six of the descriptions in another language or script
+    // (accented Latin, Cyrillic, Greek, Chinese); off: English only.
+    bool mixedScripts = false;
     int publishers = 300;
     int userCategories = 40; // ids from 32; about a third nested in others
     unsigned seed = 1;
