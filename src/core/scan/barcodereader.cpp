@@ -8,14 +8,16 @@
 
 namespace {
 
-ZXing::DecodeHints bookHints()
+enum class Search { Thorough, QuickLook };
+
+ZXing::DecodeHints bookHints(Search search)
 {
     using ZXing::BarcodeFormat;
     ZXing::DecodeHints hints;
     hints.setFormats(BarcodeFormat::EAN13 | BarcodeFormat::EAN8 | BarcodeFormat::UPCA |
                      BarcodeFormat::Code39 | BarcodeFormat::Code128);
     hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
-    hints.setTryHarder(true);
+    hints.setTryHarder(search == Search::Thorough);
     hints.setTryRotate(true);
     // Off: zxing-cpp 1.4 asserts when it merges a linear code found again
     // in its downscaled copy, and linear codes gain nothing from it.
@@ -60,9 +62,11 @@ void splitAddOn(BarcodeKind kind, const QString &text, QString &main, QString &a
     }
 }
 
-void decodeInto(const QImage &gray, QVector<CBarcodeIsbn> &found)
+void decodeInto(const QImage &gray, QVector<CBarcodeIsbn> &found, Search search = Search::Thorough)
 {
-    static const ZXing::DecodeHints hints = bookHints();
+    static const ZXing::DecodeHints thorough = bookHints(Search::Thorough);
+    static const ZXing::DecodeHints quick = bookHints(Search::QuickLook);
+    const ZXing::DecodeHints &hints = search == Search::Thorough ? thorough : quick;
     const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
                                 int(gray.bytesPerLine()));
     for (const ZXing::Result &result : ZXing::ReadBarcodes(view, hints)) {
@@ -123,8 +127,11 @@ QVector<CBarcodeIsbn> CBarcodeReader::read(const QImage &image) const
     decodeInto(half, found);
     if (!found.isEmpty())
         return found;
+    // Light bars on a dark ground are rare on books: a camera frame, which
+    // must be done before the next one comes, looks for them on fewer rows
+    // (the next frames look again); a picture looks everywhere.
     const QImage negative = inverted(gray);
-    decodeInto(negative, found);
+    decodeInto(negative, found, m_effort == Effort::Frame ? Search::QuickLook : Search::Thorough);
     if (!found.isEmpty() || m_effort == Effort::Frame)
         return found;
     decodeInto(inverted(half), found);
