@@ -184,6 +184,7 @@ void COrdoHtmlView::showJobMessages(const PageJobResult &result)
 
 void COrdoHtmlView::onBuildFinished(int, const PageJobResult &result)
 {
+    emit pageBuilt();
     showJobMessages(result);
     if (result.ok)
         m_page.SetPage(result.xml, result.html);

@@ -95,6 +95,8 @@ signals:
     // The frame shows its context popup (title "Html") instead of the
     // browser's own menu.
     void contextMenuRequested(const QString &popupTitle, const QPoint &globalPos);
+    // A build of the page finished on its worker and is about to be shown.
+    void pageBuilt();
     // A display was written into the page.
     void pageDisplayed();
     // A build of every selected book for print or export finished (ok) or
