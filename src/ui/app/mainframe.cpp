@@ -3,7 +3,12 @@
 #include "app/apppaths.h"
 #include "app/messenger.h"
 #include "catalog/ordodoc.h"
+#include "browse/ordolistview.h"
+#include "browse/ordotreeview.h"
+#include "catalog/booklistquery.h"
 #include "cataloguetools.h"
+#include "loans/loantools.h"
+#include <QToolButton>
 #include "commandids.h"
 #include "widgets/toolbarimageset.h"
 #include "widgets/toolbarstrip.h"
@@ -91,6 +96,13 @@ bool CMainFrame::create()
         [this](int id) { return m_doc->hasConnection() && m_doc->isReadOnly() && writesCatalogue(id); });
     m_catalogueTools = new CCatalogueTools(m_doc, this, statusBar());
     m_router.addToChain(m_catalogueTools);
+    m_loanTools = new CLoanTools(m_doc, this);
+    m_router.addToChain(m_loanTools);
+    statusBar()->insertPermanentWidget(0, m_loanTools->overdueNotice());
+    connect(m_loanTools, &CLoanTools::loansChanged, m_list, &COrdoListView::LoadBooks);
+    connect(m_loanTools, &CLoanTools::bookAdded, m_list, &COrdoListView::LoadBooks);
+    connect(m_loanTools, &CLoanTools::showOnLoanRequested, this,
+            [this] { m_tree->SelectFixedEntry(OnLoanCategory); });
     m_updateTimer = new QTimer(this);
     m_updateTimer->setInterval(250);
     connect(m_updateTimer, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
@@ -127,6 +139,10 @@ bool CMainFrame::writesCatalogue(int id)
     case Cmd::SendToReadingList:
     case Cmd::SendToSearchResults:
     case Cmd::BasicSearch: // it stores its results in Search Results
+    case Cmd::Lend:
+    case Cmd::Return:
+    case Cmd::BorrowedBook:
+    case Cmd::Borrowers:
     case Cmd::RestoreBackup:
         return true;
     default:

@@ -94,6 +94,9 @@ void COrdoListView::LoadBooks()
 
     m_quiet = true;
     m_model->setRows(std::move(rows)); // a reset: the old selection goes without notice
+    const bool loans = m_doc && IsLoanCategory(m_doc->currentCategory());
+    setColumnHidden(CBookListModel::BorrowerColumn, !loans);
+    setColumnHidden(CBookListModel::DueDateColumn, !loans);
     m_selectedRows.clear();
     m_quiet = false;
     m_tick.start();
@@ -249,6 +252,9 @@ void COrdoListView::ReloadAndSelectRow(int row)
     BookListRow values;
     if (row >= 0 && row < m_model->rowCount() && m_doc && m_doc->connection() &&
         LoadBookListRow(*m_doc->connection(), m_model->bookId(row), values)) {
+        // An edit of the book leaves its loan as it was.
+        values.borrower = m_model->rows().text(row, CBookListModel::BorrowerColumn).toString();
+        values.dueDate = m_model->rows().text(row, CBookListModel::DueDateColumn).toString();
         m_model->setRow(row, values);
         const QModelIndex index = m_model->index(row, 0);
         // Selecting the same single row again changes nothing: the page must
@@ -313,8 +319,8 @@ void COrdoListView::sendTo(CategoryId category)
 
 Qt::DropActions COrdoListView::allowedDragActions() const
 {
-    const CategoryId category = m_doc ? m_doc->currentCategory() : NoCategory;
-    if (category == AllBooksCategory || category == RecycleBinCategory)
+    const CategoryId category = m_doc ? m_doc->currentCategory() : CategoryId(NoCategory);
+    if (IsListOnlyCategory(category))
         return Qt::CopyAction;
     return Qt::CopyAction | Qt::MoveAction;
 }
@@ -325,8 +331,7 @@ void COrdoListView::finishDrag(Qt::DropAction result, CategoryId sourceCategory,
         return;
     // Books dragged out of All Books or the Recycle Bin are never taken away
     // from anything, whatever the drop target answered.
-    if (result == Qt::MoveAction && sourceCategory != AllBooksCategory &&
-        sourceCategory != RecycleBinCategory) {
+    if (result == Qt::MoveAction && !IsListOnlyCategory(sourceCategory)) {
         ::DeleteSelectedBooks(*m_doc->connection(), sourceCategory, books, ImagesFolder());
         LoadBooks();
     } else if (result != Qt::IgnoreAction && sourceCategory == RecycleBinCategory) {
@@ -401,6 +406,11 @@ bool COrdoListView::viewportEvent(QEvent *event)
         const auto *help = static_cast<QHelpEvent *>(event);
         const QModelIndex index = indexAt(help->pos());
         if (index.isValid()) {
+            const QString note = index.data(Qt::ToolTipRole).toString();
+            if (!note.isEmpty()) {
+                QToolTip::showText(help->globalPos(), note, viewport(), visualRect(index));
+                return true;
+            }
             const QString text = index.data().toString();
             const QRect cell = visualRect(index);
             int needed = fontMetrics().horizontalAdvance(text) + 8;
@@ -439,13 +449,15 @@ bool COrdoListView::servesCommand(int id) const
 
 bool COrdoListView::isCommandEnabled(int id) const
 {
-    const CategoryId category = m_doc ? m_doc->currentCategory() : NoCategory;
+    const CategoryId category = m_doc ? m_doc->currentCategory() : CategoryId(NoCategory);
     const bool open = m_doc && m_doc->hasConnection();
     const bool any = open && !m_selectedRows.isEmpty();
     switch (id) {
     case Cmd::AddBook:
         return open && (category == kRootCategory || category >= kFirstUserCategory);
     case Cmd::RemoveBook:
+        // A loan list holds no memberships; Return takes a book off it.
+        return any && !IsLoanCategory(category);
     case Cmd::Copy:
         return any;
     case Cmd::EditBook:
@@ -457,10 +469,9 @@ bool COrdoListView::isCommandEnabled(int id) const
     case Cmd::SendToSearchResults:
         return any && category != kSearchResults;
     case Cmd::Cut:
-        return any && category != AllBooksCategory && category != RecycleBinCategory;
+        return any && !IsListOnlyCategory(category);
     case Cmd::Paste:
-        return open && category != AllBooksCategory && category != RecycleBinCategory &&
-               category != NoCategory && m_clipboardHasBooks;
+        return open && !IsListOnlyCategory(category) && category != NoCategory && m_clipboardHasBooks;
     case Cmd::SelectAll:
         return m_model->rowCount() > 0;
     default:
