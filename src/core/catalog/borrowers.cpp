@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CBorrowers", text);
-}
-
 bool run(Connection &connection, const QString &sql)
 {
     return ExecuteSql(sql, true, connection);
@@ -101,7 +96,7 @@ bool UpdateBorrower(Connection &connection, const BorrowerInfo &borrower)
 {
     const QString name = borrower.name.trimmed();
     if (name.isEmpty()) {
-        messenger().showMessage(tr("A borrower needs a name."), IMessenger::Icon::Warning);
+        messenger().showMessage(QCoreApplication::translate("CBorrowers", "A borrower needs a name."), IMessenger::Icon::Warning);
         return false;
     }
     const qint64 other = otherWithName(connection, name, borrower.id);
@@ -109,7 +104,7 @@ bool UpdateBorrower(Connection &connection, const BorrowerInfo &borrower)
         return false;
     if (other > 0) {
         messenger().showMessage(
-            tr("There is already a borrower called %1. To make the two one, use Merge.").arg(name),
+            QCoreApplication::translate("CBorrowers", "There is already a borrower called %1. To make the two one, use Merge.").arg(name),
             IMessenger::Icon::Warning);
         return false;
     }
@@ -143,7 +138,7 @@ bool DeleteBorrower(Connection &connection, qint64 id)
     if (!OpenRecordset(rs, connection, QStringLiteral("SELECT COUNT(*) FROM loan WHERE BorrowerID=%1").arg(id)))
         return false;
     if (rs.int64Field(0) > 0) {
-        messenger().showMessage(tr("This borrower has loans and cannot be deleted. Rename or merge instead."),
+        messenger().showMessage(QCoreApplication::translate("CBorrowers", "This borrower has loans and cannot be deleted. Rename or merge instead."),
                                 IMessenger::Icon::Warning);
         return false;
     }

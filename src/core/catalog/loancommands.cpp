@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CLoans", text);
-}
-
 // Statements name books by id; a long selection is cut into lists the
 // engine takes comfortably.
 constexpr int kIdsPerStatement = 500;
@@ -60,16 +55,16 @@ LoanOutcome LendBooks(Connection &connection, const QVector<BookId> &bookIds, co
 {
     LoanOutcome outcome;
     if (request.borrower.trimmed().isEmpty()) {
-        messenger().showMessage(tr("Please enter who the book is lent to or borrowed from."),
+        messenger().showMessage(QCoreApplication::translate("CLoans", "Please enter who the book is lent to or borrowed from."),
                                 IMessenger::Icon::Warning);
         return outcome;
     }
     if (!request.loanDate.isValid()) {
-        messenger().showMessage(tr("Please enter the date of the loan."), IMessenger::Icon::Warning);
+        messenger().showMessage(QCoreApplication::translate("CLoans", "Please enter the date of the loan."), IMessenger::Icon::Warning);
         return outcome;
     }
     if (request.dueDate.isValid() && request.dueDate < request.loanDate) {
-        messenger().showMessage(tr("The due date cannot come before the date of the loan."),
+        messenger().showMessage(QCoreApplication::translate("CLoans", "The due date cannot come before the date of the loan."),
                                 IMessenger::Icon::Warning);
         return outcome;
     }
@@ -106,7 +101,7 @@ LoanOutcome ReturnBooks(Connection &connection, const QVector<BookId> &bookIds, 
 {
     LoanOutcome outcome;
     if (!returnDate.isValid()) {
-        messenger().showMessage(tr("Please enter the date the book came back."), IMessenger::Icon::Warning);
+        messenger().showMessage(QCoreApplication::translate("CLoans", "Please enter the date the book came back."), IMessenger::Icon::Warning);
         return outcome;
     }
     const QString date = LoanDateSql(returnDate);
@@ -119,7 +114,7 @@ LoanOutcome ReturnBooks(Connection &connection, const QVector<BookId> &bookIds, 
                                .arg(ids, date)))
             return outcome;
         if (early.int64Field(0) > 0) {
-            messenger().showMessage(tr("A book cannot come back before the date it was lent. Nothing was "
+            messenger().showMessage(QCoreApplication::translate("CLoans", "A book cannot come back before the date it was lent. Nothing was "
                                        "returned."),
                                     IMessenger::Icon::Warning);
             return outcome;

@@ -49,7 +49,7 @@ const CommandText kCommands[] = {
     {Cmd::SendToSearchResults, QT_TRANSLATE_NOOP("CMainFrame", "&Search Results"), QT_TRANSLATE_NOOP("CMainFrame", "Add the selected books to Search Results\nSearch Results")},
     {Cmd::BasicSearch, QT_TRANSLATE_NOOP("CMainFrame", "Basic &Search"), QT_TRANSLATE_NOOP("CMainFrame", "Search the catalogue for a keyword\nBasic Search")},
     {Cmd::Lend, QT_TRANSLATE_NOOP("CMainFrame", "&Lend..."), QT_TRANSLATE_NOOP("CMainFrame", "Record that the selected books are lent to someone\nLend")},
-    {Cmd::Return, QT_TRANSLATE_NOOP("CMainFrame", "Re&turn..."), QT_TRANSLATE_NOOP("CMainFrame", "Record that the selected books on loan came back\nReturn")},
+    {Cmd::Return, QT_TRANSLATE_NOOP("CMainFrame", "Return Boo&k..."), QT_TRANSLATE_NOOP("CMainFrame", "Record that the selected books on loan came back\nReturn")},
     {Cmd::BorrowedBook, QT_TRANSLATE_NOOP("CMainFrame", "Borro&wed Book..."), QT_TRANSLATE_NOOP("CMainFrame", "Add a book you borrowed, so that you remember to give it back\nBorrowed Book")},
     {Cmd::Borrowers, QT_TRANSLATE_NOOP("CMainFrame", "&Borrowers..."), QT_TRANSLATE_NOOP("CMainFrame", "Rename, merge or delete the people books are lent to\nBorrowers")},
     {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the toolbar\nToggle Toolbar")},

@@ -68,6 +68,9 @@ COrdoListView::COrdoListView(COrdoDoc *doc, QWidget *parent)
     setColumnWidth(CBookListModel::IsbnColumn,
                    qMax(CBookListModel::defaultColumnWidth(CBookListModel::IsbnColumn),
                         fontMetrics().horizontalAdvance(QStringLiteral("9780000000000")) + 16));
+    // Shown only while a loan list is.
+    setColumnHidden(CBookListModel::BorrowerColumn, true);
+    setColumnHidden(CBookListModel::DueDateColumn, true);
     clearSortMark();
 
     m_tick.setSingleShot(true);

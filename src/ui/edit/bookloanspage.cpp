@@ -15,7 +15,7 @@ QString dateText(const QDate &date)
 } // namespace
 
 CBookLoansPage::CBookLoansPage(QWidget *parent)
-    : CPropertyPage(tr("Loa&ns"), parent), ui(std::make_unique<Ui::CBookLoansPage>())
+    : CPropertyPage(tr("Loan Histor&y"), parent), ui(std::make_unique<Ui::CBookLoansPage>())
 {
     ui->setupUi(this);
     ui->treeLoans->setColumnWidth(0, 160);

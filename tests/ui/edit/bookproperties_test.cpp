@@ -581,7 +581,7 @@ private slots:
         QVERIFY(QFile::exists(f.images + QString("/%1.GIF").arg(newId)));
     }
 
-    void sheet_hasSixPagesInOrder()
+    void sheet_hasSevenPagesInOrder()
     {
         Fixture f;
         auto sheet = f.openAdd();
@@ -589,7 +589,8 @@ private slots:
         for (int i = 0; i < sheet->tabWidget()->count(); ++i)
             tabs << sheet->tabWidget()->tabText(i);
         QCOMPARE(tabs,
-                 QStringList({"&General", "Pers&onal", "Related Lin&ks", "Des&cription", "&Notes", "Co&vers"}));
+                 QStringList({"&General", "Pers&onal", "Related Lin&ks", "Des&cription", "&Notes", "Co&vers",
+                              "Loan Histor&y"}));
         QCOMPARE(sheet->GetPage(CBookProperties::DescriptionPage), sheet->descriptionPage());
         QCOMPARE(sheet->GetPage(CBookProperties::CoversPage), sheet->coversPage());
     }
