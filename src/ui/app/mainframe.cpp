@@ -8,6 +8,7 @@
 #include "catalog/booklistquery.h"
 #include "cataloguetools.h"
 #include "loans/loantools.h"
+#include "page/ordohtmlview.h"
 #include <QToolButton>
 #include "commandids.h"
 #include "widgets/toolbarimageset.h"
@@ -99,7 +100,14 @@ bool CMainFrame::create()
     m_loanTools = new CLoanTools(m_doc, this);
     m_router.addToChain(m_loanTools);
     statusBar()->insertPermanentWidget(0, m_loanTools->overdueNotice());
-    connect(m_loanTools, &CLoanTools::loansChanged, m_list, &COrdoListView::LoadBooks);
+    // A loan list changes its rows; elsewhere the selection stays and only
+    // the page (which shows the loans) is redrawn.
+    connect(m_loanTools, &CLoanTools::loansChanged, this, [this] {
+        if (IsLoanCategory(m_doc->currentCategory()))
+            m_list->LoadBooks();
+        else
+            m_html->ShowBookPage(false);
+    });
     connect(m_loanTools, &CLoanTools::bookAdded, m_list, &COrdoListView::LoadBooks);
     connect(m_loanTools, &CLoanTools::showOnLoanRequested, this,
             [this] { m_tree->SelectFixedEntry(OnLoanCategory); });

@@ -92,9 +92,7 @@ bool CLoanTools::isCommandEnabled(int id) const
         // Books borrowed from others are not ours to lend.
         return !m_doc->selectedBooks().isEmpty() && m_doc->currentCategory() != BorrowedCategory;
     case Cmd::Return:
-        return !m_doc->selectedBooks().isEmpty() &&
-               (IsLoanCategory(m_doc->currentCategory()) ||
-                !BooksOut(*m_doc->connection(), m_doc->selectedBooks()).isEmpty());
+        return !BooksOut(*m_doc->connection(), m_doc->selectedBooks()).isEmpty();
     default:
         return true;
     }
