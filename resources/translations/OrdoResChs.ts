@@ -206,6 +206,10 @@
 <context>
     <name>CBasicSearchDlg</name>
     <message>
+        <source>It also finds the books lent to or borrowed from a person whose name holds the keyword.</source>
+        <translation>也会找出借给或借自姓名中含有该关键字的人的书。</translation>
+    </message>
+    <message>
         <source>Basic Search</source>
         <translation>基本搜索</translation>
     </message>
@@ -1913,6 +1917,14 @@ Borrowers</source>
     <message>
         <source>&amp;Default Values</source>
         <translation>默认值(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Da&amp;ys until a loan is due:</source>
+        <translation>借阅天数(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>No due date</source>
+        <translation>无应还日期</translation>
     </message>
 </context>
 <context>

@@ -206,6 +206,10 @@
 <context>
     <name>CBasicSearchDlg</name>
     <message>
+        <source>It also finds the books lent to or borrowed from a person whose name holds the keyword.</source>
+        <translation>也會找出借給或借自姓名中含有該關鍵字的人的書。</translation>
+    </message>
+    <message>
         <source>Basic Search</source>
         <translation>基本搜尋</translation>
     </message>
@@ -1913,6 +1917,14 @@ Borrowers</source>
     <message>
         <source>&amp;Default Values</source>
         <translation>預設值(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Da&amp;ys until a loan is due:</source>
+        <translation>借閱天數(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>No due date</source>
+        <translation>無應還日期</translation>
     </message>
 </context>
 <context>

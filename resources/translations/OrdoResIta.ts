@@ -208,6 +208,10 @@
 <context>
     <name>CBasicSearchDlg</name>
     <message>
+        <source>It also finds the books lent to or borrowed from a person whose name holds the keyword.</source>
+        <translation>Trova anche i libri prestati a una persona, o avuti da una persona, il cui nome contiene la parola.</translation>
+    </message>
+    <message>
         <source>Basic Search</source>
         <translation>Ricerca semplice</translation>
     </message>
@@ -721,7 +725,7 @@
     </message>
     <message>
         <source>This borrower has loans and cannot be deleted. Rename or merge instead.</source>
-        <translation>Questa persona ha dei prestiti e non può essere eliminata. Rinominarla o unirla a un'altra.</translation>
+        <translation>Questa persona ha dei prestiti e non può essere eliminata. Rinominarla o unirla a un&apos;altra.</translation>
     </message>
 </context>
 <context>
@@ -1932,6 +1936,14 @@ Persone dei prestiti</translation>
     <message>
         <source>&amp;Default Values</source>
         <translation>&amp;Valori predefiniti</translation>
+    </message>
+    <message>
+        <source>Da&amp;ys until a loan is due:</source>
+        <translation>Gio&amp;rni di prestito:</translation>
+    </message>
+    <message>
+        <source>No due date</source>
+        <translation>Nessuna scadenza</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "basicsearch.h"
 
 #include "app/messenger.h"
+#include "catalogueupgrade.h"
 #include "connection.h"
 #include "recordset.h"
 #include "sqlvalue.h"
@@ -8,19 +9,26 @@
 #include <QCoreApplication>
 #include <sqlite3.h>
 
-QString BasicSearchSql(const QString &keyword, bool ignoreAccents)
+QString BasicSearchSql(const QString &keyword, bool ignoreAccents, bool borrowers)
 {
     // The keyword is deliberately not escaped: its own % and _ stay wildcards.
     const QString pattern = FormatSqlValue(QLatin1Char('%') + keyword + QLatin1Char('%'), SqlText);
+    QString sql;
     if (ignoreAccents)
-        return QStringLiteral("SELECT BookID FROM book WHERE unaccented_like(%1, Title) OR "
-                              "unaccented_like(%1, Author) OR unaccented_like(%1, ISBN) OR "
-                              "unaccented_like(%1, Description) OR unaccented_like(%1, Notes) OR "
-                              "unaccented_like(%1, UserText1) OR unaccented_like(%1, UserText2)")
-            .arg(pattern);
-    return QStringLiteral("SELECT BookID FROM book WHERE Title LIKE %1 OR Author LIKE %1 OR ISBN LIKE %1 "
-                          "OR Description LIKE %1 OR Notes LIKE %1 OR UserText1 LIKE %1 OR UserText2 LIKE %1")
-        .arg(pattern);
+        sql = QStringLiteral("SELECT BookID FROM book WHERE unaccented_like(%1, Title) OR "
+                             "unaccented_like(%1, Author) OR unaccented_like(%1, ISBN) OR "
+                             "unaccented_like(%1, Description) OR unaccented_like(%1, Notes) OR "
+                             "unaccented_like(%1, UserText1) OR unaccented_like(%1, UserText2)");
+    else
+        sql = QStringLiteral("SELECT BookID FROM book WHERE Title LIKE %1 OR Author LIKE %1 OR ISBN LIKE %1 "
+                             "OR Description LIKE %1 OR Notes LIKE %1 OR UserText1 LIKE %1 OR UserText2 LIKE %1");
+    if (borrowers)
+        sql += ignoreAccents ? QStringLiteral(" OR BookID IN (SELECT loan.BookID FROM loan JOIN borrower ON "
+                                              "borrower.BorrowerID = loan.BorrowerID WHERE "
+                                              "unaccented_like(%1, borrower.Name))")
+                             : QStringLiteral(" OR BookID IN (SELECT loan.BookID FROM loan JOIN borrower ON "
+                                              "borrower.BorrowerID = loan.BorrowerID WHERE borrower.Name LIKE %1)");
+    return sql.arg(pattern);
 }
 
 std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
@@ -44,7 +52,8 @@ std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword
         ok = bool(connection.execute(failedSql, nullptr, &error));
     }
 
-    const QString sql = BasicSearchSql(keyword, ignoreAccents);
+    // A read-only catalogue of an older version has no borrowers to search.
+    const QString sql = BasicSearchSql(keyword, ignoreAccents, HasLoanTables(connection));
     Recordset rs;
     int found = 0;
     if (ok) {
