@@ -76,7 +76,7 @@ bool CBookListModel::isOverdue(int row) const
         return false;
     // Due dates are yyyy-mm-dd: compared as text they compare as dates.
     const QStringView due = m_rows.text(row, DueDateColumn);
-    return !due.isEmpty() && due < QStringView(m_today.toString(Qt::ISODate));
+    return !due.isEmpty() && due < QStringView(m_todayText);
 }
 
 QPixmap CBookListModel::imageStrip()
@@ -110,7 +110,7 @@ void CBookListModel::setRows(BookListRows rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
-    m_today = QDate::currentDate();
+    setToday(QDate::currentDate());
     endResetModel();
 }
 

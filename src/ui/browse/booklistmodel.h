@@ -39,7 +39,7 @@ public:
     // warning sign beside the date and said so in the tooltip. Today is the
     // day of the last setRows unless set.
     bool isOverdue(int row) const;
-    void setToday(const QDate &today) { m_today = today; }
+    void setToday(const QDate &today) { m_todayText = today.toString(Qt::ISODate); }
     // The sign beside an overdue date.
     static QIcon overdueIcon();
 
@@ -64,5 +64,5 @@ private:
     BookListRows m_rows;
     QIcon m_bookImage;
     QIcon m_overdueImage;
-    QDate m_today;
+    QString m_todayText; // yyyy-mm-dd, compared with the due dates for every cell painted
 };
