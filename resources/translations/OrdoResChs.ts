@@ -2840,6 +2840,18 @@ with the given filename extension.</source>
         <source>The cover picture %1 could not be written.</source>
         <translation>无法写入封面图片 %1。</translation>
     </message>
+    <message>
+        <source>Lent to</source>
+        <translation>借给</translation>
+    </message>
+    <message>
+        <source>Loan date</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>应还日期</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTable</name>

@@ -2840,6 +2840,18 @@ with the given filename extension.</source>
         <source>The cover picture %1 could not be written.</source>
         <translation>無法寫入封面圖片 %1。</translation>
     </message>
+    <message>
+        <source>Lent to</source>
+        <translation>借給</translation>
+    </message>
+    <message>
+        <source>Loan date</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>應還日期</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTable</name>

@@ -2867,6 +2867,18 @@ all&apos;estensione del nome di file.</translation>
         <source>The cover picture %1 could not be written.</source>
         <translation>Impossibile scrivere l&apos;immagine di copertina %1.</translation>
     </message>
+    <message>
+        <source>Lent to</source>
+        <translation>Prestato a</translation>
+    </message>
+    <message>
+        <source>Loan date</source>
+        <translation>Data del prestito</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>Da restituire entro</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTable</name>
