@@ -3,17 +3,15 @@
 // process takes to run the same query (counters ours_ms, sqlite3_ms and
 // ratio, side by side); Lend and Return on 1,000 selected books under 1 s each.
 #include "benchmain.h"
-#include "browse/ordolistview.h"
 #include "catalog/booklistquery.h"
 #include "catalog/loancommands.h"
 #include "catalog/ordodoc.h"
 #include "catalog/recordset.h"
 #include "largecatalog.h"
+#include "listvsshell.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPixmap>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -62,18 +60,6 @@ Catalogue &catalogue()
     return instance;
 }
 
-double shellMilliseconds(const QString &path, const QString &sql)
-{
-    QProcess shell;
-    shell.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    shell.start(QStringLiteral("sqlite3"), {path, sql});
-    if (!shell.waitForFinished(60000) || shell.exitStatus() != QProcess::NormalExit || shell.exitCode() != 0)
-        return -1;
-    return timer.nsecsElapsed() / 1e6;
-}
-
 // Our On Loan load with the rows painted, and the shell on the same query,
 // in the same run.
 void BM_OnLoanVsSqlite3Shell(benchmark::State &state)
@@ -83,34 +69,7 @@ void BM_OnLoanVsSqlite3Shell(benchmark::State &state)
         state.SkipWithError("the catalogue could not be made");
         return;
     }
-    COrdoListView view(&c.doc);
-    view.resize(1000, 700);
-    c.doc.setCurrentCategory(OnLoanCategory);
-    const QString sql = BookListSql(OnLoanCategory);
-    view.LoadBooks();
-    (void)view.grab();
-    if (shellMilliseconds(c.doc.path(), sql) < 0) {
-        state.SkipWithError("the sqlite3 shell did not run");
-        return;
-    }
-    double ours = 0;
-    double shell = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        view.LoadBooks();
-        const QPixmap painted = view.grab();
-        benchmark::DoNotOptimize(painted.cacheKey());
-        const double ms = timer.nsecsElapsed() / 1e6;
-        state.SetIterationTime(ms / 1000);
-        ours += ms;
-        shell += shellMilliseconds(c.doc.path(), sql);
-    }
-    const double n = double(state.iterations());
-    state.counters["rows"] = view.model()->rowCount();
-    state.counters["ours_ms"] = ours / n;
-    state.counters["sqlite3_ms"] = shell / n;
-    state.counters["ratio"] = shell > 0 ? ours / shell : 0;
+    MeasureListAgainstShell(state, c.doc, OnLoanCategory);
 }
 BENCHMARK(BM_OnLoanVsSqlite3Shell)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 

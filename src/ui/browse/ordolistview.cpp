@@ -68,7 +68,10 @@ COrdoListView::COrdoListView(COrdoDoc *doc, QWidget *parent)
     setColumnWidth(CBookListModel::IsbnColumn,
                    qMax(CBookListModel::defaultColumnWidth(CBookListModel::IsbnColumn),
                         fontMetrics().horizontalAdvance(QStringLiteral("9780000000000")) + 16));
-    // Shown only while a loan list is.
+    // Shown only while a loan list is, after the author: who has the book
+    // and until when matter more there than the publisher.
+    header->moveSection(header->visualIndex(CBookListModel::BorrowerColumn), 2);
+    header->moveSection(header->visualIndex(CBookListModel::DueDateColumn), 3);
     setColumnHidden(CBookListModel::BorrowerColumn, true);
     setColumnHidden(CBookListModel::DueDateColumn, true);
     clearSortMark();

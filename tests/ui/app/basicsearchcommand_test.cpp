@@ -13,6 +13,7 @@
 #include "catalog/ordodoc.h"
 #include "catalog/sqlvalue.h"
 #include "recordingmessenger.h"
+#include "stylefolder.h"
 #include "testcatalog.h"
 #include "testsettings.h"
 
@@ -27,21 +28,6 @@
 #include <functional>
 
 namespace {
-
-// An application folder with one style sheet and one template.
-struct StyleFolder
-{
-    QTemporaryDir dir;
-    StyleFolder()
-    {
-        QDir().mkpath(dir.path() + "/Styles/CSS");
-        for (const QString &name : {QString("/Styles/CSS/Plain.css"), QString("/Styles/ListEnu.xsl")}) {
-            QFile f(dir.path() + name);
-            f.open(QIODevice::WriteOnly);
-        }
-        SetAppFolder(dir.path());
-    }
-};
 
 struct Fixture
 {

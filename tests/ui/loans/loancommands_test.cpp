@@ -20,6 +20,7 @@
 #include "loans/loantools.h"
 #include "loans/returndlg.h"
 #include "recordingmessenger.h"
+#include "stylefolder.h"
 #include "testcatalog.h"
 #include "testsettings.h"
 
@@ -38,20 +39,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-struct StyleFolder
-{
-    QTemporaryDir dir;
-    StyleFolder()
-    {
-        QDir().mkpath(dir.path() + "/Styles/CSS");
-        for (const QString &name : {QString("/Styles/CSS/Plain.css"), QString("/Styles/ListEnu.xsl")}) {
-            QFile f(dir.path() + name);
-            f.open(QIODevice::WriteOnly);
-        }
-        SetAppFolder(dir.path());
-    }
-};
 
 // What a user types into the Lend or Borrowed Book dialog.
 struct LendAnswer
