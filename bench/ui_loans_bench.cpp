@@ -39,17 +39,19 @@ struct Catalogue
         Connection &connection = *doc.connection();
         Transaction transaction(connection);
         for (int i = 1; i <= kBorrowers; ++i) {
-            if (!connection.execute(QStringLiteral("INSERT INTO borrower (BorrowerID, Name) VALUES (%1, 'Лектор %1 Ö')")
-                                        .arg(i)))
+            if (!connection.execute(
+                    QStringLiteral("INSERT INTO borrower (BorrowerID, Name) VALUES (%1, 'Лектор %1 Ö')")
+                        .arg(i)))
                 return false;
         }
-        return connection.execute(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
-                                                 "WHERE i < %1) INSERT INTO loan (BookID, BorrowerID, LoanDate, "
-                                                 "DueDate) SELECT i * 20, 1 + i % %2, '2024-01-01', "
-                                                 "CASE WHEN i % 5 = 0 THEN '2024-02-01' ELSE '2999-01-01' END "
-                                                 "FROM n")
-                                      .arg(kLoans)
-                                      .arg(kBorrowers)) &&
+        return connection.execute(
+                   QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                  "WHERE i < %1) INSERT INTO loan (BookID, BorrowerID, LoanDate, "
+                                  "DueDate) SELECT i * 20, 1 + i % %2, '2024-01-01', "
+                                  "CASE WHEN i % 5 = 0 THEN '2024-02-01' ELSE '2999-01-01' END "
+                                  "FROM n")
+                       .arg(kLoans)
+                       .arg(kBorrowers)) &&
                transaction.commit();
     }
 };

@@ -20,14 +20,16 @@ QString BasicSearchSql(const QString &keyword, bool ignoreAccents, bool borrower
                              "unaccented_like(%1, Description) OR unaccented_like(%1, Notes) OR "
                              "unaccented_like(%1, UserText1) OR unaccented_like(%1, UserText2)");
     else
-        sql = QStringLiteral("SELECT BookID FROM book WHERE Title LIKE %1 OR Author LIKE %1 OR ISBN LIKE %1 "
-                             "OR Description LIKE %1 OR Notes LIKE %1 OR UserText1 LIKE %1 OR UserText2 LIKE %1");
+        sql = QStringLiteral(
+            "SELECT BookID FROM book WHERE Title LIKE %1 OR Author LIKE %1 OR ISBN LIKE %1 "
+            "OR Description LIKE %1 OR Notes LIKE %1 OR UserText1 LIKE %1 OR UserText2 LIKE %1");
     if (borrowers)
-        sql += ignoreAccents ? QStringLiteral(" OR BookID IN (SELECT loan.BookID FROM loan JOIN borrower ON "
-                                              "borrower.BorrowerID = loan.BorrowerID WHERE "
-                                              "unaccented_like(%1, borrower.Name))")
-                             : QStringLiteral(" OR BookID IN (SELECT loan.BookID FROM loan JOIN borrower ON "
-                                              "borrower.BorrowerID = loan.BorrowerID WHERE borrower.Name LIKE %1)");
+        sql += ignoreAccents
+                   ? QStringLiteral(" OR BookID IN (SELECT loan.BookID FROM loan JOIN borrower ON "
+                                    "borrower.BorrowerID = loan.BorrowerID WHERE "
+                                    "unaccented_like(%1, borrower.Name))")
+                   : QStringLiteral(" OR BookID IN (SELECT loan.BookID FROM loan JOIN borrower ON "
+                                    "borrower.BorrowerID = loan.BorrowerID WHERE borrower.Name LIKE %1)");
     return sql.arg(pattern);
 }
 

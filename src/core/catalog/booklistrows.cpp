@@ -118,9 +118,9 @@ BookListRows::Entry BookListRows::makeEntry(const BookListRow &row)
     return entry;
 }
 
-void BookListRows::appendUtf8(BookId bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
-                              QByteArrayView isbn, QByteArrayView edition, QByteArrayView dateAdded,
-                              QByteArrayView borrower, QByteArrayView dueDate)
+void BookListRows::appendUtf8(BookId bookId, QByteArrayView title, QByteArrayView author,
+                              QStringView publisher, QByteArrayView isbn, QByteArrayView edition,
+                              QByteArrayView dateAdded, QByteArrayView borrower, QByteArrayView dueDate)
 {
     // UTF-8 never needs more UTF-16 units than it has bytes.
     Entry entry = beginRow(bookId, title.size() + author.size() + publisher.size() + isbn.size() +

@@ -80,7 +80,8 @@ std::optional<qint64> FindOrAddBorrower(Connection &connection, const QString &n
     Transaction transaction(connection);
     Recordset next;
     if (!transaction.isActive() ||
-        !OpenRecordset(next, connection, QStringLiteral("SELECT COALESCE(MAX(BorrowerID), 0) + 1 FROM borrower")))
+        !OpenRecordset(next, connection,
+                       QStringLiteral("SELECT COALESCE(MAX(BorrowerID), 0) + 1 FROM borrower")))
         return std::nullopt;
     const qint64 id = next.int64Field(0);
     next.close();
@@ -96,7 +97,8 @@ bool UpdateBorrower(Connection &connection, const BorrowerInfo &borrower)
 {
     const QString name = borrower.name.trimmed();
     if (name.isEmpty()) {
-        messenger().showMessage(QCoreApplication::translate("CBorrowers", "A borrower needs a name."), IMessenger::Icon::Warning);
+        messenger().showMessage(QCoreApplication::translate("CBorrowers", "A borrower needs a name."),
+                                IMessenger::Icon::Warning);
         return false;
     }
     const qint64 other = otherWithName(connection, name, borrower.id);
@@ -104,14 +106,17 @@ bool UpdateBorrower(Connection &connection, const BorrowerInfo &borrower)
         return false;
     if (other > 0) {
         messenger().showMessage(
-            QCoreApplication::translate("CBorrowers", "There is already a borrower called %1. To make the two one, use Merge.").arg(name),
+            QCoreApplication::translate(
+                "CBorrowers", "There is already a borrower called %1. To make the two one, use Merge.")
+                .arg(name),
             IMessenger::Icon::Warning);
         return false;
     }
-    return run(connection, QStringLiteral("UPDATE borrower SET Name=%1, Contact=%2, Notes=%3 WHERE BorrowerID=%4")
-                               .arg(FormatSqlValue(name, SqlText), FormatSqlValue(borrower.contact, SqlText),
-                                    FormatSqlValue(borrower.notes, SqlText))
-                               .arg(borrower.id));
+    return run(connection,
+               QStringLiteral("UPDATE borrower SET Name=%1, Contact=%2, Notes=%3 WHERE BorrowerID=%4")
+                   .arg(FormatSqlValue(name, SqlText), FormatSqlValue(borrower.contact, SqlText),
+                        FormatSqlValue(borrower.notes, SqlText))
+                   .arg(borrower.id));
 }
 
 bool MergeBorrowers(Connection &connection, qint64 from, qint64 into)
@@ -121,13 +126,16 @@ bool MergeBorrowers(Connection &connection, qint64 from, qint64 into)
     Transaction transaction(connection);
     return transaction.isActive() &&
            run(connection,
-               QStringLiteral("UPDATE borrower SET "
-                              "Contact=COALESCE(NULLIF(Contact, ''), (SELECT Contact FROM borrower WHERE BorrowerID=%1)), "
-                              "Notes=COALESCE(NULLIF(Notes, ''), (SELECT Notes FROM borrower WHERE BorrowerID=%1)) "
-                              "WHERE BorrowerID=%2")
+               QStringLiteral(
+                   "UPDATE borrower SET "
+                   "Contact=COALESCE(NULLIF(Contact, ''), (SELECT Contact FROM borrower WHERE "
+                   "BorrowerID=%1)), "
+                   "Notes=COALESCE(NULLIF(Notes, ''), (SELECT Notes FROM borrower WHERE BorrowerID=%1)) "
+                   "WHERE BorrowerID=%2")
                    .arg(from)
                    .arg(into)) &&
-           run(connection, QStringLiteral("UPDATE loan SET BorrowerID=%1 WHERE BorrowerID=%2").arg(into).arg(from)) &&
+           run(connection,
+               QStringLiteral("UPDATE loan SET BorrowerID=%1 WHERE BorrowerID=%2").arg(into).arg(from)) &&
            run(connection, QStringLiteral("DELETE FROM borrower WHERE BorrowerID=%1").arg(from)) &&
            transaction.commit();
 }
@@ -135,11 +143,14 @@ bool MergeBorrowers(Connection &connection, qint64 from, qint64 into)
 bool DeleteBorrower(Connection &connection, qint64 id)
 {
     Recordset rs;
-    if (!OpenRecordset(rs, connection, QStringLiteral("SELECT COUNT(*) FROM loan WHERE BorrowerID=%1").arg(id)))
+    if (!OpenRecordset(rs, connection,
+                       QStringLiteral("SELECT COUNT(*) FROM loan WHERE BorrowerID=%1").arg(id)))
         return false;
     if (rs.int64Field(0) > 0) {
-        messenger().showMessage(QCoreApplication::translate("CBorrowers", "This borrower has loans and cannot be deleted. Rename or merge instead."),
-                                IMessenger::Icon::Warning);
+        messenger().showMessage(
+            QCoreApplication::translate(
+                "CBorrowers", "This borrower has loans and cannot be deleted. Rename or merge instead."),
+            IMessenger::Icon::Warning);
         return false;
     }
     rs.close();

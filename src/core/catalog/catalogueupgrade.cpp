@@ -35,8 +35,9 @@ const char *const kLoanSchema[] = {
 bool tableExists(Connection &connection, const QString &table)
 {
     Recordset rs;
-    return rs.open(connection, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='%1'")
-                                   .arg(table)) &&
+    return rs.open(
+               connection,
+               QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='%1'").arg(table)) &&
            !rs.isEOF();
 }
 
@@ -58,7 +59,8 @@ bool addLoanTables(Connection &connection)
 
 bool HasLoanTables(Connection &connection)
 {
-    return tableExists(connection, QStringLiteral("loan")) && tableExists(connection, QStringLiteral("borrower"));
+    return tableExists(connection, QStringLiteral("loan")) &&
+           tableExists(connection, QStringLiteral("borrower"));
 }
 
 bool BookTableHasColumn(Connection &connection, const QString &column)

@@ -55,17 +55,20 @@ LoanOutcome LendBooks(Connection &connection, const QVector<BookId> &bookIds, co
 {
     LoanOutcome outcome;
     if (request.borrower.trimmed().isEmpty()) {
-        messenger().showMessage(QCoreApplication::translate("CLoans", "Please enter who the book is lent to or borrowed from."),
-                                IMessenger::Icon::Warning);
+        messenger().showMessage(
+            QCoreApplication::translate("CLoans", "Please enter who the book is lent to or borrowed from."),
+            IMessenger::Icon::Warning);
         return outcome;
     }
     if (!request.loanDate.isValid()) {
-        messenger().showMessage(QCoreApplication::translate("CLoans", "Please enter the date of the loan."), IMessenger::Icon::Warning);
+        messenger().showMessage(QCoreApplication::translate("CLoans", "Please enter the date of the loan."),
+                                IMessenger::Icon::Warning);
         return outcome;
     }
     if (request.dueDate.isValid() && request.dueDate < request.loanDate) {
-        messenger().showMessage(QCoreApplication::translate("CLoans", "The due date cannot come before the date of the loan."),
-                                IMessenger::Icon::Warning);
+        messenger().showMessage(
+            QCoreApplication::translate("CLoans", "The due date cannot come before the date of the loan."),
+            IMessenger::Icon::Warning);
         return outcome;
     }
 
@@ -79,9 +82,10 @@ LoanOutcome LendBooks(Connection &connection, const QVector<BookId> &bookIds, co
         // Books out already keep their loan; the others start one.
         qint64 added = 0;
         const QString sql =
-            QStringLiteral("INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate, DueDate, Note) "
-                           "SELECT BookID, %1, %2, %3, %4, %5 FROM book WHERE BookID IN (%6) AND BookID NOT IN "
-                           "(SELECT BookID FROM loan WHERE ReturnDate IS NULL)")
+            QStringLiteral(
+                "INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate, DueDate, Note) "
+                "SELECT BookID, %1, %2, %3, %4, %5 FROM book WHERE BookID IN (%6) AND BookID NOT IN "
+                "(SELECT BookID FROM loan WHERE ReturnDate IS NULL)")
                 .arg(*borrower)
                 .arg(int(request.direction))
                 .arg(LoanDateSql(request.loanDate), LoanDateSql(request.dueDate),
@@ -101,21 +105,26 @@ LoanOutcome ReturnBooks(Connection &connection, const QVector<BookId> &bookIds, 
 {
     LoanOutcome outcome;
     if (!returnDate.isValid()) {
-        messenger().showMessage(QCoreApplication::translate("CLoans", "Please enter the date the book came back."), IMessenger::Icon::Warning);
+        messenger().showMessage(
+            QCoreApplication::translate("CLoans", "Please enter the date the book came back."),
+            IMessenger::Icon::Warning);
         return outcome;
     }
     const QString date = LoanDateSql(returnDate);
     const QVector<QString> lists = idLists(bookIds);
     for (const QString &ids : lists) {
         Recordset early;
-        if (!OpenRecordset(early, connection,
-                           QStringLiteral("SELECT COUNT(*) FROM loan WHERE ReturnDate IS NULL AND BookID IN (%1) "
-                                          "AND LoanDate > %2")
-                               .arg(ids, date)))
+        if (!OpenRecordset(
+                early, connection,
+                QStringLiteral("SELECT COUNT(*) FROM loan WHERE ReturnDate IS NULL AND BookID IN (%1) "
+                               "AND LoanDate > %2")
+                    .arg(ids, date)))
             return outcome;
         if (early.int64Field(0) > 0) {
-            messenger().showMessage(QCoreApplication::translate("CLoans", "A book cannot come back before the date it was lent. Nothing was "
-                                       "returned."),
+            messenger().showMessage(QCoreApplication::translate(
+                                        "CLoans",
+                                        "A book cannot come back before the date it was lent. Nothing was "
+                                        "returned."),
                                     IMessenger::Icon::Warning);
             return outcome;
         }
@@ -125,10 +134,11 @@ LoanOutcome ReturnBooks(Connection &connection, const QVector<BookId> &bookIds, 
         return outcome;
     for (const QString &ids : lists) {
         qint64 ended = 0;
-        if (!execute(connection,
-                     QStringLiteral("UPDATE loan SET ReturnDate=%1 WHERE ReturnDate IS NULL AND BookID IN (%2)")
-                         .arg(date, ids),
-                     &ended))
+        if (!execute(
+                connection,
+                QStringLiteral("UPDATE loan SET ReturnDate=%1 WHERE ReturnDate IS NULL AND BookID IN (%2)")
+                    .arg(date, ids),
+                &ended))
             return outcome;
         outcome.changed += int(ended);
     }
@@ -147,7 +157,8 @@ QSet<BookId> BooksOut(Connection &connection, const QVector<BookId> &bookIds)
     for (const QString &ids : idLists(bookIds)) {
         Recordset rs;
         if (!rs.open(connection,
-                     QStringLiteral("SELECT BookID FROM loan WHERE ReturnDate IS NULL AND BookID IN (%1)").arg(ids)))
+                     QStringLiteral("SELECT BookID FROM loan WHERE ReturnDate IS NULL AND BookID IN (%1)")
+                         .arg(ids)))
             return out;
         while (!rs.isEOF()) {
             out.insert(rs.int64Field(0));
@@ -166,12 +177,13 @@ std::optional<QHash<BookId, QVector<LoanEntry>>> LoansOfBooks(Connection &connec
         return loans;
     for (const QString &ids : idLists(bookIds)) {
         Recordset rs;
-        if (!OpenRecordset(rs, connection,
-                           QStringLiteral("SELECT loan.LoanID, loan.BookID, loan.Direction, loan.BorrowerID, "
-                                          "borrower.Name, loan.LoanDate, loan.DueDate, loan.ReturnDate, loan.Note "
-                                          "FROM loan LEFT JOIN borrower ON borrower.BorrowerID=loan.BorrowerID "
-                                          "WHERE loan.BookID IN (%1) ORDER BY loan.LoanDate DESC, loan.LoanID DESC")
-                               .arg(ids)))
+        if (!OpenRecordset(
+                rs, connection,
+                QStringLiteral("SELECT loan.LoanID, loan.BookID, loan.Direction, loan.BorrowerID, "
+                               "borrower.Name, loan.LoanDate, loan.DueDate, loan.ReturnDate, loan.Note "
+                               "FROM loan LEFT JOIN borrower ON borrower.BorrowerID=loan.BorrowerID "
+                               "WHERE loan.BookID IN (%1) ORDER BY loan.LoanDate DESC, loan.LoanID DESC")
+                    .arg(ids)))
             return std::nullopt;
         while (!rs.isEOF()) {
             LoanEntry e;
@@ -205,10 +217,11 @@ int OverdueLoanCount(Connection &connection, const QDate &today, LoanDirection d
     if (!HasLoanTables(connection))
         return 0;
     Recordset rs;
-    if (!rs.open(connection, QStringLiteral("SELECT COUNT(*) FROM loan WHERE ReturnDate IS NULL AND Direction=%1 "
-                                            "AND DueDate IS NOT NULL AND DueDate < %2")
-                                 .arg(int(direction))
-                                 .arg(LoanDateSql(today))))
+    if (!rs.open(connection,
+                 QStringLiteral("SELECT COUNT(*) FROM loan WHERE ReturnDate IS NULL AND Direction=%1 "
+                                "AND DueDate IS NOT NULL AND DueDate < %2")
+                     .arg(int(direction))
+                     .arg(LoanDateSql(today))))
         return 0;
     return int(rs.int64Field(0));
 }

@@ -113,8 +113,9 @@ void appendLoans(QString &out, const QVector<LoanEntry> &loans, const QDate &tod
         return;
     out.append(QLatin1String("<Loans>\n"));
     for (const LoanEntry &loan : loans) {
-        out.append(loan.direction == LoanDirection::LentTo ? QLatin1String("<Loan Direction=\"LentTo\"")
-                                                           : QLatin1String("<Loan Direction=\"BorrowedFrom\""));
+        out.append(loan.direction == LoanDirection::LentTo
+                       ? QLatin1String("<Loan Direction=\"LentTo\"")
+                       : QLatin1String("<Loan Direction=\"BorrowedFrom\""));
         if (loan.isOpen())
             out.append(QLatin1String(" Current=\"1\""));
         if (loan.isOverdue(today))

@@ -272,8 +272,10 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
                          return;
                      CExportBook &book = m_books[at];
                      book.values[int(ImportField::Borrower)] = rs.fieldText(1);
-                     book.values[int(ImportField::LoanDate)] = LoanDateFromField(rs.field(2)).toString(Qt::ISODate);
-                     book.values[int(ImportField::DueDate)] = LoanDateFromField(rs.field(3)).toString(Qt::ISODate);
+                     book.values[int(ImportField::LoanDate)] =
+                         LoanDateFromField(rs.field(2)).toString(Qt::ISODate);
+                     book.values[int(ImportField::DueDate)] =
+                         LoanDateFromField(rs.field(3)).toString(Qt::ISODate);
                  }))
         return false;
 

@@ -2,17 +2,17 @@
 
 #include "app/apppaths.h"
 #include "app/messenger.h"
-#include "catalog/ordodoc.h"
 #include "browse/ordolistview.h"
 #include "browse/ordotreeview.h"
 #include "catalog/booklistquery.h"
+#include "catalog/ordodoc.h"
 #include "cataloguetools.h"
+#include "commandids.h"
 #include "loans/loantools.h"
 #include "page/ordohtmlview.h"
-#include <QToolButton>
-#include "commandids.h"
 #include "widgets/toolbarimageset.h"
 #include "widgets/toolbarstrip.h"
+#include <QToolButton>
 
 #include <QAction>
 #include <QActionGroup>

@@ -158,7 +158,8 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         if (index.column() == TitleColumn)
             return m_bookImage;
-        return index.column() == DueDateColumn && isOverdue(index.row()) ? QVariant(m_overdueImage) : QVariant();
+        return index.column() == DueDateColumn && isOverdue(index.row()) ? QVariant(m_overdueImage)
+                                                                         : QVariant();
     case Qt::ForegroundRole:
         return isOverdue(index.row()) ? QVariant(QColor(180, 0, 0)) : QVariant();
     case Qt::ToolTipRole:

@@ -12,8 +12,8 @@ int chooseFromList(QWidget *parent, const QStringList &names)
 {
     bool ok = false;
     const QString name = QInputDialog::getItem(parent, CBorrowersDlg::tr("Merge Into"),
-                                               CBorrowersDlg::tr("Give every loan of this borrower to:"), names, 0,
-                                               false, &ok);
+                                               CBorrowersDlg::tr("Give every loan of this borrower to:"),
+                                               names, 0, false, &ok);
     return ok ? int(names.indexOf(name)) : -1;
 }
 
@@ -41,8 +41,9 @@ CBorrowersDlg::~CBorrowersDlg() = default;
 void CBorrowersDlg::reload(qint64 select)
 {
     m_filling = true;
-    m_borrowers = m_doc && m_doc->connection() ? LoadBorrowers(*m_doc->connection()).value_or(QVector<BorrowerInfo>())
-                                               : QVector<BorrowerInfo>();
+    m_borrowers = m_doc && m_doc->connection()
+                      ? LoadBorrowers(*m_doc->connection()).value_or(QVector<BorrowerInfo>())
+                      : QVector<BorrowerInfo>();
     QTableWidget *table = ui->tableBorrowers;
     table->setRowCount(int(m_borrowers.size()));
     int selected = -1;

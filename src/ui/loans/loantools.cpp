@@ -3,6 +3,7 @@
 #include "app/commandids.h"
 #include "app/messenger.h"
 #include "app/registrykey.h"
+#include "borrowersdlg.h"
 #include "browse/booklistmodel.h"
 #include "catalog/booklistquery.h"
 #include "catalog/bookrecord.h"
@@ -12,7 +13,6 @@
 #include "catalog/loancommands.h"
 #include "catalog/ordodoc.h"
 #include "catalog/recordset.h"
-#include "borrowersdlg.h"
 #include "lenddlg.h"
 #include "returndlg.h"
 
@@ -141,8 +141,9 @@ void CLoanTools::Lend()
     if (!outcome.ok)
         return;
     if (outcome.skipped > 0)
-        messenger().showMessage(tr("%n book(s) were on loan already and kept their loan.", nullptr, outcome.skipped),
-                                IMessenger::Icon::Information);
+        messenger().showMessage(
+            tr("%n book(s) were on loan already and kept their loan.", nullptr, outcome.skipped),
+            IMessenger::Icon::Information);
     updateOverdueNotice();
     emit loansChanged();
 }

@@ -2,7 +2,8 @@
 
 #include "ui_returndlg.h"
 
-CReturnDlg::CReturnDlg(int bookCount, QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::CReturnDlg>())
+CReturnDlg::CReturnDlg(int bookCount, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::CReturnDlg>())
 {
     ui->setupUi(this);
     ui->labelBooks->setText(tr("%n book(s) on loan will be marked as returned.", nullptr, bookCount));

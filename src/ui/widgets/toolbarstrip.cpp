@@ -117,10 +117,9 @@ void drawHelp(QPainter &p)
 
 const QVector<int> &MainToolbarCommands()
 {
-    static const QVector<int> commands{Cmd::NewDatabase, Cmd::OpenDatabase, Cmd::SaveAsHtml, 0,
-                                       Cmd::Cut,         Cmd::Copy,         Cmd::Paste,      0,
-                                       Cmd::Lend,        Cmd::Return,       Cmd::BorrowedBook, 0,
-                                       Cmd::Print,       Cmd::HelpTopics};
+    static const QVector<int> commands{
+        Cmd::NewDatabase, Cmd::OpenDatabase, Cmd::SaveAsHtml,   0, Cmd::Cut,   Cmd::Copy,      Cmd::Paste, 0,
+        Cmd::Lend,        Cmd::Return,       Cmd::BorrowedBook, 0, Cmd::Print, Cmd::HelpTopics};
     return commands;
 }
 

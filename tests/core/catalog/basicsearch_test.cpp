@@ -1,6 +1,6 @@
 #include "catalog/basicsearch.h"
-#include "catalog/loancommands.h"
 #include "catalog/connection.h"
+#include "catalog/loancommands.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
 #include "recordingmessenger.h"
@@ -105,9 +105,13 @@ private slots:
         TestCatalog cat;
         RecordingMessenger m;
         addSampleBooks(cat);
-        QVERIFY(LendBooks(cat.connection(), {2}, {"Ярослава Ébert", LoanDirection::LentTo, QDate(2025, 1, 1), {}, {}}).ok);
+        QVERIFY(LendBooks(cat.connection(), {2},
+                          {"Ярослава Ébert", LoanDirection::LentTo, QDate(2025, 1, 1), {}, {}})
+                    .ok);
         QVERIFY(ReturnBooks(cat.connection(), {2}, QDate(2025, 2, 1)).ok);
-        QVERIFY(LendBooks(cat.connection(), {4}, {"ярослава", LoanDirection::LentTo, QDate(2025, 3, 1), {}, {}}).ok);
+        QVERIFY(
+            LendBooks(cat.connection(), {4}, {"ярослава", LoanDirection::LentTo, QDate(2025, 3, 1), {}, {}})
+                .ok);
         const std::optional<int> found = RunBasicSearch(cat.connection(), "ЯРОСЛАВА", true, true);
         QVERIFY(found);
         QCOMPARE(searchResults(cat.connection()), (QList<int>{2, 4}));

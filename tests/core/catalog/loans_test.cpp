@@ -41,8 +41,9 @@ QStringList allRows(TestCatalog &cat, const QStringList &tables)
             quoted << QStringLiteral("quote(\"%1\")").arg(columns.fieldText(1));
         columns.close();
         Recordset rs;
-        if (!rs.open(cat.connection(),
-                     QStringLiteral("SELECT %1 FROM %2").arg(quoted.join(QStringLiteral(" || '|' || ")), table)))
+        if (!rs.open(
+                cat.connection(),
+                QStringLiteral("SELECT %1 FROM %2").arg(quoted.join(QStringLiteral(" || '|' || ")), table)))
             return {};
         for (; !rs.isEOF(); rs.moveNext())
             rows << table + QLatin1Char(':') + rs.fieldText(0);
@@ -62,7 +63,8 @@ QStringList schemaOf(TestCatalog &cat, const QString &names)
     return sql;
 }
 
-const QString kLoanObjects = QStringLiteral("'borrower','loan','loan_book','loan_borrower','loan_open','loan_current'");
+const QString kLoanObjects =
+    QStringLiteral("'borrower','loan','loan_book','loan_borrower','loan_open','loan_current'");
 
 bool runShell(const QString &path, const QString &sql, QString *output = nullptr)
 {
@@ -109,9 +111,13 @@ private slots:
         QCOMPARE(rows.size(), 3);
         QStringList shown;
         for (int row = 0; row < rows.size(); ++row)
-            shown << QStringLiteral("%1|%2|%3").arg(rows.bookId(row)).arg(rows.text(row, 6)).arg(rows.text(row, 7));
+            shown << QStringLiteral("%1|%2|%3")
+                         .arg(rows.bookId(row))
+                         .arg(rows.text(row, 6))
+                         .arg(rows.text(row, 7));
         shown.sort();
-        QCOMPARE(shown, (QStringList{"1|Zoë Ångström|2025-03-31", "2|Zoë Ångström|2025-03-31", "3|Дмитрий|"}));
+        QCOMPARE(shown,
+                 (QStringList{"1|Zoë Ångström|2025-03-31", "2|Zoë Ångström|2025-03-31", "3|Дмитрий|"}));
         QCOMPARE(LoadBookListRows(cat.connection(), BorrowedCategory, rows), BookListLoad::Loaded);
         QCOMPARE(rows.size(), 0);
 
@@ -173,9 +179,10 @@ private slots:
         addBook(cat, 1, "One");
         cat.exec("INSERT INTO borrower (BorrowerID, Name) VALUES (1, 'Ana')");
         cat.exec("INSERT INTO loan (BookID, BorrowerID, LoanDate) VALUES (1, 1, '2025-01-01')");
-        QVERIFY(!cat.connection().execute("INSERT INTO loan (BookID, BorrowerID, LoanDate) VALUES (1, 1, '2025-02-01')"));
         QVERIFY(!cat.connection().execute(
-            "INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate, ReturnDate) VALUES (1, 1, 2, '2025-01-01', '2025-01-02')"));
+            "INSERT INTO loan (BookID, BorrowerID, LoanDate) VALUES (1, 1, '2025-02-01')"));
+        QVERIFY(!cat.connection().execute("INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate, "
+                                          "ReturnDate) VALUES (1, 1, 2, '2025-01-01', '2025-01-02')"));
     }
 
     void overdue_countsOpenLoansPastTheirDueDate()
@@ -279,7 +286,8 @@ private slots:
         recorder.clear();
         QVERIFY(!DeleteBorrower(cat.connection(), zoi.id));
         QCOMPARE(recorder.messages.size(), 1);
-        QVERIFY(!cat.connection().execute(QStringLiteral("DELETE FROM borrower WHERE BorrowerID=%1").arg(zoi.id)));
+        QVERIFY(!cat.connection().execute(
+            QStringLiteral("DELETE FROM borrower WHERE BorrowerID=%1").arg(zoi.id)));
         QVERIFY(DeleteBorrower(cat.connection(), *unused));
         QCOMPARE(cat.count("SELECT COUNT(*) FROM borrower"), 1);
     }
@@ -297,12 +305,13 @@ private slots:
         cat.exec("DROP TABLE borrower");
         cat.exec("INSERT INTO book (BookID, Title, Author, ListPrice, ReleaseDate, Notes) VALUES "
                  "(1, 'Ἰλιάς', 'Όμηρος', 12.5, '2001-02-03', X'00FF')");
-        cat.exec("INSERT INTO book (BookID, Title, Author) VALUES (4294967297, '红楼梦', 'Cao Xueqin 曹雪芹')");
+        cat.exec(
+            "INSERT INTO book (BookID, Title, Author) VALUES (4294967297, '红楼梦', 'Cao Xueqin 曹雪芹')");
         cat.exec("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Романы', 1)");
         cat.exec("INSERT INTO book_category VALUES (1, 32)");
         cat.exec("INSERT INTO link (BookID, LinkID, Name, Path) VALUES (1, 1, 'Café', '/tmp/x')");
-        const QStringList tables{"book", "category", "book_category", "link", "bookpublisher", "bookstatus",
-                                 "bookbinding", "booklanguage"};
+        const QStringList tables{"book",          "category",   "book_category", "link",
+                                 "bookpublisher", "bookstatus", "bookbinding",   "booklanguage"};
         const QStringList before = allRows(cat, tables);
         QVERIFY(!before.isEmpty());
         QVERIFY(!HasLoanTables(cat.connection()));

@@ -44,9 +44,10 @@ QStringList snapshot(TestCatalog &cat, const QString &images, int bookId)
     paths.sort();
     s << paths;
     // The current loan of a book lent out.
-    s << "loan:" + cat.scalar(QString("SELECT Name || '|' || LoanDate || '|' || IFNULL(DueDate, '') FROM loan "
-                                      "JOIN borrower USING (BorrowerID) WHERE BookID=%1 AND ReturnDate IS NULL")
-                                  .arg(bookId));
+    s << "loan:" +
+             cat.scalar(QString("SELECT Name || '|' || LoanDate || '|' || IFNULL(DueDate, '') FROM loan "
+                                "JOIN borrower USING (BorrowerID) WHERE BookID=%1 AND ReturnDate IS NULL")
+                            .arg(bookId));
     s << "front:" + QString::fromLatin1(FileBytes(images + "/" + r.FrontCover).toHex());
     s << "back:" + QString::fromLatin1(FileBytes(images + "/" + r.BackCover).toHex());
     return s;
@@ -146,10 +147,17 @@ private slots:
 
         // Current loans go along; a returned one is history and stays home.
         QVERIFY(LendBooks(source.connection(), {1},
-                          {"Ζωή Παπαδοπούλου, \"Zoe\"", LoanDirection::LentTo, QDate(2025, 3, 1), QDate(2025, 3, 31), {}})
+                          {"Ζωή Παπαδοπούλου, \"Zoe\"",
+                           LoanDirection::LentTo,
+                           QDate(2025, 3, 1),
+                           QDate(2025, 3, 31),
+                           {}})
                     .ok);
-        QVERIFY(LendBooks(source.connection(), {2}, {"王小波", LoanDirection::LentTo, QDate(2024, 12, 24), {}, {}}).ok);
-        QVERIFY(LendBooks(source.connection(), {3}, {"Ana", LoanDirection::LentTo, QDate(2024, 1, 2), {}, {}}).ok);
+        QVERIFY(LendBooks(source.connection(), {2},
+                          {"王小波", LoanDirection::LentTo, QDate(2024, 12, 24), {}, {}})
+                    .ok);
+        QVERIFY(LendBooks(source.connection(), {3}, {"Ana", LoanDirection::LentTo, QDate(2024, 1, 2), {}, {}})
+                    .ok);
         QVERIFY(ReturnBooks(source.connection(), {3}, QDate(2024, 2, 1)).ok);
 
         QTemporaryDir out;

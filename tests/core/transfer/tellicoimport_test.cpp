@@ -328,7 +328,8 @@ private slots:
                          "<borrower name=\"Пётр\" uid=\"a2\">"
                          "<loan uid=\"l3\" entryRef=\"2\" loanDate=\"2025-04-10\" dueDate=\"2025-04-01\"/>"
                          "</borrower>"
-                         "<borrower name=\"\" uid=\"a3\"><loan uid=\"l4\" entryRef=\"3\" loanDate=\"2025-01-01\"/></borrower>"
+                         "<borrower name=\"\" uid=\"a3\"><loan uid=\"l4\" entryRef=\"3\" "
+                         "loanDate=\"2025-01-01\"/></borrower>"
                          "</borrowers>"),
             "loans.tc", t, error));
         QCOMPARE(cell(t, 0, "loan-borrower"), QStringLiteral("Σοφία Ö"));
@@ -339,11 +340,15 @@ private slots:
         CImportSummary summary;
         QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), CImportOptions()).Run(summary));
         QCOMPARE(summary.added, 3);
-        QCOMPARE(cat.scalar("SELECT Title || '|' || Name || '|' || LoanDate || '|' || IFNULL(DueDate, '-') FROM loan "
-                            "JOIN book USING (BookID) JOIN borrower USING (BorrowerID) ORDER BY LoanID"),
-                 QStringLiteral("Lent|Σοφία Ö|2025-04-02|2025-05-02"));
-        QCOMPARE(cat.scalar("SELECT IFNULL(DueDate, '-') FROM loan JOIN book USING (BookID) WHERE Title='Also lent'"),
-                 QStringLiteral("-"));
+        QCOMPARE(
+            cat.scalar(
+                "SELECT Title || '|' || Name || '|' || LoanDate || '|' || IFNULL(DueDate, '-') FROM loan "
+                "JOIN book USING (BookID) JOIN borrower USING (BorrowerID) ORDER BY LoanID"),
+            QStringLiteral("Lent|Σοφία Ö|2025-04-02|2025-05-02"));
+        QCOMPARE(
+            cat.scalar(
+                "SELECT IFNULL(DueDate, '-') FROM loan JOIN book USING (BookID) WHERE Title='Also lent'"),
+            QStringLiteral("-"));
         QCOMPARE(cat.count("SELECT COUNT(*) FROM loan"), 2);
         QVERIFY(m_messenger.messages.isEmpty());
     }

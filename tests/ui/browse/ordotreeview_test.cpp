@@ -190,8 +190,9 @@ private slots:
 
         QCOMPARE(f.tree->topLevelItemCount(), 8);
         const QTreeWidgetItem *top = f.tree->invisibleRootItem();
-        QCOMPARE(Fixture::texts(top), QStringList({"Book Collection", "Favorites", "Reading List", "Search Results",
-                                                   "All Books", "Recycle Bin", "On Loan", "Borrowed"}));
+        QCOMPARE(Fixture::texts(top),
+                 QStringList({"Book Collection", "Favorites", "Reading List", "Search Results", "All Books",
+                              "Recycle Bin", "On Loan", "Borrowed"}));
         QCOMPARE(Fixture::values(top), QList<int>({1, 2, 4, 3, 5, 6, 7, 8}));
         const QList<int> images{TreeImages::RootCollection, TreeImages::Favorites, TreeImages::ReadingList,
                                 TreeImages::SearchResults,  TreeImages::AllBooks,  TreeImages::RecycleBin,

@@ -588,9 +588,8 @@ private slots:
         QStringList tabs;
         for (int i = 0; i < sheet->tabWidget()->count(); ++i)
             tabs << sheet->tabWidget()->tabText(i);
-        QCOMPARE(tabs,
-                 QStringList({"&General", "Pers&onal", "Related Lin&ks", "Des&cription", "&Notes", "Co&vers",
-                              "Loan Histor&y"}));
+        QCOMPARE(tabs, QStringList({"&General", "Pers&onal", "Related Lin&ks", "Des&cription", "&Notes",
+                                    "Co&vers", "Loan Histor&y"}));
         QCOMPARE(sheet->GetPage(CBookProperties::DescriptionPage), sheet->descriptionPage());
         QCOMPARE(sheet->GetPage(CBookProperties::CoversPage), sheet->coversPage());
     }

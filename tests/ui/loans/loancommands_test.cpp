@@ -221,7 +221,8 @@ private slots:
     {
         Fixture f;
         CLendDlg dialog(LoanDirection::LentTo, {"Ana"}, 28);
-        QCOMPARE(dialog.findChild<CDatePickerWithNone *>("dateDue")->date(), QDate::currentDate().addDays(28));
+        QCOMPARE(dialog.findChild<CDatePickerWithNone *>("dateDue")->date(),
+                 QDate::currentDate().addDays(28));
         dialog.findChild<QComboBox *>("comboBorrower")->setEditText("   ");
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -233,6 +234,10 @@ private slots:
         QCOMPARE(f.messages.messages.size(), 2);
         CLendDlg noPeriod(LoanDirection::LentTo, {}, 0);
         QVERIFY(!noPeriod.findChild<CDatePickerWithNone *>("dateDue")->hasDate());
+        // The period of Options, 28 days until set.
+        QCOMPARE(CLoanTools::DefaultLoanDays(), 28);
+        CLoanTools::SetDefaultLoanDays(0);
+        QCOMPARE(CLoanTools::DefaultLoanDays(), 0);
     }
 
     // Borrowed Book adds a book that is not ours and lists it under Borrowed;
@@ -262,8 +267,10 @@ private slots:
     void borrowersDialog_countsRenameMergeDelete()
     {
         Fixture f;
-        QVERIFY(LendBooks(f.cat.connection(), {1}, {"Ana", LoanDirection::LentTo, QDate(2025, 1, 1), {}, {}}).ok);
-        QVERIFY(LendBooks(f.cat.connection(), {2}, {"Bea", LoanDirection::LentTo, QDate(2025, 1, 1), {}, {}}).ok);
+        QVERIFY(
+            LendBooks(f.cat.connection(), {1}, {"Ana", LoanDirection::LentTo, QDate(2025, 1, 1), {}, {}}).ok);
+        QVERIFY(
+            LendBooks(f.cat.connection(), {2}, {"Bea", LoanDirection::LentTo, QDate(2025, 1, 1), {}, {}}).ok);
         f.cat.exec("INSERT INTO borrower (BorrowerID, Name) VALUES (9, 'Ólafur')");
         CBorrowersDlg dialog(&f.doc);
         auto *table = dialog.findChild<QTableWidget *>("tableBorrowers");
@@ -292,7 +299,8 @@ private slots:
         QCOMPARE(table->rowCount(), 2);
 
         // Merge Bea into Anna: Anna has both books now.
-        dialog.setMergeChooser([](QWidget *, const QStringList &names) { return int(names.indexOf("Anna Карenina")); });
+        dialog.setMergeChooser(
+            [](QWidget *, const QStringList &names) { return int(names.indexOf("Anna Карenina")); });
         dialog.selectRow(rowOf("Bea"));
         dialog.mergeSelected();
         QCOMPARE(table->rowCount(), 1);
