@@ -19,8 +19,8 @@
 #include "loans/lenddlg.h"
 #include "loans/loantools.h"
 #include "loans/returndlg.h"
+#include "mainwindowcatalog.h"
 #include "recordingmessenger.h"
-#include "stylefolder.h"
 #include "testcatalog.h"
 #include "testsettings.h"
 
@@ -50,29 +50,14 @@ struct LendAnswer
     QString note;
 };
 
-struct Fixture
+struct Fixture : MainWindowCatalog
 {
-    StyleFolder folder;
-    TestSettings settings;
-    TestCatalog cat;
-    RecordingMessenger messages;
-    COrdoDoc doc;
-    CMainFrame frame{&doc};
     LendAnswer answer;
     QDate returnDate;
     int dialogsShown = 0;
 
     Fixture()
     {
-        if (!frame.create() || !doc.OnOpenDocument(cat.path()))
-            qFatal("the main window could not start");
-        const QStringList titles = {"L'Étranger", "Война и мир", "Η Οδύσσεια", "红楼梦"};
-        for (int i = 0; i < titles.size(); ++i) {
-            cat.exec(QString("INSERT INTO book (BookID, Title) VALUES (%1, %2)")
-                         .arg(i + 1)
-                         .arg(FormatSqlValue(titles.at(i), SqlText)));
-            cat.exec(QString("INSERT INTO book_category (BookID, CatID) VALUES (%1, 1)").arg(i + 1));
-        }
         CLoanTools *tools = frame.loanTools();
         tools->setLendRunner([this](CLendDlg &dialog) {
             ++dialogsShown;
@@ -92,7 +77,6 @@ struct Fixture
             dialog.findChild<QDateEdit *>("dateReturn")->setDate(returnDate);
             return int(QDialog::Accepted);
         });
-        messages.clear();
     }
 
     bool enabled(int id)
