@@ -1,3 +1,4 @@
+#include "catalog/basicsearch.h"
 #include "catalog/booklistquery.h"
 #include "catalog/borrowers.h"
 #include "catalog/catalogueupgrade.h"
@@ -290,6 +291,27 @@ private slots:
             QStringLiteral("DELETE FROM borrower WHERE BorrowerID=%1").arg(zoi.id)));
         QVERIFY(DeleteBorrower(cat.connection(), *unused));
         QCOMPARE(cat.count("SELECT COUNT(*) FROM borrower"), 1);
+    }
+
+    // Before the upgrade (a read-only catalogue of an earlier version stays
+    // so): no loans, empty loan lists, and the list and search still work.
+    void catalogueWithoutLoanTables_hasNoLoans()
+    {
+        RecordingMessenger recorder;
+        TestCatalog cat;
+        addBook(cat, 1, "Ἰλιάς");
+        cat.exec("DROP TABLE loan");
+        cat.exec("DROP TABLE borrower");
+        BookListRows rows;
+        QCOMPARE(LoadBookListRows(cat.connection(), OnLoanCategory, rows), BookListLoad::Loaded);
+        QCOMPARE(rows.size(), 0);
+        QCOMPARE(LoadBookListRows(cat.connection(), AllBooksCategory, rows), BookListLoad::Loaded);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(LoansOfBook(cat.connection(), 1)->size(), 0);
+        QCOMPARE(OverdueLoanCount(cat.connection(), QDate(2030, 1, 1)), 0);
+        QVERIFY(BooksOut(cat.connection(), {1}).isEmpty());
+        QCOMPARE(RunBasicSearch(cat.connection(), "ἰλιάς", true, true), std::optional<int>(1));
+        QVERIFY(recorder.messages.isEmpty());
     }
 
     // A catalogue of an earlier version gets the loan tables, exactly as new
