@@ -10,13 +10,12 @@
 #include "catalog/booklistquery.h"
 #include "catalog/ordodoc.h"
 #include "largecatalog.h"
+#include "listvsshell.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QItemSelection>
-#include <QPixmap>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -45,20 +44,6 @@ Catalogue &catalogue()
     return instance;
 }
 
-// Runs the list's query in the sqlite3 shell with its output thrown away;
-// milliseconds, or a negative value when the shell did not run.
-double shellMilliseconds(const QString &path, const QString &sql)
-{
-    QProcess shell;
-    shell.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    shell.start(QStringLiteral("sqlite3"), {path, sql});
-    if (!shell.waitForFinished(60000) || shell.exitStatus() != QProcess::NormalExit || shell.exitCode() != 0)
-        return -1;
-    return timer.nsecsElapsed() / 1e6;
-}
-
 void BM_LoadBooks(benchmark::State &state)
 {
     Catalogue &c = catalogue();
@@ -83,35 +68,7 @@ void BM_AllBooksVsSqlite3Shell(benchmark::State &state)
         state.SkipWithError("the catalogue could not be made");
         return;
     }
-    COrdoListView view(&c.doc);
-    view.resize(1000, 700);
-    c.doc.setCurrentCategory(AllBooksCategory);
-    const QString sql = BookListSql(AllBooksCategory);
-    view.LoadBooks();
-    (void)view.grab();
-    if (shellMilliseconds(c.doc.path(), sql) < 0) {
-        state.SkipWithError("the sqlite3 shell did not run");
-        return;
-    }
-    double ours = 0;
-    double shell = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        view.LoadBooks();
-        // What the user waits for ends with the rows on the screen.
-        const QPixmap painted = view.grab();
-        benchmark::DoNotOptimize(painted.cacheKey());
-        const double ms = timer.nsecsElapsed() / 1e6;
-        state.SetIterationTime(ms / 1000);
-        ours += ms;
-        shell += shellMilliseconds(c.doc.path(), sql);
-    }
-    const double n = double(state.iterations());
-    state.counters["rows"] = view.model()->rowCount();
-    state.counters["ours_ms"] = ours / n;
-    state.counters["sqlite3_ms"] = shell / n;
-    state.counters["ratio"] = shell > 0 ? ours / shell : 0;
+    MeasureListAgainstShell(state, c.doc, AllBooksCategory);
 }
 BENCHMARK(BM_AllBooksVsSqlite3Shell)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 

@@ -130,6 +130,35 @@ CREATE TABLE link (
   PRIMARY KEY (BookID, LinkID)
 );
 
+-- People books are lent to or borrowed from. A borrower with loans cannot be
+-- deleted (rename or merge instead).
+CREATE TABLE borrower (
+  BorrowerID INTEGER PRIMARY KEY,
+  Name TEXT COLLATE NOCASE NOT NULL UNIQUE,
+  Contact TEXT COLLATE NOCASE,
+  Notes TEXT COLLATE NOCASE
+);
+
+-- Every lending of a book, current (no ReturnDate) and past. Direction 0:
+-- lent to the borrower; 1: borrowed from them (the book is not ours).
+-- Dates are yyyy-mm-dd.
+CREATE TABLE loan (
+  LoanID INTEGER PRIMARY KEY,
+  BookID INTEGER NOT NULL REFERENCES book(BookID) ON DELETE CASCADE,
+  BorrowerID INTEGER NOT NULL REFERENCES borrower(BorrowerID) ON DELETE RESTRICT,
+  Direction INTEGER NOT NULL DEFAULT 0 CHECK (Direction IN (0, 1)),
+  LoanDate DATE NOT NULL,
+  DueDate DATE,
+  ReturnDate DATE,
+  Note TEXT COLLATE NOCASE
+);
+CREATE INDEX loan_book ON loan(BookID, LoanDate);
+CREATE INDEX loan_borrower ON loan(BorrowerID);
+-- A book is out at most once at a time; the On Loan and Borrowed lists read
+-- this index only.
+CREATE UNIQUE INDEX loan_open ON loan(BookID) WHERE ReturnDate IS NULL;
+CREATE INDEX loan_current ON loan(Direction, BookID, BorrowerID, DueDate) WHERE ReturnDate IS NULL;
+
 CREATE TRIGGER book_dates_insert AFTER INSERT ON book
 WHEN NEW.ReleaseDate GLOB '[A-Za-z]*' OR NEW.PurchaseDate GLOB '[A-Za-z]*'
 BEGIN

@@ -29,3 +29,14 @@ INSERT INTO book_category (BookID, CatID) VALUES
 -- When each book came into the catalogue (one older book without a date).
 UPDATE book SET DateAdded = CASE BookID WHEN 1 THEN '2019-11-02' WHEN 2 THEN '2020-03-15' WHEN 3 THEN '2021-07-08'
   WHEN 4 THEN '2022-01-30' WHEN 5 THEN '2022-08-14' END;
+-- Loans: two books lent to friends (one long overdue), one book borrowed.
+INSERT INTO book (BookID, Title, Author, ISBN, DateAdded) VALUES
+  (7, 'Il nome della rosa', 'Umberto Eco', '9788845292613', '2024-05-18');
+INSERT INTO book_category (BookID, CatID) VALUES (7, 32);
+INSERT INTO borrower (BorrowerID, Name, Contact) VALUES
+  (1, 'Marta Kowalska', 'marta@example.org'), (2, 'Дмитрий Орлов', NULL), (3, 'Giulia Bianchi', NULL);
+INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate, DueDate, ReturnDate, Note) VALUES
+  (2, 2, 0, '2023-12-01', '2024-01-01', '2024-01-10', NULL),
+  (1, 1, 0, '2024-06-02', '2024-07-02', NULL, 'Asked for it at the book club'),
+  (3, 2, 0, '2025-01-15', '2099-01-15', NULL, NULL),
+  (7, 3, 1, '2024-05-18', '2099-05-18', NULL, NULL);

@@ -206,6 +206,10 @@
 <context>
     <name>CBasicSearchDlg</name>
     <message>
+        <source>It also finds the books lent to or borrowed from a person whose name holds the keyword.</source>
+        <translation>也会找出借给或借自姓名中含有该关键字的人的书。</translation>
+    </message>
+    <message>
         <source>Basic Search</source>
         <translation>基本搜索</translation>
     </message>
@@ -513,6 +517,77 @@
     </message>
 </context>
 <context>
+    <name>CBookLoansPage</name>
+    <message>
+        <source>History:</source>
+        <translation>历史记录：</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>借阅人</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>应还日期</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>归还日期</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Lend and Return in the Edit menu record loans.</source>
+        <translation>借阅记录由“编辑”菜单中的“借出”和“归还”生成。</translation>
+    </message>
+    <message>
+        <source>Loan Histor&amp;y</source>
+        <translation>借阅记录(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Lent to %1 since %2</source>
+        <translation>借给 %1，借出日期 %2</translation>
+    </message>
+    <message>
+        <source>Borrowed from %1 since %2</source>
+        <translation>借自 %1，借入日期 %2</translation>
+    </message>
+    <message>
+        <source>, due %1</source>
+        <translation>，应还日期 %1</translation>
+    </message>
+    <message>
+        <source> (overdue)</source>
+        <translation>（已逾期）</translation>
+    </message>
+    <message>
+        <source>Not on loan.</source>
+        <translation>未借出。</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+</context>
+<context>
     <name>CBookNotesPage</name>
     <message>
         <source>&amp;Notes</source>
@@ -628,6 +703,68 @@
     <message>
         <source>&amp;When Added:</source>
         <translation>添加日期(&amp;W):</translation>
+    </message>
+</context>
+<context>
+    <name>CBorrowers</name>
+    <message>
+        <source>A borrower needs a name.</source>
+        <translation>借阅人必须有姓名。</translation>
+    </message>
+    <message>
+        <source>There is already a borrower called %1. To make the two one, use Merge.</source>
+        <translation>已有名为 %1 的借阅人。要将两者合为一人，请使用“合并”。</translation>
+    </message>
+    <message>
+        <source>This borrower has loans and cannot be deleted. Rename or merge instead.</source>
+        <translation>此借阅人有借阅记录，不能删除。可以重命名或合并。</translation>
+    </message>
+</context>
+<context>
+    <name>CBorrowersDlg</name>
+    <message>
+        <source>Borrowers</source>
+        <translation>借阅人</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Books now</source>
+        <translation>当前借阅</translation>
+    </message>
+    <message>
+        <source>Books ever</source>
+        <translation>累计借阅</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>联系方式</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>重命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Merge Into...</source>
+        <translation>合并到(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Merge Into</source>
+        <translation>合并到</translation>
+    </message>
+    <message>
+        <source>Give every loan of this borrower to:</source>
+        <translation>将此借阅人的所有借阅转给：</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1141,65 @@ Its present contents are kept as a backup of their own.</source>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message>
+        <source>Lend</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>书名(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>作者(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>&amp;Borrower:</source>
+        <translation>借阅人(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>&amp;Loan date:</source>
+        <translation>借出日期(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>D&amp;ue date:</source>
+        <translation>应还日期(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Borrowed Book</source>
+        <translation>借入的书</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;from:</source>
+        <translation>借自(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>借入日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Please enter the title of the book.</source>
+        <translation>请输入书名。</translation>
+    </message>
+    <message>
+        <source>Please enter who the book is lent to.</source>
+        <translation>请输入借书人。</translation>
+    </message>
+    <message>
+        <source>Please enter who the book is borrowed from.</source>
+        <translation>请输入书的出借人。</translation>
+    </message>
+    <message>
+        <source>The due date cannot come before the date of the loan.</source>
+        <translation>应还日期不能早于借出日期。</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>Type:</source>
@@ -1048,6 +1244,48 @@ Its present contents are kept as a backup of their own.</source>
     <message>
         <source>General</source>
         <translation>常规</translation>
+    </message>
+</context>
+<context>
+    <name>CLoanTools</name>
+    <message>
+        <source>Show the books on loan</source>
+        <translation>显示借出的书</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) are overdue</source>
+        <translation>
+            <numerusform>%n 本书已逾期</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) were on loan already and kept their loan.</source>
+        <translation>
+            <numerusform>%n 本书已借出，保留原借阅记录。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CLoans</name>
+    <message>
+        <source>Please enter who the book is lent to or borrowed from.</source>
+        <translation>请输入借书人或出借人。</translation>
+    </message>
+    <message>
+        <source>Please enter the date of the loan.</source>
+        <translation>请输入借出日期。</translation>
+    </message>
+    <message>
+        <source>The due date cannot come before the date of the loan.</source>
+        <translation>应还日期不能早于借出日期。</translation>
+    </message>
+    <message>
+        <source>Please enter the date the book came back.</source>
+        <translation>请输入归还日期。</translation>
+    </message>
+    <message>
+        <source>A book cannot come back before the date it was lent. Nothing was returned.</source>
+        <translation>书的归还日期不能早于借出日期。没有归还任何书。</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1767,46 @@ User Guide in Web Browser</source>
         <source>Book page</source>
         <translation>图书页面</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>借出(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone
+Lend</source>
+        <translation>记录所选的书已借给某人
+借出</translation>
+    </message>
+    <message>
+        <source>Record that the selected books on loan came back
+Return</source>
+        <translation>记录所选借出的书已归还
+归还</translation>
+    </message>
+    <message>
+        <source>Borro&amp;wed Book...</source>
+        <translation>借入的书(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Add a book you borrowed, so that you remember to give it back
+Borrowed Book</source>
+        <translation>添加借来的书，以免忘记归还
+借入的书</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowers...</source>
+        <translation>借阅人(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Rename, merge or delete the people books are lent to
+Borrowers</source>
+        <translation>重命名、合并或删除借阅人
+借阅人</translation>
+    </message>
+    <message>
+        <source>Return Boo&amp;k...</source>
+        <translation>归还(&amp;K)...</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1639,6 +1917,14 @@ User Guide in Web Browser</source>
     <message>
         <source>&amp;Default Values</source>
         <translation>默认值(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Da&amp;ys until a loan is due:</source>
+        <translation>借阅天数(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>No due date</source>
+        <translation>无应还日期</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +2140,18 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <source>Date Added</source>
         <translation>添加日期</translation>
     </message>
+    <message>
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>借阅人</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>应还日期</translation>
+    </message>
 </context>
 <context>
     <name>COrdoTreeView</name>
@@ -1886,6 +2184,14 @@ Note: this will delete all books and subcategories in this category.</source>
     <message>
         <source>Categories</source>
         <translation>分类</translation>
+    </message>
+    <message>
+        <source>On Loan</source>
+        <translation>已借出</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
     </message>
 </context>
 <context>
@@ -1953,6 +2259,23 @@ Note: this will delete all books and subcategories in this category.</source>
         <source>Page %1 of %n</source>
         <translation>
             <numerusform>第 %1 页，共 %n 页</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CReturnDlg</name>
+    <message>
+        <source>Return</source>
+        <translation>归还</translation>
+    </message>
+    <message>
+        <source>&amp;Return date:</source>
+        <translation>归还日期(&amp;R)：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) on loan will be marked as returned.</source>
+        <translation>
+            <numerusform>%n 本借出的书将标记为已归还。</numerusform>
         </translation>
     </message>
 </context>
@@ -2516,6 +2839,18 @@ with the given filename extension.</source>
     <message>
         <source>The cover picture %1 could not be written.</source>
         <translation>无法写入封面图片 %1。</translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation>借给</translation>
+    </message>
+    <message>
+        <source>Loan date</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>应还日期</translation>
     </message>
 </context>
 <context>

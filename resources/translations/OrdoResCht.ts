@@ -206,6 +206,10 @@
 <context>
     <name>CBasicSearchDlg</name>
     <message>
+        <source>It also finds the books lent to or borrowed from a person whose name holds the keyword.</source>
+        <translation>也會找出借給或借自姓名中含有該關鍵字的人的書。</translation>
+    </message>
+    <message>
         <source>Basic Search</source>
         <translation>基本搜尋</translation>
     </message>
@@ -513,6 +517,77 @@
     </message>
 </context>
 <context>
+    <name>CBookLoansPage</name>
+    <message>
+        <source>History:</source>
+        <translation>歷史記錄：</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>借閱人</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>應還日期</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>歸還日期</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Lend and Return in the Edit menu record loans.</source>
+        <translation>借閱記錄由「編輯」選單中的「借出」和「歸還」產生。</translation>
+    </message>
+    <message>
+        <source>Loan Histor&amp;y</source>
+        <translation>借閱記錄(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Lent to %1 since %2</source>
+        <translation>借給 %1，借出日期 %2</translation>
+    </message>
+    <message>
+        <source>Borrowed from %1 since %2</source>
+        <translation>借自 %1，借入日期 %2</translation>
+    </message>
+    <message>
+        <source>, due %1</source>
+        <translation>，應還日期 %1</translation>
+    </message>
+    <message>
+        <source> (overdue)</source>
+        <translation>（已逾期）</translation>
+    </message>
+    <message>
+        <source>Not on loan.</source>
+        <translation>未借出。</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+</context>
+<context>
     <name>CBookNotesPage</name>
     <message>
         <source>&amp;Notes</source>
@@ -628,6 +703,68 @@
     <message>
         <source>&amp;When Added:</source>
         <translation>加入日期(&amp;W):</translation>
+    </message>
+</context>
+<context>
+    <name>CBorrowers</name>
+    <message>
+        <source>A borrower needs a name.</source>
+        <translation>借閱人必須有姓名。</translation>
+    </message>
+    <message>
+        <source>There is already a borrower called %1. To make the two one, use Merge.</source>
+        <translation>已有名為 %1 的借閱人。要將兩者合為一人，請使用「合併」。</translation>
+    </message>
+    <message>
+        <source>This borrower has loans and cannot be deleted. Rename or merge instead.</source>
+        <translation>此借閱人有借閱記錄，不能刪除。可以重新命名或合併。</translation>
+    </message>
+</context>
+<context>
+    <name>CBorrowersDlg</name>
+    <message>
+        <source>Borrowers</source>
+        <translation>借閱人</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Books now</source>
+        <translation>目前借閱</translation>
+    </message>
+    <message>
+        <source>Books ever</source>
+        <translation>累計借閱</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>聯絡方式</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>重新命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Merge Into...</source>
+        <translation>合併到(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Merge Into</source>
+        <translation>合併到</translation>
+    </message>
+    <message>
+        <source>Give every loan of this borrower to:</source>
+        <translation>將此借閱人的所有借閱轉給：</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1141,65 @@ Its present contents are kept as a backup of their own.</source>
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message>
+        <source>Lend</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>書名(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>作者(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>&amp;Borrower:</source>
+        <translation>借閱人(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>&amp;Loan date:</source>
+        <translation>借出日期(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>D&amp;ue date:</source>
+        <translation>應還日期(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>備註(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Borrowed Book</source>
+        <translation>借入的書</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;from:</source>
+        <translation>借自(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>借入日期(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Please enter the title of the book.</source>
+        <translation>請輸入書名。</translation>
+    </message>
+    <message>
+        <source>Please enter who the book is lent to.</source>
+        <translation>請輸入借書人。</translation>
+    </message>
+    <message>
+        <source>Please enter who the book is borrowed from.</source>
+        <translation>請輸入書的出借人。</translation>
+    </message>
+    <message>
+        <source>The due date cannot come before the date of the loan.</source>
+        <translation>應還日期不能早於借出日期。</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>Type:</source>
@@ -1048,6 +1244,48 @@ Its present contents are kept as a backup of their own.</source>
     <message>
         <source>General</source>
         <translation>一般</translation>
+    </message>
+</context>
+<context>
+    <name>CLoanTools</name>
+    <message>
+        <source>Show the books on loan</source>
+        <translation>顯示借出的書</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) are overdue</source>
+        <translation>
+            <numerusform>%n 本書已逾期</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) were on loan already and kept their loan.</source>
+        <translation>
+            <numerusform>%n 本書已借出，保留原借閱記錄。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CLoans</name>
+    <message>
+        <source>Please enter who the book is lent to or borrowed from.</source>
+        <translation>請輸入借書人或出借人。</translation>
+    </message>
+    <message>
+        <source>Please enter the date of the loan.</source>
+        <translation>請輸入借出日期。</translation>
+    </message>
+    <message>
+        <source>The due date cannot come before the date of the loan.</source>
+        <translation>應還日期不能早於借出日期。</translation>
+    </message>
+    <message>
+        <source>Please enter the date the book came back.</source>
+        <translation>請輸入歸還日期。</translation>
+    </message>
+    <message>
+        <source>A book cannot come back before the date it was lent. Nothing was returned.</source>
+        <translation>書的歸還日期不能早於借出日期。沒有歸還任何書。</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1767,46 @@ User Guide in Web Browser</source>
         <source>Book page</source>
         <translation>書籍頁面</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>借出(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone
+Lend</source>
+        <translation>記錄所選的書已借給某人
+借出</translation>
+    </message>
+    <message>
+        <source>Record that the selected books on loan came back
+Return</source>
+        <translation>記錄所選借出的書已歸還
+歸還</translation>
+    </message>
+    <message>
+        <source>Borro&amp;wed Book...</source>
+        <translation>借入的書(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Add a book you borrowed, so that you remember to give it back
+Borrowed Book</source>
+        <translation>新增借來的書，以免忘記歸還
+借入的書</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowers...</source>
+        <translation>借閱人(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Rename, merge or delete the people books are lent to
+Borrowers</source>
+        <translation>重新命名、合併或刪除借閱人
+借閱人</translation>
+    </message>
+    <message>
+        <source>Return Boo&amp;k...</source>
+        <translation>歸還(&amp;K)...</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1639,6 +1917,14 @@ User Guide in Web Browser</source>
     <message>
         <source>&amp;Default Values</source>
         <translation>預設值(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Da&amp;ys until a loan is due:</source>
+        <translation>借閱天數(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>No due date</source>
+        <translation>無應還日期</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +2140,18 @@ Please enter an address that starts with http:// or https://, for example %3.</s
         <source>Date Added</source>
         <translation>加入日期</translation>
     </message>
+    <message>
+        <source>Overdue</source>
+        <translation>已逾期</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>借閱人</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>應還日期</translation>
+    </message>
 </context>
 <context>
     <name>COrdoTreeView</name>
@@ -1886,6 +2184,14 @@ Note: this will delete all books and subcategories in this category.</source>
     <message>
         <source>Categories</source>
         <translation>分類</translation>
+    </message>
+    <message>
+        <source>On Loan</source>
+        <translation>已借出</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>借入</translation>
     </message>
 </context>
 <context>
@@ -1953,6 +2259,23 @@ Note: this will delete all books and subcategories in this category.</source>
         <source>Page %1 of %n</source>
         <translation>
             <numerusform>第 %1 頁，共 %n 頁</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CReturnDlg</name>
+    <message>
+        <source>Return</source>
+        <translation>歸還</translation>
+    </message>
+    <message>
+        <source>&amp;Return date:</source>
+        <translation>歸還日期(&amp;R)：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) on loan will be marked as returned.</source>
+        <translation>
+            <numerusform>%n 本借出的書將標記為已歸還。</numerusform>
         </translation>
     </message>
 </context>
@@ -2516,6 +2839,18 @@ with the given filename extension.</source>
     <message>
         <source>The cover picture %1 could not be written.</source>
         <translation>無法寫入封面圖片 %1。</translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation>借給</translation>
+    </message>
+    <message>
+        <source>Loan date</source>
+        <translation>借出日期</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>應還日期</translation>
     </message>
 </context>
 <context>

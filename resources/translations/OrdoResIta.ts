@@ -208,6 +208,10 @@
 <context>
     <name>CBasicSearchDlg</name>
     <message>
+        <source>It also finds the books lent to or borrowed from a person whose name holds the keyword.</source>
+        <translation>Trova anche i libri prestati a una persona, o avuti da una persona, il cui nome contiene la parola.</translation>
+    </message>
+    <message>
         <source>Basic Search</source>
         <translation>Ricerca semplice</translation>
     </message>
@@ -521,6 +525,77 @@
     </message>
 </context>
 <context>
+    <name>CBookLoansPage</name>
+    <message>
+        <source>History:</source>
+        <translation>Cronologia:</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Dal</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <source>Returned</source>
+        <translation>Restituito il</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Lend and Return in the Edit menu record loans.</source>
+        <translation>I prestiti si registrano con Presta e Restituisci nel menu Modifica.</translation>
+    </message>
+    <message>
+        <source>Loan Histor&amp;y</source>
+        <translation>Prestiti (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Lent to %1 since %2</source>
+        <translation>Prestato a %1 dal %2</translation>
+    </message>
+    <message>
+        <source>Borrowed from %1 since %2</source>
+        <translation>Preso in prestito da %1 dal %2</translation>
+    </message>
+    <message>
+        <source>, due %1</source>
+        <translation>, da restituire entro il %1</translation>
+    </message>
+    <message>
+        <source> (overdue)</source>
+        <translation> (in ritardo)</translation>
+    </message>
+    <message>
+        <source>Not on loan.</source>
+        <translation>Non in prestito.</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Prestato</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Preso in prestito</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>In ritardo</translation>
+    </message>
+</context>
+<context>
     <name>CBookNotesPage</name>
     <message>
         <source>&amp;Notes</source>
@@ -636,6 +711,68 @@
     <message>
         <source>&amp;When Added:</source>
         <translation>&amp;Quando aggiunto:</translation>
+    </message>
+</context>
+<context>
+    <name>CBorrowers</name>
+    <message>
+        <source>A borrower needs a name.</source>
+        <translation>Una persona deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>There is already a borrower called %1. To make the two one, use Merge.</source>
+        <translation>Esiste già una persona di nome %1. Per farne una sola, usare Unisci.</translation>
+    </message>
+    <message>
+        <source>This borrower has loans and cannot be deleted. Rename or merge instead.</source>
+        <translation>Questa persona ha dei prestiti e non può essere eliminata. Rinominarla o unirla a un&apos;altra.</translation>
+    </message>
+</context>
+<context>
+    <name>CBorrowersDlg</name>
+    <message>
+        <source>Borrowers</source>
+        <translation>Persone dei prestiti</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Books now</source>
+        <translation>Libri ora</translation>
+    </message>
+    <message>
+        <source>Books ever</source>
+        <translation>Libri in tutto</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contatto</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Rinomina</translation>
+    </message>
+    <message>
+        <source>&amp;Merge Into...</source>
+        <translation>&amp;Unisci a...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Merge Into</source>
+        <translation>Unisci a</translation>
+    </message>
+    <message>
+        <source>Give every loan of this borrower to:</source>
+        <translation>Assegna tutti i prestiti di questa persona a:</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1158,65 @@ Il contenuto attuale viene conservato in una copia di sicurezza separata.</trans
     </message>
 </context>
 <context>
+    <name>CLendDlg</name>
+    <message>
+        <source>Lend</source>
+        <translation>Presta</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autore:</translation>
+    </message>
+    <message>
+        <source>&amp;Borrower:</source>
+        <translation>Pe&amp;rsona:</translation>
+    </message>
+    <message>
+        <source>&amp;Loan date:</source>
+        <translation>&amp;Data del prestito:</translation>
+    </message>
+    <message>
+        <source>D&amp;ue date:</source>
+        <translation>Da restit&amp;uire entro:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Borrowed Book</source>
+        <translation>Libro preso in prestito</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;from:</source>
+        <translation>Prestato &amp;da:</translation>
+    </message>
+    <message>
+        <source>Borrowed &amp;on:</source>
+        <translation>Ricevuto i&amp;l:</translation>
+    </message>
+    <message>
+        <source>Please enter the title of the book.</source>
+        <translation>Inserire il titolo del libro.</translation>
+    </message>
+    <message>
+        <source>Please enter who the book is lent to.</source>
+        <translation>Indicare a chi è prestato il libro.</translation>
+    </message>
+    <message>
+        <source>Please enter who the book is borrowed from.</source>
+        <translation>Indicare da chi è stato preso in prestito il libro.</translation>
+    </message>
+    <message>
+        <source>The due date cannot come before the date of the loan.</source>
+        <translation>La data di restituzione non può precedere quella del prestito.</translation>
+    </message>
+</context>
+<context>
     <name>CLinkGeneralPage</name>
     <message>
         <source>Type:</source>
@@ -1065,6 +1261,50 @@ Il contenuto attuale viene conservato in una copia di sicurezza separata.</trans
     <message>
         <source>General</source>
         <translation>Generale</translation>
+    </message>
+</context>
+<context>
+    <name>CLoanTools</name>
+    <message>
+        <source>Show the books on loan</source>
+        <translation>Mostra i libri in prestito</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) are overdue</source>
+        <translation>
+            <numerusform>%n libro in ritardo</numerusform>
+            <numerusform>%n libri in ritardo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) were on loan already and kept their loan.</source>
+        <translation>
+            <numerusform>%n libro era già in prestito e lo resta.</numerusform>
+            <numerusform>%n libri erano già in prestito e lo restano.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CLoans</name>
+    <message>
+        <source>Please enter who the book is lent to or borrowed from.</source>
+        <translation>Indicare a chi è prestato il libro o da chi è stato preso.</translation>
+    </message>
+    <message>
+        <source>Please enter the date of the loan.</source>
+        <translation>Inserire la data del prestito.</translation>
+    </message>
+    <message>
+        <source>The due date cannot come before the date of the loan.</source>
+        <translation>La data di restituzione non può precedere quella del prestito.</translation>
+    </message>
+    <message>
+        <source>Please enter the date the book came back.</source>
+        <translation>Inserire la data in cui il libro è tornato.</translation>
+    </message>
+    <message>
+        <source>A book cannot come back before the date it was lent. Nothing was returned.</source>
+        <translation>Un libro non può tornare prima della data del prestito. Non è stato restituito nulla.</translation>
     </message>
 </context>
 <context>
@@ -1546,6 +1786,46 @@ Guida dell&apos;utente nel browser</translation>
         <source>Book page</source>
         <translation>Pagina del libro</translation>
     </message>
+    <message>
+        <source>&amp;Lend...</source>
+        <translation>&amp;Presta...</translation>
+    </message>
+    <message>
+        <source>Record that the selected books are lent to someone
+Lend</source>
+        <translation>Registra che i libri selezionati sono prestati a qualcuno
+Presta</translation>
+    </message>
+    <message>
+        <source>Record that the selected books on loan came back
+Return</source>
+        <translation>Registra che i libri selezionati in prestito sono tornati
+Restituisci</translation>
+    </message>
+    <message>
+        <source>Borro&amp;wed Book...</source>
+        <translation>Li&amp;bro preso in prestito...</translation>
+    </message>
+    <message>
+        <source>Add a book you borrowed, so that you remember to give it back
+Borrowed Book</source>
+        <translation>Aggiungi un libro avuto in prestito, per ricordarsi di restituirlo
+Libro preso in prestito</translation>
+    </message>
+    <message>
+        <source>&amp;Borrowers...</source>
+        <translation>&amp;Persone dei prestiti...</translation>
+    </message>
+    <message>
+        <source>Rename, merge or delete the people books are lent to
+Borrowers</source>
+        <translation>Rinomina, unisci o elimina le persone a cui si prestano libri
+Persone dei prestiti</translation>
+    </message>
+    <message>
+        <source>Return Boo&amp;k...</source>
+        <translation>Restit&amp;uisci...</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1656,6 +1936,14 @@ Guida dell&apos;utente nel browser</translation>
     <message>
         <source>&amp;Default Values</source>
         <translation>&amp;Valori predefiniti</translation>
+    </message>
+    <message>
+        <source>Da&amp;ys until a loan is due:</source>
+        <translation>Gio&amp;rni di prestito:</translation>
+    </message>
+    <message>
+        <source>No due date</source>
+        <translation>Nessuna scadenza</translation>
     </message>
 </context>
 <context>
@@ -1877,6 +2165,18 @@ Inserire un indirizzo che inizi con http:// o https://, per esempio %3.</transla
         <source>Date Added</source>
         <translation>Data di aggiunta</translation>
     </message>
+    <message>
+        <source>Overdue</source>
+        <translation>In ritardo</translation>
+    </message>
+    <message>
+        <source>Borrower</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>Scadenza</translation>
+    </message>
 </context>
 <context>
     <name>COrdoTreeView</name>
@@ -1909,6 +2209,14 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
     <message>
         <source>Categories</source>
         <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>On Loan</source>
+        <translation>In prestito</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Preso in prestito</translation>
     </message>
 </context>
 <context>
@@ -1977,6 +2285,24 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
         <translation>
             <numerusform>Pagina %1 di %n</numerusform>
             <numerusform>Pagina %1 di %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CReturnDlg</name>
+    <message>
+        <source>Return</source>
+        <translation>Restituisci</translation>
+    </message>
+    <message>
+        <source>&amp;Return date:</source>
+        <translation>Data di &amp;restituzione:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) on loan will be marked as returned.</source>
+        <translation>
+            <numerusform>%n libro in prestito sarà segnato come restituito.</numerusform>
+            <numerusform>%n libri in prestito saranno segnati come restituiti.</numerusform>
         </translation>
     </message>
 </context>
@@ -2540,6 +2866,18 @@ all&apos;estensione del nome di file.</translation>
     <message>
         <source>The cover picture %1 could not be written.</source>
         <translation>Impossibile scrivere l&apos;immagine di copertina %1.</translation>
+    </message>
+    <message>
+        <source>Lent to</source>
+        <translation>Prestato a</translation>
+    </message>
+    <message>
+        <source>Loan date</source>
+        <translation>Data del prestito</translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation>Da restituire entro</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,23 @@
     </message>
 </context>
 <context>
+    <name>CLoanTools</name>
+    <message numerus="yes">
+        <source>%n book(s) are overdue</source>
+        <translation>
+            <numerusform>%n book is overdue</numerusform>
+            <numerusform>%n books are overdue</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n book(s) were on loan already and kept their loan.</source>
+        <translation>
+            <numerusform>%n book was on loan already and kept its loan.</numerusform>
+            <numerusform>%n books were on loan already and kept their loan.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>COrdoDoc</name>
     <message numerus="yes">
         <source>Removed %n row(s) left behind by books or categories deleted outside Ordoteca.</source>
@@ -191,6 +208,16 @@
         <translation>
             <numerusform>Page %1 of %n</numerusform>
             <numerusform>Page %1 of %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CReturnDlg</name>
+    <message numerus="yes">
+        <source>%n book(s) on loan will be marked as returned.</source>
+        <translation>
+            <numerusform>%n book on loan will be marked as returned.</numerusform>
+            <numerusform>%n books on loan will be marked as returned.</numerusform>
         </translation>
     </message>
 </context>

@@ -11,6 +11,9 @@
 #include "edit/bookproperties.h"
 #include "edit/categoryproperties.h"
 #include "edit/linkproperties.h"
+#include "loans/borrowersdlg.h"
+#include "loans/lenddlg.h"
+#include "loans/returndlg.h"
 #include "online/addbookdlg.h"
 #include "online/batchquerydlg.h"
 #include "online/lookupprogressdlg.h"
@@ -107,6 +110,10 @@ AccessKeySurvey SurveyAccessKeys(const QString &sourceDir)
         {"link sheet", [] { return new CLinkProperties(IDS_EDIT_LINK, false); }},
         {"Export Catalogue", [&doc] { return new CExportCatalogDlg(&doc); }},
         {"Import", [&doc] { return new CImportWizard(&doc); }},
+        {"Lend", [] { return new CLendDlg(LoanDirection::LentTo, {}, 28); }},
+        {"Borrowed Book", [] { return new CLendDlg(LoanDirection::BorrowedFrom, {}, 28); }},
+        {"Return", [] { return new CReturnDlg(1); }},
+        {"Borrowers", [&doc] { return new CBorrowersDlg(&doc); }},
     };
     for (const auto &[name, make] : dialogs) {
         std::unique_ptr<QWidget> window(make());

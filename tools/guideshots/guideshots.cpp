@@ -134,6 +134,15 @@ int main(int argc, char *argv[])
     wait(3000);
     save(&frame, QStringLiteral("several-books"));
 
+    // The books out, one overdue, with the status bar's notice.
+    tree->SelectFixedEntry(OnLoanCategory);
+    wait(500);
+    frame.listView()->selectRow(0);
+    wait(3000);
+    save(&frame, QStringLiteral("loans"));
+    tree->SelectFixedEntry(AllBooksCategory);
+    wait(500);
+
     frame.listView()->selectRow(0);
     frame.listView()->setFocus();
     wait(1500);

@@ -65,6 +65,7 @@
         <xsl:if test="Author">
           <p class="author"><span class="by">@@by@@ </span><xsl:value-of select="Author"/></p>
         </xsl:if>
+        <xsl:apply-templates select="Loans/Loan[@Current]" mode="line"/>
         <xsl:if test="MyRating or AmazonRating">
           <p class="rating-line">
             <xsl:apply-templates select="MyRating" mode="summary"/>

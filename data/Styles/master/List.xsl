@@ -77,7 +77,9 @@
             <span class="subtitle"><xsl:value-of select="Subtitle"/></span>
           </xsl:if>
         </td>
-        <td class="col-author"><xsl:value-of select="Author"/></td>
+        <td class="col-author"><xsl:value-of select="Author"/>
+          <xsl:apply-templates select="Loans/Loan[@Current]" mode="line"/>
+        </td>
         <td class="col-publisher"><xsl:value-of select="Publisher"/></td>
         <td class="col-date"><xsl:apply-templates select="ReleaseDate" mode="value"/></td>
         <td class="col-isbn"><xsl:value-of select="ISBN"/></td>

@@ -1,6 +1,7 @@
 #include "basicsearch.h"
 
 #include "app/messenger.h"
+#include "catalogueupgrade.h"
 #include "connection.h"
 #include "recordset.h"
 #include "sqlvalue.h"
@@ -9,15 +10,21 @@
 #include <QVector>
 #include <algorithm>
 
-QString BasicSearchSql(const QString &keyword, bool ignoreAccents)
+QString BasicSearchSql(const QString &keyword, bool ignoreAccents, bool borrowers)
 {
     // The keyword is deliberately not escaped: its own % and _ stay wildcards.
     const QString pattern = FormatSqlValue(QLatin1Char('%') + keyword + QLatin1Char('%'), SqlText);
     // One call per row tries every column: seven calls cost more than the
     // matching itself.
-    return QStringLiteral("SELECT BookID FROM book WHERE %1(%2, Title, Author, ISBN, Description, Notes, "
-                          "UserText1, UserText2)")
-        .arg(ignoreAccents ? QStringLiteral("unaccented_like_any") : QStringLiteral("like_any"), pattern);
+    QString sql = QStringLiteral("SELECT BookID FROM book WHERE %1(%2, Title, Author, ISBN, Description, Notes, "
+                                 "UserText1, UserText2)")
+                      .arg(ignoreAccents ? QStringLiteral("unaccented_like_any") : QStringLiteral("like_any"),
+                           pattern);
+    if (borrowers)
+        sql += QStringLiteral(" OR BookID IN (SELECT loan.BookID FROM loan JOIN borrower ON "
+                              "borrower.BorrowerID = loan.BorrowerID WHERE %1(%2, borrower.Name))")
+                   .arg(ignoreAccents ? QStringLiteral("unaccented_like") : QStringLiteral("like"), pattern);
+    return sql;
 }
 
 std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
@@ -44,7 +51,8 @@ std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword
     // The books found are read first and stored afterwards, a few hundred
     // per statement: one statement per book costs more than the search. The
     // books read before an error while reading are stored all the same.
-    const QString sql = BasicSearchSql(keyword, ignoreAccents);
+    // A read-only catalogue of an older version has no borrowers to search.
+    const QString sql = BasicSearchSql(keyword, ignoreAccents, HasLoanTables(connection));
     QVector<BookId> foundIds;
     Recordset rs;
     bool readOk = ok;

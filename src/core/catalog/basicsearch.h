@@ -23,8 +23,9 @@ constexpr int kSearchResultsCategory = 3;
 [[nodiscard]] std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword,
                                                 bool clearFirst, bool ignoreAccents = false);
 
-// The SELECT that RunBasicSearch runs for keyword.
-QString BasicSearchSql(const QString &keyword, bool ignoreAccents = false);
+// The SELECT that RunBasicSearch runs for keyword. With borrowers, books whose
+// borrower (now or before) has the keyword in their name are found too.
+QString BasicSearchSql(const QString &keyword, bool ignoreAccents = false, bool borrowers = true);
 
 // What the main window does after a search.
 enum class BasicSearchOutcome {

@@ -40,6 +40,13 @@ QString BookListSql(CategoryId category, bool dateAdded)
         return QStringLiteral("SELECT BookID, %1 FROM book WHERE BookID NOT IN (SELECT DISTINCT BookID FROM "
                               "book_category) ORDER BY Title DESC")
             .arg(columns);
+    if (IsLoanCategory(category))
+        return QStringLiteral("SELECT book.BookID, %1, borrower.Name, loan.DueDate FROM loan "
+                              "JOIN book ON book.BookID = loan.BookID "
+                              "JOIN borrower ON borrower.BorrowerID = loan.BorrowerID "
+                              "WHERE loan.ReturnDate IS NULL AND loan.Direction = %2 ORDER BY Title DESC")
+            .arg(columns)
+            .arg(category == OnLoanCategory ? 0 : 1);
     return QStringLiteral("SELECT book.BookID, %1 FROM book, book_category WHERE book.BookID = "
                           "book_category.BookID AND book_category.CatID = %2 ORDER BY Title DESC")
         .arg(columns)
@@ -54,6 +61,9 @@ BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookL
     QString sql = BookListSql(category);
     Recordset rs;
     if (!rs.open(connection, sql)) {
+        // A read-only catalogue of an older version has no loans to list.
+        if (IsLoanCategory(category) && !HasLoanTables(connection))
+            return BookListLoad::Loaded;
         if (BookTableHasColumn(connection, QStringLiteral("DateAdded")))
             return BookListLoad::OpenFailed;
         sql = BookListSql(category, false);
@@ -71,6 +81,7 @@ BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookL
         const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
         return QByteArrayView(text, text ? sqlite3_column_bytes(stmt, column) : 0);
     };
+    const bool loanColumns = rs.fieldCount() > 7;
     BookListLoad result = BookListLoad::Loaded;
     rows.reserve(1024);
     while (!rs.isEOF()) {
@@ -82,7 +93,12 @@ BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookL
             if (found != publishers.cend())
                 publisher = *found;
         }
-        rows.appendUtf8(sqlite3_column_int64(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5), bytes(6));
+        if (loanColumns)
+            rows.appendUtf8(sqlite3_column_int64(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
+                            bytes(6), bytes(7), bytes(8));
+        else
+            rows.appendUtf8(sqlite3_column_int64(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
+                            bytes(6));
 
         DbError error;
         if (!rs.moveNext(&error) && error.isSet()) {

@@ -9,12 +9,31 @@
 class Connection;
 
 // Category values that exist only in the tree.
-enum : int { AllBooksCategory = 5, RecycleBinCategory = 6, NoCategory = -1 };
+enum : int {
+    AllBooksCategory = 5,
+    RecycleBinCategory = 6,
+    OnLoanCategory = 7,   // books of ours lent and not back yet
+    BorrowedCategory = 8, // books borrowed from others and not given back yet
+    NoCategory = -1
+};
+
+// All Books, the Recycle Bin, On Loan and Borrowed: lists with no category
+// row behind them, which take no memberships.
+inline bool IsListOnlyCategory(CategoryId category)
+{
+    return category >= AllBooksCategory && category <= BorrowedCategory;
+}
+
+inline bool IsLoanCategory(CategoryId category)
+{
+    return category == OnLoanCategory || category == BorrowedCategory;
+}
 
 // The list's query for a category: All Books, the Recycle Bin (books in no
 // category) or the members of one category, newest titles first. Without
 // dateAdded (a read-only catalogue of an older version has no such column)
-// the date column is NULL.
+// the date column is NULL. On Loan and Borrowed list the current loans of
+// their direction with two more columns: the borrower and the due date.
 QString BookListSql(CategoryId category, bool dateAdded = true);
 
 enum class BookListLoad {

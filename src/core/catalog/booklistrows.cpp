@@ -15,8 +15,12 @@ const QString &BookListRow::text(int column) const
         return isbn;
     case 4:
         return edition;
-    default:
+    case 5:
         return dateAdded;
+    case 6:
+        return borrower;
+    default:
+        return dueDate;
     }
 }
 
@@ -51,6 +55,9 @@ BookListRow BookListRows::row(qsizetype row) const
     values.publisher = text(row, 2).toString();
     values.isbn = text(row, 3).toString();
     values.edition = text(row, 4).toString();
+    values.dateAdded = text(row, 5).toString();
+    values.borrower = text(row, 6).toString();
+    values.dueDate = text(row, 7).toString();
     return values;
 }
 
@@ -111,12 +118,13 @@ BookListRows::Entry BookListRows::makeEntry(const BookListRow &row)
     return entry;
 }
 
-void BookListRows::appendUtf8(BookId bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
-                              QByteArrayView isbn, QByteArrayView edition, QByteArrayView dateAdded)
+void BookListRows::appendUtf8(BookId bookId, QByteArrayView title, QByteArrayView author,
+                              QStringView publisher, QByteArrayView isbn, QByteArrayView edition,
+                              QByteArrayView dateAdded, QByteArrayView borrower, QByteArrayView dueDate)
 {
     // UTF-8 never needs more UTF-16 units than it has bytes.
     Entry entry = beginRow(bookId, title.size() + author.size() + publisher.size() + isbn.size() +
-                                       edition.size() + dateAdded.size());
+                                       edition.size() + dateAdded.size() + borrower.size() + dueDate.size());
     endText(entry, 0, decode(cursor(), title));
     endText(entry, 1, decode(cursor(), author));
     char16_t *out = cursor();
@@ -125,6 +133,8 @@ void BookListRows::appendUtf8(BookId bookId, QByteArrayView title, QByteArrayVie
     endText(entry, 3, decode(cursor(), isbn));
     endText(entry, 4, decode(cursor(), edition));
     endText(entry, 5, decode(cursor(), dateAdded));
+    endText(entry, 6, decode(cursor(), borrower));
+    endText(entry, 7, decode(cursor(), dueDate));
     m_rows.push_back(entry);
 }
 

@@ -21,8 +21,10 @@ struct BookListRow
     QString isbn;
     QString edition;
     QString dateAdded; // yyyy-mm-dd, so that the text sorts as the date
+    QString borrower;  // On Loan and Borrowed only: who has the book, or whose it is
+    QString dueDate;   // On Loan and Borrowed only: yyyy-mm-dd, empty for none
 
-    // Column text by column index (0 Title ... 5 Date added).
+    // Column text by column index (0 Title ... 5 Date added, 6 Borrower, 7 Due).
     const QString &text(int column) const;
 };
 
@@ -33,7 +35,7 @@ struct BookListRow
 class BookListRows
 {
 public:
-    static constexpr int ColumnCount = 6;
+    static constexpr int ColumnCount = 8;
 
     BookListRows() = default;
     BookListRows(BookListRows &&) noexcept = default;
@@ -53,7 +55,8 @@ public:
     // A row straight from the engine: UTF-8 texts, decoded into the blocks.
     // The publisher is already a name.
     void appendUtf8(BookId bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
-                    QByteArrayView isbn, QByteArrayView edition, QByteArrayView dateAdded);
+                    QByteArrayView isbn, QByteArrayView edition, QByteArrayView dateAdded,
+                    QByteArrayView borrower = {}, QByteArrayView dueDate = {});
     // The row's texts are written anew; the old ones stay unused until the
     // rows are cleared.
     void replace(qsizetype row, const BookListRow &values);

@@ -8,7 +8,8 @@ class Connection;
 // when they are opened for writing: nothing stored is changed. A read-only
 // catalogue stays as it is; the readers below cope with either.
 
-// Adds the DateAdded column and the list's covering index (which holds it).
+// Adds the DateAdded column and the list's covering index (which holds it),
+// and the borrower and loan tables.
 // False when a statement failed; the catalogue is then usable as before.
 bool UpgradeCatalogue(Connection &connection);
 
@@ -22,3 +23,7 @@ QString DateAddedSelect(Connection &connection, const QString &tablePrefix = QSt
 
 // The day as the DateAdded column keeps it: yyyy-mm-dd.
 QString DateAddedToday();
+
+// True when the catalogue has the borrower and loan tables (a read-only
+// older catalogue may lack them; it then has no loans).
+bool HasLoanTables(Connection &connection);

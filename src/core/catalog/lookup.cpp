@@ -62,10 +62,7 @@ bool GetOrInsertLookupId(const QString &table, const QString &name, Connection &
     // that differs in the case of other letters ("Éditions" and "éditions")
     // is then found by the connection's LIKE, which folds every script. The
     // name's own % and _ are escaped so that they match only themselves.
-    QString escaped = trimmed;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    const QString escaped = EscapeLikePattern(trimmed);
     const QString conditions[] = {
         QStringLiteral("Name=%1").arg(literal),
         QStringLiteral("Name LIKE %1 ESCAPE '\\'").arg(FormatSqlValue(escaped, SqlText)),

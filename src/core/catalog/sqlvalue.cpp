@@ -182,3 +182,12 @@ bool OpenRecordset(Recordset &rs, Connection &connection, const QString &sql)
     ShowDbError(sql, error);
     return false;
 }
+
+QString EscapeLikePattern(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('%'), QLatin1String("\\%"))
+        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return escaped;
+}

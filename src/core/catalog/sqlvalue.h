@@ -37,3 +37,7 @@ void ShowDbError(const QString &sql, const DbError &error);
 QString FormatCatalogDate(const QDate &date);
 // A date as FormatCatalogDate writes it, as yyyy-mm-dd; other text unchanged.
 QString CatalogDateToIso(const QString &text);
+
+// text as a LIKE pattern (with ESCAPE '\\') that matches only itself: its own
+// %, _ and backslashes escaped.
+QString EscapeLikePattern(const QString &text);

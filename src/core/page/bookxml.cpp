@@ -3,6 +3,8 @@
 #include "app/strings.h"
 #include "catalog/bookbatchloader.h"
 #include "catalog/bookrecord.h"
+#include "catalog/loancommands.h"
+#include "catalog/sqlvalue.h"
 #include "fragmentnormalizer.h"
 
 #include <QDateTime>
@@ -103,8 +105,36 @@ QString coverPath(const QString &imagesFolder, const QString &fileName)
     return imagesFolder + QLatin1Char('/') + fileName;
 }
 
+// The book's loans, newest first. Current="1" marks the loan not yet over,
+// Overdue="1" one past its due date today (templates cannot compare dates).
+void appendLoans(QString &out, const QVector<LoanEntry> &loans, const QDate &today)
+{
+    if (loans.isEmpty())
+        return;
+    out.append(QLatin1String("<Loans>\n"));
+    for (const LoanEntry &loan : loans) {
+        out.append(loan.direction == LoanDirection::LentTo
+                       ? QLatin1String("<Loan Direction=\"LentTo\"")
+                       : QLatin1String("<Loan Direction=\"BorrowedFrom\""));
+        if (loan.isOpen())
+            out.append(QLatin1String(" Current=\"1\""));
+        if (loan.isOverdue(today))
+            out.append(QLatin1String(" Overdue=\"1\""));
+        out.append(QLatin1String(">\n"));
+        appendElement(out, QLatin1String("Borrower"), loan.borrower);
+        appendElement(out, QLatin1String("LoanDate"), FormatCatalogDate(loan.loanDate));
+        if (loan.dueDate.isValid())
+            appendElement(out, QLatin1String("DueDate"), FormatCatalogDate(loan.dueDate));
+        if (loan.returnDate.isValid())
+            appendElement(out, QLatin1String("ReturnDate"), FormatCatalogDate(loan.returnDate));
+        appendElement(out, QLatin1String("Note"), loan.note);
+        out.append(QLatin1String("</Loan>\n"));
+    }
+    out.append(QLatin1String("</Loans>\n"));
+}
+
 void appendBook(QString &out, const CBookRecord &book, const QString &imagesFolder, const QString &yes,
-                const QString &no)
+                const QString &no, const QVector<LoanEntry> &loans, const QDate &today)
 {
     out.append(QLatin1String("<Book>\n"));
     appendElement(out, QLatin1String("Title"), book.Title);
@@ -156,6 +186,7 @@ void appendBook(QString &out, const CBookRecord &book, const QString &imagesFold
         }
         out.append(QLatin1String("</Links>\n"));
     }
+    appendLoans(out, loans, today);
     if (!book.FrontCover.isEmpty())
         appendElement(out, QLatin1String("FrontCover"), coverPath(imagesFolder, book.FrontCover));
     if (!book.BackCover.isEmpty())
@@ -207,6 +238,7 @@ QString BuildBookXml(const QVector<BookId> &bookIds, Connection &connection, con
 
     CBookBatchLoader loader(connection);
     QVector<CBookRecord> books;
+    const QDate today = QDate::currentDate();
     const int total = int(bookIds.size());
     for (int start = 0; start < total; start += CBookBatchLoader::kBatchSize) {
         if (control.cancel && control.cancel->load(std::memory_order_relaxed))
@@ -216,8 +248,11 @@ QString BuildBookXml(const QVector<BookId> &bookIds, Connection &connection, con
         // again for every remaining batch.
         if (!loader.Load(bookIds.constData() + start, count, books))
             return QString();
+        const auto loans = LoansOfBooks(connection, bookIds.mid(start, count));
+        if (!loans)
+            return QString();
         for (const CBookRecord &book : std::as_const(books))
-            appendBook(xml, book, imagesFolder, yes, no);
+            appendBook(xml, book, imagesFolder, yes, no, loans->value(book.BookID), today);
         if (control.progress)
             control.progress(start + count, total);
     }

@@ -3,6 +3,7 @@
 #include "catalog/catalogueupgrade.h"
 #include "catalog/connection.h"
 #include "catalog/crashpoint.h"
+#include "catalog/loancommands.h"
 #include "catalog/lookup.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
@@ -98,6 +99,9 @@ public:
     // Writes every cover before the commit; false (with coverError) when
     // the import must stop.
     bool writeCovers() { return m_covers.write(coverError); }
+    // Lends the books whose rows name a borrower and that are not out
+    // already; a due date before the loan is dropped. Before the commit.
+    bool writeLoans();
     // After the commit: pictures the books no longer name go.
     void finishCovers() { m_covers.finish(m_connection); }
 
@@ -133,6 +137,7 @@ private:
     QStringList m_bookRows;
     QStringList m_categoryRows;
     QStringList m_linkRows;
+    QVector<std::pair<BookId, LoanRequest>> m_loans;
 };
 
 constexpr int kRowsPerInsert = 200;
@@ -153,6 +158,24 @@ bool ImportRun::flush()
     m_bookRows.clear();
     m_linkRows.clear();
     m_categoryRows.clear();
+    return true;
+}
+
+bool ImportRun::writeLoans()
+{
+    if (m_loans.isEmpty())
+        return true;
+    if (!HasLoanTables(m_connection)) {
+        failure = {QStringLiteral("loan"), m_connection.lastError()};
+        return false;
+    }
+    for (const auto &[bookId, request] : std::as_const(m_loans)) {
+        // Inside the import's transaction: a failure rolls back everything.
+        if (!LendBooks(m_connection, {bookId}, request).ok) {
+            failure = {QStringLiteral("INSERT INTO loan"), m_connection.lastError()};
+            return false;
+        }
+    }
     return true;
 }
 
@@ -356,6 +379,18 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
     if (!categoryIds(b, categories))
         return false;
 
+    if (!b.value(ImportField::Borrower).trimmed().isEmpty()) {
+        LoanRequest loan;
+        loan.borrower = b.value(ImportField::Borrower).trimmed();
+        loan.loanDate = QDate::fromString(b.value(ImportField::LoanDate), Qt::ISODate);
+        if (!loan.loanDate.isValid())
+            loan.loanDate = QDate::fromString(m_today, Qt::ISODate);
+        loan.dueDate = QDate::fromString(b.value(ImportField::DueDate), Qt::ISODate);
+        if (loan.dueDate.isValid() && loan.dueDate < loan.loanDate)
+            loan.dueDate = QDate();
+        m_loans.append({bookId, loan});
+    }
+
     if (existing > 0) {
         // The book may be one of the rows still waiting.
         if (!flush())
@@ -521,7 +556,7 @@ bool CBookImporter::Run(CImportSummary &summary, const Progress &progress)
             }
             ok = run.importBook(book, summary);
         }
-        ok = ok && run.flush() && run.writeCovers();
+        ok = ok && run.flush() && run.writeLoans() && run.writeCovers();
         CrashPoint("import before commit");
         DbError error;
         if (ok && !transaction.commit(&error))

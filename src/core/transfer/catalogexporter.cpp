@@ -4,6 +4,7 @@
 #include "catalog/connection.h"
 #include "catalog/coverfiles.h"
 #include "catalog/fileutil.h"
+#include "catalog/loancommands.h"
 #include "catalog/recordset.h"
 #include "categorypath.h"
 #include "csvparser.h"
@@ -255,6 +256,26 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
                      if (at >= 0)
                          m_books[at].links << CLinkEntry{QString(), rs.field(1).toString(),
                                                          rs.field(2).toString(), rs.field(3).toString()};
+                 }))
+        return false;
+
+    // The current loan of each book lent out; books borrowed from others keep
+    // theirs in the catalogue only.
+    if (HasLoanTables(m_connection) &&
+        !readAll(m_connection,
+                 QStringLiteral("SELECT loan.BookID, borrower.Name, loan.LoanDate, loan.DueDate FROM loan "
+                                "JOIN borrower ON borrower.BorrowerID = loan.BorrowerID "
+                                "WHERE loan.ReturnDate IS NULL AND loan.Direction = 0"),
+                 error, [&](const Recordset &rs) {
+                     const int at = index.value(rs.field(0).toInt64(), -1);
+                     if (at < 0)
+                         return;
+                     CExportBook &book = m_books[at];
+                     book.values[int(ImportField::Borrower)] = rs.fieldText(1);
+                     book.values[int(ImportField::LoanDate)] =
+                         LoanDateFromField(rs.field(2)).toString(Qt::ISODate);
+                     book.values[int(ImportField::DueDate)] =
+                         LoanDateFromField(rs.field(3)).toString(Qt::ISODate);
                  }))
         return false;
 

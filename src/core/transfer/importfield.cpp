@@ -53,6 +53,9 @@ const FieldInfo kFields[] = {
     {"FrontCover", QT_TRANSLATE_NOOP("Import", "Front cover"), FieldKind::Cover},
     {"BackCover", QT_TRANSLATE_NOOP("Import", "Back cover"), FieldKind::Cover},
     {"DateAdded", QT_TRANSLATE_NOOP("Import", "Date added"), FieldKind::Date},
+    {"Borrower", QT_TRANSLATE_NOOP("Import", "Lent to"), FieldKind::Text},
+    {"LoanDate", QT_TRANSLATE_NOOP("Import", "Loan date"), FieldKind::Date},
+    {"DueDate", QT_TRANSLATE_NOOP("Import", "Due date"), FieldKind::Date},
 };
 static_assert(sizeof(kFields) / sizeof(kFields[0]) == size_t(ImportField::Count), "one entry per field");
 
@@ -151,6 +154,10 @@ const KnownColumn kTellico[] = {
     {"cover", ImportField::FrontCover},
     {"back-cover", ImportField::BackCover},
     {"cdate", ImportField::DateAdded},
+    // Cells the reader makes of the collection's <borrowers>.
+    {"loan-borrower", ImportField::Borrower},
+    {"loan-date", ImportField::LoanDate},
+    {"loan-due", ImportField::DueDate},
 };
 
 // Common column names of hand-made spreadsheets.
@@ -176,6 +183,10 @@ const KnownColumn kSynonyms[] = {
     {"link", ImportField::Links},
     {"added", ImportField::DateAdded},
     {"entrydate", ImportField::DateAdded},
+    {"lentto", ImportField::Borrower},
+    {"borrower", ImportField::Borrower},
+    {"loandate", ImportField::LoanDate},
+    {"duedate", ImportField::DueDate},
 };
 
 QString squeezed(const QString &name)

@@ -46,6 +46,9 @@ enum class ImportField {
     FrontCover,
     BackCover,
     DateAdded, // after the covers: older exports end with BackCover
+    Borrower,  // the current loan of a book lent to someone (not a book column)
+    LoanDate,
+    DueDate,
     Count
 };
 

@@ -90,6 +90,7 @@ public:
 
     void addEntry(const xmlNode *entry, bool oldSyntax)
     {
+        m_rowOfEntry.insert(attribute(entry, "id"), int(m_table.rows.size()));
         QHash<int, QString> cells;
         for (const xmlNode *e = entry->children; e; e = e->next) {
             if (e->type != XML_ELEMENT_NODE)
@@ -136,6 +137,33 @@ public:
         m_table.rows << row;
     }
 
+    // A <loan> of the collection's <borrowers>: the entry it names gets the
+    // borrower and the dates as cells of its own.
+    void addLoan(const QString &borrower, const xmlNode *loan)
+    {
+        const auto row = m_rowOfEntry.constFind(attribute(loan, "entryRef"));
+        if (row == m_rowOfEntry.constEnd() || borrower.isEmpty())
+            return;
+        const std::pair<const char *, QString> cells[] = {{"loan-borrower", borrower},
+                                                          {"loan-date", attribute(loan, "loanDate")},
+                                                          {"loan-due", attribute(loan, "dueDate")}};
+        for (const auto &[name, value] : cells) {
+            const int col = column(QLatin1String(name));
+            QStringList &cellsOfRow = m_table.rows[*row];
+            while (cellsOfRow.size() <= col)
+                cellsOfRow << QString();
+            cellsOfRow[col] = value.trimmed();
+        }
+    }
+
+    static QString attribute(const xmlNode *node, const char *name)
+    {
+        xmlChar *value = xmlGetProp(node, BAD_CAST name);
+        const QString text = QString::fromUtf8(reinterpret_cast<const char *>(value));
+        xmlFree(value);
+        return text;
+    }
+
     // Rows read before a new column appeared get an empty cell for it.
     void finish()
     {
@@ -158,6 +186,7 @@ private:
 
     CImportTable &m_table;
     QHash<QString, int> m_index;
+    QHash<QString, int> m_rowOfEntry; // entry id -> row
 };
 
 void collectImages(const xmlNode *node, CImportTable &table)
@@ -234,6 +263,15 @@ bool CTellicoReader::Read(const QByteArray &xml, CImportTable &table, QString &e
     for (const xmlNode *c = collection->children; c; c = c->next) {
         if (c->type == XML_ELEMENT_NODE && xmlStrcmp(c->name, BAD_CAST unit.constData()) == 0)
             collector.addEntry(c, oldSyntax);
+    }
+    for (const xmlNode *b = firstChild(firstChild(collection, "borrowers"), "borrower"); b; b = b->next) {
+        if (b->type != XML_ELEMENT_NODE || xmlStrcmp(b->name, BAD_CAST "borrower") != 0)
+            continue;
+        const QString name = EntryCollector::attribute(b, "name").trimmed();
+        for (const xmlNode *loan = firstChild(b, "loan"); loan; loan = loan->next) {
+            if (loan->type == XML_ELEMENT_NODE && xmlStrcmp(loan->name, BAD_CAST "loan") == 0)
+                collector.addLoan(name, loan);
+        }
     }
     collector.finish();
     collectImages(firstChild(collection, "images"), table);

@@ -4,6 +4,7 @@
 #include "tellicobinding.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDate>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -137,6 +138,45 @@ void writeDate(QXmlStreamWriter &w, const QString &name, const QString &value)
     w.writeEndElement();
 }
 
+// The books lent out, as Tellico keeps them: each borrower once, with a loan
+// per book naming the entry. Ids are made from the names, so that the same
+// catalogue always gives the same file.
+void writeBorrowers(QXmlStreamWriter &w, const QVector<CExportBook> &books)
+{
+    QStringList names;
+    QHash<QString, QVector<const CExportBook *>> loans;
+    for (const CExportBook &book : books) {
+        const QString &name = book.value(ImportField::Borrower);
+        if (name.isEmpty())
+            continue;
+        if (!loans.contains(name))
+            names << name;
+        loans[name] << &book;
+    }
+    if (names.isEmpty())
+        return;
+    const auto uid = [](const QString &text) {
+        return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
+    };
+    w.writeStartElement(QStringLiteral("borrowers"));
+    for (const QString &name : std::as_const(names)) {
+        w.writeStartElement(QStringLiteral("borrower"));
+        w.writeAttribute(QStringLiteral("name"), name);
+        w.writeAttribute(QStringLiteral("uid"), uid(QStringLiteral("borrower:") + name));
+        for (const CExportBook *book : loans.value(name)) {
+            w.writeStartElement(QStringLiteral("loan"));
+            w.writeAttribute(QStringLiteral("uid"), uid(QStringLiteral("loan:%1").arg(book->bookId)));
+            w.writeAttribute(QStringLiteral("entryRef"), QString::number(book->bookId));
+            w.writeAttribute(QStringLiteral("loanDate"), book->value(ImportField::LoanDate));
+            if (!book->value(ImportField::DueDate).isEmpty())
+                w.writeAttribute(QStringLiteral("dueDate"), book->value(ImportField::DueDate));
+            w.writeEndElement();
+        }
+        w.writeEndElement();
+    }
+    w.writeEndElement();
+}
+
 } // namespace
 
 QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QString &imagesFolder,
@@ -215,6 +255,8 @@ QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QStrin
                     w.writeTextElement(QStringLiteral("pub_year"), year);
             }
         }
+        if (!book.value(ImportField::Borrower).isEmpty())
+            w.writeTextElement(QStringLiteral("loaned"), QStringLiteral("true"));
         // Tellico users look for shelves among the keywords.
         if (!book.categories.isEmpty()) {
             w.writeStartElement(QStringLiteral("keywords"));
@@ -252,6 +294,8 @@ QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QStrin
         }
         w.writeEndElement(); // entry
     }
+
+    writeBorrowers(w, books);
 
     if (!imageIds.isEmpty()) {
         w.writeStartElement(QStringLiteral("images"));

@@ -33,6 +33,9 @@ enum : int {
     SendToReadingList = 32820,
     SendToSearchResults = 32821,
     BasicSearch = 32822,
+    Lend = 32850,
+    Return = 32851,
+    BorrowedBook = 32852,
     // View
     ViewToolbar = 59392,
     ViewStatusBar = 59393,
@@ -45,6 +48,7 @@ enum : int {
     RunSql = 32787,
     Options = 32786,
     CheckCatalogue = 32831,
+    Borrowers = 32853,
     // Help
     HelpTopics = 57667,
     HelpInBrowser = 32833,

@@ -2,11 +2,17 @@
 
 #include "app/apppaths.h"
 #include "app/messenger.h"
+#include "browse/ordolistview.h"
+#include "browse/ordotreeview.h"
+#include "catalog/booklistquery.h"
 #include "catalog/ordodoc.h"
 #include "cataloguetools.h"
 #include "commandids.h"
+#include "loans/loantools.h"
+#include "page/ordohtmlview.h"
 #include "widgets/toolbarimageset.h"
 #include "widgets/toolbarstrip.h"
+#include <QToolButton>
 
 #include <QAction>
 #include <QActionGroup>
@@ -91,6 +97,20 @@ bool CMainFrame::create()
         [this](int id) { return m_doc->hasConnection() && m_doc->isReadOnly() && writesCatalogue(id); });
     m_catalogueTools = new CCatalogueTools(m_doc, this, statusBar());
     m_router.addToChain(m_catalogueTools);
+    m_loanTools = new CLoanTools(m_doc, this);
+    m_router.addToChain(m_loanTools);
+    statusBar()->insertPermanentWidget(0, m_loanTools->overdueNotice());
+    // A loan list changes its rows; elsewhere the selection stays and only
+    // the page (which shows the loans) is redrawn.
+    connect(m_loanTools, &CLoanTools::loansChanged, this, [this] {
+        if (IsLoanCategory(m_doc->currentCategory()))
+            m_list->LoadBooks();
+        else
+            m_html->ShowBookPage(false);
+    });
+    connect(m_loanTools, &CLoanTools::bookAdded, m_list, &COrdoListView::LoadBooks);
+    connect(m_loanTools, &CLoanTools::showOnLoanRequested, this,
+            [this] { m_tree->SelectFixedEntry(OnLoanCategory); });
     m_updateTimer = new QTimer(this);
     m_updateTimer->setInterval(250);
     connect(m_updateTimer, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
@@ -127,6 +147,10 @@ bool CMainFrame::writesCatalogue(int id)
     case Cmd::SendToReadingList:
     case Cmd::SendToSearchResults:
     case Cmd::BasicSearch: // it stores its results in Search Results
+    case Cmd::Lend:
+    case Cmd::Return:
+    case Cmd::BorrowedBook:
+    case Cmd::Borrowers:
     case Cmd::RestoreBackup:
         return true;
     default:

@@ -13,6 +13,7 @@ class CLockKeyIndicators;
 class CHelpWindow;
 class CPaneFocusMarker;
 class CCatalogueTools;
+class CLoanTools;
 class COrdoDoc;
 class CWelcomePage;
 class COrdoTreeView;
@@ -48,6 +49,7 @@ public:
     COrdoHtmlView *htmlView() const { return m_html; }
     CommandRouter &router() { return m_router; }
     CCatalogueTools *catalogueTools() const { return m_catalogueTools; }
+    CLoanTools *loanTools() const { return m_loanTools; }
 
     // File titles of Styles/CSS/*.css and Styles/*.xsl (at most 100 each).
     QStringList styleList() const { return m_styles; }
@@ -148,4 +150,5 @@ private:
     CPaneFocusMarker *m_paneFocus = nullptr;
     UrlOpener m_urlOpener;
     CCatalogueTools *m_catalogueTools = nullptr;
+    CLoanTools *m_loanTools = nullptr;
 };

@@ -48,6 +48,10 @@ const CommandText kCommands[] = {
     {Cmd::SendToReadingList, QT_TRANSLATE_NOOP("CMainFrame", "&Reading List"), QT_TRANSLATE_NOOP("CMainFrame", "Add the selected books to the Reading List\nReading List")},
     {Cmd::SendToSearchResults, QT_TRANSLATE_NOOP("CMainFrame", "&Search Results"), QT_TRANSLATE_NOOP("CMainFrame", "Add the selected books to Search Results\nSearch Results")},
     {Cmd::BasicSearch, QT_TRANSLATE_NOOP("CMainFrame", "Basic &Search"), QT_TRANSLATE_NOOP("CMainFrame", "Search the catalogue for a keyword\nBasic Search")},
+    {Cmd::Lend, QT_TRANSLATE_NOOP("CMainFrame", "&Lend..."), QT_TRANSLATE_NOOP("CMainFrame", "Record that the selected books are lent to someone\nLend")},
+    {Cmd::Return, QT_TRANSLATE_NOOP("CMainFrame", "Return Boo&k..."), QT_TRANSLATE_NOOP("CMainFrame", "Record that the selected books on loan came back\nReturn")},
+    {Cmd::BorrowedBook, QT_TRANSLATE_NOOP("CMainFrame", "Borro&wed Book..."), QT_TRANSLATE_NOOP("CMainFrame", "Add a book you borrowed, so that you remember to give it back\nBorrowed Book")},
+    {Cmd::Borrowers, QT_TRANSLATE_NOOP("CMainFrame", "&Borrowers..."), QT_TRANSLATE_NOOP("CMainFrame", "Rename, merge or delete the people books are lent to\nBorrowers")},
     {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the toolbar\nToggle Toolbar")},
     {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the status bar\nToggle Status Bar")},
     {Cmd::Refresh, QT_TRANSLATE_NOOP("CMainFrame", "&Refresh"), QT_TRANSLATE_NOOP("CMainFrame", "Show the book page again\nRefresh")},
@@ -83,6 +87,9 @@ QList<QKeySequence> keysOf(int id)
     case Cmd::RemoveBook: return {QKeySequence(Qt::Key_Delete)};
     case Cmd::EditBook: return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
     case Cmd::BasicSearch: return {QKeySequence(Qt::CTRL | Qt::Key_F)};
+    case Cmd::Lend: return {QKeySequence(Qt::CTRL | Qt::Key_L)};
+    case Cmd::Return: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)};
+    case Cmd::BorrowedBook: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)};
     case Cmd::ContextHelp: return {QKeySequence(Qt::Key_F1)};
     case Cmd::HelpMode: return {QKeySequence(Qt::SHIFT | Qt::Key_F1)};
     case Cmd::NextPane: return {QKeySequence(Qt::Key_F6)};
@@ -188,6 +195,8 @@ void CMainFrame::buildMenus()
     edit->addActions({a(Cmd::AddBook), a(Cmd::RemoveBook), a(Cmd::EditBook)});
     edit->addMenu(sendTo);
     edit->addSeparator();
+    edit->addActions({a(Cmd::Lend), a(Cmd::Return), a(Cmd::BorrowedBook)});
+    edit->addSeparator();
     edit->addAction(a(Cmd::BasicSearch));
 
     QMenu *templateMenu = new QMenu(tr("Content T&emplate"), this);
@@ -207,7 +216,7 @@ void CMainFrame::buildMenus()
     view->insertMenu(a(Cmd::Refresh), styleMenu);
 
     QMenu *tools = bar->addMenu(tr("&Tools"));
-    tools->addActions({a(Cmd::RunSql), a(Cmd::CheckCatalogue), a(Cmd::Options)});
+    tools->addActions({a(Cmd::RunSql), a(Cmd::CheckCatalogue), a(Cmd::Borrowers), a(Cmd::Options)});
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
@@ -229,6 +238,7 @@ void CMainFrame::buildMenus()
     list->addActions({a(Cmd::AddBook), a(Cmd::RemoveBook), a(Cmd::EditBook)});
     list->addSeparator();
     list->addMenu(sendTo);
+    list->addActions({a(Cmd::Lend), a(Cmd::Return)});
     list->addSeparator();
     list->addActions({a(Cmd::Cut), a(Cmd::Copy), a(Cmd::Paste), a(Cmd::SelectAll)});
 

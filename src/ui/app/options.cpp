@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "app/strings.h"
+#include "loans/loantools.h"
 #include "optionsdefaultpage.h"
 #include "optionsonlinepage.h"
 #include "optionsuipage.h"
@@ -36,5 +37,7 @@ std::optional<QString> COptions::chosenLanguage() const
 void COptions::save(const QStringList &templates, int currentTemplate) const
 {
     SaveOptions(defaultValues(), chosenLanguage(), templates, currentTemplate);
+    if (m_defaultPage->IsInitialized())
+        CLoanTools::SetDefaultLoanDays(m_defaultPage->loanDays());
     m_onlinePage->save();
 }

@@ -1,4 +1,6 @@
 #include "optionsdefaultpage.h"
+
+#include "loans/loantools.h"
 #include "ui_optionsdefaultpage.h"
 
 #include "catalog/lookup.h"
@@ -70,6 +72,7 @@ void COptionsDefaultPage::OnInitDialog()
         }
     }
     m_values = ReadDefaultValues();
+    m_loanDays = CLoanTools::DefaultLoanDays();
     CPropertyPage::OnInitDialog();
 }
 
@@ -89,8 +92,10 @@ void COptionsDefaultPage::DoDataExchange(bool saveAndValidate)
             ui->checkPurchaseDate->isChecked() || v.purchaseToday ? ui->datePurchase->date() : QDate();
         v.ebookOnly = ui->checkEbookOnly->isChecked();
         v.status = comboText(ui->comboStatus);
+        m_loanDays = ui->spinLoanDays->value();
         return;
     }
+    ui->spinLoanDays->setValue(m_loanDays);
     selectByPrefix(ui->comboLanguage, v.language);
     selectByPrefix(ui->comboExtras, v.extras);
     selectByPrefix(ui->comboStore, v.store);

@@ -29,6 +29,8 @@ public:
 
     // The page's values: what the settings held, as changed by the user.
     const DefaultValues &values() const { return m_values; }
+    // Days from a loan to its due date for new loans (0: none).
+    int loanDays() const { return m_loanDays; }
 
 protected:
     void OnInitDialog() override;
@@ -41,5 +43,6 @@ private:
     std::unique_ptr<Ui::COptionsDefaultPage> ui;
     Connection *m_connection = nullptr;
     // A new page holds no texts and today's purchase date.
+    int m_loanDays = 0;
     DefaultValues m_values{{}, {}, {}, {}, {}, {}, {}, {}, false, QDate::currentDate()};
 };

@@ -82,9 +82,10 @@ void CWindowState::ApplyLayout(QSplitter &outer, QSplitter &inner, QHeaderView &
         outer.setSizes(outerSizes);
     if (innerSizes.size() == inner.count())
         inner.setSizes(innerSizes);
-    // Widths saved before the list had its date column still apply to the
-    // columns they were saved for; any other count is damage.
-    if (columnWidths.size() == columns.count() || columnWidths.size() == columns.count() - 1) {
+    // Widths saved before the list had its date column (5) or its two loan
+    // columns (6) still apply to the columns they were saved for; any other
+    // count is damage.
+    if (columnWidths.size() >= columns.count() - 3 && columnWidths.size() <= columns.count()) {
         for (int i = 0; i < columnWidths.size(); ++i) {
             if (columnWidths.at(i) > 0)
                 columns.resizeSection(i, columnWidths.at(i));

@@ -50,6 +50,33 @@ void drawOpenBook(QPainter &p, int x)
 CBookListModel::CBookListModel(QObject *parent) : QAbstractTableModel(parent)
 {
     m_bookImage = QIcon(imageStrip().copy(0, 0, kImageSize, kImageSize));
+    m_overdueImage = overdueIcon();
+}
+
+QIcon CBookListModel::overdueIcon()
+{
+    // A red warning triangle with a white exclamation mark.
+    QImage image(kImageSize, kImageSize, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF triangle[] = {{8, 1}, {15, 14.5}, {1, 14.5}};
+    p.setPen(QColor(120, 0, 0));
+    p.setBrush(QColor(205, 30, 30));
+    p.drawPolygon(triangle, 3);
+    p.fillRect(QRectF(7.25, 5, 1.5, 5), Qt::white);
+    p.fillRect(QRectF(7.25, 11, 1.5, 1.5), Qt::white);
+    p.end();
+    return QIcon(QPixmap::fromImage(image));
+}
+
+bool CBookListModel::isOverdue(int row) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return false;
+    // Due dates are yyyy-mm-dd: compared as text they compare as dates.
+    const QStringView due = m_rows.text(row, DueDateColumn);
+    return !due.isEmpty() && due < QStringView(m_todayText);
 }
 
 QPixmap CBookListModel::imageStrip()
@@ -83,6 +110,7 @@ void CBookListModel::setRows(BookListRows rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    setToday(QDate::currentDate());
     endResetModel();
 }
 
@@ -128,7 +156,16 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return m_rows.text(index.row(), index.column()).toString();
     case Qt::DecorationRole:
-        return index.column() == TitleColumn ? QVariant(m_bookImage) : QVariant();
+        if (index.column() == TitleColumn)
+            return m_bookImage;
+        return index.column() == DueDateColumn && isOverdue(index.row()) ? QVariant(m_overdueImage)
+                                                                         : QVariant();
+    case Qt::ForegroundRole:
+        return isOverdue(index.row()) ? QVariant(QColor(180, 0, 0)) : QVariant();
+    case Qt::ToolTipRole:
+        return index.column() == DueDateColumn && isOverdue(index.row())
+                   ? QVariant(QCoreApplication::translate("COrdoListView", "Overdue"))
+                   : QVariant();
     case Qt::UserRole:
         return m_rows.bookId(index.row());
     case Qt::TextAlignmentRole:
@@ -163,6 +200,10 @@ QVariant CBookListModel::headerData(int section, Qt::Orientation orientation, in
         return QCoreApplication::translate("COrdoListView", "Edition");
     case DateAddedColumn:
         return QCoreApplication::translate("COrdoListView", "Date Added");
+    case BorrowerColumn:
+        return QCoreApplication::translate("COrdoListView", "Borrower");
+    case DueDateColumn:
+        return QCoreApplication::translate("COrdoListView", "Due Date");
     default:
         return {};
     }

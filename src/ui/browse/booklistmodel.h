@@ -3,17 +3,28 @@
 #include "catalog/booklistquery.h"
 
 #include <QAbstractTableModel>
+#include <QDate>
 #include <QIcon>
 #include <QVector>
 
-// The rows of the book list: five text columns, the book image in the first
+// The rows of the book list: six text columns (eight in the loan lists), the book image in the first
 // column and the BookID as Qt::UserRole of every cell.
 class CBookListModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { TitleColumn, AuthorColumn, PublisherColumn, IsbnColumn, EditionColumn, DateAddedColumn, ColumnCount };
+    enum Column {
+        TitleColumn,
+        AuthorColumn,
+        PublisherColumn,
+        IsbnColumn,
+        EditionColumn,
+        DateAddedColumn,
+        BorrowerColumn, // On Loan and Borrowed only
+        DueDateColumn,  // On Loan and Borrowed only
+        ColumnCount
+    };
 
     explicit CBookListModel(QObject *parent = nullptr);
 
@@ -23,6 +34,14 @@ public:
     void setRow(int row, const BookListRow &values);
     const BookListRows &rows() const { return m_rows; }
     BookId bookId(int row) const { return m_rows.bookId(row); }
+
+    // A loan whose due date is before today is shown overdue: in red, with a
+    // warning sign beside the date and said so in the tooltip. Today is the
+    // day of the last setRows unless set.
+    bool isOverdue(int row) const;
+    void setToday(const QDate &today) { m_todayText = today.toString(Qt::ISODate); }
+    // The sign beside an overdue date.
+    static QIcon overdueIcon();
 
     // Orders the rows by one column's text in the user's collation (case
     // ignored, numbers in numeric order); rows with equal texts keep their order.
@@ -44,4 +63,6 @@ public:
 private:
     BookListRows m_rows;
     QIcon m_bookImage;
+    QIcon m_overdueImage;
+    QString m_todayText; // yyyy-mm-dd, compared with the due dates for every cell painted
 };

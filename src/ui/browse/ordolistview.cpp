@@ -68,6 +68,12 @@ COrdoListView::COrdoListView(COrdoDoc *doc, QWidget *parent)
     setColumnWidth(CBookListModel::IsbnColumn,
                    qMax(CBookListModel::defaultColumnWidth(CBookListModel::IsbnColumn),
                         fontMetrics().horizontalAdvance(QStringLiteral("9780000000000")) + 16));
+    // Shown only while a loan list is, after the author: who has the book
+    // and until when matter more there than the publisher.
+    header->moveSection(header->visualIndex(CBookListModel::BorrowerColumn), 2);
+    header->moveSection(header->visualIndex(CBookListModel::DueDateColumn), 3);
+    setColumnHidden(CBookListModel::BorrowerColumn, true);
+    setColumnHidden(CBookListModel::DueDateColumn, true);
     clearSortMark();
 
     m_tick.setSingleShot(true);
@@ -94,6 +100,9 @@ void COrdoListView::LoadBooks()
 
     m_quiet = true;
     m_model->setRows(std::move(rows)); // a reset: the old selection goes without notice
+    const bool loans = m_doc && IsLoanCategory(m_doc->currentCategory());
+    setColumnHidden(CBookListModel::BorrowerColumn, !loans);
+    setColumnHidden(CBookListModel::DueDateColumn, !loans);
     m_selectedRows.clear();
     m_quiet = false;
     // The count changes with the rows, on the same paint, not a tick later.
@@ -255,6 +264,9 @@ void COrdoListView::ReloadAndSelectRow(int row)
     BookListRow values;
     if (row >= 0 && row < m_model->rowCount() && m_doc && m_doc->connection() &&
         LoadBookListRow(*m_doc->connection(), m_model->bookId(row), values)) {
+        // An edit of the book leaves its loan as it was.
+        values.borrower = m_model->rows().text(row, CBookListModel::BorrowerColumn).toString();
+        values.dueDate = m_model->rows().text(row, CBookListModel::DueDateColumn).toString();
         m_model->setRow(row, values);
         const QModelIndex index = m_model->index(row, 0);
         // Selecting the same single row again changes nothing: the page must
@@ -319,8 +331,8 @@ void COrdoListView::sendTo(CategoryId category)
 
 Qt::DropActions COrdoListView::allowedDragActions() const
 {
-    const CategoryId category = m_doc ? m_doc->currentCategory() : NoCategory;
-    if (category == AllBooksCategory || category == RecycleBinCategory)
+    const CategoryId category = m_doc ? m_doc->currentCategory() : CategoryId(NoCategory);
+    if (IsListOnlyCategory(category))
         return Qt::CopyAction;
     return Qt::CopyAction | Qt::MoveAction;
 }
@@ -331,8 +343,7 @@ void COrdoListView::finishDrag(Qt::DropAction result, CategoryId sourceCategory,
         return;
     // Books dragged out of All Books or the Recycle Bin are never taken away
     // from anything, whatever the drop target answered.
-    if (result == Qt::MoveAction && sourceCategory != AllBooksCategory &&
-        sourceCategory != RecycleBinCategory) {
+    if (result == Qt::MoveAction && !IsListOnlyCategory(sourceCategory)) {
         ::DeleteSelectedBooks(*m_doc->connection(), sourceCategory, books, ImagesFolder());
         LoadBooks();
     } else if (result != Qt::IgnoreAction && sourceCategory == RecycleBinCategory) {
@@ -407,6 +418,11 @@ bool COrdoListView::viewportEvent(QEvent *event)
         const auto *help = static_cast<QHelpEvent *>(event);
         const QModelIndex index = indexAt(help->pos());
         if (index.isValid()) {
+            const QString note = index.data(Qt::ToolTipRole).toString();
+            if (!note.isEmpty()) {
+                QToolTip::showText(help->globalPos(), note, viewport(), visualRect(index));
+                return true;
+            }
             const QString text = index.data().toString();
             const QRect cell = visualRect(index);
             int needed = fontMetrics().horizontalAdvance(text) + 8;
@@ -445,13 +461,15 @@ bool COrdoListView::servesCommand(int id) const
 
 bool COrdoListView::isCommandEnabled(int id) const
 {
-    const CategoryId category = m_doc ? m_doc->currentCategory() : NoCategory;
+    const CategoryId category = m_doc ? m_doc->currentCategory() : CategoryId(NoCategory);
     const bool open = m_doc && m_doc->hasConnection();
     const bool any = open && !m_selectedRows.isEmpty();
     switch (id) {
     case Cmd::AddBook:
         return open && (category == kRootCategory || category >= kFirstUserCategory);
     case Cmd::RemoveBook:
+        // A loan list holds no memberships; Return takes a book off it.
+        return any && !IsLoanCategory(category);
     case Cmd::Copy:
         return any;
     case Cmd::EditBook:
@@ -463,10 +481,9 @@ bool COrdoListView::isCommandEnabled(int id) const
     case Cmd::SendToSearchResults:
         return any && category != kSearchResults;
     case Cmd::Cut:
-        return any && category != AllBooksCategory && category != RecycleBinCategory;
+        return any && !IsListOnlyCategory(category);
     case Cmd::Paste:
-        return open && category != AllBooksCategory && category != RecycleBinCategory &&
-               category != NoCategory && m_clipboardHasBooks;
+        return open && !IsListOnlyCategory(category) && category != NoCategory && m_clipboardHasBooks;
     case Cmd::SelectAll:
         return m_model->rowCount() > 0;
     default:

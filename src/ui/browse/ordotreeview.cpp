@@ -3,6 +3,7 @@
 #include "app/commandids.h"
 #include "app/messenger.h"
 #include "app/strings.h"
+#include "catalog/booklistquery.h"
 #include "catalog/bookrecord.h"
 #include "catalog/clipboardformats.h"
 #include "catalog/ordodoc.h"
@@ -30,7 +31,8 @@ struct FixedEntry
 // Appended after the top-level categories in this order (not value order).
 const FixedEntry kFixedEntries[] = {
     {2, TreeImages::Favorites}, {4, TreeImages::ReadingList}, {3, TreeImages::SearchResults},
-    {5, TreeImages::AllBooks},  {6, TreeImages::RecycleBin},
+    {5, TreeImages::AllBooks},  {6, TreeImages::RecycleBin},  {7, TreeImages::OnLoan},
+    {8, TreeImages::Borrowed},
 };
 
 QString fixedEntryText(int value)
@@ -46,6 +48,10 @@ QString fixedEntryText(int value)
         return COrdoTreeView::tr("All Books");
     case 6:
         return COrdoTreeView::tr("Recycle Bin");
+    case 7:
+        return COrdoTreeView::tr("On Loan");
+    case 8:
+        return COrdoTreeView::tr("Borrowed");
     default:
         return QString();
     }
@@ -53,7 +59,7 @@ QString fixedEntryText(int value)
 
 bool isFixedValue(CategoryId value)
 {
-    return value >= 2 && value <= 6;
+    return value >= 2 && value <= BorrowedCategory;
 }
 
 void setBold(QTreeWidgetItem *item, bool bold)
@@ -440,8 +446,9 @@ bool COrdoTreeView::pasteBooks(const QMimeData *data, CategoryId target, bool fr
         emit removeBooksRequested();
         return true;
     }
-    // All Books has no row to hold memberships; neither has "no category".
-    if (target == 5 || target < 1)
+    // All Books and the loan lists have no row to hold memberships; neither
+    // has "no category".
+    if (IsListOnlyCategory(target) || target < 1)
         return false;
     QVector<BookId> bookIds;
     if (!DecodeBookPayload(data->data(kOrdoBookMime), bookIds))
@@ -518,7 +525,7 @@ Qt::DropAction COrdoTreeView::dropActionFor(const QMimeData *data, QTreeWidgetIt
     const CategoryId value = catIdOf(target);
     if (data->hasFormat(kOrdoBookMime)) {
         // Not onto the category the books are listed from, nor All Books.
-        if (target == currentItem() || value == 5)
+        if (target == currentItem() || value == 5 || IsLoanCategory(value))
             return Qt::IgnoreAction;
         return (modifiers & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
     }

@@ -10,9 +10,10 @@
 class CCategoryProperties;
 class COrdoDoc;
 
-// The left pane: the catalogue's categories as a tree, then five fixed entries
-// (Favorites, Reading List, Search Results, All Books, Recycle Bin). Each item
-// carries a category value (1 root collection, 2-6 fixed entries, 32 and up
+// The left pane: the catalogue's categories as a tree, then seven fixed
+// entries (Favorites, Reading List, Search Results, All Books, Recycle Bin,
+// On Loan, Borrowed). Each item carries a category value (1 root collection,
+// 2-8 fixed entries, 32 and up
 // user categories); selecting an item makes it the document's current
 // category. Every change is written to the catalogue first and the tree is
 // then adjusted item by item; FillTree rebuilds it from the catalogue.
@@ -39,7 +40,7 @@ public:
     // Empties the tree and rebuilds it from the open catalogue, then selects
     // and expands the root collection (which makes it the current category).
     void FillTree();
-    // Selects the fixed entry of value 2 to 6 (the selection handling runs
+    // Selects the fixed entry of value 2 to 8 (the selection handling runs
     // when it was not selected yet).
     void SelectFixedEntry(int value);
     // Pastes OrdoBook (preferred) or OrdoCategory data. fromDrop: the target
@@ -124,7 +125,7 @@ private:
     QTreeWidgetItem *m_dropTarget = nullptr;
     QTreeWidgetItem *m_highlighted = nullptr;
     QTreeWidgetItem *m_cutItem = nullptr;
-    QTreeWidgetItem *m_fixed[5] = {}; // values 2 to 6
+    QTreeWidgetItem *m_fixed[7] = {}; // values 2 to 8
     // Formats on the clipboard, read once per clipboard change: the Paste
     // check runs often, and asking another program for them can be slow.
     mutable bool m_clipboardKnown = false;

@@ -1,5 +1,7 @@
 #include "treeimages.h"
 
+#include "widgets/loanimages.h"
+
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
@@ -152,6 +154,12 @@ QPixmap draw(int index)
         break;
     case RecycleBin:
         drawRecycleBin(p);
+        break;
+    case OnLoan:
+        DrawLentBookImage(p);
+        break;
+    case Borrowed:
+        DrawBorrowedBookImage(p);
         break;
     default:
         break;

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The category tree's eight 16 x 16 images, drawn in code at first use.
+// The category tree's ten 16 x 16 images, drawn in code at first use.
 namespace TreeImages {
 
 enum Index {
@@ -15,7 +15,9 @@ enum Index {
     ReadingList = 5,
     AllBooks = 6,
     RecycleBin = 7,
-    Count = 8
+    OnLoan = 8,
+    Borrowed = 9,
+    Count = 10
 };
 
 QPixmap pixmap(int index);

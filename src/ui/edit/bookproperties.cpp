@@ -6,10 +6,12 @@
 #include "bookcoverspage.h"
 #include "bookdescriptionpage.h"
 #include "booklinkspage.h"
+#include "bookloanspage.h"
 #include "booknotespage.h"
 #include "bookpersonalpage.h"
 #include "catalog/connection.h"
 #include "catalog/imagesfolder.h"
+#include "catalog/loancommands.h"
 #include "catalog/sqlvalue.h"
 #include "catalog/typednumber.h"
 
@@ -56,6 +58,7 @@ CBookProperties::CBookProperties(int captionId, QWidget *parent) : CPropertyShee
     m_descriptionPage = new CBookDescriptionPage;
     m_notesPage = new CBookNotesPage;
     m_coversPage = new CBookCoversPage;
+    m_loansPage = new CBookLoansPage;
     // The tab titles' access keys answer on every page, so no field of any
     // page uses them (ui.app.translations checks each language).
     AddPage(m_basicPage);
@@ -64,6 +67,7 @@ CBookProperties::CBookProperties(int captionId, QWidget *parent) : CPropertyShee
     AddPage(m_descriptionPage);
     AddPage(m_notesPage);
     AddPage(m_coversPage);
+    AddPage(m_loansPage);
     resize(minimumSizeHint().expandedTo(QSize(640, 480)));
 }
 
@@ -132,6 +136,8 @@ void CBookProperties::copyRecordToPages()
     p.m_size = r.BookSize;
 
     m_linksPage->m_links = r.links;
+    if (!m_isNew && m_connection)
+        m_loansPage->setLoans(LoansOfBook(*m_connection, r.BookID).value_or(QVector<LoanEntry>()));
     m_descriptionPage->m_html = r.Description;
     m_notesPage->m_html = r.Notes;
     if (m_isNew) {

@@ -9,6 +9,7 @@ class CBookBasicPage;
 class CBookCoversPage;
 class CBookDescriptionPage;
 class CBookLinksPage;
+class CBookLoansPage;
 class CBookNotesPage;
 class CBookPersonalPage;
 class Connection;
@@ -53,6 +54,7 @@ public:
     CBookDescriptionPage *descriptionPage() const { return m_descriptionPage; }
     CBookNotesPage *notesPage() const { return m_notesPage; }
     CBookCoversPage *coversPage() const { return m_coversPage; }
+    CBookLoansPage *loansPage() const { return m_loansPage; }
 
     static constexpr int kCollectTimeoutMs = 10000;
 
@@ -67,7 +69,8 @@ public:
         LinksPage = 2,
         DescriptionPage = 3,
         NotesPage = 4,
-        CoversPage = 5
+        CoversPage = 5,
+        LoansPage = 6
     };
 
 protected:
@@ -85,6 +88,7 @@ private:
     CBookLinksPage *m_linksPage = nullptr;
     CBookDescriptionPage *m_descriptionPage = nullptr;
     CBookNotesPage *m_notesPage = nullptr;
+    CBookLoansPage *m_loansPage = nullptr;
     CBookCoversPage *m_coversPage = nullptr;
     CBookRecord m_record;
     QStringList m_downloadedFiles;

@@ -1,5 +1,7 @@
 #include "toolbarstrip.h"
 
+#include "loanimages.h"
+
 #include "app/commandids.h"
 #include "toolbarimageset.h"
 
@@ -115,15 +117,16 @@ void drawHelp(QPainter &p)
 
 const QVector<int> &MainToolbarCommands()
 {
-    static const QVector<int> commands{Cmd::NewDatabase, Cmd::OpenDatabase, Cmd::SaveAsHtml, 0,
-                                       Cmd::Cut,         Cmd::Copy,         Cmd::Paste,      0,
-                                       Cmd::Print,       Cmd::HelpTopics};
+    static const QVector<int> commands{
+        Cmd::NewDatabase, Cmd::OpenDatabase, Cmd::SaveAsHtml,   0, Cmd::Cut,   Cmd::Copy,      Cmd::Paste, 0,
+        Cmd::Lend,        Cmd::Return,       Cmd::BorrowedBook, 0, Cmd::Print, Cmd::HelpTopics};
     return commands;
 }
 
 QImage DrawMainToolbarStrip()
 {
-    return DrawToolbarStrip({drawNew, drawOpen, drawSaveHtml, drawCut, drawCopy, drawPaste, drawPrint, drawHelp});
+    return DrawToolbarStrip({drawNew, drawOpen, drawSaveHtml, drawCut, drawCopy, drawPaste, DrawLentBookImage,
+                             DrawReturnBookImage, DrawBorrowedBookImage, drawPrint, drawHelp});
 }
 
 void DrawCutImage(QPainter &p)

@@ -1,5 +1,6 @@
 #include "catalog/basicsearch.h"
 #include "catalog/connection.h"
+#include "catalog/loancommands.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
 #include "recordingmessenger.h"
@@ -96,6 +97,27 @@ private slots:
     {
         QVERIFY(BasicSearchSql(" cat").contains(QStringLiteral("like_any('% cat%', Title, Author, ISBN, ")));
         QVERIFY(BasicSearchSql("it's").contains(QStringLiteral("'%it''s%'")));
+        QVERIFY(BasicSearchSql(" cat", false, true).contains(QStringLiteral("like('% cat%', borrower.Name)")));
+    }
+
+    // Who has or had the book finds it too, whatever the script and accents.
+    void borrowerName_findsTheirBooks()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        addSampleBooks(cat);
+        QVERIFY(LendBooks(cat.connection(), {2},
+                          {"Ярослава Ébert", LoanDirection::LentTo, QDate(2025, 1, 1), {}, {}})
+                    .ok);
+        QVERIFY(ReturnBooks(cat.connection(), {2}, QDate(2025, 2, 1)).ok);
+        QVERIFY(
+            LendBooks(cat.connection(), {4}, {"ярослава", LoanDirection::LentTo, QDate(2025, 3, 1), {}, {}})
+                .ok);
+        const std::optional<int> found = RunBasicSearch(cat.connection(), "ЯРОСЛАВА", true, true);
+        QVERIFY(found);
+        QCOMPARE(searchResults(cat.connection()), (QList<int>{2, 4}));
+        QCOMPARE(RunBasicSearch(cat.connection(), "ebert", true, true), std::optional<int>(1));
+        QVERIFY(m.messages.isEmpty());
     }
 
     void notesOnlyWord_selectsSearchResults()

@@ -1,4 +1,5 @@
 #include "app/strings.h"
+#include "catalog/loancommands.h"
 #include "page/booktransform.h"
 #include "page/bookxml.h"
 #include "page/coverurl.h"
@@ -230,6 +231,65 @@ private slots:
         // My rating of 4 as stars.
         QVERIFY(html.contains("title=\"" + QString(own.value("starsOf5")).replace("{$lit}", "4") + "\""));
         QVERIFY(html.contains("<html lang=\"" + own.value("lang") + "\">"));
+    }
+
+    // The current loan in every shipped template and language: who has the
+    // book, since when, until when; an overdue one marked in words and by
+    // its class. Past loans are not on the page.
+    void shippedTemplates_showTheCurrentLoan_data() { shippedTemplates_data(); }
+    void shippedTemplates_showTheCurrentLoan()
+    {
+        QFETCH(QString, file);
+        TestCatalog cat;
+        addFullBook(cat);
+        addSpecialBook(cat);
+        QVERIFY(LendBooks(cat.connection(), {12},
+                          {"Ζωή & Пётр", LoanDirection::LentTo, QDate(2020, 1, 5), {}, {}})
+                    .ok);
+        QVERIFY(ReturnBooks(cat.connection(), {12}, QDate(2020, 2, 1)).ok);
+        QVERIFY(LendBooks(cat.connection(), {12},
+                          {"陈静", LoanDirection::LentTo, QDate(2024, 10, 7), QDate(2024, 11, 5), {}})
+                    .ok);
+        QVERIFY(LendBooks(cat.connection(), {7},
+                          {"Émile", LoanDirection::BorrowedFrom, QDate(2024, 1, 5), QDate(9999, 1, 5), {}})
+                    .ok);
+
+        const QString xml = BuildBookXml({12, 7}, cat.connection(), imagesFolder(), "now");
+        QVERIFY(xml.contains(
+            "<Loans>\n<Loan Direction=\"LentTo\" Current=\"1\" Overdue=\"1\">\n<Borrower>陈静</Borrower>\n"
+            "<LoanDate>Oct 07, 2024</LoanDate>\n<DueDate>Nov 05, 2024</DueDate>\n</Loan>\n"
+            "<Loan Direction=\"LentTo\">\n<Borrower>Ζωή &amp; Пётр</Borrower>\n"
+            "<LoanDate>Jan 05, 2020</LoanDate>\n<ReturnDate>Feb 01, 2020</ReturnDate>\n</Loan>\n</Loans>\n"));
+        QVERIFY(xml.contains("<Loan Direction=\"BorrowedFrom\" Current=\"1\">\n<Borrower>Émile</Borrower>"));
+
+        const TransformResult result = TransformBookXml(xml, templatePath(file));
+        QVERIFY2(result.ok(), qPrintable(result.errorText));
+        const QString html = QString(result.html).replace(QRegularExpression("\\s+"), " ");
+        const QHash<QString, QString> own = labelTable(file.mid(file.size() - 7, 3));
+        QVERIFY(html.contains("<p class=\"loan overdue\">"));
+        QVERIFY(html.contains(own.value("loanOverdue")));
+        QVERIFY(html.contains(own.value("loanLentTo") + " <span class=\"borrower\">陈静</span> " +
+                              own.value("loanSince")));
+        QVERIFY(html.contains(own.value("loanDue")));
+        QVERIFY(html.contains(own.value("loanBorrowedFrom") + " <span class=\"borrower\">Émile</span>"));
+        QCOMPARE(html.count("class=\"loan"), 2);
+        QCOMPARE(html.count("class=\"loan overdue\""), 1);
+        QVERIFY(!html.contains("Пётр")); // returned: history only
+    }
+
+    // Every shipped style sheet sets an overdue loan apart.
+    void shippedStyles_markOverdueLoans()
+    {
+        const QDir styles(TestCatalog::appDir() + "/Styles/CSS");
+        const QStringList files = styles.entryList({"*.css"}, QDir::Files);
+        QVERIFY(!files.isEmpty());
+        for (const QString &name : files) {
+            QFile css(styles.filePath(name));
+            QVERIFY(css.open(QIODevice::ReadOnly));
+            QVERIFY2(QString::fromUtf8(css.readAll())
+                         .contains(QRegularExpression("\\.loan\\.overdue\\s*\\{[^}]*color")),
+                     qPrintable(name));
+        }
     }
 
     void failures_data()

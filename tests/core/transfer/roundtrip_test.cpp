@@ -1,5 +1,6 @@
 #include "bookfieldvalues.h"
 #include "catalog/bookrecord.h"
+#include "catalog/loancommands.h"
 #include "filebytes.h"
 #include "picturebytes.h"
 #include "recordingmessenger.h"
@@ -42,6 +43,11 @@ QStringList snapshot(TestCatalog &cat, const QString &images, int bookId)
     }
     paths.sort();
     s << paths;
+    // The current loan of a book lent out.
+    s << "loan:" +
+             cat.scalar(QString("SELECT Name || '|' || LoanDate || '|' || IFNULL(DueDate, '') FROM loan "
+                                "JOIN borrower USING (BorrowerID) WHERE BookID=%1 AND ReturnDate IS NULL")
+                            .arg(bookId));
     s << "front:" + QString::fromLatin1(FileBytes(images + "/" + r.FrontCover).toHex());
     s << "back:" + QString::fromLatin1(FileBytes(images + "/" + r.BackCover).toHex());
     return s;
@@ -139,6 +145,21 @@ private slots:
         QVERIFY(orphan.Save(true, 1, sourceImages, source.connection()));
         source.exec("DELETE FROM book_category WHERE BookID=4");
 
+        // Current loans go along; a returned one is history and stays home.
+        QVERIFY(LendBooks(source.connection(), {1},
+                          {"Ζωή Παπαδοπούλου, \"Zoe\"",
+                           LoanDirection::LentTo,
+                           QDate(2025, 3, 1),
+                           QDate(2025, 3, 31),
+                           {}})
+                    .ok);
+        QVERIFY(LendBooks(source.connection(), {2},
+                          {"王小波", LoanDirection::LentTo, QDate(2024, 12, 24), {}, {}})
+                    .ok);
+        QVERIFY(LendBooks(source.connection(), {3}, {"Ana", LoanDirection::LentTo, QDate(2024, 1, 2), {}, {}})
+                    .ok);
+        QVERIFY(ReturnBooks(source.connection(), {3}, QDate(2024, 2, 1)).ok);
+
         QTemporaryDir out;
         CCatalogExporter exporter(source.connection(), sourceImages);
         QString error;
@@ -178,6 +199,9 @@ private slots:
             const QStringList b = snapshot(target, targetImages, id);
             QCOMPARE(b, a);
         }
+        QVERIFY(first.contains("loan:Ζωή Παπαδοπούλου, \"Zoe\"|2025-03-01|2025-03-31"));
+        QCOMPARE(target.count("SELECT COUNT(*) FROM loan"), 2);
+        QCOMPARE(target.count("SELECT COUNT(*) FROM borrower"), 2);
         // Nothing but the books' own categories was made.
         QCOMPARE(target.count("SELECT COUNT(*) FROM category"), 7);
     }

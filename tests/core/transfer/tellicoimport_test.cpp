@@ -307,6 +307,52 @@ private slots:
         QCOMPARE(loadByTitle(cat, "Both").Notes, QStringLiteral("From Ana.<br>\nGift"));
     }
 
+    // Tellico's <borrowers> after the entries: each loan's entry is lent to
+    // its borrower from its loan date until its due date. A loan naming no
+    // entry, a borrower without a name and a due date before the loan are
+    // left aside; nothing else is lost.
+    void borrowers_lendTheirEntries()
+    {
+        CImportTable t;
+        QString error;
+        QVERIFY(CImportReader::ReadBytes(
+            collectionOf("<entry id=\"1\"><title>Lent</title><loaned>true</loaned></entry>"
+                         "<entry id=\"2\"><title>Also lent</title></entry>"
+                         "<entry id=\"3\"><title>Home</title></entry>"
+                         "<borrowers>"
+                         "<borrower name=\" Σοφία Ö \" uid=\"a1\">"
+                         "<loan uid=\"l1\" entryRef=\"1\" loanDate=\"2025-04-02\" dueDate=\"2025-05-02\" "
+                         "calendar=\"true\">ask in May</loan>"
+                         "<loan uid=\"l2\" entryRef=\"9\" loanDate=\"2025-04-02\"/>"
+                         "</borrower>"
+                         "<borrower name=\"Пётр\" uid=\"a2\">"
+                         "<loan uid=\"l3\" entryRef=\"2\" loanDate=\"2025-04-10\" dueDate=\"2025-04-01\"/>"
+                         "</borrower>"
+                         "<borrower name=\"\" uid=\"a3\"><loan uid=\"l4\" entryRef=\"3\" "
+                         "loanDate=\"2025-01-01\"/></borrower>"
+                         "</borrowers>"),
+            "loans.tc", t, error));
+        QCOMPARE(cell(t, 0, "loan-borrower"), QStringLiteral("Σοφία Ö"));
+        QCOMPARE(mapped(t, "loan-borrower"), ImportField::Borrower);
+        QCOMPARE(mapped(t, "loan-due"), ImportField::DueDate);
+
+        TestCatalog cat;
+        CImportSummary summary;
+        QVERIFY(CBookImporter(cat.connection(), t, DefaultImportMapping(t), CImportOptions()).Run(summary));
+        QCOMPARE(summary.added, 3);
+        QCOMPARE(
+            cat.scalar(
+                "SELECT Title || '|' || Name || '|' || LoanDate || '|' || IFNULL(DueDate, '-') FROM loan "
+                "JOIN book USING (BookID) JOIN borrower USING (BorrowerID) ORDER BY LoanID"),
+            QStringLiteral("Lent|Σοφία Ö|2025-04-02|2025-05-02"));
+        QCOMPARE(
+            cat.scalar(
+                "SELECT IFNULL(DueDate, '-') FROM loan JOIN book USING (BookID) WHERE Title='Also lent'"),
+            QStringLiteral("-"));
+        QCOMPARE(cat.count("SELECT COUNT(*) FROM loan"), 2);
+        QVERIFY(m_messenger.messages.isEmpty());
+    }
+
     // Every list field comes as one cell; dates and yes/no fields Tellico
     // keeps stay columns of their own, not imported unless mapped.
     void listFieldsAndUnmappedColumns()

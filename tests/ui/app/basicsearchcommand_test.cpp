@@ -12,6 +12,7 @@
 #include "browse/ordotreeview.h"
 #include "catalog/ordodoc.h"
 #include "catalog/sqlvalue.h"
+#include "mainwindowcatalog.h"
 #include "recordingmessenger.h"
 #include "testcatalog.h"
 #include "testsettings.h"
@@ -28,44 +29,8 @@
 
 namespace {
 
-// An application folder with one style sheet and one template.
-struct StyleFolder
+struct Fixture : MainWindowCatalog
 {
-    QTemporaryDir dir;
-    StyleFolder()
-    {
-        QDir().mkpath(dir.path() + "/Styles/CSS");
-        for (const QString &name : {QString("/Styles/CSS/Plain.css"), QString("/Styles/ListEnu.xsl")}) {
-            QFile f(dir.path() + name);
-            f.open(QIODevice::WriteOnly);
-        }
-        SetAppFolder(dir.path());
-    }
-};
-
-struct Fixture
-{
-    StyleFolder folder;
-    TestSettings settings;
-    TestCatalog cat;
-    RecordingMessenger messages;
-    COrdoDoc doc;
-    CMainFrame frame{&doc};
-
-    Fixture()
-    {
-        if (!frame.create() || !doc.OnOpenDocument(cat.path()))
-            qFatal("the main window could not start");
-        const QStringList titles = {"L'Étranger", "Война и мир", "Η Οδύσσεια", "红楼梦"};
-        for (int i = 0; i < titles.size(); ++i) {
-            cat.exec(QString("INSERT INTO book (BookID, Title) VALUES (%1, %2)")
-                         .arg(i + 1)
-                         .arg(FormatSqlValue(titles.at(i), SqlText)));
-            cat.exec(QString("INSERT INTO book_category (BookID, CatID) VALUES (%1, 1)").arg(i + 1));
-        }
-        messages.clear();
-    }
-
     // Runs Basic Search with keyword; ignoreAccents sets the dialog's box.
     void search(const QString &keyword, bool ignoreAccents = true)
     {

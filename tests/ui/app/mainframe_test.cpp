@@ -119,8 +119,8 @@ private slots:
                  QStringList({"Add S&ub Category...", "Add &Book...", "Re&move Category", "Edit Cate&gory...", "-",
                               "Cu&t", "&Paste"}));
         QCOMPARE(menuTexts(frame.contextPopup("List")),
-                 QStringList({"Add &Book...", "&Remove Book", "&Edit Book...", "-", "Se&nd To", "-", "Cu&t", "&Copy",
-                              "&Paste", "Select &All"}));
+                 QStringList({"Add &Book...", "&Remove Book", "&Edit Book...", "-", "Se&nd To", "&Lend...",
+                              "Return Boo&k...", "-", "Cu&t", "&Copy", "&Paste", "Select &All"}));
     }
 
     void create_101Styles_listsOnly100()
@@ -172,11 +172,18 @@ private slots:
         QCOMPARE(frame.action(Cmd::RunSql)->statusTip(), QString("Submit SQL statement to the database"));
         QCOMPARE(frame.action(Cmd::RunSql)->toolTip(), QString("Run SQL"));
         QCOMPARE(menuTexts(topMenu(frame, "&Tools")),
-                 QStringList({"&Run SQL...", "&Check Catalogue...", "&Options..."}));
-        // The toolbar holds its ten items, separators included, with icons.
+                 QStringList({"&Run SQL...", "&Check Catalogue...", "&Borrowers...", "&Options..."}));
+        QCOMPARE(frame.action(Cmd::Lend)->shortcut(), QKeySequence("Ctrl+L"));
+        QCOMPARE(frame.action(Cmd::Return)->shortcut(), QKeySequence("Ctrl+Shift+L"));
+        QCOMPARE(frame.action(Cmd::BorrowedBook)->shortcut(), QKeySequence("Ctrl+Shift+B"));
+        // The toolbar holds its fourteen items, separators included, with icons.
         QToolBar *bar = frame.findChild<QToolBar *>("mainToolbar");
         QVERIFY(bar);
-        QCOMPARE(bar->actions().size(), 10);
+        QCOMPARE(bar->actions().size(), 14);
+        for (int id : {Cmd::Lend, Cmd::Return, Cmd::BorrowedBook}) {
+            QVERIFY(bar->actions().contains(frame.action(id)));
+            QVERIFY(!frame.action(id)->icon().isNull());
+        }
         QVERIFY(!frame.action(Cmd::Print)->icon().isNull());
         QVERIFY(frame.findChild<QLabel *>("bookCountPane"));
     }

@@ -188,14 +188,16 @@ private slots:
         QSignalSpy selected(f.tree.get(), &COrdoTreeView::categorySelected);
         f.tree->FillTree();
 
-        QCOMPARE(f.tree->topLevelItemCount(), 6);
+        QCOMPARE(f.tree->topLevelItemCount(), 8);
         const QTreeWidgetItem *top = f.tree->invisibleRootItem();
-        QCOMPARE(Fixture::texts(top), QStringList({"Book Collection", "Favorites", "Reading List",
-                                                   "Search Results", "All Books", "Recycle Bin"}));
-        QCOMPARE(Fixture::values(top), QList<int>({1, 2, 4, 3, 5, 6}));
+        QCOMPARE(Fixture::texts(top),
+                 QStringList({"Book Collection", "Favorites", "Reading List", "Search Results", "All Books",
+                              "Recycle Bin", "On Loan", "Borrowed"}));
+        QCOMPARE(Fixture::values(top), QList<int>({1, 2, 4, 3, 5, 6, 7, 8}));
         const QList<int> images{TreeImages::RootCollection, TreeImages::Favorites, TreeImages::ReadingList,
-                                TreeImages::SearchResults,  TreeImages::AllBooks,  TreeImages::RecycleBin};
-        for (int i = 0; i < 6; ++i) {
+                                TreeImages::SearchResults,  TreeImages::AllBooks,  TreeImages::RecycleBin,
+                                TreeImages::OnLoan,         TreeImages::Borrowed};
+        for (int i = 0; i < 8; ++i) {
             QCOMPARE(top->child(i)->data(0, COrdoTreeView::ImageRole).toInt(), images[i]);
             QCOMPARE(top->child(i)->data(0, COrdoTreeView::SelectedImageRole).toInt(), images[i]);
         }
@@ -208,7 +210,7 @@ private slots:
         QCOMPARE(root->childCount(), 0);
         QCOMPARE(f.doc.currentCategory(), 1);
         QCOMPARE(selected.count(), 1);
-        for (int value = 2; value <= 6; ++value)
+        for (int value = 2; value <= 8; ++value)
             QCOMPARE(COrdoTreeView::catIdOf(f.tree->fixedEntry(value)), value);
     }
 
@@ -223,7 +225,7 @@ private slots:
         f.addCategory(43, "deeper still", 41);
         f.tree->FillTree();
 
-        QCOMPARE(f.itemCount(), 1 + 1 + 5);
+        QCOMPARE(f.itemCount(), 1 + 1 + 7);
         QCOMPARE(Fixture::texts(f.tree->topLevelItem(0)), QStringList{"Visible"});
         QCOMPARE(f.item(32)->childCount(), 0);
         for (int hidden : {40, 41, 42, 43})
@@ -253,7 +255,7 @@ private slots:
         // A second fill gives the same tree, with the root selected again.
         f.select(36);
         f.tree->FillTree();
-        QCOMPARE(f.itemCount(), 1 + 7 + 5);
+        QCOMPARE(f.itemCount(), 1 + 7 + 7);
         QCOMPARE(f.doc.currentCategory(), 1);
     }
 
@@ -262,7 +264,7 @@ private slots:
         Fixture f;
         f.exec("ALTER TABLE category RENAME TO category_gone");
         f.tree->FillTree();
-        QCOMPARE(f.tree->topLevelItemCount(), 5);
+        QCOMPARE(f.tree->topLevelItemCount(), 7);
         QCOMPARE(f.doc.currentCategory(), 2);
         QCOMPARE(f.tree->topLevelItem(0)->data(0, COrdoTreeView::ImageRole).toInt(),
                  int(TreeImages::Favorites));

@@ -581,15 +581,15 @@ private slots:
         QVERIFY(QFile::exists(f.images + QString("/%1.GIF").arg(newId)));
     }
 
-    void sheet_hasSixPagesInOrder()
+    void sheet_hasSevenPagesInOrder()
     {
         Fixture f;
         auto sheet = f.openAdd();
         QStringList tabs;
         for (int i = 0; i < sheet->tabWidget()->count(); ++i)
             tabs << sheet->tabWidget()->tabText(i);
-        QCOMPARE(tabs,
-                 QStringList({"&General", "Pers&onal", "Related Lin&ks", "Des&cription", "&Notes", "Co&vers"}));
+        QCOMPARE(tabs, QStringList({"&General", "Pers&onal", "Related Lin&ks", "Des&cription", "&Notes",
+                                    "Co&vers", "Loan Histor&y"}));
         QCOMPARE(sheet->GetPage(CBookProperties::DescriptionPage), sheet->descriptionPage());
         QCOMPARE(sheet->GetPage(CBookProperties::CoversPage), sheet->coversPage());
     }
