@@ -8,7 +8,8 @@ class Connection;
 // when they are opened for writing: nothing stored is changed. A read-only
 // catalogue stays as it is; the readers below cope with either.
 
-// Adds the DateAdded column and the list's covering index (which holds it).
+// Adds the DateAdded column, the series and the reading log, and the list's
+// covering index (which holds the date).
 // False when a statement failed; the catalogue is then usable as before.
 bool UpgradeCatalogue(Connection &connection);
 

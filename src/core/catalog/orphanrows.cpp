@@ -15,6 +15,7 @@ const struct
     {"book_category", "DELETE FROM book_category WHERE BookID NOT IN (SELECT BookID FROM book) "
                       "OR CatID NOT IN (SELECT CatID FROM category)"},
     {"link", "DELETE FROM link WHERE BookID NOT IN (SELECT BookID FROM book)"},
+    {"reading", "DELETE FROM reading WHERE BookID NOT IN (SELECT BookID FROM book)"},
     {"category", "DELETE FROM category WHERE ParentID IS NOT NULL "
                  "AND ParentID NOT IN (SELECT CatID FROM category)"},
 };

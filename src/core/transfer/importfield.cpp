@@ -53,6 +53,11 @@ const FieldInfo kFields[] = {
     {"FrontCover", QT_TRANSLATE_NOOP("Import", "Front cover"), FieldKind::Cover},
     {"BackCover", QT_TRANSLATE_NOOP("Import", "Back cover"), FieldKind::Cover},
     {"DateAdded", QT_TRANSLATE_NOOP("Import", "Date added"), FieldKind::Date},
+    {"Series", QT_TRANSLATE_NOOP("Import", "Series"), FieldKind::Lookup},
+    {"SeriesNumber", QT_TRANSLATE_NOOP("Import", "Number in series"), FieldKind::Text},
+    {"Readings", QT_TRANSLATE_NOOP("Import", "Readings (days finished)"), FieldKind::Readings},
+    {"DateStarted", QT_TRANSLATE_NOOP("Import", "Date started"), FieldKind::Date},
+    {"TimesRead", QT_TRANSLATE_NOOP("Import", "Times read"), FieldKind::Text},
 };
 static_assert(sizeof(kFields) / sizeof(kFields[0]) == size_t(ImportField::Count), "one entry per field");
 
@@ -75,7 +80,8 @@ const KnownColumn kGoodreads[] = {
     {"Binding", ImportField::Binding},
     {"Number of Pages", ImportField::PageCount},
     {"Year Published", ImportField::ReleaseDate},
-    {"Date Read", ImportField::UserText1},
+    {"Date Read", ImportField::Readings},
+    {"Read Count", ImportField::TimesRead},
     {"Date Added", ImportField::DateAdded},
     {"Bookshelves", ImportField::Categories},
     {"Exclusive Shelf", ImportField::Categories},
@@ -98,7 +104,9 @@ const KnownColumn kLibraryThing[] = {
     {"Dimensions", ImportField::Dimension},
     {"Page Count", ImportField::PageCount},
     {"Acquired", ImportField::PurchaseDate},
-    {"Date Read", ImportField::UserText1},
+    {"Date Started", ImportField::DateStarted},
+    {"Date Read", ImportField::Readings},
+    {"Series", ImportField::Series},
     {"Tags", ImportField::Categories},
     {"Languages", ImportField::Language},
     {"ISBN", ImportField::ISBN},
@@ -151,6 +159,10 @@ const KnownColumn kTellico[] = {
     {"cover", ImportField::FrontCover},
     {"back-cover", ImportField::BackCover},
     {"cdate", ImportField::DateAdded},
+    {"series", ImportField::Series},
+    {"series_num", ImportField::SeriesNumber},
+    {"read", ImportField::TimesRead},
+    {"reading", ImportField::Readings}, // our export: the whole log, a table
 };
 
 // Common column names of hand-made spreadsheets.
@@ -176,6 +188,9 @@ const KnownColumn kSynonyms[] = {
     {"link", ImportField::Links},
     {"added", ImportField::DateAdded},
     {"entrydate", ImportField::DateAdded},
+    {"volume", ImportField::SeriesNumber},
+    {"dateread", ImportField::Readings},
+    {"readcount", ImportField::TimesRead},
 };
 
 QString squeezed(const QString &name)
