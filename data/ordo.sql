@@ -109,11 +109,12 @@ CREATE TABLE book (
   BackCover TEXT COLLATE NOCASE,
   -- The day the book entered the catalogue (yyyy-mm-dd); empty when unknown.
   DateAdded DATE,
-  -- The series the book belongs to and its number there as printed ("3",
-  -- "3.5", "III", "Book 2").
   SeriesID INTEGER,
   SeriesNumber TEXT COLLATE NOCASE
 );
+-- SeriesID names the book's series in bookseries, SeriesNumber its number
+-- there as printed ("3", "3.5", "III", "Book 2"). Comments stay outside the
+-- column list: the engine's DROP COLUMN cannot edit around them.
 CREATE INDEX book_series ON book(SeriesID);
 -- Holds every column the book list shows: the list reads it in title order
 -- without touching the table's rows (equal titles by BookID, as before).

@@ -10,7 +10,7 @@ namespace {
 std::optional<CSeriesMention> numberedSeries(const QString &text)
 {
     static const QRegularExpression numbered(
-        QStringLiteral("^(.*\\S)\\s*(?:,\\s*#|\\s#|,\\s*(?:Book|Vol\\.?|Volume)\\s+)\\s*(\\S.*)$"),
+        QStringLiteral("^(.*?\\S)\\s*(?:,\\s*#|\\s#|,\\s*(?:Book|Vol\\.?|Volume)\\s+)\\s*(\\S.*)$"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     const QRegularExpressionMatch m = numbered.match(text.trimmed());
     if (!m.hasMatch())
