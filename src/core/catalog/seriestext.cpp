@@ -81,7 +81,7 @@ CSeriesMention ParseSeriesCell(const QString &cell, QStringList *others)
     static const QRegularExpression inParentheses(QStringLiteral("^(.*\\S)\\s*\\(\\s*([^()]*\\d[^()]*|[IVXLCM]+)\\s*\\)$"));
     // Library catalogues: "Discworld ; 1", "Discworld -- 1", "Discworld ; v. 3".
     static const QRegularExpression afterSemicolon(
-        QStringLiteral("^(.*\\S)\\s*(?:;|\\s--)\\s*(?:(?:tome|t|book|bk|volume|vol|v|no|Band|Bd)(?:\\.\\s*|\\s+))?(\\S.*)$"),
+        QStringLiteral("^(.*\\S)\\s*(?:;|\\s--)\\s*(?:(?:tome|t|book|bk|volume|vol|v|no|Band|Bd|том|т|книга|кн|τόμος|τ)(?:\\.\\s*|\\s+))?(\\S.*)$"),
         QRegularExpression::CaseInsensitiveOption);
     QRegularExpressionMatch m = inParentheses.match(first);
     if (m.hasMatch())
