@@ -406,6 +406,15 @@
         <source>&amp;General</source>
         <translation>Dati bibliogra&amp;fici</translation>
     </message>
+    <message>
+        <source>I&amp;n Series:</source>
+        <translation>&amp;Nella serie:</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mber in Series:</source>
+        <extracomment>The book&apos;s number within its series: 3, 3.5, III, Book 2...</extracomment>
+        <translation>Nu&amp;mero nella serie:</translation>
+    </message>
 </context>
 <context>
     <name>CBookCoversPage</name>
@@ -636,6 +645,10 @@
     <message>
         <source>&amp;When Added:</source>
         <translation>&amp;Quando aggiunto:</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Letture</translation>
     </message>
 </context>
 <context>
@@ -1546,6 +1559,26 @@ Guida dell&apos;utente nel browser</translation>
         <source>Book page</source>
         <translation>Pagina del libro</translation>
     </message>
+    <message>
+        <source>Start Rea&amp;ding</source>
+        <translation>Inizia &amp;lettura</translation>
+    </message>
+    <message>
+        <source>Log that you began reading the selected books today
+Start Reading</source>
+        <translation>Registra che oggi hai iniziato a leggere i libri selezionati
+Inizia lettura</translation>
+    </message>
+    <message>
+        <source>F&amp;inished Reading</source>
+        <translation>Lettura &amp;finita</translation>
+    </message>
+    <message>
+        <source>Log that you finished reading the selected books today
+Finished Reading</source>
+        <translation>Registra che oggi hai finito di leggere i libri selezionati
+Lettura finita</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -1978,6 +2011,37 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
             <numerusform>Pagina %1 di %n</numerusform>
             <numerusform>Pagina %1 di %n</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CReadingLogTable</name>
+    <message>
+        <source>Add Readin&amp;g</source>
+        <translation>A&amp;ggiungi lettura</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Reading</source>
+        <translation>Ri&amp;muovi lettura</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Iniziata</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Finita</translation>
+    </message>
+    <message>
+        <source>Read to the End</source>
+        <translation>Letto fino in fondo</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Letture</translation>
     </message>
 </context>
 <context>
@@ -2540,6 +2604,38 @@ all&apos;estensione del nome di file.</translation>
     <message>
         <source>The cover picture %1 could not be written.</source>
         <translation>Impossibile scrivere l&apos;immagine di copertina %1.</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Number in series</source>
+        <translation>Numero nella serie</translation>
+    </message>
+    <message>
+        <source>Readings (days finished)</source>
+        <translation>Letture (giorni di fine)</translation>
+    </message>
+    <message>
+        <source>Date started</source>
+        <translation>Data di inizio</translation>
+    </message>
+    <message>
+        <source>Times read</source>
+        <translation>Volte letto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date; kept as the reading&apos;s note.</source>
+        <translation>"%1" non è una data; conservato come nota della lettura.</translation>
+    </message>
+    <message>
+        <source>Also in the series: %1</source>
+        <translation>Anche nella serie: %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of readings; left out.</source>
+        <translation>%1: "%2" non è un numero di letture; tralasciato.</translation>
     </message>
 </context>
 <context>

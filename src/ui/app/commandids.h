@@ -33,6 +33,8 @@ enum : int {
     SendToReadingList = 32820,
     SendToSearchResults = 32821,
     BasicSearch = 32822,
+    StartReading = 32850,
+    FinishReading = 32851,
     // View
     ViewToolbar = 59392,
     ViewStatusBar = 59393,

@@ -47,6 +47,8 @@ const CommandText kCommands[] = {
     {Cmd::SendToFavorites, QT_TRANSLATE_NOOP("CMainFrame", "&Favorites"), QT_TRANSLATE_NOOP("CMainFrame", "Add the selected books to Favorites\nFavorites")},
     {Cmd::SendToReadingList, QT_TRANSLATE_NOOP("CMainFrame", "&Reading List"), QT_TRANSLATE_NOOP("CMainFrame", "Add the selected books to the Reading List\nReading List")},
     {Cmd::SendToSearchResults, QT_TRANSLATE_NOOP("CMainFrame", "&Search Results"), QT_TRANSLATE_NOOP("CMainFrame", "Add the selected books to Search Results\nSearch Results")},
+    {Cmd::StartReading, QT_TRANSLATE_NOOP("CMainFrame", "Start Rea&ding"), QT_TRANSLATE_NOOP("CMainFrame", "Log that you began reading the selected books today\nStart Reading")},
+    {Cmd::FinishReading, QT_TRANSLATE_NOOP("CMainFrame", "F&inished Reading"), QT_TRANSLATE_NOOP("CMainFrame", "Log that you finished reading the selected books today\nFinished Reading")},
     {Cmd::BasicSearch, QT_TRANSLATE_NOOP("CMainFrame", "Basic &Search"), QT_TRANSLATE_NOOP("CMainFrame", "Search the catalogue for a keyword\nBasic Search")},
     {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the toolbar\nToggle Toolbar")},
     {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the status bar\nToggle Status Bar")},
@@ -187,6 +189,7 @@ void CMainFrame::buildMenus()
     edit->addSeparator();
     edit->addActions({a(Cmd::AddBook), a(Cmd::RemoveBook), a(Cmd::EditBook)});
     edit->addMenu(sendTo);
+    edit->addActions({a(Cmd::StartReading), a(Cmd::FinishReading)});
     edit->addSeparator();
     edit->addAction(a(Cmd::BasicSearch));
 
