@@ -232,6 +232,7 @@ void CMainFrame::buildMenus()
     list->addActions({a(Cmd::AddBook), a(Cmd::RemoveBook), a(Cmd::EditBook)});
     list->addSeparator();
     list->addMenu(sendTo);
+    list->addActions({a(Cmd::StartReading), a(Cmd::FinishReading)});
     list->addSeparator();
     list->addActions({a(Cmd::Cut), a(Cmd::Copy), a(Cmd::Paste), a(Cmd::SelectAll)});
 
