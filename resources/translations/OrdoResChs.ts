@@ -399,13 +399,13 @@
         <translation>常规(&amp;G)</translation>
     </message>
     <message>
-        <source>I&amp;n Series:</source>
-        <translation>系列(&amp;N)：</translation>
-    </message>
-    <message>
         <source>Nu&amp;mber in Series:</source>
         <extracomment>The book&apos;s number within its series: 3, 3.5, III, Book 2...</extracomment>
         <translation>系列编号(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Part o&amp;f Series:</source>
+        <translation>所属系列(&amp;F)：</translation>
     </message>
 </context>
 <context>
@@ -1992,14 +1992,6 @@ Note: this will delete all books and subcategories in this category.</source>
 <context>
     <name>CReadingLogTable</name>
     <message>
-        <source>Add Readin&amp;g</source>
-        <translation>添加阅读(&amp;G)</translation>
-    </message>
-    <message>
-        <source>Remo&amp;ve Reading</source>
-        <translation>删除阅读(&amp;V)</translation>
-    </message>
-    <message>
         <source>Started</source>
         <translation>开始</translation>
     </message>
@@ -2018,6 +2010,14 @@ Note: this will delete all books and subcategories in this category.</source>
     <message>
         <source>Readings</source>
         <translation>阅读记录</translation>
+    </message>
+    <message>
+        <source>Add Reading</source>
+        <translation>添加阅读</translation>
+    </message>
+    <message>
+        <source>Remove Reading</source>
+        <translation>删除阅读</translation>
     </message>
 </context>
 <context>

@@ -407,13 +407,13 @@
         <translation>Dati bibliogra&amp;fici</translation>
     </message>
     <message>
-        <source>I&amp;n Series:</source>
-        <translation>&amp;Nella serie:</translation>
-    </message>
-    <message>
         <source>Nu&amp;mber in Series:</source>
         <extracomment>The book&apos;s number within its series: 3, 3.5, III, Book 2...</extracomment>
-        <translation>Nu&amp;mero nella serie:</translation>
+        <translation>N° di &amp;volume nella serie:</translation>
+    </message>
+    <message>
+        <source>Part o&amp;f Series:</source>
+        <translation>Serie (&amp;K):</translation>
     </message>
 </context>
 <context>
@@ -1561,7 +1561,7 @@ Guida dell&apos;utente nel browser</translation>
     </message>
     <message>
         <source>Start Rea&amp;ding</source>
-        <translation>Inizia &amp;lettura</translation>
+        <translation>I&amp;nizia lettura</translation>
     </message>
     <message>
         <source>Log that you began reading the selected books today
@@ -2016,14 +2016,6 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
 <context>
     <name>CReadingLogTable</name>
     <message>
-        <source>Add Readin&amp;g</source>
-        <translation>A&amp;ggiungi lettura</translation>
-    </message>
-    <message>
-        <source>Remo&amp;ve Reading</source>
-        <translation>Ri&amp;muovi lettura</translation>
-    </message>
-    <message>
         <source>Started</source>
         <translation>Iniziata</translation>
     </message>
@@ -2042,6 +2034,14 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
     <message>
         <source>Readings</source>
         <translation>Letture</translation>
+    </message>
+    <message>
+        <source>Add Reading</source>
+        <translation>Aggiungi lettura</translation>
+    </message>
+    <message>
+        <source>Remove Reading</source>
+        <translation>Rimuovi lettura</translation>
     </message>
 </context>
 <context>
@@ -2627,7 +2627,7 @@ all&apos;estensione del nome di file.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date; kept as the reading&apos;s note.</source>
-        <translation>"%1" non è una data; conservato come nota della lettura.</translation>
+        <translation>&quot;%1&quot; non è una data; conservato come nota della lettura.</translation>
     </message>
     <message>
         <source>Also in the series: %1</source>
@@ -2635,7 +2635,7 @@ all&apos;estensione del nome di file.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a number of readings; left out.</source>
-        <translation>%1: "%2" non è un numero di letture; tralasciato.</translation>
+        <translation>%1: &quot;%2&quot; non è un numero di letture; tralasciato.</translation>
     </message>
 </context>
 <context>

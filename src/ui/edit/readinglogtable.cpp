@@ -33,7 +33,7 @@ QString storedDay(const QString &typed)
 
 CReadingLogTable::CReadingLogTable(QWidget *parent)
     : QWidget(parent), m_table(new QTableWidget(0, ColumnCount, this)),
-      m_add(new QPushButton(tr("Add Readin&g"), this)), m_remove(new QPushButton(tr("Remo&ve Reading"), this))
+      m_add(new QPushButton(tr("Add Reading"), this)), m_remove(new QPushButton(tr("Remove Reading"), this))
 {
     m_table->setObjectName(QStringLiteral("tableReadings"));
     m_add->setObjectName(QStringLiteral("buttonAddReading"));

@@ -119,8 +119,8 @@ private slots:
                  QStringList({"Add S&ub Category...", "Add &Book...", "Re&move Category", "Edit Cate&gory...", "-",
                               "Cu&t", "&Paste"}));
         QCOMPARE(menuTexts(frame.contextPopup("List")),
-                 QStringList({"Add &Book...", "&Remove Book", "&Edit Book...", "-", "Se&nd To", "-", "Cu&t", "&Copy",
-                              "&Paste", "Select &All"}));
+                 QStringList({"Add &Book...", "&Remove Book", "&Edit Book...", "-", "Se&nd To", "Start Rea&ding",
+                              "F&inished Reading", "-", "Cu&t", "&Copy", "&Paste", "Select &All"}));
     }
 
     void create_101Styles_listsOnly100()

@@ -425,8 +425,9 @@ private slots:
         f.view.runCommand(Cmd::StartReading);
         QCOMPARE(page.count(), 1);
         const QString today = QDate::currentDate().toString(Qt::ISODate);
-        QCOMPARE(f.cat.scalar("SELECT group_concat(BookID || ':' || Started, ' ') FROM reading"),
-                 "3:2025-01-02 2:" + today);
+        QCOMPARE(f.cat.scalar("SELECT group_concat(BookID || ':' || Started, ' ') FROM (SELECT * FROM reading "
+                              "ORDER BY BookID)"),
+                 "2:" + today + " 3:2025-01-02");
         f.view.runCommand(Cmd::FinishReading);
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM reading WHERE Completed = 1 AND Finished = '" + today + "'"), 2);
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM reading WHERE BookID = 1"), 0);
