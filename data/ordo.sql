@@ -108,8 +108,14 @@ CREATE TABLE book (
   FrontCover TEXT COLLATE NOCASE,
   BackCover TEXT COLLATE NOCASE,
   -- The day the book entered the catalogue (yyyy-mm-dd); empty when unknown.
-  DateAdded DATE
+  DateAdded DATE,
+  SeriesID INTEGER,
+  SeriesNumber TEXT COLLATE NOCASE
 );
+-- SeriesID names the book's series in bookseries, SeriesNumber its number
+-- there as printed ("3", "3.5", "III", "Book 2"). Comments stay outside the
+-- column list: the engine's DROP COLUMN cannot edit around them.
+CREATE INDEX book_series ON book(SeriesID);
 -- Holds every column the book list shows: the list reads it in title order
 -- without touching the table's rows (equal titles by BookID, as before).
 CREATE INDEX book_rows ON book(Title, BookID, Author, PublisherID, ISBN, Edition, DateAdded);
@@ -120,6 +126,25 @@ CREATE TABLE book_category (
   PRIMARY KEY (BookID, CatID)
 ) WITHOUT ROWID;
 CREATE INDEX book_category_cat ON book_category(CatID, BookID);
+
+CREATE TABLE bookseries (
+  SeriesID INTEGER PRIMARY KEY,
+  Name TEXT COLLATE NOCASE
+);
+CREATE INDEX bookseries_name ON bookseries(Name);
+
+-- The reading log: one row per reading of a book, numbered from 1 per book.
+-- Either day may be unknown; Completed says the reading came to its end
+-- (with or without a known Finished day).
+CREATE TABLE reading (
+  BookID INTEGER NOT NULL REFERENCES book(BookID) ON DELETE CASCADE,
+  ReadingID INTEGER NOT NULL,
+  Started DATE,
+  Finished DATE,
+  Completed YESNO NOT NULL DEFAULT 0,
+  Notes TEXT COLLATE NOCASE,
+  PRIMARY KEY (BookID, ReadingID)
+);
 
 CREATE TABLE link (
   BookID INTEGER NOT NULL REFERENCES book(BookID) ON DELETE CASCADE,

@@ -402,6 +402,15 @@
         <source>&amp;General</source>
         <translation>常规(&amp;G)</translation>
     </message>
+    <message>
+        <source>Part o&amp;f Series:</source>
+        <translation>所属系列(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mber in Series:</source>
+        <extracomment>The book&apos;s number within its series: 3, 3.5, III, Book 2...</extracomment>
+        <translation>系列编号(&amp;M)：</translation>
+    </message>
 </context>
 <context>
     <name>CBookCoversPage</name>
@@ -703,6 +712,10 @@
     <message>
         <source>&amp;When Added:</source>
         <translation>添加日期(&amp;W):</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>阅读记录</translation>
     </message>
 </context>
 <context>
@@ -1807,6 +1820,26 @@ Borrowers</source>
         <source>Return Boo&amp;k...</source>
         <translation>归还(&amp;K)...</translation>
     </message>
+    <message>
+        <source>Start Rea&amp;ding</source>
+        <translation>开始阅读(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Log that you began reading the selected books today
+Start Reading</source>
+        <translation>记录今天开始阅读所选图书
+开始阅读</translation>
+    </message>
+    <message>
+        <source>F&amp;inished Reading</source>
+        <translation>读完(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Log that you finished reading the selected books today
+Finished Reading</source>
+        <translation>记录今天读完所选图书
+读完</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2260,6 +2293,37 @@ Note: this will delete all books and subcategories in this category.</source>
         <translation>
             <numerusform>第 %1 页，共 %n 页</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CReadingLogTable</name>
+    <message>
+        <source>Add Reading</source>
+        <translation>添加阅读</translation>
+    </message>
+    <message>
+        <source>Remove Reading</source>
+        <translation>删除阅读</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>读完</translation>
+    </message>
+    <message>
+        <source>Read to the End</source>
+        <translation>已读完</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>阅读记录</translation>
     </message>
 </context>
 <context>
@@ -2851,6 +2915,38 @@ with the given filename extension.</source>
     <message>
         <source>Due date</source>
         <translation>应还日期</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>Number in series</source>
+        <translation>系列编号</translation>
+    </message>
+    <message>
+        <source>Readings (days finished)</source>
+        <translation>阅读记录（读完日期）</translation>
+    </message>
+    <message>
+        <source>Date started</source>
+        <translation>开始日期</translation>
+    </message>
+    <message>
+        <source>Times read</source>
+        <translation>阅读次数</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date; kept as the reading&apos;s note.</source>
+        <translation>“%1”不是日期；已作为该次阅读的备注保留。</translation>
+    </message>
+    <message>
+        <source>Also in the series: %1</source>
+        <translation>也属于系列：%1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of readings; left out.</source>
+        <translation>%1：“%2”不是阅读次数；已略去。</translation>
     </message>
 </context>
 <context>

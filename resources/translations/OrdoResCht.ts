@@ -402,6 +402,15 @@
         <source>&amp;General</source>
         <translation>一般(&amp;G)</translation>
     </message>
+    <message>
+        <source>Part o&amp;f Series:</source>
+        <translation>所屬系列(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mber in Series:</source>
+        <extracomment>The book&apos;s number within its series: 3, 3.5, III, Book 2...</extracomment>
+        <translation>系列編號(&amp;M)：</translation>
+    </message>
 </context>
 <context>
     <name>CBookCoversPage</name>
@@ -703,6 +712,10 @@
     <message>
         <source>&amp;When Added:</source>
         <translation>加入日期(&amp;W):</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>閱讀紀錄</translation>
     </message>
 </context>
 <context>
@@ -1807,6 +1820,26 @@ Borrowers</source>
         <source>Return Boo&amp;k...</source>
         <translation>歸還(&amp;K)...</translation>
     </message>
+    <message>
+        <source>Start Rea&amp;ding</source>
+        <translation>開始閱讀(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Log that you began reading the selected books today
+Start Reading</source>
+        <translation>記錄今天開始閱讀所選書籍
+開始閱讀</translation>
+    </message>
+    <message>
+        <source>F&amp;inished Reading</source>
+        <translation>讀完(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Log that you finished reading the selected books today
+Finished Reading</source>
+        <translation>記錄今天讀完所選書籍
+讀完</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2260,6 +2293,37 @@ Note: this will delete all books and subcategories in this category.</source>
         <translation>
             <numerusform>第 %1 頁，共 %n 頁</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CReadingLogTable</name>
+    <message>
+        <source>Add Reading</source>
+        <translation>新增閱讀</translation>
+    </message>
+    <message>
+        <source>Remove Reading</source>
+        <translation>刪除閱讀</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>讀完</translation>
+    </message>
+    <message>
+        <source>Read to the End</source>
+        <translation>已讀完</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>閱讀紀錄</translation>
     </message>
 </context>
 <context>
@@ -2851,6 +2915,38 @@ with the given filename extension.</source>
     <message>
         <source>Due date</source>
         <translation>應還日期</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>系列</translation>
+    </message>
+    <message>
+        <source>Number in series</source>
+        <translation>系列編號</translation>
+    </message>
+    <message>
+        <source>Readings (days finished)</source>
+        <translation>閱讀紀錄（讀完日期）</translation>
+    </message>
+    <message>
+        <source>Date started</source>
+        <translation>開始日期</translation>
+    </message>
+    <message>
+        <source>Times read</source>
+        <translation>閱讀次數</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date; kept as the reading&apos;s note.</source>
+        <translation>「%1」不是日期；已作為該次閱讀的備註保留。</translation>
+    </message>
+    <message>
+        <source>Also in the series: %1</source>
+        <translation>也屬於系列：%1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of readings; left out.</source>
+        <translation>%1：「%2」不是閱讀次數；已略去。</translation>
     </message>
 </context>
 <context>

@@ -410,6 +410,15 @@
         <source>&amp;General</source>
         <translation>Dati bibliogra&amp;fici</translation>
     </message>
+    <message>
+        <source>Part o&amp;f Series:</source>
+        <translation>Serie (&amp;K):</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mber in Series:</source>
+        <extracomment>The book&apos;s number within its series: 3, 3.5, III, Book 2...</extracomment>
+        <translation>N° di &amp;volume nella serie:</translation>
+    </message>
 </context>
 <context>
     <name>CBookCoversPage</name>
@@ -711,6 +720,10 @@
     <message>
         <source>&amp;When Added:</source>
         <translation>&amp;Quando aggiunto:</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Letture</translation>
     </message>
 </context>
 <context>
@@ -1826,6 +1839,26 @@ Persone dei prestiti</translation>
         <source>Return Boo&amp;k...</source>
         <translation>Restit&amp;uisci...</translation>
     </message>
+    <message>
+        <source>Start Rea&amp;ding</source>
+        <translation>I&amp;nizia lettura</translation>
+    </message>
+    <message>
+        <source>Log that you began reading the selected books today
+Start Reading</source>
+        <translation>Registra che oggi hai iniziato a leggere i libri selezionati
+Inizia lettura</translation>
+    </message>
+    <message>
+        <source>F&amp;inished Reading</source>
+        <translation>Lettura &amp;finita</translation>
+    </message>
+    <message>
+        <source>Log that you finished reading the selected books today
+Finished Reading</source>
+        <translation>Registra che oggi hai finito di leggere i libri selezionati
+Lettura finita</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2286,6 +2319,37 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
             <numerusform>Pagina %1 di %n</numerusform>
             <numerusform>Pagina %1 di %n</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CReadingLogTable</name>
+    <message>
+        <source>Add Reading</source>
+        <translation>Aggiungi lettura</translation>
+    </message>
+    <message>
+        <source>Remove Reading</source>
+        <translation>Rimuovi lettura</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Iniziata</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Finita</translation>
+    </message>
+    <message>
+        <source>Read to the End</source>
+        <translation>Letto fino in fondo</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Letture</translation>
     </message>
 </context>
 <context>
@@ -2878,6 +2942,38 @@ all&apos;estensione del nome di file.</translation>
     <message>
         <source>Due date</source>
         <translation>Da restituire entro</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Number in series</source>
+        <translation>Numero nella serie</translation>
+    </message>
+    <message>
+        <source>Readings (days finished)</source>
+        <translation>Letture (giorni di fine)</translation>
+    </message>
+    <message>
+        <source>Date started</source>
+        <translation>Data di inizio</translation>
+    </message>
+    <message>
+        <source>Times read</source>
+        <translation>Volte letto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date; kept as the reading&apos;s note.</source>
+        <translation>&quot;%1&quot; non è una data; conservato come nota della lettura.</translation>
+    </message>
+    <message>
+        <source>Also in the series: %1</source>
+        <translation>Anche nella serie: %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number of readings; left out.</source>
+        <translation>%1: &quot;%2&quot; non è un numero di letture; tralasciato.</translation>
     </message>
 </context>
 <context>

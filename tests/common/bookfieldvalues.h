@@ -11,7 +11,11 @@
 // covers it.
 inline QStringList BookFieldValues(const CBookRecord &r)
 {
-    return {r.Title,         r.Subtitle,     r.Author,
+    QStringList readings;
+    for (const CReading &reading : r.readings)
+        readings << reading.Started + '|' + reading.Finished + '|' + (reading.Completed ? "done" : "open") + '|' +
+                        reading.Notes;
+    return QStringList{r.Title,         r.Subtitle,     r.Author,
             r.URL,           r.Edition,      r.ReleaseDate,
             r.Publisher,     r.ISBN,         r.PageCount,
             r.Language,      r.Binding,      r.Dimension,
@@ -21,5 +25,7 @@ inline QStringList BookFieldValues(const CBookRecord &r)
             r.AmazonRating,  r.NumOfReviews, QString::number(r.MyRating),
             r.UserText1,     r.UserText2,    QString::number(r.EBookOnly),
             r.Format,        r.BookSize,     r.Description,
-            r.Notes,         r.DateAdded};
+            r.Notes,         r.DateAdded,    r.Series,
+            r.SeriesNumber} +
+           readings;
 }

@@ -76,7 +76,11 @@
         <xsl:call-template name="group">
           <xsl:with-param name="heading">@@headingPublication@@</xsl:with-param>
           <xsl:with-param name="fields"
-              select="Edition|ReleaseDate|Publisher|ISBN|PageCount|Language|Binding|Dimension|Extras|Format|BookSize|EbookOnly"/>
+              select="Series|SeriesNumber|Edition|ReleaseDate|Publisher|ISBN|PageCount|Language|Binding|Dimension|Extras|Format|BookSize|EbookOnly"/>
+        </xsl:call-template>
+        <xsl:call-template name="group">
+          <xsl:with-param name="heading">@@headingReading@@</xsl:with-param>
+          <xsl:with-param name="fields" select="ReadingState|TimesRead|LastRead"/>
         </xsl:call-template>
         <xsl:call-template name="group">
           <xsl:with-param name="heading">@@headingPurchase@@</xsl:with-param>
@@ -150,6 +154,11 @@
   <xsl:template match="EbookOnly" mode="label">@@labelEbookOnly@@</xsl:template>
   <xsl:template match="PurchaseDate" mode="label">@@labelPurchaseDate@@</xsl:template>
   <xsl:template match="DateAdded" mode="label">@@labelDateAdded@@</xsl:template>
+  <xsl:template match="Series" mode="label">@@labelSeries@@</xsl:template>
+  <xsl:template match="SeriesNumber" mode="label">@@labelSeriesNumber@@</xsl:template>
+  <xsl:template match="ReadingState" mode="label">@@labelReadingState@@</xsl:template>
+  <xsl:template match="TimesRead" mode="label">@@labelTimesRead@@</xsl:template>
+  <xsl:template match="LastRead" mode="label">@@labelLastRead@@</xsl:template>
   <xsl:template match="Store" mode="label">@@labelStore@@</xsl:template>
   <xsl:template match="PurchasePrice" mode="label">@@labelPurchasePrice@@</xsl:template>
   <xsl:template match="ListPrice" mode="label">@@labelListPrice@@</xsl:template>

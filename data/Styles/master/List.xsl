@@ -99,7 +99,7 @@
             <div class="more-body">
               <dl class="fields">
                 <xsl:apply-templates mode="row"
-                    select="Edition|PageCount|Language|Binding|Dimension|Extras|Format|BookSize|EbookOnly|PurchaseDate|DateAdded|Store|PurchasePrice|ListPrice|AmazonPrice|Location|CurrentPage|AmazonRating|NumOfReviews|UserText1|UserText2|URL|BackCover"/>
+                    select="Series|SeriesNumber|Edition|PageCount|Language|Binding|Dimension|Extras|Format|BookSize|EbookOnly|PurchaseDate|DateAdded|ReadingState|TimesRead|LastRead|Store|PurchasePrice|ListPrice|AmazonPrice|Location|CurrentPage|AmazonRating|NumOfReviews|UserText1|UserText2|URL|BackCover"/>
               </dl>
               <xsl:if test="Description">
                 <div class="section description">
@@ -146,6 +146,11 @@
   <xsl:template match="EbookOnly" mode="label">@@labelEbookOnly@@</xsl:template>
   <xsl:template match="PurchaseDate" mode="label">@@labelPurchaseDate@@</xsl:template>
   <xsl:template match="DateAdded" mode="label">@@labelDateAdded@@</xsl:template>
+  <xsl:template match="Series" mode="label">@@labelSeries@@</xsl:template>
+  <xsl:template match="SeriesNumber" mode="label">@@labelSeriesNumber@@</xsl:template>
+  <xsl:template match="ReadingState" mode="label">@@labelReadingState@@</xsl:template>
+  <xsl:template match="TimesRead" mode="label">@@labelTimesRead@@</xsl:template>
+  <xsl:template match="LastRead" mode="label">@@labelLastRead@@</xsl:template>
   <xsl:template match="Store" mode="label">@@labelStore@@</xsl:template>
   <xsl:template match="PurchasePrice" mode="label">@@labelPurchasePrice@@</xsl:template>
   <xsl:template match="ListPrice" mode="label">@@labelListPrice@@</xsl:template>

@@ -40,8 +40,15 @@ bool CBookBatchLoader::Load(const BookId *ids, int count, QVector<CBookRecord> &
     }
     for (int start = 0; start < count; start += kBatchSize) {
         const QString idList = idListText(ids + start, std::min(kBatchSize, count - start));
-        if (!readBooks(idList, firstRow, books) || !readLinks(idList, firstRow, books))
+        QHash<BookId, CReadingLog> logs;
+        if (!readBooks(idList, firstRow, books) || !readLinks(idList, firstRow, books) ||
+            !LoadReadingLogs(m_connection, idList, logs))
             return false;
+        for (auto log = logs.cbegin(); log != logs.cend(); ++log) {
+            const auto row = firstRow.constFind(log.key());
+            if (row != firstRow.cend())
+                books[*row].readings = log.value();
+        }
     }
     for (int i = 0; i < count; ++i) {
         const int first = firstRow.value(ids[i]);

@@ -8,7 +8,7 @@ class Connection;
 
 // Loads many books the way CBookRecord::Load loads one, with a handful of
 // queries per batch instead of ten per book: the lookup tables are read once,
-// books and links a batch of ids at a time.
+// books, links and readings a batch of ids at a time.
 class CBookBatchLoader
 {
 public:

@@ -9,6 +9,7 @@
 #include "crashpoint.h"
 #include "lookup.h"
 #include "recordset.h"
+#include "seriesschema.h"
 #include "sqlvalue.h"
 
 #include <QCoreApplication>
@@ -58,6 +59,7 @@ const TextColumn kTextColumns[] = {
     {"Description", &CBookRecord::Description},
     {"Notes", &CBookRecord::Notes},
     {"DateAdded", &CBookRecord::DateAdded},
+    {"SeriesNumber", &CBookRecord::SeriesNumber},
 };
 
 // Lookup columns in the order their names are turned into ids on save.
@@ -77,8 +79,9 @@ const LookupColumn kLookups[] = {
     {"booklocation", "LocationID", &CBookRecord::Location},
     {"bookformat", "FormatID", &CBookRecord::Format},
     {"bookstatus", "StatusID", &CBookRecord::Status},
+    {"bookseries", "SeriesID", &CBookRecord::Series},
 };
-enum LookupIndex { Publisher, Language, Binding, Extras, Store, Location, Format, Status, LookupCount };
+enum LookupIndex { Publisher, Language, Binding, Extras, Store, Location, Format, Status, Series, LookupCount };
 
 // The failed statement of an operation, shown once the transaction is gone.
 struct Failure
@@ -164,7 +167,7 @@ bool writeBook(const CBookRecord &r, bool isNew, CategoryId categoryId, const QS
         // Links and memberships may outlive their book when it was deleted
         // outside the program (foreign keys off); the new book takes the
         // freed number and must not inherit them.
-        for (const char *table : {"link", "book_category"}) {
+        for (const char *table : {"link", "book_category", "reading"}) {
             if (!execute(
                     connection,
                     QStringLiteral("DELETE FROM %1 WHERE BookID=%2").arg(QLatin1String(table)).arg(bookId),
@@ -236,14 +239,16 @@ bool writeBook(const CBookRecord &r, bool isNew, CategoryId categoryId, const QS
                                 text(covers->at(0).name),
                                 text(covers->at(1).name),
                                 text(isNew && r.DateAdded.isEmpty() ? DateAddedToday()
-                                                                    : CatalogDateToIso(r.DateAdded))};
+                                                                    : CatalogDateToIso(r.DateAdded)),
+                                ids[Series],
+                                text(r.SeriesNumber)};
     const QString insert =
         QStringLiteral(
             "INSERT INTO Book (BookID,Title,Subtitle,URL,Author,Edition,PublisherID,ISBN,PageCount,"
             "LanguageID,BindingID,Dimension,ExtrasID,ReleaseDate,PurchaseDate,StoreID,PurchasePrice,"
             "ListPrice,AmazonPrice,CurrentPage,EBookOnly,LocationID,StatusID,AmazonRating,"
             "NumOfReviews,MyRating,UserText1,UserText2,FormatID,BookSize,Description,Notes,"
-            "FrontCover,BackCover,DateAdded) VALUES(") +
+            "FrontCover,BackCover,DateAdded,SeriesID,SeriesNumber) VALUES(") +
         values.join(QLatin1Char(',')) + QLatin1Char(')');
     if (!execute(connection, insert, failure))
         return false;
@@ -256,6 +261,10 @@ bool writeBook(const CBookRecord &r, bool isNew, CategoryId categoryId, const QS
                 .arg(bookId)
                 .arg(p + 1)
                 .arg(text(link.Name), text(link.Path), text(link.Notes));
+        if (!execute(connection, sql, failure))
+            return false;
+    }
+    for (const QString &sql : ReadingInsertStatements(bookId, r.readings)) {
         if (!execute(connection, sql, failure))
             return false;
     }
@@ -301,6 +310,7 @@ void CBookRecord::ResetToDefaults()
         (this->*c.member).clear();
     MyRating = 0;
     EBookOnly = 0;
+    readings.clear();
     newFrontCoverSource.clear();
     newBackCoverSource.clear();
 
@@ -361,6 +371,9 @@ bool CBookRecord::Load(BookId bookId, Connection &connection)
     }
     rs.close();
 
+    if (!LoadReadingLog(connection, bookId, readings))
+        return false;
+
     sql = QStringLiteral("SELECT * FROM link WHERE BookID=%1 ORDER BY LinkID ASC").arg(bookId);
     if (!OpenRecordset(rs, connection, sql))
         return false;
@@ -385,6 +398,11 @@ bool CBookRecord::RowReader::ReadAll(Connection &connection)
     m_names.clear();
     for (const LookupColumn &c : kLookups) {
         const QString table = QLatin1String(c.table);
+        // An older catalogue opened read-only has no series yet.
+        if (c.member == &CBookRecord::Series && !CatalogueHasTable(connection, table)) {
+            m_names.append(QHash<qint64, QString>());
+            continue;
+        }
         const QString sql = QStringLiteral("SELECT %1, Name FROM %2").arg(LookupIdColumn(table), table);
         Recordset rs;
         if (!OpenRecordset(rs, connection, sql))

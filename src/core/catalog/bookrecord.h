@@ -3,6 +3,7 @@
 #include "bookid.h"
 
 #include "linkentry.h"
+#include "readinglog.h"
 #include "sharedtext.h"
 
 #include <QHash>
@@ -58,7 +59,8 @@ public:
     // and temporaryFiles are left alone.
     void ResetToDefaults();
 
-    // Reads book bookId with its links (appended to links). A book that does
+    // Reads book bookId with its links (appended to links) and its reading
+    // log. A book that does
     // not exist is not an error: BookID becomes bookId and the other fields
     // keep their values. False after a database error, which has been shown.
     bool Load(BookId bookId, Connection &connection);
@@ -189,7 +191,10 @@ public:
     QString Description; // HTML
     QString Notes;       // HTML
     QString DateAdded;   // "Jan 05, 2004"; set to the day a new book is saved when empty
+    QString Series;      // name in bookseries
+    QString SeriesNumber; // as printed: "3", "3.5", "III", "Book 2"
     QVector<CLinkEntry> links;
+    CReadingLog readings; // in the order they happened
 
     // Working values of the online lookup.
     QString productPageBaseUrl; // product page of a book = this + its ISBN

@@ -2,6 +2,7 @@
 
 #include "connection.h"
 #include "recordset.h"
+#include "seriesschema.h"
 
 #include <QDate>
 
@@ -97,6 +98,8 @@ bool UpgradeCatalogue(Connection &connection)
         return false;
     if (!BookTableHasColumn(connection, QStringLiteral("DateAdded")) &&
         !connection.execute(QStringLiteral("ALTER TABLE book ADD COLUMN DateAdded DATE")))
+        return false;
+    if (!AddSeriesAndReadings(connection))
         return false;
     // The list's covering index now holds the date too; the older one, made
     // before it, goes.

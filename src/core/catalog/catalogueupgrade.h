@@ -9,7 +9,7 @@ class Connection;
 // catalogue stays as it is; the readers below cope with either.
 
 // Adds the DateAdded column and the list's covering index (which holds it),
-// and the borrower and loan tables.
+// the borrower and loan tables, the series and the reading log.
 // False when a statement failed; the catalogue is then usable as before.
 bool UpgradeCatalogue(Connection &connection);
 

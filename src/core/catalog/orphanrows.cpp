@@ -16,6 +16,7 @@ const struct
                       "OR CatID NOT IN (SELECT CatID FROM category)"},
     {"link", "DELETE FROM link WHERE BookID NOT IN (SELECT BookID FROM book)"},
     {"loan", "DELETE FROM loan WHERE BookID NOT IN (SELECT BookID FROM book)"},
+    {"reading", "DELETE FROM reading WHERE BookID NOT IN (SELECT BookID FROM book)"},
     {"category", "DELETE FROM category WHERE ParentID IS NOT NULL "
                  "AND ParentID NOT IN (SELECT CatID FROM category)"},
 };

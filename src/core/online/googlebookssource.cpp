@@ -2,6 +2,7 @@
 
 #include "catalog/bookrecord.h"
 #include "catalog/isbn.h"
+#include "catalog/seriestext.h"
 #include "jsonanswer.h"
 #include "jsontext.h"
 #include "languagecodes.h"
@@ -218,7 +219,29 @@ LookupOutcome CGoogleBooksSource::readVolume(const QString &id, const QJsonObjec
         serviceText.clear();
     }
     fillRecord(info, record);
-    return LookupOutcome::Found;
+    return readSeries(info, record) == LookupOutcome::Cancelled ? LookupOutcome::Cancelled : LookupOutcome::Found;
+}
+
+LookupOutcome CGoogleBooksSource::readSeries(const QJsonObject &info, CBookRecord &record)
+{
+    const QJsonObject seriesInfo = info.value(QLatin1String("seriesInfo")).toObject();
+    const QJsonObject volumeSeries = JsonFirst(seriesInfo.value(QLatin1String("volumeSeries"))).toObject();
+    const QString id = JsonText(volumeSeries.value(QLatin1String("seriesId")));
+    if (id.isEmpty())
+        return LookupOutcome::NotFound;
+    QJsonObject answer;
+    QString ignored;
+    const LookupOutcome outcome = getJson(m_settings.googleBooksUrl + QStringLiteral("/books/v1/series/get?series_id=") +
+                                              percent(id),
+                                          answer, ignored);
+    if (outcome != LookupOutcome::Found)
+        return outcome;
+    const QString name = JsonText(JsonFirst(answer.value(QLatin1String("series"))).toObject().value(QLatin1String("title")));
+    QString number = JsonText(seriesInfo.value(QLatin1String("bookDisplayNumber")));
+    if (number.isEmpty())
+        number = JsonText(volumeSeries.value(QLatin1String("orderNumber")));
+    SetRecordSeries(record, name, number);
+    return outcome;
 }
 
 CSearchPage CGoogleBooksSource::Search(const QString &title, const QString &author, const QString &publisher,

@@ -38,6 +38,9 @@ private:
     LookupOutcome readVolume(const QString &id, const QJsonObject &fallbackInfo, CBookRecord &record,
                              QString &serviceText);
     LookupOutcome getJson(const QString &url, QJsonObject &object, QString &serviceText);
+    // The series of a volume: its number is in the volume, its name only in
+    // the series record.
+    LookupOutcome readSeries(const QJsonObject &info, CBookRecord &record);
     QString volumesUrl() const;
     QString withKey(const QString &url) const;
 

@@ -2,6 +2,7 @@
 
 #include "catalog/bookrecord.h"
 #include "catalog/isbn.h"
+#include "catalog/seriestext.h"
 #include "descriptionhtml.h"
 #include "languagecodes.h"
 #include "releasedate.h"
@@ -227,6 +228,13 @@ LookupOutcome CLocSource::lookupQuery(const QString &cql, const QString &isbn, C
         withoutTrailingPunctuation(xml.Text(QStringLiteral("mods:originInfo/mods:publisher"), mods));
     record.ReleaseDate = releaseDateOf(xml, mods);
     record.Edition = xml.Text(QStringLiteral("mods:originInfo/mods:edition"), mods).simplified();
+    // The series as transcribed ("Visual QuickPro guide", "Discworld ; 3"),
+    // its number sometimes apart.
+    const CXmlAnswer::Node series = xml.First(QStringLiteral("mods:relatedItem[@type='series']/mods:titleInfo"), mods);
+    if (series)
+        SetRecordSeries(record,
+                        withoutTrailingPunctuation(xml.Text(QStringLiteral("mods:title"), series).simplified()),
+                        xml.Text(QStringLiteral("mods:partNumber"), series).simplified());
     readExtent(xml.Text(QStringLiteral("mods:physicalDescription/mods:extent"), mods), record);
     record.Description = PlainTextToHtml(xml.Text(QStringLiteral("mods:abstract"), mods).trimmed());
     const QString lccn = lccnOf(xml, mods);

@@ -4,6 +4,7 @@
 #include "canceltoken.h"
 #include "catalog/bookrecord.h"
 #include "catalog/isbn.h"
+#include "catalog/seriestext.h"
 #include "descriptionhtml.h"
 #include "jsonanswer.h"
 #include "jsontext.h"
@@ -160,6 +161,9 @@ LookupOutcome COpenLibrarySource::lookupBibKey(const QString &bibKey, const QStr
             record.Binding = bindingName(JsonText(edition.value(QLatin1String("physical_format"))));
             record.Dimension = JsonText(edition.value(QLatin1String("physical_dimensions")));
             record.Edition = JsonText(edition.value(QLatin1String("edition_name")));
+            // A list of series statements ("Nevermoor ; 1"); older records
+            // hold one text.
+            SetRecordSeries(record, JsonFirstText(edition.value(QLatin1String("series"))));
             if (record.PageCount.isEmpty())
                 record.PageCount = JsonText(edition.value(QLatin1String("number_of_pages")));
             if (record.Language.isEmpty())

@@ -133,6 +133,31 @@ void appendLoans(QString &out, const QVector<LoanEntry> &loans, const QDate &tod
     out.append(QLatin1String("</Loans>\n"));
 }
 
+// The reading log, with what templates sum up from it: the state (Reading or
+// Read; nothing for a book never read), completed readings and the last day
+// one finished.
+void appendReadings(QString &out, const CReadingLog &log, const QString &yes, const QString &no)
+{
+    if (log.isEmpty())
+        return;
+    appendElement(out, QLatin1String("ReadingState"),
+                  ReadingStateOf(log) == ReadingState::Read ? QStringLiteral("Read") : QStringLiteral("Reading"));
+    appendElement(out, QLatin1String("TimesRead"), QString::number(CompletedReadings(log)));
+    const QDate last = LastFinished(log);
+    if (last.isValid())
+        appendElement(out, QLatin1String("LastRead"), FormatCatalogDate(last));
+    out.append(QLatin1String("<Readings>\n"));
+    for (const CReading &r : log) {
+        out.append(QLatin1String("<Reading>\n"));
+        appendElement(out, QLatin1String("Started"), r.Started);
+        appendElement(out, QLatin1String("Finished"), r.Finished);
+        appendElement(out, QLatin1String("Completed"), r.Completed ? yes : no);
+        appendElement(out, QLatin1String("Notes"), r.Notes);
+        out.append(QLatin1String("</Reading>\n"));
+    }
+    out.append(QLatin1String("</Readings>\n"));
+}
+
 void appendBook(QString &out, const CBookRecord &book, const QString &imagesFolder, const QString &yes,
                 const QString &no, const QVector<LoanEntry> &loans, const QDate &today)
 {
@@ -142,6 +167,8 @@ void appendBook(QString &out, const CBookRecord &book, const QString &imagesFold
     appendElement(out, QLatin1String("Author"), book.Author);
     appendElement(out, QLatin1String("URL"), book.URL);
     appendElement(out, QLatin1String("Edition"), book.Edition);
+    appendElement(out, QLatin1String("Series"), book.Series);
+    appendElement(out, QLatin1String("SeriesNumber"), book.SeriesNumber);
     appendElement(out, QLatin1String("ReleaseDate"), book.ReleaseDate);
     appendElement(out, QLatin1String("Publisher"), book.Publisher);
     appendElement(out, QLatin1String("ISBN"), book.ISBN);
@@ -187,6 +214,7 @@ void appendBook(QString &out, const CBookRecord &book, const QString &imagesFold
         out.append(QLatin1String("</Links>\n"));
     }
     appendLoans(out, loans, today);
+    appendReadings(out, book.readings, yes, no);
     if (!book.FrontCover.isEmpty())
         appendElement(out, QLatin1String("FrontCover"), coverPath(imagesFolder, book.FrontCover));
     if (!book.BackCover.isEmpty())

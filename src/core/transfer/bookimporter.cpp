@@ -5,6 +5,7 @@
 #include "catalog/crashpoint.h"
 #include "catalog/loancommands.h"
 #include "catalog/lookup.h"
+#include "catalog/readinglog.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
 #include "importcovers.h"
@@ -62,6 +63,8 @@ const Column kColumns[] = {
     {ImportField::FrontCover, "FrontCover", SqlText, nullptr},
     {ImportField::BackCover, "BackCover", SqlText, nullptr},
     {ImportField::DateAdded, "DateAdded", SqlText, nullptr},
+    {ImportField::Series, "SeriesID", -1, "bookseries"},
+    {ImportField::SeriesNumber, "SeriesNumber", SqlText, nullptr},
 };
 
 // A statement that failed: ends the import.
@@ -138,6 +141,7 @@ private:
     QStringList m_categoryRows;
     QStringList m_linkRows;
     QVector<std::pair<BookId, LoanRequest>> m_loans;
+    QStringList m_readingRows; // whole statements, after the books they belong to
 };
 
 constexpr int kRowsPerInsert = 200;
@@ -151,12 +155,17 @@ bool ImportRun::flush()
         !exec(QStringLiteral("INSERT INTO link (BookID,LinkID,Name,Path,Notes) VALUES ") +
               m_linkRows.join(QLatin1Char(','))))
         return false;
+    for (const QString &sql : std::as_const(m_readingRows)) {
+        if (!exec(sql))
+            return false;
+    }
     if (!m_categoryRows.isEmpty() &&
         !exec(QStringLiteral("INSERT OR IGNORE INTO book_category (BookID, CatID) VALUES ") +
               m_categoryRows.join(QLatin1Char(','))))
         return false;
     m_bookRows.clear();
     m_linkRows.clear();
+    m_readingRows.clear();
     m_categoryRows.clear();
     return true;
 }
@@ -427,6 +436,10 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
             return false;
         if (!b.links.isEmpty() && !exec(QStringLiteral("DELETE FROM link WHERE BookID=%1").arg(bookId)))
             return false;
+        // A file that logs readings gives the whole log; one that does not
+        // leaves the stored log alone.
+        if (!b.readings.isEmpty() && !exec(QStringLiteral("DELETE FROM reading WHERE BookID=%1").arg(bookId)))
+            return false;
         ++summary.updated;
     } else {
         if (m_bookColumns.isEmpty()) {
@@ -458,6 +471,7 @@ bool ImportRun::importBook(const CImportedBook &book, CImportSummary &summary)
                           .arg(FormatSqlValue(link.Name, SqlText), FormatSqlValue(link.Path, SqlText),
                                FormatSqlValue(link.Notes, SqlText));
     }
+    m_readingRows << ReadingInsertStatements(bookId, b.readings);
     for (CategoryId cat : std::as_const(categories))
         m_categoryRows << QStringLiteral("(%1, %2)").arg(bookId).arg(cat);
     if (existing > 0 || m_bookRows.size() >= kRowsPerInsert) {

@@ -6,9 +6,12 @@
 #include "catalog/fileutil.h"
 #include "catalog/loancommands.h"
 #include "catalog/recordset.h"
+#include "catalog/seriesschema.h"
+#include "catalog/sqlvalue.h"
 #include "categorypath.h"
 #include "csvparser.h"
 #include "page/bookxml.h"
+#include "readingtransfer.h"
 #include "tellicowriter.h"
 #include "zipwriter.h"
 
@@ -33,7 +36,7 @@ const char *const kSelect =
     "b.PageCount, la.Name, bi.Name, b.Dimension, e.Name, b.PurchaseDate, s.Name, b.PurchasePrice, "
     "b.ListPrice, b.AmazonPrice, lo.Name, st.Name, b.CurrentPage, b.AmazonRating, b.NumOfReviews, "
     "b.MyRating, b.UserText1, b.UserText2, b.EBookOnly, f.Name, b.BookSize, b.Description, b.Notes, "
-    "b.FrontCover, b.BackCover, %1 FROM book b "
+    "b.FrontCover, b.BackCover, %1, %2 FROM book b "
     "LEFT JOIN bookpublisher p ON p.PublisherID=b.PublisherID "
     "LEFT JOIN booklanguage la ON la.LanguageID=b.LanguageID "
     "LEFT JOIN bookbinding bi ON bi.BindingID=b.BindingID "
@@ -57,7 +60,7 @@ const ImportField kSelected[] = {
     ImportField::UserText1,     ImportField::UserText2,    ImportField::EBookOnly,
     ImportField::Format,        ImportField::BookSize,     ImportField::Description,
     ImportField::Notes,         ImportField::FrontCover,   ImportField::BackCover,
-    ImportField::DateAdded,
+    ImportField::DateAdded,     ImportField::Series,       ImportField::SeriesNumber,
 };
 
 // A number with a point and no needless zeros: 24.95, 3, 0.5.
@@ -229,7 +232,8 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
     const bool orphansOnly = scope.kind == CExportScope::Category && scope.categoryId == 6;
 
     QHash<BookId, int> index; // BookID -> position in m_books
-    const QString select = QString::fromLatin1(kSelect).arg(DateAddedSelect(m_connection, QStringLiteral("b.")));
+    const QString select = QString::fromLatin1(kSelect).arg(DateAddedSelect(m_connection, QStringLiteral("b.")),
+                                                            SeriesSelect(m_connection, QStringLiteral("b.")));
     if (!readAll(m_connection, select, error, [&](const Recordset &rs) {
             const BookId id = rs.field(0).toInt64();
             if (orphansOnly ? memberships.contains(id) : (!all && !orphansOnly && !wanted.contains(id)))
@@ -276,6 +280,19 @@ bool CCatalogExporter::Collect(const CExportScope &scope, QString &error)
                          LoanDateFromField(rs.field(2)).toString(Qt::ISODate);
                      book.values[int(ImportField::DueDate)] =
                          LoanDateFromField(rs.field(3)).toString(Qt::ISODate);
+                 }))
+        return false;
+
+    if (CatalogueHasTable(m_connection, QStringLiteral("reading")) &&
+        !readAll(m_connection,
+                 QStringLiteral("SELECT BookID, Started, Finished, Completed, Notes FROM reading ORDER BY BookID, "
+                                "ReadingID"),
+                 error, [&](const Recordset &rs) {
+                     const int at = index.value(rs.field(0).toInt64(), -1);
+                     if (at >= 0)
+                         m_books[at].readings << CReading{CatalogDateToIso(FieldToText(rs.field(1))),
+                                                          CatalogDateToIso(FieldToText(rs.field(2))),
+                                                          rs.field(3).toBool(), rs.field(4).toString()};
                  }))
         return false;
 
@@ -336,6 +353,8 @@ bool CCatalogExporter::writeCsv(QIODevice &device, QString &error, const Progres
                 line += CCsvParser::Quote(JoinCategoryPaths(b.categories));
             else if (field == ImportField::Links)
                 line += CCsvParser::Quote(linksJson(b.links));
+            else if (field == ImportField::Readings)
+                line += CCsvParser::Quote(ReadingLogJson(b.readings));
             else if (field == ImportField::FrontCover || field == ImportField::BackCover)
                 line += covers.contains(b.values[f]) ? CCsvParser::Quote(coverFolder + QLatin1Char('/') + b.values[f])
                                                      : QString();

@@ -3,6 +3,7 @@
 #include "catalog/authornames.h"
 #include "catalog/isbn.h"
 #include "categorypath.h"
+#include "readingtransfer.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -394,6 +395,7 @@ CImportedBook BuildImportedBook(const CImportTable &table, int row, const Import
             break;
         }
     }
+    ApplySeriesAndReadings(book, table, [&](ImportField f) { return where(sourceColumn[int(f)]); });
     if (book.value(ImportField::Title).isEmpty() && book.value(ImportField::ISBN).isEmpty())
         book.refusal = QCoreApplication::translate("Import", "The row has neither a title nor an ISBN.");
     return book;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/linkentry.h"
+#include "catalog/readinglog.h"
 #include "importfield.h"
 
 #include <QString>
@@ -17,6 +18,7 @@ struct CImportedBook
     QString values[int(ImportField::Count)];
     QVector<QStringList> categories; // paths of category names
     QVector<CLinkEntry> links;
+    CReadingLog readings; // days as yyyy-mm-dd
     QString refusal; // why the row cannot be imported; empty when it can
     // Values that were mended or left out, each with its line and column
     // ("Line 5, Number of Pages: ...").

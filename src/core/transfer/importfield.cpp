@@ -56,6 +56,11 @@ const FieldInfo kFields[] = {
     {"Borrower", QT_TRANSLATE_NOOP("Import", "Lent to"), FieldKind::Text},
     {"LoanDate", QT_TRANSLATE_NOOP("Import", "Loan date"), FieldKind::Date},
     {"DueDate", QT_TRANSLATE_NOOP("Import", "Due date"), FieldKind::Date},
+    {"Series", QT_TRANSLATE_NOOP("Import", "Series"), FieldKind::Lookup},
+    {"SeriesNumber", QT_TRANSLATE_NOOP("Import", "Number in series"), FieldKind::Text},
+    {"Readings", QT_TRANSLATE_NOOP("Import", "Readings (days finished)"), FieldKind::Readings},
+    {"DateStarted", QT_TRANSLATE_NOOP("Import", "Date started"), FieldKind::Date},
+    {"TimesRead", QT_TRANSLATE_NOOP("Import", "Times read"), FieldKind::Text},
 };
 static_assert(sizeof(kFields) / sizeof(kFields[0]) == size_t(ImportField::Count), "one entry per field");
 
@@ -78,7 +83,8 @@ const KnownColumn kGoodreads[] = {
     {"Binding", ImportField::Binding},
     {"Number of Pages", ImportField::PageCount},
     {"Year Published", ImportField::ReleaseDate},
-    {"Date Read", ImportField::UserText1},
+    {"Date Read", ImportField::Readings},
+    {"Read Count", ImportField::TimesRead},
     {"Date Added", ImportField::DateAdded},
     {"Bookshelves", ImportField::Categories},
     {"Exclusive Shelf", ImportField::Categories},
@@ -101,7 +107,9 @@ const KnownColumn kLibraryThing[] = {
     {"Dimensions", ImportField::Dimension},
     {"Page Count", ImportField::PageCount},
     {"Acquired", ImportField::PurchaseDate},
-    {"Date Read", ImportField::UserText1},
+    {"Date Started", ImportField::DateStarted},
+    {"Date Read", ImportField::Readings},
+    {"Series", ImportField::Series},
     {"Tags", ImportField::Categories},
     {"Languages", ImportField::Language},
     {"ISBN", ImportField::ISBN},
@@ -158,6 +166,10 @@ const KnownColumn kTellico[] = {
     {"loan-borrower", ImportField::Borrower},
     {"loan-date", ImportField::LoanDate},
     {"loan-due", ImportField::DueDate},
+    {"series", ImportField::Series},
+    {"series_num", ImportField::SeriesNumber},
+    {"read", ImportField::TimesRead},
+    {"reading", ImportField::Readings}, // our export: the whole log, a table
 };
 
 // Common column names of hand-made spreadsheets.
@@ -187,6 +199,9 @@ const KnownColumn kSynonyms[] = {
     {"borrower", ImportField::Borrower},
     {"loandate", ImportField::LoanDate},
     {"duedate", ImportField::DueDate},
+    {"volume", ImportField::SeriesNumber},
+    {"dateread", ImportField::Readings},
+    {"readcount", ImportField::TimesRead},
 };
 
 QString squeezed(const QString &name)

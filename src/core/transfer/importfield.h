@@ -49,11 +49,16 @@ enum class ImportField {
     Borrower,  // the current loan of a book lent to someone (not a book column)
     LoanDate,
     DueDate,
+    Series,
+    SeriesNumber,
+    Readings,    // the reading log (our export), or the days a book was finished
+    DateStarted, // the day the last reading began
+    TimesRead,   // a count, or yes/no for read at least once
     Count
 };
 
 // How a field's text is checked and stored.
-enum class FieldKind { Text, Html, Lookup, Integer, Decimal, Date, Rating, YesNo, Categories, Links, Cover };
+enum class FieldKind { Text, Html, Lookup, Integer, Decimal, Date, Rating, YesNo, Categories, Links, Cover, Readings };
 
 QString ImportFieldName(ImportField field);  // "Title", ... "BackCover"
 QString ImportFieldLabel(ImportField field); // for the mapping page

@@ -55,6 +55,8 @@ const TellicoField kFields[] = {
     {ImportField::BookSize, "book-size", false},
     {ImportField::Description, "plot", false},
     {ImportField::Notes, "comments", false},
+    {ImportField::Series, "series", false},
+    {ImportField::SeriesNumber, "series_num", false},
 };
 
 // Fields a Tellico book collection does not have by itself:
@@ -177,6 +179,24 @@ void writeBorrowers(QXmlStreamWriter &w, const QVector<CExportBook> &books)
     w.writeEndElement();
 }
 
+void writeReadings(QXmlStreamWriter &w, const CReadingLog &log)
+{
+    if (CompletedReadings(log) > 0)
+        w.writeTextElement(QStringLiteral("read"), QStringLiteral("true"));
+    if (log.isEmpty())
+        return;
+    w.writeStartElement(QStringLiteral("readings"));
+    for (const CReading &r : log) {
+        w.writeStartElement(QStringLiteral("reading"));
+        w.writeTextElement(QStringLiteral("column"), r.Started);
+        w.writeTextElement(QStringLiteral("column"), r.Finished);
+        w.writeTextElement(QStringLiteral("column"), r.Completed ? QStringLiteral("true") : QString());
+        w.writeTextElement(QStringLiteral("column"), r.Notes);
+        w.writeEndElement();
+    }
+    w.writeEndElement();
+}
+
 } // namespace
 
 QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QString &imagesFolder,
@@ -214,6 +234,19 @@ QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QStrin
         }
         w.writeEndElement();
     }
+    // The reading log as a table of its own; Tellico's "read" says only
+    // whether the book was read.
+    w.writeStartElement(QStringLiteral("field"));
+    w.writeAttribute(QStringLiteral("name"), QStringLiteral("reading"));
+    w.writeAttribute(QStringLiteral("title"), QStringLiteral("Readings"));
+    w.writeAttribute(QStringLiteral("type"), QStringLiteral("8"));
+    w.writeAttribute(QStringLiteral("flags"), QStringLiteral("1"));
+    w.writeAttribute(QStringLiteral("category"), QStringLiteral("Ordoteca"));
+    w.writeStartElement(QStringLiteral("prop"));
+    w.writeAttribute(QStringLiteral("name"), QStringLiteral("columns"));
+    w.writeCharacters(QStringLiteral("4"));
+    w.writeEndElement();
+    w.writeEndElement();
     w.writeEndElement(); // fields
 
     QStringList imageIds;
@@ -275,6 +308,7 @@ QByteArray CTellicoWriter::Build(const QVector<CExportBook> &books, const QStrin
             }
             w.writeEndElement();
         }
+        writeReadings(w, book.readings);
         const struct
         {
             ImportField field;

@@ -36,6 +36,8 @@ enum : int {
     Lend = 32850,
     Return = 32851,
     BorrowedBook = 32852,
+    StartReading = 32854,
+    FinishReading = 32855,
     // View
     ViewToolbar = 59392,
     ViewStatusBar = 59393,

@@ -146,6 +146,8 @@ bool CMainFrame::writesCatalogue(int id)
     case Cmd::SendToFavorites:
     case Cmd::SendToReadingList:
     case Cmd::SendToSearchResults:
+    case Cmd::StartReading:
+    case Cmd::FinishReading:
     case Cmd::BasicSearch: // it stores its results in Search Results
     case Cmd::Lend:
     case Cmd::Return:

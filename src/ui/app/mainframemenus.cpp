@@ -47,6 +47,8 @@ const CommandText kCommands[] = {
     {Cmd::SendToFavorites, QT_TRANSLATE_NOOP("CMainFrame", "&Favorites"), QT_TRANSLATE_NOOP("CMainFrame", "Add the selected books to Favorites\nFavorites")},
     {Cmd::SendToReadingList, QT_TRANSLATE_NOOP("CMainFrame", "&Reading List"), QT_TRANSLATE_NOOP("CMainFrame", "Add the selected books to the Reading List\nReading List")},
     {Cmd::SendToSearchResults, QT_TRANSLATE_NOOP("CMainFrame", "&Search Results"), QT_TRANSLATE_NOOP("CMainFrame", "Add the selected books to Search Results\nSearch Results")},
+    {Cmd::StartReading, QT_TRANSLATE_NOOP("CMainFrame", "Start Rea&ding"), QT_TRANSLATE_NOOP("CMainFrame", "Log that you began reading the selected books today\nStart Reading")},
+    {Cmd::FinishReading, QT_TRANSLATE_NOOP("CMainFrame", "F&inished Reading"), QT_TRANSLATE_NOOP("CMainFrame", "Log that you finished reading the selected books today\nFinished Reading")},
     {Cmd::BasicSearch, QT_TRANSLATE_NOOP("CMainFrame", "Basic &Search"), QT_TRANSLATE_NOOP("CMainFrame", "Search the catalogue for a keyword\nBasic Search")},
     {Cmd::Lend, QT_TRANSLATE_NOOP("CMainFrame", "&Lend..."), QT_TRANSLATE_NOOP("CMainFrame", "Record that the selected books are lent to someone\nLend")},
     {Cmd::Return, QT_TRANSLATE_NOOP("CMainFrame", "Return Boo&k..."), QT_TRANSLATE_NOOP("CMainFrame", "Record that the selected books on loan came back\nReturn")},
@@ -194,6 +196,7 @@ void CMainFrame::buildMenus()
     edit->addSeparator();
     edit->addActions({a(Cmd::AddBook), a(Cmd::RemoveBook), a(Cmd::EditBook)});
     edit->addMenu(sendTo);
+    edit->addActions({a(Cmd::StartReading), a(Cmd::FinishReading)});
     edit->addSeparator();
     edit->addActions({a(Cmd::Lend), a(Cmd::Return), a(Cmd::BorrowedBook)});
     edit->addSeparator();
@@ -239,6 +242,7 @@ void CMainFrame::buildMenus()
     list->addSeparator();
     list->addMenu(sendTo);
     list->addActions({a(Cmd::Lend), a(Cmd::Return)});
+    list->addActions({a(Cmd::StartReading), a(Cmd::FinishReading)});
     list->addSeparator();
     list->addActions({a(Cmd::Cut), a(Cmd::Copy), a(Cmd::Paste), a(Cmd::SelectAll)});
 

@@ -8,9 +8,11 @@
 #include "catalog/clipboardformats.h"
 #include "catalog/imagesfolder.h"
 #include "catalog/ordodoc.h"
+#include "catalog/readinglog.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QDrag>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -329,6 +331,19 @@ void COrdoListView::sendTo(CategoryId category)
         SendBooksTo(*m_doc->connection(), m_doc->selectedBooks(), category);
 }
 
+void COrdoListView::logReading(bool finished)
+{
+    if (!m_doc || !m_doc->connection())
+        return;
+    Connection &connection = *m_doc->connection();
+    const QDate today = QDate::currentDate();
+    const bool logged = finished ? FinishReading(connection, m_doc->selectedBooks(), today)
+                                 : StartReading(connection, m_doc->selectedBooks(), today);
+    // The page shows the log.
+    if (logged)
+        emit showBookPageRequested();
+}
+
 Qt::DropActions COrdoListView::allowedDragActions() const
 {
     const CategoryId category = m_doc ? m_doc->currentCategory() : CategoryId(NoCategory);
@@ -449,6 +464,8 @@ bool COrdoListView::servesCommand(int id) const
     case Cmd::SendToFavorites:
     case Cmd::SendToReadingList:
     case Cmd::SendToSearchResults:
+    case Cmd::StartReading:
+    case Cmd::FinishReading:
     case Cmd::Cut:
     case Cmd::Copy:
     case Cmd::Paste:
@@ -471,6 +488,8 @@ bool COrdoListView::isCommandEnabled(int id) const
         // A loan list holds no memberships; Return takes a book off it.
         return any && !IsLoanCategory(category);
     case Cmd::Copy:
+    case Cmd::StartReading:
+    case Cmd::FinishReading:
         return any;
     case Cmd::EditBook:
         return open && m_selectedRows.size() == 1;
@@ -511,6 +530,10 @@ void COrdoListView::runCommand(int id)
         break;
     case Cmd::SendToSearchResults:
         sendTo(kSearchResults);
+        break;
+    case Cmd::StartReading:
+    case Cmd::FinishReading:
+        logReading(id == Cmd::FinishReading);
         break;
     case Cmd::Cut:
         onCopy();

@@ -102,6 +102,8 @@ private:
     void onEditBook();
     void onCopy();
     void sendTo(CategoryId category);
+    // Edit > Start Reading (finished false) and Finished Reading, today.
+    void logReading(bool finished);
     void clearSortMark();
     QVector<int> collectSelectedRows() const;
 

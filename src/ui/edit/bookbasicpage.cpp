@@ -20,6 +20,7 @@ void CBookBasicPage::OnInitDialog()
     FillLookupCombo(ui->comboLanguage, QStringLiteral("booklanguage"), m_connection);
     FillLookupCombo(ui->comboBinding, QStringLiteral("bookbinding"), m_connection);
     FillLookupCombo(ui->comboExtras, QStringLiteral("bookextras"), m_connection);
+    FillLookupCombo(ui->comboSeries, QStringLiteral("bookseries"), m_connection);
     CPropertyPage::OnInitDialog();
 }
 
@@ -39,6 +40,8 @@ void CBookBasicPage::DoDataExchange(bool saveAndValidate)
         m_binding = ComboText(ui->comboBinding);
         m_dimension = ui->editDimension->text();
         m_extras = ComboText(ui->comboExtras);
+        m_series = ComboText(ui->comboSeries);
+        m_seriesNumber = ui->editSeriesNumber->text().trimmed();
         return;
     }
     ui->editTitle->setText(m_title);
@@ -54,6 +57,8 @@ void CBookBasicPage::DoDataExchange(bool saveAndValidate)
     SetComboText(ui->comboBinding, m_binding);
     ui->editDimension->setText(m_dimension);
     SetComboText(ui->comboExtras, m_extras);
+    SetComboText(ui->comboSeries, m_series);
+    ui->editSeriesNumber->setText(m_seriesNumber);
 }
 
 bool CBookBasicPage::OnKillActive()

@@ -41,6 +41,8 @@ public:
     QString m_binding;
     QString m_dimension;
     QString m_extras;
+    QString m_series;
+    QString m_seriesNumber;
 
 protected:
     void OnInitDialog() override;

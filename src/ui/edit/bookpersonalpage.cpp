@@ -33,6 +33,7 @@ void CBookPersonalPage::DoDataExchange(bool saveAndValidate)
     if (saveAndValidate) {
         m_purchaseDate = ui->datePurchase->date();
         m_dateAdded = ui->dateAdded->date();
+        m_readings = ui->readingLog->log();
         m_store = ComboText(ui->comboStore);
         m_purchasePrice = ui->editPurchasePrice->text();
         m_listPrice = ui->editListPrice->text();
@@ -55,6 +56,7 @@ void CBookPersonalPage::DoDataExchange(bool saveAndValidate)
     }
     ui->datePurchase->setDate(m_purchaseDate);
     ui->dateAdded->setDate(m_dateAdded);
+    ui->readingLog->setLog(m_readings);
     SetComboText(ui->comboStore, m_store);
     ui->editPurchasePrice->setText(m_purchasePrice);
     ui->editListPrice->setText(m_listPrice);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/readinglog.h"
 #include "widgets/propertysheet.h"
 
 #include <QDate>
@@ -46,6 +47,7 @@ public:
     int m_ebookOnly = 0;
     QString m_format;
     QString m_size;
+    CReadingLog m_readings;
 
 protected:
     void OnInitDialog() override;

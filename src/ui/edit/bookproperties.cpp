@@ -114,12 +114,15 @@ void CBookProperties::copyRecordToPages()
     g.m_binding = r.Binding;
     g.m_dimension = r.Dimension;
     g.m_extras = r.Extras;
+    g.m_series = r.Series;
+    g.m_seriesNumber = r.SeriesNumber;
 
     CBookPersonalPage &p = *m_personalPage;
     p.m_purchaseDate = ReadBookDate(r.PurchaseDate);
     // A new book is added today unless the lookup or a copy says otherwise.
     p.m_dateAdded = m_isNew && r.DateAdded.isEmpty() ? QDate::currentDate() : ReadBookDate(r.DateAdded);
     p.m_store = r.Store;
+    p.m_readings = r.readings;
     p.m_purchasePrice = r.PurchasePrice;
     p.m_listPrice = r.ListPrice;
     p.m_amazonPrice = r.AmazonPrice;
@@ -169,6 +172,8 @@ void CBookProperties::copyPagesToRecord()
     r.Binding = g.m_binding;
     r.Dimension = g.m_dimension;
     r.Extras = g.m_extras;
+    r.Series = g.m_series;
+    r.SeriesNumber = g.m_seriesNumber;
 
     const CBookPersonalPage &p = *m_personalPage;
     r.PurchaseDate = storedDateText(p.m_purchaseDate);
@@ -177,6 +182,7 @@ void CBookProperties::copyPagesToRecord()
     if (p.m_dateAdded.isValid() || ReadBookDate(r.DateAdded).isValid())
         r.DateAdded = storedDateText(p.m_dateAdded);
     r.Store = p.m_store;
+    r.readings = p.m_readings;
     r.PurchasePrice = p.m_purchasePrice;
     r.ListPrice = p.m_listPrice;
     r.AmazonPrice = p.m_amazonPrice;

@@ -73,7 +73,9 @@ private slots:
         QCOMPARE(lantern.Binding, QStringLiteral("Paperback")); // the existing lookup row
         QCOMPARE(lantern.PageCount, QStringLiteral("312"));
         QCOMPARE(lantern.MyRating, 4);
-        QCOMPARE(lantern.UserText1, QStringLiteral("2019-03-14"));
+        // Date Read goes to the reading log; UserText1 stays free.
+        QCOMPARE(lantern.UserText1, QString());
+        QCOMPARE(lantern.readings, (CReadingLog{{{}, "Mar 14, 2019", true, {}}}));
         QVERIFY(lantern.Notes.contains("Second line"));
         // The "favorites" shelf is the catalogue's own Favorites.
         QCOMPARE(categoryNamesOf(cat, lantern.BookID), (QStringList{"Favorites", "français", "read"}));

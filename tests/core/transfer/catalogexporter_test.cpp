@@ -104,8 +104,8 @@ private slots:
         QVERIFY2(exporter.Write(CCatalogExporter::Csv, path, error), qPrintable(error));
         const QByteArray bytes = FileBytes(path);
         QVERIFY(bytes.startsWith("\xEF\xBB\xBFTitle,Subtitle,Author,URL,")); // UTF-8 with its mark
-        QVERIFY(
-            bytes.contains(",Categories,Links,FrontCover,BackCover,DateAdded,Borrower,LoanDate,DueDate\r\n"));
+        QVERIFY(bytes.contains(",Categories,Links,FrontCover,BackCover,DateAdded,Borrower,LoanDate,DueDate,Series,"
+                               "SeriesNumber,Readings,DateStarted,TimesRead\r\n"));
         QVERIFY(bytes.contains("\"Comma, \"\"quote\"\" and\nline\""));
 
         QVector<QStringList> rows;

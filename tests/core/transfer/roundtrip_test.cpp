@@ -121,6 +121,11 @@ private slots:
         full.Description = "<p>Line one, with \"quotes\" & <b>bold</b>.</p>\n<p>Ελληνικά; русский</p>";
         full.Notes = "Notes\nover two lines";
         full.DateAdded = "Mar 14, 2019";
+        full.Series = "Café; \"Zeitgeist\" (Reihe)";
+        full.SeriesNumber = "3.5";
+        full.readings = {{"Jan 05, 2020", "Feb 01, 2020", true, "第一次, \"première\""},
+                         {{}, {}, true, "Ελληνικά"},
+                         {"Mar 01, 2025", {}, false, {}}};
         full.links = {{"", "Publisher, page", "http://example.com/p", "see \"here\""},
                       {"", "Κριτική", "file:///tmp/review.html", ""}};
         full.newFrontCoverSource = m_pictures.filePath("front.jpg");
@@ -132,6 +137,9 @@ private slots:
         small.Title = "Война и мир";
         small.Binding = "Spiralbindung"; // no Tellico binding: kept as written
         small.links = {{"", "", "http://example.com/only-path", ""}};
+        small.Series = "Классика";
+        small.SeriesNumber = "IV";
+        small.readings = {{{}, "Dec 31, 1999", true, {}}};
         QVERIFY(small.Save(true, 34, sourceImages, source.connection()));
 
         CBookRecord plain;

@@ -377,7 +377,8 @@ private slots:
         QCOMPARE(cell(t, 0, "cdate"), QStringLiteral("2011-02-03"));
         QCOMPARE(cell(t, 0, "mdate"), QStringLiteral("2012-04-05"));
         QCOMPARE(mapped(t, "cdate"), ImportField::DateAdded); // Tellico's "Date Created"
-        for (const char *column : {"read", "signed", "loaned", "mdate", "genre"}) {
+        QCOMPARE(mapped(t, "read"), ImportField::TimesRead);  // read at least once
+        for (const char *column : {"signed", "loaned", "mdate", "genre"}) {
             QCOMPARE(mapped(t, column), ImportField::None);
             QCOMPARE(ImportFieldLabel(mapped(t, column)), QStringLiteral("(not imported)"));
         }

@@ -120,7 +120,8 @@ private slots:
                               "Cu&t", "&Paste"}));
         QCOMPARE(menuTexts(frame.contextPopup("List")),
                  QStringList({"Add &Book...", "&Remove Book", "&Edit Book...", "-", "Se&nd To", "&Lend...",
-                              "Return Boo&k...", "-", "Cu&t", "&Copy", "&Paste", "Select &All"}));
+                              "Return Boo&k...", "Start Rea&ding", "F&inished Reading", "-", "Cu&t", "&Copy",
+                              "&Paste", "Select &All"}));
     }
 
     void create_101Styles_listsOnly100()

@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QDate>
 #include <QTest>
 #include <algorithm>
 
@@ -409,6 +410,28 @@ private slots:
             QVERIFY(f.view.servesCommand(id));
         QVERIFY(!f.view.servesCommand(Cmd::AddSubCategory));
         QVERIFY(!f.view.servesCommand(Cmd::Print));
+    }
+
+    // Start Reading and Finished Reading log today on every selected book;
+    // a reading under way is not started twice.
+    void startAndFinishReading_onTheSelectedBooks()
+    {
+        ListFixture f;
+        f.cat.exec("INSERT INTO reading (BookID, ReadingID, Started, Completed) VALUES (3, 1, '2025-01-02', 0)");
+        f.show(32);
+        QVERIFY(!f.view.isCommandEnabled(Cmd::StartReading));
+        f.select({f.rowOf(3), f.rowOf(2)});
+        QVERIFY(f.view.isCommandEnabled(Cmd::StartReading) && f.view.isCommandEnabled(Cmd::FinishReading));
+        QSignalSpy page(&f.view, &COrdoListView::showBookPageRequested);
+        f.view.runCommand(Cmd::StartReading);
+        QCOMPARE(page.count(), 1);
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        QCOMPARE(f.cat.scalar("SELECT group_concat(BookID || ':' || Started, ' ') FROM (SELECT * FROM reading "
+                              "ORDER BY BookID)"),
+                 "2:" + today + " 3:2025-01-02");
+        f.view.runCommand(Cmd::FinishReading);
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM reading WHERE Completed = 1 AND Finished = '" + today + "'"), 2);
+        QCOMPARE(f.cat.count("SELECT COUNT(*) FROM reading WHERE BookID = 1"), 0);
     }
 
     void copyAndPaste_carryTheSelectedBooks()

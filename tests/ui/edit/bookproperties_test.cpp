@@ -6,6 +6,7 @@
 #include "catalog/bookrecord.h"
 #include "catalog/imagesfolder.h"
 #include "catalog/ordodoc.h"
+#include "catalog/sqlvalue.h"
 #include "edit/bookcoverspage.h"
 #include "edit/bookdescriptionpage.h"
 #include "edit/bookeditor.h"
@@ -31,6 +32,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -124,6 +126,9 @@ CBookRecord fullBook()
     r.Description = "<P>Tips</P>";
     r.Notes = "<B>Reread</B>";
     r.links = {{"1", "Site", "http://pragprog.com", ""}, {"2", "Errata", "http://pragprog.com/e", "old"}};
+    r.Series = "Pragmatic Bookshelf";
+    r.SeriesNumber = "III";
+    r.readings = {{"Jan 05, 2004", "Feb 01, 2004", true, "first"}, {{}, {}, true, {}}, {"Mar 01, 2025", {}, false, {}}};
     return r;
 }
 
@@ -520,6 +525,33 @@ private slots:
         QVERIFY(sheet->saveSucceeded());
         QCOMPARE(storedValues(f.cat, id), before);
         QCOMPARE(f.cat.count("SELECT COUNT(*) FROM book"), 1);
+    }
+
+    // Series and readings typed into the sheet, in other scripts and with a
+    // day typed the European way.
+    void seriesAndReadings_typedInTheSheet()
+    {
+        Fixture f;
+        const int id = addThroughSheet(f, "Пикник на обочине", [](CBookProperties &sheet) {
+            combo(&sheet, "comboSeries")->setEditText("Мир Полудня");
+            edit(&sheet, "editSeriesNumber")->setText(" 3.5 ");
+            sheet.tabWidget()->setCurrentIndex(CBookProperties::PersonalPage);
+            auto *table = FindControl<QTableWidget>(&sheet, "tableReadings");
+            FindControl<QPushButton>(&sheet, "buttonAddReading")->click();
+            FindControl<QPushButton>(&sheet, "buttonAddReading")->click();
+            QCOMPARE(table->rowCount(), 2);
+            table->item(0, 0)->setText("2025-03-01");
+            table->item(0, 1)->setText("15.03.2025");
+            table->item(0, 3)->setText("第一次 — Ελληνικά");
+            table->setCurrentCell(1, 0);
+            FindControl<QPushButton>(&sheet, "buttonRemoveReading")->click();
+            QCOMPARE(table->rowCount(), 1);
+        });
+        const CBookRecord r = loaded(f.cat, id);
+        QCOMPARE(r.Series, QString("Мир Полудня"));
+        QCOMPARE(r.SeriesNumber, QString("3.5"));
+        // A finishing day makes the reading one read to the end.
+        QCOMPARE(r.readings, (CReadingLog{{"Mar 01, 2025", "Mar 15, 2025", true, "第一次 — Ελληνικά"}}));
     }
 
     void cancel_touchesNothing()
