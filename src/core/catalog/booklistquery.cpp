@@ -30,43 +30,55 @@ bool readPublishers(Connection &connection, QHash<qint64, QString> &names)
 
 } // namespace
 
-QString BookListSql(CategoryId category, bool dateAdded)
+QString BookListSql(CategoryId category, bool dateAdded, bool series)
 {
-    const QString columns = QStringLiteral("Title, Author, PublisherID, ISBN, Edition, ") +
-                            (dateAdded ? QStringLiteral("DateAdded") : QStringLiteral("NULL"));
+    // The series are read only when the list shows them: they are not in the
+    // index that lets the plain list skip the books' long texts.
+    const QString seriesColumns =
+        series ? QStringLiteral(", (SELECT Name FROM bookseries WHERE bookseries.SeriesID = book.SeriesID), "
+                                "book.SeriesNumber")
+               : QString();
+    QString columns = QStringLiteral("Title, Author, PublisherID, ISBN, Edition, ") +
+                      (dateAdded ? QStringLiteral("DateAdded") : QStringLiteral("NULL"));
+    if (IsLoanCategory(category))
+        return QStringLiteral("SELECT book.BookID, %1, borrower.Name, loan.DueDate%3 FROM loan "
+                              "JOIN book ON book.BookID = loan.BookID "
+                              "JOIN borrower ON borrower.BorrowerID = loan.BorrowerID "
+                              "WHERE loan.ReturnDate IS NULL AND loan.Direction = %2 ORDER BY Title DESC")
+            .arg(columns)
+            .arg(category == OnLoanCategory ? 0 : 1)
+            .arg(seriesColumns);
+    if (series)
+        columns += QStringLiteral(", NULL, NULL") + seriesColumns;
     if (category == AllBooksCategory)
         return QStringLiteral("SELECT BookID, %1 FROM book ORDER BY Title DESC").arg(columns);
     if (category == RecycleBinCategory)
         return QStringLiteral("SELECT BookID, %1 FROM book WHERE BookID NOT IN (SELECT DISTINCT BookID FROM "
                               "book_category) ORDER BY Title DESC")
             .arg(columns);
-    if (IsLoanCategory(category))
-        return QStringLiteral("SELECT book.BookID, %1, borrower.Name, loan.DueDate FROM loan "
-                              "JOIN book ON book.BookID = loan.BookID "
-                              "JOIN borrower ON borrower.BorrowerID = loan.BorrowerID "
-                              "WHERE loan.ReturnDate IS NULL AND loan.Direction = %2 ORDER BY Title DESC")
-            .arg(columns)
-            .arg(category == OnLoanCategory ? 0 : 1);
     return QStringLiteral("SELECT book.BookID, %1 FROM book, book_category WHERE book.BookID = "
                           "book_category.BookID AND book_category.CatID = %2 ORDER BY Title DESC")
         .arg(columns)
         .arg(category);
 }
 
-BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookListRows &rows)
+BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookListRows &rows, bool series)
 {
     rows.clear();
     // Every click runs this: the schema is asked only when the query fails
-    // (a read-only catalogue of an older version has no date column).
-    QString sql = BookListSql(category);
+    // (a read-only catalogue of an older version has no date column, no
+    // series).
+    QString sql = BookListSql(category, true, series);
     Recordset rs;
     if (!rs.open(connection, sql)) {
         // A read-only catalogue of an older version has no loans to list.
         if (IsLoanCategory(category) && !HasLoanTables(connection))
             return BookListLoad::Loaded;
-        if (BookTableHasColumn(connection, QStringLiteral("DateAdded")))
+        const bool dateAdded = BookTableHasColumn(connection, QStringLiteral("DateAdded"));
+        const bool seriesColumns = series && BookTableHasColumn(connection, QStringLiteral("SeriesID"));
+        if (dateAdded && seriesColumns == series)
             return BookListLoad::OpenFailed;
-        sql = BookListSql(category, false);
+        sql = BookListSql(category, dateAdded, seriesColumns);
         if (!rs.open(connection, sql))
             return BookListLoad::OpenFailed;
     }
@@ -82,6 +94,7 @@ BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookL
         return QByteArrayView(text, text ? sqlite3_column_bytes(stmt, column) : 0);
     };
     const bool loanColumns = rs.fieldCount() > 7;
+    const bool seriesColumns = rs.fieldCount() > 9;
     BookListLoad result = BookListLoad::Loaded;
     rows.reserve(1024);
     while (!rs.isEOF()) {
@@ -93,7 +106,10 @@ BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookL
             if (found != publishers.cend())
                 publisher = *found;
         }
-        if (loanColumns)
+        if (seriesColumns)
+            rows.appendUtf8(sqlite3_column_int64(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
+                            bytes(6), bytes(7), bytes(8), bytes(9), bytes(10));
+        else if (loanColumns)
             rows.appendUtf8(sqlite3_column_int64(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
                             bytes(6), bytes(7), bytes(8));
         else
@@ -144,6 +160,16 @@ bool LoadBookListRow(Connection &connection, BookId bookId, BookListRow &row)
                                       .arg(publisherId.toInt64())) &&
             !name.isEOF())
             row.publisher = FieldToText(name.field(0));
+    }
+    if (BookTableHasColumn(connection, QStringLiteral("SeriesID"))) {
+        Recordset series;
+        if (series.open(connection, QStringLiteral("SELECT (SELECT Name FROM bookseries WHERE bookseries.SeriesID = "
+                                                   "book.SeriesID), SeriesNumber FROM book WHERE BookID=%1")
+                                        .arg(bookId)) &&
+            !series.isEOF()) {
+            row.series = FieldToText(series.field(0));
+            row.seriesNumber = FieldToText(series.field(1));
+        }
     }
     return true;
 }

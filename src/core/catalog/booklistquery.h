@@ -34,7 +34,9 @@ inline bool IsLoanCategory(CategoryId category)
 // dateAdded (a read-only catalogue of an older version has no such column)
 // the date column is NULL. On Loan and Borrowed list the current loans of
 // their direction with two more columns: the borrower and the due date.
-QString BookListSql(CategoryId category, bool dateAdded = true);
+// With series, every list also has those two (NULL outside the loan lists)
+// and then the series' name and the book's number in it.
+QString BookListSql(CategoryId category, bool dateAdded = true, bool series = false);
 
 enum class BookListLoad {
     Loaded,     // every row read
@@ -47,7 +49,10 @@ enum class BookListLoad {
 // with equal titles in the reverse of the query's order (the list builds
 // itself by putting each row of the descending query at the top). Publisher
 // names are read once, not per row.
-[[nodiscard]] BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookListRows &rows);
+// With series the rows also hold the series and number (left empty by a
+// catalogue that has no series).
+[[nodiscard]] BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookListRows &rows,
+                                            bool series = false);
 
 // Reads the list row of one book (after an edit) without re-reading the
 // category. False when the book is gone or the query failed (nothing shown).

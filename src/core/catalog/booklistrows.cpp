@@ -19,8 +19,12 @@ const QString &BookListRow::text(int column) const
         return dateAdded;
     case 6:
         return borrower;
-    default:
+    case 7:
         return dueDate;
+    case 8:
+        return series;
+    default:
+        return seriesNumber;
     }
 }
 
@@ -58,6 +62,8 @@ BookListRow BookListRows::row(qsizetype row) const
     values.dateAdded = text(row, 5).toString();
     values.borrower = text(row, 6).toString();
     values.dueDate = text(row, 7).toString();
+    values.series = text(row, SeriesColumn).toString();
+    values.seriesNumber = text(row, SeriesNumberColumn).toString();
     return values;
 }
 
@@ -120,11 +126,13 @@ BookListRows::Entry BookListRows::makeEntry(const BookListRow &row)
 
 void BookListRows::appendUtf8(BookId bookId, QByteArrayView title, QByteArrayView author,
                               QStringView publisher, QByteArrayView isbn, QByteArrayView edition,
-                              QByteArrayView dateAdded, QByteArrayView borrower, QByteArrayView dueDate)
+                              QByteArrayView dateAdded, QByteArrayView borrower, QByteArrayView dueDate,
+                              QByteArrayView series, QByteArrayView seriesNumber)
 {
     // UTF-8 never needs more UTF-16 units than it has bytes.
     Entry entry = beginRow(bookId, title.size() + author.size() + publisher.size() + isbn.size() +
-                                       edition.size() + dateAdded.size() + borrower.size() + dueDate.size());
+                                       edition.size() + dateAdded.size() + borrower.size() + dueDate.size() +
+                                       series.size() + seriesNumber.size());
     endText(entry, 0, decode(cursor(), title));
     endText(entry, 1, decode(cursor(), author));
     char16_t *out = cursor();
@@ -135,6 +143,8 @@ void BookListRows::appendUtf8(BookId bookId, QByteArrayView title, QByteArrayVie
     endText(entry, 5, decode(cursor(), dateAdded));
     endText(entry, 6, decode(cursor(), borrower));
     endText(entry, 7, decode(cursor(), dueDate));
+    endText(entry, SeriesColumn, decode(cursor(), series));
+    endText(entry, SeriesNumberColumn, decode(cursor(), seriesNumber));
     m_rows.push_back(entry);
 }
 

@@ -23,8 +23,11 @@ struct BookListRow
     QString dateAdded; // yyyy-mm-dd, so that the text sorts as the date
     QString borrower;  // On Loan and Borrowed only: who has the book, or whose it is
     QString dueDate;   // On Loan and Borrowed only: yyyy-mm-dd, empty for none
+    QString series;       // when the list shows series: the series' name
+    QString seriesNumber; // and the book's number in it, as typed
 
-    // Column text by column index (0 Title ... 5 Date added, 6 Borrower, 7 Due).
+    // Column text by column index (0 Title ... 5 Date added, 6 Borrower, 7 Due,
+    // 8 Series, 9 Number in series).
     const QString &text(int column) const;
 };
 
@@ -35,7 +38,9 @@ struct BookListRow
 class BookListRows
 {
 public:
-    static constexpr int ColumnCount = 8;
+    static constexpr int ColumnCount = 10;
+    static constexpr int SeriesColumn = 8;
+    static constexpr int SeriesNumberColumn = 9;
 
     BookListRows() = default;
     BookListRows(BookListRows &&) noexcept = default;
@@ -56,7 +61,8 @@ public:
     // The publisher is already a name.
     void appendUtf8(BookId bookId, QByteArrayView title, QByteArrayView author, QStringView publisher,
                     QByteArrayView isbn, QByteArrayView edition, QByteArrayView dateAdded,
-                    QByteArrayView borrower = {}, QByteArrayView dueDate = {});
+                    QByteArrayView borrower = {}, QByteArrayView dueDate = {}, QByteArrayView series = {},
+                    QByteArrayView seriesNumber = {});
     // The row's texts are written anew; the old ones stay unused until the
     // rows are cleared.
     void replace(qsizetype row, const BookListRow &values);

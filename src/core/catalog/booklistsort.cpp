@@ -1,5 +1,7 @@
 #include "booklistsort.h"
 
+#include "seriesnumber.h"
+
 #include <QCollator>
 #include <QCollatorSortKey>
 #include <algorithm>
@@ -20,6 +22,31 @@ QVector<int> BookListSortOrder(const BookListRows &rows, int column, bool ascend
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
     collator.setIgnorePunctuation(false);
+
+    // By series: the series' names in the language's order, then the numbers
+    // by their value ("2" before "10", "III" before "IV"); books in no series
+    // last either way round.
+    if (column == BookListRows::SeriesColumn || column == BookListRows::SeriesNumberColumn) {
+        std::vector<QCollatorSortKey> names;
+        names.reserve(size_t(rows.size()));
+        for (qsizetype row = 0; row < rows.size(); ++row)
+            names.push_back(collator.sortKey(rows.text(row, BookListRows::SeriesColumn).toString()));
+        const auto before = [&](int a, int b) {
+            const bool noneA = rows.text(a, BookListRows::SeriesColumn).isEmpty();
+            const bool noneB = rows.text(b, BookListRows::SeriesColumn).isEmpty();
+            if (noneA != noneB)
+                return noneB;
+            int c = 0;
+            if (column == BookListRows::SeriesColumn)
+                c = names[size_t(a)].compare(names[size_t(b)]);
+            if (c == 0)
+                c = CompareSeriesNumbers(rows.text(a, BookListRows::SeriesNumberColumn).toString(),
+                                         rows.text(b, BookListRows::SeriesNumberColumn).toString());
+            return ascending ? c < 0 : c > 0;
+        };
+        std::stable_sort(order.begin(), order.end(), before);
+        return order;
+    }
 
     // Rows usually come in nearly this order already (the list's query sorts
     // titles by code units): one pass over neighbours, which stops at the

@@ -38,6 +38,8 @@ enum : int {
     BorrowedBook = 32852,
     StartReading = 32854,
     FinishReading = 32855,
+    SeriesColumns = 32856,
+    SortBySeries = 32857,
     // View
     ViewToolbar = 59392,
     ViewStatusBar = 59393,

@@ -57,6 +57,8 @@ const CommandText kCommands[] = {
     {Cmd::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the toolbar\nToggle Toolbar")},
     {Cmd::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the status bar\nToggle Status Bar")},
     {Cmd::Refresh, QT_TRANSLATE_NOOP("CMainFrame", "&Refresh"), QT_TRANSLATE_NOOP("CMainFrame", "Show the book page again\nRefresh")},
+    {Cmd::SeriesColumns, QT_TRANSLATE_NOOP("CMainFrame", "Series &Columns"), QT_TRANSLATE_NOOP("CMainFrame", "Show or hide the series and the number in it in the book list\nSeries Columns")},
+    {Cmd::SortBySeries, QT_TRANSLATE_NOOP("CMainFrame", "S&ort by Series"), QT_TRANSLATE_NOOP("CMainFrame", "List the books by series, then by their number in it\nSort by Series")},
     {Cmd::RunSql, QT_TRANSLATE_NOOP("CMainFrame", "&Run SQL..."), QT_TRANSLATE_NOOP("CMainFrame", "Submit SQL statement to the database\nRun SQL")},
     {Cmd::CheckCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "&Check Catalogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Check the catalogue and its cover pictures and repair what can be repaired\nCheck Catalogue")},
     {Cmd::RestoreBackup, QT_TRANSLATE_NOOP("CMainFrame", "Restore &Backup..."), QT_TRANSLATE_NOOP("CMainFrame", "Replace the catalogue by one of its automatic backups\nRestore Backup")},
@@ -118,6 +120,7 @@ void CMainFrame::buildActions()
     }
     m_actions.value(Cmd::ViewToolbar)->setCheckable(true);
     m_actions.value(Cmd::ViewStatusBar)->setCheckable(true);
+    m_actions.value(Cmd::SeriesColumns)->setCheckable(true);
 
     for (int i = 0; i < 4; ++i) {
         QAction *a = makeAction(Cmd::RecentFileFirst + i, QString());
@@ -217,6 +220,8 @@ void CMainFrame::buildMenus()
     view->addActions({a(Cmd::ViewToolbar), a(Cmd::ViewStatusBar), a(Cmd::Refresh)});
     view->insertMenu(a(Cmd::Refresh), templateMenu);
     view->insertMenu(a(Cmd::Refresh), styleMenu);
+    view->addSeparator();
+    view->addActions({a(Cmd::SeriesColumns), a(Cmd::SortBySeries)});
 
     QMenu *tools = bar->addMenu(tr("&Tools"));
     tools->addActions({a(Cmd::RunSql), a(Cmd::CheckCatalogue), a(Cmd::Borrowers), a(Cmd::Options)});

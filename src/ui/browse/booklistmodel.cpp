@@ -204,6 +204,11 @@ QVariant CBookListModel::headerData(int section, Qt::Orientation orientation, in
         return QCoreApplication::translate("COrdoListView", "Borrower");
     case DueDateColumn:
         return QCoreApplication::translate("COrdoListView", "Due Date");
+    case SeriesColumn:
+        return QCoreApplication::translate("COrdoListView", "Series");
+    case SeriesNumberColumn:
+        //: The number of a book within its series, as a short column heading.
+        return QCoreApplication::translate("COrdoListView", "No.");
     default:
         return {};
     }

@@ -23,6 +23,8 @@ public:
         DateAddedColumn,
         BorrowerColumn, // On Loan and Borrowed only
         DueDateColumn,  // On Loan and Borrowed only
+        SeriesColumn,   // while View > Series Columns is on
+        SeriesNumberColumn,
         ColumnCount
     };
 

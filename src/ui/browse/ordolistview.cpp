@@ -8,6 +8,7 @@
 #include "catalog/clipboardformats.h"
 #include "catalog/imagesfolder.h"
 #include "catalog/ordodoc.h"
+#include "app/registrykey.h"
 #include "catalog/readinglog.h"
 
 #include <QClipboard>
@@ -25,6 +26,9 @@
 #include <vector>
 
 namespace {
+
+const QString kListSettingsKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings");
+const QString kSeriesColumnsValue = QStringLiteral("ListSeriesColumns");
 
 const int kRootCategory = 1;
 const int kFavorites = 2;
@@ -76,6 +80,11 @@ COrdoListView::COrdoListView(COrdoDoc *doc, QWidget *parent)
     header->moveSection(header->visualIndex(CBookListModel::DueDateColumn), 3);
     setColumnHidden(CBookListModel::BorrowerColumn, true);
     setColumnHidden(CBookListModel::DueDateColumn, true);
+    // The series are read with the rows only while their columns are shown.
+    m_showSeries = SeriesColumnsChosen();
+    setColumnHidden(CBookListModel::SeriesColumn, !m_showSeries);
+    setColumnHidden(CBookListModel::SeriesNumberColumn, !m_showSeries);
+    setColumnWidth(CBookListModel::SeriesNumberColumn, 50);
     clearSortMark();
 
     m_tick.setSingleShot(true);
@@ -98,7 +107,7 @@ void COrdoListView::LoadBooks()
     BookListRows rows;
     BookListLoad result = BookListLoad::OpenFailed;
     if (Connection *reader = m_doc ? m_doc->listReader() : nullptr)
-        result = LoadBookListRows(*reader, m_doc->currentCategory(), rows);
+        result = LoadBookListRows(*reader, m_doc->currentCategory(), rows, m_showSeries);
 
     m_quiet = true;
     m_model->setRows(std::move(rows)); // a reset: the old selection goes without notice
@@ -466,6 +475,8 @@ bool COrdoListView::servesCommand(int id) const
     case Cmd::SendToSearchResults:
     case Cmd::StartReading:
     case Cmd::FinishReading:
+    case Cmd::SeriesColumns:
+    case Cmd::SortBySeries:
     case Cmd::Cut:
     case Cmd::Copy:
     case Cmd::Paste:
@@ -505,9 +516,47 @@ bool COrdoListView::isCommandEnabled(int id) const
         return open && !IsListOnlyCategory(category) && category != NoCategory && m_clipboardHasBooks;
     case Cmd::SelectAll:
         return m_model->rowCount() > 0;
+    case Cmd::SeriesColumns:
+        return true;
+    case Cmd::SortBySeries:
+        return m_model->rowCount() > 0;
     default:
         return false;
     }
+}
+
+bool COrdoListView::isCommandChecked(int id) const
+{
+    return id == Cmd::SeriesColumns && m_showSeries;
+}
+
+bool COrdoListView::SeriesColumnsChosen()
+{
+    CRegistryKey key;
+    return key.SetKey(kListSettingsKey, false) && key.ReadInt(kSeriesColumnsValue, 0) != 0;
+}
+
+void COrdoListView::ShowSeriesColumns(bool show)
+{
+    if (show == m_showSeries)
+        return;
+    m_showSeries = show;
+    CRegistryKey key;
+    if (key.SetKey(kListSettingsKey, true))
+        key.WriteInt(kSeriesColumnsValue, show ? 1 : 0);
+    setColumnHidden(CBookListModel::SeriesColumn, !show);
+    setColumnHidden(CBookListModel::SeriesNumberColumn, !show);
+    // The rows read so far have no series in them.
+    if (show)
+        LoadBooks();
+}
+
+void COrdoListView::SortBySeries()
+{
+    ShowSeriesColumns(true);
+    // From the first book of the first series, as a first click would.
+    m_sortColumn = -1;
+    onColumnClicked(CBookListModel::SeriesColumn);
 }
 
 void COrdoListView::runCommand(int id)
@@ -534,6 +583,12 @@ void COrdoListView::runCommand(int id)
     case Cmd::StartReading:
     case Cmd::FinishReading:
         logReading(id == Cmd::FinishReading);
+        break;
+    case Cmd::SeriesColumns:
+        ShowSeriesColumns(!m_showSeries);
+        break;
+    case Cmd::SortBySeries:
+        SortBySeries();
         break;
     case Cmd::Cut:
         onCopy();

@@ -54,6 +54,14 @@ public:
     const QVector<int> &selectedRowNumbers() const { return m_selectedRows; }
     bool isPageRefreshPending() const { return m_refreshPending; }
     QString statusText() const;
+
+    // View > Series Columns: the series and number columns shown (read with
+    // the rows) or not; remembered in the settings.
+    void ShowSeriesColumns(bool show);
+    bool seriesColumnsShown() const { return m_showSeries; }
+    // View > Sort by Series: the columns shown, the list in series order and
+    // by number within each.
+    void SortBySeries();
     // The same for a list of rows books with selected of them selected.
     static QString statusTextFor(int rows, int selected);
 
@@ -76,6 +84,7 @@ public:
     // ICommandTarget
     bool servesCommand(int id) const override;
     bool isCommandEnabled(int id) const override;
+    bool isCommandChecked(int id) const override;
     void runCommand(int id) override;
 
 signals:
@@ -120,6 +129,8 @@ private:
     // A drop of the dragged books on the Recycle Bin runs Remove Book, which
     // asks and removes them itself; the end of the drag must not remove
     // them a second time (or at all, after the user said No).
+    static bool SeriesColumnsChosen();
+    bool m_showSeries = false; // View > Series Columns, remembered
     bool m_dragging = false;
     bool m_removeRanDuringDrag = false;
 };

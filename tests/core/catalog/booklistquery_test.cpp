@@ -7,6 +7,7 @@
 #include "testcatalog.h"
 
 #include <QTest>
+#include <tuple>
 
 namespace {
 
@@ -264,6 +265,59 @@ private slots:
         QVERIFY(LoadBookListRow(*reader, 1, one));
         QCOMPARE(one.title, QStringLiteral("Ἰλιάς"));
         QVERIFY(one.dateAdded.isEmpty());
+    }
+
+    // Series come with the rows only when asked; sorting by series orders
+    // the names, then the numbers by value whatever script or numeral they
+    // are written in, and puts books in no series last.
+    void seriesColumns_readWhenAsked_sortByNameThenNumber()
+    {
+        TestCatalog cat;
+        cat.exec("INSERT INTO bookseries (SeriesID, Name) VALUES (1, 'Discworld'), (2, 'Ἀργοναυτικά')");
+        const QList<std::tuple<int, QString, int, QString>> books = {
+            {1, "Small Gods", 1, "13"},        {2, "Mort", 1, "4"},          {3, "Colour of Magic", 1, "1"},
+            {4, "Βιβλίο Γ", 2, "III"},         {5, "No series", 0, ""},      {6, "Βιβλίο Α", 2, "I"},
+            {7, "Equal Rites", 1, "3.5"},      {8, "Interesting Times", 1, "Book 17"}};
+        for (const auto &[id, title, series, number] : books) {
+            addBook(cat, id, title);
+            cat.exec(QStringLiteral("UPDATE book SET SeriesID=%1, SeriesNumber=%2 WHERE BookID=%3")
+                         .arg(series ? QString::number(series) : QStringLiteral("NULL"),
+                              number.isEmpty() ? QStringLiteral("NULL") : FormatSqlValue(number, SqlText))
+                         .arg(id));
+        }
+        BookListRows rows;
+        QCOMPARE(LoadBookListRows(cat.connection(), 5, rows), BookListLoad::Loaded);
+        QVERIFY(rows.text(0, BookListRows::SeriesColumn).isEmpty()); // not asked for
+        QCOMPARE(LoadBookListRows(cat.connection(), 5, rows, true), BookListLoad::Loaded);
+        SortBookListRows(rows, BookListRows::SeriesColumn, true);
+        QCOMPARE(idsOf(rows), (QVector<int>{3, 7, 2, 1, 8, 6, 4, 5}));
+        QCOMPARE(rows.text(0, BookListRows::SeriesColumn).toString(), QStringLiteral("Discworld"));
+        QCOMPARE(rows.text(5, BookListRows::SeriesNumberColumn).toString(), QStringLiteral("I"));
+        SortBookListRows(rows, BookListRows::SeriesColumn, false);
+        QCOMPARE(idsOf(rows), (QVector<int>{4, 6, 8, 1, 2, 7, 3, 5}));
+
+        // On Loan lists carry the loan columns and the series side by side.
+        cat.exec("INSERT INTO borrower (BorrowerID, Name) VALUES (1, 'Ана')");
+        cat.exec("INSERT INTO loan (BookID, BorrowerID, Direction, LoanDate) VALUES (2, 1, 0, '2025-01-02')");
+        QCOMPARE(LoadBookListRows(cat.connection(), OnLoanCategory, rows, true), BookListLoad::Loaded);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.text(0, 6).toString(), QStringLiteral("Ана"));
+        QCOMPARE(rows.text(0, BookListRows::SeriesNumberColumn).toString(), QStringLiteral("4"));
+
+        BookListRow one;
+        QVERIFY(LoadBookListRow(cat.connection(), 4, one));
+        QCOMPARE(one.series, QStringLiteral("Ἀργοναυτικά"));
+        QCOMPARE(one.seriesNumber, QStringLiteral("III"));
+
+        // A read-only catalogue of an older version has no series to show.
+        cat.exec("DROP INDEX book_series");
+        cat.exec("ALTER TABLE book DROP COLUMN SeriesNumber");
+        cat.exec("ALTER TABLE book DROP COLUMN SeriesID");
+        auto reader = Connection::openReader(cat.path());
+        QVERIFY(reader);
+        QCOMPARE(LoadBookListRows(*reader, 5, rows, true), BookListLoad::Loaded);
+        QCOMPARE(rows.size(), 8);
+        QVERIFY(rows.text(0, BookListRows::SeriesColumn).isEmpty());
     }
 
     void queryThatCannotRun_failsQuietlyWithNoRows()

@@ -108,7 +108,8 @@ private slots:
 
         QMenu *view = topMenu(frame, "&View");
         QVERIFY(view);
-        QCOMPARE(menuTexts(view), QStringList({"&Toolbar", "&Status Bar", "Content T&emplate", "&Display Style", "&Refresh"}));
+        QCOMPARE(menuTexts(view), QStringList({"&Toolbar", "&Status Bar", "Content T&emplate", "&Display Style", "&Refresh",
+                                               "-", "Series &Columns", "S&ort by Series"}));
         QCOMPARE(view->actions().at(2)->menu()->actions().first()->data().toInt(), 30100);
         QCOMPARE(view->actions().at(3)->menu()->actions().first()->data().toInt(), 30000);
 

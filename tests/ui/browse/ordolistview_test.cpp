@@ -162,12 +162,16 @@ private slots:
     void initTestCase() { QVERIFY(InstallEnglishPlurals()); }
     void init() { QGuiApplication::clipboard()->clear(); }
 
-    void construction_reportListWithEightColumns()
+    void construction_reportListWithTenColumns()
     {
         ListFixture f;
         COrdoListView &view = f.view;
-        // Borrower and Due Date come after them, shown in the loan lists only.
-        QCOMPARE(view.model()->columnCount(), 8);
+        // Borrower and Due Date come after them, shown in the loan lists
+        // only; Series and its number only when chosen.
+        QCOMPARE(view.model()->columnCount(), 10);
+        QCOMPARE(view.model()->headerData(CBookListModel::SeriesColumn, Qt::Horizontal).toString(), "Series");
+        for (int column : {6, 7, 8, 9})
+            QVERIFY(view.isColumnHidden(column));
         const QStringList headers = {"Title", "Author", "Publisher", "ISBN", "Edition", "Date Added"};
         const QList<int> widths = {240, 120, 100, 100, 100, 100};
         for (int column = 0; column < 6; ++column) {
@@ -201,6 +205,38 @@ private slots:
         // Magenta is the colour key: the corners are see-through.
         QCOMPARE(strip.toImage().pixelColor(0, 0).alpha(), 0);
         QVERIFY(strip.toImage().pixelColor(8, 8).alpha() > 0);
+    }
+
+    // View > Series Columns reads the series with the rows and is remembered
+    // for the next start; Sort by Series turns them on and orders the list
+    // by series, then number.
+    void seriesColumns_shownRememberedAndSorted()
+    {
+        ListFixture f;
+        f.cat.exec("INSERT INTO bookseries (SeriesID, Name) VALUES (1, 'Лунный цикл')");
+        f.cat.exec("UPDATE book SET SeriesID=1, SeriesNumber='10' WHERE BookID=1");
+        f.cat.exec("UPDATE book SET SeriesID=1, SeriesNumber='2' WHERE BookID=5");
+        f.show(5);
+        QVERIFY(!f.view.isCommandChecked(Cmd::SeriesColumns));
+        QVERIFY(f.view.isCommandEnabled(Cmd::SortBySeries));
+        f.view.runCommand(Cmd::SeriesColumns);
+        QVERIFY(f.view.isCommandChecked(Cmd::SeriesColumns));
+        QVERIFY(!f.view.isColumnHidden(CBookListModel::SeriesColumn));
+        const int row = f.rowOf(5);
+        QCOMPARE(f.view.model()->index(row, CBookListModel::SeriesColumn).data().toString(), "Лунный цикл");
+        QCOMPARE(f.view.model()->index(row, CBookListModel::SeriesNumberColumn).data().toString(), "2");
+        {
+            COrdoListView again(&f.doc);
+            QVERIFY(again.seriesColumnsShown());
+        }
+        f.view.runCommand(Cmd::SeriesColumns);
+        QVERIFY(f.view.isColumnHidden(CBookListModel::SeriesColumn));
+
+        f.view.runCommand(Cmd::SortBySeries);
+        QVERIFY(f.view.seriesColumnsShown());
+        QCOMPARE(f.shownIds().mid(0, 2), (QVector<BookId>{5, 1}));
+        QVERIFY(f.view.horizontalHeader()->isSortIndicatorShown());
+        QCOMPARE(f.view.horizontalHeader()->sortIndicatorSection(), int(CBookListModel::SeriesColumn));
     }
 
     void loadBooks_allBooks_rowsCellsAndSignals()
