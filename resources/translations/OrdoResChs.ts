@@ -1840,6 +1840,26 @@ Finished Reading</source>
         <translation>记录今天读完所选图书
 读完</translation>
     </message>
+    <message>
+        <source>Series &amp;Columns</source>
+        <translation>丛书列(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show or hide the series and the number in it in the book list
+Series Columns</source>
+        <translation>在图书列表中显示或隐藏丛书及书在其中的编号
+丛书列</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Series</source>
+        <translation>按丛书排序(&amp;O)</translation>
+    </message>
+    <message>
+        <source>List the books by series, then by their number in it
+Sort by Series</source>
+        <translation>按丛书、再按书在丛书中的编号排列图书
+按丛书排序</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2184,6 +2204,15 @@ Please enter an address that starts with http:// or https://, for example %3.</s
     <message>
         <source>Due Date</source>
         <translation>应还日期</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>丛书</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>The number of a book within its series, as a short column heading.</extracomment>
+        <translation>编号</translation>
     </message>
 </context>
 <context>

@@ -1840,6 +1840,26 @@ Finished Reading</source>
         <translation>記錄今天讀完所選書籍
 讀完</translation>
     </message>
+    <message>
+        <source>Series &amp;Columns</source>
+        <translation>叢書欄(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show or hide the series and the number in it in the book list
+Series Columns</source>
+        <translation>在圖書清單中顯示或隱藏叢書及書在其中的編號
+叢書欄</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Series</source>
+        <translation>依叢書排序(&amp;O)</translation>
+    </message>
+    <message>
+        <source>List the books by series, then by their number in it
+Sort by Series</source>
+        <translation>依叢書、再依書在叢書中的編號排列圖書
+依叢書排序</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2184,6 +2204,15 @@ Please enter an address that starts with http:// or https://, for example %3.</s
     <message>
         <source>Due Date</source>
         <translation>應還日期</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>叢書</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>The number of a book within its series, as a short column heading.</extracomment>
+        <translation>編號</translation>
     </message>
 </context>
 <context>

@@ -1859,6 +1859,26 @@ Finished Reading</source>
         <translation>Registra che oggi hai finito di leggere i libri selezionati
 Lettura finita</translation>
     </message>
+    <message>
+        <source>Series &amp;Columns</source>
+        <translation>&amp;Colonne della serie</translation>
+    </message>
+    <message>
+        <source>Show or hide the series and the number in it in the book list
+Series Columns</source>
+        <translation>Mostra o nasconde nell&apos;elenco dei libri la serie e il numero del libro nella serie
+Colonne della serie</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Series</source>
+        <translation>&amp;Ordina per serie</translation>
+    </message>
+    <message>
+        <source>List the books by series, then by their number in it
+Sort by Series</source>
+        <translation>Elenca i libri per serie, poi per il loro numero nella serie
+Ordina per serie</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2209,6 +2229,15 @@ Inserire un indirizzo che inizi con http:// o https://, per esempio %3.</transla
     <message>
         <source>Due Date</source>
         <translation>Scadenza</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>The number of a book within its series, as a short column heading.</extracomment>
+        <translation>N.</translation>
     </message>
 </context>
 <context>
