@@ -233,6 +233,26 @@
         <source>Please enter a search keyword.</source>
         <translation>请输入搜索关键字。</translation>
     </message>
+    <message>
+        <source>Only books</source>
+        <translation>仅限图书</translation>
+    </message>
+    <message>
+        <source>In a se&amp;ries named:</source>
+        <translation>所属系列名称(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Read in &amp;year:</source>
+        <translation>阅读年份(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>A series or a year narrows the search; either may be given without a keyword. A book counts as read in a year when one of its readings started, went on or finished in it.</source>
+        <translation>系列或年份会缩小搜索范围；两者都可以在不填关键词时单独使用。某本书的一次阅读在某年开始、持续或结束，即算作该年读过。</translation>
+    </message>
+    <message>
+        <source>Please enter a year such as 2025.</source>
+        <translation>请输入年份，例如 2025。</translation>
+    </message>
 </context>
 <context>
     <name>CBatchQueryDlg</name>
@@ -1842,23 +1862,23 @@ Finished Reading</source>
     </message>
     <message>
         <source>Series &amp;Columns</source>
-        <translation>丛书列(&amp;C)</translation>
+        <translation>系列列(&amp;C)</translation>
     </message>
     <message>
         <source>Show or hide the series and the number in it in the book list
 Series Columns</source>
-        <translation>在图书列表中显示或隐藏丛书及书在其中的编号
-丛书列</translation>
+        <translation>在图书列表中显示或隐藏系列及书在其中的编号
+系列列</translation>
     </message>
     <message>
         <source>S&amp;ort by Series</source>
-        <translation>按丛书排序(&amp;O)</translation>
+        <translation>按系列排序(&amp;O)</translation>
     </message>
     <message>
         <source>List the books by series, then by their number in it
 Sort by Series</source>
-        <translation>按丛书、再按书在丛书中的编号排列图书
-按丛书排序</translation>
+        <translation>按系列、再按书在系列中的编号排列图书
+按系列排序</translation>
     </message>
 </context>
 <context>
@@ -2207,7 +2227,7 @@ Please enter an address that starts with http:// or https://, for example %3.</s
     </message>
     <message>
         <source>Series</source>
-        <translation>丛书</translation>
+        <translation>系列</translation>
     </message>
     <message>
         <source>No.</source>

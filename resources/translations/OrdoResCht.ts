@@ -233,6 +233,26 @@
         <source>Please enter a search keyword.</source>
         <translation>請輸入搜尋關鍵字。</translation>
     </message>
+    <message>
+        <source>Only books</source>
+        <translation>僅限書籍</translation>
+    </message>
+    <message>
+        <source>In a se&amp;ries named:</source>
+        <translation>所屬系列名稱(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Read in &amp;year:</source>
+        <translation>閱讀年份(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>A series or a year narrows the search; either may be given without a keyword. A book counts as read in a year when one of its readings started, went on or finished in it.</source>
+        <translation>系列或年份會縮小搜尋範圍；兩者都可以在不填關鍵字時單獨使用。某本書的一次閱讀在某年開始、持續或結束，即算作該年讀過。</translation>
+    </message>
+    <message>
+        <source>Please enter a year such as 2025.</source>
+        <translation>請輸入年份，例如 2025。</translation>
+    </message>
 </context>
 <context>
     <name>CBatchQueryDlg</name>
@@ -1842,23 +1862,23 @@ Finished Reading</source>
     </message>
     <message>
         <source>Series &amp;Columns</source>
-        <translation>叢書欄(&amp;C)</translation>
+        <translation>系列欄(&amp;C)</translation>
     </message>
     <message>
         <source>Show or hide the series and the number in it in the book list
 Series Columns</source>
-        <translation>在圖書清單中顯示或隱藏叢書及書在其中的編號
-叢書欄</translation>
+        <translation>在圖書清單中顯示或隱藏系列及書在其中的編號
+系列欄</translation>
     </message>
     <message>
         <source>S&amp;ort by Series</source>
-        <translation>依叢書排序(&amp;O)</translation>
+        <translation>依系列排序(&amp;O)</translation>
     </message>
     <message>
         <source>List the books by series, then by their number in it
 Sort by Series</source>
-        <translation>依叢書、再依書在叢書中的編號排列圖書
-依叢書排序</translation>
+        <translation>依系列、再依書在系列中的編號排列圖書
+依系列排序</translation>
     </message>
 </context>
 <context>
@@ -2207,7 +2227,7 @@ Please enter an address that starts with http:// or https://, for example %3.</s
     </message>
     <message>
         <source>Series</source>
-        <translation>叢書</translation>
+        <translation>系列</translation>
     </message>
     <message>
         <source>No.</source>

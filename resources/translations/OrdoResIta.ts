@@ -235,6 +235,26 @@
         <source>Please enter a search keyword.</source>
         <translation>Inserire una parola chiave da cercare.</translation>
     </message>
+    <message>
+        <source>Only books</source>
+        <translation>Solo i libri</translation>
+    </message>
+    <message>
+        <source>In a se&amp;ries named:</source>
+        <translation>Di una se&amp;rie chiamata:</translation>
+    </message>
+    <message>
+        <source>Read in &amp;year:</source>
+        <translation>Letti nell&apos;ann&amp;o:</translation>
+    </message>
+    <message>
+        <source>A series or a year narrows the search; either may be given without a keyword. A book counts as read in a year when one of its readings started, went on or finished in it.</source>
+        <translation>Una serie o un anno restringono la ricerca; ciascuno basta anche senza parola chiave. Un libro conta come letto in un anno quando una sua lettura vi è iniziata, proseguita o finita.</translation>
+    </message>
+    <message>
+        <source>Please enter a year such as 2025.</source>
+        <translation>Inserire un anno, ad es. 2025.</translation>
+    </message>
 </context>
 <context>
     <name>CBatchQueryDlg</name>

@@ -4,20 +4,28 @@
 #include "catalogueupgrade.h"
 #include "connection.h"
 #include "recordset.h"
+#include "seriesschema.h"
 #include "sqlvalue.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <QVector>
 #include <algorithm>
 
-QString BasicSearchSql(const QString &keyword, bool ignoreAccents, bool borrowers)
+namespace {
+
+QString containsPattern(const QString &text)
 {
-    // The keyword is deliberately not escaped: its own % and _ stay wildcards.
-    const QString pattern = FormatSqlValue(QLatin1Char('%') + keyword + QLatin1Char('%'), SqlText);
+    // Deliberately not escaped: the user's own % and _ stay wildcards.
+    return FormatSqlValue(QLatin1Char('%') + text + QLatin1Char('%'), SqlText);
+}
+
+QString keywordCondition(const QString &keyword, bool ignoreAccents, bool borrowers)
+{
+    const QString pattern = containsPattern(keyword);
     // One call per row tries every column: seven calls cost more than the
     // matching itself.
-    QString sql = QStringLiteral("SELECT BookID FROM book WHERE %1(%2, Title, Author, ISBN, Description, Notes, "
-                                 "UserText1, UserText2)")
+    QString sql = QStringLiteral("%1(%2, Title, Author, ISBN, Description, Notes, UserText1, UserText2)")
                       .arg(ignoreAccents ? QStringLiteral("unaccented_like_any") : QStringLiteral("like_any"),
                            pattern);
     if (borrowers)
@@ -27,8 +35,69 @@ QString BasicSearchSql(const QString &keyword, bool ignoreAccents, bool borrower
     return sql;
 }
 
+// Days are stored as ISO text, whole ("2025-03-01") or in part ("2025"), so
+// text order is time order. A reading with one day known lies on that day; one
+// with both touches the year when it started before its end and finished
+// after its start. A day of a year alone is stored as a number (the columns
+// take numbers), so both sides are compared as text.
+QString readInYearCondition(int year)
+{
+    const QString first = QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
+    return QStringLiteral("BookID IN (SELECT BookID FROM reading WHERE "
+                          "COALESCE(NULLIF(CAST(Started AS TEXT), ''), CAST(Finished AS TEXT)) <= '%1-12-31' AND "
+                          "COALESCE(NULLIF(CAST(Finished AS TEXT), ''), CAST(Started AS TEXT)) >= '%1')")
+        .arg(first);
+}
+
+} // namespace
+
+QString BasicSearchSql(const QString &keyword, bool ignoreAccents, bool borrowers)
+{
+    return QStringLiteral("SELECT BookID FROM book WHERE ") + keywordCondition(keyword, ignoreAccents, borrowers);
+}
+
+QString BasicSearchSql(const BasicSearchCriteria &criteria, bool borrowers, bool series)
+{
+    const QString like = criteria.ignoreAccents ? QStringLiteral("unaccented_like") : QStringLiteral("like");
+    QStringList conditions;
+    if (!criteria.keyword.isEmpty())
+        conditions << keywordCondition(criteria.keyword, criteria.ignoreAccents, borrowers);
+    if (!criteria.series.trimmed().isEmpty())
+        conditions << (series ? QStringLiteral("SeriesID IN (SELECT SeriesID FROM bookseries WHERE %1(%2, Name))")
+                                    .arg(like, containsPattern(criteria.series.trimmed()))
+                              : QStringLiteral("0"));
+    if (criteria.readInYear > 0)
+        conditions << (series ? readInYearCondition(criteria.readInYear) : QStringLiteral("0"));
+    if (conditions.isEmpty())
+        return QStringLiteral("SELECT BookID FROM book WHERE 0");
+    if (conditions.size() > 1)
+        for (QString &condition : conditions)
+            condition = QLatin1Char('(') + condition + QLatin1Char(')');
+    return QStringLiteral("SELECT BookID FROM book WHERE ") + conditions.join(QStringLiteral(" AND "));
+}
+
+int ParseSearchYear(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 4)
+        return 0;
+    int year = 0;
+    for (const QChar c : trimmed) {
+        const int digit = c.digitValue();
+        if (digit < 0)
+            return 0;
+        year = year * 10 + digit;
+    }
+    return year;
+}
+
 std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
                                   bool ignoreAccents)
+{
+    return RunBasicSearch(connection, BasicSearchCriteria{keyword, QString(), 0, ignoreAccents}, clearFirst);
+}
+
+std::optional<int> RunBasicSearch(Connection &connection, const BasicSearchCriteria &criteria, bool clearFirst)
 {
     // One transaction for the clearing and all memberships: thousands of
     // single-row inserts would otherwise each wait for their own disk sync.
@@ -51,8 +120,10 @@ std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword
     // The books found are read first and stored afterwards, a few hundred
     // per statement: one statement per book costs more than the search. The
     // books read before an error while reading are stored all the same.
-    // A read-only catalogue of an older version has no borrowers to search.
-    const QString sql = BasicSearchSql(keyword, ignoreAccents, HasLoanTables(connection));
+    // A read-only catalogue of an older version has no borrowers, series or
+    // readings to search.
+    const QString sql = BasicSearchSql(criteria, HasLoanTables(connection),
+                                       CatalogueHasTable(connection, QStringLiteral("reading")));
     QVector<BookId> foundIds;
     Recordset rs;
     bool readOk = ok;
@@ -125,8 +196,15 @@ QString NoSearchResultsText()
 BasicSearchOutcome BasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
                                CategoryId currentCategory, bool ignoreAccents)
 {
+    return BasicSearch(connection, BasicSearchCriteria{keyword, QString(), 0, ignoreAccents}, clearFirst,
+                       currentCategory);
+}
+
+BasicSearchOutcome BasicSearch(Connection &connection, const BasicSearchCriteria &criteria, bool clearFirst,
+                               CategoryId currentCategory)
+{
     const BasicSearchOutcome outcome =
-        BasicSearchFollowUp(RunBasicSearch(connection, keyword, clearFirst, ignoreAccents), currentCategory);
+        BasicSearchFollowUp(RunBasicSearch(connection, criteria, clearFirst), currentCategory);
     if (outcome == BasicSearchOutcome::NoResults || outcome == BasicSearchOutcome::NoResultsReloadList)
         messenger().showMessage(NoSearchResultsText(), IMessenger::Icon::Information);
     return outcome;

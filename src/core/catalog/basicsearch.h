@@ -10,6 +10,22 @@ class Connection;
 // The special category that Basic Search fills.
 constexpr int kSearchResultsCategory = 3;
 
+// What Basic Search looks for. Every criterion given must hold; an empty
+// keyword or series and a year of 0 are not criteria.
+struct BasicSearchCriteria
+{
+    // Found in Title, Author, ISBN, Description, Notes, UserText1, UserText2
+    // or a borrower's name; used as typed, blanks included.
+    QString keyword;
+    // Part of the series name, by the keyword's rules.
+    QString series;
+    // A reading started, went on or finished in that year.
+    int readInYear = 0;
+    bool ignoreAccents = false;
+
+    bool isEmpty() const { return keyword.isEmpty() && series.trimmed().isEmpty() && readInYear == 0; }
+};
+
 // Puts every book whose Title, Author, ISBN, Description, Notes, UserText1 or
 // UserText2 contains keyword (LIKE rules: case-insensitive in every script,
 // % and _ are wildcards) into Search Results, emptying that category first
@@ -22,10 +38,19 @@ constexpr int kSearchResultsCategory = 3;
 // memberships added before the error are kept.
 [[nodiscard]] std::optional<int> RunBasicSearch(Connection &connection, const QString &keyword,
                                                 bool clearFirst, bool ignoreAccents = false);
+[[nodiscard]] std::optional<int> RunBasicSearch(Connection &connection, const BasicSearchCriteria &criteria,
+                                                bool clearFirst);
 
 // The SELECT that RunBasicSearch runs for keyword. With borrowers, books whose
 // borrower (now or before) has the keyword in their name are found too.
 QString BasicSearchSql(const QString &keyword, bool ignoreAccents = false, bool borrowers = true);
+// The same for all criteria. Without series (a read-only older catalogue
+// lacks the series list and the reading log), a series or year finds nothing.
+QString BasicSearchSql(const BasicSearchCriteria &criteria, bool borrowers = true, bool series = true);
+
+// The year typed in any digits ("2025", "２０２５", "٢٠٢٥"), blanks around it
+// allowed; 0 when the text is not a year from 1 to 9999.
+int ParseSearchYear(const QString &text);
 
 // What the main window does after a search.
 enum class BasicSearchOutcome {
@@ -45,3 +70,5 @@ QString NoSearchResultsText();
 // results found." when nothing was found, and says what the window must do.
 [[nodiscard]] BasicSearchOutcome BasicSearch(Connection &connection, const QString &keyword, bool clearFirst,
                                              CategoryId currentCategory, bool ignoreAccents = false);
+[[nodiscard]] BasicSearchOutcome BasicSearch(Connection &connection, const BasicSearchCriteria &criteria,
+                                             bool clearFirst, CategoryId currentCategory);

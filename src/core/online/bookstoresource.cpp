@@ -4,6 +4,7 @@
 #include "canceltoken.h"
 #include "catalog/bookrecord.h"
 #include "catalog/isbn.h"
+#include "catalog/seriestext.h"
 #include "lookupmessages.h"
 #include "releasedate.h"
 #include "xmlanswer.h"
@@ -203,6 +204,14 @@ LookupOutcome CBookstoreSource::LookupIsbn(const QString &isbn, CBookRecord &rec
         authors << CXmlAnswer::TextOf(author);
     record.Author += authors.join(QLatin1String(" / "));
     record.Title = xml.Text(QStringLiteral(".//ProductName"), item);
+    // The service has no series field, but a product name may end in a
+    // numbered series as readers' sites write it ("Mort (Discworld, #4)").
+    // Other parentheses stay in the title.
+    if (const std::optional<CTitleSeries> split = SplitSeriesFromTitle(record.Title)) {
+        record.Title = split->title;
+        record.Series = split->series.series;
+        record.SeriesNumber = split->series.number;
+    }
     record.productPageBaseUrl = ProductPageBaseUrl();
     record.URL = record.productPageBaseUrl + asin;
     record.Publisher = xml.Text(QStringLiteral(".//Manufacturer"), item);

@@ -72,11 +72,10 @@ void CMainFrame::onBasicSearch()
 {
     if (!m_doc->hasConnection())
         return;
-    CBasicSearchDlg dialog(this);
+    CBasicSearchDlg dialog(this, m_doc->connection());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    switch (BasicSearch(*m_doc->connection(), dialog.keyword(), dialog.clearFirst(), m_doc->currentCategory(),
-                        dialog.ignoreAccents())) {
+    switch (BasicSearch(*m_doc->connection(), dialog.criteria(), dialog.clearFirst(), m_doc->currentCategory())) {
     case BasicSearchOutcome::ReloadList:
     case BasicSearchOutcome::NoResultsReloadList:
         m_list->LoadBooks();

@@ -120,6 +120,93 @@ private slots:
         QVERIFY(m.messages.isEmpty());
     }
 
+    // A series and a year read narrow the keyword, or stand alone. A reading
+    // touches a year when it started, went on or finished in it, whether its
+    // days are whole or only a year or month.
+    void seriesAndYearRead_narrowTheSearch()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        addSampleBooks(cat);
+        cat.exec("INSERT INTO bookseries (SeriesID, Name) VALUES (1, 'Discworld'), (2, 'Плоский мир'), "
+                 "(3, 'Mémoires d''Hadrien'), (4, '三体')");
+        cat.exec("UPDATE book SET SeriesID=1, SeriesNumber='12' WHERE BookID IN (1, 2)");
+        cat.exec("UPDATE book SET SeriesID=2 WHERE BookID=3");
+        cat.exec("UPDATE book SET SeriesID=3 WHERE BookID=4");
+        cat.exec("UPDATE book SET SeriesID=4 WHERE BookID=5");
+        cat.exec("INSERT INTO reading (BookID, ReadingID, Started, Finished, Completed) VALUES "
+                 "(1, 1, '2025-03-01', '2025-03-20', 1),"   // within 2025
+                 "(2, 1, '2024-12-20', '2025-01-05', 1),"   // across the new year
+                 "(3, 1, '2023-05-01', '2026-02-01', 1),"   // went on through 2024 and 2025
+                 "(4, 1, '2025-06', NULL, 0),"              // begun in June 2025, under way
+                 "(5, 1, NULL, '2025', 1),"                 // only the year it ended
+                 "(6, 1, NULL, NULL, 1),"                   // read, no day known
+                 "(7, 1, '2022-01-01', '2022-01-09', 1), (7, 2, '', '2024-08-08', 1)");
+
+        auto found = [&](const BasicSearchCriteria &criteria) {
+            if (!RunBasicSearch(cat.connection(), criteria, true))
+                return QList<int>{-1};
+            return searchResults(cat.connection());
+        };
+        QCOMPARE(found({{}, {}, 2025, true}), (QList<int>{1, 2, 3, 4, 5}));
+        QCOMPARE(found({{}, {}, 2024, true}), (QList<int>{2, 3, 7}));
+        QCOMPARE(found({{}, {}, 2022, true}), QList<int>{7});
+        QCOMPARE(found({{}, {}, 1999, true}), QList<int>{});
+        QCOMPARE(found({{}, "DISCWORLD", 0, true}), (QList<int>{1, 2}));
+        QCOMPARE(found({{}, "плоский", 0, true}), QList<int>{3});
+        QCOMPARE(found({{}, "memoires", 0, true}), QList<int>{4});
+        QCOMPARE(found({{}, "memoires", 0, false}), QList<int>{});
+        QCOMPARE(found({{}, "三", 0, true}), QList<int>{5});
+        // Every criterion given must hold.
+        QCOMPARE(found({"dragon", "disc", 0, true}), QList<int>{1});
+        QCOMPARE(found({"dragon", "плоский", 0, true}), QList<int>{});
+        QCOMPARE(found({{}, "discworld", 2024, true}), QList<int>{2});
+        QCOMPARE(found({"o'brian", "discworld", 2025, true}), QList<int>{2});
+        QVERIFY(m.messages.isEmpty());
+    }
+
+    // An older catalogue opened read-only has neither series nor readings:
+    // asking for them finds nothing instead of failing.
+    void seriesAndYear_inCatalogueWithoutThem_findNothing()
+    {
+        TestCatalog cat;
+        RecordingMessenger m;
+        addSampleBooks(cat);
+        cat.exec("DROP TABLE reading");
+        cat.exec("DROP TABLE bookseries");
+        QCOMPARE(RunBasicSearch(cat.connection(), BasicSearchCriteria{{}, "disc", 0, true}, true),
+                 std::optional<int>(0));
+        QCOMPARE(RunBasicSearch(cat.connection(), BasicSearchCriteria{"dragon", {}, 2025, true}, true),
+                 std::optional<int>(0));
+        QCOMPARE(RunBasicSearch(cat.connection(), BasicSearchCriteria{"dragon", {}, 0, true}, true),
+                 std::optional<int>(1));
+        QVERIFY(m.messages.isEmpty());
+    }
+
+    void searchYear_isReadInAnyDigits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("year");
+        QTest::newRow("plain") << "2025" << 2025;
+        QTest::newRow("blanks") << "  1999 " << 1999;
+        QTest::newRow("full-width") << "２０２５" << 2025;
+        QTest::newRow("arabic-indic") << "٢٠٢٥" << 2025;
+        QTest::newRow("devanagari") << "२०२४" << 2024;
+        QTest::newRow("short") << "476" << 476;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("letters") << "20x5" << 0;
+        QTest::newRow("five digits") << "20250" << 0;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("minus") << "-300" << 0;
+        QTest::newRow("chinese year") << "2025年" << 0;
+    }
+    void searchYear_isReadInAnyDigits()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, year);
+        QCOMPARE(ParseSearchYear(text), year);
+    }
+
     void notesOnlyWord_selectsSearchResults()
     {
         TestCatalog cat;

@@ -1,5 +1,6 @@
 // Each lookup source fills the series from answers written by hand in the
 // shape each service documents, including the older and sparser shapes.
+#include "bookstorefixture.h"
 #include "catalog/bookrecord.h"
 #include "googlebooksfixture.h"
 #include "locfixture.h"
@@ -140,6 +141,43 @@ private slots:
         QCOMPARE(r.Title, QStringLiteral("Nevermoor"));
         QCOMPARE(r.Series, name);
         QCOMPARE(r.SeriesNumber, number);
+    }
+
+    // The bookstore has no series field: a numbered series at the end of the
+    // product name is read; any other parentheses, an unnumbered series
+    // among them, stay in the title.
+    void bookstore_seriesInProductName_data()
+    {
+        QTest::addColumn<QString>("productName");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("numbered") << "Mort (Discworld, #4)" << "Mort" << "Discworld" << "4";
+        QTest::newRow("cyrillic, decimal") << "Мор (Плоский мир, #4.5)" << "Мор" << "Плоский мир" << "4.5";
+        QTest::newRow("unnumbered stays") << "PHP for the Web (Visual QuickStart Guide)"
+                                      << "PHP for the Web (Visual QuickStart Guide)" << "" << "";
+        QTest::newRow("edition") << "Python (Second Edition)" << "Python (Second Edition)" << "" << "";
+    }
+    void bookstore_seriesInProductName()
+    {
+        QFETCH(QString, productName);
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        QFETCH(QString, number);
+        BookstoreFixture f;
+        const QString heavy = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ProductInfo>"
+                                             "<Details url=\"x\"><Asin>0552131067</Asin><ProductName>%1</ProductName>"
+                                             "<Authors><Author>Terry Pratchett</Author></Authors></Details>"
+                                             "</ProductInfo>")
+                                  .arg(productName.toHtmlEscaped());
+        f.server.serveData(QStringLiteral("/onca/xml3?type=heavy&AsinSearch=0552131067"), heavy.toUtf8(), "text/xml");
+        f.server.serveData(BookstoreFixture::pagePath("0552131067"), "<html><body></body></html>", "text/html");
+        CBookRecord r;
+        QVERIFY(r.LookupByIsbn(QStringLiteral("0552131067"), false));
+        QCOMPARE(r.Title, title);
+        QCOMPARE(r.Series, name);
+        QCOMPARE(r.SeriesNumber, number);
+        QCOMPARE(r.Author, QStringLiteral("Terry Pratchett"));
     }
 };
 

@@ -277,6 +277,35 @@ private slots:
         QVERIFY(!html.contains("Пётр")); // returned: history only
     }
 
+    // The series and what the reading log sums up show in every shipped
+    // template, labelled in its own language.
+    void shippedTemplates_showSeriesAndReadings_data() { shippedTemplates_data(); }
+    void shippedTemplates_showSeriesAndReadings()
+    {
+        QFETCH(QString, file);
+        TestCatalog cat;
+        addFullBook(cat);
+        cat.exec("INSERT INTO bookseries (SeriesID, Name) VALUES (4, 'Плоский мир & Ἑλλάς')");
+        cat.exec("UPDATE book SET SeriesID=4, SeriesNumber='III' WHERE BookID=12");
+        cat.exec("INSERT INTO reading (BookID, ReadingID, Started, Finished, Completed) VALUES "
+                 "(12, 1, '2023-01-02', '2023-02-01', 1), (12, 2, '2025-03-01', '2025-03-20', 1)");
+
+        const QString xml = BuildBookXml({12}, cat.connection(), imagesFolder(), "now");
+        QVERIFY(xml.contains("<Series>Плоский мир &amp; Ἑλλάς</Series>\n<SeriesNumber>III</SeriesNumber>"));
+        QVERIFY(xml.contains("<ReadingState>Read</ReadingState>\n<TimesRead>2</TimesRead>"));
+        QVERIFY(xml.contains("<Readings>\n<Reading>"));
+
+        const TransformResult result = TransformBookXml(xml, templatePath(file));
+        QVERIFY2(result.ok(), qPrintable(result.errorText));
+        const QString html = QString(result.html).replace(QRegularExpression("\\s+"), " ");
+        const QHash<QString, QString> own = labelTable(file.mid(file.size() - 7, 3));
+        QVERIFY(html.contains("Плоский мир &amp; Ἑλλάς"));
+        QVERIFY(html.contains("III"));
+        for (const char *label : {"labelSeries", "labelSeriesNumber", "labelTimesRead", "labelLastRead", "stateRead"})
+            QVERIFY2(html.contains(own.value(label)), label);
+        QVERIFY(html.contains("2025"));
+    }
+
     // Every shipped style sheet sets an overdue loan apart.
     void shippedStyles_markOverdueLoans()
     {

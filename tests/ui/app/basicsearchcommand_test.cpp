@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -34,6 +35,20 @@ struct Fixture : MainWindowCatalog
     // Runs Basic Search with keyword; ignoreAccents sets the dialog's box.
     void search(const QString &keyword, bool ignoreAccents = true)
     {
+        searchWith([&](CBasicSearchDlg *dialog) {
+            auto *accents = dialog->findChild<QCheckBox *>("checkIgnoreAccents");
+            if (!accents || !accents->isChecked()) // on by default
+                qWarning("the accent option is missing or off");
+            if (accents)
+                accents->setChecked(ignoreAccents);
+            dialog->findChild<QLineEdit *>("editKeyword")->setText(keyword);
+        });
+    }
+
+    // Runs Basic Search with the dialog filled in by fill, then OK; a dialog
+    // that refuses OK is cancelled.
+    void searchWith(const std::function<void(CBasicSearchDlg *)> &fill)
+    {
         QObject timers;
         std::function<void()> answer = [&] {
             auto *dialog = qobject_cast<CBasicSearchDlg *>(QApplication::activeModalWidget());
@@ -41,13 +56,10 @@ struct Fixture : MainWindowCatalog
                 QTimer::singleShot(10, &timers, answer);
                 return;
             }
-            auto *accents = dialog->findChild<QCheckBox *>("checkIgnoreAccents");
-            if (!accents || !accents->isChecked()) // on by default
-                qWarning("the accent option is missing or off");
-            if (accents)
-                accents->setChecked(ignoreAccents);
-            dialog->findChild<QLineEdit *>("editKeyword")->setText(keyword);
+            fill(dialog);
             dialog->accept();
+            if (dialog->isVisible())
+                dialog->reject();
         };
         QTimer::singleShot(0, &timers, answer);
         frame.updateCommandStates();
@@ -80,6 +92,47 @@ private slots:
         f.search("ВОЙНА");
         QCOMPARE(f.rows(), 1);
         QCOMPARE(f.frame.listView()->bookListModel()->rows().text(0, 0), QString("Война и мир"));
+    }
+
+    // The series box offers the catalogue's series; a series or a year read,
+    // typed in any digits, searches without a keyword; a year that is not
+    // one is refused before anything is searched.
+    void seriesAndYear_searchWithoutKeyword()
+    {
+        Fixture f;
+        f.cat.exec("INSERT INTO bookseries (SeriesID, Name) VALUES (1, 'Плоский мир'), (2, 'Ἑλληνικά')");
+        f.cat.exec("UPDATE book SET SeriesID=1 WHERE BookID=2");
+        f.cat.exec("INSERT INTO reading (BookID, ReadingID, Started, Finished, Completed) "
+                   "VALUES (4, 1, '2025-02-01', '2025-03-01', 1)");
+        QComboBox *series = nullptr;
+        int offered = -1;
+        f.searchWith([&](CBasicSearchDlg *dialog) {
+            series = dialog->findChild<QComboBox *>("comboSeries");
+            offered = series->count();
+            QCOMPARE(series->currentText(), QString());
+            series->setEditText(" ПЛОСКИЙ ");
+        });
+        QCOMPARE(offered, 2);
+        QVERIFY(f.messages.messages.isEmpty());
+        QCOMPARE(f.doc.currentCategory(), 3);
+        QCOMPARE(f.rows(), 1);
+        QCOMPARE(f.frame.listView()->bookListModel()->rows().text(0, 0), QString("Война и мир"));
+
+        f.searchWith([](CBasicSearchDlg *dialog) { dialog->findChild<QLineEdit *>("editYear")->setText("２０２５"); });
+        QCOMPARE(f.rows(), 1);
+        QCOMPARE(f.frame.listView()->bookListModel()->rows().text(0, 0), QString("红楼梦"));
+
+        f.searchWith([](CBasicSearchDlg *dialog) {
+            dialog->findChild<QLineEdit *>("editKeyword")->setText("война");
+            dialog->findChild<QLineEdit *>("editYear")->setText("20x5");
+        });
+        QCOMPARE(f.messages.messages, QStringList{"Please enter a year such as 2025."});
+        QCOMPARE(f.rows(), 1); // nothing was searched
+        QCOMPARE(f.frame.listView()->bookListModel()->rows().text(0, 0), QString("红楼梦"));
+
+        f.messages.clear();
+        f.searchWith([](CBasicSearchDlg *dialog) { dialog->findChild<QLineEdit *>("editKeyword")->setText("   "); });
+        QCOMPARE(f.messages.messages, QStringList{"Please enter a search keyword."});
     }
 
     void emptySearch_emptiesTheShownSearchResults()
