@@ -27,7 +27,7 @@
 
 namespace {
 
-constexpr int kWait = 60000; // a loaded machine renders ten thousand books slowly
+constexpr int kWait = 120000; // a loaded machine renders ten thousand books slowly
 const QString kSettingsKey = QStringLiteral("Software\\Quenlow\\Ordo\\Settings");
 
 QStringList fileTitles(const QString &folder, const QString &pattern)
