@@ -6,8 +6,11 @@
 #include "likematcher.h"
 #include "recordset.h"
 
+#include "unicodetext.h"
+
 #include <QThread>
-#include <sqlite3.h>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -33,6 +36,19 @@ std::unique_ptr<LikeMatcher> containsPattern(const QString &word)
     return std::make_unique<LikeMatcher>(pattern.constData(), int(pattern.size()), 0, true);
 }
 
+// Text as the index keeps it: every character folded as LIKE with accents
+// ignored compares it, marks that went with their accents dropped. A word
+// folded the same way is then found by comparing bytes (UTF-8 never matches
+// in the middle of a character).
+std::string foldedUtf8(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    std::u32string folded;
+    DecodeFolded(utf8.constData(), int(utf8.size()), true, folded);
+    const QByteArray out = QString::fromUcs4(folded.data(), qsizetype(folded.size())).toUtf8();
+    return std::string(out.constData(), size_t(out.size()));
+}
+
 } // namespace
 
 BookFilterWords::BookFilterWords(const QString &text)
@@ -40,59 +56,39 @@ BookFilterWords::BookFilterWords(const QString &text)
     // Any run of blanks (tabs, no-break spaces) parts two words.
     for (QString part : text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         // The separator of the indexed texts can never be part of a word.
-        part.remove(QLatin1Char(kFieldEnd));
+        part.remove(QLatin1Char(BookFilterIndex::kFieldEnd));
         if (part.isEmpty())
             continue;
-        Word word;
-        word.perField = part.contains(QLatin1Char('%')) || part.contains(QLatin1Char('_'));
-        word.patterns.push_back(containsPattern(part));
+        QStringList forms{part};
         if (looksLikeIsbnPart(part))
-            word.patterns.push_back(containsPattern(QString(part).remove(QLatin1Char('-'))));
-        m_words.push_back(std::move(word));
+            forms << QString(part).remove(QLatin1Char('-'));
+        Word word;
+        const bool wildcards = part.contains(QLatin1Char('%')) || part.contains(QLatin1Char('_'));
+        for (const QString &form : std::as_const(forms)) {
+            if (wildcards) {
+                word.patterns.push_back(containsPattern(form));
+                continue;
+            }
+            std::string folded = foldedUtf8(form);
+            // A word of marks only folds to nothing and is found everywhere.
+            if (!folded.empty())
+                word.folded.push_back(std::move(folded));
+        }
+        if (!word.folded.empty() || !word.patterns.empty())
+            m_words.push_back(std::move(word));
     }
+    // Words found by a byte search first: the others are then tried on the
+    // few books still in the running.
+    std::stable_partition(m_words.begin(), m_words.end(), [](const Word &w) { return w.patterns.empty(); });
 }
 
 BookFilterWords::~BookFilterWords() = default;
 BookFilterWords::BookFilterWords(BookFilterWords &&) noexcept = default;
 BookFilterWords &BookFilterWords::operator=(BookFilterWords &&) noexcept = default;
 
-bool BookFilterWords::wordMatches(Word &word, const char *haystack, int bytes)
-{
-    for (const auto &pattern : word.patterns) {
-        if (!word.perField) {
-            // A plain word holds no separator, so it cannot match across two
-            // texts: the whole row is one search.
-            if (pattern->matches(haystack, bytes))
-                return true;
-            continue;
-        }
-        int from = 0;
-        while (from < bytes) {
-            int end = from;
-            while (end < bytes && haystack[end] != kFieldEnd)
-                ++end;
-            if (pattern->matches(haystack + from, end - from))
-                return true;
-            from = end + 1;
-        }
-    }
-    return false;
-}
-
-bool BookFilterWords::matches(const char *haystack, int bytes)
-{
-    for (Word &word : m_words) {
-        if (!wordMatches(word, haystack, bytes))
-            return false;
-    }
-    return true;
-}
-
 QString BookFilterIndex::Sql(bool series)
 {
-    // Publisher and series are names in their own tables; the series columns
-    // come last in the row, so they are read from their index (book_series)
-    // when there are any, not by reading each whole book.
+    // Publisher and series are names in their own tables.
     return QStringLiteral("SELECT book.BookID, Title, Subtitle, Author, ISBN, "
                           "(SELECT Name FROM bookpublisher WHERE bookpublisher.PublisherID = book.PublisherID), "
                           "%1 FROM book")
@@ -114,10 +110,10 @@ void BookFilterIndex::append(BookId id, const QString &title, const QString &sub
     const auto add = [this](const QString &text) {
         if (!text.isEmpty()) {
             QString clean = text;
-            clean.replace(QLatin1Char(BookFilterWords::kFieldEnd), QLatin1Char(' '));
-            m_text += clean.toStdString();
+            clean.replace(QLatin1Char(kFieldEnd), QLatin1Char(' '));
+            m_text += foldedUtf8(clean);
         }
-        m_text += BookFilterWords::kFieldEnd;
+        m_text += kFieldEnd;
     };
     add(title);
     add(subtitle);
@@ -143,7 +139,7 @@ bool BookFilterIndex::load(Connection &connection, const std::atomic<bool> *stop
     Recordset rs;
     if (!rs.open(connection, Sql(series)))
         return false;
-    m_text.reserve(64 * 1024);
+    m_text.reserve(8 * 1024 * 1024);
     for (int n = 0; !rs.isEOF(); ++n) {
         if ((n & 1023) == 0 && stop && stop->load()) {
             clear();
@@ -160,6 +156,106 @@ bool BookFilterIndex::load(Connection &connection, const std::atomic<bool> *stop
     return true;
 }
 
+std::vector<int> BookFilterIndex::positionsOf(const QVector<BookId> &ids) const
+{
+    std::vector<int> positions(size_t(ids.size()));
+    for (qsizetype row = 0; row < ids.size(); ++row)
+        positions[size_t(row)] = m_positions.value(ids[row], -1);
+    return positions;
+}
+
+int BookFilterIndex::bookAt(size_t offset, int from) const
+{
+    // The book whose texts hold offset: the last start at or before it.
+    const auto it = std::upper_bound(m_starts.begin() + from, m_starts.end(), std::uint32_t(offset));
+    return int(it - m_starts.begin()) - 1;
+}
+
+bool BookFilterIndex::findWord(BookFilterWords::Word &word, std::vector<char> &hit,
+                               const std::vector<char> *candidates, const std::function<bool()> &cancelled) const
+{
+    std::fill(hit.begin(), hit.end(), 0);
+    const char *text = m_text.data();
+    const size_t size = m_text.size();
+    // One search through all the books' texts at once: a word holds no
+    // separator, so a place found never straddles two texts, and the search
+    // goes on from the next book.
+    for (const std::string &needle : word.folded) {
+        size_t from = 0;
+        int book = 0;
+        for (int found = 1; from < size; ++found) {
+            const void *at = memmem(text + from, size - from, needle.data(), needle.size());
+            if (!at)
+                break;
+            book = bookAt(size_t(static_cast<const char *>(at) - text), book);
+            hit[size_t(book)] = 1;
+            from = m_starts[size_t(book) + 1];
+            if ((found & 4095) == 0 && cancelled())
+                return false;
+        }
+        if (cancelled())
+            return false;
+    }
+    if (word.patterns.empty())
+        return true;
+    // Wildcards: each text of each book still in the running on its own.
+    for (size_t book = 0; book < m_ids.size(); ++book) {
+        if ((book & 4095) == 0 && cancelled())
+            return false;
+        if (hit[book] || (candidates && !(*candidates)[book]))
+            continue;
+        const char *from = text + m_starts[book];
+        const char *end = text + m_starts[book + 1];
+        while (from < end && !hit[book]) {
+            const char *fieldEnd = static_cast<const char *>(memchr(from, kFieldEnd, size_t(end - from)));
+            if (!fieldEnd)
+                fieldEnd = end;
+            for (const auto &pattern : word.patterns) {
+                if (pattern->matches(from, int(fieldEnd - from))) {
+                    hit[book] = 1;
+                    break;
+                }
+            }
+            from = fieldEnd + 1;
+        }
+    }
+    return true;
+}
+
+bool BookFilterIndex::filterRows(BookFilterWords &words, const std::vector<int> &positions, QVector<int> &rows,
+                                 const std::function<bool()> &cancelled) const
+{
+    rows.clear();
+    // kept[b]: book b holds every word so far.
+    std::vector<char> kept;
+    std::vector<char> hit(m_ids.size());
+    bool first = true;
+    for (BookFilterWords::Word &word : words.m_words) {
+        if (!findWord(word, hit, first ? nullptr : &kept, cancelled))
+            return false;
+        if (first) {
+            kept.swap(hit);
+            hit.resize(m_ids.size());
+            first = false;
+        } else {
+            for (size_t book = 0; book < kept.size(); ++book)
+                kept[book] = char(kept[book] & hit[book]);
+        }
+    }
+    rows.reserve(qsizetype(positions.size()));
+    for (size_t row = 0; row < positions.size(); ++row) {
+        const int at = positions[row];
+        if (at < 0 || first || kept[size_t(at)])
+            rows.append(int(row));
+    }
+    return !cancelled();
+}
+
+bool BookFilterIndex::filterRows(BookFilterWords &words, const QVector<BookId> &ids, QVector<int> &rows) const
+{
+    return filterRows(words, positionsOf(ids), rows, [] { return false; });
+}
+
 struct BookListFilter::Worker
 {
     QString path;
@@ -167,6 +263,11 @@ struct BookListFilter::Worker
     BookFilterIndex index;
     qint64 dataVersion = -1;
     bool indexed = false;
+    // The positions of the last list's books: the same list (the very same
+    // shared vector) with the same index needs no look-ups again.
+    QVector<BookId> listIds;
+    std::vector<int> listPositions;
+    bool positionsValid = false;
     // Set when the catalogue changes or the filter goes: the index read in
     // progress stops.
     std::atomic<bool> stop{false};
@@ -221,6 +322,7 @@ bool BookListFilter::ensureIndex(Worker &worker, const std::atomic<bool> &stop)
     }
     if (worker.indexed && version == worker.dataVersion && version >= 0)
         return true;
+    worker.positionsValid = false;
     worker.indexed = worker.index.load(*worker.connection, &stop);
     worker.dataVersion = version;
     return worker.indexed;
@@ -239,20 +341,26 @@ int BookListFilter::request(const QString &text, const QVector<BookId> &ids)
 {
     const int generation = ++m_latest;
     std::shared_ptr<Worker> worker = m_worker;
-    const int delayUs = m_rowDelayUs;
-    m_pool.start([this, worker, generation, text, ids, delayUs] {
+    const int delayMs = m_checkDelayMs;
+    m_pool.start([this, worker, generation, text, ids, delayMs] {
         const auto stale = [this, generation] { return m_latest.load() != generation; };
         if (stale())
             return; // a newer key came while this one waited
         QVector<int> rows;
-        bool ok = ensureIndex(*worker, worker->stop);
+        const bool ok = ensureIndex(*worker, worker->stop);
         if (stale())
             return;
         if (ok) {
+            if (!worker->positionsValid || worker->listIds.constData() != ids.constData() ||
+                worker->listIds.size() != ids.size()) {
+                worker->listPositions = worker->index.positionsOf(ids);
+                worker->listIds = ids;
+                worker->positionsValid = true;
+            }
             BookFilterWords words(text);
-            const bool done = FilterBookRows(worker->index, words, ids, rows, [&] {
-                if (delayUs > 0)
-                    QThread::usleep(4096UL * unsigned(delayUs));
+            const bool done = worker->index.filterRows(words, worker->listPositions, rows, [&] {
+                if (delayMs > 0)
+                    QThread::msleep(unsigned(delayMs));
                 return stale();
             });
             if (!done)

@@ -9,6 +9,7 @@
 #include <QVector>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,41 +35,49 @@ public:
     bool isEmpty() const { return m_words.empty(); }
     int count() const { return int(m_words.size()); }
 
-    // haystack: the texts of one book, each ended by kFieldEnd (see
-    // BookFilterIndex). Not thread-safe: one set of words per thread.
-    bool matches(const char *haystack, int bytes);
-
-    static constexpr char kFieldEnd = '\x1f';
-
 private:
+    friend class BookFilterIndex;
     struct Word
     {
-        // Each pattern one way to find the word; any one is enough.
+        // Each form one way to find the word; any one is enough. Without
+        // wildcards a form is its folded UTF-8 text, found by a plain byte
+        // search in the folded texts of the index.
+        std::vector<std::string> folded;
+        // With wildcards: LIKE patterns, each tried on one text at a time so
+        // that "%" cannot reach from one field into the next.
         std::vector<std::unique_ptr<LikeMatcher>> patterns;
-        // With wildcards a pattern could reach from one text into the next:
-        // such a word is tried on each text alone.
-        bool perField = false;
     };
-    bool wordMatches(Word &word, const char *haystack, int bytes);
-
     std::vector<Word> m_words;
 };
 
 // The texts the filter looks in, for every book of the catalogue, read once
-// and kept: a keystroke then costs a scan of memory, not a query.
+// and kept folded (case and accents set aside, as LIKE with accents ignored
+// compares them): a keystroke then costs a byte search through memory, not a
+// query and not a folding of every text again.
 class BookFilterIndex
 {
 public:
+    static constexpr char kFieldEnd = '\x1f';
+
     // Reads every book. False after a database error or when stop became
     // true (the index is then empty).
     bool load(Connection &connection, const std::atomic<bool> *stop = nullptr);
     void clear();
 
     qsizetype size() const { return qsizetype(m_ids.size()); }
-    // Position of a book in the index, -1 when it has none.
-    int position(BookId id) const { return m_positions.value(id, -1); }
-    const char *texts(int position) const { return m_text.data() + m_starts[size_t(position)]; }
-    int bytes(int position) const { return int(m_starts[size_t(position) + 1] - m_starts[size_t(position)]); }
+    // Position of each book of ids in the index, -1 for one it has not.
+    std::vector<int> positionsOf(const QVector<BookId> &ids) const;
+
+    // The rows of ids (the books of the list, in list order) that words keep,
+    // as row numbers in that order; positions are positionsOf(ids). Rows whose
+    // book has no place in the index (added since it was read) are kept: a
+    // book the list shows is not hidden for lack of its texts. Returns false,
+    // with rows incomplete, when cancelled() said so (it is asked now and
+    // then).
+    bool filterRows(BookFilterWords &words, const std::vector<int> &positions, QVector<int> &rows,
+                    const std::function<bool()> &cancelled) const;
+    // The same, finding the positions itself.
+    bool filterRows(BookFilterWords &words, const QVector<BookId> &ids, QVector<int> &rows) const;
 
     // The SELECT the index is read with.
     static QString Sql(bool series);
@@ -76,33 +85,16 @@ public:
 private:
     void append(BookId id, const QString &title, const QString &subtitle, const QString &author,
                 const QString &isbn, const QString &publisher, const QString &series);
+    // Marks in hit the books that hold word.
+    bool findWord(BookFilterWords::Word &word, std::vector<char> &hit, const std::vector<char> *candidates,
+                  const std::function<bool()> &cancelled) const;
+    int bookAt(size_t offset, int from) const;
 
     std::vector<BookId> m_ids;
     std::vector<std::uint32_t> m_starts{0};
-    std::string m_text;
+    std::string m_text; // the folded texts, each ended by kFieldEnd
     QHash<BookId, int> m_positions;
 };
-
-// The rows of ids (the books of the list, in list order) that words keep,
-// as row numbers in that order. Rows whose book has no place in the index
-// (added since it was read) are kept: a book the list shows is not hidden
-// for lack of its texts. Returns false, with rows incomplete, when
-// cancelled() said so (it is asked every few thousand rows).
-template <typename Cancelled>
-bool FilterBookRows(const BookFilterIndex &index, BookFilterWords &words, const QVector<BookId> &ids,
-                    QVector<int> &rows, Cancelled cancelled)
-{
-    rows.clear();
-    const qsizetype count = ids.size();
-    for (qsizetype row = 0; row < count; ++row) {
-        if ((row & 4095) == 0 && cancelled())
-            return false;
-        const int at = index.position(ids[row]);
-        if (at < 0 || words.matches(index.texts(at), index.bytes(at)))
-            rows.append(int(row));
-    }
-    return true;
-}
 
 // Runs the filter off the caller's thread with a read-only connection of its
 // own. Each request supersedes the ones before: a request still waiting is
@@ -130,9 +122,9 @@ public:
     void cancel();
     int latestGeneration() const { return m_latest.load(); }
 
-    // Tests: each row scanned waits this long, so that a request is still
-    // running when the next one comes.
-    void setRowDelayForTests(int microseconds) { m_rowDelayUs = microseconds; }
+    // Tests: each check for a newer request waits this long first, so that
+    // a request is still running when the next one comes.
+    void setCheckDelayForTests(int milliseconds) { m_checkDelayMs = milliseconds; }
 
 signals:
     // The rows of the request's ids that the text keeps, in their order.
@@ -142,10 +134,10 @@ signals:
 
 private:
     struct Worker;
-    bool ensureIndex(Worker &worker, const std::atomic<bool> &stop);
+    static bool ensureIndex(Worker &worker, const std::atomic<bool> &stop);
 
     QThreadPool m_pool;
     std::shared_ptr<Worker> m_worker;
     std::atomic<int> m_latest{0};
-    int m_rowDelayUs = 0;
+    int m_checkDelayMs = 0;
 };

@@ -101,6 +101,13 @@ COrdoListView::COrdoListView(COrdoDoc *doc, QWidget *parent)
     m_filter = new BookListFilter(this);
     connect(m_filter, &BookListFilter::rowsFiltered, this,
             [this](int generation, const QVector<int> &rows) { onRowsFiltered(generation, rows); });
+    // Every open starts the filter's reading afresh: a restored backup is a
+    // new file under the old name, which its old connection would not see.
+    if (m_doc)
+        connect(m_doc, &COrdoDoc::documentOpened, this, [this] {
+            m_filter->setCatalogue(QString());
+            m_filterCatalogue.clear();
+        });
 }
 
 COrdoListView::~COrdoListView() = default;
