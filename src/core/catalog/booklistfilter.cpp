@@ -11,6 +11,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -77,9 +78,13 @@ BookFilterWords::BookFilterWords(const QString &text)
         if (!word.folded.empty() || !word.patterns.empty())
             m_words.push_back(std::move(word));
     }
-    // Words found by a byte search first: the others are then tried on the
-    // few books still in the running.
-    std::stable_partition(m_words.begin(), m_words.end(), [](const Word &w) { return w.patterns.empty(); });
+    // Words found by a byte search first, the longest (likely the rarest)
+    // of them leading: the others are then tried on the few books left.
+    std::stable_sort(m_words.begin(), m_words.end(), [](const Word &a, const Word &b) {
+        if (a.patterns.empty() != b.patterns.empty())
+            return a.patterns.empty();
+        return (a.folded.empty() ? 0 : a.folded.front().size()) > (b.folded.empty() ? 0 : b.folded.front().size());
+    });
 }
 
 BookFilterWords::~BookFilterWords() = default;
@@ -171,10 +176,34 @@ int BookFilterIndex::bookAt(size_t offset, int from) const
     return int(it - m_starts.begin()) - 1;
 }
 
-bool BookFilterIndex::findWord(BookFilterWords::Word &word, std::vector<char> &hit,
-                               const std::vector<char> *candidates, const std::function<bool()> &cancelled) const
+bool BookFilterIndex::bookHolds(const BookFilterWords::Word &word, size_t book) const
 {
-    std::fill(hit.begin(), hit.end(), 0);
+    const char *text = m_text.data() + m_starts[book];
+    const size_t size = m_starts[book + 1] - m_starts[book];
+    for (const std::string &needle : word.folded) {
+        if (memmem(text, size, needle.data(), needle.size()))
+            return true;
+    }
+    // Wildcards: each text on its own.
+    const char *from = text;
+    const char *end = text + size;
+    while (from < end && !word.patterns.empty()) {
+        const char *fieldEnd = static_cast<const char *>(memchr(from, kFieldEnd, size_t(end - from)));
+        if (!fieldEnd)
+            fieldEnd = end;
+        for (const auto &pattern : word.patterns) {
+            if (pattern->matches(from, int(fieldEnd - from)))
+                return true;
+        }
+        from = fieldEnd + 1;
+    }
+    return false;
+}
+
+bool BookFilterIndex::findEverywhere(const BookFilterWords::Word &word, std::vector<int> &books,
+                                     const std::function<bool()> &cancelled) const
+{
+    std::vector<char> hit(m_ids.size(), 0);
     const char *text = m_text.data();
     const size_t size = m_text.size();
     // One search through all the books' texts at once: a word holds no
@@ -196,28 +225,12 @@ bool BookFilterIndex::findWord(BookFilterWords::Word &word, std::vector<char> &h
         if (cancelled())
             return false;
     }
-    if (word.patterns.empty())
-        return true;
-    // Wildcards: each text of each book still in the running on its own.
-    for (size_t book = 0; book < m_ids.size(); ++book) {
+    books.clear();
+    for (size_t book = 0; book < hit.size(); ++book) {
         if ((book & 4095) == 0 && cancelled())
             return false;
-        if (hit[book] || (candidates && !(*candidates)[book]))
-            continue;
-        const char *from = text + m_starts[book];
-        const char *end = text + m_starts[book + 1];
-        while (from < end && !hit[book]) {
-            const char *fieldEnd = static_cast<const char *>(memchr(from, kFieldEnd, size_t(end - from)));
-            if (!fieldEnd)
-                fieldEnd = end;
-            for (const auto &pattern : word.patterns) {
-                if (pattern->matches(from, int(fieldEnd - from))) {
-                    hit[book] = 1;
-                    break;
-                }
-            }
-            from = fieldEnd + 1;
-        }
+        if (hit[book] || (!word.patterns.empty() && bookHolds(word, book)))
+            books.push_back(int(book));
     }
     return true;
 }
@@ -226,22 +239,39 @@ bool BookFilterIndex::filterRows(BookFilterWords &words, const std::vector<int> 
                                  const std::function<bool()> &cancelled) const
 {
     rows.clear();
-    // kept[b]: book b holds every word so far.
-    std::vector<char> kept;
-    std::vector<char> hit(m_ids.size());
+    // The books holding every word so far, in index order. The first word
+    // is searched for everywhere; the next ones only in the books left, one
+    // by one once those are few, as they soon are.
+    std::vector<int> books;
     bool first = true;
-    for (BookFilterWords::Word &word : words.m_words) {
-        if (!findWord(word, hit, first ? nullptr : &kept, cancelled))
-            return false;
-        if (first) {
-            kept.swap(hit);
-            hit.resize(m_ids.size());
+    for (const BookFilterWords::Word &word : words.m_words) {
+        if (first || (books.size() * 8 > m_ids.size() && word.patterns.empty())) {
+            std::vector<int> found;
+            if (!findEverywhere(word, found, cancelled))
+                return false;
+            if (first) {
+                books.swap(found);
+            } else {
+                std::vector<int> both;
+                std::set_intersection(books.begin(), books.end(), found.begin(), found.end(),
+                                      std::back_inserter(both));
+                books.swap(both);
+            }
             first = false;
-        } else {
-            for (size_t book = 0; book < kept.size(); ++book)
-                kept[book] = char(kept[book] & hit[book]);
+            continue;
         }
+        size_t kept = 0;
+        for (size_t i = 0; i < books.size(); ++i) {
+            if ((i & 4095) == 0 && cancelled())
+                return false;
+            if (bookHolds(word, size_t(books[i])))
+                books[kept++] = books[i];
+        }
+        books.resize(kept);
     }
+    std::vector<char> kept(m_ids.size(), 0);
+    for (int book : books)
+        kept[size_t(book)] = 1;
     rows.reserve(qsizetype(positions.size()));
     for (size_t row = 0; row < positions.size(); ++row) {
         const int at = positions[row];

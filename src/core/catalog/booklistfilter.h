@@ -85,9 +85,11 @@ public:
 private:
     void append(BookId id, const QString &title, const QString &subtitle, const QString &author,
                 const QString &isbn, const QString &publisher, const QString &series);
-    // Marks in hit the books that hold word.
-    bool findWord(BookFilterWords::Word &word, std::vector<char> &hit, const std::vector<char> *candidates,
-                  const std::function<bool()> &cancelled) const;
+    // The books (index positions, ascending) that hold word, by one search
+    // through all the texts; false when cancelled.
+    bool findEverywhere(const BookFilterWords::Word &word, std::vector<int> &books,
+                        const std::function<bool()> &cancelled) const;
+    bool bookHolds(const BookFilterWords::Word &word, size_t book) const;
     int bookAt(size_t offset, int from) const;
 
     std::vector<BookId> m_ids;
