@@ -9,6 +9,7 @@
 #include "unicodetext.h"
 
 #include <QThread>
+#include <sqlite3.h>
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -37,17 +38,54 @@ std::unique_ptr<LikeMatcher> containsPattern(const QString &word)
     return std::make_unique<LikeMatcher>(pattern.constData(), int(pattern.size()), 0, true);
 }
 
-// Text as the index keeps it: every character folded as LIKE with accents
-// ignored compares it, marks that went with their accents dropped. A word
-// folded the same way is then found by comparing bytes (UTF-8 never matches
-// in the middle of a character).
+void appendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// UTF-8 text as the index keeps it: every character folded as LIKE with
+// accents ignored compares it, marks that went with their accents dropped.
+// A word folded the same way is then found by comparing bytes (UTF-8 never
+// matches in the middle of a character). The separator of the texts becomes
+// a blank.
+void appendFolded(std::string &out, const char *utf8, int bytes)
+{
+    static const char16_t *const table = FoldTable(true);
+    const auto *s = reinterpret_cast<const unsigned char *>(utf8);
+    int i = 0;
+    while (i < bytes) {
+        if (s[i] < 0x80) {
+            const unsigned char b = s[i++];
+            out += b == static_cast<unsigned char>(BookFilterIndex::kFieldEnd) ? ' ' : char(table[b]);
+            continue;
+        }
+        const char32_t c = NextCodePoint(s, bytes, i);
+        const char32_t f = c <= 0xFFFF ? char32_t(table[c]) : FoldCodePoint(c, true);
+        if (f != 0)
+            appendUtf8(out, f);
+    }
+}
+
 std::string foldedUtf8(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
-    std::u32string folded;
-    DecodeFolded(utf8.constData(), int(utf8.size()), true, folded);
-    const QByteArray out = QString::fromUcs4(folded.data(), qsizetype(folded.size())).toUtf8();
-    return std::string(out.constData(), size_t(out.size()));
+    std::string out;
+    appendFolded(out, utf8.constData(), int(utf8.size()));
+    return out;
 }
 
 } // namespace
@@ -109,34 +147,6 @@ void BookFilterIndex::clear()
     m_positions.clear();
 }
 
-void BookFilterIndex::append(BookId id, const QString &title, const QString &subtitle, const QString &author,
-                             const QString &isbn, const QString &publisher, const QString &series)
-{
-    const auto add = [this](const QString &text) {
-        if (!text.isEmpty()) {
-            QString clean = text;
-            clean.replace(QLatin1Char(kFieldEnd), QLatin1Char(' '));
-            m_text += foldedUtf8(clean);
-        }
-        m_text += kFieldEnd;
-    };
-    add(title);
-    add(subtitle);
-    add(author);
-    add(isbn);
-    // The ISBN also as bare digits, and in its other form (10 <-> 13), so
-    // that a number typed either way finds it.
-    const QString bare = NormalizeIsbn(isbn);
-    if (bare != isbn)
-        add(bare);
-    add(OtherIsbnForm(isbn));
-    add(publisher);
-    add(series);
-    m_positions.insert(id, int(m_ids.size()));
-    m_ids.push_back(id);
-    m_starts.push_back(std::uint32_t(m_text.size()));
-}
-
 bool BookFilterIndex::load(Connection &connection, const std::atomic<bool> *stop)
 {
     clear();
@@ -145,13 +155,41 @@ bool BookFilterIndex::load(Connection &connection, const std::atomic<bool> *stop
     if (!rs.open(connection, Sql(series)))
         return false;
     m_text.reserve(8 * 1024 * 1024);
+    // The texts come straight from the engine and are folded as they are
+    // appended: no string per cell on the way.
+    sqlite3_stmt *stmt = rs.handle();
+    const auto add = [this, stmt](int column) {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+        if (text)
+            appendFolded(m_text, text, sqlite3_column_bytes(stmt, column));
+        m_text += kFieldEnd;
+    };
     for (int n = 0; !rs.isEOF(); ++n) {
         if ((n & 1023) == 0 && stop && stop->load()) {
             clear();
             return false;
         }
-        append(rs.int64Field(0), rs.fieldText(1), rs.fieldText(2), rs.fieldText(3), rs.fieldText(4),
-               rs.fieldText(5), rs.fieldText(6));
+        add(1); // title
+        add(2); // subtitle
+        add(3); // author
+        add(4); // ISBN as stored
+        // The ISBN also as bare digits, and in its other form (10 <-> 13), so
+        // that a number typed either way finds it.
+        if (sqlite3_column_bytes(stmt, 4) > 0) {
+            const QString isbn = rs.fieldText(4);
+            const QString bare = NormalizeIsbn(isbn);
+            if (bare != isbn)
+                m_text += foldedUtf8(bare) + kFieldEnd;
+            const QString other = OtherIsbnForm(isbn);
+            if (!other.isEmpty())
+                m_text += foldedUtf8(other) + kFieldEnd;
+        }
+        add(5); // publisher
+        add(6); // series
+        const BookId id = sqlite3_column_int64(stmt, 0);
+        m_positions.insert(id, int(m_ids.size()));
+        m_ids.push_back(id);
+        m_starts.push_back(std::uint32_t(m_text.size()));
         DbError error;
         if (!rs.moveNext(&error) && error.isSet()) {
             clear();

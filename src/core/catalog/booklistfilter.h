@@ -83,8 +83,6 @@ public:
     static QString Sql(bool series);
 
 private:
-    void append(BookId id, const QString &title, const QString &subtitle, const QString &author,
-                const QString &isbn, const QString &publisher, const QString &series);
     // The books (index positions, ascending) that hold word, by one search
     // through all the texts; false when cancelled.
     bool findEverywhere(const BookFilterWords::Word &word, std::vector<int> &books,
