@@ -40,6 +40,7 @@ enum : int {
     FinishReading = 32855,
     SeriesColumns = 32856,
     SortBySeries = 32857,
+    FilterList = 32858,
     // View
     ViewToolbar = 59392,
     ViewStatusBar = 59393,

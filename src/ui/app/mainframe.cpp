@@ -218,6 +218,7 @@ bool CMainFrame::servesCommand(int id) const
 {
     switch (id) {
     case Cmd::BasicSearch:
+    case Cmd::FilterList:
     case Cmd::RunSql:
     case Cmd::Options:
     case Cmd::ViewToolbar:
@@ -239,7 +240,7 @@ bool CMainFrame::servesCommand(int id) const
 
 bool CMainFrame::isCommandEnabled(int id) const
 {
-    if (id == Cmd::BasicSearch || id == Cmd::RunSql)
+    if (id == Cmd::BasicSearch || id == Cmd::RunSql || id == Cmd::FilterList)
         return m_doc->hasConnection();
     return true;
 }
@@ -258,6 +259,9 @@ void CMainFrame::runCommand(int id)
     switch (id) {
     case Cmd::BasicSearch:
         onBasicSearch();
+        break;
+    case Cmd::FilterList:
+        onFilterList();
         break;
     case Cmd::RunSql:
         onRunSql();

@@ -14,6 +14,7 @@ class CHelpWindow;
 class CPaneFocusMarker;
 class CCatalogueTools;
 class CLoanTools;
+class CListFilterBar;
 class COrdoDoc;
 class CWelcomePage;
 class COrdoTreeView;
@@ -46,6 +47,7 @@ public:
     COrdoDoc *document() const { return m_doc; }
     COrdoTreeView *treeView() const { return m_tree; }
     COrdoListView *listView() const { return m_list; }
+    CListFilterBar *filterBar() const { return m_filterBar; }
     COrdoHtmlView *htmlView() const { return m_html; }
     CommandRouter &router() { return m_router; }
     CCatalogueTools *catalogueTools() const { return m_catalogueTools; }
@@ -120,6 +122,7 @@ private:
     void updateTitle();
     void movePaneFocus(int step);
     void onBasicSearch();
+    void onFilterList();
     void onRunSql();
     void onOptions();
 
@@ -142,6 +145,7 @@ private:
     QSplitter *m_inner = nullptr;
     COrdoTreeView *m_tree = nullptr;
     COrdoListView *m_list = nullptr;
+    CListFilterBar *m_filterBar = nullptr;
     COrdoHtmlView *m_html = nullptr;
     QTimer *m_updateTimer = nullptr;
     QStackedWidget *m_central = nullptr;

@@ -50,6 +50,7 @@ const CommandText kCommands[] = {
     {Cmd::StartReading, QT_TRANSLATE_NOOP("CMainFrame", "Start Rea&ding"), QT_TRANSLATE_NOOP("CMainFrame", "Log that you began reading the selected books today\nStart Reading")},
     {Cmd::FinishReading, QT_TRANSLATE_NOOP("CMainFrame", "F&inished Reading"), QT_TRANSLATE_NOOP("CMainFrame", "Log that you finished reading the selected books today\nFinished Reading")},
     {Cmd::BasicSearch, QT_TRANSLATE_NOOP("CMainFrame", "Basic &Search"), QT_TRANSLATE_NOOP("CMainFrame", "Search the catalogue for a keyword\nBasic Search")},
+    {Cmd::FilterList, QT_TRANSLATE_NOOP("CMainFrame", "&Filter List"), QT_TRANSLATE_NOOP("CMainFrame", "Show only the books of the list that hold the words you type\nFilter List")},
     {Cmd::Lend, QT_TRANSLATE_NOOP("CMainFrame", "&Lend..."), QT_TRANSLATE_NOOP("CMainFrame", "Record that the selected books are lent to someone\nLend")},
     {Cmd::Return, QT_TRANSLATE_NOOP("CMainFrame", "Return Boo&k..."), QT_TRANSLATE_NOOP("CMainFrame", "Record that the selected books on loan came back\nReturn")},
     {Cmd::BorrowedBook, QT_TRANSLATE_NOOP("CMainFrame", "Borro&wed Book..."), QT_TRANSLATE_NOOP("CMainFrame", "Add a book you borrowed, so that you remember to give it back\nBorrowed Book")},
@@ -90,7 +91,9 @@ QList<QKeySequence> keysOf(int id)
     case Cmd::AddBook: return {QKeySequence(Qt::Key_Insert)};
     case Cmd::RemoveBook: return {QKeySequence(Qt::Key_Delete)};
     case Cmd::EditBook: return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
-    case Cmd::BasicSearch: return {QKeySequence(Qt::CTRL | Qt::Key_F)};
+    // Ctrl+F is the filter bar's, as in most programs with a list to narrow.
+    case Cmd::FilterList: return {QKeySequence(Qt::CTRL | Qt::Key_F)};
+    case Cmd::BasicSearch: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)};
     case Cmd::Lend: return {QKeySequence(Qt::CTRL | Qt::Key_L)};
     case Cmd::Return: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)};
     case Cmd::BorrowedBook: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)};
@@ -203,7 +206,7 @@ void CMainFrame::buildMenus()
     edit->addSeparator();
     edit->addActions({a(Cmd::Lend), a(Cmd::Return), a(Cmd::BorrowedBook)});
     edit->addSeparator();
-    edit->addAction(a(Cmd::BasicSearch));
+    edit->addActions({a(Cmd::FilterList), a(Cmd::BasicSearch)});
 
     QMenu *templateMenu = new QMenu(tr("Content T&emplate"), this);
     templateMenu->setObjectName(QStringLiteral("menuContentTemplate"));

@@ -2,6 +2,7 @@
 // frame's own commands that work on the catalogue.
 #include "browse/basicsearchdlg.h"
 #include "browse/inputsqldlg.h"
+#include "browse/listfilterbar.h"
 #include "browse/ordolistview.h"
 #include "browse/ordotreeview.h"
 #include "browse/sqlrunprogress.h"
@@ -18,6 +19,7 @@
 
 #include <QSplitter>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 void CMainFrame::buildPanes()
 {
@@ -28,9 +30,19 @@ void CMainFrame::buildPanes()
     m_tree = new COrdoTreeView(m_doc, m_outer);
     m_inner = new QSplitter(Qt::Vertical, m_outer);
     m_inner->setObjectName(QStringLiteral("innerSplitter"));
-    m_list = new COrdoListView(m_doc, m_inner);
+    // The filter bar sits on top of the list, in the list's part of the
+    // splitter.
+    auto *listPane = new QWidget(m_inner);
+    listPane->setObjectName(QStringLiteral("listPane"));
+    auto *listLayout = new QVBoxLayout(listPane);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->setSpacing(2);
+    m_filterBar = new CListFilterBar(listPane);
+    m_list = new COrdoListView(m_doc, listPane);
+    listLayout->addWidget(m_filterBar);
+    listLayout->addWidget(m_list, 1);
     m_html = new COrdoHtmlView(m_doc, m_styles, m_templates, m_inner);
-    m_list->resize(400, 300);
+    listPane->resize(400, 300);
     m_html->resize(400, 300);
     // What a screen reader calls each pane.
     m_tree->setAccessibleName(tr("Categories"));
@@ -58,6 +70,13 @@ void CMainFrame::wirePanes()
             [this](const QMimeData *data) { m_tree->PasteData(data, false); });
     connect(m_list, &COrdoListView::showBookPageRequested, m_html, [this] { m_html->ShowBookPage(false); });
     connect(m_list, &COrdoListView::statusTextChanged, this, &CMainFrame::setBookCountText);
+    connect(m_filterBar, &QLineEdit::textChanged, m_list, &COrdoListView::setFilterText);
+    connect(m_filterBar, &CListFilterBar::focused, m_list, &COrdoListView::prepareFilter);
+    connect(m_filterBar, &CListFilterBar::moveToListRequested, this, [this] {
+        m_list->setFocus();
+        if (!m_list->currentIndex().isValid() && m_list->model()->rowCount() > 0)
+            m_list->selectRow(0);
+    });
     connect(m_tree, &COrdoTreeView::contextMenuRequested, this, &CMainFrame::showContextPopup);
     connect(m_list, &COrdoListView::contextMenuRequested, this, &CMainFrame::showContextPopup);
     connect(m_html, &COrdoHtmlView::contextMenuRequested, this, &CMainFrame::showContextPopup);
@@ -87,6 +106,13 @@ void CMainFrame::onBasicSearch()
     case BasicSearchOutcome::Failed:
         break;
     }
+}
+
+void CMainFrame::onFilterList()
+{
+    // Ctrl+F again in the bar selects what is there, to type over it.
+    m_filterBar->setFocus(Qt::ShortcutFocusReason);
+    m_filterBar->selectAll();
 }
 
 void CMainFrame::onRunSql()

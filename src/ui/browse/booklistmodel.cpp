@@ -72,10 +72,10 @@ QIcon CBookListModel::overdueIcon()
 
 bool CBookListModel::isOverdue(int row) const
 {
-    if (row < 0 || row >= m_rows.size())
+    if (row < 0 || row >= rowCount())
         return false;
     // Due dates are yyyy-mm-dd: compared as text they compare as dates.
-    const QStringView due = m_rows.text(row, DueDateColumn);
+    const QStringView due = text(row, DueDateColumn);
     return !due.isEmpty() && due < QStringView(m_todayText);
 }
 
@@ -110,8 +110,40 @@ void CBookListModel::setRows(BookListRows rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_shown.clear();
+    m_filtered = false;
+    m_allIdsValid = false;
     setToday(QDate::currentDate());
     endResetModel();
+}
+
+void CBookListModel::setShownRows(QVector<int> shown)
+{
+    beginResetModel();
+    m_shown = std::move(shown);
+    m_filtered = true;
+    endResetModel();
+}
+
+void CBookListModel::showAllRows()
+{
+    if (!m_filtered)
+        return;
+    beginResetModel();
+    m_shown.clear();
+    m_filtered = false;
+    endResetModel();
+}
+
+const QVector<BookId> &CBookListModel::allBookIds() const
+{
+    if (!m_allIdsValid) {
+        m_allIds.resize(m_rows.size());
+        for (qsizetype row = 0; row < m_rows.size(); ++row)
+            m_allIds[row] = m_rows.bookId(row);
+        m_allIdsValid = true;
+    }
+    return m_allIds;
 }
 
 void CBookListModel::clear()
@@ -121,9 +153,9 @@ void CBookListModel::clear()
 
 void CBookListModel::setRow(int row, const BookListRow &values)
 {
-    if (row < 0 || row >= m_rows.size())
+    if (row < 0 || row >= rowCount())
         return;
-    m_rows.replace(row, values);
+    m_rows.replace(sourceRow(row), values);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
@@ -134,13 +166,37 @@ QVector<int> CBookListModel::sortRows(int column, bool ascending)
     const QVector<int> order = BookListSortOrder(m_rows, column, ascending);
     beginResetModel();
     m_rows.reorder(order);
+    m_allIdsValid = false;
+    if (!m_filtered) {
+        endResetModel();
+        return order;
+    }
+    // The rows shown stay the same books: their old model rows, read through
+    // the new order, give both the new shown rows and what the caller needs.
+    QVector<int> oldModelRow(m_rows.size(), -1);
+    for (int row = 0; row < m_shown.size(); ++row)
+        oldModelRow[m_shown[row]] = row;
+    QVector<int> shown;
+    QVector<int> shownOrder;
+    shown.reserve(m_shown.size());
+    shownOrder.reserve(m_shown.size());
+    for (int row = 0; row < order.size(); ++row) {
+        const int was = oldModelRow[order[row]];
+        if (was >= 0) {
+            shown.append(row);
+            shownOrder.append(was);
+        }
+    }
+    m_shown = std::move(shown);
     endResetModel();
-    return order;
+    return shownOrder;
 }
 
 int CBookListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    if (parent.isValid())
+        return 0;
+    return m_filtered ? int(m_shown.size()) : int(m_rows.size());
 }
 
 int CBookListModel::columnCount(const QModelIndex &parent) const
@@ -150,11 +206,11 @@ int CBookListModel::columnCount(const QModelIndex &parent) const
 
 QVariant CBookListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return m_rows.text(index.row(), index.column()).toString();
+        return text(index.row(), index.column()).toString();
     case Qt::DecorationRole:
         if (index.column() == TitleColumn)
             return m_bookImage;
@@ -167,7 +223,7 @@ QVariant CBookListModel::data(const QModelIndex &index, int role) const
                    ? QVariant(QCoreApplication::translate("COrdoListView", "Overdue"))
                    : QVariant();
     case Qt::UserRole:
-        return m_rows.bookId(index.row());
+        return bookId(index.row());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     default:
@@ -180,8 +236,8 @@ QVariant CBookListModel::headerData(int section, Qt::Orientation orientation, in
     // Rows have no header on screen; a screen reader names each row by the
     // book's title instead of a number or nothing.
     if (orientation == Qt::Vertical)
-        return role == Qt::DisplayRole && section >= 0 && section < m_rows.size()
-                   ? QVariant(m_rows.text(section, TitleColumn).toString())
+        return role == Qt::DisplayRole && section >= 0 && section < rowCount()
+                   ? QVariant(text(section, TitleColumn).toString())
                    : QVariant();
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));

@@ -30,12 +30,28 @@ public:
 
     explicit CBookListModel(QObject *parent = nullptr);
 
+    // The rows of a category; any filter goes with the old rows.
     void setRows(BookListRows rows);
     void clear();
     // Replaces one row's texts in place (after an edit of its book).
     void setRow(int row, const BookListRow &values);
+    // Every row loaded, shown or not; the row numbers of the other members
+    // are those shown.
     const BookListRows &rows() const { return m_rows; }
-    BookId bookId(int row) const { return m_rows.bookId(row); }
+    BookId bookId(int row) const { return m_rows.bookId(sourceRow(row)); }
+    QStringView text(int row, int column) const { return m_rows.text(sourceRow(row), column); }
+
+    // The filter bar: only the rows of rows() listed in shown (ascending) are
+    // in the model, in their order. A reset, as a new category is.
+    void setShownRows(QVector<int> shown);
+    // Every row in the model again.
+    void showAllRows();
+    bool isFiltered() const { return m_filtered; }
+    // The book ids of every row loaded, in their order (kept, so that asking
+    // again costs nothing until the rows change).
+    const QVector<BookId> &allBookIds() const;
+    // Row of rows() behind a row of the model.
+    int sourceRow(int row) const { return m_filtered ? m_shown[row] : row; }
 
     // A loan whose due date is before today is shown overdue: in red, with a
     // warning sign beside the date and said so in the tooltip. Today is the
@@ -47,7 +63,8 @@ public:
 
     // Orders the rows by one column's text in the user's collation (case
     // ignored, numbers in numeric order); rows with equal texts keep their order.
-    // Returns the old row index of each new row.
+    // Returns the old row index of each new row (rows shown: with a filter,
+    // the same rows stay shown, in the new order).
     QVector<int> sortRows(int column, bool ascending);
 
     // Initial header widths in pixels.
@@ -64,6 +81,10 @@ public:
 
 private:
     BookListRows m_rows;
+    QVector<int> m_shown;
+    bool m_filtered = false;
+    mutable QVector<BookId> m_allIds;
+    mutable bool m_allIdsValid = false;
     QIcon m_bookImage;
     QIcon m_overdueImage;
     QString m_todayText; // yyyy-mm-dd, compared with the due dates for every cell painted

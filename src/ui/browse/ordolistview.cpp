@@ -4,6 +4,7 @@
 #include "app/messenger.h"
 #include "booklistmodel.h"
 #include "catalog/bookcommands.h"
+#include "catalog/booklistfilter.h"
 #include "catalog/booklistquery.h"
 #include "catalog/clipboardformats.h"
 #include "catalog/imagesfolder.h"
@@ -97,6 +98,16 @@ COrdoListView::COrdoListView(COrdoDoc *doc, QWidget *parent)
         connect(clipboard, &QClipboard::dataChanged, this, &COrdoListView::onClipboardChanged);
         onClipboardChanged();
     }
+    m_filter = new BookListFilter(this);
+    connect(m_filter, &BookListFilter::rowsFiltered, this,
+            [this](int generation, const QVector<int> &rows) { onRowsFiltered(generation, rows); });
+    // Every open starts the filter's reading afresh: a restored backup is a
+    // new file under the old name, which its old connection would not see.
+    if (m_doc)
+        connect(m_doc, &COrdoDoc::documentOpened, this, [this] {
+            m_filter->setCatalogue(QString());
+            m_filterCatalogue.clear();
+        });
 }
 
 COrdoListView::~COrdoListView() = default;
@@ -111,6 +122,15 @@ void COrdoListView::LoadBooks()
 
     m_quiet = true;
     m_model->setRows(std::move(rows)); // a reset: the old selection goes without notice
+    m_keptSelection.clear();
+    m_keptCurrent = 0;
+    // The filter text stays when another category is chosen and is applied
+    // to it: the user narrowed the list to what they look for and expects to
+    // look for it there too, as the bar still says. Until its rows come the
+    // list shows none of the new ones rather than all of them for a moment.
+    const bool filtered = hasFilterWords();
+    if (filtered)
+        m_model->setShownRows({});
     const bool loans = m_doc && IsLoanCategory(m_doc->currentCategory());
     setColumnHidden(CBookListModel::BorrowerColumn, !loans);
     setColumnHidden(CBookListModel::DueDateColumn, !loans);
@@ -119,6 +139,8 @@ void COrdoListView::LoadBooks()
     // The count changes with the rows, on the same paint, not a tick later.
     emit statusTextChanged(statusText());
     m_tick.start();
+    if (filtered)
+        requestFilter();
     if (result == BookListLoad::OpenFailed)
         return;
     m_doc->clearSelectedBooks();
@@ -182,6 +204,129 @@ void COrdoListView::OnTimer()
         m_refreshPending = false;
         emit showBookPageRequested();
     }
+}
+
+bool COrdoListView::hasFilterWords() const
+{
+    return !m_filterText.trimmed().isEmpty();
+}
+
+bool COrdoListView::isFiltered() const
+{
+    return m_model->isFiltered();
+}
+
+void COrdoListView::setFilterText(const QString &text)
+{
+    if (text == m_filterText)
+        return;
+    m_filterText = text;
+    if (hasFilterWords()) {
+        requestFilter();
+        return;
+    }
+    // Nothing to look for: every row at once, no thread needed.
+    m_filter->cancel();
+    m_filterPending = false;
+    showRows(nullptr);
+    emit filterApplied();
+}
+
+void COrdoListView::prepareFilter()
+{
+    const QString path = m_doc && m_doc->connection() ? m_doc->connection()->path() : QString();
+    if (path != m_filterCatalogue) {
+        m_filter->setCatalogue(path);
+        m_filterCatalogue = path;
+    }
+    if (!path.isEmpty())
+        m_filter->prepare();
+}
+
+void COrdoListView::requestFilter()
+{
+    const QString path = m_doc && m_doc->connection() ? m_doc->connection()->path() : QString();
+    if (path != m_filterCatalogue) {
+        m_filter->setCatalogue(path);
+        m_filterCatalogue = path;
+    }
+    m_filterPending = true;
+    m_filterGeneration = m_filter->request(m_filterText, m_model->allBookIds());
+}
+
+void COrdoListView::onRowsFiltered(int generation, const QVector<int> &rows)
+{
+    // An older text's rows, or a filter cleared since: not for showing.
+    if (generation != m_filterGeneration || !m_filterPending)
+        return;
+    m_filterPending = false;
+    showRows(&rows);
+    emit filterApplied();
+}
+
+void COrdoListView::showRows(const QVector<int> *rows)
+{
+    if (!rows && !m_model->isFiltered())
+        return;
+    // The rows shown now say which of their books are selected; books hidden
+    // keep what was remembered for them.
+    const QVector<int> selected = collectSelectedRows();
+    if (!m_keptSelection.isEmpty()) {
+        if (m_model->isFiltered()) {
+            const int shown = m_model->rowCount();
+            for (int row = 0; row < shown; ++row)
+                m_keptSelection.remove(m_model->bookId(row));
+        } else {
+            m_keptSelection.clear();
+        }
+    }
+    for (int row : selected)
+        m_keptSelection.insert(m_model->bookId(row));
+    const QModelIndex current = currentIndex();
+    if (current.isValid())
+        m_keptCurrent = m_model->bookId(current.row());
+    const int currentColumn = current.isValid() ? current.column() : 0;
+    const QVector<BookId> before = m_doc ? m_doc->selectedBooks() : QVector<BookId>();
+
+    m_quiet = true;
+    if (rows)
+        m_model->setShownRows(*rows);
+    else
+        m_model->showAllRows();
+    QItemSelection selection;
+    int currentRow = -1;
+    const int count = m_model->rowCount();
+    if (!m_keptSelection.isEmpty() || m_keptCurrent != 0) {
+        int runStart = -1;
+        for (int row = 0; row <= count; ++row) {
+            const BookId id = row < count ? m_model->bookId(row) : 0;
+            if (row < count && id == m_keptCurrent)
+                currentRow = row;
+            const bool isSelected = row < count && m_keptSelection.contains(id);
+            if (isSelected && runStart < 0)
+                runStart = row;
+            if (!isSelected && runStart >= 0) {
+                selection.select(m_model->index(runStart, 0),
+                                 m_model->index(row - 1, CBookListModel::ColumnCount - 1));
+                runStart = -1;
+            }
+        }
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (currentRow >= 0) {
+        const QModelIndex index = m_model->index(currentRow, currentColumn);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        scrollTo(index);
+    } else {
+        scrollToTop();
+    }
+    m_quiet = false;
+    RebuildSelection();
+    // The page changes only when the books it shows do.
+    if (m_doc && m_doc->selectedBooks() == before)
+        m_refreshPending = false;
+    emit statusTextChanged(statusText());
+    m_tick.start();
 }
 
 QString COrdoListView::statusText() const
@@ -276,8 +421,8 @@ void COrdoListView::ReloadAndSelectRow(int row)
     if (row >= 0 && row < m_model->rowCount() && m_doc && m_doc->connection() &&
         LoadBookListRow(*m_doc->connection(), m_model->bookId(row), values)) {
         // An edit of the book leaves its loan as it was.
-        values.borrower = m_model->rows().text(row, CBookListModel::BorrowerColumn).toString();
-        values.dueDate = m_model->rows().text(row, CBookListModel::DueDateColumn).toString();
+        values.borrower = m_model->text(row, CBookListModel::BorrowerColumn).toString();
+        values.dueDate = m_model->text(row, CBookListModel::DueDateColumn).toString();
         m_model->setRow(row, values);
         const QModelIndex index = m_model->index(row, 0);
         // Selecting the same single row again changes nothing: the page must

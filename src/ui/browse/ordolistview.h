@@ -4,11 +4,13 @@
 #include "catalog/bookid.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QTableView>
 #include <QTimer>
 #include <QVector>
 #include <functional>
 
+class BookListFilter;
 class COrdoDoc;
 class CBookListModel;
 class QDrag;
@@ -65,6 +67,21 @@ public:
     // The same for a list of rows books with selected of them selected.
     static QString statusTextFor(int rows, int selected);
 
+    // The filter bar: only the books whose Title, Subtitle, Author, ISBN,
+    // Publisher or Series hold every word of text are listed (see
+    // BookFilterWords); blank text lists them all again at once. The rows are
+    // found off the UI thread and shown when they come (filterApplied), a
+    // newer text superseding an older one. The selected books stay selected
+    // across, those hidden included, and the current book stays in view.
+    void setFilterText(const QString &text);
+    QString filterText() const { return m_filterText; }
+    bool isFiltered() const;
+    // A filter asked for and not shown yet.
+    bool isFilterPending() const { return m_filterPending; }
+    // Reads what the filter looks in ahead of the first key.
+    void prepareFilter();
+    BookListFilter *filter() const { return m_filter; }
+
     // Drag: what a drag out of the list may do (copy only out of All Books
     // and the Recycle Bin), and what follows its end for the books and the
     // category it started from.
@@ -96,6 +113,8 @@ signals:
     // The tree pastes the clipboard's books into the current category.
     void pasteRequested(const QMimeData *data);
     void contextMenuRequested(const QString &popupTitle, const QPoint &globalPos);
+    // The rows of the filter's latest text are in the list (or all of them).
+    void filterApplied();
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
@@ -115,6 +134,12 @@ private:
     void logReading(bool finished);
     void clearSortMark();
     QVector<int> collectSelectedRows() const;
+    bool hasFilterWords() const;
+    void requestFilter();
+    void onRowsFiltered(int generation, const QVector<int> &rows);
+    // Shows those rows of the loaded ones (all with null), carrying the
+    // selection and the current book over.
+    void showRows(const QVector<int> *rows);
 
     QPointer<COrdoDoc> m_doc;
     CBookListModel *m_model = nullptr;
@@ -133,4 +158,14 @@ private:
     bool m_showSeries = false; // View > Series Columns, remembered
     bool m_dragging = false;
     bool m_removeRanDuringDrag = false;
+
+    BookListFilter *m_filter = nullptr;
+    QString m_filterText;
+    QString m_filterCatalogue; // the file the filter reads
+    int m_filterGeneration = 0; // the request whose rows are awaited
+    bool m_filterPending = false;
+    // The selected books while a filter is on, hidden ones included, and
+    // the current book: what a change of the filter carries over.
+    QSet<BookId> m_keptSelection;
+    BookId m_keptCurrent = 0;
 };

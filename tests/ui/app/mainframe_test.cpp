@@ -311,13 +311,13 @@ private slots:
         CMainFrame frame(&doc);
         QVERIFY(frame.create());
         FakeTarget search({Cmd::BasicSearch}, false);
-        // A target that claims Basic Search but refuses it: Ctrl+F must not run it.
+        // A target that claims Basic Search but refuses it: Ctrl+Shift+F must not run it.
         frame.router().setChain({&search, &frame});
         frame.show();
         QApplication::setActiveWindow(&frame);
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         frame.updateCommandStates();
-        QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(search.runs.isEmpty());
         // Triggering the action directly is checked again at run time too.
         frame.action(Cmd::BasicSearch)->setEnabled(true);
