@@ -1280,6 +1280,18 @@ Its present contents are kept as a backup of their own.</source>
     </message>
 </context>
 <context>
+    <name>CListFilterBar</name>
+    <message>
+        <source>Filter this list</source>
+        <translation>筛选此列表</translation>
+    </message>
+    <message>
+        <source>Show only the books whose title, subtitle, author, ISBN, publisher or series hold every word typed; Esc clears</source>
+        <extracomment>Tooltip of the filter bar above the book list.</extracomment>
+        <translation>只显示书名、副书名、作者、ISBN、出版社或系列中含有所输入全部词语的图书；按 Esc 清除</translation>
+    </message>
+</context>
+<context>
     <name>CLoanTools</name>
     <message>
         <source>Show the books on loan</source>
@@ -1879,6 +1891,16 @@ Series Columns</source>
 Sort by Series</source>
         <translation>按系列、再按书在系列中的编号排列图书
 按系列排序</translation>
+    </message>
+    <message>
+        <source>&amp;Filter List</source>
+        <translation>筛选列表(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Show only the books of the list that hold the words you type
+Filter List</source>
+        <translation>只列出含有所输入全部词语的图书
+筛选列表</translation>
     </message>
 </context>
 <context>

@@ -1280,6 +1280,18 @@ Its present contents are kept as a backup of their own.</source>
     </message>
 </context>
 <context>
+    <name>CListFilterBar</name>
+    <message>
+        <source>Filter this list</source>
+        <translation>篩選此清單</translation>
+    </message>
+    <message>
+        <source>Show only the books whose title, subtitle, author, ISBN, publisher or series hold every word typed; Esc clears</source>
+        <extracomment>Tooltip of the filter bar above the book list.</extracomment>
+        <translation>只顯示書名、副書名、作者、ISBN、出版社或系列中含有所輸入全部詞語的書籍；按 Esc 清除</translation>
+    </message>
+</context>
+<context>
     <name>CLoanTools</name>
     <message>
         <source>Show the books on loan</source>
@@ -1879,6 +1891,16 @@ Series Columns</source>
 Sort by Series</source>
         <translation>依系列、再依書在系列中的編號排列圖書
 依系列排序</translation>
+    </message>
+    <message>
+        <source>&amp;Filter List</source>
+        <translation>篩選清單(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Show only the books of the list that hold the words you type
+Filter List</source>
+        <translation>只列出含有所輸入全部詞語的書籍
+篩選清單</translation>
     </message>
 </context>
 <context>

@@ -1297,6 +1297,18 @@ Il contenuto attuale viene conservato in una copia di sicurezza separata.</trans
     </message>
 </context>
 <context>
+    <name>CListFilterBar</name>
+    <message>
+        <source>Filter this list</source>
+        <translation>Filtra questo elenco</translation>
+    </message>
+    <message>
+        <source>Show only the books whose title, subtitle, author, ISBN, publisher or series hold every word typed; Esc clears</source>
+        <extracomment>Tooltip of the filter bar above the book list.</extracomment>
+        <translation>Mostra solo i libri il cui titolo, sottotitolo, autore, ISBN, editore o serie contengono tutte le parole digitate; Esc cancella</translation>
+    </message>
+</context>
+<context>
     <name>CLoanTools</name>
     <message>
         <source>Show the books on loan</source>
@@ -1898,6 +1910,16 @@ Colonne della serie</translation>
 Sort by Series</source>
         <translation>Elenca i libri per serie, poi per il loro numero nella serie
 Ordina per serie</translation>
+    </message>
+    <message>
+        <source>&amp;Filter List</source>
+        <translation>Filtra &amp;elenco</translation>
+    </message>
+    <message>
+        <source>Show only the books of the list that hold the words you type
+Filter List</source>
+        <translation>Mostra solo i libri dell&apos;elenco che contengono le parole digitate
+Filtra elenco</translation>
     </message>
 </context>
 <context>
