@@ -123,6 +123,7 @@ private:
     bool cancelled() const { return m_cancel && m_cancel->load(); }
     bool exec(const QString &sql)
     {
+        m_result.statements << sql;
         Query q(m_connection, sql);
         while (q.next()) {
         }
@@ -133,6 +134,7 @@ private:
     {
         if (cancelled())
             return false;
+        m_result.statements << sql;
         Query q(m_connection, sql);
         while (q.next())
             read(q);

@@ -3,6 +3,7 @@
 #include "bookid.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <atomic>
 
@@ -64,6 +65,9 @@ struct CollectionStats
     StatsSeries readPerMonth; // readings with a Finished day, "2024-03", in time order
     StatsSeries readPerYear;  // "2024", in time order
     StatsSeries loansPerBorrower; // loans to each borrower, past and current
+
+    // The SQL run, in order (for comparing with other tools).
+    QStringList statements;
 
     static constexpr int kTopCount = 20;
 };
