@@ -18,6 +18,8 @@
 namespace {
 
 const char kScopeTable[] = "temp.ordo_stats_scope";
+// Between the text prices of a group (a control character no price holds).
+constexpr int kPriceSeparator = 31;
 
 // The few statements run here, read straight through the engine: no
 // per-cell values are made for what is only counted.
@@ -111,7 +113,7 @@ public:
         : m_connection(connection), m_scope(scope), m_cancel(cancel)
     {
     }
-    CollectionStats run();
+    CollectionStats run(StatsPart part);
 
 private:
     bool fail(const QString &error)
@@ -148,9 +150,8 @@ private:
                        : QStringLiteral(" AND %1 IN (SELECT BookID FROM %2)").arg(column, QLatin1String(kScopeTable));
     }
     bool fillScope();
-    bool totals();
-    bool textPrices();
-    bool languagesBindingsDecades();
+    static void addTextPrices(QMap<QString, PriceTotal> &totals, const QString &joined);
+    bool bookTable();
     bool authors();
     bool publishers();
     bool added();
@@ -215,76 +216,69 @@ bool StatsRun::fillScope()
                     .arg(category));
 }
 
-bool StatsRun::totals()
+void StatsRun::addTextPrices(QMap<QString, PriceTotal> &totals, const QString &joined)
 {
-    // Prices the engine took as numbers are summed here; text prices (with
-    // a currency) are read apart.
-    return each(QStringLiteral("SELECT COUNT(*), "
-                               "SUM(CASE WHEN typeof(PageCount) = 'integer' THEN PageCount END), "
-                               "TOTAL(CASE WHEN typeof(PurchasePrice) IN ('integer', 'real') THEN PurchasePrice END), "
-                               "COUNT(CASE WHEN typeof(PurchasePrice) IN ('integer', 'real') THEN 1 END), "
-                               "TOTAL(CASE WHEN typeof(ListPrice) IN ('integer', 'real') THEN ListPrice END), "
-                               "COUNT(CASE WHEN typeof(ListPrice) IN ('integer', 'real') THEN 1 END) "
-                               "FROM book WHERE 1%1")
-                    .arg(inScope(QStringLiteral("BookID"))),
-                [this](const Query &q) {
-                    m_result.books = q.integer(0);
-                    m_result.pages = q.integer(1);
-                    if (q.integer(3) > 0)
-                        m_purchase.insert(QString(), {QString(), q.real(2), q.integer(3)});
-                    if (q.integer(5) > 0)
-                        m_list.insert(QString(), {QString(), q.real(4), q.integer(5)});
-                });
-}
-
-bool StatsRun::textPrices()
-{
-    const auto addPrice = [](QMap<QString, PriceTotal> &totals, const QString &text) {
-        if (text.trimmed().isEmpty())
-            return;
-        // The amount without its currency, which the price reader may not know.
-        static const QRegularExpression notNumber(QStringLiteral("[^0-9.,+\\-\\s]"));
+    // The amount without its currency, which the price reader may not know.
+    static const QRegularExpression notNumber(QStringLiteral("[^0-9.,+\\-\\s]"));
+    for (const QString &text : joined.split(QChar(kPriceSeparator), Qt::SkipEmptyParts)) {
         QString number = text;
         number.remove(notNumber);
         const std::optional<QString> amount = ParsePriceText(number, QLocale::c());
         if (!amount || amount->isEmpty())
-            return; // no price in it: nothing to add
+            continue; // no price in it: nothing to add
         const QString currency = PriceCurrency(text);
         PriceTotal &total = totals[currency];
         total.currency = currency;
         total.amount += amount->toDouble();
         ++total.books;
-    };
-    return each(QStringLiteral("SELECT CASE WHEN typeof(PurchasePrice) = 'text' THEN PurchasePrice END, "
-                               "CASE WHEN typeof(ListPrice) = 'text' THEN ListPrice END FROM book "
-                               "WHERE (typeof(PurchasePrice) = 'text' OR typeof(ListPrice) = 'text')%1")
-                    .arg(inScope(QStringLiteral("BookID"))),
-                [&](const Query &q) {
-                    addPrice(m_purchase, q.text(0));
-                    addPrice(m_list, q.text(1));
-                });
+    }
 }
 
-bool StatsRun::languagesBindingsDecades()
+bool StatsRun::bookTable()
 {
-    // One pass over the books for the three: grouped by the ids and the
-    // decade first, the few groups then named.
+    // The one pass over the book table (its rows hold the long descriptions,
+    // so each pass costs): grouped by language, binding and decade, with the
+    // totals of each group; the few groups are then named and added up.
+    // Prices the engine took as numbers are summed; those kept as text (with
+    // a currency) come joined, to be read apart.
     Tally languages;
     Tally bindings;
     QMap<int, qint64> decades;
     const bool ok = each(
-        QStringLiteral("SELECT (SELECT Name FROM booklanguage WHERE LanguageID = g.l), "
-                       "(SELECT Name FROM bookbinding WHERE BindingID = g.b), g.d, g.n FROM "
-                       "(SELECT LanguageID AS l, BindingID AS b, CASE WHEN ReleaseDate GLOB "
-                       "'[0-9][0-9][0-9][0-9]*' THEN substr(ReleaseDate, 1, 3) END AS d, COUNT(*) AS n "
-                       "FROM book WHERE 1%1 GROUP BY 1, 2, 3) AS g")
-            .arg(inScope(QStringLiteral("BookID"))),
+        QStringLiteral(
+            "SELECT (SELECT Name FROM booklanguage WHERE LanguageID = g.l), "
+            "(SELECT Name FROM bookbinding WHERE BindingID = g.b), g.* FROM "
+            "(SELECT LanguageID AS l, BindingID AS b, CASE WHEN ReleaseDate GLOB '[0-9][0-9][0-9][0-9]*' THEN "
+            "substr(ReleaseDate, 1, 3) END AS d, COUNT(*), "
+            "SUM(CASE WHEN typeof(PageCount) = 'integer' THEN PageCount END), "
+            "TOTAL(CASE WHEN typeof(PurchasePrice) IN ('integer', 'real') THEN PurchasePrice END), "
+            "COUNT(CASE WHEN typeof(PurchasePrice) IN ('integer', 'real') THEN 1 END), "
+            "TOTAL(CASE WHEN typeof(ListPrice) IN ('integer', 'real') THEN ListPrice END), "
+            "COUNT(CASE WHEN typeof(ListPrice) IN ('integer', 'real') THEN 1 END), "
+            "group_concat(CASE WHEN typeof(PurchasePrice) = 'text' THEN PurchasePrice END, char(%2)), "
+            "group_concat(CASE WHEN typeof(ListPrice) = 'text' THEN ListPrice END, char(%2)) "
+            "FROM book WHERE 1%1 GROUP BY 1, 2, 3) AS g")
+            .arg(inScope(QStringLiteral("BookID")))
+            .arg(kPriceSeparator),
         [&](const Query &q) {
-            const qint64 n = q.integer(3);
+            const qint64 n = q.integer(5);
             languages.add(q.text(0), n);
             bindings.add(q.text(1), n);
-            if (!q.isNull(2))
-                decades[q.text(2).toInt() * 10] += n;
+            if (!q.isNull(4))
+                decades[q.text(4).toInt() * 10] += n;
+            m_result.books += n;
+            m_result.pages += q.integer(6);
+            const auto addNumbers = [](QMap<QString, PriceTotal> &totals, double amount, qint64 books) {
+                if (books == 0)
+                    return;
+                PriceTotal &total = totals[QString()];
+                total.amount += amount;
+                total.books += books;
+            };
+            addNumbers(m_purchase, q.real(7), q.integer(8));
+            addNumbers(m_list, q.real(9), q.integer(10));
+            addTextPrices(m_purchase, q.text(11));
+            addTextPrices(m_list, q.text(12));
         });
     m_result.languages = languages.byCount();
     m_result.bindings = bindings.byCount();
@@ -348,7 +342,7 @@ bool StatsRun::categories()
     QHash<QString, int> seen;
     const bool ok = each(QStringLiteral("SELECT c.Name, (SELECT Name FROM category WHERE CatID = c.ParentID), "
                                         "g.n FROM (SELECT CatID AS id, COUNT(*) AS n FROM book_category "
-                                        "WHERE BookID IN (SELECT BookID FROM book)%1 GROUP BY CatID) AS g "
+                                        "WHERE 1%1 GROUP BY CatID) AS g "
                                         "JOIN category c ON c.CatID = g.id")
                              .arg(inScope(QStringLiteral("BookID"))),
                          [&](const Query &q) {
@@ -402,18 +396,20 @@ bool StatsRun::loans()
                 [this](const Query &q) { m_result.loansPerBorrower.append({q.text(0), q.integer(1)}); });
 }
 
-CollectionStats StatsRun::run()
+CollectionStats StatsRun::run(StatsPart part)
 {
-    const bool ok = fillScope() && totals() && textPrices() && languagesBindingsDecades() && authors() &&
-                    publishers() && added() && categories() && readings() && loans();
+    bool ok = fillScope();
+    if (part != StatsPart::Others)
+        ok = ok && bookTable();
+    if (part != StatsPart::BookTable)
+        ok = ok && authors() && publishers() && added() && categories() && readings() && loans();
     if (!m_whole)
         exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(QLatin1String(kScopeTable)));
     // The plain numbers first, then the currencies by code.
-    for (auto *totals : {&m_purchase, &m_list}) {
-        QVector<PriceTotal> &out = totals == &m_purchase ? m_result.purchaseValue : m_result.listValue;
-        for (const PriceTotal &t : *totals)
-            out.append(t);
-    }
+    for (const PriceTotal &t : std::as_const(m_purchase))
+        m_result.purchaseValue.append(t);
+    for (const PriceTotal &t : std::as_const(m_list))
+        m_result.listValue.append(t);
     m_result.ok = ok && !cancelled();
     if (cancelled())
         m_result.error.clear();
@@ -444,7 +440,26 @@ QString PriceCurrency(const QString &price)
 }
 
 CollectionStats ComputeCollectionStats(Connection &connection, const StatsScope &scope,
-                                       const std::atomic_bool *cancel)
+                                       const std::atomic_bool *cancel, StatsPart part)
 {
-    return StatsRun(connection, scope, cancel).run();
+    return StatsRun(connection, scope, cancel).run(part);
+}
+
+CollectionStats MergeCollectionStats(CollectionStats bookTable, CollectionStats others)
+{
+    CollectionStats s = std::move(bookTable);
+    s.ok = s.ok && others.ok;
+    if (s.error.isEmpty())
+        s.error = others.error;
+    s.authors = others.authors;
+    s.publishers = others.publishers;
+    s.topAuthors = std::move(others.topAuthors);
+    s.topPublishers = std::move(others.topPublishers);
+    s.addedPerYear = std::move(others.addedPerYear);
+    s.categories = std::move(others.categories);
+    s.readPerMonth = std::move(others.readPerMonth);
+    s.readPerYear = std::move(others.readPerYear);
+    s.loansPerBorrower = std::move(others.loansPerBorrower);
+    s.statements += others.statements;
+    return s;
 }

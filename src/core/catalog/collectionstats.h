@@ -72,13 +72,22 @@ struct CollectionStats
     static constexpr int kTopCount = 20;
 };
 
+// The numbers come from two independent sets of queries: one pass over the
+// book table (books, pages, prices, languages, bindings, decades) and the
+// rest (authors, publishers, Date Added, categories, readings, loans), read
+// from indexes and small tables. Two connections can count them at once.
+enum class StatsPart { All, BookTable, Others };
+
 // Counts the scope's books with SQL aggregates on connection, which should
 // be one of the caller's thread only (Connection::openReader). Tables an
 // older catalogue lacks (the reading log, the loans, Date Added) give empty
 // series. cancel, when set during the run, stops it between queries (ok
 // false, no error); Connection::interrupt stops a running query too.
 CollectionStats ComputeCollectionStats(Connection &connection, const StatsScope &scope,
-                                       const std::atomic_bool *cancel = nullptr);
+                                       const std::atomic_bool *cancel = nullptr, StatsPart part = StatsPart::All);
+
+// The whole from a BookTable and an Others count of the same scope.
+CollectionStats MergeCollectionStats(CollectionStats bookTable, CollectionStats others);
 
 // The currency code of a price written with a sign or code ("€12,50" ->
 // "EUR", "12.50 usd" -> "USD"), empty for a plain number.

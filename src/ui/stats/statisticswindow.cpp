@@ -36,6 +36,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -52,10 +53,19 @@ enum TotalRow { BooksRow, AuthorsRow, PublishersRow, PagesRow, PurchaseRow, List
 
 struct CStatisticsWindow::Job
 {
-    std::shared_ptr<Connection> connection;
+    // The pass over the book table on one, the rest on the other, at once.
+    std::shared_ptr<Connection> bookTable;
+    std::shared_ptr<Connection> others;
     StatsScope scope;
     std::atomic_bool cancel{false};
     CollectionStats result;
+
+    void stop()
+    {
+        cancel = true;
+        bookTable->interrupt();
+        others->interrupt();
+    }
 };
 
 CStatisticsWindow::CStatisticsWindow(const QString &catalogPath, QWidget *parent)
@@ -136,8 +146,7 @@ CStatisticsWindow::~CStatisticsWindow()
     // The count is of no use any more: stop it where it is.
     if (m_worker) {
         disconnect(m_worker, nullptr, this, nullptr);
-        m_job->cancel = true;
-        m_job->connection->interrupt();
+        m_job->stop();
         m_worker->wait();
         delete m_worker;
     }
@@ -180,8 +189,7 @@ void CStatisticsWindow::refresh()
     if (m_worker) {
         // Stop the running count; the new one starts when it has.
         m_pending = true;
-        m_job->cancel = true;
-        m_job->connection->interrupt();
+        m_job->stop();
         return;
     }
     startWorker();
@@ -195,15 +203,23 @@ void CStatisticsWindow::startWorker()
     job->scope.category = m_category;
     job->scope.books = m_selection;
     DbError error;
-    // A connection of the count's own: the program's stays free meanwhile.
-    job->connection = Connection::openReader(m_path, &error);
-    if (!job->connection) {
+    // Connections of the count's own: the program's stays free meanwhile.
+    job->bookTable = Connection::openReader(m_path, &error);
+    if (job->bookTable)
+        job->others = Connection::openReader(m_path, &error);
+    if (!job->others) {
         m_status->setText(tr("The numbers could not be counted: %1").arg(error.message));
         return;
     }
     m_job = job;
-    m_worker = QThread::create(
-        [job] { job->result = ComputeCollectionStats(*job->connection, job->scope, &job->cancel); });
+    m_worker = QThread::create([job] {
+        CollectionStats others;
+        std::thread second(
+            [&] { others = ComputeCollectionStats(*job->others, job->scope, &job->cancel, StatsPart::Others); });
+        CollectionStats books = ComputeCollectionStats(*job->bookTable, job->scope, &job->cancel, StatsPart::BookTable);
+        second.join();
+        job->result = MergeCollectionStats(std::move(books), std::move(others));
+    });
     connect(m_worker, &QThread::finished, this, &CStatisticsWindow::workerFinished);
     m_worker->start();
 }

@@ -209,6 +209,12 @@ private slots:
         auto reader = Connection::openReader(cat.path());
         QVERIFY(reader);
         compareWithSql(cat.connection(), ComputeCollectionStats(*reader, c.scope), c.books);
+        // The two halves counted on connections of their own add up the same.
+        auto second = Connection::openReader(cat.path());
+        const CollectionStats merged =
+            MergeCollectionStats(ComputeCollectionStats(*reader, c.scope, nullptr, StatsPart::BookTable),
+                                 ComputeCollectionStats(*second, c.scope, nullptr, StatsPart::Others));
+        compareWithSql(cat.connection(), merged, c.books);
     }
 
     void knownNumbers_ofTheWholeCatalogue()
