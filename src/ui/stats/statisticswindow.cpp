@@ -456,7 +456,11 @@ QChart *CStatisticsWindow::makeChart(int chart) const
         std::reverse(data.begin(), data.end());
     for (const StatsCount &d : data) {
         *set << qreal(d.count);
-        labels << shownLabel(d.label);
+        // The axis tells bars apart by their labels only.
+        QString label = shownLabel(d.label);
+        for (int n = 2; labels.contains(label); ++n)
+            label = QStringLiteral("%1 (%2)").arg(shownLabel(d.label)).arg(n);
+        labels << label;
         largest = std::max(largest, d.count);
     }
     QAbstractBarSeries *series = ranked ? static_cast<QAbstractBarSeries *>(new QHorizontalBarSeries(c))

@@ -20,8 +20,10 @@
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QSvgRenderer>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 namespace {
@@ -61,6 +63,21 @@ struct Fixture : MainWindowCatalog
             return true;
         QSignalSpy shown(window, &CStatisticsWindow::statsShown);
         return shown.wait(20000);
+    }
+};
+
+// A few of the window's texts in Chinese, as an interface language gives them.
+class ChineseTexts : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        static const QHash<QString, QString> texts{{"Statistics", "统计"},
+                                                   {"Authors", "作者"},
+                                                   {"Books:", "图书："},
+                                                   {"The %1 authors with the most books", "图书最多的 %1 位作者"}};
+        return QByteArray(context) == "CStatisticsWindow" ? texts.value(QString::fromUtf8(source)) : QString();
     }
 };
 
@@ -188,6 +205,24 @@ private slots:
         QFile pdf(dir.filePath("chart.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
+    }
+
+    void texts_followTheInterfaceLanguage()
+    {
+        Fixture f;
+        CStatisticsWindow *window = f.openStatistics();
+        QVERIFY(window);
+        auto *tabs = window->findChild<QTabWidget *>("statisticsCharts");
+        ChineseTexts chinese;
+        QCoreApplication::installTranslator(&chinese);
+        QTRY_COMPARE(window->windowTitle(), QString("统计"));
+        QCOMPARE(tabs->tabText(CStatisticsWindow::Authors), QString("作者"));
+        QVERIFY(window->totalsText().startsWith("图书： 4\n"));
+        QCOMPARE(window->chartView(CStatisticsWindow::Authors)->chart()->title(), QString("图书最多的 20 位作者"));
+        QCoreApplication::removeTranslator(&chinese);
+        QTRY_COMPARE(window->windowTitle(), QString("Statistics"));
+        QCOMPARE(window->chartView(CStatisticsWindow::Authors)->chart()->title(),
+                 QString("The 20 authors with the most books"));
     }
 
     void theme_followsThePalette()
