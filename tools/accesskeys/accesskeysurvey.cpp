@@ -20,6 +20,7 @@
 #include "online/onlinequeryresultsdlg.h"
 #include "page/printpreviewdlg.h"
 #include "scan/barcodescandlg.h"
+#include "stats/statisticswindow.h"
 #include "transfer/exportcatalogdlg.h"
 #include "transfer/importwizard.h"
 
@@ -114,6 +115,7 @@ AccessKeySurvey SurveyAccessKeys(const QString &sourceDir)
         {"Borrowed Book", [] { return new CLendDlg(LoanDirection::BorrowedFrom, {}, 28); }},
         {"Return", [] { return new CReturnDlg(1); }},
         {"Borrowers", [&doc] { return new CBorrowersDlg(&doc); }},
+        {"Statistics", [] { return new CStatisticsWindow(QString()); }},
     };
     for (const auto &[name, make] : dialogs) {
         std::unique_ptr<QWidget> window(make());

@@ -54,6 +54,7 @@ enum : int {
     Options = 32786,
     CheckCatalogue = 32831,
     Borrowers = 32853,
+    Statistics = 32859,
     // Help
     HelpTopics = 57667,
     HelpInBrowser = 32833,

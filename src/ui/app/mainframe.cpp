@@ -10,6 +10,7 @@
 #include "commandids.h"
 #include "loans/loantools.h"
 #include "page/ordohtmlview.h"
+#include "stats/statisticscommand.h"
 #include "widgets/toolbarimageset.h"
 #include "widgets/toolbarstrip.h"
 #include <QToolButton>
@@ -100,6 +101,7 @@ bool CMainFrame::create()
     m_loanTools = new CLoanTools(m_doc, this);
     m_router.addToChain(m_loanTools);
     statusBar()->insertPermanentWidget(0, m_loanTools->overdueNotice());
+    m_router.addToChain(new CStatisticsCommand(m_doc, this));
     // A loan list changes its rows; elsewhere the selection stays and only
     // the page (which shows the loans) is redrawn.
     connect(m_loanTools, &CLoanTools::loansChanged, this, [this] {

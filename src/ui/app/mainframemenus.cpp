@@ -62,6 +62,7 @@ const CommandText kCommands[] = {
     {Cmd::SortBySeries, QT_TRANSLATE_NOOP("CMainFrame", "S&ort by Series"), QT_TRANSLATE_NOOP("CMainFrame", "List the books by series, then by their number in it\nSort by Series")},
     {Cmd::RunSql, QT_TRANSLATE_NOOP("CMainFrame", "&Run SQL..."), QT_TRANSLATE_NOOP("CMainFrame", "Submit SQL statement to the database\nRun SQL")},
     {Cmd::CheckCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "&Check Catalogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Check the catalogue and its cover pictures and repair what can be repaired\nCheck Catalogue")},
+    {Cmd::Statistics, QT_TRANSLATE_NOOP("CMainFrame", "S&tatistics..."), QT_TRANSLATE_NOOP("CMainFrame", "Count the books, authors and prices and chart them by category, author, year and more\nStatistics")},
     {Cmd::RestoreBackup, QT_TRANSLATE_NOOP("CMainFrame", "Restore &Backup..."), QT_TRANSLATE_NOOP("CMainFrame", "Replace the catalogue by one of its automatic backups\nRestore Backup")},
     {Cmd::Options, QT_TRANSLATE_NOOP("CMainFrame", "&Options..."), QT_TRANSLATE_NOOP("CMainFrame", "Set default values and the interface language\nOptions")},
     {Cmd::HelpTopics, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), QT_TRANSLATE_NOOP("CMainFrame", "Open the user guide\nHelp Topics")},
@@ -227,7 +228,7 @@ void CMainFrame::buildMenus()
     view->addActions({a(Cmd::SeriesColumns), a(Cmd::SortBySeries)});
 
     QMenu *tools = bar->addMenu(tr("&Tools"));
-    tools->addActions({a(Cmd::RunSql), a(Cmd::CheckCatalogue), a(Cmd::Borrowers), a(Cmd::Options)});
+    tools->addActions({a(Cmd::RunSql), a(Cmd::CheckCatalogue), a(Cmd::Borrowers), a(Cmd::Statistics), a(Cmd::Options)});
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));

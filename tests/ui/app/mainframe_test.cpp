@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(frame.action(Cmd::RunSql)->statusTip(), QString("Submit SQL statement to the database"));
         QCOMPARE(frame.action(Cmd::RunSql)->toolTip(), QString("Run SQL"));
         QCOMPARE(menuTexts(topMenu(frame, "&Tools")),
-                 QStringList({"&Run SQL...", "&Check Catalogue...", "&Borrowers...", "&Options..."}));
+                 QStringList({"&Run SQL...", "&Check Catalogue...", "&Borrowers...", "S&tatistics...", "&Options..."}));
         QCOMPARE(frame.action(Cmd::Lend)->shortcut(), QKeySequence("Ctrl+L"));
         QCOMPARE(frame.action(Cmd::Return)->shortcut(), QKeySequence("Ctrl+Shift+L"));
         QCOMPARE(frame.action(Cmd::BorrowedBook)->shortcut(), QKeySequence("Ctrl+Shift+B"));
