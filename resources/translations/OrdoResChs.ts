@@ -1902,6 +1902,16 @@ Filter List</source>
         <translation>只列出含有所输入全部词语的图书
 筛选列表</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>统计(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Count the books, authors and prices and chart them by category, author, year and more
+Statistics</source>
+        <translation>统计图书、作者和价格，并按分类、作者、年份等绘制图表
+统计</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2427,6 +2437,206 @@ Note: this will delete all books and subcategories in this category.</source>
     <message>
         <source>Stopping...</source>
         <translation>正在停止...</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsWindow</name>
+    <message>
+        <source>Working…</source>
+        <translation>正在统计…</translation>
+    </message>
+    <message>
+        <source>The numbers could not be counted: %1</source>
+        <translation>无法完成统计：%1</translation>
+    </message>
+    <message>
+        <source>none given</source>
+        <translation>未填写</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <source>&amp;Count:</source>
+        <translation>统计范围(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>Whole catalogue</source>
+        <translation>整个书库</translation>
+    </message>
+    <message>
+        <source>Current category and its sub-categories</source>
+        <translation>当前分类及其子分类</translation>
+    </message>
+    <message>
+        <source>Category &quot;%1&quot; and its sub-categories</source>
+        <translation>分类“%1”及其子分类</translation>
+    </message>
+    <message>
+        <source>Selected books</source>
+        <translation>选定的图书</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>合计</translation>
+    </message>
+    <message>
+        <source>Books:</source>
+        <translation>图书：</translation>
+    </message>
+    <message>
+        <source>Authors:</source>
+        <translation>作者：</translation>
+    </message>
+    <message>
+        <source>Publishers:</source>
+        <translation>出版社：</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>页数：</translation>
+    </message>
+    <message>
+        <source>Value by purchase price:</source>
+        <translation>按购买价格计的价值：</translation>
+    </message>
+    <message>
+        <source>Value by list price:</source>
+        <translation>按定价计的价值：</translation>
+    </message>
+    <message>
+        <source>&amp;Save Chart...</source>
+        <translation>保存图表(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Chart...</source>
+        <translation>打印图表(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>分类</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Bindings</source>
+        <translation>装帧</translation>
+    </message>
+    <message>
+        <source>Release Decades</source>
+        <translation>出版年代</translation>
+    </message>
+    <message>
+        <source>Added per Year</source>
+        <translation>每年添加</translation>
+    </message>
+    <message>
+        <source>Read per Month</source>
+        <translation>每月读完</translation>
+    </message>
+    <message>
+        <source>Read per Year</source>
+        <translation>每年读完</translation>
+    </message>
+    <message>
+        <source>Loans</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>Books per category (the %1 largest)</source>
+        <translation>各分类的图书数（最多的 %1 个）</translation>
+    </message>
+    <message>
+        <source>Books per category</source>
+        <translation>各分类的图书数</translation>
+    </message>
+    <message>
+        <source>The %1 authors with the most books</source>
+        <translation>图书最多的 %1 位作者</translation>
+    </message>
+    <message>
+        <source>The %1 publishers with the most books</source>
+        <translation>图书最多的 %1 家出版社</translation>
+    </message>
+    <message>
+        <source>Books per language</source>
+        <translation>各语言的图书数</translation>
+    </message>
+    <message>
+        <source>Books per binding</source>
+        <translation>各装帧的图书数</translation>
+    </message>
+    <message>
+        <source>Books per decade of release</source>
+        <translation>各出版年代的图书数</translation>
+    </message>
+    <message>
+        <source>Books added to the catalogue per year</source>
+        <translation>每年加入书库的图书数</translation>
+    </message>
+    <message>
+        <source>Books finished per month</source>
+        <translation>每月读完的图书数</translation>
+    </message>
+    <message>
+        <source>Books finished per month (the last %1 months)</source>
+        <translation>每月读完的图书数（最近 %1 个月）</translation>
+    </message>
+    <message>
+        <source>Books finished per year</source>
+        <translation>每年读完的图书数</translation>
+    </message>
+    <message>
+        <source>Loans per borrower</source>
+        <translation>各借阅人的借出次数</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>未填写</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>decade: 1990s</comment>
+        <translation>%1年代</translation>
+    </message>
+    <message>
+        <source>Nothing to show for these books</source>
+        <translation>这些图书没有可显示的内容</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>图书</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>保存图表</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
+        <translation>PNG 图片 (*.png);;SVG 矢量图 (*.svg)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>无法将图表保存为 %1。</translation>
+    </message>
+    <message>
+        <source>Print Chart</source>
+        <translation>打印图表</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>无法打印图表。</translation>
     </message>
 </context>
 <context>

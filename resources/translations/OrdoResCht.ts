@@ -1902,6 +1902,16 @@ Filter List</source>
         <translation>只列出含有所輸入全部詞語的書籍
 篩選清單</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>統計(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Count the books, authors and prices and chart them by category, author, year and more
+Statistics</source>
+        <translation>統計書籍、作者和價格，並依分類、作者、年份等繪製圖表
+統計</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2427,6 +2437,206 @@ Note: this will delete all books and subcategories in this category.</source>
     <message>
         <source>Stopping...</source>
         <translation>正在停止...</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsWindow</name>
+    <message>
+        <source>Working…</source>
+        <translation>正在統計…</translation>
+    </message>
+    <message>
+        <source>The numbers could not be counted: %1</source>
+        <translation>無法完成統計：%1</translation>
+    </message>
+    <message>
+        <source>none given</source>
+        <translation>未填寫</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>&amp;Count:</source>
+        <translation>統計範圍(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>Whole catalogue</source>
+        <translation>整個書庫</translation>
+    </message>
+    <message>
+        <source>Current category and its sub-categories</source>
+        <translation>目前分類及其子分類</translation>
+    </message>
+    <message>
+        <source>Category &quot;%1&quot; and its sub-categories</source>
+        <translation>分類「%1」及其子分類</translation>
+    </message>
+    <message>
+        <source>Selected books</source>
+        <translation>選取的書籍</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Books:</source>
+        <translation>書籍：</translation>
+    </message>
+    <message>
+        <source>Authors:</source>
+        <translation>作者：</translation>
+    </message>
+    <message>
+        <source>Publishers:</source>
+        <translation>出版社：</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>頁數：</translation>
+    </message>
+    <message>
+        <source>Value by purchase price:</source>
+        <translation>依購買價格計的價值：</translation>
+    </message>
+    <message>
+        <source>Value by list price:</source>
+        <translation>依定價計的價值：</translation>
+    </message>
+    <message>
+        <source>&amp;Save Chart...</source>
+        <translation>儲存圖表(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Chart...</source>
+        <translation>列印圖表(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>分類</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>出版社</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Bindings</source>
+        <translation>裝訂</translation>
+    </message>
+    <message>
+        <source>Release Decades</source>
+        <translation>出版年代</translation>
+    </message>
+    <message>
+        <source>Added per Year</source>
+        <translation>每年加入</translation>
+    </message>
+    <message>
+        <source>Read per Month</source>
+        <translation>每月讀完</translation>
+    </message>
+    <message>
+        <source>Read per Year</source>
+        <translation>每年讀完</translation>
+    </message>
+    <message>
+        <source>Loans</source>
+        <translation>借出</translation>
+    </message>
+    <message>
+        <source>Books per category (the %1 largest)</source>
+        <translation>各分類的書籍數（最多的 %1 個）</translation>
+    </message>
+    <message>
+        <source>Books per category</source>
+        <translation>各分類的書籍數</translation>
+    </message>
+    <message>
+        <source>The %1 authors with the most books</source>
+        <translation>書籍最多的 %1 位作者</translation>
+    </message>
+    <message>
+        <source>The %1 publishers with the most books</source>
+        <translation>書籍最多的 %1 家出版社</translation>
+    </message>
+    <message>
+        <source>Books per language</source>
+        <translation>各語言的書籍數</translation>
+    </message>
+    <message>
+        <source>Books per binding</source>
+        <translation>各裝訂的書籍數</translation>
+    </message>
+    <message>
+        <source>Books per decade of release</source>
+        <translation>各出版年代的書籍數</translation>
+    </message>
+    <message>
+        <source>Books added to the catalogue per year</source>
+        <translation>每年加入書庫的書籍數</translation>
+    </message>
+    <message>
+        <source>Books finished per month</source>
+        <translation>每月讀完的書籍數</translation>
+    </message>
+    <message>
+        <source>Books finished per month (the last %1 months)</source>
+        <translation>每月讀完的書籍數（最近 %1 個月）</translation>
+    </message>
+    <message>
+        <source>Books finished per year</source>
+        <translation>每年讀完的書籍數</translation>
+    </message>
+    <message>
+        <source>Loans per borrower</source>
+        <translation>各借閱人的借出次數</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>未填寫</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>decade: 1990s</comment>
+        <translation>%1年代</translation>
+    </message>
+    <message>
+        <source>Nothing to show for these books</source>
+        <translation>這些書籍沒有可顯示的內容</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>書籍</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>儲存圖表</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
+        <translation>PNG 圖片 (*.png);;SVG 向量圖 (*.svg)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>無法將圖表儲存為 %1。</translation>
+    </message>
+    <message>
+        <source>Print Chart</source>
+        <translation>列印圖表</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>無法列印圖表。</translation>
     </message>
 </context>
 <context>

@@ -1921,6 +1921,16 @@ Filter List</source>
         <translation>Mostra solo i libri dell&apos;elenco che contengono le parole digitate
 Filtra elenco</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistiche...</translation>
+    </message>
+    <message>
+        <source>Count the books, authors and prices and chart them by category, author, year and more
+Statistics</source>
+        <translation>Conta libri, autori e prezzi e ne traccia i grafici per categoria, autore, anno e altro
+Statistiche</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2454,6 +2464,206 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
     <message>
         <source>Stopping...</source>
         <translation>Arresto in corso...</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsWindow</name>
+    <message>
+        <source>Working…</source>
+        <translation>Conteggio in corso…</translation>
+    </message>
+    <message>
+        <source>The numbers could not be counted: %1</source>
+        <translation>Impossibile contare: %1</translation>
+    </message>
+    <message>
+        <source>none given</source>
+        <translation>nessuno indicato</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>&amp;Count:</source>
+        <translation>&amp;Quali libri:</translation>
+    </message>
+    <message>
+        <source>Whole catalogue</source>
+        <translation>Tutto il catalogo</translation>
+    </message>
+    <message>
+        <source>Current category and its sub-categories</source>
+        <translation>Categoria corrente e sue sottocategorie</translation>
+    </message>
+    <message>
+        <source>Category &quot;%1&quot; and its sub-categories</source>
+        <translation>Categoria «%1» e sue sottocategorie</translation>
+    </message>
+    <message>
+        <source>Selected books</source>
+        <translation>Libri selezionati</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totali</translation>
+    </message>
+    <message>
+        <source>Books:</source>
+        <translation>Libri:</translation>
+    </message>
+    <message>
+        <source>Authors:</source>
+        <translation>Autori:</translation>
+    </message>
+    <message>
+        <source>Publishers:</source>
+        <translation>Editori:</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>Pagine:</translation>
+    </message>
+    <message>
+        <source>Value by purchase price:</source>
+        <translation>Valore a prezzo pagato:</translation>
+    </message>
+    <message>
+        <source>Value by list price:</source>
+        <translation>Valore a prezzo di copertina:</translation>
+    </message>
+    <message>
+        <source>&amp;Save Chart...</source>
+        <translation>&amp;Salva grafico...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Chart...</source>
+        <translation>Stam&amp;pa grafico...</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>Authors</source>
+        <translation>Autori</translation>
+    </message>
+    <message>
+        <source>Publishers</source>
+        <translation>Editori</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Lingue</translation>
+    </message>
+    <message>
+        <source>Bindings</source>
+        <translation>Rilegature</translation>
+    </message>
+    <message>
+        <source>Release Decades</source>
+        <translation>Decenni di pubblicazione</translation>
+    </message>
+    <message>
+        <source>Added per Year</source>
+        <translation>Aggiunti per anno</translation>
+    </message>
+    <message>
+        <source>Read per Month</source>
+        <translation>Letti per mese</translation>
+    </message>
+    <message>
+        <source>Read per Year</source>
+        <translation>Letti per anno</translation>
+    </message>
+    <message>
+        <source>Loans</source>
+        <translation>Prestiti</translation>
+    </message>
+    <message>
+        <source>Books per category (the %1 largest)</source>
+        <translation>Libri per categoria (le %1 più grandi)</translation>
+    </message>
+    <message>
+        <source>Books per category</source>
+        <translation>Libri per categoria</translation>
+    </message>
+    <message>
+        <source>The %1 authors with the most books</source>
+        <translation>I %1 autori con più libri</translation>
+    </message>
+    <message>
+        <source>The %1 publishers with the most books</source>
+        <translation>I %1 editori con più libri</translation>
+    </message>
+    <message>
+        <source>Books per language</source>
+        <translation>Libri per lingua</translation>
+    </message>
+    <message>
+        <source>Books per binding</source>
+        <translation>Libri per rilegatura</translation>
+    </message>
+    <message>
+        <source>Books per decade of release</source>
+        <translation>Libri per decennio di pubblicazione</translation>
+    </message>
+    <message>
+        <source>Books added to the catalogue per year</source>
+        <translation>Libri aggiunti al catalogo per anno</translation>
+    </message>
+    <message>
+        <source>Books finished per month</source>
+        <translation>Libri finiti per mese</translation>
+    </message>
+    <message>
+        <source>Books finished per month (the last %1 months)</source>
+        <translation>Libri finiti per mese (ultimi %1 mesi)</translation>
+    </message>
+    <message>
+        <source>Books finished per year</source>
+        <translation>Libri finiti per anno</translation>
+    </message>
+    <message>
+        <source>Loans per borrower</source>
+        <translation>Prestiti per persona</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Non indicato</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>decade: 1990s</comment>
+        <translation>anni %1</translation>
+    </message>
+    <message>
+        <source>Nothing to show for these books</source>
+        <translation>Niente da mostrare per questi libri</translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation>Libri</translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation>Salva grafico</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
+        <translation>Immagine PNG (*.png);;Disegno SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>Impossibile salvare il grafico come %1.</translation>
+    </message>
+    <message>
+        <source>Print Chart</source>
+        <translation>Stampa grafico</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>Impossibile stampare il grafico.</translation>
     </message>
 </context>
 <context>
