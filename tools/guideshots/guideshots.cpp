@@ -204,6 +204,25 @@ int main(int argc, char *argv[])
         }
     });
 
+    // Statistics opens a window of its own beside the main window.
+    frame.updateCommandStates();
+    if (frame.router().run(Cmd::Statistics)) {
+        wait(3000);
+        QWidget *statistics = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == QLatin1String("statisticsWindow") && widget->isVisible())
+                statistics = widget;
+        if (statistics) {
+            statistics->resize(900, 620);
+            wait(800);
+        }
+        save(statistics, QStringLiteral("statistics"));
+        if (statistics)
+            statistics->close();
+    } else {
+        ++g_failures;
+    }
+
     ordo.ExitInstance();
     return g_failures == 0 ? 0 : 1;
 }
