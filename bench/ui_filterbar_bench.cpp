@@ -22,6 +22,7 @@
 #include "catalog/recordset.h"
 #include "eventwait.h"
 #include "largecatalog.h"
+#include "paintwatch.h"
 #include "page/ordohtmlview.h"
 
 #include <QApplication>
@@ -39,21 +40,6 @@ namespace {
 
 const QString kTyped = QStringLiteral("tolst war");
 constexpr int kKeyGapMs = 30;
-
-class PaintWatch : public QObject
-{
-public:
-    explicit PaintWatch(QWidget *widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 void settle(int ms)
 {

@@ -28,6 +28,7 @@
 #include "catalog/ordodoc.h"
 #include "eventwait.h"
 #include "largecatalog.h"
+#include "paintwatch.h"
 #include "sampleloans.h"
 #include "page/encodeutf8.h"
 #include "page/ordohtmlview.h"
@@ -62,23 +63,6 @@ constexpr int kSelected = 1000;
 constexpr CategoryId kSmallCategory = 32;
 // A word the generator never writes, planted in every 20th description.
 const QString kKeyword = QStringLiteral("quokkafire");
-
-// Counts paint events of a widget: the rows are on the screen once the
-// event loop has handled one after the click.
-class PaintWatch : public QObject
-{
-public:
-    explicit PaintWatch(QWidget *widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // The program started on its own copy of a large catalogue, with settings
 // of its own (a first start), its window shown.

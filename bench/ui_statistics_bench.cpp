@@ -12,6 +12,7 @@
 #include "catalog/ordodoc.h"
 #include "eventwait.h"
 #include "largecatalog.h"
+#include "paintwatch.h"
 #include "sampleloans.h"
 #include "stats/statisticswindow.h"
 
@@ -26,21 +27,6 @@
 #include <memory>
 
 namespace {
-
-class PaintWatch : public QObject
-{
-public:
-    explicit PaintWatch(QWidget *widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 struct Program
 {
