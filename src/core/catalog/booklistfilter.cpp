@@ -9,7 +9,6 @@
 #include "unicodetext.h"
 
 #include <QThread>
-#include <sqlite3.h>
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -157,11 +156,10 @@ bool BookFilterIndex::load(Connection &connection, const std::atomic<bool> *stop
     m_text.reserve(8 * 1024 * 1024);
     // The texts come straight from the engine and are folded as they are
     // appended: no string per cell on the way.
-    sqlite3_stmt *stmt = rs.handle();
-    const auto add = [this, stmt](int column) {
-        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
-        if (text)
-            appendFolded(m_text, text, sqlite3_column_bytes(stmt, column));
+    const auto add = [this, &rs](int column) {
+        const QByteArrayView text = rs.fieldUtf8(column);
+        if (!text.isEmpty())
+            appendFolded(m_text, text.data(), int(text.size()));
         m_text += kFieldEnd;
     };
     for (int n = 0; !rs.isEOF(); ++n) {
@@ -175,7 +173,7 @@ bool BookFilterIndex::load(Connection &connection, const std::atomic<bool> *stop
         add(4); // ISBN as stored
         // The ISBN also as bare digits, and in its other form (10 <-> 13), so
         // that a number typed either way finds it.
-        if (sqlite3_column_bytes(stmt, 4) > 0) {
+        if (!rs.fieldUtf8(4).isEmpty()) {
             const QString isbn = rs.fieldText(4);
             const QString bare = NormalizeIsbn(isbn);
             if (bare != isbn)
@@ -186,7 +184,7 @@ bool BookFilterIndex::load(Connection &connection, const std::atomic<bool> *stop
         }
         add(5); // publisher
         add(6); // series
-        const BookId id = sqlite3_column_int64(stmt, 0);
+        const BookId id = rs.int64Field(0);
         m_positions.insert(id, int(m_ids.size()));
         m_ids.push_back(id);
         m_starts.push_back(std::uint32_t(m_text.size()));

@@ -7,7 +7,6 @@
 #include "sqlvalue.h"
 
 #include <QHash>
-#include <sqlite3.h>
 
 namespace {
 
@@ -88,11 +87,7 @@ BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookL
 
     // The columns come straight from the engine into the rows' one buffer:
     // a category of 100,000 books is read without a string per cell.
-    sqlite3_stmt *stmt = rs.handle();
-    const auto bytes = [stmt](int column) {
-        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
-        return QByteArrayView(text, text ? sqlite3_column_bytes(stmt, column) : 0);
-    };
+    const auto bytes = [&rs](int column) { return rs.fieldUtf8(column); };
     const bool loanColumns = rs.fieldCount() > 7;
     const bool seriesColumns = rs.fieldCount() > 9;
     BookListLoad result = BookListLoad::Loaded;
@@ -101,19 +96,19 @@ BookListLoad LoadBookListRows(Connection &connection, CategoryId category, BookL
         // A NULL id, an id with no row or a value that is no id at all give
         // an empty publisher name.
         QStringView publisher;
-        if (havePublishers && sqlite3_column_type(stmt, 3) == SQLITE_INTEGER) {
-            const auto found = publishers.constFind(sqlite3_column_int64(stmt, 3));
+        if (havePublishers && rs.holdsInteger(3)) {
+            const auto found = publishers.constFind(rs.int64Field(3));
             if (found != publishers.cend())
                 publisher = *found;
         }
         if (seriesColumns)
-            rows.appendUtf8(sqlite3_column_int64(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
+            rows.appendUtf8(rs.int64Field(0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
                             bytes(6), bytes(7), bytes(8), bytes(9), bytes(10));
         else if (loanColumns)
-            rows.appendUtf8(sqlite3_column_int64(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
+            rows.appendUtf8(rs.int64Field(0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
                             bytes(6), bytes(7), bytes(8));
         else
-            rows.appendUtf8(sqlite3_column_int64(stmt, 0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
+            rows.appendUtf8(rs.int64Field(0), bytes(1), bytes(2), publisher, bytes(4), bytes(5),
                             bytes(6));
 
         DbError error;

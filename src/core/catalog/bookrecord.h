@@ -6,6 +6,7 @@
 #include "readinglog.h"
 #include "sharedtext.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -97,6 +98,24 @@ public:
     // reported and does not fail the save. BookID is not changed, even for a
     // new book; FrontCover and BackCover get the stored names.
     [[nodiscard]] bool Save(bool isNew, CategoryId categoryId, const QString &imagesFolder, Connection &connection);
+
+    // On a catalogue several people share, a save over an existing book first
+    // compares the book's row version with the one Load read. When someone
+    // else saved or deleted the book in between, Save writes nothing, shows
+    // nothing and returns false with conflict.code set (DbErrorCode::Conflict
+    // or RowDeleted) and who did it when; the caller asks the user. Setting
+    // overwrite makes the next Save write anyway (and clears it); a deleted
+    // book can only be saved again as a new one.
+    struct SaveConflict
+    {
+        int code = 0;
+        QString changedBy;
+        QDateTime changedAt;
+    };
+    SaveConflict conflict;
+    bool overwrite = false;
+    // The row version Load read (0: none, or a file catalogue).
+    qint64 loadedVersion = 0;
 
     // Makes the books members of categoryId, skipping books that already are
     // and reporting how many were skipped ("%d duplicate(s) are not saved.").

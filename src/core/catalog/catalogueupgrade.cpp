@@ -35,11 +35,7 @@ const char *const kLoanSchema[] = {
 
 bool tableExists(Connection &connection, const QString &table)
 {
-    Recordset rs;
-    return rs.open(
-               connection,
-               QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='%1'").arg(table)) &&
-           !rs.isEOF();
+    return connection.hasTable(table);
 }
 
 bool addLoanTables(Connection &connection)
@@ -66,16 +62,7 @@ bool HasLoanTables(Connection &connection)
 
 bool BookTableHasColumn(Connection &connection, const QString &column)
 {
-    Recordset rs;
-    if (!rs.open(connection, QStringLiteral("PRAGMA table_info(book)")))
-        return false;
-    while (!rs.isEOF()) {
-        if (rs.field(1).toString().compare(column, Qt::CaseInsensitive) == 0)
-            return true;
-        if (!rs.moveNext())
-            break;
-    }
-    return false;
+    return connection.hasColumn(QStringLiteral("book"), column);
 }
 
 QString DateAddedSelect(Connection &connection, const QString &tablePrefix)

@@ -1,6 +1,8 @@
 #include "connection.h"
 
+#include "pglink.h"
 #include "recordset.h"
+#include "serverschema.h"
 #include "sqlfunctions.h"
 
 #include <QCoreApplication>
@@ -9,6 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <sqlite3.h>
+#include <optional>
 
 namespace {
 
@@ -58,8 +61,88 @@ Connection::~Connection()
         sqlite3_close_v2(m_db);
 }
 
+std::shared_ptr<Connection> Connection::openServer(const QString &text, bool reader, DbError *error)
+{
+    QString message;
+    const std::optional<ServerAddress> address = ServerAddress::parse(text, &message);
+    if (!address) {
+        setError(error, {-1, message});
+        return nullptr;
+    }
+    std::shared_ptr<Connection> c(new Connection);
+    c->m_path = address->toString();
+    c->m_pg = PgLink::connect(*address, ServerPasswords::get(c->m_path), reader, error);
+    if (!c->m_pg)
+        return nullptr;
+    if (reader) {
+        c->m_readOnly = true;
+        return c;
+    }
+    DbError probe;
+    const int version = ServerSchemaVersion(*c, &probe);
+    if (version < 0) {
+        setError(error, probe);
+        return nullptr;
+    }
+    if (version == 0) {
+        setError(error, {DbErrorCode::NoCatalogue,
+                         QCoreApplication::translate("Connection", "%1 holds no Ordoteca catalogue yet.")
+                             .arg(address->displayName())});
+        return nullptr;
+    }
+    if (version > kServerSchemaVersion) {
+        setError(error, {DbErrorCode::SchemaNewer,
+                         QCoreApplication::translate("Connection",
+                                                     "The catalogue %1 was made by a newer version of "
+                                                     "Ordoteca. Update the program to open it; nothing was "
+                                                     "changed.")
+                             .arg(address->displayName())});
+        return nullptr;
+    }
+    // Users who may only read get the read-only mode of unwritable files.
+    Recordset rights;
+    c->m_readOnly =
+        !rights.open(*c, QStringLiteral("SELECT has_table_privilege('book', 'INSERT') AND "
+                                        "has_table_privilege('book', 'UPDATE') AND "
+                                        "has_table_privilege('book', 'DELETE') AND "
+                                        "has_table_privilege('book_category', 'INSERT')")) ||
+        rights.isEOF() || !rights.field(0).toBool();
+    return c;
+}
+
+bool Connection::createServerCatalogue(const QString &text, DbError *error)
+{
+    QString message;
+    const std::optional<ServerAddress> address = ServerAddress::parse(text, &message);
+    if (!address) {
+        setError(error, {-1, message});
+        return false;
+    }
+    const QString addressText = address->toString();
+    std::unique_ptr<PgLink> link = PgLink::connect(*address, ServerPasswords::get(addressText), false, error);
+    if (!link)
+        return false;
+    if (link->hasTable(QStringLiteral("ordo_meta")) || link->hasTable(QStringLiteral("book"))) {
+        setError(error, {-1, QCoreApplication::translate("Connection",
+                                                         "%1 already holds a catalogue; nothing was changed.")
+                                 .arg(address->displayName())});
+        return false;
+    }
+    if (!link->run("BEGIN", error))
+        return false;
+    for (const QString &statement : ServerSchemaStatements(link->schema())) {
+        if (!link->run(statement.toUtf8(), error)) {
+            link->rollback();
+            return false;
+        }
+    }
+    return link->commit(error);
+}
+
 std::shared_ptr<Connection> Connection::open(const QString &path, DbError *error)
 {
+    if (ServerAddress::isServerAddress(path))
+        return openServer(path, false, error);
     const QFileInfo info(path);
     if (!isFile(info, error))
         return nullptr;
@@ -104,6 +187,8 @@ std::shared_ptr<Connection> Connection::open(const QString &path, DbError *error
 
 std::shared_ptr<Connection> Connection::openReader(const QString &path, DbError *error)
 {
+    if (ServerAddress::isServerAddress(path))
+        return openServer(path, true, error);
     const QFileInfo info(path);
     if (!isFile(info, error))
         return nullptr;
@@ -138,6 +223,97 @@ bool Connection::run(const char *sql, DbError *error)
     return true;
 }
 
+QString Connection::userName() const
+{
+    return m_pg ? m_pg->user() : QString();
+}
+
+bool Connection::hasTable(const QString &table)
+{
+    if (m_pg)
+        return m_pg->hasTable(table);
+    Recordset rs;
+    return rs.open(*this, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name='%1' COLLATE NOCASE")
+                              .arg(QString(table).replace(QLatin1Char('\''), QStringLiteral("''")))) &&
+           !rs.isEOF();
+}
+
+bool Connection::hasColumn(const QString &table, const QString &column)
+{
+    if (m_pg)
+        return m_pg->hasColumn(table, column);
+    Recordset rs;
+    if (!rs.open(*this, QStringLiteral("PRAGMA table_info(\"%1\")").arg(QString(table).remove(QLatin1Char('"')))))
+        return false;
+    for (; !rs.isEOF(); rs.moveNext()) {
+        if (rs.fieldText(1).compare(column, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool Connection::writeBytes(const QString &sql, const QByteArray &bytes, DbError *error)
+{
+    if (m_pg)
+        return m_pg->writeBytes(sql, bytes, error);
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    int rc = sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &stmt, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_bind_blob64(stmt, 1, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(stmt);
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) {
+        setError(error, errorOf(m_db, rc));
+        return false;
+    }
+    return true;
+}
+
+QByteArray Connection::readBytes(const QString &sql, bool *found, DbError *error)
+{
+    if (found)
+        *found = false;
+    if (m_pg)
+        return m_pg->readBytes(sql, found, error);
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    QByteArray bytes;
+    int rc = sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &stmt, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        if (found)
+            *found = true;
+        bytes = QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, 0)), sqlite3_column_bytes(stmt, 0));
+    } else if (rc != SQLITE_DONE) {
+        setError(error, errorOf(m_db, rc));
+    }
+    sqlite3_finalize(stmt);
+    return bytes;
+}
+
+int Connection::changeSocket() const
+{
+    return m_pg ? m_pg->socket() : -1;
+}
+
+QStringList Connection::takeChanges()
+{
+    return m_pg ? m_pg->takeChanges() : QStringList();
+}
+
+bool Connection::isConnectionLost() const
+{
+    return m_pg && m_pg->isLost();
+}
+
+bool Connection::reconnect(DbError *error)
+{
+    return !m_pg || m_pg->reconnect(error);
+}
+
 std::unique_ptr<Recordset> Connection::execute(const QString &sql, qint64 *recordsAffected, DbError *error)
 {
     auto rs = std::make_unique<Recordset>();
@@ -152,17 +328,23 @@ std::unique_ptr<Recordset> Connection::execute(const QString &sql, qint64 *recor
 
 bool Connection::enforceForeignKeys(DbError *error)
 {
+    if (m_pg)
+        return true; // the server always enforces them
     return run("PRAGMA foreign_keys = ON", error);
 }
 
 void Connection::restoreProgramSettings()
 {
+    if (m_pg)
+        return;
     enforceForeignKeys();
     RegisterSqlFunctions(m_db);
 }
 
 bool Connection::foreignKeysEnforced() const
 {
+    if (m_pg)
+        return true;
     sqlite3_stmt *stmt = nullptr;
     bool on = false;
     if (sqlite3_prepare_v2(m_db, "PRAGMA foreign_keys", -1, &stmt, nullptr) == SQLITE_OK &&
@@ -174,33 +356,45 @@ bool Connection::foreignKeysEnforced() const
 
 void Connection::interrupt()
 {
+    if (m_pg)
+        m_pg->cancel();
     if (m_db)
         sqlite3_interrupt(m_db);
 }
 
 bool Connection::begin(DbError *error)
 {
+    if (m_pg)
+        return m_pg->begin(error);
     return run("BEGIN IMMEDIATE", error);
 }
 
 bool Connection::commit(DbError *error)
 {
+    if (m_pg)
+        return m_pg->commit(error);
     return run("COMMIT", error);
 }
 
 void Connection::rollback()
 {
+    if (m_pg)
+        return m_pg->rollback();
     if (inTransaction())
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 bool Connection::inTransaction() const
 {
+    if (m_pg)
+        return m_pg->inTransaction();
     return m_db && sqlite3_get_autocommit(m_db) == 0;
 }
 
 DbError Connection::lastError() const
 {
+    if (m_pg)
+        return m_pg->lastError();
     return errorOf(m_db, sqlite3_errcode(m_db));
 }
 

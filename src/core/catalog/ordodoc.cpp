@@ -63,10 +63,11 @@ bool precheckFile(const QString &path)
 
 bool isCatalogue(Connection &connection)
 {
-    Recordset rs;
-    return rs.open(connection, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table' "
-                                              "AND name IN ('book','category','book_category','link')")) &&
-           rs.field(0).toInt() == 4;
+    for (const char *table : {"book", "category", "book_category", "link"}) {
+        if (!connection.hasTable(QLatin1String(table)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace

@@ -3,8 +3,11 @@
 #include "sqlvalue.h"
 
 #include "connection.h"
+#include "pglink.h"
 
 #include <QCoreApplication>
+#include <cstdlib>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 #include <limits>
 
@@ -101,9 +104,28 @@ bool FieldValue::toBool() const
     return value.toBool();
 }
 
+Recordset::Recordset() = default;
+
 Recordset::~Recordset()
 {
     close();
+}
+
+bool Recordset::openOnServer(PgLink &link, const QString &sql, DbError *error)
+{
+    m_pg = link.query(sql, &m_changes, &m_error);
+    if (!m_pg) {
+        if (error)
+            *error = m_error;
+        return false;
+    }
+    const int n = m_pg->result ? PQnfields(m_pg->result) : 0;
+    m_names.reserve(n);
+    for (int i = 0; i < n; ++i)
+        m_names << QString::fromUtf8(PQfname(m_pg->result, i));
+    m_declared = m_pg->kinds;
+    m_eof = m_pg->rows == 0;
+    return true;
 }
 
 bool Recordset::open(Connection &connection, const QString &sql, DbError *error)
@@ -111,6 +133,9 @@ bool Recordset::open(Connection &connection, const QString &sql, DbError *error)
     close();
     m_connection = &connection;
     m_error = {};
+    m_changes = 0;
+    if (connection.m_pg)
+        return openOnServer(*connection.m_pg, sql, error);
     if (prepareOne(connection.handle(), sql, &m_stmt, &m_error) != SQLITE_OK) {
         if (error)
             *error = m_error;
@@ -138,6 +163,10 @@ bool Recordset::open(Connection &connection, const QString &sql, DbError *error)
 
 qint64 Recordset::int64Field(int index) const
 {
+    if (m_pg)
+        return m_eof || index < 0 || index >= fieldCount() ? 0
+                                                           : std::strtoll(PQgetvalue(m_pg->result, m_pg->row, index),
+                                                                      nullptr, 10);
     if (!m_stmt || m_eof || index < 0 || index >= fieldCount())
         return 0;
     return sqlite3_column_int64(m_stmt, index);
@@ -148,6 +177,7 @@ void Recordset::close()
     if (m_stmt)
         sqlite3_finalize(m_stmt);
     m_stmt = nullptr;
+    m_pg.reset();
     m_names.clear();
     m_declared.clear();
     m_eof = true;
@@ -172,6 +202,12 @@ bool Recordset::step(DbError *error)
 
 bool Recordset::moveNext(DbError *error)
 {
+    if (m_pg) {
+        if (m_eof)
+            return false;
+        m_eof = ++m_pg->row >= m_pg->rows;
+        return true;
+    }
     if (!m_stmt || m_eof)
         return false;
     return step(error);
@@ -186,8 +222,90 @@ int Recordset::fieldIndex(const QString &name) const
     return -1;
 }
 
+QByteArrayView Recordset::fieldUtf8(int index) const
+{
+    if (m_eof || index < 0 || index >= fieldCount())
+        return {};
+    if (m_pg)
+        return QByteArrayView(PQgetvalue(m_pg->result, m_pg->row, index),
+                              PQgetlength(m_pg->result, m_pg->row, index));
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, index));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(m_stmt, index) : 0);
+}
+
+bool Recordset::holdsInteger(int index) const
+{
+    if (m_eof || index < 0 || index >= fieldCount())
+        return false;
+    if (m_pg)
+        return !PQgetisnull(m_pg->result, m_pg->row, index) && m_declared[size_t(index)] == Kind::Int32;
+    return sqlite3_column_type(m_stmt, index) == SQLITE_INTEGER;
+}
+
+FieldValue Recordset::serverField(int index) const
+{
+    FieldValue v;
+    if (PQgetisnull(m_pg->result, m_pg->row, index))
+        return v;
+    const QByteArrayView bytes(PQgetvalue(m_pg->result, m_pg->row, index),
+                               PQgetlength(m_pg->result, m_pg->row, index));
+    const QString text = QString::fromUtf8(bytes);
+    Kind kind = m_declared[size_t(index)];
+    // A sum or an average of whole numbers comes back as a decimal number;
+    // the file engine gives an integer for those.
+    if (kind == Kind::Double && PQftype(m_pg->result, index) == 1700 && !bytes.contains('.'))
+        kind = Kind::Int32;
+    bool ok = true;
+    switch (kind) {
+    case Kind::Date: {
+        const QDateTime dt = parseStoredDate(text);
+        v.kind = dt.isValid() ? Kind::Date : Kind::Text;
+        v.value = dt.isValid() ? QVariant(dt) : QVariant(text);
+        return v;
+    }
+    case Kind::Bool:
+        v.kind = Kind::Bool;
+        v.value = !(text == QLatin1String("0") || text == QLatin1String("f"));
+        return v;
+    case Kind::Int16:
+    case Kind::Byte:
+    case Kind::Int32:
+    case Kind::Int64: {
+        const qint64 n = text.toLongLong(&ok);
+        if (!ok)
+            break;
+        if (n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max()) {
+            v.kind = Kind::Int32;
+            v.value = qint32(n);
+        } else {
+            v.kind = Kind::Int64;
+            v.value = n;
+        }
+        return v;
+    }
+    case Kind::Single:
+    case Kind::Double:
+    case Kind::Currency: {
+        const double d = text.toDouble(&ok);
+        if (!ok)
+            break;
+        v.kind = kind;
+        v.value = d;
+        return v;
+    }
+    default:
+        break;
+    }
+    v.kind = Kind::Text;
+    v.value = text;
+    return v;
+}
+
 QString Recordset::fieldText(int index) const
 {
+    if (m_pg && !m_eof && index >= 0 && index < int(m_declared.size()) &&
+        m_declared[size_t(index)] == Kind::Text)
+        return QString::fromUtf8(fieldUtf8(index));
     if (m_stmt && !m_eof && index >= 0 && index < int(m_declared.size()) &&
         sqlite3_column_type(m_stmt, index) == SQLITE_TEXT) {
         const Kind kind = m_declared[size_t(index)];
@@ -199,6 +317,8 @@ QString Recordset::fieldText(int index) const
 
 FieldValue Recordset::field(int index) const
 {
+    if (m_pg)
+        return m_eof || index < 0 || index >= int(m_declared.size()) ? FieldValue() : serverField(index);
     FieldValue v;
     if (!m_stmt || m_eof || index < 0 || index >= int(m_declared.size()))
         return v;

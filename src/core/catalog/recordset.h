@@ -3,11 +3,15 @@
 #include "dberror.h"
 #include "fieldvalue.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 struct sqlite3_stmt;
+struct PgRows;
+class PgLink;
 class Connection;
 
 // A forward-only cursor over the rows of one SQL statement. After open() it
@@ -15,7 +19,7 @@ class Connection;
 class Recordset
 {
 public:
-    Recordset() = default;
+    Recordset();
     ~Recordset();
     Recordset(const Recordset &) = delete;
     Recordset &operator=(const Recordset &) = delete;
@@ -24,7 +28,7 @@ public:
     bool open(Connection &connection, const QString &sql, DbError *error = nullptr);
     void close();
 
-    bool isOpen() const { return m_stmt != nullptr; }
+    bool isOpen() const { return m_stmt != nullptr || m_pg != nullptr; }
     bool isEOF() const { return m_eof; }
     bool moveNext(DbError *error = nullptr);
 
@@ -42,9 +46,11 @@ public:
     // The whole 64-bit integer of a field: 0 for NULL or no row.
     qint64 int64Field(int index) const;
 
-    // The statement itself, for readers of many rows that take the columns
-    // straight from the engine; null when closed.
-    sqlite3_stmt *handle() const { return m_stmt; }
+    // The field's text as UTF-8 bytes, valid until the next move; for readers
+    // of many rows. Empty for NULL.
+    QByteArrayView fieldUtf8(int index) const;
+    // Whether the field holds a whole number (not NULL, not text).
+    bool holdsInteger(int index) const;
 
     qint64 recordsAffected() const { return m_changes; }
     const DbError &lastError() const { return m_error; }
@@ -52,9 +58,12 @@ public:
 private:
     friend class Connection;
     bool step(DbError *error);
+    bool openOnServer(PgLink &link, const QString &sql, DbError *error);
+    FieldValue serverField(int index) const;
 
     Connection *m_connection = nullptr;
     sqlite3_stmt *m_stmt = nullptr;
+    std::unique_ptr<PgRows> m_pg;
     QStringList m_names;
     std::vector<FieldValue::Kind> m_declared;
     bool m_eof = true;

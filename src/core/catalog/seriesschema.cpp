@@ -7,11 +7,7 @@
 
 bool CatalogueHasTable(Connection &connection, const QString &table)
 {
-    Recordset rs;
-    return rs.open(connection, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' AND name=%1 "
-                                              "COLLATE NOCASE")
-                                   .arg(FormatSqlValue(table, SqlText))) &&
-           !rs.isEOF();
+    return connection.hasTable(table);
 }
 
 bool AddSeriesAndReadings(Connection &connection)
