@@ -2,6 +2,7 @@
 
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
+#include "testserver.h"
 
 #include <QFile>
 #include <QTest>
@@ -18,6 +19,12 @@ QString TestCatalog::templatePath()
 
 TestCatalog::TestCatalog(const QString &fileName)
 {
+    // The same tests, run a second time against the test server.
+    if (qEnvironmentVariableIsSet("ORDO_TEST_ON_SERVER") && TestServer::available()) {
+        m_path = TestServer::newCatalogue();
+        m_connection = TestServer::open(m_path);
+        return;
+    }
     m_path = m_dir.path() + QLatin1Char('/') + fileName;
     if (!QFile::copy(templatePath(), m_path))
         qFatal("cannot copy the catalogue template %s", qPrintable(templatePath()));

@@ -1,8 +1,11 @@
 #include "bookrecord.h"
 
+#include "cataloguecopy.h"
+
 #include "app/messenger.h"
 #include "app/registrykey.h"
 #include "app/strings.h"
+#include "cataloguecopy.h"
 #include "catalogueupgrade.h"
 #include "connection.h"
 #include "coverfiles.h"
@@ -88,7 +91,7 @@ struct Failure
 {
     QString sql;
     DbError error;
-    bool alreadyShown = false;
+    bool alreadyShown = false; // also set for a save conflict, which the caller asks about
 
     bool fail(const QString &statement, const DbError &e)
     {
@@ -102,6 +105,15 @@ struct Failure
             ShowDbError(sql, error);
     }
 };
+
+qint64 readRowVersion(BookId bookId, Connection &connection)
+{
+    Recordset rs;
+    return rs.open(connection, QStringLiteral("SELECT Version FROM book_version WHERE BookID=%1").arg(bookId)) &&
+                   !rs.isEOF()
+               ? rs.int64Field(0)
+               : 0;
+}
 
 bool execute(Connection &connection, const QString &sql, Failure &failure)
 {
@@ -130,6 +142,36 @@ bool isPlainInteger(const QString &text)
     return true;
 }
 
+// On a shared catalogue: whether the book is still as Load found it. The
+// writers' lock taken by the transaction keeps it so until the commit.
+bool checkRowVersion(const CBookRecord &r, Connection &connection, Failure &failure)
+{
+    const QString sql =
+        QStringLiteral("SELECT Version, ChangedBy, ChangedAt, (SELECT COUNT(*) FROM book WHERE BookID=%1) "
+                       "FROM book_version WHERE BookID=%1")
+            .arg(r.BookID);
+    Recordset rs;
+    DbError error;
+    if (!rs.open(connection, sql, &error))
+        return failure.fail(sql, error);
+    if (rs.isEOF())
+        return true; // never saved through a shared catalogue's triggers
+    auto &conflict = const_cast<CBookRecord &>(r).conflict;
+    conflict.changedBy = rs.fieldText(1);
+    conflict.changedAt = rs.field(2).toDateTime();
+    if (!conflict.changedAt.isValid())
+        conflict.changedAt = QDateTime::fromString(rs.fieldText(2).left(19).replace(QLatin1Char(' '), QLatin1Char('T')),
+                                                   Qt::ISODate);
+    if (rs.int64Field(3) == 0)
+        conflict.code = DbErrorCode::RowDeleted;
+    else if (!r.overwrite && rs.int64Field(0) != r.loadedVersion)
+        conflict.code = DbErrorCode::Conflict;
+    if (conflict.code == 0)
+        return true;
+    failure.alreadyShown = true;
+    return failure.fail(sql, {conflict.code, QString()});
+}
+
 // The database part of saving a book; covers gets what the files need.
 bool writeBook(const CBookRecord &r, bool isNew, CategoryId categoryId, const QString &imagesFolder,
                Connection &connection, std::unique_ptr<CCoverFiles> &covers, Failure &failure)
@@ -153,6 +195,9 @@ bool writeBook(const CBookRecord &r, bool isNew, CategoryId categoryId, const QS
         bookId = max + 1;
     }
 
+    if (!isNew && connection.isShared() && !checkRowVersion(r, connection, failure))
+        return false;
+
     // The pictures are copied before the book row is written: one that
     // cannot be copied leaves its cover as it was, so the catalogue never
     // names a file that is not there.
@@ -160,6 +205,21 @@ bool writeBook(const CBookRecord &r, bool isNew, CategoryId categoryId, const QS
     covers->plan(0, r.newFrontCoverSource, r.FrontCover, QString(), isNew);
     covers->plan(1, r.newBackCoverSource, r.BackCover, QStringLiteral("b"), isNew);
     covers->prepare();
+    if (connection.isShared()) {
+        // The other computers see the pictures only through the catalogue.
+        QStringList folderNames;
+        QStringList storedNames;
+        for (int i = 0; i < CCoverFiles::Count; ++i) {
+            const CCoverFiles::Plan &plan = covers->at(i);
+            if (plan.source.isEmpty() || plan.name.isEmpty())
+                continue;
+            folderNames << (plan.staged.isEmpty() || plan.early ? plan.name : plan.staged); // staged: a full path
+            storedNames << plan.name;
+        }
+        DbError error;
+        if (!StoreServerPictures(connection, imagesFolder, folderNames, &error, storedNames))
+            return failure.fail(QStringLiteral("INSERT INTO picture"), error);
+    }
 
     QStringList categories;
     if (isNew) {
@@ -336,6 +396,9 @@ void CBookRecord::ResetToDefaults()
 bool CBookRecord::Load(BookId bookId, Connection &connection)
 {
     BookID = bookId;
+    conflict = {};
+    overwrite = false;
+    loadedVersion = connection.isShared() ? readRowVersion(bookId, connection) : 0;
     QString sql = QStringLiteral("SELECT * FROM book WHERE BookID=%1").arg(bookId);
     Recordset rs;
     if (!OpenRecordset(rs, connection, sql))
@@ -453,6 +516,7 @@ void CBookRecord::RowReader::Read(const Recordset &rs, CBookRecord &book) const
 
 bool CBookRecord::Save(bool isNew, CategoryId categoryId, const QString &imagesFolder, Connection &connection)
 {
+    conflict = {};
     Failure failure;
     std::unique_ptr<CCoverFiles> covers;
     bool saved = false;
@@ -483,6 +547,9 @@ bool CBookRecord::Save(bool isNew, CategoryId categoryId, const QString &imagesF
     covers->finish();
     FrontCover = covers->at(0).name;
     BackCover = covers->at(1).name;
+    overwrite = false;
+    if (connection.isShared() && !isNew)
+        loadedVersion = readRowVersion(BookID, connection);
     return true;
 }
 

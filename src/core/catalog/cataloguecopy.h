@@ -44,6 +44,7 @@ QString ImagesFolderForCatalogue(const QString &pathOrAddress);
 // written; -1 after an error.
 int FetchServerPictures(Connection &connection, const QString &folder, DbError *error = nullptr);
 // Stores the picture files named (in folder) in the server catalogue's table
-// of pictures, replacing any of the same name; nothing on a file catalogue.
-bool StoreServerPictures(Connection &connection, const QString &folder, const QStringList &names,
-                         DbError *error = nullptr);
+// of pictures, under storedNames when given (a picture still waiting under a
+// temporary name), replacing any of the same name; nothing on a file.
+bool StoreServerPictures(Connection &connection, const QString &folder, const QStringList &fileNames,
+                         DbError *error = nullptr, const QStringList &storedNames = {});

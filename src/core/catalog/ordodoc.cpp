@@ -4,11 +4,13 @@
 #include "app/messenger.h"
 #include "app/strings.h"
 #include "cataloguebackup.h"
+#include "cataloguecopy.h"
 #include "catalogueupgrade.h"
 #include "coverfiles.h"
 #include "imagesfolder.h"
 #include "orphanrows.h"
 #include "recordset.h"
+#include "serveraddress.h"
 #include "sqlvalue.h"
 
 #include <QCoreApplication>
@@ -89,7 +91,9 @@ void COrdoDoc::setCurrentCategory(CategoryId category)
 
 bool COrdoDoc::OnOpenDocument(const QString &path)
 {
-    if (!precheckFile(path)) {
+    m_openError = {};
+    const bool server = ServerAddress::isServerAddress(path);
+    if (!server && !precheckFile(path)) {
         // Left set, the flag would rename the fixed rows of whatever catalogue
         // is opened next.
         m_newCatalogue = false;
@@ -107,7 +111,11 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     }
     if (!connection) {
         m_newCatalogue = false;
-        messenger().showMessage(error.message, IMessenger::Icon::Error);
+        m_openError = error;
+        // The caller asks for a password or offers to create the catalogue.
+        if (error.code != DbErrorCode::PasswordNeeded && error.code != DbErrorCode::PasswordWrong &&
+            error.code != DbErrorCode::NoCatalogue)
+            messenger().showMessage(error.message, IMessenger::Icon::Error);
         return false;
     }
 
@@ -131,7 +139,8 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
         m_newCatalogue = false;
     }
 
-    const QString images = ImagesFolderForCatalog(QFileInfo(path).absoluteFilePath());
+    const QString where = server ? connection->path() : QFileInfo(path).absoluteFilePath();
+    const QString images = ImagesFolderForCatalogue(where);
     int orphans = 0;
     if (!readOnly) {
         // The special categories must exist; an existing row keeps its name.
@@ -152,7 +161,7 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
         UpgradeCatalogue(*connection);
 
         const QFileInfo imagesInfo(images);
-        if (!imagesInfo.isDir() && !QDir().mkdir(images)) {
+        if (!imagesInfo.isDir() && !(server ? QDir().mkpath(images) : QDir().mkdir(images))) {
             messenger().showMessage(LoadStr(IDS_CANNOT_CREATE_DIRECTORY, QDir::toNativeSeparators(images)),
                                     IMessenger::Icon::Error);
             return false;
@@ -160,12 +169,21 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
         // A save or a backup cut short (a crash, a kill) may have left
         // pictures or half-made files behind.
         CCoverFiles::CleanUp(images, *connection);
-        CCatalogueBackup::CleanUp(path);
+        if (!server)
+            CCatalogueBackup::CleanUp(path);
+    }
+    if (server) {
+        // The pictures of a shared catalogue are copied into the local
+        // folder the page and the sheet read them from.
+        QDir().mkpath(images);
+        DbError pictures;
+        if (FetchServerPictures(*connection, images, &pictures) < 0)
+            messenger().showMessage(pictures.message, IMessenger::Icon::Warning);
     }
 
     m_connection = std::move(connection);
     m_listReader.reset();
-    m_path = QFileInfo(path).absoluteFilePath();
+    m_path = where;
     m_currentCategory = -1;
     m_selectedBooks.clear();
     SetImagesFolder(images);

@@ -30,6 +30,11 @@ public:
     // catalogue (its fixed rows named in the interface language).
     bool NewDatabase(const QString &path);
 
+    // Why the last OnOpenDocument failed. A server's request for a password
+    // (DbErrorCode::PasswordNeeded, PasswordWrong) and a database without a
+    // catalogue (NoCatalogue) are not shown: the caller asks the user.
+    const DbError &openError() const { return m_openError; }
+
     bool hasConnection() const { return bool(m_connection); }
     Connection *connection() const { return m_connection.get(); }
     std::shared_ptr<Connection> sharedConnection() const { return m_connection; }
@@ -79,4 +84,5 @@ private:
     bool m_newCatalogue = false;
     int m_orphanRowsRemoved = 0;
     bool m_readOnly = false;
+    DbError m_openError;
 };

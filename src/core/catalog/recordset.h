@@ -38,6 +38,11 @@ public:
     int fieldIndex(const QString &name) const;
 
     FieldValue field(int index) const;
+    // The kind of value the column is declared to hold (Null: undeclared).
+    FieldValue::Kind fieldKind(int index) const
+    {
+        return index >= 0 && index < int(m_declared.size()) ? m_declared[size_t(index)] : FieldValue::Kind::Null;
+    }
     FieldValue field(const QString &name) const { return field(fieldIndex(name)); }
     // FieldToText(field(index)), with text read straight from the row: the
     // book list reads hundreds of thousands of values at a time.
