@@ -195,7 +195,8 @@ bool writeBook(const CBookRecord &r, bool isNew, CategoryId categoryId, const QS
         bookId = max + 1;
     }
 
-    if (!isNew && connection.isShared() && !checkRowVersion(r, connection, failure))
+    // A record that was never read from the catalogue has no version to compare.
+    if (!isNew && connection.isShared() && r.loadedVersion > 0 && !checkRowVersion(r, connection, failure))
         return false;
 
     // The pictures are copied before the book row is written: one that

@@ -155,6 +155,11 @@ QString SqliteToPostgres(const QString &input)
             }
         }
         p.text.replace(collate, QString());
+        // "WHERE 0" finds nothing on a file; the server wants a truth value.
+        static const QRegularExpression constantCondition(QStringLiteral("\\b(WHERE|AND|OR)\\s+([01])\\s*($|\\)|\\bORDER\\b|\\bLIMIT\\b|\\bGROUP\\b)"),
+                                                          QRegularExpression::CaseInsensitiveOption);
+        for (auto m = constantCondition.match(p.text); m.hasMatch(); m = constantCondition.match(p.text, m.capturedStart() + 1))
+            p.text.replace(m.capturedStart(2), 1, m.captured(2) == QLatin1String("1") ? QStringLiteral("true") : QStringLiteral("false"));
     }
     QString out;
     for (const Piece &p : pieces)

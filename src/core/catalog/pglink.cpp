@@ -145,6 +145,8 @@ std::unique_ptr<PgLink> PgLink::connect(const ServerAddress &address, const QStr
 bool PgLink::setUp(DbError *error)
 {
     PQsetClientEncoding(m_conn, "UTF8");
+    // The server's notices ("extension already exists") are not the user's business.
+    PQsetNoticeProcessor(m_conn, [](void *, const char *) {}, nullptr);
     // The catalogue's schema first; the extensions live in public.
     QByteArray settings = "SET search_path TO " + quoted(m_schema) + ", public; "
                           "SET standard_conforming_strings TO on; SET DateStyle TO ISO; "
@@ -194,6 +196,8 @@ PGresult *PgLink::exec(const QByteArray &sql, DbError *error)
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_EMPTY_QUERY)
         return result;
     m_lastError = errorOf(result);
+    if (qEnvironmentVariableIsSet("ORDO_DEBUG_SQL"))
+        qWarning("server SQL failed: %s\n  %s", sql.constData(), qPrintable(m_lastError.message));
     setError(error, m_lastError);
     if (result)
         PQclear(result);

@@ -5,6 +5,7 @@
 #include "recordset.h"
 
 #include <QStringList>
+#include <utility>
 
 namespace {
 
@@ -162,6 +163,20 @@ END $f$;
 CREATE TRIGGER book_version AFTER INSERT OR UPDATE OR DELETE ON book
   FOR EACH ROW EXECUTE FUNCTION ordo_book_version();
 
+-- A row added without its number gets the highest plus one, as a file
+-- catalogue gives it.
+CREATE FUNCTION ordo_next_id() RETURNS trigger LANGUAGE plpgsql AS $f$
+DECLARE
+  next bigint;
+BEGIN
+  IF (to_jsonb(NEW) ->> TG_ARGV[0]) IS NULL THEN
+    EXECUTE format('SELECT COALESCE(MAX(%I), 0) + 1 FROM %I.%I', TG_ARGV[0], TG_TABLE_SCHEMA, TG_TABLE_NAME)
+      INTO next;
+    NEW := jsonb_populate_record(NEW, jsonb_build_object(TG_ARGV[0], next));
+  END IF;
+  RETURN NEW;
+END $f$;
+
 -- Tells every other program that has the catalogue open which table changed.
 CREATE FUNCTION ordo_notify() RETURNS trigger LANGUAGE plpgsql SECURITY DEFINER AS $f$
 BEGIN
@@ -208,6 +223,13 @@ const char *const kNotifiedTables[] = {"book", "book_category", "category", "lin
                                        "bookbinding", "bookextras", "bookstore", "booklocation", "bookstatus",
                                        "bookformat"};
 
+const std::pair<const char *, const char *> kNumberedTables[] = {
+    {"bookpublisher", "publisherid"}, {"booklanguage", "languageid"}, {"bookbinding", "bindingid"},
+    {"bookextras", "extrasid"},       {"bookstore", "storeid"},       {"booklocation", "locationid"},
+    {"bookstatus", "statusid"},       {"bookformat", "formatid"},     {"bookseries", "seriesid"},
+    {"category", "catid"},            {"book", "bookid"},             {"borrower", "borrowerid"},
+    {"loan", "loanid"}};
+
 const char *const kFixedRows = R"SQL(
 INSERT INTO category (CatID, Name) VALUES (1, 'Book Collection'), (2, 'Favorites'), (3, 'Search Results'),
   (4, 'Reading List');
@@ -234,6 +256,10 @@ QStringList ServerSchemaStatements(const QString &schema)
         statements << QStringLiteral("CREATE TRIGGER %1_notify AFTER INSERT OR UPDATE OR DELETE OR TRUNCATE ON %1 "
                                      "FOR EACH STATEMENT EXECUTE FUNCTION ordo_notify()")
                           .arg(QLatin1String(table));
+    for (const auto &[table, key] : kNumberedTables)
+        statements << QStringLiteral("CREATE TRIGGER %1_number BEFORE INSERT ON %1 FOR EACH ROW "
+                                     "EXECUTE FUNCTION ordo_next_id('%2')")
+                          .arg(QLatin1String(table), QLatin1String(key));
     statements << QString::fromUtf8(kFixedRows);
     statements << QStringLiteral("INSERT INTO ordo_meta (Key, Value) VALUES ('schema_version', '%1')")
                       .arg(kServerSchemaVersion);

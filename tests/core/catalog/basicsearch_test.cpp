@@ -169,6 +169,7 @@ private slots:
     // asking for them finds nothing instead of failing.
     void seriesAndYear_inCatalogueWithoutThem_findNothing()
     {
+        SKIP_ON_SERVER("server catalogues are made whole");
         TestCatalog cat;
         RecordingMessenger m;
         addSampleBooks(cat);
@@ -283,6 +284,7 @@ private slots:
 
     void errorWhileReadingRows_keepsRowsAlreadyAdded()
     {
+        SKIP_ON_SERVER("the failure is made with a file view");
         TestCatalog cat;
         RecordingMessenger m;
         addSampleBooks(cat);
@@ -306,6 +308,7 @@ private slots:
 
     void queryError_keepsTheClearingAndShowsTheStatement()
     {
+        SKIP_ON_SERVER("the failure is made with a file trigger");
         TestCatalog cat;
         RecordingMessenger m;
         addSampleBooks(cat);

@@ -157,6 +157,7 @@ private slots:
     }
     void failingStatement_isShownAndTheRestIsKept()
     {
+        SKIP_ON_SERVER("the failure is made with a file trigger");
         QFETCH(QString, raise);
         RecordingMessenger messenger;
         TestCatalog cat;
@@ -175,6 +176,7 @@ private slots:
 
     void recycleBin_failedDelete_keepsTheCovers()
     {
+        SKIP_ON_SERVER("the failure is made with a file trigger");
         RecordingMessenger messenger;
         TestCatalog cat;
         addBook(cat, 1, "'1.jpg'");

@@ -54,6 +54,7 @@ private slots:
     // NULL, dates).
     void fieldText_readsLikeFieldToText()
     {
+        SKIP_ON_SERVER("a server column holds no text in a number column");
         TestCatalog cat;
         cat.exec("INSERT INTO book (BookID, Title, Author, ISBN, Edition, PageCount, ReleaseDate) VALUES "
                  "(1, 'Ἰλιάς 红楼梦', NULL, 1234, 'Первое', 'x12', 'Jan 05, 2004')");
@@ -70,6 +71,7 @@ private slots:
     // All Books is read from the index alone.
     void listIndexCoversTheListedColumns()
     {
+        SKIP_ON_SERVER("reads the file's schema table");
         TestCatalog cat;
         QCOMPARE(cat.count("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = 'book_rows'"),
                  1);

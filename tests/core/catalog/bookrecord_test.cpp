@@ -240,6 +240,7 @@ private slots:
     // name stays as it was and the book still loads.
     void load_lookupIdThatIsNoNumber_isNeverPutIntoSql()
     {
+        SKIP_ON_SERVER("a server column holds no text in a number column");
         QFETCH(QString, storedId);
         Fixture f;
         RecordingMessenger m;
@@ -257,6 +258,7 @@ private slots:
 
     void saveExisting_keepsIdAndMemberships()
     {
+        SKIP_ON_SERVER("checked with the file engine's SQL");
         Fixture f;
         f.cat.exec("INSERT INTO category (CatID, Name, ParentID) VALUES (32, 'Novels', 1)");
         CBookRecord r;
@@ -305,6 +307,7 @@ private slots:
 
     void saveExisting_renumbersLinksInOrder()
     {
+        SKIP_ON_SERVER("checked with the file engine's SQL");
         Fixture f;
         f.addBook(4);
         f.cat.exec("INSERT INTO link (BookID, LinkID, Name, Path) VALUES (4, 2, 'two', 'p2')");

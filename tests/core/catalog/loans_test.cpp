@@ -212,6 +212,7 @@ private slots:
 
     void deletingBook_deletesItsLoans_borrowerStays()
     {
+        SKIP_ON_SERVER("runs the sqlite3 shell on the file");
         RecordingMessenger recorder;
         TestCatalog cat;
         addBook(cat, 1, "One");
@@ -297,6 +298,7 @@ private slots:
     // so): no loans, empty loan lists, and the list and search still work.
     void catalogueWithoutLoanTables_hasNoLoans()
     {
+        SKIP_ON_SERVER("server catalogues are made whole");
         RecordingMessenger recorder;
         TestCatalog cat;
         addBook(cat, 1, "Ἰλιάς");
@@ -318,6 +320,7 @@ private slots:
     // catalogues have them, and keeps every byte of what it held.
     void olderCatalogue_getsLoanTables_keepsItsData()
     {
+        SKIP_ON_SERVER("server catalogues are made whole");
         TestCatalog cat;
         TestCatalog fresh;
         const QStringList templateSchema = schemaOf(fresh, kLoanObjects);
