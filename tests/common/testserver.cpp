@@ -59,7 +59,8 @@ QString TestServer::newCatalogue(const QString &user)
         const bool reader = user == QLatin1String("ordo_reader");
         const QString rights = reader ? QStringLiteral("SELECT") : QStringLiteral("SELECT, INSERT, UPDATE, DELETE");
         for (const QString &sql : {QStringLiteral("GRANT USAGE ON SCHEMA %1 TO %2").arg(schema, user),
-                                   QStringLiteral("GRANT %3 ON ALL TABLES IN SCHEMA %1 TO %2").arg(schema, user, rights)}) {
+                                   QStringLiteral("GRANT %3 ON ALL TABLES IN SCHEMA %1 TO %2").arg(schema, user, rights),
+                                   QStringLiteral("GRANT SELECT ON ALL SEQUENCES IN SCHEMA %1 TO %2").arg(schema, user)}) {
             if (!admin->execute(sql, nullptr, &error))
                 qFatal("cannot grant: %s", qPrintable(error.message));
         }
