@@ -9,6 +9,7 @@
 #include "imagesfolder.h"
 #include "orphanrows.h"
 #include "recordset.h"
+#include "serveraddress.h"
 #include "sqlvalue.h"
 
 #include <QCoreApplication>
@@ -61,6 +62,12 @@ bool precheckFile(const QString &path)
     return true;
 }
 
+QString displayName(const QString &address)
+{
+    const std::optional<ServerAddress> parsed = ServerAddress::parse(address);
+    return parsed ? parsed->displayName() : address;
+}
+
 bool isCatalogue(Connection &connection)
 {
     for (const char *table : {"book", "category", "book_category", "link"}) {
@@ -89,7 +96,8 @@ void COrdoDoc::setCurrentCategory(CategoryId category)
 
 bool COrdoDoc::OnOpenDocument(const QString &path)
 {
-    if (!precheckFile(path)) {
+    const bool onServer = ServerAddress::isServerAddress(path);
+    if (!onServer && !precheckFile(path)) {
         // Left set, the flag would rename the fixed rows of whatever catalogue
         // is opened next.
         m_newCatalogue = false;
@@ -103,7 +111,8 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     std::shared_ptr<Connection> connection = Connection::open(path, &error);
     if (connection && !isCatalogue(*connection)) {
         connection.reset();
-        error.message = tr("%1 is not an Ordoteca catalogue.").arg(QDir::toNativeSeparators(path));
+        error.message = tr("%1 is not an Ordoteca catalogue.")
+                            .arg(onServer ? displayName(path) : QDir::toNativeSeparators(path));
     }
     if (!connection) {
         m_newCatalogue = false;
@@ -131,9 +140,10 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
         m_newCatalogue = false;
     }
 
-    const QString images = ImagesFolderForCatalog(QFileInfo(path).absoluteFilePath());
+    // A shared catalogue keeps its pictures in itself: no folder beside it.
+    const QString images = onServer ? QString() : ImagesFolderForCatalog(QFileInfo(path).absoluteFilePath());
     int orphans = 0;
-    if (!readOnly) {
+    if (!readOnly && !onServer) {
         // The special categories must exist; an existing row keeps its name.
         ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(2, 'Favorites')"), false,
                    *connection);
@@ -165,7 +175,7 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
 
     m_connection = std::move(connection);
     m_listReader.reset();
-    m_path = QFileInfo(path).absoluteFilePath();
+    m_path = onServer ? path : QFileInfo(path).absoluteFilePath();
     m_currentCategory = -1;
     m_selectedBooks.clear();
     SetImagesFolder(images);
