@@ -25,7 +25,7 @@ struct CommandText
 const CommandText kCommands[] = {
     {Cmd::NewDatabase, QT_TRANSLATE_NOOP("CMainFrame", "&New Database..."), QT_TRANSLATE_NOOP("CMainFrame", "Create a new book database\nNew Database")},
     {Cmd::OpenDatabase, QT_TRANSLATE_NOOP("CMainFrame", "&Open Database..."), QT_TRANSLATE_NOOP("CMainFrame", "Open an existing book database\nOpen Database")},
-    {Cmd::OpenServerCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "Open &Server Catalogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Open a catalogue kept on a PostgreSQL server\nOpen Server Catalogue")},
+    {Cmd::OpenServerCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "Open Server Ca&talogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Open a catalogue kept on a PostgreSQL server\nOpen Server Catalogue")},
     {Cmd::NewServerCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "Ne&w Server Catalogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Make a catalogue in an empty database on a PostgreSQL server\nNew Server Catalogue")},
     {Cmd::Reconnect, QT_TRANSLATE_NOOP("CMainFrame", "&Reconnect"), QT_TRANSLATE_NOOP("CMainFrame", "Connect again to the server whose connection was lost\nReconnect")},
     {Cmd::SaveAsHtml, QT_TRANSLATE_NOOP("CMainFrame", "Save As &HTML..."), QT_TRANSLATE_NOOP("CMainFrame", "Save the book page as an HTML file\nSave As HTML")},

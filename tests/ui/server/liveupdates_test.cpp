@@ -1,3 +1,4 @@
+#include "app/commandids.h"
 #include "app/mainframe.h"
 #include "app/ordoapp.h"
 #include "app/recentfilelist.h"
@@ -13,6 +14,7 @@
 #include "testcatalog.h"
 #include "testsettings.h"
 
+#include <QAction>
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -143,6 +145,26 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(list->bookListModel()->rowCount(), 2, 2000);
         QCOMPARE(doc->selectedBooks(), QVector<BookId>{beta});
         QCOMPARE(m_messages->messages, QStringList());
+    }
+
+    void readerGetsTheReadOnlyWindow()
+    {
+        ServerAddress reader = *ServerAddress::parse(m_address);
+        reader.user = QStringLiteral("ordo_reader");
+        const QString schema = reader.schema;
+        QVERIFY(m_other->execute(QStringLiteral("GRANT USAGE ON SCHEMA %1 TO ordo_reader").arg(schema)));
+        QVERIFY(m_other->execute(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA %1 TO ordo_reader").arg(schema)));
+        ServerPasswords::set(reader.toString(), QStringLiteral("ordo_reader-pw"));
+        QVERIFY(m_app->OpenDocumentFile(reader.toString()));
+        QVERIFY(m_app->document()->isReadOnly());
+        QCOMPARE(m_app->mainFrame()->windowTitle(),
+                 reader.displayName() + QStringLiteral(" (read-only) - Ordoteca"));
+        m_app->mainFrame()->updateCommandStates();
+        QVERIFY(!m_app->mainFrame()->action(Cmd::AddBook)->isEnabled());
+        QVERIFY(!m_app->mainFrame()->action(Cmd::EditBook)->isEnabled());
+        // Nothing is lost, so there is nothing to reconnect.
+        QVERIFY(!m_app->mainFrame()->action(Cmd::Reconnect)->isEnabled());
+        QVERIFY(m_app->mainFrame()->action(Cmd::OpenServerCatalogue)->isEnabled());
     }
 };
 
