@@ -3,6 +3,7 @@
 #include "app/commandids.h"
 #include "app/messenger.h"
 #include "catalog/ordodoc.h"
+#include "catalog/recordset.h"
 
 CReconnectCommand::CReconnectCommand(COrdoDoc *doc, QObject *parent) : QObject(parent), m_doc(doc) {}
 
@@ -26,9 +27,12 @@ void CReconnectCommand::runCommand(int)
         messenger().showMessage(error.message, IMessenger::Icon::Error);
         return;
     }
-    // The list reads through a second connection, gone with the first.
+    // The list reads through a second connection, gone with the first; it
+    // only finds out when it is next used, so it is asked now.
     Connection *reader = m_doc->listReader();
-    if (reader && reader != m_doc->connection() && reader->isConnectionLost())
+    DbError readerError;
+    if (reader && reader != m_doc->connection() &&
+        (reader->isConnectionLost() || !reader->execute(QStringLiteral("SELECT 1"), nullptr, &readerError)))
         reader->reconnect();
     emit reconnected();
 }

@@ -166,6 +166,27 @@ private slots:
         QVERIFY(!m_app->mainFrame()->action(Cmd::Reconnect)->isEnabled());
         QVERIFY(m_app->mainFrame()->action(Cmd::OpenServerCatalogue)->isEnabled());
     }
+
+    void lostConnectionIsOfferedAgain()
+    {
+        // The reader's connections (this window's only) are cut by the server.
+        QAction *reconnect = m_app->mainFrame()->action(Cmd::Reconnect);
+        const int rows = m_app->mainFrame()->listView()->bookListModel()->rowCount();
+        QVERIFY(m_other->execute(
+            QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = 'ordo_reader'")));
+        QTRY_VERIFY_WITH_TIMEOUT(reconnect->isEnabled(), 5000);
+        QVERIFY(m_app->document()->connection()->isConnectionLost());
+
+        reconnect->trigger();
+        QVERIFY(!m_app->document()->connection()->isConnectionLost());
+        m_app->mainFrame()->updateCommandStates();
+        QVERIFY(!reconnect->isEnabled());
+        QCOMPARE(m_app->mainFrame()->listView()->bookListModel()->rowCount(), rows);
+
+        // Watching goes on over the new connection.
+        QVERIFY(addBook(QStringLiteral("Delta"), m_app->document()->currentCategory()));
+        QTRY_COMPARE_WITH_TIMEOUT(m_app->mainFrame()->listView()->bookListModel()->rowCount(), rows + 1, 2000);
+    }
 };
 
 QTEST_MAIN(LiveUpdatesTest)
