@@ -2,6 +2,8 @@
 
 #include "registrykey.h"
 
+#include "catalog/serveraddress.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,6 +27,9 @@ QString CRecentFileList::normalised(const QString &path)
 {
     if (path.trimmed().isEmpty())
         return {};
+    // A server address is no path: made absolute it would name a folder.
+    if (ServerAddress::isServerAddress(path))
+        return path.trimmed();
     return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
 }
 

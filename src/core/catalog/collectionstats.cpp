@@ -4,6 +4,7 @@
 #include "booklistquery.h"
 #include "catalogueupgrade.h"
 #include "connection.h"
+#include "recordset.h"
 #include "seriesschema.h"
 #include "typednumber.h"
 
@@ -13,7 +14,6 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <functional>
-#include <sqlite3.h>
 
 namespace {
 
@@ -21,47 +21,43 @@ const char kScopeTable[] = "temp.ordo_stats_scope";
 // Between the text prices of a group (a control character no price holds).
 constexpr int kPriceSeparator = 31;
 
-// The few statements run here, read straight through the engine: no
-// per-cell values are made for what is only counted.
+// The few statements run here, read a row at a time; what is only counted
+// is read as numbers straight from the row.
 class Query
 {
 public:
-    Query(Connection &connection, const QString &sql) : m_db(connection.handle())
+    Query(Connection &connection, const QString &sql)
     {
-        const QByteArray text = sql.toUtf8();
-        if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, nullptr) != SQLITE_OK)
-            m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
+        DbError error;
+        if (!m_rows.open(connection, sql, &error))
+            m_error = error.message;
     }
-    ~Query() { sqlite3_finalize(m_stmt); }
     Query(const Query &) = delete;
     Query &operator=(const Query &) = delete;
 
     // Next row; false at the end or on an error (then error() says which).
     bool next()
     {
-        if (!m_stmt)
+        if (!m_rows.isOpen())
             return false;
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc != SQLITE_DONE)
-            m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
-        return false;
+        if (m_first) {
+            m_first = false;
+            return !m_rows.isEOF();
+        }
+        DbError error;
+        if (!m_rows.moveNext(&error) && error.isSet())
+            m_error = error.message;
+        return !m_rows.isEOF();
     }
-    QString text(int column) const
-    {
-        const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
-        return t ? QString::fromUtf8(t, sqlite3_column_bytes(m_stmt, column)) : QString();
-    }
-    bool isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
-    qint64 integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
-    double real(int column) const { return sqlite3_column_double(m_stmt, column); }
-    sqlite3_stmt *handle() const { return m_stmt; }
+    QString text(int column) const { return QString::fromUtf8(m_rows.fieldUtf8(column)); }
+    bool isNull(int column) const { return m_rows.field(column).isNull(); }
+    qint64 integer(int column) const { return m_rows.int64Field(column); }
+    double real(int column) const { return m_rows.field(column).toDouble(); }
     const QString &error() const { return m_error; }
 
 private:
-    sqlite3 *m_db;
-    sqlite3_stmt *m_stmt = nullptr;
+    Recordset m_rows;
+    bool m_first = true;
     QString m_error;
 };
 
@@ -180,16 +176,15 @@ bool StatsRun::fillScope()
         !exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(kScopeTable))))
         return false;
     if (m_scope.kind == StatsScope::Selection) {
-        Query insert(m_connection,
-                     QStringLiteral("INSERT OR IGNORE INTO %1 (BookID) VALUES (?)").arg(QLatin1String(kScopeTable)));
-        if (!insert.error().isEmpty())
-            return fail(insert.error());
-        for (BookId id : m_scope.books) {
-            sqlite3_bind_int64(insert.handle(), 1, id);
-            insert.next();
-            if (!insert.error().isEmpty())
-                return fail(insert.error());
-            sqlite3_reset(insert.handle());
+        // Numbers only, so they go into the statement as they are.
+        constexpr int kPerInsert = 500;
+        for (qsizetype first = 0; first < m_scope.books.size(); first += kPerInsert) {
+            QStringList values;
+            for (qsizetype i = first; i < qMin(first + kPerInsert, m_scope.books.size()); ++i)
+                values << QStringLiteral("(%1)").arg(m_scope.books.at(i));
+            if (!exec(QStringLiteral("INSERT OR IGNORE INTO %1 (BookID) VALUES %2")
+                          .arg(QLatin1String(kScopeTable), values.join(QLatin1Char(',')))))
+                return false;
         }
         return true;
     }

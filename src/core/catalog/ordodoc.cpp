@@ -63,6 +63,12 @@ bool precheckFile(const QString &path)
     return true;
 }
 
+QString displayName(const QString &address)
+{
+    const std::optional<ServerAddress> parsed = ServerAddress::parse(address);
+    return parsed ? parsed->displayName() : address;
+}
+
 bool isCatalogue(Connection &connection)
 {
     for (const char *table : {"book", "category", "book_category", "link"}) {
@@ -107,7 +113,8 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     std::shared_ptr<Connection> connection = Connection::open(path, &error);
     if (connection && !isCatalogue(*connection)) {
         connection.reset();
-        error.message = tr("%1 is not an Ordoteca catalogue.").arg(QDir::toNativeSeparators(path));
+        error.message = tr("%1 is not an Ordoteca catalogue.")
+                            .arg(server ? displayName(path) : QDir::toNativeSeparators(path));
     }
     if (!connection) {
         m_newCatalogue = false;
@@ -142,7 +149,7 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
     const QString where = server ? connection->path() : QFileInfo(path).absoluteFilePath();
     const QString images = ImagesFolderForCatalogue(where);
     int orphans = 0;
-    if (!readOnly) {
+    if (!readOnly && !server) {
         // The special categories must exist; an existing row keeps its name.
         ExecuteSql(QStringLiteral("INSERT INTO category(CatID, Name) VALUES(2, 'Favorites')"), false,
                    *connection);
@@ -161,7 +168,7 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
         UpgradeCatalogue(*connection);
 
         const QFileInfo imagesInfo(images);
-        if (!imagesInfo.isDir() && !(server ? QDir().mkpath(images) : QDir().mkdir(images))) {
+        if (!imagesInfo.isDir() && !QDir().mkdir(images)) {
             messenger().showMessage(LoadStr(IDS_CANNOT_CREATE_DIRECTORY, QDir::toNativeSeparators(images)),
                                     IMessenger::Icon::Error);
             return false;
@@ -169,8 +176,7 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
         // A save or a backup cut short (a crash, a kill) may have left
         // pictures or half-made files behind.
         CCoverFiles::CleanUp(images, *connection);
-        if (!server)
-            CCatalogueBackup::CleanUp(path);
+        CCatalogueBackup::CleanUp(path);
     }
     if (server) {
         // The pictures of a shared catalogue are copied into the local

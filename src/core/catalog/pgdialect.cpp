@@ -135,6 +135,9 @@ QString SqliteToPostgres(const QString &input)
         p.text.replace(likeCall, QStringLiteral("ordo_like("));
         p.text.replace(like, QStringLiteral("ILIKE"));
         p.text.replace(charCall, QStringLiteral("chr("));
+        static const QRegularExpression tempSchema(QStringLiteral("\\btemp\\."),
+                                                   QRegularExpression::CaseInsensitiveOption);
+        p.text.replace(tempSchema, QStringLiteral("pg_temp."));
         // x GLOB 'pattern' -> x::text SIMILAR TO 'pattern'
         if (const auto m = globTail.match(p.text);
             m.hasMatch() && i + 1 < pieces.size() && pieces[i + 1].quoted &&

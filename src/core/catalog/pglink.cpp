@@ -151,8 +151,6 @@ bool PgLink::setUp(DbError *error)
     QByteArray settings = "SET search_path TO " + quoted(m_schema) + ", public; "
                           "SET standard_conforming_strings TO on; SET DateStyle TO ISO; "
                           "SET extra_float_digits TO 1";
-    if (m_reader)
-        settings += "; SET default_transaction_read_only TO on";
     if (!run(settings, error))
         return false;
     PGresult *user = exec("SELECT current_user", error);

@@ -199,6 +199,9 @@ CREATE FUNCTION ordo_total_step(sum double precision, value double precision) RE
   LANGUAGE sql IMMUTABLE AS $f$ SELECT sum + COALESCE(value, 0) $f$;
 CREATE AGGREGATE total(double precision) (SFUNC = ordo_total_step, STYPE = double precision, INITCOND = '0');
 CREATE AGGREGATE group_concat(text, text) (SFUNC = ordo_concat_step, STYPE = text);
+CREATE FUNCTION ordo_concat_any(joined text, value anyelement, separator text) RETURNS text LANGUAGE sql
+  IMMUTABLE AS $f$ SELECT ordo_concat_step(joined, value::text, separator) $f$;
+CREATE AGGREGATE group_concat(anyelement, text) (SFUNC = ordo_concat_any, STYPE = text);
 
 -- Basic Search: LIKE without regard to case (and accents), over several
 -- columns in one call. The pattern's backslashes are plain characters, as on

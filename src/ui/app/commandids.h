@@ -17,6 +17,9 @@ enum : int {
     RecentFileLast = 57631,
     Exit = 57665,
     RestoreBackup = 32830,
+    OpenServerCatalogue = 32860,
+    NewServerCatalogue = 32861,
+    Reconnect = 32862,
     // Edit
     Cut = 57635,
     Copy = 57634,

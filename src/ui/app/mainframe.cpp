@@ -6,11 +6,15 @@
 #include "browse/ordotreeview.h"
 #include "catalog/booklistquery.h"
 #include "catalog/ordodoc.h"
+#include "catalog/serveraddress.h"
 #include "cataloguetools.h"
 #include "commandids.h"
 #include "loans/loantools.h"
 #include "page/ordohtmlview.h"
 #include "stats/statisticscommand.h"
+#include "catalog/cataloguewatcher.h"
+#include "server/liveupdates.h"
+#include "server/reconnectcommand.h"
 #include "widgets/toolbarimageset.h"
 #include "widgets/toolbarstrip.h"
 #include <QToolButton>
@@ -102,6 +106,11 @@ bool CMainFrame::create()
     m_router.addToChain(m_loanTools);
     statusBar()->insertPermanentWidget(0, m_loanTools->overdueNotice());
     m_router.addToChain(new CStatisticsCommand(m_doc, this));
+    m_liveUpdates = new CLiveUpdates(m_doc, m_tree, m_list, this);
+    auto *reconnect = new CReconnectCommand(m_doc, this);
+    m_router.addToChain(reconnect);
+    connect(reconnect, &CReconnectCommand::reconnected, m_liveUpdates, &CLiveUpdates::refreshAll);
+    connect(m_liveUpdates->watcher(), &CCatalogueWatcher::connectionLost, this, &CMainFrame::updateCommandStates);
     // A loan list changes its rows; elsewhere the selection stays and only
     // the page (which shows the loans) is redrawn.
     connect(m_loanTools, &CLoanTools::loansChanged, this, [this] {
@@ -164,10 +173,16 @@ bool CMainFrame::writesCatalogue(int id)
 
 void CMainFrame::updateTitle()
 {
+    // A server catalogue is named by its database and server, a file by its name.
+    QString name = QFileInfo(m_doc->path()).fileName();
+    if (ServerAddress::isServerAddress(m_doc->path())) {
+        if (const std::optional<ServerAddress> address = ServerAddress::parse(m_doc->path()))
+            name = address->displayName();
+    }
     if (m_doc->hasConnection() && m_doc->isReadOnly())
-        setWindowTitle(tr("%1 (read-only) - Ordoteca").arg(QFileInfo(m_doc->path()).fileName()));
+        setWindowTitle(tr("%1 (read-only) - Ordoteca").arg(name));
     else if (m_doc->hasConnection())
-        setWindowTitle(QStringLiteral("%1 - Ordoteca").arg(QFileInfo(m_doc->path()).fileName()));
+        setWindowTitle(QStringLiteral("%1 - Ordoteca").arg(name));
     else
         setWindowTitle(QStringLiteral("Ordoteca"));
 }

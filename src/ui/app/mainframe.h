@@ -14,6 +14,7 @@ class CHelpWindow;
 class CPaneFocusMarker;
 class CCatalogueTools;
 class CLoanTools;
+class CLiveUpdates;
 class CListFilterBar;
 class COrdoDoc;
 class CWelcomePage;
@@ -52,6 +53,8 @@ public:
     CommandRouter &router() { return m_router; }
     CCatalogueTools *catalogueTools() const { return m_catalogueTools; }
     CLoanTools *loanTools() const { return m_loanTools; }
+    // Other people's changes to a shared catalogue, shown as they come.
+    CLiveUpdates *liveUpdates() const { return m_liveUpdates; }
 
     // File titles of Styles/CSS/*.css and Styles/*.xsl (at most 100 each).
     QStringList styleList() const { return m_styles; }
@@ -155,4 +158,5 @@ private:
     UrlOpener m_urlOpener;
     CCatalogueTools *m_catalogueTools = nullptr;
     CLoanTools *m_loanTools = nullptr;
+    CLiveUpdates *m_liveUpdates = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 namespace {
@@ -97,4 +98,26 @@ bool CMessageBoxMessenger::askYesNo(const QString &text, Icon icon)
         yes = box->exec() == QMessageBox::Yes;
     });
     return yes;
+}
+
+int CMessageBoxMessenger::askChoice(const QString &text, const QStringList &buttons, Icon icon)
+{
+    int chosen = int(buttons.size()) - 1;
+    RunOnUiThread([&] {
+        const auto box = MakeBox(icon, text, QMessageBox::NoButton, m_parent);
+        QList<QAbstractButton *> made;
+        for (int i = 0; i < buttons.size(); ++i) {
+            const bool last = i == buttons.size() - 1;
+            made << box->addButton(buttons.at(i), last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+        }
+        if (made.isEmpty())
+            return;
+        box->setDefaultButton(qobject_cast<QPushButton *>(made.constFirst()));
+        box->setEscapeButton(made.constLast());
+        box->exec();
+        chosen = int(made.indexOf(box->clickedButton()));
+        if (chosen < 0)
+            chosen = int(made.size()) - 1;
+    });
+    return chosen;
 }

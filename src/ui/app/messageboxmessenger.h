@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/messenger.h"
+#include "choicequestion.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -10,7 +11,7 @@
 // Shows the program's messages and questions in message boxes over the main
 // window. Safe to call from a worker thread: the box is shown by the
 // user-interface thread while the caller waits.
-class CMessageBoxMessenger : public IMessenger
+class CMessageBoxMessenger : public IMessenger, public IChoiceMessenger
 {
 public:
     explicit CMessageBoxMessenger(QWidget *parent = nullptr) : m_parent(parent) {}
@@ -20,6 +21,7 @@ public:
 
     void showMessage(const QString &text, Icon icon = Icon::Warning) override;
     bool askYesNo(const QString &text, Icon icon = Icon::Question) override;
+    int askChoice(const QString &text, const QStringList &buttons, Icon icon) override;
 
     // The box for text: plain text always (messages carry book fields and
     // web text), and never taller than the screen: text that would not fit

@@ -13,6 +13,10 @@
 #include "widgets/accessiblenames.h"
 #include "transfer/transfercommands.h"
 #include "widgets/savefiledialog.h"
+#include "catalog/serveraddress.h"
+#include "server/passwordprompt.h"
+#include "server/serverdialog.h"
+#include "server/serveropen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,6 +63,15 @@ QString defaultSaveDialog(QWidget *parent, const QString &startFolder)
                          databaseFilter(), QStringLiteral("mdb"));
 }
 
+QString defaultServerDialog(QWidget *parent, bool create)
+{
+    CServerDialog dialog(create ? CServerDialog::Purpose::Create : CServerDialog::Purpose::Open, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const std::optional<ServerAddress> address = dialog.address();
+    return address ? address->toString() : QString();
+}
+
 } // namespace
 
 COrdoApp::COrdoApp(QObject *parent) : QObject(parent)
@@ -66,6 +79,7 @@ COrdoApp::COrdoApp(QObject *parent) : QObject(parent)
     g_instance = this;
     m_openDialog = defaultOpenDialog;
     m_saveDialog = defaultSaveDialog;
+    m_serverDialog = defaultServerDialog;
 }
 
 COrdoApp::~COrdoApp()
@@ -147,7 +161,7 @@ bool COrdoApp::InitInstance(const QString &commandLineFile)
     const QString recent = m_recent.entry(0);
     if (!recent.isEmpty() && OpenDocumentFile(recent))
         return true;
-    if (!recent.isEmpty()) {
+    if (!recent.isEmpty() && !ServerAddress::isServerAddress(recent)) {
         // A catalogue that no longer opens leaves the list, as it does when
         // picked from the File menu; otherwise the same message would greet
         // every start. The user picks another one instead.
@@ -197,7 +211,13 @@ int COrdoApp::ExitInstance()
 
 bool COrdoApp::OpenDocumentFile(const QString &path)
 {
-    return m_doc && m_doc->OnOpenDocument(path);
+    if (!m_doc)
+        return false;
+    if (ServerAddress::isServerAddress(path)) {
+        CPasswordDialogPrompt dialogPrompt(m_frame.get());
+        return ServerOpen::open(*m_doc, path, m_passwordPrompt ? *m_passwordPrompt : dialogPrompt);
+    }
+    return m_doc->OnOpenDocument(path);
 }
 
 void COrdoApp::onDocumentOpened(const QString &path)
@@ -216,8 +236,9 @@ void COrdoApp::showRecentFiles()
 
 void COrdoApp::openRecent(const QString &path)
 {
-    // An entry that no longer opens leaves the list.
-    if (!OpenDocumentFile(path)) {
+    // An entry that no longer opens leaves the list; a server that does not
+    // answer or a password not given today says nothing of tomorrow.
+    if (!OpenDocumentFile(path) && !ServerAddress::isServerAddress(path)) {
         m_recent.Remove(path);
         showRecentFiles();
     }
@@ -225,10 +246,11 @@ void COrdoApp::openRecent(const QString &path)
 
 QString COrdoApp::startFolder() const
 {
-    if (m_doc && m_doc->hasConnection())
+    if (m_doc && m_doc->hasConnection() && !m_doc->connection()->isShared())
         return QFileInfo(m_doc->path()).absolutePath();
     const QString recent = m_recent.entry(0);
-    if (!recent.isEmpty() && QFileInfo(QFileInfo(recent).absolutePath()).isDir())
+    if (!recent.isEmpty() && !ServerAddress::isServerAddress(recent) &&
+        QFileInfo(QFileInfo(recent).absolutePath()).isDir())
         return QFileInfo(recent).absolutePath();
     return QDir::homePath();
 }
@@ -249,6 +271,19 @@ void COrdoApp::onFileNew()
     m_doc->NewDatabase(path);
 }
 
+void COrdoApp::onServerCatalogue(bool create)
+{
+    const QString address = m_serverDialog(m_frame.get(), create);
+    if (address.isEmpty() || !m_doc)
+        return;
+    CPasswordDialogPrompt dialogPrompt(m_frame.get());
+    IPasswordPrompt &prompt = m_passwordPrompt ? *m_passwordPrompt : dialogPrompt;
+    if (create)
+        ServerOpen::create(*m_doc, address, prompt);
+    else
+        ServerOpen::open(*m_doc, address, prompt);
+}
+
 void COrdoApp::onAbout()
 {
     CAboutDlg dialog(m_frame.get());
@@ -260,6 +295,8 @@ bool COrdoApp::servesCommand(int id) const
     switch (id) {
     case Cmd::NewDatabase:
     case Cmd::OpenDatabase:
+    case Cmd::OpenServerCatalogue:
+    case Cmd::NewServerCatalogue:
     case Cmd::Exit:
     case Cmd::About:
         return true;
@@ -283,6 +320,12 @@ void COrdoApp::runCommand(int id)
         break;
     case Cmd::OpenDatabase:
         onFileOpen();
+        break;
+    case Cmd::OpenServerCatalogue:
+        onServerCatalogue(false);
+        break;
+    case Cmd::NewServerCatalogue:
+        onServerCatalogue(true);
         break;
     case Cmd::Exit:
         if (m_frame)

@@ -13,6 +13,7 @@
 class CMainFrame;
 class COrdoDoc;
 class CAccessibleNamer;
+class IPasswordPrompt;
 class QWidget;
 
 // The application: finds its folder, loads the interface language, creates
@@ -40,6 +41,12 @@ public:
     void setApplicationFolder(const QString &folder) { m_appFolderOverride = folder; }
     void setOpenFileDialog(FileDialog dialog) { m_openDialog = std::move(dialog); }
     void setSaveFileDialog(FileDialog dialog) { m_saveDialog = std::move(dialog); }
+    // Asks where a server catalogue is (create: New Server Catalogue); the
+    // address, or empty when the user cancels.
+    using ServerDialog = std::function<QString(QWidget *parent, bool create)>;
+    void setServerDialog(ServerDialog dialog) { m_serverDialog = std::move(dialog); }
+    // Instead of the password dialog (not owned; nullptr: the dialog again).
+    void setPasswordPrompt(IPasswordPrompt *prompt) { m_passwordPrompt = prompt; }
     // Off: keep the messenger that is installed (tests record messages).
     void setUseMessageBoxes(bool use) { m_useMessageBoxes = use; }
 
@@ -49,7 +56,8 @@ public:
     // Undoes start-up: the translation is unloaded, the messenger restored.
     int ExitInstance();
 
-    // Opens path as the catalogue; failures are shown to the user.
+    // Opens path (or a server address) as the catalogue; failures are shown
+    // to the user.
     bool OpenDocumentFile(const QString &path);
 
     COrdoDoc *document() const { return m_doc; }
@@ -71,6 +79,7 @@ private:
     void openRecent(const QString &path);
     void onFileOpen();
     void onFileNew();
+    void onServerCatalogue(bool create);
     void onAbout();
     QString startFolder() const;
     void showRecentFiles();
@@ -84,6 +93,8 @@ private:
     bool m_messengerInstalled = false;
     FileDialog m_openDialog;
     FileDialog m_saveDialog;
+    ServerDialog m_serverDialog;
+    IPasswordPrompt *m_passwordPrompt = nullptr;
     COrdoDoc *m_doc = nullptr;
     CAccessibleNamer *m_namer = nullptr; // a child
     std::unique_ptr<CMainFrame> m_frame;

@@ -45,6 +45,10 @@ public:
     // After an edit: reload, select and focus the row at index row (clamped),
     // and show the page.
     void ReloadAndSelectRow(int row);
+    // Reloads the rows (others changed the catalogue) keeping what the user
+    // looks at: the selected books that are still listed, the current book,
+    // the sort order and the scroll position. The page shows the books again.
+    void ReloadKeepingView();
     // The tick: status text and the deferred page refresh.
     void OnTimer();
 

@@ -76,6 +76,10 @@ bool CBookEditor::EditBook(BookId bookId, int row)
     sheet.SetConnection(m_doc->sharedConnection());
     if (runSheet(sheet) != QDialog::Accepted)
         return false;
-    emit bookEdited(row);
+    // Deleted by someone else meanwhile, the book was saved as a new one.
+    if (sheet.isNewBook())
+        emit bookAdded();
+    else
+        emit bookEdited(row);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "bookproperties.h"
 
+#include "saveconflict.h"
+
 #include "app/defaultvalues.h"
 #include "app/strings.h"
 #include "bookbasicpage.h"
@@ -254,9 +256,44 @@ bool CBookProperties::OnOK()
     collectEditorTexts();
     m_collecting = false;
     copyPagesToRecord();
-    m_saved = m_connection && m_record.Save(m_isNew, m_categoryId, ImagesFolder(), *m_connection);
+    m_saved = m_connection && saveRecord();
     // The save has reported its own problems. It is all or nothing, so a
     // failed one changed nothing: the sheet stays open with everything
     // typed, to try again or to copy the text away.
     return m_saved;
+}
+
+bool CBookProperties::saveRecord()
+{
+    for (;;) {
+        m_record.conflict = {};
+        if (m_record.Save(m_isNew, m_categoryId, ImagesFolder(), *m_connection))
+            return true;
+        // Someone else saved or deleted the book meanwhile (a shared
+        // catalogue): nothing was written and the user decides.
+        switch (AskAboutSaveConflict(m_record.conflict)) {
+        case SaveConflictChoice::Overwrite:
+            m_record.overwrite = true;
+            continue;
+        case SaveConflictChoice::SaveAsNew:
+            SetNewBook(true);
+            continue;
+        case SaveConflictChoice::Reload:
+            reloadRecord();
+            return false;
+        case SaveConflictChoice::KeepEditing:
+            return false;
+        }
+    }
+}
+
+void CBookProperties::reloadRecord()
+{
+    CBookRecord fresh;
+    if (!fresh.Load(m_record.BookID, *m_connection))
+        return;
+    m_record = fresh;
+    copyRecordToPages();
+    for (int i = 0; i < GetPageCount(); ++i)
+        GetPage(i)->UpdateData(false);
 }

@@ -82,6 +82,10 @@ private:
     void copyRecordToPages();
     void copyPagesToRecord();
     void collectEditorTexts();
+    // Saves, settling a conflict with someone else's save with the user.
+    bool saveRecord();
+    // The book as now saved, in place of the edits.
+    void reloadRecord();
 
     CBookBasicPage *m_basicPage = nullptr;
     CBookPersonalPage *m_personalPage = nullptr;
