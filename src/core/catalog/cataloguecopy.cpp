@@ -16,10 +16,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CatalogueCopy", text);
-}
 
 void setError(DbError *out, const DbError &e)
 {
@@ -115,7 +111,7 @@ bool CatalogueCopy::run(DbError *error)
     problems.clear();
     cancelled = false;
     if (!from || !to) {
-        setError(error, {-1, tr("Nothing to copy from or to.")});
+        setError(error, {-1, QCoreApplication::translate("CatalogueCopy", "Nothing to copy from or to.")});
         return false;
     }
     qint64 total = 0;
@@ -149,7 +145,7 @@ bool CatalogueCopy::run(DbError *error)
         return false;
     };
     const auto cancel = [&]() {
-        setError(error, {-1, tr("The copy was cancelled; nothing was kept.")});
+        setError(error, {-1, QCoreApplication::translate("CatalogueCopy", "The copy was cancelled; nothing was kept.")});
         return false;
     };
     DbError e;
@@ -166,7 +162,7 @@ bool CatalogueCopy::run(DbError *error)
         if (!from->hasTable(table))
             continue;
         if (!to->hasTable(table)) {
-            problems << tr("The table %1 has no place in the copy and was left out.").arg(table);
+            problems << QCoreApplication::translate("CatalogueCopy", "The table %1 has no place in the copy and was left out.").arg(table);
             continue;
         }
         const std::optional<TargetColumns> target = targetColumns(*to, table, &e);
@@ -182,7 +178,7 @@ bool CatalogueCopy::run(DbError *error)
         for (int i = 0; i < rs.fieldCount(); ++i) {
             const int t = target->indexOf(rs.fieldName(i));
             if (t < 0) {
-                problems << tr("The column %1.%2 has no place in the copy and was left out.")
+                problems << QCoreApplication::translate("CatalogueCopy", "The column %1.%2 has no place in the copy and was left out.")
                                 .arg(table, rs.fieldName(i));
                 continue;
             }
@@ -231,7 +227,7 @@ bool CatalogueCopy::run(DbError *error)
                     if (ok && v.isEmpty())
                         v = text;
                     if (!ok) {
-                        problems << tr("%1 %2: \"%3\" in %4 is not a number and was left empty.")
+                        problems << QCoreApplication::translate("CatalogueCopy", "%1 %2: \"%3\" in %4 is not a number and was left empty.")
                                         .arg(table, QString::fromUtf8(rs.fieldUtf8(0)), text, rs.fieldName(i));
                         v = QStringLiteral("NULL");
                     }
@@ -264,7 +260,7 @@ bool CatalogueCopy::run(DbError *error)
         for (const QString &name : pictures) {
             const QString file = QDir(fromImages).filePath(name);
             if (!CCoverFiles::IsPlainFileName(name) || !QFileInfo(file).isFile()) {
-                problems << tr("The cover picture %1 is missing from %2 and was not copied.")
+                problems << QCoreApplication::translate("CatalogueCopy", "The cover picture %1 is missing from %2 and was not copied.")
                                 .arg(name, QDir::toNativeSeparators(fromImages));
             } else if (!StoreServerPictures(*to, fromImages, {name}, &e)) {
                 return fail(e);
@@ -291,12 +287,12 @@ bool CatalogueCopy::run(DbError *error)
                                     bytes, &e))
                     return fail(e);
             } else if (!CCoverFiles::IsPlainFileName(name)) {
-                problems << tr("The picture name %1 cannot be a file name and was not copied.").arg(name);
+                problems << QCoreApplication::translate("CatalogueCopy", "The picture name %1 cannot be a file name and was not copied.").arg(name);
             } else {
                 QSaveFile file(QDir(toImages).filePath(name));
                 if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
                     removeWritten();
-                    return fail({-1, tr("Unable to write the picture %1.").arg(QDir::toNativeSeparators(file.fileName()))});
+                    return fail({-1, QCoreApplication::translate("CatalogueCopy", "Unable to write the picture %1.").arg(QDir::toNativeSeparators(file.fileName()))});
                 }
                 written << name;
             }
@@ -334,7 +330,7 @@ int FetchServerPictures(Connection &connection, const QString &folder, DbError *
     if (!connection.isShared())
         return 0;
     if (!QDir().mkpath(folder)) {
-        setError(error, {-1, tr("Unable to create the folder %1.").arg(QDir::toNativeSeparators(folder))});
+        setError(error, {-1, QCoreApplication::translate("CatalogueCopy", "Unable to create the folder %1.").arg(QDir::toNativeSeparators(folder))});
         return -1;
     }
     Recordset rs;
@@ -371,7 +367,7 @@ bool StoreServerPictures(Connection &connection, const QString &folder, const QS
     for (int i = 0; i < fileNames.size(); ++i) {
         QFile file(QDir(folder).filePath(fileNames.at(i)));
         if (!file.open(QIODevice::ReadOnly)) {
-            setError(error, {-1, tr("Unable to read the picture %1.").arg(QDir::toNativeSeparators(file.fileName()))});
+            setError(error, {-1, QCoreApplication::translate("CatalogueCopy", "Unable to read the picture %1.").arg(QDir::toNativeSeparators(file.fileName()))});
             return false;
         }
         const QString name = i < storedNames.size() ? storedNames.at(i) : fileNames.at(i);

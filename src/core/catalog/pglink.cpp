@@ -9,10 +9,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Connection", text);
-}
 
 void setError(DbError *out, const DbError &e)
 {
@@ -94,15 +90,15 @@ DbError PgLink::connectionError(const QByteArray &libpqMessage)
     e.code = -1;
     if (detail.contains(QLatin1String("no password supplied"))) {
         e.code = DbErrorCode::PasswordNeeded;
-        e.message = tr("The server asks for a password.");
+        e.message = QCoreApplication::translate("Connection", "The server asks for a password.");
     } else if (detail.contains(QLatin1String("password authentication failed")) ||
                detail.contains(QLatin1String("authentication failed"))) {
         e.code = DbErrorCode::PasswordWrong;
-        e.message = tr("The server refused the user name or password.");
+        e.message = QCoreApplication::translate("Connection", "The server refused the user name or password.");
     } else if (detail.contains(QLatin1String("SSL"), Qt::CaseInsensitive) ||
                detail.contains(QLatin1String("GSSAPI"))) {
         e.code = DbErrorCode::TlsRefused;
-        e.message = tr("No encrypted (TLS) connection could be made, and the chosen TLS mode requires one.");
+        e.message = QCoreApplication::translate("Connection", "No encrypted (TLS) connection could be made, and the chosen TLS mode requires one.");
     } else if (detail.contains(QLatin1String("Connection refused")) ||
                detail.contains(QLatin1String("could not connect")) ||
                detail.contains(QLatin1String("timeout expired")) ||
@@ -110,12 +106,12 @@ DbError PgLink::connectionError(const QByteArray &libpqMessage)
                detail.contains(QLatin1String("No route to host")) ||
                detail.contains(QLatin1String("Network is unreachable"))) {
         e.code = DbErrorCode::ServerUnreachable;
-        e.message = tr("The server does not answer. Check that it is running and that the host and port are "
+        e.message = QCoreApplication::translate("Connection", "The server does not answer. Check that it is running and that the host and port are "
                        "right.");
     } else if (detail.contains(QLatin1String("does not exist"))) {
-        e.message = tr("The server has no such database or user.");
+        e.message = QCoreApplication::translate("Connection", "The server has no such database or user.");
     } else {
-        e.message = tr("The server refused the connection.");
+        e.message = QCoreApplication::translate("Connection", "The server refused the connection.");
     }
     e.message += QLatin1Char('\n') + detail;
     return e;
@@ -172,7 +168,7 @@ DbError PgLink::errorOf(PGresult *result) const
     DbError e;
     if (PQstatus(m_conn) == CONNECTION_BAD) {
         e.code = DbErrorCode::ConnectionLost;
-        e.message = tr("The connection to the server was lost. Nothing was changed by this step; try again "
+        e.message = QCoreApplication::translate("Connection", "The connection to the server was lost. Nothing was changed by this step; try again "
                        "once the server is back.");
         return e;
     }
@@ -183,7 +179,7 @@ DbError PgLink::errorOf(PGresult *result) const
     const char *primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
     e.message = QString::fromUtf8(primary ? primary : PQerrorMessage(m_conn)).trimmed();
     if (state && qstrcmp(state, "42501") == 0)
-        e.message = tr("You have no right to do this on the server: %1").arg(e.message);
+        e.message = QCoreApplication::translate("Connection", "You have no right to do this on the server: %1").arg(e.message);
     return e;
 }
 
@@ -215,7 +211,7 @@ std::unique_ptr<PgRows> PgLink::query(const QString &sql, qint64 *changes, DbErr
     QString unsupported;
     QString text = PragmaForPostgres(sql, m_schema, &unsupported);
     if (!unsupported.isEmpty()) {
-        m_lastError = {-1, tr("%1 has no meaning on a server catalogue.").arg(unsupported)};
+        m_lastError = {-1, QCoreApplication::translate("Connection", "%1 has no meaning on a server catalogue.").arg(unsupported)};
         setError(error, m_lastError);
         return nullptr;
     }

@@ -12,10 +12,6 @@ const QStringList kSslModes = {QStringLiteral("disable"), QStringLiteral("allow"
                                QStringLiteral("require"), QStringLiteral("verify-ca"),
                                QStringLiteral("verify-full")};
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ServerAddress", text);
-}
 
 // One key=value pair of a libpq connection string, quoted as libpq wants:
 // inside single quotes with backslashes and quotes escaped.
@@ -43,28 +39,28 @@ std::optional<ServerAddress> ServerAddress::parse(const QString &text, QString *
         return std::nullopt;
     };
     if (!isServerAddress(text))
-        return fail(tr("%1 is not a server catalogue address (postgresql://user@host:port/database).").arg(text));
+        return fail(QCoreApplication::translate("ServerAddress", "%1 is not a server catalogue address (postgresql://user@host:port/database).").arg(text));
     const QUrl url(text.trimmed(), QUrl::StrictMode);
     if (!url.isValid())
-        return fail(tr("%1 is not a valid address: %2").arg(text, url.errorString()));
+        return fail(QCoreApplication::translate("ServerAddress", "%1 is not a valid address: %2").arg(text, url.errorString()));
     if (!url.password().isEmpty())
-        return fail(tr("Addresses of server catalogues never hold a password; remove it from %1.")
+        return fail(QCoreApplication::translate("ServerAddress", "Addresses of server catalogues never hold a password; remove it from %1.")
                         .arg(url.toString(QUrl::RemovePassword)));
     ServerAddress a;
     if (!url.host().isEmpty())
         a.host = url.host();
     a.port = url.port(5432);
     if (a.port <= 0 || a.port > 65535)
-        return fail(tr("The port must be a number from 1 to 65535."));
+        return fail(QCoreApplication::translate("ServerAddress", "The port must be a number from 1 to 65535."));
     a.database = url.path(QUrl::FullyDecoded).mid(1);
     if (a.database.isEmpty())
-        return fail(tr("The address %1 names no database.").arg(text));
+        return fail(QCoreApplication::translate("ServerAddress", "The address %1 names no database.").arg(text));
     a.user = url.userName(QUrl::FullyDecoded);
     const QUrlQuery query(url);
     a.schema = query.queryItemValue(QStringLiteral("schema"), QUrl::FullyDecoded);
     a.sslMode = query.queryItemValue(QStringLiteral("sslmode"), QUrl::FullyDecoded).toLower();
     if (!a.sslMode.isEmpty() && !kSslModes.contains(a.sslMode))
-        return fail(tr("Unknown TLS mode \"%1\"; use disable, prefer, require or verify-full.").arg(a.sslMode));
+        return fail(QCoreApplication::translate("ServerAddress", "Unknown TLS mode \"%1\"; use disable, prefer, require or verify-full.").arg(a.sslMode));
     return a;
 }
 
@@ -90,7 +86,7 @@ QString ServerAddress::displayName() const
 {
     const QString where = port == 5432 ? host : QStringLiteral("%1:%2").arg(host).arg(port);
     const QString what = schema.isEmpty() ? database : QStringLiteral("%1.%2").arg(database, schema);
-    return tr("%1 on %2").arg(what, where);
+    return QCoreApplication::translate("ServerAddress", "%1 on %2").arg(what, where);
 }
 
 QByteArray ServerAddress::conninfo(const QString &password, const QString &applicationName) const

@@ -202,6 +202,9 @@ CREATE AGGREGATE group_concat(text, text) (SFUNC = ordo_concat_step, STYPE = tex
 CREATE FUNCTION ordo_concat_any(joined text, value anyelement, separator text) RETURNS text LANGUAGE sql
   IMMUTABLE AS $f$ SELECT ordo_concat_step(joined, value::text, separator) $f$;
 CREATE AGGREGATE group_concat(anyelement, text) (SFUNC = ordo_concat_any, STYPE = text);
+CREATE FUNCTION ordo_concat_comma(joined text, value anyelement) RETURNS text LANGUAGE sql IMMUTABLE AS
+  $f$ SELECT ordo_concat_step(joined, value::text, ',') $f$;
+CREATE AGGREGATE group_concat(anyelement) (SFUNC = ordo_concat_comma, STYPE = text);
 
 -- Basic Search: LIKE without regard to case (and accents), over several
 -- columns in one call. The pattern's backslashes are plain characters, as on
