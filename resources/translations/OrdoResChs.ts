@@ -1912,6 +1912,33 @@ Statistics</source>
         <translation>统计图书、作者和价格，并按分类、作者、年份等绘制图表
 统计</translation>
     </message>
+    <message>
+        <source>Open Server Ca&amp;talogue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a catalogue kept on a PostgreSQL server
+Open Server Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Server Catalogue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a catalogue in an empty database on a PostgreSQL server
+New Server Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect again to the server whose connection was lost
+Reconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2328,6 +2355,25 @@ Note: this will delete all books and subcategories in this category.</source>
     </message>
 </context>
 <context>
+    <name>CPasswordDialog</name>
+    <message>
+        <source>Server Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password for %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password of %1 for %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remember in the desktop&apos;s keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPrintPreviewDlg</name>
     <message>
         <source>Print Preview</source>
@@ -2422,6 +2468,81 @@ Note: this will delete all books and subcategories in this category.</source>
         <translation>
             <numerusform>%n 本借出的书将标记为已归还。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CServerDialog</name>
+    <message>
+        <source>Open Server Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Server Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where is the catalogue? Ask the server&apos;s administrator for these values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where is the catalogue to be made? The database (or its schema) must exist and be empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>public</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never (disable)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the server offers it (prefer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always (require)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always, checking the server&apos;s certificate (verify-full)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schema:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Encryption:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the name or address of the server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the name of the database.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2806,6 +2927,49 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>CatalogueCopy</name>
+    <message>
+        <source>Nothing to copy from or to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy was cancelled; nothing was kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table %1 has no place in the copy and was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The column %1.%2 has no place in the copy and was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: &quot;%3&quot; in %4 is not a number and was left empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cover picture %1 is missing from %2 and was not copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture name %1 cannot be a file name and was not copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to write the picture %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to create the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to read the picture %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Connection</name>
     <message>
         <source>The file %1 does not exist.</source>
@@ -2818,6 +2982,54 @@ with the given filename extension.</source>
     <message>
         <source>%1 is in use by another program. Close it there and try again.</source>
         <translation>%1 正被另一个程序使用。请先在该程序中关闭它，然后重试。</translation>
+    </message>
+    <message>
+        <source>%1 holds no Ordoteca catalogue yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue %1 was made by a newer version of Ordoteca. Update the program to open it; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already holds a catalogue; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server asks for a password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the user name or password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No encrypted (TLS) connection could be made, and the chosen TLS mode requires one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not answer. Check that it is running and that the host and port are right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server has no such database or user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server refused the connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost. Nothing was changed by this step; try again once the server is back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have no right to do this on the server: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no meaning on a server catalogue.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3309,6 +3521,72 @@ Open it with the program your desktop chooses for it?</source>
     <message>
         <source>Only one SQL statement can be run at a time.</source>
         <translation>一次只能运行一条 SQL 语句。</translation>
+    </message>
+</context>
+<context>
+    <name>SaveConflict</name>
+    <message>
+        <source>Someone else</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 deleted this book at %2 while you were editing it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed this book at %2 after you opened it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as &amp;New Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">取消</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard your changes and show the book as %1 saved it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerAddress</name>
+    <message>
+        <source>%1 is not a server catalogue address (postgresql://user@host:port/database).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a valid address: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses of server catalogues never hold a password; remove it from %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address %1 names no database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown TLS mode &quot;%1&quot;; use disable, prefer, require or verify-full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

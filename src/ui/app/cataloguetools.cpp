@@ -53,6 +53,9 @@ bool CCatalogueTools::isCommandEnabled(int id) const
 {
     if (!m_doc->hasConnection())
         return false;
+    // Backups are copies of a file; a server keeps its own.
+    if (id == Cmd::RestoreBackup && m_doc->connection()->isShared())
+        return false;
     // Both write to the catalogue.
     return !m_doc->isReadOnly() || id == Cmd::CheckCatalogue;
 }
@@ -67,7 +70,7 @@ void CCatalogueTools::runCommand(int id)
 
 void CCatalogueTools::onDocumentOpened(const QString &path)
 {
-    if (!m_doc->isReadOnly())
+    if (!m_doc->isReadOnly() && !m_doc->connection()->isShared())
         m_autoBackup->startIfDue(path);
 }
 
