@@ -1,7 +1,8 @@
 # Ordoteca: `make run` builds and starts the program, `make test` builds and
 # runs every test headless. Both install the Debian packages they need first.
 # `make install PREFIX=/usr/local` installs it, `make package` makes the .deb,
-# `make screenshots` renders the user guide's pictures again.
+# `make screenshots` renders the user guide's pictures again, `make server-demo`
+# opens a sample catalogue on a private PostgreSQL server.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -9,7 +10,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX     ?= /usr/local
 
-.PHONY: all deps build run test test-asan bench install package screenshots clean
+.PHONY: all deps build run test test-asan bench install package screenshots server-demo clean
 
 all: build
 
@@ -56,6 +57,10 @@ package: build
 
 screenshots: build
 	scripts/make-screenshots $(BUILD)
+
+# A private PostgreSQL server with the sample catalogue, opened in Ordoteca.
+server-demo: build
+	scripts/server-demo $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
