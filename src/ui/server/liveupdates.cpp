@@ -2,7 +2,9 @@
 
 #include "browse/ordolistview.h"
 #include "browse/ordotreeview.h"
+#include "catalog/cataloguecopy.h"
 #include "catalog/cataloguewatcher.h"
+#include "catalog/imagesfolder.h"
 #include "catalog/ordodoc.h"
 
 #include <QApplication>
@@ -42,6 +44,10 @@ void CLiveUpdates::applyPending()
         return;
     }
     const bool categories = m_pending.contains(QLatin1String("category"));
+    // Covers others saved are copied to this computer before the page
+    // shows them.
+    if (m_pending.contains(QLatin1String("picture")))
+        FetchServerPictures(*m_doc->connection(), ImagesFolder());
     m_pending.clear();
     if (categories && m_tree) {
         // The refill selects the first category; the user's one comes back.
