@@ -1914,30 +1914,33 @@ Statistics</source>
     </message>
     <message>
         <source>Open Server Ca&amp;talogue...</source>
-        <translation type="unfinished"></translation>
+        <translation>打开服务器上的书库(&amp;T)...</translation>
     </message>
     <message>
         <source>Open a catalogue kept on a PostgreSQL server
 Open Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>打开保存在 PostgreSQL 服务器上的书库
+打开服务器上的书库</translation>
     </message>
     <message>
         <source>Ne&amp;w Server Catalogue...</source>
-        <translation type="unfinished"></translation>
+        <translation>新建服务器上的书库(&amp;W)...</translation>
     </message>
     <message>
         <source>Make a catalogue in an empty database on a PostgreSQL server
 New Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>在 PostgreSQL 服务器的空数据库中创建书库
+新建服务器上的书库</translation>
     </message>
     <message>
         <source>&amp;Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>重新连接(&amp;R)</translation>
     </message>
     <message>
         <source>Connect again to the server whose connection was lost
 Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>重新连接到已断开的服务器
+重新连接</translation>
     </message>
 </context>
 <context>
@@ -2358,19 +2361,19 @@ Note: this will delete all books and subcategories in this category.</source>
     <name>CPasswordDialog</name>
     <message>
         <source>Server Password</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器密码</translation>
     </message>
     <message>
         <source>The password for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的密码：</translation>
     </message>
     <message>
         <source>The password of %1 for %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 在 %2 上的密码：</translation>
     </message>
     <message>
         <source>&amp;Remember in the desktop&apos;s keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>保存在桌面密钥环中(&amp;R)</translation>
     </message>
 </context>
 <context>
@@ -2474,75 +2477,75 @@ Note: this will delete all books and subcategories in this category.</source>
     <name>CServerDialog</name>
     <message>
         <source>Open Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>打开服务器上的书库</translation>
     </message>
     <message>
         <source>New Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>新建服务器上的书库</translation>
     </message>
     <message>
         <source>Where is the catalogue? Ask the server&apos;s administrator for these values.</source>
-        <translation type="unfinished"></translation>
+        <translation>书库在哪里？请向服务器管理员询问这些值。</translation>
     </message>
     <message>
         <source>Where is the catalogue to be made? The database (or its schema) must exist and be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>要在哪里创建书库？数据库（或其模式）必须已存在且为空。</translation>
     </message>
     <message>
         <source>public</source>
-        <translation type="unfinished"></translation>
+        <translation>public</translation>
     </message>
     <message>
         <source>Never (disable)</source>
-        <translation type="unfinished"></translation>
+        <translation>从不 (disable)</translation>
     </message>
     <message>
         <source>When the server offers it (prefer)</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器提供时 (prefer)</translation>
     </message>
     <message>
         <source>Always (require)</source>
-        <translation type="unfinished"></translation>
+        <translation>总是 (require)</translation>
     </message>
     <message>
         <source>Always, checking the server&apos;s certificate (verify-full)</source>
-        <translation type="unfinished"></translation>
+        <translation>总是，并检查服务器证书 (verify-full)</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>主机(&amp;H)：</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>端口(&amp;P)：</translation>
     </message>
     <message>
         <source>&amp;Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>数据库(&amp;D)：</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>用户(&amp;U)：</translation>
     </message>
     <message>
         <source>&amp;Schema:</source>
-        <translation type="unfinished"></translation>
+        <translation>模式(&amp;S)：</translation>
     </message>
     <message>
         <source>&amp;Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>加密(&amp;E)：</translation>
     </message>
     <message>
         <source>Enter the name or address of the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入服务器的名称或地址。</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>端口必须是 1 到 65535 之间的数字。</translation>
     </message>
     <message>
         <source>Enter the name of the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入数据库的名称。</translation>
     </message>
 </context>
 <context>
@@ -2930,43 +2933,43 @@ with the given filename extension.</source>
     <name>CatalogueCopy</name>
     <message>
         <source>Nothing to copy from or to.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可复制的来源或目标。</translation>
     </message>
     <message>
         <source>The copy was cancelled; nothing was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>复制已取消；未保留任何内容。</translation>
     </message>
     <message>
         <source>The table %1 has no place in the copy and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>副本中没有表 %1 的位置，已略过。</translation>
     </message>
     <message>
         <source>The column %1.%2 has no place in the copy and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>副本中没有列 %1.%2 的位置，已略过。</translation>
     </message>
     <message>
         <source>%1 %2: &quot;%3&quot; in %4 is not a number and was left empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2：%4 中的“%3”不是数字，已留空。</translation>
     </message>
     <message>
         <source>The cover picture %1 is missing from %2 and was not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 中缺少封面图片 %1，未复制。</translation>
     </message>
     <message>
         <source>The picture name %1 cannot be a file name and was not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>图片名称 %1 不能用作文件名，未复制。</translation>
     </message>
     <message>
         <source>Unable to write the picture %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入图片 %1。</translation>
     </message>
     <message>
         <source>Unable to create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹 %1。</translation>
     </message>
     <message>
         <source>Unable to read the picture %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取图片 %1。</translation>
     </message>
 </context>
 <context>
@@ -2985,51 +2988,51 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>%1 holds no Ordoteca catalogue yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中还没有 Ordoteca 书库。</translation>
     </message>
     <message>
         <source>The catalogue %1 was made by a newer version of Ordoteca. Update the program to open it; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>书库 %1 由较新版本的 Ordoteca 创建。请更新程序后再打开；未作任何更改。</translation>
     </message>
     <message>
         <source>%1 already holds a catalogue; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中已有书库；未作任何更改。</translation>
     </message>
     <message>
         <source>The server asks for a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器要求输入密码。</translation>
     </message>
     <message>
         <source>The server refused the user name or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器拒绝了用户名或密码。</translation>
     </message>
     <message>
         <source>No encrypted (TLS) connection could be made, and the chosen TLS mode requires one.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法建立加密 (TLS) 连接，而所选的 TLS 模式要求加密。</translation>
     </message>
     <message>
         <source>The server does not answer. Check that it is running and that the host and port are right.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器没有响应。请检查服务器是否正在运行，以及主机和端口是否正确。</translation>
     </message>
     <message>
         <source>The server has no such database or user.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器上没有此数据库或用户。</translation>
     </message>
     <message>
         <source>The server refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器拒绝了连接。</translation>
     </message>
     <message>
         <source>The connection to the server was lost. Nothing was changed by this step; try again once the server is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>与服务器的连接已断开。此步骤未作任何更改；请在服务器恢复后重试。</translation>
     </message>
     <message>
         <source>You have no right to do this on the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>您在服务器上没有执行此操作的权限：%1</translation>
     </message>
     <message>
         <source>%1 has no meaning on a server catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 对服务器上的书库没有意义。</translation>
     </message>
 </context>
 <context>
@@ -3527,66 +3530,66 @@ Open it with the program your desktop chooses for it?</source>
     <name>SaveConflict</name>
     <message>
         <source>Someone else</source>
-        <translation type="unfinished"></translation>
+        <translation>其他人</translation>
     </message>
     <message>
         <source>%1 deleted this book at %2 while you were editing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>在您编辑这本书时，%1 于 %2 删除了它。</translation>
     </message>
     <message>
         <source>%1 changed this book at %2 after you opened it.</source>
-        <translation type="unfinished"></translation>
+        <translation>在您打开这本书之后，%1 于 %2 修改了它。</translation>
     </message>
     <message>
         <source>Save as &amp;New Book</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为新书(&amp;N)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>覆盖(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>重新加载(&amp;R)</translation>
     </message>
     <message>
         <source>Discard your changes and show the book as %1 saved it?</source>
-        <translation type="unfinished"></translation>
+        <translation>放弃您的修改，显示 %1 保存的这本书吗？</translation>
     </message>
 </context>
 <context>
     <name>ServerAddress</name>
     <message>
         <source>%1 is not a server catalogue address (postgresql://user@host:port/database).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是服务器书库地址 (postgresql://用户@主机:端口/数据库)。</translation>
     </message>
     <message>
         <source>%1 is not a valid address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是有效的地址：%2</translation>
     </message>
     <message>
         <source>Addresses of server catalogues never hold a password; remove it from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器书库的地址中不能包含密码；请从 %1 中删除它。</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>端口必须是 1 到 65535 之间的数字。</translation>
     </message>
     <message>
         <source>The address %1 names no database.</source>
-        <translation type="unfinished"></translation>
+        <translation>地址 %1 中没有指定数据库。</translation>
     </message>
     <message>
         <source>Unknown TLS mode &quot;%1&quot;; use disable, prefer, require or verify-full.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知的 TLS 模式“%1”；请使用 disable、prefer、require 或 verify-full。</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 上的 %1</translation>
     </message>
 </context>
 <context>

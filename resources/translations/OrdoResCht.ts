@@ -1914,30 +1914,33 @@ Statistics</source>
     </message>
     <message>
         <source>Open Server Ca&amp;talogue...</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟伺服器上的書庫(&amp;T)...</translation>
     </message>
     <message>
         <source>Open a catalogue kept on a PostgreSQL server
 Open Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟儲存在 PostgreSQL 伺服器上的書庫
+開啟伺服器上的書庫</translation>
     </message>
     <message>
         <source>Ne&amp;w Server Catalogue...</source>
-        <translation type="unfinished"></translation>
+        <translation>新建伺服器上的書庫(&amp;W)...</translation>
     </message>
     <message>
         <source>Make a catalogue in an empty database on a PostgreSQL server
 New Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>在 PostgreSQL 伺服器的空資料庫中建立書庫
+新建伺服器上的書庫</translation>
     </message>
     <message>
         <source>&amp;Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>重新連線(&amp;R)</translation>
     </message>
     <message>
         <source>Connect again to the server whose connection was lost
 Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>重新連線到已斷開的伺服器
+重新連線</translation>
     </message>
 </context>
 <context>
@@ -2358,19 +2361,19 @@ Note: this will delete all books and subcategories in this category.</source>
     <name>CPasswordDialog</name>
     <message>
         <source>Server Password</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器密碼</translation>
     </message>
     <message>
         <source>The password for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的密碼：</translation>
     </message>
     <message>
         <source>The password of %1 for %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 在 %2 上的密碼：</translation>
     </message>
     <message>
         <source>&amp;Remember in the desktop&apos;s keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存在桌面金鑰環中(&amp;R)</translation>
     </message>
 </context>
 <context>
@@ -2474,75 +2477,75 @@ Note: this will delete all books and subcategories in this category.</source>
     <name>CServerDialog</name>
     <message>
         <source>Open Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟伺服器上的書庫</translation>
     </message>
     <message>
         <source>New Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>新建伺服器上的書庫</translation>
     </message>
     <message>
         <source>Where is the catalogue? Ask the server&apos;s administrator for these values.</source>
-        <translation type="unfinished"></translation>
+        <translation>書庫在哪裡？請向伺服器管理員詢問這些值。</translation>
     </message>
     <message>
         <source>Where is the catalogue to be made? The database (or its schema) must exist and be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>要在哪裡建立書庫？資料庫（或其模式）必須已存在且為空。</translation>
     </message>
     <message>
         <source>public</source>
-        <translation type="unfinished"></translation>
+        <translation>public</translation>
     </message>
     <message>
         <source>Never (disable)</source>
-        <translation type="unfinished"></translation>
+        <translation>從不 (disable)</translation>
     </message>
     <message>
         <source>When the server offers it (prefer)</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器提供時 (prefer)</translation>
     </message>
     <message>
         <source>Always (require)</source>
-        <translation type="unfinished"></translation>
+        <translation>總是 (require)</translation>
     </message>
     <message>
         <source>Always, checking the server&apos;s certificate (verify-full)</source>
-        <translation type="unfinished"></translation>
+        <translation>總是，並檢查伺服器證書 (verify-full)</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>主機(&amp;H)：</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>埠(&amp;P)：</translation>
     </message>
     <message>
         <source>&amp;Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>資料庫(&amp;D)：</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者(&amp;U)：</translation>
     </message>
     <message>
         <source>&amp;Schema:</source>
-        <translation type="unfinished"></translation>
+        <translation>模式(&amp;S)：</translation>
     </message>
     <message>
         <source>&amp;Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>加密(&amp;E)：</translation>
     </message>
     <message>
         <source>Enter the name or address of the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入伺服器的名稱或地址。</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>埠必須是 1 到 65535 之間的數字。</translation>
     </message>
     <message>
         <source>Enter the name of the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入資料庫的名稱。</translation>
     </message>
 </context>
 <context>
@@ -2930,43 +2933,43 @@ with the given filename extension.</source>
     <name>CatalogueCopy</name>
     <message>
         <source>Nothing to copy from or to.</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有可複製的來源或目標。</translation>
     </message>
     <message>
         <source>The copy was cancelled; nothing was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>複製已取消；未保留任何內容。</translation>
     </message>
     <message>
         <source>The table %1 has no place in the copy and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>副本中沒有表 %1 的位置，已略過。</translation>
     </message>
     <message>
         <source>The column %1.%2 has no place in the copy and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>副本中沒有列 %1.%2 的位置，已略過。</translation>
     </message>
     <message>
         <source>%1 %2: &quot;%3&quot; in %4 is not a number and was left empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2：%4 中的“%3”不是數字，已留空。</translation>
     </message>
     <message>
         <source>The cover picture %1 is missing from %2 and was not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 中缺少封面圖片 %1，未複製。</translation>
     </message>
     <message>
         <source>The picture name %1 cannot be a file name and was not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>圖片名稱 %1 不能用作檔名，未複製。</translation>
     </message>
     <message>
         <source>Unable to write the picture %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法寫入圖片 %1。</translation>
     </message>
     <message>
         <source>Unable to create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法建立資料夾 %1。</translation>
     </message>
     <message>
         <source>Unable to read the picture %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取圖片 %1。</translation>
     </message>
 </context>
 <context>
@@ -2985,51 +2988,51 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>%1 holds no Ordoteca catalogue yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中還沒有 Ordoteca 書庫。</translation>
     </message>
     <message>
         <source>The catalogue %1 was made by a newer version of Ordoteca. Update the program to open it; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>書庫 %1 由較新版本的 Ordoteca 建立。請更新程式後再開啟；未作任何更改。</translation>
     </message>
     <message>
         <source>%1 already holds a catalogue; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中已有書庫；未作任何更改。</translation>
     </message>
     <message>
         <source>The server asks for a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器要求輸入密碼。</translation>
     </message>
     <message>
         <source>The server refused the user name or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器拒絕了使用者名稱或密碼。</translation>
     </message>
     <message>
         <source>No encrypted (TLS) connection could be made, and the chosen TLS mode requires one.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法建立加密 (TLS) 連線，而所選的 TLS 模式要求加密。</translation>
     </message>
     <message>
         <source>The server does not answer. Check that it is running and that the host and port are right.</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器沒有響應。請檢查伺服器是否正在執行，以及主機和埠是否正確。</translation>
     </message>
     <message>
         <source>The server has no such database or user.</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器上沒有此資料庫或使用者。</translation>
     </message>
     <message>
         <source>The server refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器拒絕了連線。</translation>
     </message>
     <message>
         <source>The connection to the server was lost. Nothing was changed by this step; try again once the server is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>與伺服器的連線已斷開。此步驟未作任何更改；請在伺服器恢復後重試。</translation>
     </message>
     <message>
         <source>You have no right to do this on the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>您在伺服器上沒有執行此操作的許可權：%1</translation>
     </message>
     <message>
         <source>%1 has no meaning on a server catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 對伺服器上的書庫沒有意義。</translation>
     </message>
 </context>
 <context>
@@ -3527,66 +3530,66 @@ Open it with the program your desktop chooses for it?</source>
     <name>SaveConflict</name>
     <message>
         <source>Someone else</source>
-        <translation type="unfinished"></translation>
+        <translation>其他人</translation>
     </message>
     <message>
         <source>%1 deleted this book at %2 while you were editing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>在您編輯這本書時，%1 於 %2 刪除了它。</translation>
     </message>
     <message>
         <source>%1 changed this book at %2 after you opened it.</source>
-        <translation type="unfinished"></translation>
+        <translation>在您開啟這本書之後，%1 於 %2 修改了它。</translation>
     </message>
     <message>
         <source>Save as &amp;New Book</source>
-        <translation type="unfinished"></translation>
+        <translation>另存為新書(&amp;N)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>覆蓋(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>重新載入(&amp;R)</translation>
     </message>
     <message>
         <source>Discard your changes and show the book as %1 saved it?</source>
-        <translation type="unfinished"></translation>
+        <translation>放棄您的修改，顯示 %1 儲存的這本書嗎？</translation>
     </message>
 </context>
 <context>
     <name>ServerAddress</name>
     <message>
         <source>%1 is not a server catalogue address (postgresql://user@host:port/database).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是伺服器書庫地址 (postgresql://使用者@主機:埠/資料庫)。</translation>
     </message>
     <message>
         <source>%1 is not a valid address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是有效的地址：%2</translation>
     </message>
     <message>
         <source>Addresses of server catalogues never hold a password; remove it from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>伺服器書庫的地址中不能包含密碼；請從 %1 中刪除它。</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>埠必須是 1 到 65535 之間的數字。</translation>
     </message>
     <message>
         <source>The address %1 names no database.</source>
-        <translation type="unfinished"></translation>
+        <translation>地址 %1 中沒有指定資料庫。</translation>
     </message>
     <message>
         <source>Unknown TLS mode &quot;%1&quot;; use disable, prefer, require or verify-full.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知的 TLS 模式“%1”；請使用 disable、prefer、require 或 verify-full。</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 上的 %1</translation>
     </message>
 </context>
 <context>

@@ -1933,30 +1933,33 @@ Statistiche</translation>
     </message>
     <message>
         <source>Open Server Ca&amp;talogue...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri catalogo sul ser&amp;ver...</translation>
     </message>
     <message>
         <source>Open a catalogue kept on a PostgreSQL server
 Open Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre un catalogo conservato su un server PostgreSQL
+Apri catalogo sul server</translation>
     </message>
     <message>
         <source>Ne&amp;w Server Catalogue...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo catalogo sul serve&amp;r...</translation>
     </message>
     <message>
         <source>Make a catalogue in an empty database on a PostgreSQL server
 New Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un catalogo in un database vuoto su un server PostgreSQL
+Nuovo catalogo sul server</translation>
     </message>
     <message>
         <source>&amp;Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconne&amp;tti</translation>
     </message>
     <message>
         <source>Connect again to the server whose connection was lost
 Reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Si collega di nuovo al server di cui si è persa la connessione
+Riconnetti</translation>
     </message>
 </context>
 <context>
@@ -2383,19 +2386,19 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
     <name>CPasswordDialog</name>
     <message>
         <source>Server Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password del server</translation>
     </message>
     <message>
         <source>The password for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>La password per %1:</translation>
     </message>
     <message>
         <source>The password of %1 for %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>La password di %1 per %2:</translation>
     </message>
     <message>
         <source>&amp;Remember in the desktop&apos;s keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricorda nel portachiavi del desktop</translation>
     </message>
 </context>
 <context>
@@ -2501,75 +2504,75 @@ Nota: verranno eliminati tutti i libri e le sottocategorie di questa categoria.<
     <name>CServerDialog</name>
     <message>
         <source>Open Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri catalogo sul server</translation>
     </message>
     <message>
         <source>New Server Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo catalogo sul server</translation>
     </message>
     <message>
         <source>Where is the catalogue? Ask the server&apos;s administrator for these values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove si trova il catalogo? Chiedi questi valori all&apos;amministratore del server.</translation>
     </message>
     <message>
         <source>Where is the catalogue to be made? The database (or its schema) must exist and be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove va creato il catalogo? Il database (o il suo schema) deve esistere ed essere vuoto.</translation>
     </message>
     <message>
         <source>public</source>
-        <translation type="unfinished"></translation>
+        <translation>public</translation>
     </message>
     <message>
         <source>Never (disable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai (disable)</translation>
     </message>
     <message>
         <source>When the server offers it (prefer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando il server la offre (prefer)</translation>
     </message>
     <message>
         <source>Always (require)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempre (require)</translation>
     </message>
     <message>
         <source>Always, checking the server&apos;s certificate (verify-full)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempre, verificando il certificato del server (verify-full)</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Host:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Porta:</translation>
     </message>
     <message>
         <source>&amp;Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Database:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utente:</translation>
     </message>
     <message>
         <source>&amp;Schema:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schema:</translation>
     </message>
     <message>
         <source>&amp;Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cifratura:</translation>
     </message>
     <message>
         <source>Enter the name or address of the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il nome o l&apos;indirizzo del server.</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta deve essere un numero da 1 a 65535.</translation>
     </message>
     <message>
         <source>Enter the name of the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il nome del database.</translation>
     </message>
 </context>
 <context>
@@ -2957,43 +2960,43 @@ all&apos;estensione del nome di file.</translation>
     <name>CatalogueCopy</name>
     <message>
         <source>Nothing to copy from or to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nulla da cui o in cui copiare.</translation>
     </message>
     <message>
         <source>The copy was cancelled; nothing was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia è stata annullata; non è stato conservato nulla.</translation>
     </message>
     <message>
         <source>The table %1 has no place in the copy and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella %1 non ha posto nella copia ed è stata tralasciata.</translation>
     </message>
     <message>
         <source>The column %1.%2 has no place in the copy and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonna %1.%2 non ha posto nella copia ed è stata tralasciata.</translation>
     </message>
     <message>
         <source>%1 %2: &quot;%3&quot; in %4 is not a number and was left empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: &quot;%3&quot; in %4 non è un numero ed è stato lasciato vuoto.</translation>
     </message>
     <message>
         <source>The cover picture %1 is missing from %2 and was not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine di copertina %1 manca da %2 e non è stata copiata.</translation>
     </message>
     <message>
         <source>The picture name %1 cannot be a file name and was not copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome d&apos;immagine %1 non può essere un nome di file e non è stato copiato.</translation>
     </message>
     <message>
         <source>Unable to write the picture %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere l&apos;immagine %1.</translation>
     </message>
     <message>
         <source>Unable to create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
     <message>
         <source>Unable to read the picture %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;immagine %1.</translation>
     </message>
 </context>
 <context>
@@ -3012,51 +3015,51 @@ all&apos;estensione del nome di file.</translation>
     </message>
     <message>
         <source>%1 holds no Ordoteca catalogue yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene ancora un catalogo di Ordoteca.</translation>
     </message>
     <message>
         <source>The catalogue %1 was made by a newer version of Ordoteca. Update the program to open it; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il catalogo %1 è stato creato da una versione più recente di Ordoteca. Aggiorna il programma per aprirlo; non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>%1 already holds a catalogue; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene già un catalogo; non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>The server asks for a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server chiede una password.</translation>
     </message>
     <message>
         <source>The server refused the user name or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server ha rifiutato il nome utente o la password.</translation>
     </message>
     <message>
         <source>No encrypted (TLS) connection could be made, and the chosen TLS mode requires one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile stabilire una connessione cifrata (TLS), e la modalità TLS scelta la richiede.</translation>
     </message>
     <message>
         <source>The server does not answer. Check that it is running and that the host and port are right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server non risponde. Controlla che sia in funzione e che host e porta siano giusti.</translation>
     </message>
     <message>
         <source>The server has no such database or user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server non ha questo database o questo utente.</translation>
     </message>
     <message>
         <source>The server refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server ha rifiutato la connessione.</translation>
     </message>
     <message>
         <source>The connection to the server was lost. Nothing was changed by this step; try again once the server is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione al server si è interrotta. Questo passo non ha modificato nulla; riprova quando il server sarà di nuovo raggiungibile.</translation>
     </message>
     <message>
         <source>You have no right to do this on the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai il diritto di farlo sul server: %1</translation>
     </message>
     <message>
         <source>%1 has no meaning on a server catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha significato per un catalogo sul server.</translation>
     </message>
 </context>
 <context>
@@ -3554,66 +3557,66 @@ Aprirlo con il programma scelto dal desktop?</translation>
     <name>SaveConflict</name>
     <message>
         <source>Someone else</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualcun altro</translation>
     </message>
     <message>
         <source>%1 deleted this book at %2 while you were editing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha eliminato questo libro alle %2 mentre lo stavi modificando.</translation>
     </message>
     <message>
         <source>%1 changed this book at %2 after you opened it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha modificato questo libro alle %2 dopo che lo hai aperto.</translation>
     </message>
     <message>
         <source>Save as &amp;New Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come &amp;nuovo libro</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ovrascrivi</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricarica</translation>
     </message>
     <message>
         <source>Discard your changes and show the book as %1 saved it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scartare le tue modifiche e mostrare il libro come lo ha salvato %1?</translation>
     </message>
 </context>
 <context>
     <name>ServerAddress</name>
     <message>
         <source>%1 is not a server catalogue address (postgresql://user@host:port/database).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è l&apos;indirizzo di un catalogo sul server (postgresql://utente@host:porta/database).</translation>
     </message>
     <message>
         <source>%1 is not a valid address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un indirizzo valido: %2</translation>
     </message>
     <message>
         <source>Addresses of server catalogues never hold a password; remove it from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli indirizzi dei cataloghi sul server non contengono mai una password; toglila da %1.</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta deve essere un numero da 1 a 65535.</translation>
     </message>
     <message>
         <source>The address %1 names no database.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo %1 non indica alcun database.</translation>
     </message>
     <message>
         <source>Unknown TLS mode &quot;%1&quot;; use disable, prefer, require or verify-full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità TLS &quot;%1&quot; sconosciuta; usa disable, prefer, require o verify-full.</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 su %2</translation>
     </message>
 </context>
 <context>
