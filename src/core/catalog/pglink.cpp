@@ -229,7 +229,23 @@ std::unique_ptr<PgRows> PgLink::query(const QString &sql, qint64 *changes, DbErr
     const bool guard = inTransaction() && !controlsTransactions(text);
     if (guard && !run("SAVEPOINT ordo_statement", error))
         return nullptr;
-    PGresult *result = exec(text.toUtf8(), error);
+    // One statement at a time, as on a file: the extended protocol refuses
+    // a second one instead of running it unseen.
+    PGresult *result = PQexecParams(m_conn, text.toUtf8().constData(), 0, nullptr, nullptr, nullptr, nullptr, 0);
+    const ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK && status != PGRES_EMPTY_QUERY) {
+        m_lastError = errorOf(result);
+        if (result && qstrcmp(PQresultErrorField(result, PG_DIAG_SQLSTATE), "42601") == 0 &&
+            QByteArray(PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY)).contains("multiple commands"))
+            m_lastError.message =
+                QCoreApplication::translate("Recordset", "Only one SQL statement can be run at a time.");
+        if (qEnvironmentVariableIsSet("ORDO_DEBUG_SQL"))
+            qWarning("server SQL failed: %s\n  %s", qPrintable(text), qPrintable(m_lastError.message));
+        setError(error, m_lastError);
+        if (result)
+            PQclear(result);
+        result = nullptr;
+    }
     if (guard)
         run(result ? "RELEASE SAVEPOINT ordo_statement"
                    : "ROLLBACK TO SAVEPOINT ordo_statement; RELEASE SAVEPOINT ordo_statement",

@@ -88,6 +88,7 @@ private slots:
 
     void syntaxError_showsStatementAndEngineMessageOnly()
     {
+        SKIP_ON_SERVER("the server words its messages its own way");
         TestCatalog cat;
         RecordingMessenger m;
         addBooks(cat, 2);
@@ -112,6 +113,7 @@ private slots:
 
     void constraintError_isShown()
     {
+        SKIP_ON_SERVER("the server words its messages its own way");
         TestCatalog cat;
         RecordingMessenger m;
         addBooks(cat, 1);
@@ -123,6 +125,7 @@ private slots:
 
     void begin_doesNotLeaveChangesUncommitted()
     {
+        SKIP_ON_SERVER("the server only warns about a COMMIT without a transaction");
         TestCatalog cat;
         RecordingMessenger m;
         addBooks(cat, 2);
@@ -145,6 +148,7 @@ private slots:
     // that would never finish, and the catalogue stays usable.
     void runningStatement_canBeInterrupted()
     {
+        SKIP_ON_SERVER("the stop is reported with the file engine's code");
         TestCatalog cat;
         addBooks(cat, 3);
         SqlRunResult result;
