@@ -5,6 +5,7 @@
 #include "app/strings.h"
 #include "cataloguebackup.h"
 #include "cataloguecopy.h"
+#include "cataloguetemplate.h"
 #include "catalogueupgrade.h"
 #include "coverfiles.h"
 #include "imagesfolder.h"
@@ -204,19 +205,11 @@ bool COrdoDoc::OnOpenDocument(const QString &path)
 
 bool COrdoDoc::NewDatabase(const QString &path)
 {
-    const QString source = AppFolder() + QStringLiteral("ordo.dbt");
-    bool copied = QFileInfo(source).isFile();
-    if (copied && QFileInfo::exists(path))
-        copied = QFile::remove(path);
-    if (copied)
-        copied = QFile::copy(source, path);
-    if (!copied) {
+    if (!CopyCatalogueTemplate(path)) {
         messenger().showMessage(LoadStr(IDS_CANNOT_CREATE_FILE, QDir::toNativeSeparators(path)),
                                 IMessenger::Icon::Error);
         return false;
     }
-    // The template may be installed read-only; the copy must be writable.
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner | QFile::ReadOwner);
     m_newCatalogue = true;
     return OnOpenDocument(path);
 }

@@ -20,6 +20,8 @@ enum : int {
     OpenServerCatalogue = 32860,
     NewServerCatalogue = 32861,
     Reconnect = 32862,
+    CopyToServer = 32863,
+    SaveLocalCopy = 32864,
     // Edit
     Cut = 57635,
     Copy = 57634,

@@ -28,6 +28,8 @@ const CommandText kCommands[] = {
     {Cmd::OpenServerCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "Open Server Ca&talogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Open a catalogue kept on a PostgreSQL server\nOpen Server Catalogue")},
     {Cmd::NewServerCatalogue, QT_TRANSLATE_NOOP("CMainFrame", "Ne&w Server Catalogue..."), QT_TRANSLATE_NOOP("CMainFrame", "Make a catalogue in an empty database on a PostgreSQL server\nNew Server Catalogue")},
     {Cmd::Reconnect, QT_TRANSLATE_NOOP("CMainFrame", "&Reconnect"), QT_TRANSLATE_NOOP("CMainFrame", "Connect again to the server whose connection was lost\nReconnect")},
+    {Cmd::CopyToServer, QT_TRANSLATE_NOOP("CMainFrame", "Cop&y Catalogue to Server..."), QT_TRANSLATE_NOOP("CMainFrame", "Copy the open catalogue file into a new catalogue on a PostgreSQL server\nCopy Catalogue to Server")},
+    {Cmd::SaveLocalCopy, QT_TRANSLATE_NOOP("CMainFrame", "Save &Local Copy..."), QT_TRANSLATE_NOOP("CMainFrame", "Copy the server catalogue into a catalogue file on this computer\nSave Local Copy")},
     {Cmd::SaveAsHtml, QT_TRANSLATE_NOOP("CMainFrame", "Save As &HTML..."), QT_TRANSLATE_NOOP("CMainFrame", "Save the book page as an HTML file\nSave As HTML")},
     {Cmd::SaveAsXml, QT_TRANSLATE_NOOP("CMainFrame", "Save As X&ML..."), QT_TRANSLATE_NOOP("CMainFrame", "Save the selected books as an XML file\nSave As XML")},
     {Cmd::ImportBooks, QT_TRANSLATE_NOOP("CMainFrame", "&Import..."), QT_TRANSLATE_NOOP("CMainFrame", "Bring in books from a spreadsheet, Goodreads, LibraryThing or Tellico\nImport")},
@@ -181,6 +183,7 @@ void CMainFrame::buildMenus()
     m_fileMenu = bar->addMenu(tr("&File"));
     m_fileMenu->addActions({a(Cmd::NewDatabase), a(Cmd::OpenDatabase)});
     m_fileMenu->addActions({a(Cmd::NewServerCatalogue), a(Cmd::OpenServerCatalogue), a(Cmd::Reconnect)});
+    m_fileMenu->addActions({a(Cmd::CopyToServer), a(Cmd::SaveLocalCopy)});
     m_fileMenu->addSeparator();
     m_fileMenu->addActions({a(Cmd::SaveAsHtml), a(Cmd::SaveAsXml)});
     m_fileMenu->addSeparator();

@@ -16,6 +16,7 @@
 #include "catalog/serveraddress.h"
 #include "server/passwordprompt.h"
 #include "server/serverdialog.h"
+#include "server/cataloguemove.h"
 #include "server/serveropen.h"
 
 #include <QCoreApplication>
@@ -63,6 +64,12 @@ QString defaultSaveDialog(QWidget *parent, const QString &startFolder)
                          databaseFilter(), QStringLiteral("mdb"));
 }
 
+QString defaultLocalCopyDialog(QWidget *parent, const QString &startFolder)
+{
+    return AskFileToSave(parent, QCoreApplication::translate("COrdoApp", "Save Local Copy"), startFolder,
+                         databaseFilter(), QStringLiteral("mdb"));
+}
+
 QString defaultServerDialog(QWidget *parent, bool create)
 {
     CServerDialog dialog(create ? CServerDialog::Purpose::Create : CServerDialog::Purpose::Open, parent);
@@ -79,6 +86,7 @@ COrdoApp::COrdoApp(QObject *parent) : QObject(parent)
     g_instance = this;
     m_openDialog = defaultOpenDialog;
     m_saveDialog = defaultSaveDialog;
+    m_localCopyDialog = defaultLocalCopyDialog;
     m_serverDialog = defaultServerDialog;
 }
 
@@ -143,6 +151,12 @@ bool COrdoApp::InitInstance(const QString &commandLineFile)
     m_messenger.setParentWidget(m_frame.get());
     m_frame->addCommandTarget(this);
     m_frame->addCommandTarget(new CTransferCommands(m_doc, m_frame.get()));
+    // Asked through the app so that tests' replacements reach these too.
+    CCatalogueMove::Questions questions;
+    questions.serverAddress = [this] { return m_serverDialog(m_frame.get(), true); };
+    questions.localPath = [this] { return m_localCopyDialog(m_frame.get(), startFolder()); };
+    questions.passwordPrompt = [this] { return m_passwordPrompt; };
+    m_frame->addCommandTarget(new CCatalogueMove(m_doc, m_frame.get(), std::move(questions)));
     connect(m_frame.get(), &CMainFrame::recentFileChosen, this, &COrdoApp::openRecent);
     connect(m_doc, &COrdoDoc::documentOpened, this, &COrdoApp::onDocumentOpened);
     showRecentFiles();

@@ -41,6 +41,8 @@ public:
     void setApplicationFolder(const QString &folder) { m_appFolderOverride = folder; }
     void setOpenFileDialog(FileDialog dialog) { m_openDialog = std::move(dialog); }
     void setSaveFileDialog(FileDialog dialog) { m_saveDialog = std::move(dialog); }
+    // Asks where File > Save Local Copy writes.
+    void setLocalCopyDialog(FileDialog dialog) { m_localCopyDialog = std::move(dialog); }
     // Asks where a server catalogue is (create: New Server Catalogue); the
     // address, or empty when the user cancels.
     using ServerDialog = std::function<QString(QWidget *parent, bool create)>;
@@ -93,6 +95,7 @@ private:
     bool m_messengerInstalled = false;
     FileDialog m_openDialog;
     FileDialog m_saveDialog;
+    FileDialog m_localCopyDialog;
     ServerDialog m_serverDialog;
     IPasswordPrompt *m_passwordPrompt = nullptr;
     COrdoDoc *m_doc = nullptr;

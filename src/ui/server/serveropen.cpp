@@ -113,4 +113,15 @@ bool create(COrdoDoc &doc, const QString &address, IPasswordPrompt &prompt)
     return createThere(*where, text, prompt) && openChecked(doc, *where, text, prompt);
 }
 
+bool make(const QString &address, IPasswordPrompt &prompt)
+{
+    QString problem;
+    const std::optional<ServerAddress> where = ServerAddress::parse(address, &problem);
+    if (!where) {
+        messenger().showMessage(problem, IMessenger::Icon::Error);
+        return false;
+    }
+    return createThere(*where, where->toString(), prompt);
+}
+
 } // namespace ServerOpen

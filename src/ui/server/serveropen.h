@@ -16,5 +16,8 @@ namespace ServerOpen {
 bool open(COrdoDoc &doc, const QString &address, IPasswordPrompt &prompt);
 // Makes a catalogue at address, then opens it.
 bool create(COrdoDoc &doc, const QString &address, IPasswordPrompt &prompt);
+// Makes a catalogue at address and leaves it closed (a copy goes there
+// first); the password it took stays with the session.
+bool make(const QString &address, IPasswordPrompt &prompt);
 
 } // namespace ServerOpen
