@@ -891,6 +891,29 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueMove</name>
+    <message>
+        <source>Copying the catalogue to %1...</source>
+        <translation>正在把书库复制到 %1...</translation>
+    </message>
+    <message>
+        <source>The catalogue is now on the server as %1. Open it there?</source>
+        <translation>书库现已在服务器上，名为 %1。要在服务器上打开它吗？</translation>
+    </message>
+    <message>
+        <source>%1 is the catalogue that is open. Choose another file.</source>
+        <translation>%1 是当前打开的书库。请选择另一个文件。</translation>
+    </message>
+    <message>
+        <source>Saving a copy of the catalogue to %1...</source>
+        <translation>正在把书库的副本保存到 %1...</translation>
+    </message>
+    <message>
+        <source>A copy of the catalogue was saved to %1.</source>
+        <translation>书库的副本已保存到 %1。</translation>
+    </message>
+</context>
+<context>
     <name>CCatalogueTools</name>
     <message>
         <source>The automatic backup failed: %1</source>
@@ -940,6 +963,19 @@ Its present contents are kept as a backup of their own.</source>
     <message>
         <source>Notes:</source>
         <translation>备注：</translation>
+    </message>
+</context>
+<context>
+    <name>CCopyProgress</name>
+    <message>
+        <source>These values could not be copied as they were:</source>
+        <translation>以下值无法按原样复制：</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>……还有 %n 个。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1978,26 @@ Reconnect</source>
         <translation>重新连接到已断开的服务器
 重新连接</translation>
     </message>
+    <message>
+        <source>Cop&amp;y Catalogue to Server...</source>
+        <translation>把书库复制到服务器(&amp;Y)...</translation>
+    </message>
+    <message>
+        <source>Copy the open catalogue file into a new catalogue on a PostgreSQL server
+Copy Catalogue to Server</source>
+        <translation>把打开的书库文件复制到 PostgreSQL 服务器上的新书库
+把书库复制到服务器</translation>
+    </message>
+    <message>
+        <source>Save &amp;Local Copy...</source>
+        <translation>保存本地副本(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Copy the server catalogue into a catalogue file on this computer
+Save Local Copy</source>
+        <translation>把服务器上的书库复制到本机的书库文件
+保存本地副本</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2172,6 +2228,10 @@ Please enter an address that starts with http:// or https://, for example %3.</s
     <message>
         <source>New Database</source>
         <translation>新建数据库</translation>
+    </message>
+    <message>
+        <source>Save Local Copy</source>
+        <translation>保存本地副本</translation>
     </message>
 </context>
 <context>
@@ -3590,6 +3650,17 @@ Open it with the program your desktop chooses for it?</source>
     <message>
         <source>%1 on %2</source>
         <translation>%2 上的 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ServerOpen</name>
+    <message>
+        <source>The server refused the user name or password.</source>
+        <translation>服务器拒绝了用户名或密码。</translation>
+    </message>
+    <message>
+        <source>%1 holds no Ordoteca catalogue yet. Create one there?</source>
+        <translation>%1 中还没有 Ordoteca 书库。要在那里创建一个吗？</translation>
     </message>
 </context>
 <context>

@@ -891,6 +891,29 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueMove</name>
+    <message>
+        <source>Copying the catalogue to %1...</source>
+        <translation>正在把書庫複製到 %1...</translation>
+    </message>
+    <message>
+        <source>The catalogue is now on the server as %1. Open it there?</source>
+        <translation>書庫現已在伺服器上，名為 %1。要在伺服器上開啟它嗎？</translation>
+    </message>
+    <message>
+        <source>%1 is the catalogue that is open. Choose another file.</source>
+        <translation>%1 是當前開啟的書庫。請選擇另一個檔案。</translation>
+    </message>
+    <message>
+        <source>Saving a copy of the catalogue to %1...</source>
+        <translation>正在把書庫的副本儲存到 %1...</translation>
+    </message>
+    <message>
+        <source>A copy of the catalogue was saved to %1.</source>
+        <translation>書庫的副本已儲存到 %1。</translation>
+    </message>
+</context>
+<context>
     <name>CCatalogueTools</name>
     <message>
         <source>The automatic backup failed: %1</source>
@@ -940,6 +963,19 @@ Its present contents are kept as a backup of their own.</source>
     <message>
         <source>Notes:</source>
         <translation>備註：</translation>
+    </message>
+</context>
+<context>
+    <name>CCopyProgress</name>
+    <message>
+        <source>These values could not be copied as they were:</source>
+        <translation>以下值無法按原樣複製：</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>……還有 %n 個。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1978,26 @@ Reconnect</source>
         <translation>重新連線到已斷開的伺服器
 重新連線</translation>
     </message>
+    <message>
+        <source>Cop&amp;y Catalogue to Server...</source>
+        <translation>把書庫複製到伺服器(&amp;Y)...</translation>
+    </message>
+    <message>
+        <source>Copy the open catalogue file into a new catalogue on a PostgreSQL server
+Copy Catalogue to Server</source>
+        <translation>把開啟的書庫檔案複製到 PostgreSQL 伺服器上的新書庫
+把書庫複製到伺服器</translation>
+    </message>
+    <message>
+        <source>Save &amp;Local Copy...</source>
+        <translation>儲存本地副本(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Copy the server catalogue into a catalogue file on this computer
+Save Local Copy</source>
+        <translation>把伺服器上的書庫複製到本機的書庫檔案
+儲存本地副本</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2172,6 +2228,10 @@ Please enter an address that starts with http:// or https://, for example %3.</s
     <message>
         <source>New Database</source>
         <translation>新增資料庫</translation>
+    </message>
+    <message>
+        <source>Save Local Copy</source>
+        <translation>儲存本地副本</translation>
     </message>
 </context>
 <context>
@@ -3590,6 +3650,17 @@ Open it with the program your desktop chooses for it?</source>
     <message>
         <source>%1 on %2</source>
         <translation>%2 上的 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ServerOpen</name>
+    <message>
+        <source>The server refused the user name or password.</source>
+        <translation>伺服器拒絕了使用者名稱或密碼。</translation>
+    </message>
+    <message>
+        <source>%1 holds no Ordoteca catalogue yet. Create one there?</source>
+        <translation>%1 中還沒有 Ordoteca 書庫。要在那裡建立一個嗎？</translation>
     </message>
 </context>
 <context>

@@ -907,6 +907,29 @@
     </message>
 </context>
 <context>
+    <name>CCatalogueMove</name>
+    <message>
+        <source>Copying the catalogue to %1...</source>
+        <translation>Copia del catalogo su %1...</translation>
+    </message>
+    <message>
+        <source>The catalogue is now on the server as %1. Open it there?</source>
+        <translation>Il catalogo ora si trova sul server come %1. Aprirlo lì?</translation>
+    </message>
+    <message>
+        <source>%1 is the catalogue that is open. Choose another file.</source>
+        <translation>%1 è il catalogo aperto. Scegli un altro file.</translation>
+    </message>
+    <message>
+        <source>Saving a copy of the catalogue to %1...</source>
+        <translation>Salvataggio di una copia del catalogo in %1...</translation>
+    </message>
+    <message>
+        <source>A copy of the catalogue was saved to %1.</source>
+        <translation>Una copia del catalogo è stata salvata in %1.</translation>
+    </message>
+</context>
+<context>
     <name>CCatalogueTools</name>
     <message>
         <source>The automatic backup failed: %1</source>
@@ -956,6 +979,20 @@ Il contenuto attuale viene conservato in una copia di sicurezza separata.</trans
     <message>
         <source>Notes:</source>
         <translation>Note:</translation>
+    </message>
+</context>
+<context>
+    <name>CCopyProgress</name>
+    <message>
+        <source>These values could not be copied as they were:</source>
+        <translation>Questi valori non hanno potuto essere copiati così com&apos;erano:</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...e ancora %n.</numerusform>
+            <numerusform>...e altri %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1961,6 +1998,26 @@ Reconnect</source>
         <translation>Si collega di nuovo al server di cui si è persa la connessione
 Riconnetti</translation>
     </message>
+    <message>
+        <source>Cop&amp;y Catalogue to Server...</source>
+        <translation>Copia catalo&amp;go sul server...</translation>
+    </message>
+    <message>
+        <source>Copy the open catalogue file into a new catalogue on a PostgreSQL server
+Copy Catalogue to Server</source>
+        <translation>Copia il file del catalogo aperto in un nuovo catalogo su un server PostgreSQL
+Copia catalogo sul server</translation>
+    </message>
+    <message>
+        <source>Save &amp;Local Copy...</source>
+        <translation>Salva copia &amp;locale...</translation>
+    </message>
+    <message>
+        <source>Copy the server catalogue into a catalogue file on this computer
+Save Local Copy</source>
+        <translation>Copia il catalogo del server in un file di catalogo su questo computer
+Salva copia locale</translation>
+    </message>
 </context>
 <context>
     <name>COnlineQueryResultsDlg</name>
@@ -2191,6 +2248,10 @@ Inserire un indirizzo che inizi con http:// o https://, per esempio %3.</transla
     <message>
         <source>New Database</source>
         <translation>Nuovo database</translation>
+    </message>
+    <message>
+        <source>Save Local Copy</source>
+        <translation>Salva copia locale</translation>
     </message>
 </context>
 <context>
@@ -3617,6 +3678,17 @@ Aprirlo con il programma scelto dal desktop?</translation>
     <message>
         <source>%1 on %2</source>
         <translation>%1 su %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerOpen</name>
+    <message>
+        <source>The server refused the user name or password.</source>
+        <translation>Il server ha rifiutato il nome utente o la password.</translation>
+    </message>
+    <message>
+        <source>%1 holds no Ordoteca catalogue yet. Create one there?</source>
+        <translation>%1 non contiene ancora un catalogo di Ordoteca. Crearne uno lì?</translation>
     </message>
 </context>
 <context>

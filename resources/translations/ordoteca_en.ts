@@ -123,6 +123,16 @@
     </message>
 </context>
 <context>
+    <name>CCopyProgress</name>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CImportWizard</name>
     <message numerus="yes">
         <source>%1, %n book(s)</source>

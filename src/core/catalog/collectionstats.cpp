@@ -203,7 +203,7 @@ bool StatsRun::fillScope()
     }
     // The category and every one below it; UNION stops a loop in a damaged
     // tree from running forever.
-    return exec(QStringLiteral("WITH RECURSIVE sub(id) AS (SELECT %2 UNION SELECT c.CatID FROM category c "
+    return exec(QStringLiteral("WITH RECURSIVE sub(id) AS (SELECT CatID FROM category WHERE CatID = %2 UNION SELECT c.CatID FROM category c "
                                "JOIN sub ON c.ParentID = sub.id) "
                                "INSERT OR IGNORE INTO %1 (BookID) SELECT BookID FROM book_category "
                                "WHERE CatID IN (SELECT id FROM sub) AND BookID IN (SELECT BookID FROM book)")

@@ -108,13 +108,9 @@ QString SqliteToPostgres(const QString &input)
     while (sql.endsWith(QLatin1Char(';')))
         sql.chop(1);
 
-    static const QRegularExpression insertOrIgnore(QStringLiteral("^\\s*INSERT\\s+OR\\s+IGNORE\\s+INTO\\b"),
+    static const QRegularExpression insertOrIgnore(QStringLiteral("\\bINSERT\\s+OR\\s+IGNORE\\s+INTO\\b"),
                                                    QRegularExpression::CaseInsensitiveOption);
     bool ignoreConflicts = false;
-    if (const auto m = insertOrIgnore.match(sql); m.hasMatch()) {
-        sql = QStringLiteral("INSERT INTO") + sql.mid(m.capturedEnd());
-        ignoreConflicts = true;
-    }
 
     static const QRegularExpression like(QStringLiteral("\\bLIKE\\b"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression charCall(QStringLiteral("\\bchar\\s*\\("),
@@ -133,6 +129,10 @@ QString SqliteToPostgres(const QString &input)
         static const QRegularExpression likeCall(QStringLiteral("\\blike\\s*\\("),
                                                  QRegularExpression::CaseInsensitiveOption);
         p.text.replace(likeCall, QStringLiteral("ordo_like("));
+        if (!ignoreConflicts && p.text.contains(insertOrIgnore)) {
+            p.text.replace(insertOrIgnore, QStringLiteral("INSERT INTO"));
+            ignoreConflicts = true;
+        }
         p.text.replace(like, QStringLiteral("ILIKE"));
         p.text.replace(charCall, QStringLiteral("chr("));
         static const QRegularExpression tempSchema(QStringLiteral("\\btemp\\."),
@@ -159,7 +159,7 @@ QString SqliteToPostgres(const QString &input)
         }
         p.text.replace(collate, QString());
         // "WHERE 0" finds nothing on a file; the server wants a truth value.
-        static const QRegularExpression constantCondition(QStringLiteral("\\b(WHERE|AND|OR)\\s+([01])\\s*($|\\)|\\bORDER\\b|\\bLIMIT\\b|\\bGROUP\\b)"),
+        static const QRegularExpression constantCondition(QStringLiteral("\\b(WHERE|AND|OR)\\s+([01])\\s*(?=$|\\)|\\b(AND|OR|ORDER|LIMIT|GROUP)\\b)"),
                                                           QRegularExpression::CaseInsensitiveOption);
         for (auto m = constantCondition.match(p.text); m.hasMatch(); m = constantCondition.match(p.text, m.capturedStart() + 1))
             p.text.replace(m.capturedStart(2), 1, m.captured(2) == QLatin1String("1") ? QStringLiteral("true") : QStringLiteral("false"));

@@ -12,10 +12,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ServerOpen", text);
-}
 
 // Runs step until the server takes the password, asking for one while it
 // wants one. False (the failure shown, or cancelled) otherwise; error keeps
@@ -42,7 +38,7 @@ bool withPassword(const ServerAddress &where, const QString &address, IPasswordP
             return false;
         }
         const QString note =
-            error->code == DbErrorCode::PasswordWrong ? tr("The server refused the user name or password.") : QString();
+            error->code == DbErrorCode::PasswordWrong ? QCoreApplication::translate("ServerOpen", "The server refused the user name or password.") : QString();
         // A refused password must not be tried again at the next open.
         if (error->code == DbErrorCode::PasswordWrong && !ServerPasswords::get(address).isEmpty()) {
             ServerPasswords::forget(address);
@@ -70,7 +66,7 @@ bool openChecked(COrdoDoc &doc, const ServerAddress &where, const QString &addre
     const auto probe = [&](DbError *e) { return bool(Connection::open(address, e)); };
     if (!withPassword(where, address, prompt, probe, &error, false)) {
         if (error.code == DbErrorCode::NoCatalogue) {
-            const QString question = tr("%1 holds no Ordoteca catalogue yet. Create one there?")
+            const QString question = QCoreApplication::translate("ServerOpen", "%1 holds no Ordoteca catalogue yet. Create one there?")
                                          .arg(where.displayName());
             if (!messenger().askYesNo(question, IMessenger::Icon::Question))
                 return false;
