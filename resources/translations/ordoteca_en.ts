@@ -126,9 +126,9 @@
     <name>CCopyProgress</name>
     <message numerus="yes">
         <source>...and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>...and %n more.</numerusform>
+            <numerusform>...and %n more.</numerusform>
         </translation>
     </message>
 </context>
