@@ -9,6 +9,7 @@
 #include "testserver.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -102,6 +103,54 @@ private slots:
         QCOMPARE(scalar(*anna, QStringLiteral("SELECT COUNT(*) FROM book")), QStringLiteral("0"));
         QVERIFY(mine.Save(true, 1, m_images.path(), *anna));
         QCOMPARE(scalar(*anna, QStringLiteral("SELECT Title FROM book")), QStringLiteral("Мастер и Маргарита"));
+    }
+
+    // The server goes away in the middle of a save: the book is then either
+    // saved whole or not at all, and the record still holds every edit, so
+    // that saving again after reconnecting loses nothing.
+    void aConnectionCutMidSaveLosesNothing()
+    {
+        RecordingMessenger messages;
+        const QString address = TestServer::newCatalogue();
+        auto c = TestServer::open(address);
+        auto admin = TestServer::open(address);
+        CBookRecord book;
+        book.Title = QStringLiteral("Before");
+        QVERIFY(book.Save(true, 1, m_images.path(), *c));
+        QVERIFY(book.Load(1, *c));
+        // Writing a link of this book takes a second: long enough to cut the
+        // connection half way through the save.
+        QVERIFY(admin->execute(QStringLiteral(
+            "CREATE FUNCTION slow_link() RETURNS trigger LANGUAGE plpgsql AS $f$ BEGIN PERFORM pg_sleep(1); "
+            "RETURN NEW; END $f$")));
+        QVERIFY(admin->execute(QStringLiteral(
+            "CREATE TRIGGER slow_link BEFORE INSERT ON link FOR EACH ROW EXECUTE FUNCTION slow_link()")));
+        book.Title = QStringLiteral("After — Après — После");
+        book.links.append(CLinkEntry{});
+        book.links.last().Name = QStringLiteral("Link");
+        book.links.last().Path = QStringLiteral("https://example.org/");
+        std::thread cutter([&] {
+            QThread::msleep(400);
+            DbError ignored;
+            auto killer = Connection::open(address, &ignored);
+            if (killer)
+                killer->execute(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE "
+                                               "query LIKE 'INSERT INTO link%%'"));
+        });
+        const bool saved = book.Save(false, 1, m_images.path(), *c);
+        cutter.join();
+        QVERIFY(!saved);
+        QVERIFY(c->isConnectionLost());
+        QVERIFY(!messages.messages.isEmpty());
+        QVERIFY(messages.messages.last().contains(QStringLiteral("connection to the server was lost")));
+        QCOMPARE(scalar(*admin, QStringLiteral("SELECT Title FROM book WHERE BookID=1")), QStringLiteral("Before"));
+        QCOMPARE(book.Title, QStringLiteral("After — Après — После"));
+
+        QVERIFY(admin->execute(QStringLiteral("DROP TRIGGER slow_link ON link")));
+        QVERIFY(c->reconnect());
+        QVERIFY(book.Save(false, 1, m_images.path(), *c));
+        QCOMPARE(scalar(*admin, QStringLiteral("SELECT Title FROM book WHERE BookID=1")), book.Title);
+        QCOMPARE(scalar(*admin, QStringLiteral("SELECT Path FROM link WHERE BookID=1")), QStringLiteral("https://example.org/"));
     }
 
     void othersChangesArriveWithinTwoSeconds()
