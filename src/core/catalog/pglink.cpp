@@ -427,29 +427,25 @@ bool PgLink::reconnect(DbError *error)
     return setUp(error);
 }
 
-bool PgLink::hasTable(const QString &table)
+bool PgLink::returnsRows(const QString &sql)
 {
-    PGresult *result = exec(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = %1 "
-                                           "AND table_name = lower(%2)")
-                                .arg(PgLiteral(m_schema), PgLiteral(table))
-                                .toUtf8(),
-                            nullptr);
+    PGresult *result = exec(sql.toUtf8(), nullptr);
     const bool found = result && PQntuples(result) > 0;
     if (result)
         PQclear(result);
     return found;
 }
 
+bool PgLink::hasTable(const QString &table)
+{
+    return returnsRows(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = %1 "
+                                      "AND table_name = lower(%2)")
+                           .arg(PgLiteral(m_schema), PgLiteral(table)));
+}
+
 bool PgLink::hasColumn(const QString &table, const QString &column)
 {
-    PGresult *result =
-        exec(QStringLiteral("SELECT 1 FROM information_schema.columns WHERE table_schema = %1 AND table_name = "
-                            "lower(%2) AND column_name = lower(%3)")
-                 .arg(PgLiteral(m_schema), PgLiteral(table), PgLiteral(column))
-                 .toUtf8(),
-             nullptr);
-    const bool found = result && PQntuples(result) > 0;
-    if (result)
-        PQclear(result);
-    return found;
+    return returnsRows(QStringLiteral("SELECT 1 FROM information_schema.columns WHERE table_schema = %1 AND "
+                                      "table_name = lower(%2) AND column_name = lower(%3)")
+                           .arg(PgLiteral(m_schema), PgLiteral(table), PgLiteral(column)));
 }

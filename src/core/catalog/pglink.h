@@ -56,7 +56,6 @@ public:
     QString user() const { return m_user; }
     // The schema the catalogue lives in.
     QString schema() const { return m_schema; }
-    bool canWrite() const { return m_canWrite; }
     bool hasTable(const QString &table);
     bool hasColumn(const QString &table, const QString &column);
 
@@ -71,13 +70,14 @@ private:
     pg_result *exec(const QByteArray &sql, DbError *error);
     DbError errorOf(pg_result *result) const;
     void resolveKinds(PgRows &rows);
+    // Whether sql (server SQL, run as it stands) gives at least one row.
+    bool returnsRows(const QString &sql);
 
     pg_conn *m_conn = nullptr;
     QByteArray m_conninfo;
     QString m_user;
     QString m_schema;
     bool m_reader = false;
-    bool m_canWrite = false;
     bool m_listening = false;
     QStringList m_changes;
     DbError m_lastError;

@@ -14,6 +14,7 @@
 #include "recordingmessenger.h"
 #include "urlcatcher.h"
 #include "testcatalog.h"
+#include "copytree.h"
 #include "testsettings.h"
 #include "widgets/urllabel.h"
 
@@ -37,17 +38,6 @@
 namespace {
 
 const QString kLrelease = QStringLiteral("/usr/lib/qt6/bin/lrelease");
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
 
 void setLanguageSetting(const QString &code)
 {
@@ -136,7 +126,7 @@ private slots:
     {
         m_appDir = std::make_unique<QTemporaryDir>();
         QFile::copy(TestCatalog::templatePath(), m_appDir->filePath(QStringLiteral("ordo.dbt")));
-        copyTree(TestCatalog::appDir() + QStringLiteral("/Styles"),
+        CopyTree(TestCatalog::appDir() + QStringLiteral("/Styles"),
                  m_appDir->filePath(QStringLiteral("Styles")));
         QDir().mkpath(m_appDir->filePath(QStringLiteral("Languages")));
         if (m_haveItalian)

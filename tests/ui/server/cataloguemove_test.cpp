@@ -13,6 +13,7 @@
 #include "server/serverkeyring.h"
 #include "serverfixture.h"
 #include "testcatalog.h"
+#include "copytree.h"
 #include "testsettings.h"
 
 #include <QAction>
@@ -27,17 +28,6 @@
 namespace {
 
 const QString kPassword = QStringLiteral("ordo_admin-pw");
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
 
 // The books' values that must survive both ways, one line a book.
 QStringList books(Connection &c)
@@ -142,7 +132,7 @@ private slots:
         SKIP_WITHOUT_SERVER();
         ServerKeyring::setEnabled(false);
         QFile::copy(TestCatalog::templatePath(), m_appDir.filePath(QStringLiteral("ordo.dbt")));
-        copyTree(TestCatalog::appDir() + QStringLiteral("/Styles"), m_appDir.filePath(QStringLiteral("Styles")));
+        CopyTree(TestCatalog::appDir() + QStringLiteral("/Styles"), m_appDir.filePath(QStringLiteral("Styles")));
     }
 
     void init()

@@ -12,6 +12,7 @@
 #include "server/serverkeyring.h"
 #include "serverfixture.h"
 #include "testcatalog.h"
+#include "copytree.h"
 #include "testsettings.h"
 
 #include <QAction>
@@ -20,17 +21,6 @@
 #include <QTest>
 
 namespace {
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
 
 int rowOf(const COrdoListView &list, const QString &title)
 {
@@ -73,7 +63,7 @@ private slots:
         SKIP_WITHOUT_SERVER();
         ServerKeyring::setEnabled(false);
         QFile::copy(TestCatalog::templatePath(), m_appDir.filePath(QStringLiteral("ordo.dbt")));
-        copyTree(TestCatalog::appDir() + QStringLiteral("/Styles"), m_appDir.filePath(QStringLiteral("Styles")));
+        CopyTree(TestCatalog::appDir() + QStringLiteral("/Styles"), m_appDir.filePath(QStringLiteral("Styles")));
         m_settings = std::make_unique<TestSettings>();
         m_messages = std::make_unique<RecordingMessenger>();
 

@@ -6,6 +6,7 @@
 #include "recordingmessenger.h"
 #include "server/serverkeyring.h"
 #include "testcatalog.h"
+#include "copytree.h"
 #include "testsettings.h"
 
 #include <QAction>
@@ -15,17 +16,6 @@
 #include <QTest>
 
 namespace {
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
 
 // An address on this machine where no server listens.
 QString unreachableAddress()
@@ -67,7 +57,7 @@ private slots:
         ServerKeyring::setEnabled(false);
         m_appDir = std::make_unique<QTemporaryDir>();
         QFile::copy(TestCatalog::templatePath(), m_appDir->filePath(QStringLiteral("ordo.dbt")));
-        copyTree(TestCatalog::appDir() + QStringLiteral("/Styles"), m_appDir->filePath(QStringLiteral("Styles")));
+        CopyTree(TestCatalog::appDir() + QStringLiteral("/Styles"), m_appDir->filePath(QStringLiteral("Styles")));
         m_settings = std::make_unique<TestSettings>();
         m_messages = std::make_unique<RecordingMessenger>();
         m_openDialogCalls = 0;
