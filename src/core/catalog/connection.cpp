@@ -128,7 +128,8 @@ bool Connection::createServerCatalogue(const QString &text, DbError *error)
                                  .arg(address->displayName())});
         return false;
     }
-    if (!link->run("BEGIN", error))
+    // Two catalogues made at once would race to add the extensions.
+    if (!link->run("BEGIN; SELECT pg_advisory_xact_lock(hashtext('ordoteca.create'))", error))
         return false;
     for (const QString &statement : ServerSchemaStatements(link->schema())) {
         if (!link->run(statement.toUtf8(), error)) {

@@ -140,11 +140,11 @@ private slots:
     void readerGetsTheReadOnlyWindow()
     {
         ServerAddress reader = *ServerAddress::parse(m_address);
-        reader.user = QStringLiteral("ordo_reader");
+        reader.user = QStringLiteral("ordo_watcher");
         const QString schema = reader.schema;
-        QVERIFY(m_other->execute(QStringLiteral("GRANT USAGE ON SCHEMA %1 TO ordo_reader").arg(schema)));
-        QVERIFY(m_other->execute(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA %1 TO ordo_reader").arg(schema)));
-        ServerPasswords::set(reader.toString(), QStringLiteral("ordo_reader-pw"));
+        QVERIFY(m_other->execute(QStringLiteral("GRANT USAGE ON SCHEMA %1 TO ordo_watcher").arg(schema)));
+        QVERIFY(m_other->execute(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA %1 TO ordo_watcher").arg(schema)));
+        ServerPasswords::set(reader.toString(), QStringLiteral("ordo_watcher-pw"));
         QVERIFY(m_app->OpenDocumentFile(reader.toString()));
         QVERIFY(m_app->document()->isReadOnly());
         QCOMPARE(m_app->mainFrame()->windowTitle(),
@@ -163,7 +163,7 @@ private slots:
         QAction *reconnect = m_app->mainFrame()->action(Cmd::Reconnect);
         const int rows = m_app->mainFrame()->listView()->bookListModel()->rowCount();
         QVERIFY(m_other->execute(
-            QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = 'ordo_reader'")));
+            QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = 'ordo_watcher'")));
         QTRY_VERIFY_WITH_TIMEOUT(reconnect->isEnabled(), 5000);
         QVERIFY(m_app->document()->connection()->isConnectionLost());
 
