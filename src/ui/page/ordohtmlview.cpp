@@ -16,6 +16,7 @@
 #include "widgets/dialogfilter.h"
 #include "widgets/savefiledialog.h"
 
+#include <algorithm>
 #include <QContextMenuEvent>
 #include <QProgressDialog>
 #include <QWebEngineHistory>
@@ -142,7 +143,11 @@ void COrdoHtmlView::ShowBookPage(bool reload)
     // A new selection starts at its first slice; Refresh, a style or a
     // template change keep what the page shows.
     const QVector<BookId> books = m_doc ? m_doc->selectedBooks() : QVector<BookId>();
-    if (books != m_pageBooks || m_slice.total() != books.size()) {
+    // std::equal rather than QVector's ==, which hands memcmp the null data
+    // of an empty vector.
+    const bool same = books.size() == m_pageBooks.size() &&
+                      std::equal(books.cbegin(), books.cend(), m_pageBooks.cbegin());
+    if (!same || m_slice.total() != books.size()) {
         m_pageBooks = books;
         m_slice.reset(int(books.size()));
     }
