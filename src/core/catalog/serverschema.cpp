@@ -195,6 +195,8 @@ CREATE FUNCTION typeof(value anyelement) RETURNS text LANGUAGE sql IMMUTABLE AS 
               WHEN pg_typeof(value) = 'bytea'::regtype THEN 'blob'
               ELSE 'text' END
 $f$;
+CREATE FUNCTION ifnull(value anyelement, otherwise anyelement) RETURNS anyelement LANGUAGE sql IMMUTABLE AS
+  $f$ SELECT COALESCE(value, otherwise) $f$;
 CREATE FUNCTION ordo_total_step(sum double precision, value double precision) RETURNS double precision
   LANGUAGE sql IMMUTABLE AS $f$ SELECT sum + COALESCE(value, 0) $f$;
 CREATE AGGREGATE total(double precision) (SFUNC = ordo_total_step, STYPE = double precision, INITCOND = '0');

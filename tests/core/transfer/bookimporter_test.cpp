@@ -252,6 +252,7 @@ private slots:
 
     void databaseError_rollsEverythingBack()
     {
+        SKIP_ON_SERVER("the failure is made with a file trigger");
         TestCatalog cat;
         // A trigger stands in for any failure in the middle of the file.
         cat.exec("CREATE TRIGGER no_ten BEFORE INSERT ON book WHEN NEW.Title='Book 10' "

@@ -185,6 +185,7 @@ private slots:
 
     void binding_takesTellicoWording()
     {
+        SKIP_ON_SERVER("set up with a subquery only the file engine lets give two rows");
         QFETCH(QString, stored);
         QFETCH(QString, binding);
         QFETCH(bool, keptAsText);
