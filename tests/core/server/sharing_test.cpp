@@ -2,6 +2,7 @@
 // others' changes, many clients editing the same books at once.
 #include "app/messenger.h"
 #include "catalog/bookrecord.h"
+#include "catalog/cataloguecopy.h"
 #include "catalog/connection.h"
 #include "catalog/recordset.h"
 #include "catalog/sqlvalue.h"
@@ -9,6 +10,7 @@
 #include "testserver.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -152,6 +154,37 @@ private slots:
         QVERIFY(book.Save(false, 1, m_images.path(), *c));
         QCOMPARE(scalar(*admin, QStringLiteral("SELECT Title FROM book WHERE BookID=1")), book.Title);
         QCOMPARE(scalar(*admin, QStringLiteral("SELECT Path FROM link WHERE BookID=1")), QStringLiteral("https://example.org/"));
+    }
+
+    // A cover saved on one computer reaches the others through the catalogue.
+    void aSavedCoverIsStoredForTheOthers()
+    {
+        const QString address = TestServer::newCatalogue();
+        auto anna = TestServer::open(address);
+        QTemporaryDir annaImages;
+        QTemporaryDir borisImages;
+        QByteArray picture("\x89PNG\r\n\x1a\n");
+        picture.append(QByteArray(3000, 'x'));
+        const QString source = annaImages.filePath(QStringLiteral("scan.png"));
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(picture) == picture.size());
+        file.close();
+
+        CBookRecord book;
+        book.Title = QStringLiteral("封面");
+        book.newFrontCoverSource = source;
+        QVERIFY(book.Save(true, 1, annaImages.path(), *anna));
+        const QString name = scalar(*anna, QStringLiteral("SELECT FrontCover FROM book WHERE BookID=1"));
+        QVERIFY(!name.isEmpty());
+        QCOMPARE(anna->readBytes(QStringLiteral("SELECT Data FROM picture WHERE Name='%1'").arg(name)), picture);
+
+        auto boris = TestServer::open(address);
+        QCOMPARE(FetchServerPictures(*boris, borisImages.path()), 1);
+        QFile fetched(borisImages.filePath(name));
+        QVERIFY(fetched.open(QIODevice::ReadOnly));
+        QCOMPARE(fetched.readAll(), picture);
+        // Already there: nothing to fetch again.
+        QCOMPARE(FetchServerPictures(*boris, borisImages.path()), 0);
     }
 
     void othersChangesArriveWithinTwoSeconds()
