@@ -173,6 +173,7 @@ bool CatalogueCopy::run(DbError *error)
             return fail(e);
         // Source column -> target column; columns the target lacks are named once.
         QVector<int> map;
+        QVector<FieldValue::Kind> kinds; // the target's kind of each mapped column
         QStringList columns;
         int parentColumn = -1;
         for (int i = 0; i < rs.fieldCount(); ++i) {
@@ -185,6 +186,7 @@ bool CatalogueCopy::run(DbError *error)
             if (table == QLatin1String("category") && rs.fieldName(i).compare(QLatin1String("ParentID"), Qt::CaseInsensitive) == 0)
                 parentColumn = i;
             map << i;
+            kinds << target->kinds.at(t);
             columns << target->names.at(t);
         }
         QStringList parents; // "UPDATE category SET ParentID=.. WHERE CatID=.."
@@ -200,9 +202,9 @@ bool CatalogueCopy::run(DbError *error)
         };
         for (; !rs.isEOF(); rs.moveNext(&e)) {
             QStringList values;
-            for (const int i : map) {
-                const int t = target->indexOf(rs.fieldName(i));
-                const FieldValue::Kind kind = target->kinds.at(t);
+            for (int m = 0; m < map.size(); ++m) {
+                const int i = map.at(m);
+                const FieldValue::Kind kind = kinds.at(m);
                 const FieldValue value = rs.field(i);
                 QString v;
                 if (value.isNull()) {
